@@ -1,0 +1,47 @@
+// Locale-free fixed-point formatting with std::to_chars (exact round-to-nearest).
+#include "model/number_format.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace kalvesta {
+namespace {
+
+std::string PadLeft(std::string text, int width) {
+    if (static_cast<int>(text.size()) < width) {
+        text.insert(0, static_cast<size_t>(width) - text.size(), ' ');
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string FormatFixed(double value, int decimals) {
+    if (std::isnan(value)) {
+        return "NaN";
+    }
+    if (std::isinf(value)) {
+        return value < 0 ? "-Inf" : "Inf";
+    }
+    // The largest double has 309 integer digits; 400 characters hold it with decimals.
+    std::array<char, 400> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed, decimals);
+    std::string text(buffer.data(), result.ptr);
+    // "-0.0" reads as a negative zero on screen; print it without its sign.
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) {
+        text.erase(0, 1);
+    }
+    return text;
+}
+
+std::string FormatFixed(double value, int width, int decimals) {
+    return PadLeft(FormatFixed(value, decimals), width);
+}
+
+std::string FormatInt(long long value, int width) {
+    return PadLeft(std::to_string(value), width);
+}
+
+}  // namespace kalvesta
