@@ -1,0 +1,132 @@
+// Mapping of the 53 ".da4" values to the aircraft model and the input boxes.
+#include "files/da4_format.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
+#include "model/check.h"
+#include "model/number_format.h"
+#include "model/text_to_int.h"
+
+namespace kalvesta {
+namespace {
+
+constexpr int kFieldWidth = 4;
+
+bool IsWingCount(int32_t count) {
+    return count >= 1 && count <= kMaxWings;
+}
+bool IsTrapezoidCount(int32_t count) {
+    return count >= 1 && count <= kMaxTrapezoids;
+}
+
+// The span of a trapezoid, |outer − inner|, saturated to the 32-bit range.
+int32_t SpanBetween(int32_t inner, int32_t outer) {
+    const int64_t span = std::abs(static_cast<int64_t>(outer) - static_cast<int64_t>(inner));
+    return static_cast<int32_t>(std::min<int64_t>(span, std::numeric_limits<int32_t>::max()));
+}
+
+}  // namespace
+
+int Da4Index(int wing, int offset) {
+    KALVESTA_CHECK(wing >= 1 && wing <= kMaxWings);
+    KALVESTA_CHECK(offset >= 0 && offset < kDa4WingBlockLines);
+    return 1 + kDa4WingBlockLines * (wing - 1) + offset;
+}
+
+void TakeCountsForSave(Aircraft& aircraft, const AircraftInputs& inputs) {
+    if (IsWingCount(inputs.wing_count)) {
+        aircraft.wing_count = inputs.wing_count;
+    }
+    for (size_t w = 1; w <= kMaxWings; ++w) {
+        if (IsTrapezoidCount(inputs.trapezoids[w])) {
+            aircraft.trapezoid_count[w] = inputs.trapezoids[w];
+        }
+    }
+    aircraft.calc_wing_count = aircraft.wing_count;
+}
+
+Da4Values AssembleDa4Values(const Aircraft& aircraft) {
+    Da4Values values{};
+    values[0] = aircraft.wing_count;
+    for (int wing = 1; wing <= kMaxWings; ++wing) {
+        const auto w = static_cast<size_t>(wing);
+        const auto at = [wing](int offset) { return static_cast<size_t>(Da4Index(wing, offset)); };
+        values[at(da4::kTrapezoidCount)] = aircraft.trapezoid_count[w];
+        values[at(da4::kRootOffset)] = SaturatingAbs(aircraft.station_y_mm[0][w]);
+        values[at(da4::kChord0)] = SaturatingAbs(aircraft.chord_mm[0][w]);
+        for (size_t k = 1; k < kMaxStations; ++k) {
+            const int i = static_cast<int>(k) - 1;  // trapezoid k at offset + k − 1
+            values[at(da4::kChord0 + 1 + i)] = SaturatingAbs(aircraft.chord_mm[k][w]);
+            values[at(da4::kSpan1 + i)] =
+                SpanBetween(aircraft.station_y_mm[k - 1][w], aircraft.station_y_mm[k][w]);
+            values[at(da4::kLeadingEdge1 + i)] = aircraft.le_x_mm[k][w];
+        }
+        values[at(da4::kWingX)] = aircraft.wing_x_mm[w];
+        values[at(da4::kWingZ)] = aircraft.wing_z_mm[w];
+    }
+    values[kDa4LineCount - 1] = 0;
+    return values;
+}
+
+std::string FormatDa4Text(const Da4Values& values) {
+    std::string text;
+    text.reserve(values.size() * (kFieldWidth + 2));
+    for (const int32_t value : values) {
+        text += FormatInt(value, kFieldWidth);
+        text += "\r\n";
+    }
+    return text;
+}
+
+void ApplyDa4Values(const Da4Values& values, Aircraft& aircraft, AircraftInputs& inputs) {
+    if (IsWingCount(values[0])) {
+        inputs.wing_count = values[0];
+    }
+    aircraft.wing_count = inputs.wing_count;
+    aircraft.calc_wing_count = aircraft.wing_count;
+
+    for (int wing = 1; wing <= kMaxWings; ++wing) {
+        const auto w = static_cast<size_t>(wing);
+        const auto read = [&values, wing](int offset) {
+            return values[static_cast<size_t>(Da4Index(wing, offset))];
+        };
+        if (IsTrapezoidCount(read(da4::kTrapezoidCount))) {
+            inputs.trapezoids[w] = read(da4::kTrapezoidCount);
+        }
+        aircraft.trapezoid_count[w] = inputs.trapezoids[w];
+
+        WingInputs& boxes = inputs.wings[w];
+        boxes.root_chord = read(da4::kChord0);
+        boxes.root_offset = read(da4::kRootOffset);
+        for (size_t t = 0; t < kMaxTrapezoids; ++t) {
+            const int i = static_cast<int>(t);
+            boxes.chord[t] = read(da4::kChord0 + 1 + i);
+            boxes.span[t] = read(da4::kSpan1 + i);
+            boxes.le_x[t] = read(da4::kLeadingEdge1 + i);
+        }
+        inputs.wing_x_mm[w] = read(da4::kWingX);
+        inputs.wing_z_mm[w] = read(da4::kWingZ);
+
+        aircraft.chord_mm[0][w] = SaturatingAbs(boxes.root_chord);
+        aircraft.station_y_mm[0][w] = SaturatingAbs(boxes.root_offset);
+        for (size_t k = 1; k < kMaxStations; ++k) {
+            aircraft.chord_mm[k][w] = SaturatingAbs(boxes.chord[k - 1]);
+            aircraft.station_y_mm[k][w] = SaturatingAbs(boxes.span[k - 1]);
+            aircraft.le_x_mm[k][w] = boxes.le_x[k - 1];
+        }
+        aircraft.wing_x_mm[w] = inputs.wing_x_mm[w];
+        aircraft.wing_z_mm[w] = inputs.wing_z_mm[w];
+    }
+}
+
+std::string CompleteDa4Extension(std::string_view file_name) {
+    std::string name(file_name);
+    if (name.find(".da4") == std::string::npos && name.find(".DA4") == std::string::npos) {
+        name += ".da4";
+    }
+    return name;
+}
+
+}  // namespace kalvesta
