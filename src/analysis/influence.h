@@ -1,0 +1,46 @@
+// Induced velocity of a horseshoe vortex (INDU) and the influence matrix of the
+// whole lattice with the mirrored left half (EINFLUSS).
+#pragma once
+
+#include <array>
+
+#include "analysis/lattice.h"
+#include "analysis/memo.h"
+#include "analysis/solution.h"
+
+namespace kalvesta {
+
+struct Vec3 {
+    double x = 0.0;
+    double y = 0.0;
+    double z = 0.0;
+};
+
+// Vertical velocity × 4π that a horseshoe of unit circulation induces at a point
+// P, given r1 = P − (start of the bound segment) and r2 = P − (end of the bound
+// segment): trailing leg from x = +∞ to the start, bound segment, trailing leg from
+// the end to x = +∞. A point on the bound segment's line or on a trailing leg's
+// line gets 0 from that part.
+double INDU(Vec3 r1, Vec3 r2);
+
+// The lattice flattened into panel order (surface, strip, chordwise panel), so
+// that the assembly loops run over contiguous numbers. Index p = 0..panel_count-1.
+struct PanelPoints {
+    std::array<double, kMaxPanels> control_x{};
+    std::array<double, kMaxPanels> control_y{};
+    std::array<double, kMaxPanels> vortex_x1{};
+    std::array<double, kMaxPanels> vortex_x2{};
+    std::array<double, kMaxPanels> vortex_y1{};
+    std::array<double, kMaxPanels> vortex_y2{};
+    std::array<double, kMaxPanels> z{};
+};
+
+// Fills the lattice.panel_count × panel_count block of influence_matrix:
+// element (i, j) = INDU(P_i − E1_j, P_i − E2_j) + INDU of the mirror image
+// (y of the ends negated, traversed from E2' to E1'). When the surfaces 1..
+// calc_wing_count do not add up to panel_count, adds "EINFLUSS: Irgend ein
+// Kuddel-Muddel", shows the memo, sets calc_failed and leaves the block zero.
+void EINFLUSS(int calc_wing_count, const Lattice& lattice, PanelPoints& points,
+              PanelMatrix& influence_matrix, Memo& memo);
+
+}  // namespace kalvesta

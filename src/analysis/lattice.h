@@ -1,0 +1,73 @@
+// The planar vortex lattice laid over the lifting surfaces: the panel counts that
+// GRID decides and the geometry that TRAWY2 lays, strip by strip.
+//
+// Indices are 1-based like the rest of the model: w = 1..3 (surface), k = strip of
+// the surface's right half counted from the root outwards, t = trapezoid 1..4,
+// m = chordwise line or panel. Slot 0 of w, k and t is unused; slot 0 of m is
+// used by control_x only (the strip's leading edge). Every array is stored
+// m-major, then k, with the surface index varying fastest: grid_x1[m][k][w].
+// Coordinates are millimetres in aircraft axes (x aft, y spanwise out, z up).
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "model/aircraft.h"
+
+namespace kalvesta {
+
+// Strips per surface half: the index runs 1..300, and GRID keeps span_count below
+// 300 (a surface needing 300 or more strips is refused).
+inline constexpr int kStripCapacity = 300;
+// Chordwise grid lines per strip: m runs 1..300, so chord_count stays at most 299.
+inline constexpr int kChordLineCapacity = 300;
+inline constexpr int kMaxChordCount = kChordLineCapacity - 1;
+inline constexpr int kMaxSpanCount = kStripCapacity - 1;
+// Panels of the whole aircraft: the size of the linear system.
+inline constexpr int kMaxPanels = 3000;
+
+// Per-strip value [k = 0..300][w = 0..3].
+template <class T>
+using PerStrip = std::array<PerWing<T>, kStripCapacity + 1>;
+
+// Per-panel value [m = 0..300][k = 0..300][w = 0..3].
+template <class T>
+using PerPanel = std::array<PerStrip<T>, kChordLineCapacity + 1>;
+
+// Per-trapezoid count [t = 0..4][w = 0..3].
+using PerTrapezoid = std::array<PerWing<int32_t>, kMaxTrapezoids + 1>;
+
+struct Lattice {
+    // ---- Counts (GRID). Surfaces beyond calc_wing_count keep 0.
+    int32_t panel_count = 0;         // Σ chord_count[w] × span_count[w], ≤ 3000
+    PerWing<int32_t> chord_count{};  // chordwise panels of every strip, 1..299
+    PerWing<int32_t> span_count{};   // strips of the half-span, < 300
+    PerTrapezoid trap_span_count{};  // strips of trapezoid t; 0 for no positive span
+
+    // ---- Geometry (TRAWY2). Edge 1 is a strip's inner (root-side) edge, edge 2
+    // its outer edge.
+    PerPanel<double> vortex_x1{};    // bound vortex of panel m (quarter chord), edge 1
+    PerPanel<double> vortex_x2{};    // the same on edge 2
+    PerPanel<double> grid_x1{};      // chordwise grid line m on edge 1 (1 = LE, n_c+1 = TE)
+    PerPanel<double> grid_x2{};      // the same on edge 2
+    PerPanel<double> control_x{};    // centre line: 0 LE, 1..n_c control points, n_c+1 TE
+    PerStrip<double> vortex_y1{};    // y of edge 1
+    PerStrip<double> vortex_y2{};    // y of edge 2
+    PerStrip<double> grid_y1{};      // copy of vortex_y1, read by the grid drawing
+    PerStrip<double> grid_y2{};      // copy of vortex_y2
+    PerStrip<double> control_y{};    // y of the strip's centre line
+    PerStrip<double> strip_chord{};  // local chord on the centre line
+    PerWing<double> surface_z{};     // height of the surface's plane
+
+    // Number of the first panel of surface w (panels are numbered surface by
+    // surface, strip by strip, chordwise fastest): 1 + panels of surfaces 1..w-1.
+    int FirstPanel(int w) const {
+        int first = 1;
+        for (size_t v = 1; v < static_cast<size_t>(w); ++v) {
+            first += chord_count[v] * span_count[v];
+        }
+        return first;
+    }
+};
+
+}  // namespace kalvesta

@@ -1,0 +1,39 @@
+// The headless analysis pipeline: everything a calculation runs between the
+// whole-aircraft preparation and the stability recommendation, on data owned by
+// one AnalysisData that the caller allocates once.
+#pragma once
+
+#include "analysis/influence.h"
+#include "analysis/lattice.h"
+#include "analysis/memo.h"
+#include "analysis/pipeline_observer.h"
+#include "analysis/results.h"
+#include "analysis/solution.h"
+#include "analysis/trim.h"
+#include "model/aircraft.h"
+
+namespace kalvesta {
+
+// All analysis state: about 15 MB of lattice plus two matrices reserved (not
+// touched) at 3000 × 3000. Heap-allocate it once (std::make_unique) and keep it.
+struct AnalysisData {
+    Lattice lattice;
+    Solution solution;
+    Results results;
+    Memo memo;
+    TrimMatrix trim_matrix;
+    PanelPoints panel_points;
+};
+
+enum class PipelineOutcome { kStoppedAfterGrid, kCompleted };
+
+// Runs, on an aircraft prepared by PrepareAircraft and a memo the caller has
+// reset (heading per english_captions): clear calc_failed; GRID (observer:
+// GridCounted); stop if failed; TRAWY2; stop if failed (else LatticeReady);
+// EINFLUSS; LOES (on false "LOES: Fehler..." is added and the memo shown);
+// WIRBEL_ERG (a surface without lift stops here); results_valid = true. In every
+// case calc_wing_count = wing_count at the end. Returns kCompleted when the
+// results are valid. Requires wing_count and calc_wing_count in 1..3.
+PipelineOutcome RunPipeline(Aircraft& aircraft, AnalysisData& data, PipelineObserver& observer);
+
+}  // namespace kalvesta

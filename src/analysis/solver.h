@@ -1,0 +1,26 @@
+// The linear solve of the lattice: LOES scales a copy of the influence matrix
+// and solves it for a right-hand side of −1 with SIMQ902.
+#pragma once
+
+#include "analysis/memo.h"
+#include "analysis/pipeline_observer.h"
+#include "analysis/solution.h"
+
+namespace kalvesta {
+
+// 1/(4π) as the seven-digit decimal the scaling uses.
+inline constexpr double kOneOverFourPi = 0.0795775;
+
+// solve_matrix = 0.0795775 × influence_matrix over the panel_count block, b = −1,
+// SIMQ902, circulation[1..panel_count] = b. Returns true when solved; otherwise
+// adds "LOES: Fehler beim Loesen des Gleichungssystems ", shows the memo, sets
+// calc_failed and returns false (the circulation is stored all the same).
+bool LOES(int panel_count, Solution& solution, Memo& memo, PipelineObserver& observer);
+
+// Eliminates solve_matrix (its active n × n block) in place and leaves the
+// solution in b[1..n]. Reports n − k to the observer after every step k. Returns
+// the status: 0 solved, 1 when a step met a column of zeros (the system is
+// singular; that unknown is then set to 0 and the elimination goes on).
+int SIMQ902(PerPanelNumber& b, int n, PanelMatrix& solve_matrix, PipelineObserver& observer);
+
+}  // namespace kalvesta
