@@ -1,0 +1,38 @@
+// Image control: paints its picture in paintEvent and forwards the mouse.
+#include "ui/image_control.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace kalvesta {
+
+ImageControl::ImageControl(const QString& name, QRect geometry, QWidget* parent)
+    : QWidget(parent),
+      image_(geometry.size(), QImage::Format_RGB32),
+      canvas_(image_) {
+    setObjectName(name);
+    setGeometry(geometry);
+    image_.fill(Qt::white);
+}
+
+void ImageControl::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.drawImage(rect(), image_);
+}
+
+void ImageControl::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit MouseDown(event->button(), at.x(), at.y());
+}
+
+void ImageControl::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit MouseMove(event->buttons(), at.x(), at.y());
+}
+
+void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit MouseUp(event->button(), at.x(), at.y());
+}
+
+}  // namespace kalvesta

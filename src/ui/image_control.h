@@ -1,0 +1,39 @@
+// An image control: a widget that shows a persistent picture, offers the core
+// Canvas to draw on it, and reports mouse presses, moves and releases.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "qtcanvas/qt_canvas.h"
+
+namespace kalvesta {
+
+class ImageControl : public QWidget {
+    Q_OBJECT
+
+public:
+    ImageControl(const QString& name, QRect geometry, QWidget* parent);
+
+    // The picture's canvas; call Refresh() after drawing so the change shows.
+    Canvas& canvas() { return canvas_; }
+    const QImage& image() const { return image_; }
+    void Refresh() { update(); }
+
+signals:
+    void MouseDown(Qt::MouseButton button, int x, int y);
+    void MouseMove(Qt::MouseButtons buttons, int x, int y);
+    void MouseUp(Qt::MouseButton button, int x, int y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage image_;
+    QtCanvas canvas_;
+};
+
+}  // namespace kalvesta

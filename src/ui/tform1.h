@@ -1,0 +1,141 @@
+// The main window: every input, result and view of the aircraft on four tab pages,
+// with the menus, tool buttons and dialogs. Handlers read the controls, call the
+// core and show what it returns; they compute nothing themselves.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+#include "model/aircraft.h"
+#include "model/aircraft_inputs.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QTabWidget;
+class QToolButton;
+
+namespace kalvesta {
+
+class ImageControl;
+
+// Index of each of a wing's fourteen boxes, in the order the planform
+// computation reads them.
+enum WingBox : int {
+    kRootOffsetBox = 0,
+    kRootChordBox = 1,
+    // trapezoid t = 1..4: span at 3t - 1, chord at 3t, leading edge at 3t + 1
+};
+inline constexpr int kWingBoxCount = 14;
+constexpr int SpanBox(int trapezoid) { return 3 * trapezoid - 1; }
+constexpr int ChordBox(int trapezoid) { return 3 * trapezoid; }
+constexpr int LeadingEdgeBox(int trapezoid) { return 3 * trapezoid + 1; }
+
+// The controls of one wing tab ("Wing-1", "Wing-2", "Wing-3").
+struct WingTab {
+    QWidget* page = nullptr;             // TabSheet1 / TabSheet2 / TabSheet3
+    QFrame* trapezoid_panel = nullptr;   // Panel2 / Panel3 / Panel4
+    std::array<QRadioButton*, kMaxTrapezoids> trapezoid_buttons{};
+    std::array<QLineEdit*, kWingBoxCount> boxes{};
+    ImageControl* sketch = nullptr;      // Image_W / Image_W2 / Image_W3
+    ImageControl* planform = nullptr;    // Image1 / Image11 / Image111
+    std::array<QLabel*, 5> descriptions{};
+    std::array<QLabel*, 5> values{};     // b, s, lm, r25, lam
+};
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    const Aircraft& aircraft() const { return aircraft_; }
+
+    // Calc_W1 / Calc_W2 / Calc_W3: reads the wing's boxes into the model, shows its
+    // planform values and draws its planform.
+    void Calc_W(int wing);
+    // Whole-aircraft preparation: all wings, the positions, the aircraft views.
+    void Calc();
+
+    // Wing-count buttons (RadioButton1Click .. RadioButton3Click).
+    void WingCountClick(int count);
+    // Trapezoid-count buttons of a wing (RadioButton4Click .. RadioButton13Click).
+    void TrapezoidCountClick(int wing, int trapezoids);
+    void PageControl1Change();
+
+private:
+    void BuildWindow();
+    void BuildTopStrip(QWidget* client);
+    void BuildMenus();
+    void BuildWingTab(int wing);
+    void BuildAircraftTab();
+    void ConnectHandlers();
+    void Create1();
+
+    WingInputs ReadWingInputs(int wing) const;
+    int CheckedTrapezoids(int wing) const;
+    int CheckedWingCount() const;
+    AircraftInputs ReadPositions() const;
+    WingTab& Tab(int wing) { return wing_tabs_[static_cast<size_t>(wing)]; }
+
+    Aircraft aircraft_;
+    PerWing<WingTab> wing_tabs_{};
+
+public:
+    // Controls, by their component names.
+    QToolButton* SpeedButton1 = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
+    QToolButton* SpeedButton3 = nullptr;
+    QLabel* Lab_FName = nullptr;
+    QFrame* Panel1 = nullptr;
+    std::array<QRadioButton*, kMaxWings + 1> wing_count_buttons{};  // RadioButton1..3
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet5 = nullptr;
+
+    QLabel* Label23 = nullptr;
+    PerWing<ImageControl*> position_pictures{};  // Image5, Image55, Image555
+    PerWing<QLineEdit*> position_x_boxes{};      // Edit_x1..Edit_x3
+    PerWing<QLineEdit*> position_z_boxes{};      // Edit_z1..Edit_z3
+    ImageControl* Image2 = nullptr;
+    ImageControl* Image3 = nullptr;
+    QScrollBar* ScrollBar1 = nullptr;
+    QScrollBar* ScrollBar2 = nullptr;
+    QScrollBar* ScrollBar4 = nullptr;
+    QRadioButton* RadioButton15 = nullptr;
+    QRadioButton* RadioButton16 = nullptr;
+    QLabel* Label22 = nullptr;
+    QLineEdit* Edit31 = nullptr;
+    QLabel* Label21 = nullptr;
+    QPushButton* Button4 = nullptr;
+    QLabel* Label_w = nullptr;
+    QLabel* Label24 = nullptr;
+    QPushButton* Button6 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    ImageControl* Image_P = nullptr;
+
+    QMenu* Open1 = nullptr;
+    QAction* Open2 = nullptr;
+    QAction* Save2 = nullptr;
+    QAction* Save3 = nullptr;
+    QAction* Exit1 = nullptr;
+    QMenu* EEdit1 = nullptr;
+    QAction* wing11 = nullptr;
+    QAction* wing21 = nullptr;
+    QAction* wing31 = nullptr;
+    QAction* aircraft1 = nullptr;
+    QMenu* Langu1 = nullptr;
+    QAction* german1 = nullptr;
+    QAction* Info1 = nullptr;
+
+    const WingTab& wing_tab(int wing) const { return wing_tabs_[static_cast<size_t>(wing)]; }
+};
+
+}  // namespace kalvesta
