@@ -85,11 +85,12 @@ std::string ResolveTarget(const std::string& path) {
 // Creates a new, empty temporary file beside `target`; returns its descriptor (or
 // −1 with errno set) and its name.
 int CreateTemporaryBeside(const std::string& target, std::string& temp_name) {
-    const std::filesystem::path target_path(target);
-    const std::string stem =
-        "." + target_path.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-";
+    // A short name of its own, so that a target name near the length limit still
+    // leaves room for it.
+    const std::filesystem::path folder = std::filesystem::path(target).parent_path();
+    const std::string stem = ".da4-save-" + std::to_string(::getpid()) + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temp_name = (target_path.parent_path() / (stem + std::to_string(attempt))).string();
+        temp_name = (folder / (stem + std::to_string(attempt) + ".tmp")).string();
         const int fd = ::open(temp_name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
             return fd;

@@ -89,6 +89,11 @@ TEST_F(Da4File, ReplacingKeepsPermissionsAndWritesThroughLinks) {
     ASSERT_EQ(::stat(path.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0640u);
 
+    // A name of the longest length a folder entry can have still gets replaced.
+    const std::string longest = PathOf(std::string(251, 'n') + ".da4");
+    ASSERT_TRUE(WriteDa4File(longest, Sample()).ok());
+    EXPECT_TRUE(WriteDa4File(longest, Sample()).ok());
+
     const std::string link = PathOf("link.da4");
     fs::create_symlink(path, link);
     Da4Values changed = Sample();
