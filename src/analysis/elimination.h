@@ -23,13 +23,11 @@
 
 namespace kalvesta {
 
-// A square matrix addressed 1-based: element (i, j) at base[(i-1) × stride + (j-1)].
+// A square matrix stored row by row: element (i, j), 1-based, at
+// base[(i-1) × stride + (j-1)].
 struct MatrixView {
     double* base = nullptr;
     size_t stride = 0;
-
-    double* row(int i) const { return base + static_cast<size_t>(i - 1) * stride - 1; }
-    double& operator()(int i, int j) const { return row(i)[j]; }
 };
 
 // Receives n − k after elimination step k is complete, in ascending k.
@@ -39,8 +37,8 @@ public:
     virtual void StepDone(int remaining) = 0;
 };
 
-// Eliminates a (1..n × 1..n) in place and leaves the solution in b[1..n]
-// (b[0] unused). Returns the number of singular steps (columns whose largest
+// Eliminates a (1..n × 1..n) in place and leaves the solution in the right-hand
+// side: b[0..n-1] hold unknowns 1..n. Returns the number of singular steps (columns whose largest
 // magnitude was 0 and that were passed over with the scale 0).
 int GaussEliminate(MatrixView a, double* b, int n, EliminationProgress* progress);
 

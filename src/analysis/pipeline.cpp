@@ -1,0 +1,55 @@
+// The analysis pipeline in the order of a calculation: grid, lattice, influence
+// matrix, solve, circulation results.
+#include "analysis/pipeline.h"
+
+#include "analysis/circulation_results.h"
+#include "analysis/grid.h"
+#include "analysis/influence.h"
+#include "analysis/solver.h"
+#include "model/check.h"
+
+namespace kalvesta {
+namespace {
+
+PipelineOutcome RunSteps(Aircraft& aircraft, AnalysisData& data, PipelineObserver& observer) {
+    Memo& memo = data.memo;
+    memo.calc_failed = false;
+    aircraft.results_valid = false;
+
+    GRID(aircraft, data.lattice, memo);
+    observer.GridCounted();
+    if (memo.calc_failed) {
+        return PipelineOutcome::kStoppedAfterGrid;
+    }
+    TRAWY2(aircraft, data.lattice, data.trim_matrix, memo);
+    if (memo.calc_failed) {
+        return PipelineOutcome::kStoppedAfterGrid;
+    }
+    observer.LatticeReady();
+
+    // From here on a failure is reported but the calculation goes on.
+    EINFLUSS(aircraft.calc_wing_count, data.lattice, data.panel_points,
+             data.solution.influence_matrix, memo);
+    if (!LOES(data.lattice.panel_count, data.solution, memo, observer)) {
+        memo.AddLine("LOES: Fehler...");
+        memo.visible = true;
+    }
+    // Except for a surface without lift: it has no aerodynamic centre to show.
+    if (!WIRBEL_ERG(aircraft, data.lattice, data.solution.circulation, data.results, memo)) {
+        return PipelineOutcome::kStoppedAfterGrid;
+    }
+    aircraft.results_valid = true;
+    return PipelineOutcome::kCompleted;
+}
+
+}  // namespace
+
+PipelineOutcome RunPipeline(Aircraft& aircraft, AnalysisData& data, PipelineObserver& observer) {
+    KALVESTA_CHECK(aircraft.wing_count >= 1 && aircraft.wing_count <= kMaxWings);
+    KALVESTA_CHECK(aircraft.calc_wing_count >= 1 && aircraft.calc_wing_count <= kMaxWings);
+    const PipelineOutcome outcome = RunSteps(aircraft, data, observer);
+    aircraft.calc_wing_count = aircraft.wing_count;
+    return outcome;
+}
+
+}  // namespace kalvesta

@@ -1,0 +1,57 @@
+// The lattice's linear solve: LOES and its Gauss elimination SIMQ902.
+#include "analysis/solver.h"
+
+#include <algorithm>
+
+#include "analysis/elimination.h"
+#include "model/check.h"
+
+namespace kalvesta {
+namespace {
+
+// Passes the elimination's countdown on to the pipeline's observer.
+class SolveCountdown final : public EliminationProgress {
+public:
+    explicit SolveCountdown(PipelineObserver& observer) : observer_(observer) {}
+    void StepDone(int remaining) override { observer_.SolveProgress(remaining); }
+
+private:
+    PipelineObserver& observer_;
+};
+
+}  // namespace
+
+bool LOES(int panel_count, Solution& solution, Memo& memo, PipelineObserver& observer) {
+    const int n = panel_count;
+    KALVESTA_CHECK(n >= 0 && n <= kMaxPanels && solution.influence_matrix.size() == n);
+    const size_t elements = static_cast<size_t>(n) * static_cast<size_t>(n);
+
+    // The influence matrix holds velocities × 4π.
+    solution.solve_matrix.Resize(n);
+    const double* const source = solution.influence_matrix.data();
+    double* const target = solution.solve_matrix.data();
+    for (size_t e = 0; e < elements; ++e) {
+        target[e] = kOneOverFourPi * source[e];
+    }
+
+    // Flow tangency: the induced downwash cancels a unit normal free stream.
+    PerPanelNumber& b = solution.right_hand_side;
+    std::fill(b.begin(), b.end(), -1.0);
+    const int status = SIMQ902(b, n, solution.solve_matrix, observer);
+    const bool solved = status == 0;
+    if (!solved) {
+        memo.ReportFailure("LOES: Fehler beim Loesen des Gleichungssystems ");
+    }
+    std::copy_n(b.begin() + 1, n, solution.circulation.begin() + 1);
+    return solved;
+}
+
+int SIMQ902(PerPanelNumber& b, int n, PanelMatrix& solve_matrix, PipelineObserver& observer) {
+    KALVESTA_CHECK(n >= 0 && n <= kMaxPanels && solve_matrix.size() == n);
+    SolveCountdown countdown(observer);
+    const MatrixView a{solve_matrix.data(), static_cast<size_t>(n)};
+    const int singular_steps = GaussEliminate(a, &b[1], n, &countdown);
+    return singular_steps == 0 ? 0 : 1;
+}
+
+}  // namespace kalvesta
