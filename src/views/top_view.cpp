@@ -149,6 +149,12 @@ ViewMapping TopViewMapping(const Aircraft& aircraft, int width, int height) {
     return mapping;
 }
 
+void ClearTopView(Canvas& canvas) {
+    canvas.brush = colors::kInfoBackground;
+    canvas.pen.color = colors::kGrey;
+    canvas.Rectangle(0, 0, canvas.Width(), canvas.Height());
+}
+
 void d_1d(Canvas& canvas, const Aircraft& aircraft, const WingSelection& drawn,
           ViewMapping& mapping) {
     const int width = canvas.Width();

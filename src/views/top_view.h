@@ -18,6 +18,11 @@ namespace kalvesta {
 // 1 pixel per mm.
 ViewMapping TopViewMapping(const Aircraft& aircraft, int width, int height);
 
+// Clears the top-view picture before a top view (whole-aircraft preparation) or a
+// grid and top view (stability step): brush info background, pen grey, the whole
+// picture.
+void ClearTopView(Canvas& canvas);
+
 // Draws the top view onto a picture the caller has cleared, with the canvas's pen
 // width and brush, and stores its placement in `mapping` (TopViewMapping).
 void d_1d(Canvas& canvas, const Aircraft& aircraft, const WingSelection& drawn,
