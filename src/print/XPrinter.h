@@ -1,0 +1,46 @@
+// TXPrint: runs a print job on the selected system (CUPS) printer and draws on its
+// page. The printer it drives is the one TXPrintSet selects and configures.
+#pragma once
+
+#include <QPainter>
+#include <QPrinter>
+#include <QString>
+
+#include "print/print_interfaces.h"
+
+namespace kalvesta {
+
+class TXPrint : public PrintJobInterface {
+public:
+    // Decides once whether any printer is installed and selects the system's default
+    // printer (the first one when no default is set).
+    TXPrint();
+    ~TXPrint() override;
+    TXPrint(const TXPrint&) = delete;
+    TXPrint& operator=(const TXPrint&) = delete;
+
+    bool PrinterAvailable() const { return printer_available_; }
+    bool Printing() const { return canvas_.isActive(); }
+
+    // Job title shown by the spooler.
+    const QString& Title() const { return title_; }
+    void SetTitle(const QString& title) { title_ = title; }
+
+    // The platform printer the job goes to; TXPrintSet selects and configures it.
+    QPrinter& Printer() { return printer_; }
+    const QPrinter& Printer() const { return printer_; }
+
+    // Opens a one-copy portrait job whose coordinates are printer dots with the
+    // origin at the printable area's top-left corner (margins 0).
+    bool BeginDoc() override;
+    void StretchDraw(const QRect& target, const QImage& bitmap) override;
+    bool EndDoc() override;
+
+private:
+    QPrinter printer_{QPrinter::HighResolution};
+    QPainter canvas_;
+    bool printer_available_ = false;
+    QString title_ = QStringLiteral("XPrintSet Demo");
+};
+
+}  // namespace kalvesta

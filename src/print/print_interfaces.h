@@ -1,0 +1,71 @@
+// What the printer window needs of the print components, behind abstract classes so
+// that the window runs the same with the system's printers and with a test double:
+// the printer list, the capabilities and settings of the selected printer
+// (PrintSetInterface, implemented by TXPrintSet) and the print job (PrintJobInterface,
+// implemented by TXPrint).
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QStringList>
+#include <vector>
+
+namespace kalvesta {
+
+// The driver reports at most this many resolutions; further entries are dropped.
+inline constexpr int kMaxPrinterResolutions = 32;
+
+struct PrinterResolution {
+    int dpi_x = 0;
+    int dpi_y = 0;
+};
+
+// Capabilities of the selected printer.
+struct TCapabilities {
+    std::vector<PrinterResolution> resolutions;  // in the driver's order
+    int color_bits = 1;                          // bits per pixel; 1 when not reported
+
+    int ResolutionCount() const { return static_cast<int>(resolutions.size()); }
+    // Horizontal and vertical dpi of entry i, 0 for an index out of range.
+    int ResolutionX(int i) const;
+    int ResolutionY(int i) const;
+};
+
+class PrintSetInterface {
+public:
+    virtual ~PrintSetInterface() = default;
+
+    virtual bool PrinterAvailable() const = 0;
+    virtual const QStringList& Printers() const = 0;
+    // Index of the selected printer in Printers(), -1 when there is none.
+    virtual int PrinterIndex() const = 0;
+    // Selects printer i and reloads its settings and capabilities; ignored when no
+    // printer exists, when i is out of range or already selected.
+    virtual void SetPrinterIndex(int i) = 0;
+    virtual const TCapabilities& Capabilities() const = 0;
+
+    // Current settings, applied to the printer at once.
+    // Prints with resolution entry i; ignored for an index out of range.
+    virtual void SetResolution(int entry) = 0;
+    // True only when a printer exists and colour is set.
+    virtual bool Color() const = 0;
+    // Colour on takes effect only on a printer with at least 2 bits per pixel.
+    virtual void SetColor(bool on) = 0;
+};
+
+class PrintJobInterface {
+public:
+    virtual ~PrintJobInterface() = default;
+
+    // Opens a job on the selected printer; false when there is no printer or the
+    // printing system refused the job.
+    virtual bool BeginDoc() = 0;
+    // Draws `bitmap` scaled into `target` (printer dots) of the open job's page;
+    // does nothing when no job is open.
+    virtual void StretchDraw(const QRect& target, const QImage& bitmap) = 0;
+    // Closes the job and hands it to the spooler; false when no job was open or
+    // the spooler refused it.
+    virtual bool EndDoc() = 0;
+};
+
+}  // namespace kalvesta

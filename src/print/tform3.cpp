@@ -1,0 +1,184 @@
+// TForm3: layout in client pixels, the handlers and the print of the page.
+#include "print/tform3.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTableWidget>
+
+#include "print/XPrinter.h"
+#include "print/XPrnSet2.h"
+#include "print/printed_page_rect.h"
+
+namespace kalvesta {
+
+TForm3::TForm3(QWidget* parent)
+    : QDialog(parent),
+      own_print_(std::make_unique<TXPrint>()),
+      own_print_set_(std::make_unique<TXPrintSet>(*own_print_)),
+      XPrintSet1(own_print_set_.get()),
+      XPrint1(own_print_.get()) {
+    BuildControls();
+    FormCreate();
+}
+
+TForm3::TForm3(PrintSetInterface& print_set, PrintJobInterface& print, QWidget* parent)
+    : QDialog(parent), XPrintSet1(&print_set), XPrint1(&print) {
+    BuildControls();
+    FormCreate();
+}
+
+TForm3::~TForm3() = default;
+
+void TForm3::BuildControls() {
+    setWindowTitle(QStringLiteral("Printer"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    QFont window_font(QStringLiteral("MS Sans Serif"));
+    window_font.setPointSize(8);
+    window_font.setStyleHint(QFont::SansSerif);
+    setFont(window_font);
+    setFixedSize(377, 173);
+
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setEditable(false);
+    ComboBox1->setGeometry(0, 0, 369, ComboBox1->sizeHint().height());
+
+    Label2 = new QLabel(QStringLiteral("Printer resolution:"), this);
+    Label2->move(3, 37);
+
+    StringGrid2 = new QTableWidget(0, 2, this);
+    StringGrid2->setGeometry(3, 56, 129, 90);
+    StringGrid2->verticalHeader()->hide();
+    StringGrid2->verticalHeader()->setDefaultSectionSize(20);
+    StringGrid2->horizontalHeader()->setFixedHeight(20);
+    StringGrid2->horizontalHeader()->setMinimumSectionSize(1);
+    StringGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    StringGrid2->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid2->setSelectionBehavior(QAbstractItemView::SelectRows);
+    StringGrid2->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    CheckBoxColor = new QCheckBox(QStringLiteral("Color"), this);
+    CheckBoxColor->setGeometry(163, 36, 97, 17);
+
+    Button1 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button1->setGeometry(238, 73, 73, 25);
+    ButtonClose = new QPushButton(QStringLiteral("Print"), this);
+    ButtonClose->setGeometry(238, 113, 73, 25);
+    ButtonClose->setEnabled(false);
+
+    // activated: the user's choice only, not the window's own refill of the list.
+    connect(ComboBox1, &QComboBox::activated, this, &TForm3::ComboBox1Change);
+    // toggled also fires when the window sets the box, which `updating` guards.
+    connect(CheckBoxColor, &QCheckBox::toggled, this, &TForm3::CheckBoxColorClick);
+    connect(ButtonClose, &QPushButton::clicked, this, &TForm3::ButtonCloseClick);
+    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+}
+
+void TForm3::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormCreate();
+}
+
+int TForm3::ShowModalFor(const QImage& page) {
+    page_ = &page;
+    const int result = exec();
+    page_ = nullptr;
+    return result;
+}
+
+void TForm3::FormCreate() {
+    ComboBox1->clear();
+    const bool available = XPrintSet1->PrinterAvailable();
+    if (available) {
+        ComboBox1->addItems(XPrintSet1->Printers());
+        ComboBox1->setCurrentIndex(XPrintSet1->PrinterIndex());
+    }
+    ButtonClose->setEnabled(available);
+
+    // Column widths: a quarter and three quarters of the grid, less 10 pixels each.
+    const int grid_width = StringGrid2->width();
+    StringGrid2->setColumnWidth(0, grid_width / 4 - 10);
+    StringGrid2->setColumnWidth(1, grid_width * 3 / 4 - 10);
+    StringGrid2->setHorizontalHeaderLabels({QStringLiteral("i"), QStringLiteral("Auflösung")});
+
+    RefillResolutionGrid();
+    RefillColorBox();
+}
+
+void TForm3::RefillResolutionGrid() {
+    updating = true;
+    const TCapabilities& capabilities = XPrintSet1->Capabilities();
+    const int count = XPrintSet1->PrinterAvailable() ? capabilities.ResolutionCount() : 0;
+    StringGrid2->setRowCount(count);
+    for (int i = 0; i < count; ++i) {
+        StringGrid2->setItem(i, 0, new QTableWidgetItem(QString::number(i)));
+        StringGrid2->setItem(i, 1,
+                             new QTableWidgetItem(QStringLiteral("%1x%2dpi²")
+                                                      .arg(capabilities.ResolutionX(i))
+                                                      .arg(capabilities.ResolutionY(i))));
+    }
+    // The first entry is chosen unless the current row is still one of the entries.
+    if (count > 0 && (StringGrid2->currentRow() < 0 || StringGrid2->currentRow() >= count)) {
+        StringGrid2->setCurrentCell(0, 0);
+    }
+    updating = false;
+}
+
+void TForm3::RefillColorBox() {
+    updating = true;
+    if (XPrintSet1->Capabilities().color_bits < 2) {
+        CheckBoxColor->setEnabled(false);
+        CheckBoxColor->setChecked(false);
+    } else {
+        CheckBoxColor->setEnabled(true);
+        CheckBoxColor->setChecked(XPrintSet1->Color());
+    }
+    updating = false;
+}
+
+void TForm3::ComboBox1Change() {
+    XPrintSet1->SetPrinterIndex(ComboBox1->currentIndex());
+    RefillResolutionGrid();
+    RefillColorBox();
+}
+
+void TForm3::CheckBoxColorClick() {
+    if (!updating) {
+        XPrintSet1->SetColor(CheckBoxColor->isChecked());
+    }
+}
+
+void TForm3::ButtonCloseClick() {
+    // Grid rows are the resolution entries in order; no current row selects none.
+    const int entry = StringGrid2->currentRow();
+    XPrintSet1->SetResolution(entry);
+    const PrintedPageRect rect =
+        PrintedPageRectangle(XPrintSet1->Capabilities().ResolutionX(entry));
+
+    bool printed = XPrint1->BeginDoc();
+    if (printed) {
+        if (page_ != nullptr) {
+            XPrint1->StretchDraw(QRect(rect.x1, rect.y1, rect.x2 - rect.x1, rect.y2 - rect.y1),
+                                 *page_);
+        }
+        printed = XPrint1->EndDoc();
+    }
+    if (!printed) {
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("The page could not be printed on \"%1\".")
+                                 .arg(ComboBox1->currentText()));
+        return;
+    }
+    accept();
+}
+
+void TForm3::Button1Click() {
+    reject();
+}
+
+}  // namespace kalvesta

@@ -1,0 +1,69 @@
+// TForm3, the modal "Printer" window: choose a printer, one of its resolutions and
+// colour or monochrome, then print the summary page.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <memory>
+
+#include "print/print_interfaces.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QShowEvent;
+class QTableWidget;
+
+namespace kalvesta {
+
+class TXPrint;
+class TXPrintSet;
+
+class TForm3 : public QDialog {
+    Q_OBJECT
+
+public:
+    // The window with its own print components on the system's printers.
+    explicit TForm3(QWidget* parent = nullptr);
+    // The window on the given print components (which must outlive it).
+    TForm3(PrintSetInterface& print_set, PrintJobInterface& print, QWidget* parent = nullptr);
+    ~TForm3() override;
+
+    // Shows the window modally for printing `page` (the 800 x 1220 summary page) and
+    // returns QDialog::Accepted when the page was sent to the printer.
+    int ShowModalFor(const QImage& page);
+
+    // Event handlers, run when the window is created and every time it is shown.
+    void FormCreate();
+    void ComboBox1Change();
+    void CheckBoxColorClick();
+    void ButtonCloseClick();  // "Print"
+    void Button1Click();      // "Cancel"
+
+    QComboBox* ComboBox1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QTableWidget* StringGrid2 = nullptr;
+    QCheckBox* CheckBoxColor = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* ButtonClose = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildControls();
+    void RefillResolutionGrid();
+    void RefillColorBox();
+
+    std::unique_ptr<TXPrint> own_print_;
+    std::unique_ptr<TXPrintSet> own_print_set_;
+    PrintSetInterface* XPrintSet1 = nullptr;
+    PrintJobInterface* XPrint1 = nullptr;
+    // True while the window itself refills the grid or the colour box, so the
+    // box's change does not write back into the settings.
+    bool updating = false;
+    const QImage* page_ = nullptr;
+};
+
+}  // namespace kalvesta

@@ -1,0 +1,92 @@
+// Test doubles of the print components: printers with given resolutions and colour
+// depth, and a print job that records what the window drew.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QStringList>
+#include <vector>
+
+#include "print/print_interfaces.h"
+
+namespace kalvesta {
+
+struct FakePrinter {
+    QString name;
+    TCapabilities capabilities;
+    bool color = false;
+};
+
+class FakePrintSet : public PrintSetInterface {
+public:
+    explicit FakePrintSet(std::vector<FakePrinter> printers) : printers_(std::move(printers)) {
+        for (const FakePrinter& printer : printers_) {
+            names_.append(printer.name);
+        }
+        index_ = printers_.empty() ? -1 : 0;
+    }
+
+    bool PrinterAvailable() const override { return !printers_.empty(); }
+    const QStringList& Printers() const override { return names_; }
+    int PrinterIndex() const override { return index_; }
+    void SetPrinterIndex(int i) override {
+        if (PrinterAvailable() && i >= 0 && i < names_.size()) {
+            index_ = i;
+        }
+    }
+    const TCapabilities& Capabilities() const override {
+        static const TCapabilities kNone;
+        return PrinterAvailable() ? Selected().capabilities : kNone;
+    }
+    void SetResolution(int entry) override { resolution_entries.push_back(entry); }
+    bool Color() const override { return PrinterAvailable() && Selected().color; }
+    void SetColor(bool on) override {
+        set_color_calls.push_back(on);
+        if (PrinterAvailable()) {
+            Selected().color = on && Selected().capabilities.color_bits >= 2;
+        }
+    }
+
+    std::vector<int> resolution_entries;  // every SetResolution call
+    std::vector<bool> set_color_calls;    // every SetColor call
+
+private:
+    const FakePrinter& Selected() const { return printers_[static_cast<size_t>(index_)]; }
+    FakePrinter& Selected() { return printers_[static_cast<size_t>(index_)]; }
+
+    std::vector<FakePrinter> printers_;
+    QStringList names_;
+    int index_ = -1;
+};
+
+class FakePrintJob : public PrintJobInterface {
+public:
+    bool BeginDoc() override {
+        ++begin_count;
+        open_ = accept_jobs;
+        return open_;
+    }
+    void StretchDraw(const QRect& target, const QImage& bitmap) override {
+        if (open_) {
+            targets.push_back(target);
+            bitmap_size = bitmap.size();
+        }
+    }
+    bool EndDoc() override {
+        ++end_count;
+        const bool was_open = open_;
+        open_ = false;
+        return was_open;
+    }
+
+    bool accept_jobs = true;
+    int begin_count = 0;
+    int end_count = 0;
+    std::vector<QRect> targets;
+    QSize bitmap_size;
+
+private:
+    bool open_ = false;
+};
+
+}  // namespace kalvesta

@@ -1,0 +1,207 @@
+// The printer window on fake print components: grid, colour box, printer change,
+// the rectangle the page is printed into, cancel and the no-printer case.
+#include "print/tform3.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "fake_print.h"
+
+namespace kalvesta {
+namespace {
+
+FakePrinter LaserColor() {
+    return {QStringLiteral("Laser"), TCapabilities{{{300, 300}, {600, 600}}, 24}, true};
+}
+
+FakePrinter Monochrome() {
+    return {QStringLiteral("Mono"), TCapabilities{{{360, 180}}, 1}, false};
+}
+
+QString Cell(const QTableWidget& grid, int row, int column) {
+    const QTableWidgetItem* item = grid.item(row, column);
+    return item != nullptr ? item->text() : QString();
+}
+
+// Runs `action` once the modal window is up, then shows it for `page`.
+int ShowModalThen(TForm3& form, const QImage& page, const std::function<void()>& action) {
+    QTimer::singleShot(0, &form, action);
+    return form.ShowModalFor(page);
+}
+
+QImage SummarySizedPage() {
+    QImage page(800, 1220, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    return page;
+}
+
+TEST(TForm3, LayoutAndResolutionGrid) {
+    FakePrintSet print_set({LaserColor()});
+    FakePrintJob job;
+    TForm3 form(print_set, job);
+
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Printer"));
+    EXPECT_EQ(form.size(), QSize(377, 173));
+    EXPECT_EQ(form.StringGrid2->geometry(), QRect(3, 56, 129, 90));
+    // 129 / 4 - 10 and 129 * 3 / 4 - 10 in integer arithmetic.
+    EXPECT_EQ(form.StringGrid2->columnWidth(0), 22);
+    EXPECT_EQ(form.StringGrid2->columnWidth(1), 86);
+    EXPECT_EQ(form.StringGrid2->horizontalHeaderItem(0)->text(), QStringLiteral("i"));
+    EXPECT_EQ(form.StringGrid2->horizontalHeaderItem(1)->text(), QStringLiteral("Auflösung"));
+
+    ASSERT_EQ(form.StringGrid2->rowCount(), 2);
+    EXPECT_EQ(Cell(*form.StringGrid2, 0, 0), QStringLiteral("0"));
+    EXPECT_EQ(Cell(*form.StringGrid2, 0, 1), QStringLiteral("300x300dpi²"));
+    EXPECT_EQ(Cell(*form.StringGrid2, 1, 0), QStringLiteral("1"));
+    EXPECT_EQ(Cell(*form.StringGrid2, 1, 1), QStringLiteral("600x600dpi²"));
+    EXPECT_EQ(form.StringGrid2->currentRow(), 0);
+
+    EXPECT_EQ(form.ComboBox1->count(), 1);
+    EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("Laser"));
+    EXPECT_TRUE(form.ButtonClose->isEnabled());
+    EXPECT_TRUE(form.CheckBoxColor->isEnabled());
+    EXPECT_TRUE(form.CheckBoxColor->isChecked());
+}
+
+TEST(TForm3, PrintsThePageIntoTheRectangleOfTheChosenResolution) {
+    FakePrintSet print_set({LaserColor()});
+    FakePrintJob job;
+    TForm3 form(print_set, job);
+    const QImage page = SummarySizedPage();
+
+    const int result = ShowModalThen(form, page, [&form] {
+        form.StringGrid2->setCurrentCell(1, 1);
+        QTest::mouseClick(form.ButtonClose, Qt::LeftButton);
+    });
+
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(print_set.resolution_entries, std::vector<int>{1});
+    EXPECT_EQ(job.begin_count, 1);
+    EXPECT_EQ(job.end_count, 1);
+    // 600 dpi: (357, 340)-(3077, 4488), i.e. 2720 x 4148 dots.
+    ASSERT_EQ(job.targets.size(), 1u);
+    EXPECT_EQ(job.targets[0], QRect(357, 340, 2720, 4148));
+    EXPECT_EQ(job.bitmap_size, QSize(800, 1220));
+}
+
+TEST(TForm3, CancelPrintsNothing) {
+    FakePrintSet print_set({LaserColor()});
+    FakePrintJob job;
+    TForm3 form(print_set, job);
+    const QImage page = SummarySizedPage();
+
+    const int result =
+        ShowModalThen(form, page, [&form] { QTest::mouseClick(form.Button1, Qt::LeftButton); });
+
+    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_EQ(job.begin_count, 0);
+    EXPECT_TRUE(job.targets.empty());
+}
+
+TEST(TForm3, MonochromePrinterDisablesAndClearsColor) {
+    FakePrintSet print_set({Monochrome()});
+    FakePrintJob job;
+    TForm3 form(print_set, job);
+
+    EXPECT_FALSE(form.CheckBoxColor->isEnabled());
+    EXPECT_FALSE(form.CheckBoxColor->isChecked());
+    ASSERT_EQ(form.StringGrid2->rowCount(), 1);
+    EXPECT_EQ(Cell(*form.StringGrid2, 0, 1), QStringLiteral("360x180dpi²"));
+}
+
+TEST(TForm3, ChangingPrinterRefillsWithoutWritingTheColorBack) {
+    FakePrintSet print_set({LaserColor(), Monochrome()});
+    FakePrintJob job;
+    TForm3 form(print_set, job);
+    ASSERT_TRUE(form.CheckBoxColor->isChecked());
+
+    form.show();
+    form.ComboBox1->setFocus();
+    QTest::keyClick(form.ComboBox1, Qt::Key_Down);
+    EXPECT_EQ(print_set.PrinterIndex(), 1);
+    EXPECT_EQ(form.StringGrid2->rowCount(), 1);
+    EXPECT_FALSE(form.CheckBoxColor->isChecked());
+    EXPECT_FALSE(form.CheckBoxColor->isEnabled());
+
+    QTest::keyClick(form.ComboBox1, Qt::Key_Up);
+    EXPECT_EQ(print_set.PrinterIndex(), 0);
+    EXPECT_EQ(form.StringGrid2->rowCount(), 2);
+    EXPECT_TRUE(form.CheckBoxColor->isChecked());
+    EXPECT_TRUE(print_set.set_color_calls.empty());
+}
+
+TEST(TForm3, ClickingColorChangesTheSettingAndLastsAcrossShowing) {
+    FakePrintSet print_set({LaserColor()});
+    FakePrintJob job;
+    TForm3 form(print_set, job);
+    form.show();
+
+    QTest::mouseClick(form.CheckBoxColor, Qt::LeftButton);
+    EXPECT_EQ(print_set.set_color_calls, std::vector<bool>{false});
+    EXPECT_FALSE(print_set.Color());
+
+    form.hide();
+    form.show();  // every activation reloads from the components
+    EXPECT_FALSE(form.CheckBoxColor->isChecked());
+    EXPECT_EQ(print_set.set_color_calls.size(), 1u);
+}
+
+TEST(TForm3, NoPrinterLeavesPrintDisabledAndSendsNothing) {
+    FakePrintSet print_set({});
+    FakePrintJob job;
+    TForm3 form(print_set, job);
+
+    EXPECT_EQ(form.ComboBox1->count(), 0);
+    EXPECT_EQ(form.StringGrid2->rowCount(), 0);
+    EXPECT_FALSE(form.ButtonClose->isEnabled());
+    EXPECT_FALSE(form.CheckBoxColor->isEnabled());
+
+    const QImage page = SummarySizedPage();
+    ShowModalThen(form, page, [&form] {
+        QTest::mouseClick(form.ButtonClose, Qt::LeftButton);  // disabled: no effect
+        QTest::mouseClick(form.Button1, Qt::LeftButton);
+    });
+    EXPECT_EQ(job.begin_count, 0);
+    EXPECT_TRUE(job.targets.empty());
+}
+
+TEST(TForm3, RefusedJobIsReportedAndTheWindowStaysOpen) {
+    FakePrintSet print_set({LaserColor()});
+    FakePrintJob job;
+    job.accept_jobs = false;
+    TForm3 form(print_set, job);
+    const QImage page = SummarySizedPage();
+    QString message;
+
+    const int result = ShowModalThen(form, page, [&] {
+        // The warning is modal too: read and close it once it is up.
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box != nullptr) {
+                message = box->text();
+                box->accept();
+            }
+            EXPECT_TRUE(form.isVisible());
+            form.Button1Click();
+        });
+        QTest::mouseClick(form.ButtonClose, Qt::LeftButton);
+    });
+
+    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_EQ(message, QStringLiteral("The page could not be printed on \"Laser\"."));
+    EXPECT_TRUE(job.targets.empty());
+}
+
+}  // namespace
+}  // namespace kalvesta
