@@ -1,0 +1,119 @@
+// Argument parsing and help text of kalvesta4-cli.
+#include "cli/cli_args.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace kalvesta::cli {
+namespace {
+
+// A whole number without blanks, sign or other text, in 1..3.
+std::optional<int> ParseWingCount(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || value < 1 || value > 3) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+}  // namespace
+
+CliArgsResult ParseCliArgs(const std::vector<std::string>& args) {
+    CliArgsResult parsed;
+    CliOptions& options = parsed.options;
+    bool options_ended = false;
+    for (size_t i = 0; i < args.size() && parsed.ok(); ++i) {
+        const std::string& arg = args[i];
+        if (options_ended || arg.empty() || arg[0] != '-' || arg == "-") {
+            if (options.file) {
+                parsed.error = "only one aircraft file can be given (\"" + *options.file +
+                               "\" and \"" + arg + "\")";
+            }
+            options.file = arg;
+            continue;
+        }
+        if (arg == "--") {
+            options_ended = true;
+            continue;
+        }
+        // Split "--name=value"; options that take a value may also take the next one.
+        const size_t equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        std::optional<std::string> value;
+        if (equals != std::string::npos) {
+            value = arg.substr(equals + 1);
+        }
+        const auto take_value = [&]() -> std::optional<std::string> {
+            if (!value && i + 1 < args.size()) {
+                value = args[++i];
+            }
+            if (!value) {
+                parsed.error = name + " needs a value";
+            }
+            return value;
+        };
+        if ((name == "--help" || name == "-h") && !value) {
+            options.help = true;
+        } else if (name == "--json" && !value) {
+            options.json = true;
+        } else if (name == "--wings") {
+            if (const auto text = take_value()) {
+                options.wings = ParseWingCount(*text);
+                if (!options.wings) {
+                    parsed.error = "--wings takes 1, 2 or 3, not \"" + *text + "\"";
+                }
+            }
+        } else if (name == "--margin") {
+            if (const auto text = take_value()) {
+                options.margin_text = *text;
+            }
+        } else if (name == "--save") {
+            if (const auto text = take_value()) {
+                if (text->empty()) {
+                    parsed.error = "--save needs a file name";
+                }
+                options.save_file = *text;
+            }
+        } else {
+            parsed.error = "unknown option \"" + arg + "\"";
+        }
+    }
+    return parsed;
+}
+
+std::string UsageText() {
+    return R"(Usage: kalvesta4-cli [FILE.da4] [--wings N] [--margin PERCENT] [--json] [--save OUT.da4]
+
+Computes the neutral point of an aircraft and the recommended centre-of-gravity
+positions, exactly as the window's "Calculate" does, without a window.
+
+  FILE.da4          the aircraft file to read, as the "Open" command reads it (lines
+                    missing at the end read as 0, a wing or trapezoid count out of
+                    range keeps the start-up count). Without FILE: the start-up
+                    aircraft (two wings, one trapezoid each).
+  --wings N         number of wings in the analysis, 1, 2 or 3 (after loading).
+  --margin PERCENT  the manual stability margin in percent of the reference length,
+                    read like the margin box: "." as decimal separator, text that is
+                    no number reads as 0 (default 7.5).
+  --json            print one JSON object instead of the report:
+                      file, wing_count, ok, messages, panel_count,
+                      wings [{wing, chord_count, span_count, b, s, lm, lam, r25,
+                              lift_slope, x_ac}],
+                      ref_area, ref_length, x_np,
+                      stability {low, high, manual}, x_cg {low, high, manual}
+                    Lengths in mm, areas in mm^2, lift slopes per radian, 17
+                    significant digits. When the analysis stopped, ok is false and
+                    the result keys are null.
+  --save OUT.da4    write the aircraft (after --wings) to OUT.da4 under exactly that
+                    name, before the analysis runs; an earlier file there is only
+                    replaced once the new one is complete.
+  --help            show this text.
+
+Exit status: 0 with results; 1 when the analysis refused the aircraft or failed
+(its messages also go to standard error); 2 for a wrong command line or a file that
+cannot be read or written (the message names the file and the reason).
+)";
+}
+
+}  // namespace kalvesta::cli

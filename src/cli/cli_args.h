@@ -1,0 +1,33 @@
+// The command line of kalvesta4-cli: what it accepts and the help text.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kalvesta::cli {
+
+struct CliOptions {
+    std::optional<std::string> file;       // the ".da4" file to read; none: start-up aircraft
+    std::optional<int> wings;              // --wings 1..3
+    std::string margin_text = "7.5";       // --margin, read like the margin box
+    bool json = false;                     // --json
+    std::optional<std::string> save_file;  // --save
+    bool help = false;                     // --help
+};
+
+struct CliArgsResult {
+    CliOptions options;
+    std::string error;  // empty when the arguments are usable
+
+    bool ok() const { return error.empty(); }
+};
+
+// Parses the arguments after the program name. Options take their value as the next
+// argument or after "=" ("--wings 1", "--wings=1"); "--" ends the options.
+CliArgsResult ParseCliArgs(const std::vector<std::string>& args);
+
+// The text of --help.
+std::string UsageText();
+
+}  // namespace kalvesta::cli

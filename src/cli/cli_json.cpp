@@ -1,0 +1,161 @@
+// JSON formatting of a kalvesta4-cli run.
+#include "cli/cli_json.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+namespace kalvesta::cli {
+namespace {
+
+// Length of the well-formed UTF-8 sequence at the start of `text`, or 0.
+size_t Utf8SequenceLength(std::string_view text) {
+    const auto byte = [&text](size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    size_t length = 0;
+    uint32_t lowest = 0;  // smallest code point of that length (no overlong forms)
+    if (lead < 0x80) {
+        return 1;
+    } else if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        lowest = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        lowest = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        lowest = 0x10000;
+    } else {
+        return 0;
+    }
+    if (text.size() < length) {
+        return 0;
+    }
+    uint32_t code = lead & (0x7Fu >> length);
+    for (size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) {
+            return 0;
+        }
+        code = (code << 6) | (byte(i) & 0x3Fu);
+    }
+    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+    return code < lowest || code > 0x10FFFF || surrogate ? 0 : length;
+}
+
+std::string Field(std::string_view key, const std::string& value) {
+    return JsonString(key) + ": " + value;
+}
+
+// {"low": .., "high": .., "manual": ..}
+std::string LowHighManual(double low, double high, double manual) {
+    return "{" + Field("low", JsonNumber(low)) + ", " + Field("high", JsonNumber(high)) + ", " +
+           Field("manual", JsonNumber(manual)) + "}";
+}
+
+std::string WingObject(const CliRun& run, int wing) {
+    const auto w = static_cast<size_t>(wing);
+    const Aircraft& aircraft = run.aircraft;
+    const Lattice& lattice = run.data->lattice;
+    const Results& results = run.data->results;
+    return "{" + Field("wing", std::to_string(wing)) + ", " +
+           Field("chord_count", std::to_string(lattice.chord_count[w])) + ", " +
+           Field("span_count", std::to_string(lattice.span_count[w])) + ", " +
+           Field("b", JsonNumber(aircraft.wing_b[w])) + ", " +
+           Field("s", JsonNumber(aircraft.wing_s[w])) + ", " +
+           Field("lm", JsonNumber(aircraft.wing_lm[w])) + ", " +
+           Field("lam", JsonNumber(aircraft.wing_lam[w])) + ", " +
+           Field("r25", JsonNumber(aircraft.wing_r25[w])) + ", " +
+           Field("lift_slope", JsonNumber(results.wing_lift_slope[w])) + ", " +
+           Field("x_ac", JsonNumber(results.wing_x_ac[w])) + "}";
+}
+
+}  // namespace
+
+std::string JsonString(std::string_view text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out = "\"";
+    while (!text.empty()) {
+        const auto c = static_cast<unsigned char>(text.front());
+        const size_t length = Utf8SequenceLength(text);
+        if (length == 0) {
+            out += "\\ufffd";
+            text.remove_prefix(1);
+            continue;
+        }
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c < 0x20 || c == 0x7F) {
+            out += "\\u00";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+        } else {
+            out.append(text.substr(0, length));
+        }
+        text.remove_prefix(length);
+    }
+    return out + "\"";
+}
+
+std::string JsonNumber(double value) {
+    if (!std::isfinite(value)) {
+        return "null";
+    }
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::general, 17);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string FormatJson(const CliRun& run) {
+    const bool results = run.has_results();
+    const Results& figures = run.data->results;
+    const std::string null = "null";
+
+    std::string messages = "[";
+    for (const std::string& line : MemoMessages(run.data->memo)) {
+        messages += (messages.size() > 1 ? ", " : "") + JsonString(line);
+    }
+    messages += "]";
+
+    std::string wings = null;
+    if (results) {
+        wings = "[";
+        for (int w = 1; w <= run.aircraft.calc_wing_count; ++w) {
+            wings += (w > 1 ? ",\n    " : "\n    ") + WingObject(run, w);
+        }
+        wings += "\n  ]";
+    }
+
+    const std::string fields[] = {
+        Field("file", run.file ? JsonString(*run.file) : null),
+        Field("wing_count", std::to_string(run.aircraft.wing_count)),
+        Field("ok", run.ok() ? "true" : "false"),
+        Field("messages", messages),
+        Field("panel_count", results ? std::to_string(run.data->lattice.panel_count) : null),
+        Field("wings", wings),
+        Field("ref_area", results ? JsonNumber(figures.ref_area) : null),
+        Field("ref_length", results ? JsonNumber(figures.ref_length) : null),
+        Field("x_np", results ? JsonNumber(figures.x_np) : null),
+        Field("stability", results ? LowHighManual(figures.stability_low, figures.stability_high,
+                                                   figures.stability_manual)
+                                   : null),
+        Field("x_cg", results
+                          ? LowHighManual(figures.x_cg_low, figures.x_cg_high, figures.x_cg_manual)
+                          : null),
+    };
+    std::string json = "{";
+    for (const std::string& field : fields) {
+        json += (json.size() > 1 ? ",\n  " : "\n  ") + field;
+    }
+    return json + "\n}\n";
+}
+
+}  // namespace kalvesta::cli

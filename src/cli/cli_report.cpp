@@ -1,0 +1,82 @@
+// The readable report of a kalvesta4-cli run. Numbers use "." whatever the locale.
+#include "cli/cli_report.h"
+
+#include "model/number_format.h"
+
+namespace kalvesta::cli {
+namespace {
+
+// "  label  value unit" with the labels lined up.
+std::string Row(const std::string& label, const std::string& value, const std::string& unit) {
+    std::string row = "  " + label;
+    row.resize(28, ' ');
+    return row + value + (unit.empty() ? "" : " " + unit) + "\n";
+}
+
+std::string Millimetres(double value) {
+    return FormatFixed(value, 2);
+}
+
+std::string WingSection(const CliRun& run, int wing) {
+    const auto w = static_cast<size_t>(wing);
+    const Aircraft& aircraft = run.aircraft;
+    const Lattice& lattice = run.data->lattice;
+    const Results& results = run.data->results;
+    std::string text = "Wing-" + std::to_string(wing) + "\n";
+    text += Row("panels",
+                std::to_string(lattice.chord_count[w]) + " chordwise x " +
+                    std::to_string(lattice.span_count[w]) + " strips",
+                "");
+    text += Row("span b", Millimetres(aircraft.wing_b[w]), "mm");
+    // The area in dm² as the window shows it (mm² / 10000).
+    text += Row("area s", FormatFixed(aircraft.wing_s[w] / 10000.0, 2), "dm^2");
+    text += Row("mean chord lm", Millimetres(aircraft.wing_lm[w]), "mm");
+    text += Row("r25", Millimetres(aircraft.wing_r25[w]), "mm");
+    text += Row("aspect ratio lam", FormatFixed(aircraft.wing_lam[w], 3), "");
+    text += Row("lift slope", FormatFixed(results.wing_lift_slope[w], 4), "per rad");
+    text += Row("aerodynamic centre x_ac", Millimetres(results.wing_x_ac[w]), "mm");
+    return text;
+}
+
+std::string CentreOfGravityRow(double margin_percent, int decimals, double x_cg,
+                               const std::string& note) {
+    return Row("x_cg (" + FormatFixed(margin_percent, decimals) + "%)", Millimetres(x_cg),
+               "mm" + note);
+}
+
+}  // namespace
+
+std::string FormatReport(const CliRun& run, const std::string& margin_text) {
+    const Aircraft& aircraft = run.aircraft;
+    std::string text = "Aircraft: " + (run.file ? *run.file : std::string("start-up aircraft")) +
+                       ", " + std::to_string(aircraft.wing_count) +
+                       (aircraft.wing_count == 1 ? " wing" : " wings") + "\n";
+    const std::vector<std::string> messages = MemoMessages(run.data->memo);
+    if (!messages.empty()) {
+        text += "Error:\n";
+        for (const std::string& line : messages) {
+            text += "  " + line + "\n";
+        }
+    }
+    if (!run.has_results()) {
+        return text + "The analysis stopped before results.\n";
+    }
+
+    const Results& results = run.data->results;
+    text += "Panels: " + std::to_string(run.data->lattice.panel_count) + "\n\n";
+    for (int w = 1; w <= aircraft.calc_wing_count; ++w) {
+        text += WingSection(run, w) + "\n";
+    }
+    text += "Aircraft\n";
+    text += Row("reference area", FormatFixed(results.ref_area / 10000.0, 2), "dm^2");
+    text += Row("reference length", Millimetres(results.ref_length), "mm");
+    text += Row("neutral point x_np", Millimetres(results.x_np), "mm");
+    text += "Centre of gravity\n";
+    text += CentreOfGravityRow(results.stability_high, 0, results.x_cg_high, "");
+    text += CentreOfGravityRow(results.stability_low, 0, results.x_cg_low, "");
+    text += CentreOfGravityRow(results.stability_manual, 1, results.x_cg_manual,
+                               "  (manual margin \"" + margin_text + "\")");
+    return text;
+}
+
+}  // namespace kalvesta::cli

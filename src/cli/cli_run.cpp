@@ -1,0 +1,74 @@
+// Loading, saving and analysing the aircraft of one kalvesta4-cli run.
+#include "cli/cli_run.h"
+
+#include "analysis/stability.h"
+#include "files/da4_format.h"
+
+namespace kalvesta::cli {
+namespace {
+
+constexpr std::string_view kEnglishMemoHeading = "Error: ";
+
+// The window's start-up: English captions, both wing counts 2.
+void StartUp(CliRun& run) {
+    run.aircraft.english_captions = true;
+    run.aircraft.wing_count = run.inputs.wing_count;
+    run.aircraft.calc_wing_count = run.inputs.wing_count;
+}
+
+}  // namespace
+
+FileResult LoadAircraft(const CliOptions& options, CliRun& run) {
+    StartUp(run);
+    if (options.file) {
+        const Da4ReadResult read = ReadDa4File(*options.file);
+        if (!read.result.ok()) {
+            return read.result;
+        }
+        run.file = options.file;
+        run.aircraft.current_file_name = *options.file;
+        ApplyDa4Values(read.values, run.aircraft, run.inputs);
+    }
+    if (options.wings) {
+        // The wing-count buttons' handlers: both counts follow the button.
+        run.inputs.wing_count = *options.wings;
+        run.aircraft.wing_count = *options.wings;
+        run.aircraft.calc_wing_count = *options.wings;
+    }
+    return FileResult{};
+}
+
+FileResult SaveAircraft(const std::string& path, CliRun& run) {
+    PrepareAircraft(run.aircraft, run.inputs);
+    TakeCountsForSave(run.aircraft, run.inputs);
+    return WriteDa4File(path, AssembleDa4Values(run.aircraft));
+}
+
+void Analyse(const std::string& margin_text, CliRun& run) {
+    Aircraft& aircraft = run.aircraft;
+    AnalysisData& data = *run.data;
+    PrepareAircraft(aircraft, run.inputs);
+    PrepareAircraft(aircraft, run.inputs);
+    aircraft.wing_count = run.inputs.wing_count;
+    aircraft.calc_wing_count = run.inputs.wing_count;
+    data.memo.Reset(aircraft.english_captions);
+
+    PipelineObserver quiet;
+    run.outcome = RunPipeline(aircraft, data, quiet);
+    if (run.has_results()) {
+        ComputeStability(aircraft.calc_wing_count, TextToDouble(margin_text), data.results);
+    }
+}
+
+std::vector<std::string> MemoMessages(const Memo& memo) {
+    std::vector<std::string> messages;
+    for (int i = 0; i < memo.line_count(); ++i) {
+        if (i == 0 && memo.line(0) == kEnglishMemoHeading) {
+            continue;
+        }
+        messages.emplace_back(memo.line(i));
+    }
+    return messages;
+}
+
+}  // namespace kalvesta::cli

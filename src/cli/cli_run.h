@@ -1,0 +1,49 @@
+// One run of kalvesta4-cli: the aircraft as the window would hold it after "Open"
+// (or at start-up), and the calculation the "Calculate" button runs on it.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/pipeline.h"
+#include "cli/cli_args.h"
+#include "files/da4_file.h"
+#include "model/aircraft.h"
+#include "model/aircraft_inputs.h"
+
+namespace kalvesta::cli {
+
+struct CliRun {
+    std::optional<std::string> file;  // the file read, if any
+    Aircraft aircraft;
+    AircraftInputs inputs = DefaultAircraftInputs();
+    std::unique_ptr<AnalysisData> data = std::make_unique<AnalysisData>();
+    PipelineOutcome outcome = PipelineOutcome::kStoppedAfterGrid;
+
+    // Results exist (the pipeline completed, possibly after a reported failure).
+    bool has_results() const { return outcome == PipelineOutcome::kCompleted; }
+    // Results exist and no step reported a failure.
+    bool ok() const { return has_results() && !data->memo.calc_failed; }
+};
+
+// The start-up aircraft (two wings, English captions), then the file of the options
+// read into it as "Open" does, then the wing count of --wings. A file that cannot
+// be read leaves the start-up aircraft and returns the failure.
+FileResult LoadAircraft(const CliOptions& options, CliRun& run);
+
+// Writes the aircraft as "Save" does (counts from the buttons, then the 53 values).
+FileResult SaveAircraft(const std::string& path, CliRun& run);
+
+// What the window does from start-up or "Open" to the shown results: the
+// whole-aircraft preparation twice (once at start-up or loading, once at the start
+// of the calculation, so plan_x follows the positions), the memo heading, the
+// pipeline, and on completion the stability figures for `margin_text` (read like
+// the margin box).
+void Analyse(const std::string& margin_text, CliRun& run);
+
+// The memo's message lines below its "Error: " heading.
+std::vector<std::string> MemoMessages(const Memo& memo);
+
+}  // namespace kalvesta::cli

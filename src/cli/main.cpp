@@ -1,0 +1,68 @@
+// kalvesta4-cli: the aircraft analysis without a window, for scripts and batch runs.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/cli_args.h"
+#include "cli/cli_json.h"
+#include "cli/cli_report.h"
+#include "cli/cli_run.h"
+
+namespace {
+
+constexpr int kExitResults = 0;
+constexpr int kExitAnalysisFailed = 1;
+constexpr int kExitUsageOrFile = 2;
+
+void PrintError(const std::string& message) {
+    std::fprintf(stderr, "kalvesta4-cli: %s\n", message.c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace kalvesta::cli;
+    const CliArgsResult args = ParseCliArgs(std::vector<std::string>(argv + 1, argv + argc));
+    if (!args.ok()) {
+        PrintError(args.error);
+        std::fputs("Try \"kalvesta4-cli --help\".\n", stderr);
+        return kExitUsageOrFile;
+    }
+    const CliOptions& options = args.options;
+    if (options.help) {
+        std::fputs(UsageText().c_str(), stdout);
+        return kExitResults;
+    }
+
+    CliRun run;
+    if (const auto loaded = LoadAircraft(options, run); !loaded.ok()) {
+        PrintError(loaded.message);
+        return kExitUsageOrFile;
+    }
+    if (options.save_file) {
+        if (const auto saved = SaveAircraft(*options.save_file, run); !saved.ok()) {
+            PrintError(saved.message);
+            return kExitUsageOrFile;
+        }
+    }
+    Analyse(options.margin_text, run);
+
+    const std::string output =
+        options.json ? FormatJson(run) : FormatReport(run, options.margin_text);
+    std::fputs(output.c_str(), stdout);
+    if (std::fflush(stdout) != 0) {
+        PrintError("cannot write the output");
+        return kExitUsageOrFile;
+    }
+    if (!run.ok()) {
+        const std::vector<std::string> messages = MemoMessages(run.data->memo);
+        for (const std::string& line : messages) {
+            PrintError(line);
+        }
+        if (messages.empty()) {
+            PrintError("the analysis stopped before results");
+        }
+        return kExitAnalysisFailed;
+    }
+    return kExitResults;
+}

@@ -1,0 +1,247 @@
+// kalvesta4-cli run as a real program: figures of the start-up aircraft, exit
+// statuses, saving and reading back, and messages that name the file.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int exit_status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "cli_test.XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+
+    // Runs the program with `args`, its output and errors captured in files.
+    Outcome Run(const std::vector<std::string>& args) const {
+        const std::string out_file = PathOf("stdout.txt");
+        const std::string err_file = PathOf("stderr.txt");
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, out_file.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&actions, 2, err_file.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        std::vector<std::string> all = {KALVESTA_CLI_PATH};
+        all.insert(all.end(), args.begin(), args.end());
+        std::vector<char*> argv;
+        for (std::string& arg : all) {
+            argv.push_back(arg.data());
+        }
+        argv.push_back(nullptr);
+        Outcome outcome;
+        pid_t pid = 0;
+        if (posix_spawn(&pid, KALVESTA_CLI_PATH, &actions, nullptr, argv.data(), environ) == 0) {
+            int status = 0;
+            ::waitpid(pid, &status, 0);
+            outcome.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        posix_spawn_file_actions_destroy(&actions);
+        outcome.out = Slurp(out_file);
+        outcome.err = Slurp(err_file);
+        return outcome;
+    }
+
+    fs::path dir_;
+};
+
+// The number after the keys `path` found one after another in `json`, e.g.
+// {"x_cg", "high"}; NaN when a key is missing or the value is not a number.
+double NumberAt(const std::string& json, const std::vector<std::string>& path) {
+    size_t at = 0;
+    for (const std::string& key : path) {
+        at = json.find("\"" + key + "\": ", at);
+        if (at == std::string::npos) {
+            return std::nan("");
+        }
+        at += key.size() + 4;
+    }
+    char* end = nullptr;
+    const double value = std::strtod(json.c_str() + at, &end);
+    return end == json.c_str() + at ? std::nan("") : value;
+}
+
+std::string TextAt(const std::string& json, const std::string& key) {
+    const size_t at = json.find("\"" + key + "\": ");
+    if (at == std::string::npos) {
+        return "";
+    }
+    const size_t start = at + key.size() + 4;
+    return json.substr(start, json.find_first_of(",\n", start) - start);
+}
+
+TEST_F(Cli, StartUpAircraftFigures) {
+    const Outcome run = Run({"--json"});
+    ASSERT_EQ(run.exit_status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const std::string& json = run.out;
+    EXPECT_EQ(TextAt(json, "file"), "null");
+    EXPECT_EQ(TextAt(json, "ok"), "true");
+    EXPECT_EQ(TextAt(json, "messages"), "[]");
+    EXPECT_EQ(NumberAt(json, {"wing_count"}), 2);
+    // The documented start-up calculation: 14 × 29 + 4 × 5 = 426 panels, x_np about
+    // 93.31 mm, reference wing 1 (297000 mm², lm 271.975 mm), x_cg at 16 % and 8 %.
+    EXPECT_EQ(NumberAt(json, {"panel_count"}), 426);
+    EXPECT_EQ(NumberAt(json, {"wing", "chord_count"}), 14);
+    EXPECT_EQ(NumberAt(json, {"wing", "span_count"}), 29);
+    EXPECT_EQ(NumberAt(json, {"wing", "wing", "chord_count"}), 4);
+    EXPECT_EQ(NumberAt(json, {"wing", "wing", "span_count"}), 5);
+    EXPECT_NEAR(NumberAt(json, {"wing", "lift_slope"}), 3.744, 5e-4);
+    EXPECT_NEAR(NumberAt(json, {"wing", "wing", "lift_slope"}), 1.519, 5e-4);
+    EXPECT_NEAR(NumberAt(json, {"wing", "x_ac"}), 77.36, 5e-3);
+    EXPECT_NEAR(NumberAt(json, {"wing", "wing", "x_ac"}), 822.71, 5e-3);
+    EXPECT_NEAR(NumberAt(json, {"wing", "r25"}), 82.253, 5e-4);  // planform of wing 1
+    EXPECT_NEAR(NumberAt(json, {"ref_area"}), 297000.0, 1e-6);
+    EXPECT_NEAR(NumberAt(json, {"ref_length"}), 271.975, 5e-4);
+    const double x_np = NumberAt(json, {"x_np"});
+    EXPECT_NEAR(x_np, 93.31, 5e-3);
+    EXPECT_EQ(NumberAt(json, {"stability", "low"}), 8);
+    EXPECT_EQ(NumberAt(json, {"stability", "high"}), 16);
+    EXPECT_EQ(NumberAt(json, {"stability", "manual"}), 7.5);
+    EXPECT_NEAR(NumberAt(json, {"x_cg", "high"}), 49.79, 5e-3);
+    EXPECT_NEAR(NumberAt(json, {"x_cg", "low"}), 71.55, 5e-3);
+    // x_cg = x_np − ref_length × 7.5 × 0.01, printed with 17 digits: exact.
+    const double ref_length = NumberAt(json, {"ref_length"});
+    EXPECT_EQ(NumberAt(json, {"x_cg", "manual"}), x_np - ref_length * 7.5 * 0.01);
+}
+
+TEST_F(Cli, OneWingAndManualMargin) {
+    const Outcome run = Run({"--wings", "1", "--margin", "10", "--json"});
+    ASSERT_EQ(run.exit_status, 0) << run.err;
+    // The main wing alone: 14 × 29 panels, x_np = x_ac of wing 1, margins 4 and 8 %.
+    EXPECT_EQ(NumberAt(run.out, {"wing_count"}), 1);
+    EXPECT_EQ(NumberAt(run.out, {"panel_count"}), 406);
+    EXPECT_EQ(run.out.find("\"wing\": 2"), std::string::npos);
+    const double x_np = NumberAt(run.out, {"x_np"});
+    EXPECT_NEAR(x_np, 77.34, 5e-3);
+    EXPECT_NEAR(NumberAt(run.out, {"x_cg", "high"}), 55.58, 5e-3);
+    EXPECT_NEAR(NumberAt(run.out, {"x_cg", "low"}), 66.46, 5e-3);
+    EXPECT_EQ(NumberAt(run.out, {"stability", "manual"}), 10);
+    const double ref_length = NumberAt(run.out, {"ref_length"});
+    EXPECT_EQ(NumberAt(run.out, {"x_cg", "manual"}), x_np - ref_length * 10 * 0.01);
+
+    // A margin that is no number reads as 0, like the margin box.
+    const Outcome text_margin = Run({"--margin=abc", "--json"});
+    ASSERT_EQ(text_margin.exit_status, 0);
+    EXPECT_EQ(NumberAt(text_margin.out, {"x_cg", "manual"}), NumberAt(text_margin.out, {"x_np"}));
+}
+
+TEST_F(Cli, ReadableReport) {
+    const Outcome run = Run({});
+    ASSERT_EQ(run.exit_status, 0) << run.err;
+    for (const char* part : {"Panels: 426", "Wing-1", "Wing-2", "14 chordwise x 29 strips",
+                             "93.31 mm", "29.70 dm^2", "x_cg (16%)", "49.79 mm", "x_cg (7.5%)"}) {
+        EXPECT_NE(run.out.find(part), std::string::npos) << part << "\n" << run.out;
+    }
+}
+
+TEST_F(Cli, SaveWritesTheFileThatReadsBackToTheSameFigures) {
+    const std::string saved = PathOf("three.da4");
+    const Outcome first = Run({"--wings", "3", "--save", saved, "--json"});
+    ASSERT_EQ(first.exit_status, 0) << first.err;
+    const std::string bytes = Slurp(saved);
+    EXPECT_EQ(bytes.size(), 53u * 6u);
+    EXPECT_TRUE(bytes.starts_with("   3\r\n   1\r\n 310\r\n"));
+    EXPECT_NE(bytes.find("\r\n-130\r\n  30\r\n   0\r\n"), std::string::npos);
+    EXPECT_TRUE(bytes.ends_with("   0\r\n"));
+
+    const Outcome again = Run({saved, "--json"});
+    ASSERT_EQ(again.exit_status, 0) << again.err;
+    // Everything but the file name is the same, to the last digit.
+    EXPECT_EQ(TextAt(again.out, "file"), "\"" + saved + "\"");
+    EXPECT_EQ(again.out.substr(again.out.find("\"wing_count\"")),
+              first.out.substr(first.out.find("\"wing_count\"")));
+    EXPECT_EQ(NumberAt(again.out, {"wing_count"}), 3);
+}
+
+TEST_F(Cli, RefusedAircraftExitsWithOne) {
+    // One wing with no chords: the grid refuses it.
+    const std::string path = PathOf("flat.da4");
+    std::ofstream(path) << "   1\r\n   1\r\n";
+    const Outcome run = Run({path, "--json"});
+    EXPECT_EQ(run.exit_status, 1);
+    EXPECT_EQ(TextAt(run.out, "ok"), "false");
+    for (const char* key :
+         {"panel_count", "wings", "ref_area", "ref_length", "x_np", "stability", "x_cg"}) {
+        EXPECT_EQ(TextAt(run.out, key), "null") << key;
+    }
+    EXPECT_NE(TextAt(run.out, "messages"), "[]");
+    EXPECT_NE(run.err, "");
+}
+
+TEST_F(Cli, UsageAndFileProblemsExitWithTwo) {
+    const std::string missing = PathOf("missing.da4");
+    const Outcome no_file = Run({missing, "--json"});
+    EXPECT_EQ(no_file.exit_status, 2);
+    EXPECT_EQ(no_file.out, "");
+    EXPECT_NE(no_file.err.find("Cannot open \"" + missing + "\": No such file or directory"),
+              std::string::npos)
+        << no_file.err;
+
+    const std::string through_file = PathOf("stdout.txt/out.da4");
+    const Outcome unwritable = Run({"--save", through_file});
+    EXPECT_EQ(unwritable.exit_status, 2);
+    EXPECT_NE(unwritable.err.find("Cannot write \"" + through_file + "\": Not a directory"),
+              std::string::npos)
+        << unwritable.err;
+
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--wings", "4"},
+                                               {"--wings", "2x"},
+                                               {"--wings"},
+                                               {"--frobnicate"},
+                                               {"a.da4", "b.da4"},
+                                               {"--save", ""}}) {
+        const Outcome bad = Run(args);
+        EXPECT_EQ(bad.exit_status, 2) << args[0];
+        EXPECT_EQ(bad.out, "");
+        EXPECT_NE(bad.err, "");
+    }
+
+    const Outcome help = Run({"--help"});
+    EXPECT_EQ(help.exit_status, 0);
+    for (const char* option : {"--wings", "--margin", "--json", "--save", "Exit status"}) {
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    }
+}
+
+TEST_F(Cli, FileNamesAreEscapedInJson) {
+    // Quote, backslash, tab and a byte that is not UTF-8 in the file name.
+    const std::string name = PathOf("odd \"name\"\\\t\xff.da4");
+    std::ofstream(name) << "   2\r\n";
+    const Outcome run = Run({name, "--json"});
+    ASSERT_EQ(run.exit_status, 1);  // wing 1 without chords is refused
+    EXPECT_EQ(TextAt(run.out, "file"), "\"" + PathOf("odd \\\"name\\\"\\\\\\t\\ufffd.da4") + "\"");
+}
+
+}  // namespace
