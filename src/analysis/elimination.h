@@ -23,6 +23,9 @@
 
 namespace kalvesta {
 
+// The largest system solved: one unknown per panel.
+inline constexpr int kMaxEliminationSize = 3000;
+
 // A square matrix stored row by row: element (i, j), 1-based, at
 // base[(i-1) × stride + (j-1)].
 struct MatrixView {
@@ -39,7 +42,7 @@ public:
 
 // Eliminates a (1..n × 1..n) in place and leaves the solution in the right-hand
 // side: b[0..n-1] hold unknowns 1..n. Returns the number of singular steps (columns whose largest
-// magnitude was 0 and that were passed over with the scale 0).
+// magnitude was 0 and that were passed over with the scale 0). n ≤ 3000.
 int GaussEliminate(MatrixView a, double* b, int n, EliminationProgress* progress);
 
 }  // namespace kalvesta

@@ -10,13 +10,9 @@
 namespace kalvesta {
 namespace {
 
-// Below this, a point counts as lying on a trailing leg's line: the leg's
-// y² + z² is replaced by this squared, so the leg contributes r_y × finite = 0.
+// For a point exactly on a trailing leg's line (r_y = r_z = 0) the leg's r_z is
+// replaced by this, so that the leg contributes r_y × (a finite value) = 0.
 constexpr double kLegCutOff = 1e-17;
-
-double Length(const Vec3& v) {
-    return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-}
 
 // Copies the lattice into panel order; returns the number of panels walked.
 int FlattenPanels(int calc_wing_count, const Lattice& lattice, PanelPoints& points) {
@@ -43,16 +39,15 @@ int FlattenPanels(int calc_wing_count, const Lattice& lattice, PanelPoints& poin
     return count;
 }
 
-}  // namespace
-
-double INDU(Vec3 r1, Vec3 r2) {
+// The body of INDU, inlined into the assembly loop.
+inline double HorseshoeDownwash(Vec3 r1, Vec3 r2) {
     // Bound segment, with r0 = r2 − r1 (start minus end):
     //   w_bound = (r0 × r1)_z · (r0·r1/|r1| − r0·r2/|r2|) / |r0 × r1|².
     const Vec3 r0{r2.x - r1.x, r2.y - r1.y, r2.z - r1.z};
     const double s1 = r0.x * r1.x + r0.y * r1.y + r0.z * r1.z;
     const double s2 = r0.x * r2.x + r0.y * r2.y + r0.z * r2.z;
-    const double length1 = Length(r1);
-    const double length2 = Length(r2);
+    const double length1 = std::sqrt(r1.x * r1.x + r1.y * r1.y + r1.z * r1.z);
+    const double length2 = std::sqrt(r2.x * r2.x + r2.y * r2.y + r2.z * r2.z);
     const double c_x = r0.y * r1.z - r0.z * r1.y;
     const double c_y = r0.z * r1.x - r0.x * r1.z;
     const double c_z = r0.x * r1.y - r0.y * r1.x;
@@ -70,6 +65,12 @@ double INDU(Vec3 r1, Vec3 r2) {
     const double g1 = (r1.x / length1 + 1.0) / (r1.y * r1.y + r1.z * r1.z);
     const double g2 = (r2.x / length2 + 1.0) / (r2.y * r2.y + r2.z * r2.z);
     return c_z * f - r1.y * g1 + r2.y * g2;
+}
+
+}  // namespace
+
+double INDU(Vec3 r1, Vec3 r2) {
+    return HorseshoeDownwash(r1, r2);
 }
 
 void EINFLUSS(int calc_wing_count, const Lattice& lattice, PanelPoints& points,

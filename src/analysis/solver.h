@@ -18,7 +18,8 @@ inline constexpr double kOneOverFourPi = 0.0795775;
 bool LOES(int panel_count, Solution& solution, Memo& memo, PipelineObserver& observer);
 
 // Eliminates solve_matrix (its active n × n block) in place and leaves the
-// solution in b[1..n]. Reports n − k to the observer after every step k. Returns
+// solution in b[1..n]. Reports n − k to the observer for every step k, in
+// ascending k, as the blocked elimination completes its steps. Returns
 // the status: 0 solved, 1 when a step met a column of zeros (the system is
 // singular; that unknown is then set to 0 and the elimination goes on).
 int SIMQ902(PerPanelNumber& b, int n, PanelMatrix& solve_matrix, PipelineObserver& observer);

@@ -1,0 +1,78 @@
+// Speed of the whole analysis pipeline and of the elimination alone.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <random>
+
+#include "analysis/pipeline.h"
+#include "analysis/solver.h"
+#include "model/aircraft_inputs.h"
+
+namespace kalvesta {
+namespace {
+
+// The start-up aircraft (426 panels) or, with three_equal_wings, three copies of
+// its main wing at different heights (about 1200 panels).
+Aircraft BenchAircraft(bool three_equal_wings) {
+    AircraftInputs inputs = DefaultAircraftInputs();
+    if (three_equal_wings) {
+        inputs.wing_count = 3;
+        inputs.wings[2] = inputs.wings[1];
+        inputs.wings[3] = inputs.wings[1];
+        inputs.wing_x_mm = {0, 0, 800, -600};
+        inputs.wing_z_mm = {0, 0, 80, 30};
+    }
+    Aircraft aircraft;
+    PrepareAircraft(aircraft, inputs);
+    PrepareAircraft(aircraft, inputs);
+    aircraft.wing_count = inputs.wing_count;
+    aircraft.calc_wing_count = inputs.wing_count;
+    return aircraft;
+}
+
+void RunWholePipeline(benchmark::State& state, bool three_equal_wings) {
+    const Aircraft prepared = BenchAircraft(three_equal_wings);
+    auto data = std::make_unique<AnalysisData>();
+    PipelineObserver observer;
+    for (auto _ : state) {
+        Aircraft aircraft = prepared;
+        data->memo.Reset(true);
+        const PipelineOutcome outcome = RunPipeline(aircraft, *data, observer);
+        benchmark::DoNotOptimize(outcome);
+    }
+    state.counters["panels"] = data->lattice.panel_count;
+}
+
+void BM_PipelineDefaultAircraft(benchmark::State& state) {
+    RunWholePipeline(state, false);
+}
+BENCHMARK(BM_PipelineDefaultAircraft)->Unit(benchmark::kMillisecond);
+
+void BM_PipelineThreeEqualWings(benchmark::State& state) {
+    RunWholePipeline(state, true);
+}
+BENCHMARK(BM_PipelineThreeEqualWings)->Unit(benchmark::kMillisecond);
+
+// SIMQ902 alone on a random, diagonally dominant n × n system.
+void BM_SIMQ902(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    auto solution = std::make_unique<Solution>();
+    std::mt19937_64 random(42);
+    std::uniform_real_distribution<double> uniform(-1.0, 1.0);
+    solution->influence_matrix.Resize(n);
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j) {
+            solution->influence_matrix.at(i, j) = uniform(random) + (i == j ? n : 0.0);
+        }
+    }
+    PipelineObserver observer;
+    Memo memo;
+    for (auto _ : state) {
+        const bool solved = LOES(n, *solution, memo, observer);
+        benchmark::DoNotOptimize(solved);
+    }
+}
+BENCHMARK(BM_SIMQ902)->Arg(426)->Arg(1200)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kalvesta

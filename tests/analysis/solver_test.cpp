@@ -1,0 +1,218 @@
+// The linear solve: the documented small systems, the pivot rule, singular
+// systems, and the blocked elimination against the plain step-by-step loop.
+#include "analysis/solver.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "analysis/elimination.h"
+
+namespace kalvesta {
+namespace {
+
+// The elimination exactly as documented: 1-based, the update of step k walking
+// the matrix column by column with the row index innermost.
+void PlainElimination(std::vector<double>& a_flat, std::vector<double>& b, int n) {
+    const auto A = [&](int i, int j) -> double& {
+        return a_flat[static_cast<size_t>((i - 1) * n + (j - 1))];
+    };
+    const auto B = [&](int i) -> double& { return b[static_cast<size_t>(i - 1)]; };
+    for (int k = 1; k <= n; ++k) {
+        double big = 0.0;
+        int p = k;
+        for (int i = k; i <= n; ++i) {
+            const double t = std::fabs(A(i, k));
+            if (big <= t) {
+                big = t;
+                p = i;
+            }
+        }
+        const double s = big > 0.0 ? 1.0 / A(p, k) : 0.0;
+        double t = B(p);
+        B(p) = B(k);
+        B(k) = t * s;
+        for (int j = k; j <= n; ++j) {
+            t = A(p, j);
+            A(p, j) = A(k, j);
+            A(k, j) = t * s;
+        }
+        for (int j = k + 1; j <= n; ++j) {
+            const double f = A(k, j);
+            for (int i = k + 1; i <= n; ++i) {
+                A(i, j) = A(i, j) - A(i, k) * f;
+            }
+        }
+        const double f = B(k);
+        for (int i = k + 1; i <= n; ++i) {
+            B(i) = B(i) - A(i, k) * f;
+        }
+    }
+    for (int i = n - 1; i >= 1; --i) {
+        double sum = 0.0;
+        for (int j = i + 1; j <= n; ++j) {
+            sum = sum + B(j) * A(i, j);
+        }
+        B(i) = B(i) - sum;
+    }
+}
+
+class RecordingObserver : public PipelineObserver {
+public:
+    void SolveProgress(int remaining) override { countdown.push_back(remaining); }
+    std::vector<int> countdown;
+};
+
+// A solution with a given n × n influence matrix (rows listed in order), already
+// scaled so that LOES's factor 0.0795775 is undone only approximately; tests of
+// exact values call SIMQ902 directly.
+std::unique_ptr<Solution> SolutionWithSolveMatrix(int n, const std::vector<double>& rows) {
+    auto solution = std::make_unique<Solution>();
+    solution->solve_matrix.Resize(n);
+    std::copy(rows.begin(), rows.end(), solution->solve_matrix.data());
+    return solution;
+}
+
+TEST(SIMQ902, OneByOneAndCountdown) {
+    // a x = −1 gives x = −1/a; the countdown shows 0 once.
+    auto solution = SolutionWithSolveMatrix(1, {4.0});
+    PerPanelNumber b{};
+    b[1] = -1.0;
+    RecordingObserver observer;
+    EXPECT_EQ(SIMQ902(b, 1, solution->solve_matrix, observer), 0);
+    EXPECT_EQ(b[1], -0.25);
+    EXPECT_EQ(observer.countdown, std::vector<int>{0});
+}
+
+TEST(SIMQ902, TwoByTwoPivotsOnTheLargerRow) {
+    // [[1, 2], [3, 4]] x = (−1, −1): pivot row 2 first; x = (1, −1).
+    auto solution = SolutionWithSolveMatrix(2, {1.0, 2.0, 3.0, 4.0});
+    PerPanelNumber b{};
+    b[1] = -1.0;
+    b[2] = -1.0;
+    RecordingObserver observer;
+    EXPECT_EQ(SIMQ902(b, 2, solution->solve_matrix, observer), 0);
+    EXPECT_DOUBLE_EQ(b[1], 1.0);
+    EXPECT_DOUBLE_EQ(b[2], -1.0);
+    EXPECT_EQ(observer.countdown, (std::vector<int>{1, 0}));
+    // Row 2 (3, 4) scaled by 1/3 became the first pivot row.
+    EXPECT_DOUBLE_EQ(solution->solve_matrix(1, 2), 4.0 / 3.0);
+}
+
+TEST(SIMQ902, TieGoesToTheLaterRow) {
+    // [[2, 1], [−2, 1]]: equal magnitudes in column 1, so row 2 is the pivot and
+    // the scaled pivot row is (−2, 1) / −2 = (1, −0.5).
+    auto solution = SolutionWithSolveMatrix(2, {2.0, 1.0, -2.0, 1.0});
+    PerPanelNumber b{};
+    b[1] = -1.0;
+    b[2] = -1.0;
+    PipelineObserver observer;
+    EXPECT_EQ(SIMQ902(b, 2, solution->solve_matrix, observer), 0);
+    EXPECT_EQ(solution->solve_matrix(1, 1), 1.0);
+    EXPECT_EQ(solution->solve_matrix(1, 2), -0.5);
+    // 2x + y = −1 and −2x + y = −1: x = 0, y = −1.
+    EXPECT_EQ(b[1], 0.0);
+    EXPECT_EQ(b[2], -1.0);
+}
+
+TEST(SIMQ902, ColumnOfZerosIsReportedAsUnsolved) {
+    // The second column vanishes below the first pivot: status 1, that unknown 0,
+    // everything finite.
+    auto solution = SolutionWithSolveMatrix(2, {1.0, 1.0, 1.0, 1.0});
+    PerPanelNumber b{};
+    b[1] = -1.0;
+    b[2] = -1.0;
+    PipelineObserver observer;
+    EXPECT_EQ(SIMQ902(b, 2, solution->solve_matrix, observer), 1);
+    EXPECT_EQ(b[2], 0.0);
+    EXPECT_EQ(b[1], -1.0);
+}
+
+TEST(LOES, SingularSystemWritesItsLineAndStillStoresTheCirculation) {
+    auto solution = std::make_unique<Solution>();
+    solution->influence_matrix.Resize(2);
+    std::fill_n(solution->influence_matrix.data(), 4, 0.0);
+    solution->circulation[3] = 7.0;
+    Memo memo;
+    memo.Reset(true);
+    PipelineObserver observer;
+    EXPECT_FALSE(LOES(2, *solution, memo, observer));
+    EXPECT_TRUE(memo.calc_failed);
+    EXPECT_TRUE(memo.visible);
+    ASSERT_EQ(memo.line_count(), 2);
+    EXPECT_EQ(memo.line(1), "LOES: Fehler beim Loesen des Gleichungssystems ");
+    EXPECT_EQ(solution->circulation[1], 0.0);
+    EXPECT_EQ(solution->circulation[2], 0.0);
+    EXPECT_EQ(solution->circulation[3], 7.0);  // beyond panel_count: untouched
+}
+
+TEST(LOES, NoPanelsIsSolvedAtOnce) {
+    auto solution = std::make_unique<Solution>();
+    solution->circulation[1] = 5.0;
+    Memo memo;
+    RecordingObserver observer;
+    EXPECT_TRUE(LOES(0, *solution, memo, observer));
+    EXPECT_FALSE(memo.calc_failed);
+    EXPECT_EQ(solution->circulation[1], 5.0);
+    EXPECT_TRUE(observer.countdown.empty());
+}
+
+TEST(LOES, ScalesByTheSevenDigitReciprocalOfFourPi) {
+    // 0.0795775 × (−4π) x = −1.
+    auto solution = std::make_unique<Solution>();
+    solution->influence_matrix.Resize(1);
+    solution->influence_matrix.at(1, 1) = 2.0;
+    Memo memo;
+    PipelineObserver observer;
+    EXPECT_TRUE(LOES(1, *solution, memo, observer));
+    EXPECT_EQ(solution->solve_matrix(1, 1), 1.0);  // scaled, then the pivot row by itself
+    EXPECT_EQ(solution->circulation[1], -1.0 / (0.0795775 * 2.0));
+    EXPECT_EQ(solution->solve_matrix(2, 1), 0.0);  // outside the active block
+}
+
+// Random systems of sizes around the block and strip widths: the blocked,
+// row-wise elimination must store the very same doubles as the plain loop, in
+// the matrix (multipliers included) and in the solution.
+class BitIdentity : public testing::TestWithParam<int> {};
+
+TEST_P(BitIdentity, BlockedEliminationMatchesThePlainLoop) {
+    const int n = GetParam();
+    std::mt19937_64 random(static_cast<uint64_t>(n) * 7919u);
+    std::uniform_real_distribution<double> uniform(-1.0, 1.0);
+    std::vector<double> a(static_cast<size_t>(n * n));
+    std::vector<double> b(static_cast<size_t>(n));
+    for (double& v : a) {
+        v = uniform(random);
+    }
+    for (double& v : b) {
+        v = uniform(random);
+    }
+    // Exact ties and a zero column in every system of more than a few rows, so
+    // the tie rule and the singular step are exercised too.
+    if (n >= 4) {
+        a[static_cast<size_t>(1 * n + 0)] = a[static_cast<size_t>(3 * n + 0)] = 0.999;
+        for (int i = 0; i < n; ++i) {
+            a[static_cast<size_t>(i * n + 2)] = 0.0;
+        }
+    }
+    std::vector<double> a_reference = a;
+    std::vector<double> b_reference = b;
+    PlainElimination(a_reference, b_reference, n);
+    const int singular = GaussEliminate({a.data(), static_cast<size_t>(n)}, b.data(), n, nullptr);
+    EXPECT_EQ(singular, n >= 4 ? 1 : 0);
+    for (size_t e = 0; e < a.size(); ++e) {
+        ASSERT_EQ(a[e], a_reference[e]) << "element " << e;
+    }
+    for (size_t i = 0; i < b.size(); ++i) {
+        ASSERT_EQ(b[i], b_reference[i]) << "unknown " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, BitIdentity,
+                         testing::Values(1, 2, 3, 5, 31, 32, 33, 64, 65, 100, 257, 300, 426));
+
+}  // namespace
+}  // namespace kalvesta
