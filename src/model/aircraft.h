@@ -14,7 +14,7 @@
 namespace kalvesta {
 
 inline constexpr int kMaxWings = 3;
-inline constexpr int kMaxStations = 5;    // root + four trapezoid ends
+inline constexpr int kMaxStations = 5;  // root + four trapezoid ends
 inline constexpr int kMaxTrapezoids = 4;
 
 // Per-wing value, index w = 1..3 (index 0 unused).
@@ -36,8 +36,8 @@ struct Aircraft {
     PerWing<int32_t> wing_z_mm{};
 
     // Counts.
-    int32_t wing_count = 0;       // 1..3, from the wing-count buttons
-    int32_t calc_wing_count = 0;  // the copy the analysis and the views read
+    int32_t wing_count = 0;              // 1..3, from the wing-count buttons
+    int32_t calc_wing_count = 0;         // the copy the analysis and the views read
     PerWing<int32_t> station_count{};    // trapezoids + 1, set by the planform computation
     PerWing<int32_t> trapezoid_count{};  // as written to and read from a ".da4" file
 

@@ -10,11 +10,11 @@
 namespace kalvesta {
 
 struct AircraftInputs {
-    PerWing<WingInputs> wings{};       // the fourteen boxes of each wing tab
-    PerWing<int32_t> trapezoids{};     // checked trapezoid-count button, 1..4
-    PerWing<int32_t> wing_x_mm{};      // position boxes Edit_x1..Edit_x3
-    PerWing<int32_t> wing_z_mm{};      // position boxes Edit_z1..Edit_z3
-    int32_t wing_count = 2;            // checked wing-count button, 1..3
+    PerWing<WingInputs> wings{};    // the fourteen boxes of each wing tab
+    PerWing<int32_t> trapezoids{};  // checked trapezoid-count button, 1..4
+    PerWing<int32_t> wing_x_mm{};   // position boxes Edit_x1..Edit_x3
+    PerWing<int32_t> wing_z_mm{};   // position boxes Edit_z1..Edit_z3
+    int32_t wing_count = 2;         // checked wing-count button, 1..3
 };
 
 // The start-up texts of every box: two wings, one trapezoid each.

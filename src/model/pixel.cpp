@@ -32,6 +32,8 @@ int32_t RoundHalfEven(double value) {
     return ClampToInt32(whole);
 }
 
-int32_t TruncToward0(double value) { return ClampToInt32(std::trunc(value)); }
+int32_t TruncToward0(double value) {
+    return ClampToInt32(std::trunc(value));
+}
 
 }  // namespace kalvesta

@@ -28,9 +28,13 @@ QFont ToQFont(const Font& font) {
 
 }  // namespace
 
-QColor ToQColor(Color color) { return QColor(color.r, color.g, color.b); }
+QColor ToQColor(Color color) {
+    return QColor(color.r, color.g, color.b);
+}
 
-void QtCanvas::MoveTo(int x, int y) { pen_position_ = {x, y}; }
+void QtCanvas::MoveTo(int x, int y) {
+    pen_position_ = {x, y};
+}
 
 void QtCanvas::LineTo(int x, int y) {
     QPainter painter(image_);

@@ -7,9 +7,7 @@
 namespace kalvesta {
 
 ImageControl::ImageControl(const QString& name, QRect geometry, QWidget* parent)
-    : QWidget(parent),
-      image_(geometry.size(), QImage::Format_RGB32),
-      canvas_(image_) {
+    : QWidget(parent), image_(geometry.size(), QImage::Format_RGB32), canvas_(image_) {
     setObjectName(name);
     setGeometry(geometry);
     image_.fill(Qt::white);

@@ -10,25 +10,42 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "files/language_file.h"
 #include "model/planform.h"
 #include "model/text_to_int.h"
+#include "ui/captions.h"
+#include "ui/file_dialogs.h"
 #include "ui/image_control.h"
+#include "ui/tform2.h"
+#include "views/dimension_sketch.h"
 #include "views/planform_view.h"
+#include "views/position_picture.h"
+#include "views/top_view.h"
+#include "views/view3d.h"
 
 namespace kalvesta {
 namespace {
 
-int32_t BoxValue(const QLineEdit* box) { return TextToInt32(box->text().toStdString()); }
+int32_t BoxValue(const QLineEdit* box) {
+    return TextToInt32(box->text().toStdString());
+}
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent),
+      analysis_(std::make_unique<AnalysisData>()),
+      run_pipeline_(&RunPipeline),
+      file_dialogs_(std::make_unique<QtFileDialogs>()) {
     BuildWindow();
     ConnectHandlers();
     Create1();
+    info_window_ = std::make_unique<TForm2>();
 }
 
 TForm1::~TForm1() = default;
@@ -61,18 +78,91 @@ void TForm1::ConnectHandlers() {
         connect(position_z_boxes[w], &QLineEdit::textChanged, this, &TForm1::Calc);
     }
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
-    connect(wing11, &QAction::triggered, this, [this] { PageControl1->setCurrentWidget(Tab(1).page); });
-    connect(wing21, &QAction::triggered, this, [this] { PageControl1->setCurrentWidget(Tab(2).page); });
-    connect(wing31, &QAction::triggered, this, [this] { PageControl1->setCurrentWidget(Tab(3).page); });
-    connect(aircraft1, &QAction::triggered, this, [this] { PageControl1->setCurrentWidget(TabSheet5); });
+    connect(wing11, &QAction::triggered, this,
+            [this] { PageControl1->setCurrentWidget(Tab(1).page); });
+    connect(wing21, &QAction::triggered, this,
+            [this] { PageControl1->setCurrentWidget(Tab(2).page); });
+    connect(wing31, &QAction::triggered, this,
+            [this] { PageControl1->setCurrentWidget(Tab(3).page); });
+    connect(aircraft1, &QAction::triggered, this,
+            [this] { PageControl1->setCurrentWidget(TabSheet5); });
     connect(Exit1, &QAction::triggered, this, &TForm1::close);
+    connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+    connect(RadioButton15, &QRadioButton::clicked, this, &TForm1::RadioButton15Click);
+    connect(RadioButton16, &QRadioButton::clicked, this, &TForm1::RadioButton16Click);
+    connect(Edit31, &QLineEdit::textChanged, this, &TForm1::STABIL);
+    ConnectFileCommands();
+    connect(german1, &QAction::triggered, this, &TForm1::german1Click);
+    connect(Info1, &QAction::triggered, this, &TForm1::BitBtn1Click);
+    ConnectView3D();
+}
+
+void TForm1::ConnectView3D() {
+    connect(ScrollBar1, &QScrollBar::valueChanged, this, [this](int position) {
+        if (view3d_controls_.SetScrollBar1(position)) {
+            Redraw3D();
+        }
+    });
+    connect(ScrollBar2, &QScrollBar::valueChanged, this, [this](int position) {
+        if (view3d_controls_.SetScrollBar2(position)) {
+            Redraw3D();
+        }
+    });
+    connect(ScrollBar4, &QScrollBar::valueChanged, this, [this](int position) {
+        if (view3d_controls_.SetScrollBar4(position, view_mapping_)) {
+            Redraw3D();
+        }
+    });
+    connect(Image3, &ImageControl::MouseDown, this,
+            [this](Qt::MouseButton, int x, int y) { view3d_controls_.MouseDown(x, y); });
+    connect(Image3, &ImageControl::MouseUp, this,
+            [this](Qt::MouseButton, int x, int y) { view3d_controls_.MouseUp(x, y); });
+    connect(Image3, &ImageControl::MouseMove, this, [this](Qt::MouseButtons buttons, int x, int y) {
+        if (view3d_controls_.MouseMove(buttons & Qt::LeftButton, buttons & Qt::RightButton, x, y,
+                                       view_mapping_)) {
+            // The drag moved the bars: show their new positions without running
+            // their handlers a second time.
+            const QSignalBlocker block1(ScrollBar1);
+            const QSignalBlocker block2(ScrollBar2);
+            const QSignalBlocker block4(ScrollBar4);
+            ScrollBar1->setValue(view3d_controls_.ScrollBar1().Position());
+            ScrollBar2->setValue(view3d_controls_.ScrollBar2().Position());
+            ScrollBar4->setValue(view3d_controls_.ScrollBar4().Position());
+            Redraw3D();
+        }
+    });
 }
 
 void TForm1::Create1() {
+    aircraft_.english_captions = true;
+    ScaleForScreen();
+    aircraft_.english_captions = ReadLanguageIsEnglish(kLanguageFileName);
     aircraft_.wing_count = 2;
     aircraft_.calc_wing_count = 2;
     aircraft_.current_file_name = "Unknown.da4";
     Calc();
+    for (int wing = 1; wing <= kMaxWings; ++wing) {
+        DrawSketch(wing);
+    }
+    if (!aircraft_.english_captions) {
+        russian();
+    }
+}
+
+void TForm1::ScaleForScreen() {
+    // The layout is in pixels at 96 per inch; fonts given in points grow with the
+    // screen's logical resolution, so the window is scaled by 96 / dpi as a whole.
+    const QScreen* screen = this->screen();
+    const double dpi = screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
+    if (dpi > 0.0 && dpi != 96.0) {
+        const double ratio = 96.0 / dpi;
+        for (QWidget* child : findChildren<QWidget*>()) {
+            const QRect g = child->geometry();
+            child->setGeometry(QRect(qRound(g.x() * ratio), qRound(g.y() * ratio),
+                                     qRound(g.width() * ratio), qRound(g.height() * ratio)));
+        }
+        setFixedSize(sizeHint());
+    }
 }
 
 WingInputs TForm1::ReadWingInputs(int wing) const {
@@ -133,13 +223,19 @@ void TForm1::Calc() {
         aircraft_.wing_z_mm[w] = BoxValue(position_z_boxes[w]);
     }
     Canvas& top_view = Image2->canvas();
-    top_view.brush = colors::kInfoBackground;
-    top_view.pen.color = colors::kGrey;
-    top_view.Rectangle(0, 0, top_view.Width(), top_view.Height());
+    ClearTopView(top_view);
+    d_1d(top_view, aircraft_, SelectedWings(), view_mapping_);
     Image2->Refresh();
+    Redraw3D();
+    TitlePositionPictures();
     Button6->hide();
-    Memo1->setPlainText(aircraft_.english_captions ? "Error: " : "Fehler: ");
-    Memo1->hide();
+    analysis_->memo.Reset(aircraft_.english_captions);
+    ShowMemo();
+}
+
+void TForm1::ShowMemo() {
+    Memo1->setPlainText(QString::fromStdString(analysis_->memo.Text()));
+    Memo1->setVisible(analysis_->memo.visible);
 }
 
 void TForm1::WingCountClick(int count) {
@@ -160,6 +256,7 @@ void TForm1::WingCountClick(int count) {
 
 void TForm1::TrapezoidCountClick(int wing, int trapezoids) {
     WingTab& tab = Tab(wing);
+    DrawSketch(wing);
     for (int t = 2; t <= kMaxTrapezoids; ++t) {
         const bool shown = t <= trapezoids;
         tab.boxes[static_cast<size_t>(SpanBox(t))]->setVisible(shown);
@@ -173,6 +270,68 @@ void TForm1::PageControl1Change() {
     if (!aircraft_.results_valid) {
         Calc();
     }
+}
+
+}  // namespace kalvesta
+
+namespace kalvesta {
+
+WingSelection TForm1::SelectedWings() const {
+    WingSelection selection;
+    selection.wing_count = CheckedWingCount();
+    for (int wing = 1; wing <= kMaxWings; ++wing) {
+        selection.trapezoids[static_cast<size_t>(wing)] = CheckedTrapezoids(wing);
+    }
+    return selection;
+}
+
+void TForm1::Redraw3D() {
+    d_3d(Image3->canvas(), aircraft_, SelectedWings(), view3d_controls_, view_mapping_);
+    Image3->Refresh();
+}
+
+void TForm1::DrawSketch(int wing) {
+    WingTab& tab = Tab(wing);
+    d_w(tab.sketch->canvas(), wing, CheckedTrapezoids(wing), aircraft_.english_captions);
+    tab.sketch->Refresh();
+}
+
+void TForm1::TitlePositionPictures() {
+    for (int wing = 1; wing <= kMaxWings; ++wing) {
+        ImageControl* picture = position_pictures[static_cast<size_t>(wing)];
+        // The picture is redrawn under its title so that a shorter title leaves no rest.
+        DrawPositionPicture(picture->canvas(), wing);
+        DrawPositionTitle(picture->canvas(), wing, aircraft_.english_captions);
+        picture->Refresh();
+    }
+}
+
+void TForm1::ApplyLanguage(bool english_captions) {
+    ApplyCaptions(this, english_captions);
+    TitlePositionPictures();
+    STABIL();
+    for (int wing = 1; wing <= kMaxWings; ++wing) {
+        DrawSketch(wing);
+    }
+}
+
+void TForm1::english() {
+    ApplyLanguage(true);
+}
+
+void TForm1::russian() {
+    ApplyLanguage(false);
+}
+
+void TForm1::german1Click() {
+    aircraft_.english_captions = !aircraft_.english_captions;
+    ApplyLanguage(aircraft_.english_captions);
+    // A language file that cannot be written only means the next start is English.
+    WriteLanguage(kLanguageFileName, aircraft_.english_captions);
+}
+
+void TForm1::BitBtn1Click() {
+    info_window_->BitBtn1Click(aircraft_.english_captions);
 }
 
 }  // namespace kalvesta

@@ -5,10 +5,15 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 
+#include "analysis/pipeline.h"
 #include "model/aircraft.h"
 #include "model/aircraft_inputs.h"
+#include "views/view3d_controls.h"
+#include "views/view_mapping.h"
+#include "views/wing_selection.h"
 
 class QAction;
 class QFrame;
@@ -24,7 +29,9 @@ class QToolButton;
 
 namespace kalvesta {
 
+class FileDialogs;
 class ImageControl;
+class TForm2;
 
 // Index of each of a wing's fourteen boxes, in the order the planform
 // computation reads them.
@@ -34,20 +41,26 @@ enum WingBox : int {
     // trapezoid t = 1..4: span at 3t - 1, chord at 3t, leading edge at 3t + 1
 };
 inline constexpr int kWingBoxCount = 14;
-constexpr int SpanBox(int trapezoid) { return 3 * trapezoid - 1; }
-constexpr int ChordBox(int trapezoid) { return 3 * trapezoid; }
-constexpr int LeadingEdgeBox(int trapezoid) { return 3 * trapezoid + 1; }
+constexpr int SpanBox(int trapezoid) {
+    return 3 * trapezoid - 1;
+}
+constexpr int ChordBox(int trapezoid) {
+    return 3 * trapezoid;
+}
+constexpr int LeadingEdgeBox(int trapezoid) {
+    return 3 * trapezoid + 1;
+}
 
 // The controls of one wing tab ("Wing-1", "Wing-2", "Wing-3").
 struct WingTab {
-    QWidget* page = nullptr;             // TabSheet1 / TabSheet2 / TabSheet3
-    QFrame* trapezoid_panel = nullptr;   // Panel2 / Panel3 / Panel4
+    QWidget* page = nullptr;            // TabSheet1 / TabSheet2 / TabSheet3
+    QFrame* trapezoid_panel = nullptr;  // Panel2 / Panel3 / Panel4
     std::array<QRadioButton*, kMaxTrapezoids> trapezoid_buttons{};
     std::array<QLineEdit*, kWingBoxCount> boxes{};
-    ImageControl* sketch = nullptr;      // Image_W / Image_W2 / Image_W3
-    ImageControl* planform = nullptr;    // Image1 / Image11 / Image111
+    ImageControl* sketch = nullptr;    // Image_W / Image_W2 / Image_W3
+    ImageControl* planform = nullptr;  // Image1 / Image11 / Image111
     std::array<QLabel*, 5> descriptions{};
-    std::array<QLabel*, 5> values{};     // b, s, lm, r25, lam
+    std::array<QLabel*, 5> values{};  // b, s, lm, r25, lam
 };
 
 class TForm1 : public QMainWindow {
@@ -71,6 +84,41 @@ public:
     void TrapezoidCountClick(int wing, int trapezoids);
     void PageControl1Change();
 
+    // Language: english / russian put one column of captions on the window and
+    // redraw what is drawn in the language; german1Click flips and remembers it.
+    void english();
+    void russian();
+    void german1Click();
+    // "Info": the info window in the current language, not blocking this one.
+    void BitBtn1Click();
+    TForm2* info_window() const { return info_window_.get(); }
+
+    // The three-dimensional view (d_3d) with the current controls.
+    void Redraw3D();
+
+    // "Calculate": the whole analysis, from the inputs to the recommended centre
+    // of gravity; the window always returns to its idle state afterwards.
+    void Button4Click();
+    // The stability recommendation on the stored results (nothing without them).
+    void STABIL();
+    void RadioButton15Click();
+    void RadioButton16Click();
+    const AnalysisData& analysis() const { return *analysis_; }
+
+    // The analysis run by "Calculate"; tests replace it to inject failures.
+    using PipelineRunner =
+        std::function<PipelineOutcome(Aircraft&, AnalysisData&, PipelineObserver&)>;
+    void SetPipelineRunner(PipelineRunner runner) { run_pipeline_ = std::move(runner); }
+    // "Open" (Load1Click) and "Save as" / "Save" (Save1Click with ask_for_name
+    // true for "Save File as" and "Save as").
+    void Load1Click();
+    void Save1Click(bool ask_for_name);
+    // Replaces the file dialogs (tests answer them without a person).
+    void SetFileDialogs(std::unique_ptr<FileDialogs> dialogs);
+
+    // How many times "Calculate" has sounded its beep (the beep itself is the system's).
+    int beep_count() const { return beep_count_; }
+
 private:
     void BuildWindow();
     void BuildTopStrip(QWidget* client);
@@ -79,6 +127,17 @@ private:
     void BuildAircraftTab();
     void ConnectHandlers();
     void Create1();
+    void ScaleForScreen();
+    void ApplyLanguage(bool english_captions);
+    void DrawSketch(int wing);
+    void TitlePositionPictures();
+    void ConnectView3D();
+    void ShowMemo();
+    void PutLoadedValuesIntoWindow(const std::array<int32_t, 53>& values);
+    void ConnectFileCommands();
+    void DrawTopViewWithGrid();
+    class CalculationObserver;
+    WingSelection SelectedWings() const;
 
     WingInputs ReadWingInputs(int wing) const;
     int CheckedTrapezoids(int wing) const;
@@ -88,6 +147,13 @@ private:
 
     Aircraft aircraft_;
     PerWing<WingTab> wing_tabs_{};
+    ViewMapping view_mapping_;
+    View3DControls view3d_controls_;
+    std::unique_ptr<TForm2> info_window_;
+    std::unique_ptr<AnalysisData> analysis_;
+    PipelineRunner run_pipeline_;
+    std::unique_ptr<FileDialogs> file_dialogs_;
+    int beep_count_ = 0;
 
 public:
     // Controls, by their component names.

@@ -97,27 +97,45 @@ struct WingTabNames {
 
 constexpr std::array<WingTabNames, kMaxWings + 1> kWingTabNames{{
     {},
-    {"TabSheet1", " Wing-1 ", "Panel2",
-     {"RadioButton4", "RadioButton5", "RadioButton6", "RadioButton41t"}, 112,
+    {"TabSheet1",
+     " Wing-1 ",
+     "Panel2",
+     {"RadioButton4", "RadioButton5", "RadioButton6", "RadioButton41t"},
+     112,
      {"Edit01", "Edit4", "Edit1", "Edit5", "Edit8", "Edit2", "Edit6", "Edit9", "Edit3", "Edit7",
       "Edit10", "Edit14y", "Edit14x", "Edit14xx"},
-     "Image_W", "Image1",
+     "Image_W",
+     "Image1",
      {"Label1", "Label2", "Label3", "Label4", "Label5"},
-     {"Label_b1", "Label_s1", "Label_lm1", "Label_r251", "Label_lam1"}, 400, 568},
-    {"TabSheet2", "  Wing-2  ", "Panel3",
-     {"RadioButton7", "RadioButton8", "RadioButton9", "RadioButton42t"}, 104,
+     {"Label_b1", "Label_s1", "Label_lm1", "Label_r251", "Label_lam1"},
+     400,
+     568},
+    {"TabSheet2",
+     "  Wing-2  ",
+     "Panel3",
+     {"RadioButton7", "RadioButton8", "RadioButton9", "RadioButton42t"},
+     104,
      {"Edit02", "Edit14", "Edit11", "Edit15", "Edit18", "Edit12", "Edit16", "Edit19", "Edit13",
       "Edit17", "Edit20", "Edit24y", "Edit24x", "Edit24xx"},
-     "Image_W2", "Image11",
+     "Image_W2",
+     "Image11",
      {"Label6", "Label7", "Label8", "Label9", "Label10"},
-     {"Label_b2", "Label_s2", "Label_lm2", "Label_r252", "Label_lam2"}, 403, 568},
-    {"TabSheet3", " Wing-3 ", "Panel4",
-     {"RadioButton10", "RadioButton11", "RadioButton12", "RadioButton43t"}, 104,
+     {"Label_b2", "Label_s2", "Label_lm2", "Label_r252", "Label_lam2"},
+     403,
+     568},
+    {"TabSheet3",
+     " Wing-3 ",
+     "Panel4",
+     {"RadioButton10", "RadioButton11", "RadioButton12", "RadioButton43t"},
+     104,
      {"Edit03", "Edit24", "Edit21", "Edit25", "Edit28", "Edit22", "Edit26", "Edit29", "Edit23",
       "Edit27", "Edit30", "Edit34y", "Edit34x", "Edit34xx"},
-     "Image_W3", "Image111",
+     "Image_W3",
+     "Image111",
      {"Label16", "Label17", "Label18", "Label19", "Label20"},
-     {"Label_b3", "Label_s3", "Label_lm3", "Label_r253", "Label_lam3"}, 408, 560},
+     {"Label_b3", "Label_s3", "Label_lm3", "Label_r253", "Label_lam3"},
+     408,
+     560},
 }};
 
 // The start-up text of each box of a wing, in reading order.
@@ -254,8 +272,8 @@ void TForm1::BuildWingTab(int wing) {
                                                            "3 trapeziums", "4 trapeziums"};
     const std::array<int, kMaxTrapezoids> button_x{8, names.second_button_x, 214, 318};
     for (size_t t = 0; t < kMaxTrapezoids; ++t) {
-        tab.trapezoid_buttons[t] =
-            MakeRadio(tab.trapezoid_panel, names.trapezoid_buttons[t], captions[t], {button_x[t], 8});
+        tab.trapezoid_buttons[t] = MakeRadio(tab.trapezoid_panel, names.trapezoid_buttons[t],
+                                             captions[t], {button_x[t], 8});
     }
     tab.trapezoid_buttons[0]->setChecked(true);
 
@@ -264,24 +282,27 @@ void TForm1::BuildWingTab(int wing) {
 
     // Box positions (left, top) in reading order; the boxes sit on their dimension arrows.
     const std::array<QPoint, kWingBoxCount> positions{
-        QPoint(48, 64),  QPoint(96, 136), QPoint(208, 64), QPoint(304, 152),
-        QPoint(304, 77), QPoint(names.span2_x, 64), QPoint(504, 160), QPoint(504, 80),
-        QPoint(names.span3_x, 64), QPoint(608, 176), QPoint(608, 104), QPoint(648, 64),
+        QPoint(48, 64),   QPoint(96, 136),  QPoint(208, 64),
+        QPoint(304, 152), QPoint(304, 77),  QPoint(names.span2_x, 64),
+        QPoint(504, 160), QPoint(504, 80),  QPoint(names.span3_x, 64),
+        QPoint(608, 176), QPoint(608, 104), QPoint(648, 64),
         QPoint(680, 200), QPoint(680, 112)};
     const std::array<QString, kWingBoxCount> texts = DefaultBoxTexts(wing);
     for (size_t i = 0; i < kWingBoxCount; ++i) {
-        tab.boxes[i] = MakeEdit(tab.page, names.boxes[i], QRect(positions[i], QSize(49, 21)), texts[i]);
+        tab.boxes[i] =
+            MakeEdit(tab.page, names.boxes[i], QRect(positions[i], QSize(49, 21)), texts[i]);
         // Only the root boxes and those of trapezoid 1 show at start.
         tab.boxes[i]->setVisible(i <= static_cast<size_t>(LeadingEdgeBox(1)));
     }
 
-    const std::array<const char*, 5> descriptions{"wing span (b):", "wing area (s):",
-                                                  "mean aerod. chord (lm):",
-                                                  "geometric center (r25):", "aspect ratio (lam):"};
+    const std::array<const char*, 5> descriptions{
+        "wing span (b):", "wing area (s):", "mean aerod. chord (lm):", "geometric center (r25):",
+        "aspect ratio (lam):"};
     const std::array<const char*, 5> placeholders{"b:", "s:", "lm:", "r25:", "lam:"};
     for (size_t row = 0; row < 5; ++row) {
         const int y = 336 + 16 * static_cast<int>(row);
-        tab.descriptions[row] = MakeLabel(tab.page, names.descriptions[row], descriptions[row], {38, y});
+        tab.descriptions[row] =
+            MakeLabel(tab.page, names.descriptions[row], descriptions[row], {38, y});
         tab.values[row] = MakeLabel(tab.page, names.values[row], placeholders[row], {208, y});
         SetFont(tab.descriptions[row], 12, kBlueFont);
         SetFont(tab.values[row], 12, kBlueFont);
@@ -317,7 +338,8 @@ void TForm1::BuildAircraftTab() {
 
     Image2 = new ImageControl("Image2", QRect(200, 0, 616, 321), page);
     Image3 = new ImageControl("Image3", QRect(200, 322, 616, 191), page);
-    ScrollBar1 = MakeScrollBar(page, "ScrollBar1", Qt::Vertical, QRect(185, 344, 13, 185), 0, 90, 80);
+    ScrollBar1 =
+        MakeScrollBar(page, "ScrollBar1", Qt::Vertical, QRect(185, 344, 13, 185), 0, 90, 80);
     ScrollBar2 =
         MakeScrollBar(page, "ScrollBar2", Qt::Horizontal, QRect(202, 514, 615, 16), 0, 360, 250);
     RadioButton15 = MakeRadio(page, "RadioButton15", "Automatic choice of stability", {0, 280});
@@ -325,7 +347,8 @@ void TForm1::BuildAircraftTab() {
     RadioButton15->setChecked(true);
     RadioButton16 = MakeRadio(page, "RadioButton16", "Manual choice of stability", {0, 304});
     RadioButton16->resize(193, 17);
-    ScrollBar4 = MakeScrollBar(page, "ScrollBar4", Qt::Vertical, QRect(158, 304, 16, 145), 10, 97, 75);
+    ScrollBar4 =
+        MakeScrollBar(page, "ScrollBar4", Qt::Vertical, QRect(158, 304, 16, 145), 10, 97, 75);
     ScrollBar4->hide();
     Label22 = MakeLabel(page, "Label22", "Desired Static Stability:", {0, 328});
     Label22->hide();

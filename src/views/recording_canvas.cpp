@@ -17,7 +17,9 @@ std::vector<T> Filter(const std::vector<RecordedPrimitive>& all) {
 
 }  // namespace
 
-void RecordingCanvas::MoveTo(int x, int y) { pen_position_ = {x, y}; }
+void RecordingCanvas::MoveTo(int x, int y) {
+    pen_position_ = {x, y};
+}
 
 void RecordingCanvas::LineTo(int x, int y) {
     primitives_.push_back(RecordedLine{pen_position_, {x, y}, pen.color, pen.width});
@@ -40,11 +42,15 @@ void RecordingCanvas::StretchDraw(int x1, int y1, int x2, int y2, const Canvas& 
     primitives_.push_back(RecordedStretch{{x1, y1}, {x2, y2}, &source});
 }
 
-std::vector<RecordedLine> RecordingCanvas::Lines() const { return Filter<RecordedLine>(primitives_); }
+std::vector<RecordedLine> RecordingCanvas::Lines() const {
+    return Filter<RecordedLine>(primitives_);
+}
 std::vector<RecordedPolygon> RecordingCanvas::Polygons() const {
     return Filter<RecordedPolygon>(primitives_);
 }
-std::vector<RecordedText> RecordingCanvas::Texts() const { return Filter<RecordedText>(primitives_); }
+std::vector<RecordedText> RecordingCanvas::Texts() const {
+    return Filter<RecordedText>(primitives_);
+}
 std::vector<RecordedRectangle> RecordingCanvas::Rectangles() const {
     return Filter<RecordedRectangle>(primitives_);
 }

@@ -20,20 +20,21 @@ TEST_P(TextToInt32Test, Converts) {
     EXPECT_EQ(TextToInt32(GetParam().text), GetParam().value) << '"' << GetParam().text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ValidNumbers, TextToInt32Test,
-    ::testing::Values(Case{"550", 550}, Case{"-20", -20}, Case{"+7", 7}, Case{"   42", 42},
-                      Case{"$1F", 31}, Case{"x1f", 31}, Case{"X10", 16}, Case{"0x1F", 31},
-                      Case{"0X10", 16}, Case{"-$10", -16}, Case{"007", 7},
-                      Case{"-2147483648", INT32_MIN}, Case{"2147483647", INT32_MAX}));
+INSTANTIATE_TEST_SUITE_P(ValidNumbers, TextToInt32Test,
+                         ::testing::Values(Case{"550", 550}, Case{"-20", -20}, Case{"+7", 7},
+                                           Case{"   42", 42}, Case{"$1F", 31}, Case{"x1f", 31},
+                                           Case{"X10", 16}, Case{"0x1F", 31}, Case{"0X10", 16},
+                                           Case{"-$10", -16}, Case{"007", 7},
+                                           Case{"-2147483648", INT32_MIN},
+                                           Case{"2147483647", INT32_MAX}));
 
 // Invalid text keeps the digits before the first invalid character, without the sign.
-INSTANTIATE_TEST_SUITE_P(
-    InvalidText, TextToInt32Test,
-    ::testing::Values(Case{"", 0}, Case{"-", 0}, Case{"+", 0}, Case{"$", 0}, Case{"0x", 0},
-                      Case{"12a", 12}, Case{"-12a", 12}, Case{"1 2", 1}, Case{"12 ", 12},
-                      Case{"$1G", 1}, Case{"\t5", 0}, Case{"abc", 0}, Case{"1.5", 1},
-                      Case{"Крыло", 0}, Case{"7Ж", 7}));
+INSTANTIATE_TEST_SUITE_P(InvalidText, TextToInt32Test,
+                         ::testing::Values(Case{"", 0}, Case{"-", 0}, Case{"+", 0}, Case{"$", 0},
+                                           Case{"0x", 0}, Case{"12a", 12}, Case{"-12a", 12},
+                                           Case{"1 2", 1}, Case{"12 ", 12}, Case{"$1G", 1},
+                                           Case{"\t5", 0}, Case{"abc", 0}, Case{"1.5", 1},
+                                           Case{"Крыло", 0}, Case{"7Ж", 7}));
 
 // Beyond the 32-bit range the value saturates instead of wrapping.
 INSTANTIATE_TEST_SUITE_P(

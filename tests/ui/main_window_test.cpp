@@ -20,7 +20,9 @@ T* Find(const TForm1& form, const char* name) {
     return child;
 }
 
-QString LabelText(const TForm1& form, const char* name) { return Find<QLabel>(form, name)->text(); }
+QString LabelText(const TForm1& form, const char* name) {
+    return Find<QLabel>(form, name)->text();
+}
 
 bool TabShown(const TForm1& form, const char* page) {
     return form.PageControl1->isTabVisible(form.PageControl1->indexOf(Find<QWidget>(form, page)));

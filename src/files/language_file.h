@@ -1,0 +1,19 @@
+// The one setting the program keeps: the interface language, as the single line
+// "e" (English) or "d" (the second language) in "Default.pa4".
+#pragma once
+
+#include <string>
+
+namespace kalvesta {
+
+inline constexpr const char* kLanguageFileName = "Default.pa4";
+
+// True (English) when the file cannot be opened or its first character is "e";
+// false for an empty file or any other first character ("d", "E", ...).
+bool ReadLanguageIsEnglish(const std::string& path);
+
+// Creates or truncates the file and writes "e" or "d" and CR LF. Returns false
+// when the file could not be written; the caller goes on without it.
+bool WriteLanguage(const std::string& path, bool english);
+
+}  // namespace kalvesta

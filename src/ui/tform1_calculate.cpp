@@ -1,0 +1,112 @@
+// "Calculate" and the stability recommendation on the main window: the driver
+// runs the core pipeline and shows its progress, messages and results.
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <exception>
+
+#include "analysis/stability.h"
+#include "ui/image_control.h"
+#include "ui/tform1.h"
+#include "views/grid_view.h"
+#include "views/stability_view.h"
+#include "views/top_view.h"
+
+namespace kalvesta {
+
+// Shows the pipeline's progress while the user-interface thread is busy: the grid
+// as soon as it is laid, and the solve's countdown in Label24.
+class TForm1::CalculationObserver : public PipelineObserver {
+public:
+    explicit CalculationObserver(TForm1& form) : form_(form) {}
+
+    void GridCounted() override { form_.repaint(); }
+
+    void LatticeReady() override {
+        DrawGrid(form_.Image2->canvas(), form_.analysis_->lattice, form_.aircraft_.calc_wing_count,
+                 form_.view_mapping_);
+        form_.Image2->repaint();
+    }
+
+    void SolveProgress(int remaining) override {
+        // Only the count changes, so only the label is repainted.
+        form_.Label24->setText(QString::number(remaining));
+        form_.Label24->show();
+        form_.Label24->repaint();
+    }
+
+private:
+    TForm1& form_;
+};
+
+void TForm1::Button4Click() {
+    Label_w->show();
+    Button4->hide();
+    Memo1->clear();
+    Memo1->hide();
+    Calc();
+    repaint();
+
+    CalculationObserver observer(*this);
+    bool completed = false;
+    try {
+        completed = run_pipeline_(aircraft_, *analysis_, observer) == PipelineOutcome::kCompleted;
+    } catch (const std::exception& failure) {
+        // Whatever went wrong, the user reads it and the window goes back to idle.
+        analysis_->memo.ReportFailure(
+            aircraft_.english_captions ? "Calculation failed:" : "Berechnung fehlgeschlagen:",
+            failure.what());
+        aircraft_.results_valid = false;
+    }
+    aircraft_.calc_wing_count = aircraft_.wing_count;
+    Label24->hide();
+    if (completed) {
+        STABIL();
+        Button6->show();
+    }
+    ShowMemo();
+    Label_w->hide();
+    Button4->show();
+    Button4->setEnabled(false);
+    QApplication::beep();
+    ++beep_count_;
+}
+
+void TForm1::DrawTopViewWithGrid() {
+    Canvas& canvas = Image2->canvas();
+    ClearTopView(canvas);
+    DrawGrid(canvas, analysis_->lattice, aircraft_.calc_wing_count, view_mapping_);
+    d_1d(canvas, aircraft_, SelectedWings(), view_mapping_);
+}
+
+void TForm1::STABIL() {
+    if (!aircraft_.results_valid) {
+        return;
+    }
+    DrawTopViewWithGrid();
+    Results& results = analysis_->results;
+    ComputeStability(aircraft_.calc_wing_count, TextToDouble(Edit31->text().toStdString()),
+                     results);
+    DrawStabilityResults(Image2->canvas(), results, RadioButton16->isChecked(),
+                         aircraft_.english_captions, view_mapping_);
+    Image2->Refresh();
+}
+
+void TForm1::RadioButton15Click() {
+    Label21->hide();
+    Label22->hide();
+    Edit31->hide();
+    STABIL();
+}
+
+void TForm1::RadioButton16Click() {
+    Label21->show();
+    Label22->show();
+    Edit31->show();
+    STABIL();
+}
+
+}  // namespace kalvesta

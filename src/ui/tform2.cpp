@@ -1,0 +1,82 @@
+// Info window layout and texts.
+#include "ui/tform2.h"
+
+#include <QLabel>
+
+namespace kalvesta {
+namespace {
+
+struct InfoLabel {
+    int number;
+    QPoint at;
+    bool blue;  // blue description lines, black credit lines
+    bool bold;
+};
+
+constexpr std::array<InfoLabel, 9> kInfoLabels{{
+    {9, {32, 0}, false, false},
+    {1, {0, 16}, true, true},
+    {2, {24, 32}, true, true},
+    {7, {32, 48}, true, true},
+    {3, {40, 88}, false, true},
+    {4, {72, 104}, false, false},
+    {5, {48, 128}, false, true},
+    {6, {48, 144}, false, false},
+    {8, {32, 160}, false, false},
+}};
+
+struct InfoText {
+    int number;
+    const char* english;
+    const char* german;
+};
+
+// Set in this order. The contact lines read the same in both languages.
+constexpr std::array<InfoText, 7> kInfoTexts{{
+    {1, "   Kalvesta calculates the aerodynamic center   ",
+     "   Kalvesta berechnet den Neutralpunkt eines   "},
+    {2, "of an aircraft and suggests a suitable", "Flugzeugs und schlägt einen günstigen "},
+    {7, "range for the center of gravity", "Bereich für die Schwerpunktlage vor"},
+    {3, "Idea and formulas: the Kalvesta4 developers",
+     "Idee und Formeln: die Kalvesta4-Entwickler"},
+    {4, "see README.md", "see README.md"},
+    {5, "Realisation: the Kalvesta4 developers", "Realisierung: die Kalvesta4-Entwickler"},
+    {6, "of the Kalvesta4 project", "of the Kalvesta4 project"},
+}};
+
+}  // namespace
+
+TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("Form2");
+    setWindowTitle(" Info");
+    move(263, 231);
+    QFont font("MS Sans Serif");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    for (const InfoLabel& spec : kInfoLabels) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QString("Label%1").arg(spec.number));
+        QFont label_font = font;
+        label_font.setBold(spec.bold);
+        label->setFont(label_font);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, spec.blue ? QColor(Qt::blue) : QColor(Qt::black));
+        label->setPalette(palette);
+        label->move(spec.at);
+        labels_[static_cast<size_t>(spec.number)] = label;
+    }
+}
+
+void TForm2::BitBtn1Click(bool english_captions) {
+    for (const InfoText& text : kInfoTexts) {
+        QLabel* label = Label(text.number);
+        label->setText(QString::fromUtf8(english_captions ? text.english : text.german));
+        label->adjustSize();
+    }
+    adjustSize();
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace kalvesta

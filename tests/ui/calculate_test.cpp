@@ -1,0 +1,130 @@
+// "Calculate" on the real window: results, running state, manual margin, refusals
+// and an injected failure.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <stdexcept>
+
+#include "ui/image_control.h"
+#include "ui/tform1.h"
+
+namespace kalvesta {
+namespace {
+
+class CalculateTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // No language file from another test: start in English.
+        previous_ = QDir::currentPath();
+        QDir::setCurrent(folder_.path());
+    }
+    void TearDown() override { QDir::setCurrent(previous_); }
+
+private:
+    QTemporaryDir folder_;
+    QString previous_;
+};
+
+TEST_F(CalculateTest, DefaultAircraftGivesResultsAndIdlesWithCalculateDisabled) {
+    TForm1 form;
+    const QImage before = form.Image2->image();
+    form.Button4->click();
+    const Results& results = form.analysis().results;
+    // The default aircraft: neutral point about 93.31 mm, 16 % and 8 % margins.
+    EXPECT_NEAR(results.x_np, 93.31, 0.01);
+    EXPECT_NEAR(results.x_cg_high, 49.79, 0.01);
+    EXPECT_NEAR(results.x_cg_low, 71.55, 0.01);
+    EXPECT_TRUE(form.aircraft().results_valid);
+    EXPECT_TRUE(form.Memo1->isHidden());
+    EXPECT_FALSE(form.Button6->isHidden());
+    EXPECT_FALSE(form.Button4->isHidden());
+    EXPECT_FALSE(form.Button4->isEnabled());
+    EXPECT_TRUE(form.Label_w->isHidden());
+    EXPECT_TRUE(form.Label24->isHidden());
+    EXPECT_EQ(form.beep_count(), 1);
+    EXPECT_NE(form.Image2->image(), before);
+
+    // Moving between tabs keeps the results; an edit invalidates them.
+    form.wing11->trigger();
+    form.aircraft1->trigger();
+    EXPECT_TRUE(form.aircraft().results_valid);
+    form.findChild<QLineEdit*>("Edit_x2")->setText("810");
+    EXPECT_FALSE(form.aircraft().results_valid);
+    EXPECT_TRUE(form.Button4->isEnabled());
+    EXPECT_TRUE(form.Button6->isHidden());
+}
+
+TEST_F(CalculateTest, ManualMarginRedrawsOnlyAfterACalculation) {
+    TForm1 form;
+    form.RadioButton16->click();
+    EXPECT_FALSE(form.Edit31->isHidden());
+    const QImage untouched = form.Image2->image();
+    form.Edit31->setText("10");
+    EXPECT_EQ(form.Image2->image(), untouched);  // no results yet: nothing changes
+
+    form.Edit31->setText("7.5");
+    form.Button4->click();
+    const Results& results = form.analysis().results;
+    EXPECT_DOUBLE_EQ(results.stability_manual, 7.5);
+    EXPECT_DOUBLE_EQ(results.x_cg_manual, results.x_np - results.ref_length * 7.5 * 0.01);
+    form.Edit31->setText("");
+    EXPECT_DOUBLE_EQ(form.analysis().results.x_cg_manual, results.x_np);
+    form.RadioButton15->click();
+    EXPECT_TRUE(form.Edit31->isHidden());
+}
+
+TEST_F(CalculateTest, RefusedSurfaceStopsWithItsLinesInTheMemo) {
+    TForm1 form;
+    // A wing of 5000 mm half-span and 10 mm chord needs far more than 299 strips.
+    form.findChild<QLineEdit*>("Edit1")->setText("5000");
+    form.findChild<QLineEdit*>("Edit4")->setText("10");
+    form.findChild<QLineEdit*>("Edit5")->setText("10");
+    form.Button4->click();
+    EXPECT_FALSE(form.Memo1->isHidden());
+    EXPECT_EQ(form.Memo1->toPlainText(),
+              "Error: \nCan not calculate wing-1. \nPlease change this wing (less aspect ratio)!");
+    EXPECT_TRUE(form.Button6->isHidden());
+    EXPECT_FALSE(form.aircraft().results_valid);
+    EXPECT_FALSE(form.Button4->isEnabled());
+    EXPECT_EQ(form.beep_count(), 1);
+}
+
+TEST_F(CalculateTest, UnexpectedFailureReturnsTheWindowToIdle) {
+    TForm1 form;
+    form.SetPipelineRunner(
+        [](Aircraft&, AnalysisData&, PipelineObserver& observer) -> PipelineOutcome {
+            observer.SolveProgress(5);
+            throw std::runtime_error("out of memory");
+        });
+    form.Button4->click();
+    EXPECT_TRUE(form.Label_w->isHidden());
+    EXPECT_TRUE(form.Label24->isHidden());
+    EXPECT_FALSE(form.Button4->isHidden());
+    EXPECT_FALSE(form.Memo1->isHidden());
+    EXPECT_TRUE(form.Memo1->toPlainText().contains("out of memory"));
+    EXPECT_TRUE(form.Button6->isHidden());
+    EXPECT_FALSE(form.aircraft().results_valid);
+}
+
+TEST_F(CalculateTest, LanguageSwitchRedrawsResultsWithoutRecalculating) {
+    TForm1 form;
+    form.Button4->click();
+    const QImage english = form.Image2->image();
+    const int beeps = form.beep_count();
+    form.german1Click();
+    EXPECT_TRUE(form.aircraft().results_valid);
+    EXPECT_EQ(form.beep_count(), beeps);
+    EXPECT_NE(form.Image2->image(), english);
+    form.german1Click();
+    QDir().remove("Default.pa4");
+}
+
+}  // namespace
+}  // namespace kalvesta

@@ -1,0 +1,180 @@
+// "Open" and "Save" through the real window, the dialogs answered by a fake and the
+// files real: exact bytes, extension rule, odd files, failed writes.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <deque>
+
+#include "ui/file_dialogs.h"
+#include "ui/tform1.h"
+
+namespace kalvesta {
+namespace {
+
+// Answers the dialogs from a queue (nothing queued: cancelled) and keeps the errors.
+struct FakeDialogs : FileDialogs {
+    std::deque<std::optional<QString>> answers;
+    QStringList errors;
+
+    std::optional<QString> Next() {
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::optional<QString> OpenFileName(QWidget*) override { return Next(); }
+    std::optional<QString> SaveFileName(QWidget*) override { return Next(); }
+    void ShowFileError(QWidget*, const QString& message) override { errors << message; }
+};
+
+class FileCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous_ = QDir::currentPath();
+        QDir::setCurrent(folder_.path());
+        auto dialogs = std::make_unique<FakeDialogs>();
+        dialogs_ = dialogs.get();
+        form_ = std::make_unique<TForm1>();
+        form_->SetFileDialogs(std::move(dialogs));
+    }
+    void TearDown() override {
+        form_.reset();
+        QDir::setCurrent(previous_);
+    }
+
+    QString Path(const QString& name) const { return folder_.filePath(name); }
+    static QByteArray Bytes(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static void Write(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QString Text(const char* box) const { return form_->findChild<QLineEdit*>(box)->text(); }
+    void SaveAs(const QString& name) {
+        dialogs_->answers.push_back(name);
+        form_->Save2->trigger();
+    }
+    void Open(const QString& name) {
+        dialogs_->answers.push_back(name);
+        form_->Open2->trigger();
+    }
+
+    QTemporaryDir folder_;
+    QString previous_;
+    FakeDialogs* dialogs_ = nullptr;
+    std::unique_ptr<TForm1> form_;
+};
+
+TEST_F(FileCommandsTest, SaveAsWritesTheDocumentedBytes) {
+    form_->findChild<QLineEdit*>("Edit4")->setText("-310");    // a chord: saved as magnitude
+    form_->findChild<QLineEdit*>("Edit_x3")->setText("-130");  // a position keeps its sign
+    form_->findChild<QLineEdit*>("Edit24xx")->setText("12345");
+    EXPECT_TRUE(form_->SpeedButton3->isHidden());
+    SaveAs(Path("plane"));
+    const QByteArray bytes = Bytes(Path("plane.da4"));
+    const QList<QByteArray> lines = bytes.split('\n');
+    ASSERT_EQ(lines.size(), 54);  // 53 lines, each ended by CR LF
+    EXPECT_EQ(lines[0], "   2\r");
+    EXPECT_EQ(lines[2], " 310\r");             // wing 1 root chord
+    EXPECT_EQ(lines[1 + 17 + 14], "12345\r");  // wing 2, leading edge of station 4
+    EXPECT_EQ(lines[1 + 34 + 15], "-130\r");   // wing 3, x position
+    EXPECT_EQ(lines[52], "   0\r");
+    EXPECT_TRUE(lines[53].isEmpty());
+    EXPECT_EQ(form_->Lab_FName->text(), Path("plane.da4"));
+    EXPECT_FALSE(form_->SpeedButton3->isHidden());
+    EXPECT_TRUE(form_->Save3->isVisible());
+}
+
+TEST_F(FileCommandsTest, ExtensionIsAddedOnlyWithoutDa4InTheName) {
+    for (const char* name : {"my.da4.old", "X.DA4"}) {
+        SaveAs(Path(name));
+        EXPECT_TRUE(QFile::exists(Path(name))) << name;
+    }
+    SaveAs(Path("Y.Da4"));
+    EXPECT_TRUE(QFile::exists(Path("Y.Da4.da4")));
+}
+
+TEST_F(FileCommandsTest, OpenRestoresEveryBoxAndCount) {
+    SaveAs(Path("three.da4"));
+    const QByteArray saved = Bytes(Path("three.da4"));
+    QByteArray edited = saved;
+    edited.replace(0, 4, "   3");  // three wings
+    Write(Path("three.da4"), edited);
+    form_->findChild<QLineEdit*>("Edit1")->setText("123");
+    Open(Path("three.da4"));
+    EXPECT_TRUE(form_->findChild<QRadioButton*>("RadioButton3")->isChecked());
+    EXPECT_EQ(Text("Edit1"), " 550");
+    EXPECT_EQ(Text("Edit_x3"), "-130");
+    EXPECT_EQ(form_->aircraft().wing_count, 3);
+    EXPECT_EQ(form_->findChild<QLabel*>("Label_b1")->text(), "1100mm");
+    EXPECT_EQ(form_->Lab_FName->text(), Path("three.da4"));
+}
+
+TEST_F(FileCommandsTest, ShortFilesAndOddCountsLoadWithoutComplaint) {
+    // Ten lines, LF ends, a first line out of range: the rest reads as 0 and the
+    // wing-count button stays.
+    Write(Path("short.da4"), "   5\n   4\n 200\n 100\n 0\n0\n0\n 7\n 300\n\n-20\t\n");
+    Open(Path("short.da4"));
+    EXPECT_TRUE(dialogs_->errors.isEmpty());
+    EXPECT_TRUE(form_->findChild<QRadioButton*>("RadioButton2")->isChecked());
+    EXPECT_EQ(form_->aircraft().wing_count, 2);
+    EXPECT_TRUE(form_->findChild<QRadioButton*>("RadioButton41t")->isChecked());
+    EXPECT_EQ(Text("Edit4"), " 200");
+    EXPECT_EQ(Text("Edit1"), " 300");
+    EXPECT_EQ(Text("Edit01"), "   7");
+    EXPECT_EQ(Text("Edit3"), " -20");  // a span as read; the model takes its magnitude
+    EXPECT_EQ(Text("Edit8"), "   0");
+    EXPECT_EQ(Text("Edit_x1"), "   0");
+    EXPECT_EQ(Text("Edit14"), "   0");
+}
+
+TEST_F(FileCommandsTest, CancelledOpenStillRecomputesAndOffersSave) {
+    form_->findChild<QLineEdit*>("Edit1")->setText("600");
+    form_->Open2->trigger();  // nothing queued: cancelled
+    EXPECT_FALSE(form_->aircraft().results_valid);
+    EXPECT_FALSE(form_->SpeedButton3->isHidden());
+    EXPECT_TRUE(form_->Save3->isVisible());
+    EXPECT_EQ(form_->aircraft().current_file_name, "Unknown.da4");
+}
+
+TEST_F(FileCommandsTest, UnreadableFileIsReportedAndKeepsTheName) {
+    QDir(folder_.path()).mkdir("folder.da4");
+    Open(Path("folder.da4"));
+    Open(Path("missing.da4"));
+    ASSERT_EQ(dialogs_->errors.size(), 2);
+    EXPECT_TRUE(dialogs_->errors[0].contains("folder.da4"));
+    EXPECT_TRUE(dialogs_->errors[1].contains("missing.da4"));
+    EXPECT_EQ(form_->aircraft().current_file_name, "Unknown.da4");
+    EXPECT_EQ(Text("Edit1"), "550");
+}
+
+TEST_F(FileCommandsTest, FailedWriteLeavesTheEarlierFileAndTheName) {
+    SaveAs(Path("good.da4"));
+    const QByteArray good = Bytes(Path("good.da4"));
+    // A path whose parent is a file cannot be written.
+    SaveAs(Path("good.da4/inner.da4"));
+    ASSERT_EQ(dialogs_->errors.size(), 1);
+    EXPECT_TRUE(dialogs_->errors[0].contains("inner.da4"));
+    EXPECT_EQ(Bytes(Path("good.da4")), good);
+    EXPECT_EQ(form_->Lab_FName->text(), Path("good.da4"));
+    // "Save" goes on writing to the file the window shows.
+    form_->findChild<QLineEdit*>("Edit1")->setText("600");
+    form_->Save3->trigger();
+    EXPECT_NE(Bytes(Path("good.da4")), good);
+    EXPECT_EQ(dialogs_->errors.size(), 1);
+}
+
+}  // namespace
+}  // namespace kalvesta

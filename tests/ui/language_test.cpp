@@ -1,0 +1,125 @@
+// Language switch, the language file and start-up in the language it remembers.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include "ui/tform1.h"
+#include "ui/tform2.h"
+
+namespace kalvesta {
+namespace {
+
+// Each test runs in its own empty current directory, where "Default.pa4" lives.
+class LanguageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        previous_ = QDir::currentPath();
+        QDir::setCurrent(folder_.path());
+    }
+    void TearDown() override { QDir::setCurrent(previous_); }
+
+    static void WriteLanguageFile(const QByteArray& bytes) {
+        QFile file("Default.pa4");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QByteArray LanguageFile() {
+        QFile file("Default.pa4");
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+private:
+    QTemporaryDir folder_;
+    QString previous_;
+};
+
+QString TabText(const TForm1& form, const char* page) {
+    return form.PageControl1->tabText(form.PageControl1->indexOf(form.findChild<QWidget*>(page)));
+}
+
+TEST_F(LanguageTest, SwitchingWritesTheFileAndFlipsTheCaptions) {
+    TForm1 form;
+    EXPECT_EQ(TabText(form, "TabSheet1"), " Wing-1 ");
+    form.german1->trigger();
+    EXPECT_FALSE(form.aircraft().english_captions);
+    EXPECT_EQ(LanguageFile(), QByteArray("d\r\n"));
+    EXPECT_EQ(form.Button4->text(), "Рассчитать");
+    EXPECT_EQ(form.Save3->text(), "Сохранить");
+    EXPECT_EQ(form.german1->text(), "english");
+    EXPECT_EQ(form.findChild<QLabel*>("Label4")->text(), "Геометрический центр  (r25):");
+    // The value labels keep their numbers.
+    EXPECT_EQ(form.findChild<QLabel*>("Label_b1")->text(), "1100mm");
+
+    form.german1->trigger();
+    EXPECT_TRUE(form.aircraft().english_captions);
+    EXPECT_EQ(LanguageFile(), QByteArray("e\r\n"));
+    // Back in English the tabs carry the switched captions, not the start-up ones.
+    EXPECT_EQ(TabText(form, "TabSheet1"), "  Wing-1 ");
+    EXPECT_EQ(TabText(form, "TabSheet5"), "  Aircraft  ");
+    EXPECT_EQ(form.german1->text(), "Русский");
+}
+
+TEST_F(LanguageTest, MemoHeadingFollowsTheLanguageAtEveryCalc) {
+    TForm1 form;
+    EXPECT_EQ(form.Memo1->toPlainText(), "Error: ");
+    form.german1->trigger();
+    form.Calc();
+    EXPECT_EQ(form.Memo1->toPlainText(), "Fehler: ");
+    EXPECT_TRUE(form.Memo1->isHidden());
+}
+
+struct StartCase {
+    const char* bytes;  // nullptr: no language file
+    bool english;
+};
+
+class StartLanguageTest : public LanguageTest, public ::testing::WithParamInterface<StartCase> {};
+
+TEST_P(StartLanguageTest, StartsInTheRememberedLanguage) {
+    if (GetParam().bytes != nullptr) {
+        WriteLanguageFile(GetParam().bytes);
+    }
+    TForm1 form;
+    EXPECT_EQ(form.aircraft().english_captions, GetParam().english);
+    EXPECT_EQ(form.Button4->text(), GetParam().english ? "Calculate" : "Рассчитать");
+    EXPECT_EQ(form.Memo1->toPlainText(), GetParam().english ? "Error: " : "Fehler: ");
+    EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet5);
+    EXPECT_TRUE(form.Button4->isEnabled());
+    EXPECT_TRUE(form.Button6->isHidden());
+}
+
+INSTANTIATE_TEST_SUITE_P(LanguageFiles, StartLanguageTest,
+                         ::testing::Values(StartCase{"e\r\n", true}, StartCase{"d\r\n", false},
+                                           StartCase{"E\r\n", false}, StartCase{"", false},
+                                           StartCase{nullptr, true}));
+
+TEST_F(LanguageTest, InfoWindowIsEnglishOrGermanAndRefreshedAtEachOpening) {
+    TForm1 form;
+    form.Info1->trigger();
+    TForm2* info = form.info_window();
+    ASSERT_NE(info, nullptr);
+    EXPECT_TRUE(info->isVisible());
+    EXPECT_EQ(info->windowTitle(), " Info");
+    EXPECT_EQ(info->Label(1)->text(), "   Kalvesta calculates the aerodynamic center   ");
+    EXPECT_EQ(info->Label(7)->text(), "range for the center of gravity");
+    form.german1->trigger();
+    // Russian captions: the description is German, and only after the next opening.
+    EXPECT_EQ(info->Label(2)->text(), "of an aircraft and suggests a suitable");
+    form.Info1->trigger();
+    EXPECT_EQ(info->Label(2)->text(), "Flugzeugs und schlägt einen günstigen ");
+    EXPECT_FALSE(info->Label(3)->text().contains('@'));
+    info->hide();
+}
+
+}  // namespace
+}  // namespace kalvesta
