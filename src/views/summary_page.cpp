@@ -1,0 +1,147 @@
+// The summary page, top to bottom. F(v, w, d) below is FormatFixed(v, w, d): d
+// decimals, right-aligned to at least w characters; I(n, w) is FormatInt(n, w).
+#include "views/summary_page.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "model/number_format.h"
+
+namespace kalvesta {
+namespace {
+
+constexpr int kStabilityValueX = 420;
+constexpr int kWingLabelX = 320;
+constexpr int kWingValueX = 510;
+constexpr int kFirstWingY = 683;
+constexpr int kWingBlockHeight = 180;
+
+// The right-column labels of one wing block; labels and values are separate texts,
+// so the trailing blanks, which differ from wing to wing, never move a value.
+struct WingLabels {
+    const char* span;
+    const char* area;
+    const char* aspect_ratio;
+    const char* mean_chord;
+    const char* geometric_center;
+    const char* aerodynamic_center;
+    const char* lift_slope;
+};
+
+// Index 1..3 by wing.
+constexpr std::array<WingLabels, kMaxWings + 1> kEnglishWingLabels{{
+    {},
+    {"wing span:          ", "wing area:          ", "aspect ratio:       ", "mean aerod. chord:  ",
+     "geometric center:   ", "aerodynamic center: ", "lift slope:         "},
+    {"wing span:          ", "wing area:          ", "aspect ratio:       ", "mean aerod. chord:  ",
+     "geometric center:   ", "aerodynamic center: ", "lift slope:         "},
+    {"wing span:          ", "wing area:         ", "aspect ratio:       ", "mean aerod. chord:  ",
+     "geometric center:   ", "aerodynamic center:   ", "lift slope:          "},
+}};
+
+constexpr std::array<WingLabels, kMaxWings + 1> kGermanWingLabels{{
+    {},
+    {"Spannweite:          ", "Flächeninhalt:       ", "Streckung:           ",
+     "Bezugstiefe:       ", "Geom. Neutralpunkt:  ", "Aerod. Neutralpunkt: ",
+     "Auftriebsanstieg:    "},
+    {"Spannweite:         ", "Flächeninhalt:      ", "Streckung:   ", "Bezugstiefe:        ",
+     "Geom. Neutralpunkt: ", "Aerod. Neutralpunkt: ", "Auftriebsanstieg:    "},
+    {"Spannweite:         ", "Flächeninhalt:      ", "Streckung:          ", "Bezugstiefe:        ",
+     "Geom. Neutralpunkt:  ", "Aerod. Neutralpunkt: ", "Auftriebsanstieg:   "},
+}};
+
+// The five station entries of one table row joined by single blanks; entries 0 and 1
+// always, entry k >= 2 only when the wing has more than k stations (an empty entry
+// keeps its separating blank).
+template <class EntryOfStation>
+std::string StationRow(const char* prefix, int station_count, EntryOfStation entry) {
+    std::string row = prefix;
+    for (int k = 0; k < kMaxStations; ++k) {
+        if (k > 0) {
+            row += ' ';
+        }
+        if (k < 2 || station_count > k) {
+            row += FormatFixed(entry(k), 5, 0);
+        }
+    }
+    return row;
+}
+
+void DrawStabilitySummary(Canvas& page, const Results& results, bool english) {
+    page.TextOut(0, 583, english ? "aerodynamic center: " : "Neutralpunkt:        ");
+    page.TextOut(kStabilityValueX, 583, FormatFixed(results.x_np, 5, 1) + " mm");
+
+    const char* recommended_high = english ? "Recommended center of gravity by stab =  "
+                                           : "Empfohlener Schwerpunkt bei Stabilität =  ";
+    page.TextOut(0, 603, recommended_high + FormatFixed(results.stability_high, 0, 0) + "%: ");
+    page.TextOut(kStabilityValueX, 603, FormatFixed(results.x_cg_high, 5, 1) + " mm");
+
+    const char* recommended_low = english ? "recomemnded center of gravity by stab =  "
+                                          : "Empfohlener Schwerpunkt bei Stabilität =  ";
+    page.TextOut(0, 623, recommended_low + FormatFixed(results.stability_low, 0, 0) + "%: ");
+    page.TextOut(kStabilityValueX, 623, FormatFixed(results.x_cg_low, 5, 1) + " mm");
+
+    const char* manual = english ? "Center of gravity by stab = " : "Schwerpunkt bei Stabilität = ";
+    page.TextOut(0, 643, manual + FormatFixed(results.stability_manual, 0, 1) + "%: ");
+    page.TextOut(kStabilityValueX, 643, FormatFixed(results.x_cg_manual, 5, 1) + " mm");
+}
+
+void DrawWingBlock(Canvas& page, const Aircraft& aircraft, const Results& results, int w,
+                   bool english) {
+    const int y = kFirstWingY + (w - 1) * kWingBlockHeight;
+    const int stations = aircraft.station_count[w];
+
+    page.TextOut(0, y, "Wing" + std::to_string(w) + ":");
+    // Leading edges relative to the wing's own position.
+    page.TextOut(0, y + 20, StationRow("xf: ", stations, [&](int k) {
+                     return aircraft.plan_x[k][w] - aircraft.wing_x_mm[w];
+                 }));
+    page.TextOut(0, y + 40,
+                 StationRow("lf: ", stations, [&](int k) { return aircraft.plan_c[k][w]; }));
+    page.TextOut(0, y + 60,
+                 StationRow("yf: ", stations, [&](int k) { return aircraft.plan_y[k][w]; }));
+    page.TextOut(0, y + 80, "zf: " + FormatInt(aircraft.wing_z_mm[w], 5));
+    page.TextOut(0, y + 100, "x0: " + FormatInt(aircraft.wing_x_mm[w], 5));
+
+    const WingLabels& labels = english ? kEnglishWingLabels[w] : kGermanWingLabels[w];
+    const auto row = [&](int dy, const char* label, const std::string& value) {
+        page.TextOut(kWingLabelX, y + dy, label);
+        page.TextOut(kWingValueX, y + dy, value);
+    };
+    row(20, labels.span, FormatFixed(aircraft.wing_b[w], 5, 0) + " mm");
+    // mm² shown in dm².
+    row(40, labels.area, FormatFixed(aircraft.wing_s[w] / 10000, 5, 1) + " dm**2");
+    row(60, labels.aspect_ratio, FormatFixed(aircraft.wing_lam[w], 5, 1));
+    row(80, labels.mean_chord, FormatFixed(aircraft.wing_lm[w], 5, 1) + " mm");
+    row(100, labels.geometric_center, FormatFixed(aircraft.wing_r25[w], 5, 1) + " mm");
+    row(120, labels.aerodynamic_center,
+        FormatFixed(results.wing_x_ac[w] - aircraft.wing_x_mm[w], 5, 1) + " mm");
+    row(140, labels.lift_slope, FormatFixed(results.wing_lift_slope[w], 5, 2));
+}
+
+}  // namespace
+
+void DrawSummaryPage(Canvas& page, const Aircraft& aircraft, const Results& results,
+                     const Canvas& top_view, const Canvas& view_3d) {
+    const bool english = aircraft.english_captions;
+    page.font = Font{"Courier", 12, colors::kBlack};
+    page.brush = colors::kWhite;
+    page.pen = Pen{colors::kWhite, 1};
+    page.Rectangle(0, 0, page.Width(), page.Height());
+
+    page.TextOut(0, 0, "Kalvesta4  V1.11 beta");
+    page.TextOut(0, 20, aircraft.current_file_name);
+    page.StretchDraw(0, 42, 616, 354, top_view);
+    page.StretchDraw(0, 357, 616, 548, view_3d);
+    page.TextOut(0, 563, "Summary:");
+
+    DrawStabilitySummary(page, results, english);
+
+    const int wings = std::clamp(aircraft.calc_wing_count, 1, kMaxWings);
+    for (int w = 1; w <= wings; ++w) {
+        DrawWingBlock(page, aircraft, results, w, english);
+    }
+}
+
+}  // namespace kalvesta
