@@ -135,7 +135,7 @@ void TForm1::ConnectView3D() {
 
 void TForm1::Create1() {
     aircraft_.english_captions = true;
-    ScaleForScreen();
+    ScaleForScreen(screen() != nullptr ? screen()->logicalDotsPerInchX() : 96.0);
     aircraft_.english_captions = ReadLanguageIsEnglish(kLanguageFileName);
     aircraft_.wing_count = 2;
     aircraft_.calc_wing_count = 2;
@@ -149,20 +149,23 @@ void TForm1::Create1() {
     }
 }
 
-void TForm1::ScaleForScreen() {
-    // The layout is in pixels at 96 per inch; fonts given in points grow with the
-    // screen's logical resolution, so the window is scaled by 96 / dpi as a whole.
-    const QScreen* screen = this->screen();
-    const double dpi = screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
-    if (dpi > 0.0 && dpi != 96.0) {
-        const double ratio = 96.0 / dpi;
-        for (QWidget* child : findChildren<QWidget*>()) {
-            const QRect g = child->geometry();
-            child->setGeometry(QRect(qRound(g.x() * ratio), qRound(g.y() * ratio),
-                                     qRound(g.width() * ratio), qRound(g.height() * ratio)));
-        }
-        setFixedSize(sizeHint());
+void TForm1::ScaleForScreen(double logical_dpi) {
+    // Fonts given in points grow with the screen's logical resolution while the
+    // layout is in pixels, so the window as a whole is scaled by 96 / dpi.
+    if (!(logical_dpi > 0.0) || logical_dpi == 96.0) {
+        return;
     }
+    const double ratio = 96.0 / logical_dpi;
+    auto scaled = [ratio](int value) { return qRound(value * ratio); };
+    const QPoint position = pos();
+    for (QWidget* child : findChildren<QWidget*>()) {
+        const QRect g = child->geometry();
+        child->setGeometry(
+            QRect(scaled(g.x()), scaled(g.y()), scaled(g.width()), scaled(g.height())));
+    }
+    centralWidget()->setFixedSize(scaled(825), scaled(583));
+    setFixedSize(sizeHint());
+    move(position);
 }
 
 WingInputs TForm1::ReadWingInputs(int wing) const {

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
@@ -101,6 +102,22 @@ TEST(MainWindow, EditMenuSelectsTabs) {
     EXPECT_EQ(form.PageControl1->currentWidget(), Find<QWidget>(form, "TabSheet1"));
     form.aircraft1->trigger();
     EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet5);
+}
+
+}  // namespace
+}  // namespace kalvesta
+
+namespace kalvesta {
+namespace {
+
+TEST(MainWindowScale, ScalesByNinetySixOverTheScreenResolution) {
+    TForm1 form;
+    const QRect designed = form.Button4->geometry();
+    form.ScaleForScreen(96.0);
+    EXPECT_EQ(form.Button4->geometry(), designed);
+    form.ScaleForScreen(120.0);  // 0.8: (40, 384) 97 × 33 becomes (32, 307) 78 × 26
+    EXPECT_EQ(form.Button4->geometry(), QRect(32, 307, 78, 26));
+    EXPECT_EQ(form.centralWidget()->size(), QSize(660, 466));
 }
 
 }  // namespace
