@@ -1,4 +1,4 @@
-// The whole pipeline on the start-up aircraft and its one-wing variant.
+// The whole pipeline: the start-up aircraft end to end, and the ways it stops.
 #include "analysis/pipeline.h"
 
 #include <gtest/gtest.h>
@@ -6,23 +6,15 @@
 #include <memory>
 
 #include "analysis/stability.h"
-#include "model/aircraft_inputs.h"
+#include "test_aircraft.h"
 
 namespace kalvesta {
 namespace {
 
-// The start-up aircraft as the window prepares it: the preparation runs twice so
-// that plan_x holds the wing positions.
-Aircraft DefaultAircraft(int wing_count) {
-    Aircraft aircraft;
-    AircraftInputs inputs = DefaultAircraftInputs();
-    inputs.wing_count = wing_count;
-    PrepareAircraft(aircraft, inputs);
-    PrepareAircraft(aircraft, inputs);
-    aircraft.wing_count = wing_count;
-    aircraft.calc_wing_count = wing_count;
-    return aircraft;
-}
+using testing_support::DefaultAircraft;
+using testing_support::PreparedAircraft;
+using testing_support::Rectangle;
+using testing_support::Trapezoid;
 
 class CountingObserver : public PipelineObserver {
 public:
@@ -38,29 +30,122 @@ public:
     int last_remaining = -1;
 };
 
-TEST(Pipeline, DefaultAircraft) {
-    Aircraft aircraft = DefaultAircraft(2);
-    auto data = std::make_unique<AnalysisData>();
-    data->memo.Reset(true);
+struct PipelineRun {
+    std::unique_ptr<AnalysisData> data = std::make_unique<AnalysisData>();
     CountingObserver observer;
-    EXPECT_EQ(RunPipeline(aircraft, *data, observer), PipelineOutcome::kCompleted);
-    const Lattice& lattice = data->lattice;
-    const Results& results = data->results;
+    PipelineOutcome outcome = PipelineOutcome::kStoppedAfterGrid;
+
+    void Calculate(Aircraft& aircraft) {
+        data->memo.Reset(aircraft.english_captions);
+        outcome = RunPipeline(aircraft, *data, observer);
+    }
+};
+
+TEST(RunPipeline, DefaultAircraft) {
+    // Reference figures of the start-up aircraft (two one-trapezoid surfaces).
+    Aircraft aircraft = DefaultAircraft(2);
+    PipelineRun run;
+    run.Calculate(aircraft);
+    ASSERT_EQ(run.outcome, PipelineOutcome::kCompleted);
+    const Lattice& lattice = run.data->lattice;
+    Results& results = run.data->results;
     EXPECT_EQ(lattice.chord_count[1], 14);
     EXPECT_EQ(lattice.chord_count[2], 4);
     EXPECT_EQ(lattice.span_count[1], 29);
     EXPECT_EQ(lattice.span_count[2], 5);
     EXPECT_EQ(lattice.panel_count, 426);
-    EXPECT_FALSE(data->memo.visible);
-    EXPECT_FALSE(data->memo.calc_failed);
+    EXPECT_FALSE(run.data->memo.visible);
+    EXPECT_FALSE(run.data->memo.calc_failed);
     EXPECT_TRUE(aircraft.results_valid);
-    EXPECT_EQ(observer.steps, 426);
-    EXPECT_EQ(observer.last_remaining, 0);
-    ComputeStability(aircraft.calc_wing_count, 7.5, data->results);
-    std::printf("slope %.6f %.6f xac %.4f %.4f xnp %.4f ref %.4f %.1f cg %.4f %.4f\n",
-                results.wing_lift_slope[1], results.wing_lift_slope[2], results.wing_x_ac[1],
-                results.wing_x_ac[2], results.x_np, results.ref_length, results.ref_area,
-                results.x_cg_high, results.x_cg_low);
+    EXPECT_EQ(run.observer.grid_counted, 1);
+    EXPECT_EQ(run.observer.lattice_ready, 1);
+    EXPECT_EQ(run.observer.steps, 426);
+    EXPECT_EQ(run.observer.last_remaining, 0);
+
+    EXPECT_NEAR(results.wing_lift_slope[1], 3.744, 5e-4);
+    EXPECT_NEAR(results.wing_lift_slope[2], 1.519, 5e-4);
+    EXPECT_NEAR(results.wing_x_ac[1], 77.36, 5e-3);
+    EXPECT_NEAR(results.wing_x_ac[2], 822.71, 5e-3);
+    EXPECT_NEAR(results.x_np, 93.31, 5e-3);
+    EXPECT_NEAR(results.ref_length, 271.975, 5e-4);
+    EXPECT_NEAR(results.ref_area, 297000.0, 1e-6);
+    // The lattice's planform replaces the trapezoids' one.
+    EXPECT_NEAR(aircraft.wing_s[2], 16000.0, 1e-6);
+    EXPECT_EQ(aircraft.wing_b[3], 0.0);
+
+    ComputeStability(aircraft.calc_wing_count, 7.5, results);
+    EXPECT_NEAR(results.x_cg_high, 49.79, 5e-3);  // 16 %
+    EXPECT_NEAR(results.x_cg_low, 71.55, 5e-3);   // 8 %
+}
+
+TEST(RunPipeline, DefaultAircraftWithOneWing) {
+    // 406 panels; the neutral point is the main wing's aerodynamic centre.
+    Aircraft aircraft = DefaultAircraft(1);
+    PipelineRun run;
+    run.Calculate(aircraft);
+    ASSERT_EQ(run.outcome, PipelineOutcome::kCompleted);
+    Results& results = run.data->results;
+    EXPECT_EQ(run.data->lattice.panel_count, 406);
+    EXPECT_NEAR(results.wing_lift_slope[1], 3.740, 5e-4);
+    EXPECT_NEAR(results.wing_x_ac[1], 77.34, 5e-3);
+    EXPECT_NEAR(results.x_np, results.wing_x_ac[1], 1e-9);
+    ComputeStability(aircraft.calc_wing_count, 7.5, results);
+    EXPECT_NEAR(results.x_cg_high, 55.58, 5e-3);  // 8 %
+    EXPECT_NEAR(results.x_cg_low, 66.46, 5e-3);   // 4 %
+}
+
+TEST(RunPipeline, ResultsOfRemovedSurfacesAreCleared) {
+    PipelineRun run;
+    Aircraft two = DefaultAircraft(2);
+    run.Calculate(two);
+    Aircraft one = DefaultAircraft(1);
+    run.Calculate(one);
+    EXPECT_EQ(run.data->results.wing_lift_slope[2], 0.0);
+    EXPECT_EQ(run.data->results.wing_x_ac[2], 0.0);
+    EXPECT_EQ(one.wing_s[2], 0.0);
+    // Nothing of the larger system is visible outside the smaller block.
+    EXPECT_EQ(run.data->solution.influence_matrix(407, 1), 0.0);
+    EXPECT_EQ(run.data->solution.influence_matrix(1, 407), 0.0);
+}
+
+TEST(RunPipeline, RefusedSurfaceStopsAfterTheGrid) {
+    Aircraft aircraft = PreparedAircraft({Rectangle(1000, 250), Trapezoid(3000, 12, 8)});
+    aircraft.wing_count = 1;  // the count chosen meanwhile takes effect at the end
+    PipelineRun run;
+    run.Calculate(aircraft);
+    EXPECT_EQ(run.outcome, PipelineOutcome::kStoppedAfterGrid);
+    EXPECT_FALSE(aircraft.results_valid);
+    EXPECT_EQ(aircraft.calc_wing_count, 1);
+    EXPECT_EQ(run.observer.grid_counted, 1);
+    EXPECT_EQ(run.observer.lattice_ready, 0);
+    EXPECT_EQ(run.observer.steps, 0);
+    EXPECT_EQ(run.data->memo.Text(),
+              "Error: \nCan not calculate wing-2. \nPlease change this wing (less aspect ratio)!");
+}
+
+TEST(RunPipeline, FailedTrimStopsAfterTheLattice) {
+    // The main wing ending in a point cannot be trimmed.
+    Aircraft aircraft = PreparedAircraft({Trapezoid(550, 310, 0)}, false);
+    PipelineRun run;
+    run.Calculate(aircraft);
+    EXPECT_EQ(run.outcome, PipelineOutcome::kStoppedAfterGrid);
+    EXPECT_FALSE(aircraft.results_valid);
+    EXPECT_EQ(run.observer.lattice_ready, 0);
+    EXPECT_EQ(run.data->memo.Text(),
+              "Fehler: \nKann Flügel  1 / Trapez  1 nicht berechnen.\n"
+              "Bitte dieses Trapez verändern (Außentiefe größer)!");
+}
+
+TEST(RunPipeline, SecondCalculationStartsClean) {
+    PipelineRun run;
+    Aircraft refused = PreparedAircraft({Trapezoid(3000, 12, 8)});
+    run.Calculate(refused);
+    ASSERT_TRUE(run.data->memo.calc_failed);
+    Aircraft aircraft = DefaultAircraft(2);
+    run.Calculate(aircraft);
+    EXPECT_EQ(run.outcome, PipelineOutcome::kCompleted);
+    EXPECT_FALSE(run.data->memo.calc_failed);
+    EXPECT_NEAR(run.data->results.x_np, 93.31, 5e-3);
 }
 
 }  // namespace
