@@ -1,4 +1,4 @@
-// cups-pdf helpers: output folder lookup, polling for the finished file, poppler tools.
+// cups-pdf helpers: output folder lookup and polling for the finished file.
 #include "cups_pdf.h"
 
 #include <pwd.h>
@@ -9,33 +9,14 @@
 #include <QDir>
 #include <QFile>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
 #include <atomic>
 
+#include "pdf_tools.h"
+
 namespace kalvesta::cups_pdf {
-namespace {
-
-// Runs a tool; false when it could not run or failed. Its standard output goes to
-// `output` when given.
-bool Run(const QString& program, const QStringList& arguments, QString* output = nullptr) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0) {
-        return false;
-    }
-    if (output != nullptr) {
-        *output = QString::fromUtf8(process.readAllStandardOutput());
-    }
-    return true;
-}
-
-}  // namespace
-
 bool QueueExists() {
     return !QPrinterInfo::printerInfo(QString::fromLatin1(kQueue)).isNull();
 }
@@ -83,38 +64,13 @@ QString WaitForPdf(const QString& title, int timeout_s) {
     while (!deadline.hasExpired()) {
         for (const QString& file : folder.entryList({QStringLiteral("*.pdf")}, QDir::Files)) {
             // The file is complete once pdfinfo can read it.
-            if (name.match(file).hasMatch() && PageCount(folder.filePath(file)) > 0) {
+            if (name.match(file).hasMatch() && pdf_tools::PageCount(folder.filePath(file)) > 0) {
                 return folder.filePath(file);
             }
         }
         QThread::msleep(200);
     }
     return {};
-}
-
-int PageCount(const QString& pdf) {
-    QString info;
-    if (!Run(QStringLiteral("pdfinfo"), {pdf}, &info)) {
-        return -1;
-    }
-    static const QRegularExpression kPages(QStringLiteral("^Pages:\\s+(\\d+)"),
-                                           QRegularExpression::MultilineOption);
-    const QRegularExpressionMatch match = kPages.match(info);
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
-
-QImage Rasterise(const QString& pdf, int dpi) {
-    QTemporaryDir scratch;
-    if (!scratch.isValid()) {
-        return {};
-    }
-    const QString prefix = scratch.filePath(QStringLiteral("page"));
-    if (!Run(QStringLiteral("pdftoppm"),
-             {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-singlefile"),
-              QStringLiteral("-png"), pdf, prefix})) {
-        return {};
-    }
-    return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace kalvesta::cups_pdf

@@ -1,9 +1,8 @@
 // Helpers for the tests that print through the local CUPS server to the cups-pdf
 // queue "KalvestaPDF" (set up by scripts/cups-test-printer): the queue check, the
-// folder the PDF files arrive in, waiting for a job's file and rasterising it.
+// folder the PDF files arrive in, and waiting for a job's file.
 #pragma once
 
-#include <QImage>
 #include <QString>
 
 namespace kalvesta::cups_pdf {
@@ -24,11 +23,5 @@ QString UniqueJobTitle(const QString& what);
 // Waits up to `timeout_s` seconds for the complete PDF of the job titled `title`
 // (cups-pdf names the file after the title); empty when none arrived.
 QString WaitForPdf(const QString& title, int timeout_s = 60);
-
-// Number of pages pdfinfo reports, -1 when it cannot read the file.
-int PageCount(const QString& pdf);
-
-// The first page rasterised by pdftoppm at `dpi`; null on failure.
-QImage Rasterise(const QString& pdf, int dpi);
 
 }  // namespace kalvesta::cups_pdf

@@ -16,10 +16,12 @@
 #include <QTimer>
 
 #include "cups_pdf.h"
+#include "pdf_tools.h"
 #include "print/XPrinter.h"
 #include "print/XPrnSet2.h"
-#include "print/printed_page_rect.h"
 #include "print/tform3.h"
+#include "sheet_check.h"
+#include "summary_fixture.h"
 
 namespace kalvesta {
 namespace {
@@ -30,11 +32,6 @@ struct PrintChoice {
     int dpi = 600;
     bool color = true;
 };
-
-// Dark enough to count as ink.
-bool IsInk(QRgb pixel) {
-    return qGray(pixel) < 128;
-}
 
 class CupsPrintTest : public ::testing::Test {
 protected:
@@ -53,8 +50,8 @@ protected:
 
     // Prints `page` on the queue through the printer window as a user would: choose
     // the queue, the resolution row and the colour box, press "Print". Returns the
-    // PDF that arrived (empty when none did).
-    QString PrintThroughWindow(const QImage& page, PrintChoice choice, const QString& what) {
+    // first page of the PDF that arrived, rasterised (null when none arrived).
+    QImage PrintThroughWindow(const QImage& page, PrintChoice choice, const QString& what) {
         TXPrint print;
         const QString title = cups_pdf::UniqueJobTitle(what);
         print.SetTitle(title);
@@ -85,28 +82,27 @@ protected:
         EXPECT_EQ(print.Printer().resolution(), choice.dpi);
 
         const QString pdf = cups_pdf::WaitForPdf(title);
-        if (!pdf.isEmpty()) {
-            printed_.append(pdf);
+        if (pdf.isEmpty()) {
+            ADD_FAILURE() << "no PDF arrived within 60 s in "
+                          << cups_pdf::OutputFolder().toStdString();
+            return {};
         }
-        return pdf;
+        printed_.append(pdf);
+        EXPECT_EQ(pdf_tools::PageCount(pdf), 1);
+        const QImage sheet = pdf_tools::Rasterise(pdf, kRasterDpi);
+        // A4, 595 x 842 points, at 100 dpi: 826.4 x 1169.4 pixels, rounded either way.
+        EXPECT_NEAR(sheet.width(), 827, 1);
+        EXPECT_NEAR(sheet.height(), 1169, 1);
+        return sheet;
     }
 
-    // Top-left corner of the printable area on the sheet, in inches.
-    static QPointF PrintableOrigin() {
+    // Where the page lands on the queue's sheet at `dpi`.
+    static SheetMapping Mapping(int dpi) {
         QPrinter printer(QPrinterInfo::printerInfo(QString::fromLatin1(cups_pdf::kQueue)));
         QPageLayout layout = printer.pageLayout();
         layout.setUnits(QPageLayout::Point);
-        return {layout.minimumMargins().left() / 72.0, layout.minimumMargins().top() / 72.0};
-    }
-
-    // Raster pixel of page pixel (x, y) printed at `dpi`.
-    static QPoint RasterOf(double page_x, double page_y, int dpi) {
-        const PrintedPageRect rect = PrintedPageRectangle(dpi);
-        const double sx = static_cast<double>(rect.x2 - rect.x1) / 800.0;
-        const double sy = static_cast<double>(rect.y2 - rect.y1) / 1220.0;
-        const QPointF origin = PrintableOrigin();
-        return QPoint(qRound((origin.x() + (rect.x1 + page_x * sx) / dpi) * kRasterDpi),
-                      qRound((origin.y() + (rect.y1 + page_y * sy) / dpi) * kRasterDpi));
+        const QMarginsF margins = layout.minimumMargins();
+        return {dpi, QPointF(margins.left() / 72.0, margins.top() / 72.0), kRasterDpi};
     }
 
 private:
@@ -115,39 +111,26 @@ private:
 
 class CupsPlacementTest : public CupsPrintTest, public ::testing::WithParamInterface<int> {};
 
-// An all-black page shows its rectangle as the bounding box of the ink on the sheet.
+// An all-black page shows its rectangle as the bounding box of the ink on the sheet:
+// at 300 dpi (178, 170)-(1538, 2244) dots, at 600 dpi (357, 340)-(3077, 4488), the
+// same 4.53 x 6.91 inches.
 TEST_P(CupsPlacementTest, PageFillsItsRectangleOnTheSheet) {
     const int dpi = GetParam();
     QImage page(800, 1220, QImage::Format_RGB32);
     page.fill(Qt::black);
 
-    const QString pdf = PrintThroughWindow(page, {dpi, false}, QStringLiteral("placement"));
-    ASSERT_FALSE(pdf.isEmpty()) << "no PDF arrived within 60 s in "
-                                << cups_pdf::OutputFolder().toStdString();
-    EXPECT_EQ(cups_pdf::PageCount(pdf), 1);
-    const QImage sheet = cups_pdf::Rasterise(pdf, kRasterDpi);
+    const QImage sheet = PrintThroughWindow(page, {dpi, false}, QStringLiteral("placement"));
     ASSERT_FALSE(sheet.isNull());
-    // A4, 595 x 842 points, at 100 dpi: 826.4 x 1169.4 pixels, rounded either way.
-    EXPECT_NEAR(sheet.width(), 827, 1);
-    EXPECT_NEAR(sheet.height(), 1169, 1);
-
-    QRect ink;
-    for (int y = 0; y < sheet.height(); ++y) {
-        for (int x = 0; x < sheet.width(); ++x) {
-            if (IsInk(sheet.pixel(x, y))) {
-                ink |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    const QPoint top_left = RasterOf(0, 0, dpi);
-    const QPoint bottom_right = RasterOf(800, 1220, dpi);
+    const QRect ink = InkBounds(sheet);
+    const SheetMapping mapping = Mapping(dpi);
+    const QPoint top_left = mapping.ToRaster(0, 0);
+    const QPoint bottom_right = mapping.ToRaster(800, 1220);
     EXPECT_NEAR(ink.left(), top_left.x(), 1);
     EXPECT_NEAR(ink.top(), top_left.y(), 1);
     EXPECT_NEAR(ink.right() + 1, bottom_right.x(), 1);
     EXPECT_NEAR(ink.bottom() + 1, bottom_right.y(), 1);
 }
 
-// 300 dpi: (178, 170)-(1538, 2244) dots, the 600 dpi page's 4.53 x 6.91 inches.
 INSTANTIATE_TEST_SUITE_P(Resolutions, CupsPlacementTest, ::testing::Values(300, 600));
 
 class CupsColorTest : public CupsPrintTest, public ::testing::WithParamInterface<bool> {};
@@ -165,20 +148,16 @@ TEST_P(CupsColorTest, TestPageInkAndColor) {
         painter.fillRect(600, 1020, 200, 200, Qt::black);  // the page's bottom-right corner
     }
 
-    const QString pdf = PrintThroughWindow(page, {600, color}, QStringLiteral("testpage"));
-    ASSERT_FALSE(pdf.isEmpty()) << "no PDF arrived within 60 s in "
-                                << cups_pdf::OutputFolder().toStdString();
-    EXPECT_EQ(cups_pdf::PageCount(pdf), 1);
-    const QImage sheet = cups_pdf::Rasterise(pdf, kRasterDpi);
+    const QImage sheet = PrintThroughWindow(page, {600, color}, QStringLiteral("testpage"));
     ASSERT_FALSE(sheet.isNull());
+    const SheetMapping mapping = Mapping(600);
+    EXPECT_TRUE(IsInk(sheet.pixel(mapping.ToRaster(200, 250))));
+    EXPECT_TRUE(IsInk(sheet.pixel(mapping.ToRaster(790, 1210))));
+    EXPECT_FALSE(HasInk(sheet, mapping.ToRasterInside(QRect(320, 420, 460, 580))));
+    // Beyond the page's rectangle the sheet stays blank.
+    EXPECT_FALSE(IsInk(sheet.pixel(mapping.ToRaster(820, 1240))));
 
-    EXPECT_TRUE(IsInk(sheet.pixel(RasterOf(200, 250, 600))));
-    EXPECT_TRUE(IsInk(sheet.pixel(RasterOf(790, 1210, 600))));
-    EXPECT_FALSE(IsInk(sheet.pixel(RasterOf(400, 700, 600))));
-    // Outside the page's rectangle the sheet stays blank.
-    EXPECT_FALSE(IsInk(sheet.pixel(RasterOf(820, 1240, 600))));
-
-    const QColor red_block = sheet.pixelColor(RasterOf(600, 250, 600));
+    const QColor red_block = sheet.pixelColor(mapping.ToRaster(600, 250));
     if (color) {
         EXPECT_GT(red_block.red(), 200);
         EXPECT_LT(red_block.green(), 60);
@@ -194,6 +173,24 @@ INSTANTIATE_TEST_SUITE_P(ColorBox, CupsColorTest, ::testing::Values(true, false)
                          [](const ::testing::TestParamInfo<bool>& param) {
                              return param.param ? "Color" : "Monochrome";
                          });
+
+// The two-wing summary page: header text, the copied pictures in their rectangles,
+// text in both wing blocks and a blank sheet below the second one.
+TEST_F(CupsPrintTest, SummaryPageArrivesWithItsParts) {
+    const QImage sheet =
+        PrintThroughWindow(DrawnSummaryPage(true), {600, true}, QStringLiteral("summary"));
+    ASSERT_FALSE(sheet.isNull());
+    const SheetMapping mapping = Mapping(600);
+
+    EXPECT_TRUE(HasInk(sheet, mapping.ToRasterInside(QRect(0, 0, 240, 18))));
+    ExpectColorNear(sheet.pixelColor(mapping.ToRaster(308, 198)), kTopViewColor);
+    ExpectColorNear(sheet.pixelColor(mapping.ToRaster(308, 452)), kView3dColor);
+    EXPECT_TRUE(HasInk(sheet, mapping.ToRasterInside(QRect(0, 583, 400, 78))));
+    EXPECT_TRUE(HasInk(sheet, mapping.ToRasterInside(QRect(0, 683, 300, 120))));
+    EXPECT_TRUE(HasInk(sheet, mapping.ToRasterInside(QRect(320, 863, 400, 160))));
+    // Two wings: nothing below the second block's last line (863 + 140, 20 high).
+    EXPECT_FALSE(HasInk(sheet, mapping.ToRasterInside(QRect(0, 1030, 800, 190))));
+}
 
 }  // namespace
 }  // namespace kalvesta

@@ -1,0 +1,97 @@
+// Export of the summary page without a printer: PNG pixel for pixel, PDF as one A4
+// page with the page where the printer would put it, and failures as values.
+#include "print/page_export.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "pdf_tools.h"
+#include "sheet_check.h"
+#include "summary_fixture.h"
+
+namespace kalvesta {
+namespace {
+
+TEST(PageExport, PngKeepsEveryPixel) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("summary.png"));
+    const QImage page = DrawnSummaryPage(false);
+
+    const PageExportResult result = WriteSummaryPng(page, path);
+    ASSERT_TRUE(result.written) << result.error.toStdString();
+    const QImage read(path);
+    EXPECT_EQ(read.size(), QSize(800, 1220));
+    EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), page);
+}
+
+TEST(PageExport, PdfIsOneA4PageWithThePageInItsPrintedRectangle) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("summary.pdf"));
+    QImage page(800, 1220, QImage::Format_RGB32);
+    page.fill(Qt::black);
+
+    const PageExportResult result = WriteSummaryPdf(page, path);
+    ASSERT_TRUE(result.written) << result.error.toStdString();
+    EXPECT_EQ(pdf_tools::PageCount(path), 1);
+    const QImage sheet = pdf_tools::Rasterise(path, 100);
+    ASSERT_FALSE(sheet.isNull());
+    // A4 at 100 dpi: 826.4 x 1169.4 pixels.
+    EXPECT_NEAR(sheet.width(), 827, 1);
+    EXPECT_NEAR(sheet.height(), 1169, 1);
+    // 600 dpi, no margins: (357, 340)-(3077, 4488) dots = (59.5, 56.7)-(512.8, 748) pixels.
+    const QRect ink = InkBounds(sheet);
+    EXPECT_NEAR(ink.left(), 59.5, 1);
+    EXPECT_NEAR(ink.top(), 56.7, 1);
+    EXPECT_NEAR(ink.right() + 1, 512.8, 1);
+    EXPECT_NEAR(ink.bottom() + 1, 748.0, 1);
+}
+
+TEST(PageExport, SummaryPdfCarriesTheDrawnPage) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("summary.pdf"));
+
+    ASSERT_TRUE(WriteSummaryPdf(DrawnSummaryPage(true), path).written);
+    const QImage sheet = pdf_tools::Rasterise(path, 100);
+    ASSERT_FALSE(sheet.isNull());
+    const SheetMapping mapping{600, QPointF(0, 0), 100};
+    EXPECT_TRUE(HasInk(sheet, mapping.ToRasterInside(QRect(0, 0, 240, 18))));
+    ExpectColorNear(sheet.pixelColor(mapping.ToRaster(308, 198)), kTopViewColor);
+    ExpectColorNear(sheet.pixelColor(mapping.ToRaster(308, 452)), kView3dColor);
+    EXPECT_TRUE(HasInk(sheet, mapping.ToRasterInside(QRect(0, 683, 300, 120))));
+    EXPECT_FALSE(HasInk(sheet, mapping.ToRasterInside(QRect(0, 1030, 800, 190))));
+}
+
+TEST(PageExport, UnwritableTargetIsReportedAndLeavesAGoodFileAlone) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QImage page = DrawnSummaryPage(true);
+
+    const QString missing = folder.filePath(QStringLiteral("no-such-folder/summary.pdf"));
+    for (const PageExportResult& result :
+         {WriteSummaryPng(page, missing), WriteSummaryPdf(page, missing)}) {
+        EXPECT_FALSE(result.written);
+        EXPECT_TRUE(result.error.startsWith(missing + QStringLiteral(": ")))
+            << result.error.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(missing));
+
+    // A picture that cannot be encoded must not replace the file already there.
+    const QString existing = folder.filePath(QStringLiteral("summary.png"));
+    ASSERT_TRUE(WriteSummaryPng(page, existing).written);
+    const QByteArray before = [&] {
+        QFile file(existing);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    EXPECT_FALSE(WriteSummaryPng(QImage(), existing).written);
+    QFile after(existing);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), before);
+}
+
+}  // namespace
+}  // namespace kalvesta

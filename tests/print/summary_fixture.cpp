@@ -1,0 +1,40 @@
+// The summary page on a QImage through the window's canvas.
+#include "summary_fixture.h"
+
+#include "analysis/stability.h"
+#include "model/aircraft_inputs.h"
+#include "qtcanvas/qt_canvas.h"
+#include "views/summary_page.h"
+
+namespace kalvesta {
+
+QImage DrawnSummaryPage(bool english) {
+    Aircraft aircraft;
+    aircraft.english_captions = english;
+    aircraft.current_file_name = "Unknown.da4";
+    const AircraftInputs inputs = DefaultAircraftInputs();
+    // Twice, as at start-up: a wing's plan_x follows a position stored by an earlier run.
+    PrepareAircraft(aircraft, inputs);
+    PrepareAircraft(aircraft, inputs);
+    aircraft.wing_count = aircraft.calc_wing_count = inputs.wing_count;
+
+    Results results;
+    results.x_np = 300.0;
+    results.ref_length = 200.0;
+    for (int w = 1; w <= kMaxWings; ++w) {
+        results.wing_x_ac[w] = aircraft.wing_x_mm[w] + 0.25 * aircraft.wing_lm[w];
+        results.wing_lift_slope[w] = 4.5;
+    }
+    ComputeStability(aircraft.calc_wing_count, 7.5, results);
+
+    QImage top_view(600, 305, QImage::Format_RGB32);
+    top_view.fill(kTopViewColor);
+    QImage view_3d(600, 190, QImage::Format_RGB32);
+    view_3d.fill(kView3dColor);
+    QImage page(kSummaryPageWidth, kSummaryPageHeight, QImage::Format_RGB32);
+    QtCanvas page_canvas(page);
+    DrawSummaryPage(page_canvas, aircraft, results, QtCanvas(top_view), QtCanvas(view_3d));
+    return page;
+}
+
+}  // namespace kalvesta

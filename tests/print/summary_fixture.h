@@ -1,0 +1,17 @@
+// A summary page drawn as the window draws it: the default two-wing aircraft,
+// hand-set results, and plain-coloured stand-ins for the top view and 3-D view.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+namespace kalvesta {
+
+// The stand-in pictures' colours, to be found again on the sheet.
+inline const QColor kTopViewColor{0, 0, 255};
+inline const QColor kView3dColor{0, 128, 0};
+
+// The 800 x 1220 page with German or English texts.
+QImage DrawnSummaryPage(bool english);
+
+}  // namespace kalvesta
