@@ -113,6 +113,44 @@ TEST_F(CalculateTest, UnexpectedFailureReturnsTheWindowToIdle) {
     EXPECT_FALSE(form.aircraft().results_valid);
 }
 
+// Watches the window's observer: the countdown shows in Label24 while the solve runs.
+class CountdownSpy : public PipelineObserver {
+public:
+    CountdownSpy(PipelineObserver& window, const TForm1& form) : window_(window), form_(form) {}
+    void GridCounted() override { window_.GridCounted(); }
+    void LatticeReady() override {
+        window_.LatticeReady();
+        running_label_shown = !form_.Label_w->isHidden() && form_.Button4->isHidden();
+    }
+    void SolveProgress(int remaining) override {
+        window_.SolveProgress(remaining);
+        shown.push_back(form_.Label24->isHidden() ? QString() : form_.Label24->text());
+    }
+    std::vector<QString> shown;
+    bool running_label_shown = false;
+
+private:
+    PipelineObserver& window_;
+    const TForm1& form_;
+};
+
+TEST_F(CalculateTest, SolveCountsDownInLabel24) {
+    TForm1 form;
+    std::unique_ptr<CountdownSpy> spy;
+    form.SetPipelineRunner([&](Aircraft& aircraft, AnalysisData& data, PipelineObserver& window) {
+        spy = std::make_unique<CountdownSpy>(window, form);
+        return RunPipeline(aircraft, data, *spy);
+    });
+    form.Button4->click();
+    ASSERT_TRUE(spy);
+    EXPECT_TRUE(spy->running_label_shown);
+    // 426 panels: n - k after each of the 426 elimination steps, down to "0".
+    ASSERT_EQ(spy->shown.size(), 426u);
+    EXPECT_EQ(spy->shown.front(), "425");
+    EXPECT_EQ(spy->shown.back(), "0");
+    EXPECT_TRUE(form.Label24->isHidden());
+}
+
 TEST_F(CalculateTest, LanguageSwitchRedrawsResultsWithoutRecalculating) {
     TForm1 form;
     form.Button4->click();
