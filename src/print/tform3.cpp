@@ -57,6 +57,7 @@ void TForm3::BuildControls() {
     StringGrid2->verticalHeader()->setDefaultSectionSize(20);
     StringGrid2->horizontalHeader()->setFixedHeight(20);
     StringGrid2->horizontalHeader()->setMinimumSectionSize(1);
+    StringGrid2->horizontalHeader()->setSectionsClickable(false);
     StringGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     StringGrid2->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid2->setSelectionBehavior(QAbstractItemView::SelectRows);

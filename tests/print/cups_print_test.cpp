@@ -109,6 +109,27 @@ private:
     QStringList printed_;
 };
 
+// The window on its own components finds the queue, its driver's resolutions in the
+// driver's order (the cups-pdf PPD lists 150 to 2400 dpi) and its colour support.
+TEST_F(CupsPrintTest, WindowListsTheQueueWithItsResolutionsAndColor) {
+    TForm3 form;
+    const int queue = form.ComboBox1->findText(QString::fromLatin1(cups_pdf::kQueue));
+    ASSERT_GE(queue, 0);
+    form.ComboBox1->setCurrentIndex(queue);
+    emit form.ComboBox1->activated(queue);
+
+    QStringList rows;
+    for (int row = 0; row < form.StringGrid2->rowCount(); ++row) {
+        rows.append(form.StringGrid2->item(row, 0)->text() + QStringLiteral(" ") +
+                    form.StringGrid2->item(row, 1)->text());
+    }
+    EXPECT_EQ(rows, QStringList({QStringLiteral("0 150x150dpi²"), QStringLiteral("1 300x300dpi²"),
+                                 QStringLiteral("2 600x600dpi²"), QStringLiteral("3 1200x1200dpi²"),
+                                 QStringLiteral("4 2400x2400dpi²")}));
+    EXPECT_TRUE(form.CheckBoxColor->isEnabled());
+    EXPECT_TRUE(form.ButtonClose->isEnabled());
+}
+
 class CupsPlacementTest : public CupsPrintTest, public ::testing::WithParamInterface<int> {};
 
 // An all-black page shows its rectangle as the bounding box of the ink on the sheet:
