@@ -27,37 +27,37 @@ constexpr size_t kBlockSteps = 32;
 // Trailing columns updated together (2 KB of a row).
 constexpr size_t kColumnStrip = 256;
 
-// Four doubles operated on element by element (plain IEEE products and
-// differences, as in scalar code).
-using Pack = double __attribute__((vector_size(32)));
-constexpr size_t kPackWidth = sizeof(Pack) / sizeof(double);
+// A few doubles operated on element by element: plain IEEE products and
+// differences, as in scalar code.
+using Pack2 = double __attribute__((vector_size(16)));
+using Pack4 = double __attribute__((vector_size(32)));
 
 // Steps first..end−1 on columns from..to−1 of row `target` of `a`, each step as
-// target[j] ← target[j] − target[step] × a[step][j]. Sixteen columns at a time
-// stay in registers while the steps run over them in order. Built for AVX2 as
-// well where the processor has it (no fused multiply-add either way).
-__attribute__((target_clones("avx2", "default"))) void ApplySteps(MatrixView a, double* target,
-                                                                  size_t first, size_t end,
-                                                                  size_t from, size_t to) {
-    constexpr size_t kPacks = 4;
-    constexpr size_t kWidth = kPacks * kPackWidth;
+// target[j] ← target[j] − target[step] × a[step][j]. kPacks packs of columns at
+// a time stay in registers while the steps run over them in order.
+template <class Columns, size_t kPacks>
+__attribute__((always_inline)) inline void ApplyStepsWith(MatrixView a, double* target,
+                                                          size_t first, size_t end, size_t from,
+                                                          size_t to) {
+    constexpr size_t kDoubles = sizeof(Columns) / sizeof(double);
+    constexpr size_t kWidth = kPacks * kDoubles;
     size_t j = from;
     for (; j + kWidth <= to; j += kWidth) {
-        Pack columns[kPacks];
+        Columns columns[kPacks];
         for (size_t c = 0; c < kPacks; ++c) {
-            std::memcpy(&columns[c], target + j + c * kPackWidth, sizeof(Pack));
+            std::memcpy(&columns[c], target + j + c * kDoubles, sizeof(Columns));
         }
         for (size_t step = first; step < end; ++step) {
             const double f = target[step];
             const double* const pivot = a.base + step * a.stride + j;
             for (size_t c = 0; c < kPacks; ++c) {
-                Pack row_k;
-                std::memcpy(&row_k, pivot + c * kPackWidth, sizeof(Pack));
-                columns[c] = columns[c] - f * row_k;
+                Columns pivot_columns;
+                std::memcpy(&pivot_columns, pivot + c * kDoubles, sizeof(Columns));
+                columns[c] = columns[c] - f * pivot_columns;
             }
         }
         for (size_t c = 0; c < kPacks; ++c) {
-            std::memcpy(target + j + c * kPackWidth, &columns[c], sizeof(Pack));
+            std::memcpy(target + j + c * kDoubles, &columns[c], sizeof(Columns));
         }
     }
     for (; j < to; ++j) {
@@ -69,9 +69,36 @@ __attribute__((target_clones("avx2", "default"))) void ApplySteps(MatrixView a, 
     }
 }
 
+void ApplyStepsBaseline(MatrixView a, double* target, size_t first, size_t end, size_t from,
+                        size_t to) {
+    ApplyStepsWith<Pack2, 8>(a, target, first, end, from, to);
+}
+
+#if defined(__x86_64__)
+// The same on processors with AVX2 (no fused multiply-add: -ffp-contract=off).
+__attribute__((target("avx2"))) void ApplyStepsAvx2(MatrixView a, double* target, size_t first,
+                                                    size_t end, size_t from, size_t to) {
+    ApplyStepsWith<Pack4, 4>(a, target, first, end, from, to);
+}
+#endif
+
+// The update routine of `kernel` on this processor.
+using ApplyStepsFunction = void (*)(MatrixView, double*, size_t, size_t, size_t, size_t);
+
+ApplyStepsFunction SelectKernel(EliminationKernel kernel) {
+#if defined(__x86_64__)
+    if (kernel == EliminationKernel::kFastest && __builtin_cpu_supports("avx2")) {
+        return ApplyStepsAvx2;
+    }
+#endif
+    (void)kernel;
+    return ApplyStepsBaseline;
+}
+
 class Eliminator {
 public:
-    Eliminator(MatrixView a, double* b, size_t n) : a_(a), b_(b), n_(n) {}
+    Eliminator(MatrixView a, double* b, size_t n, ApplyStepsFunction apply_steps)
+        : a_(a), b_(b), n_(n), apply_steps_(apply_steps) {}
 
     int Run(EliminationProgress* progress) {
         for (size_t first = 0; first < n_; first += kBlockSteps) {
@@ -147,7 +174,7 @@ private:
     // Applies the delayed steps applied_[r]..k−1 to row r's trailing columns.
     void CatchUp(size_t r, size_t k, size_t end) {
         if (applied_[r] < k) {
-            ApplySteps(a_, Row(r), applied_[r], k, end, n_);
+            apply_steps_(a_, Row(r), applied_[r], k, end, n_);
             applied_[r] = k;
         }
     }
@@ -157,7 +184,7 @@ private:
         for (size_t strip = end; strip < n_; strip += kColumnStrip) {
             const size_t strip_end = std::min(strip + kColumnStrip, n_);
             for (size_t i = end; i < n_; ++i) {
-                ApplySteps(a_, Row(i), applied_[i], end, strip, strip_end);
+                apply_steps_(a_, Row(i), applied_[i], end, strip, strip_end);
             }
         }
     }
@@ -178,6 +205,7 @@ private:
     MatrixView a_;
     double* b_;
     size_t n_;
+    ApplyStepsFunction apply_steps_;
     int singular_steps_ = 0;
     // Per row: the first step of the current block not yet applied to its
     // trailing columns.
@@ -186,9 +214,10 @@ private:
 
 }  // namespace
 
-int GaussEliminate(MatrixView a, double* b, int n, EliminationProgress* progress) {
+int GaussEliminate(MatrixView a, double* b, int n, EliminationProgress* progress,
+                   EliminationKernel kernel) {
     KALVESTA_CHECK(n >= 0 && n <= kMaxEliminationSize);
-    Eliminator eliminator(a, b, static_cast<size_t>(n));
+    Eliminator eliminator(a, b, static_cast<size_t>(n), SelectKernel(kernel));
     return eliminator.Run(progress);
 }
 

@@ -40,9 +40,15 @@ public:
     virtual void StepDone(int remaining) = 0;
 };
 
+// Which inner loop applies the delayed updates: the widest the processor offers
+// (AVX2 where present) or the baseline one every x86-64 (and any other
+// processor) has. Both store the same bits; tests run both.
+enum class EliminationKernel { kFastest, kBaseline };
+
 // Eliminates a (1..n × 1..n) in place and leaves the solution in the right-hand
 // side: b[0..n-1] hold unknowns 1..n. Returns the number of singular steps (columns whose largest
 // magnitude was 0 and that were passed over with the scale 0). n ≤ 3000.
-int GaussEliminate(MatrixView a, double* b, int n, EliminationProgress* progress);
+int GaussEliminate(MatrixView a, double* b, int n, EliminationProgress* progress,
+                   EliminationKernel kernel = EliminationKernel::kFastest);
 
 }  // namespace kalvesta

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <memory>
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "analysis/elimination.h"
@@ -175,11 +176,11 @@ TEST(LOES, ScalesByTheSevenDigitReciprocalOfFourPi) {
 
 // Random systems of sizes around the block and strip widths: the blocked,
 // row-wise elimination must store the very same doubles as the plain loop, in
-// the matrix (multipliers included) and in the solution.
-class BitIdentity : public testing::TestWithParam<int> {};
+// the matrix (multipliers included) and in the solution, with either kernel.
+class BitIdentity : public testing::TestWithParam<std::tuple<int, EliminationKernel>> {};
 
 TEST_P(BitIdentity, BlockedEliminationMatchesThePlainLoop) {
-    const int n = GetParam();
+    const auto [n, kernel] = GetParam();
     std::mt19937_64 random(static_cast<uint64_t>(n) * 7919u);
     std::uniform_real_distribution<double> uniform(-1.0, 1.0);
     std::vector<double> a(static_cast<size_t>(n * n));
@@ -201,7 +202,8 @@ TEST_P(BitIdentity, BlockedEliminationMatchesThePlainLoop) {
     std::vector<double> a_reference = a;
     std::vector<double> b_reference = b;
     PlainElimination(a_reference, b_reference, n);
-    const int singular = GaussEliminate({a.data(), static_cast<size_t>(n)}, b.data(), n, nullptr);
+    const int singular =
+        GaussEliminate({a.data(), static_cast<size_t>(n)}, b.data(), n, nullptr, kernel);
     EXPECT_EQ(singular, n >= 4 ? 1 : 0);
     for (size_t e = 0; e < a.size(); ++e) {
         ASSERT_EQ(a[e], a_reference[e]) << "element " << e;
@@ -211,8 +213,10 @@ TEST_P(BitIdentity, BlockedEliminationMatchesThePlainLoop) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, BitIdentity,
-                         testing::Values(1, 2, 3, 5, 31, 32, 33, 64, 65, 100, 257, 300, 426));
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, BitIdentity,
+    testing::Combine(testing::Values(1, 2, 3, 5, 31, 32, 33, 64, 65, 100, 257, 300, 426),
+                     testing::Values(EliminationKernel::kFastest, EliminationKernel::kBaseline)));
 
 }  // namespace
 }  // namespace kalvesta
