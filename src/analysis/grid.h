@@ -12,7 +12,8 @@ namespace kalvesta {
 // Counts for surfaces 1..calc_wing_count (all others 0). Refuses, in surface
 // order, every surface with no area, with more than 299 chordwise panels or with
 // 300 or more strips, and then an aircraft of more than 3000 panels: two lines
-// each in the memo, which is shown, and calc_failed.
+// each in the memo, which is shown, and calc_failed. A refused aircraft is left
+// with all counts 0, so that no reader walks past the lattice's arrays.
 void GRID(const Aircraft& aircraft, Lattice& lattice, Memo& memo);
 
 // Clears the whole geometry, then lays every strip of surfaces 1..calc_wing_count

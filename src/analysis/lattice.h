@@ -38,7 +38,9 @@ using PerPanel = std::array<PerStrip<T>, kChordLineCapacity + 1>;
 using PerTrapezoid = std::array<PerWing<int32_t>, kMaxTrapezoids + 1>;
 
 struct Lattice {
-    // ---- Counts (GRID). Surfaces beyond calc_wing_count keep 0.
+    // ---- Counts (GRID). Surfaces beyond calc_wing_count keep 0, and so does every
+    // surface after GRID refused the aircraft: then no panel exists, and the
+    // geometry is that of the last accepted calculation.
     int32_t panel_count = 0;         // Σ chord_count[w] × span_count[w], ≤ 3000
     PerWing<int32_t> chord_count{};  // chordwise panels of every strip, 1..299
     PerWing<int32_t> span_count{};   // strips of the half-span, < 300
@@ -58,16 +60,6 @@ struct Lattice {
     PerStrip<double> control_y{};    // y of the strip's centre line
     PerStrip<double> strip_chord{};  // local chord on the centre line
     PerWing<double> surface_z{};     // height of the surface's plane
-
-    // Number of the first panel of surface w (panels are numbered surface by
-    // surface, strip by strip, chordwise fastest): 1 + panels of surfaces 1..w-1.
-    int FirstPanel(int w) const {
-        int first = 1;
-        for (size_t v = 1; v < static_cast<size_t>(w); ++v) {
-            first += chord_count[v] * span_count[v];
-        }
-        return first;
-    }
 };
 
 }  // namespace kalvesta

@@ -9,6 +9,8 @@
 namespace kalvesta {
 namespace {
 
+static_assert(kMaxPanels <= kMaxEliminationSize);
+
 // Passes the elimination's countdown on to the pipeline's observer.
 class SolveCountdown final : public EliminationProgress {
 public:
