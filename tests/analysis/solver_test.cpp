@@ -1,4 +1,4 @@
-// The linear solve: the documented small systems, the pivot rule, singular
+// The linear solve: small systems solved by hand, the pivot rule, singular
 // systems, and the blocked elimination against the plain step-by-step loop.
 #include "analysis/solver.h"
 
@@ -15,7 +15,7 @@
 namespace kalvesta {
 namespace {
 
-// The elimination exactly as documented: 1-based, the update of step k walking
+// The elimination as a plain loop, step by step: 1-based, the update of step k walking
 // the matrix column by column with the row index innermost.
 void PlainElimination(std::vector<double>& a_flat, std::vector<double>& b, int n) {
     const auto A = [&](int i, int j) -> double& {
@@ -67,9 +67,7 @@ public:
     std::vector<int> countdown;
 };
 
-// A solution with a given n × n influence matrix (rows listed in order), already
-// scaled so that LOES's factor 0.0795775 is undone only approximately; tests of
-// exact values call SIMQ902 directly.
+// A solution whose solve_matrix is the given n × n block (rows in order).
 std::unique_ptr<Solution> SolutionWithSolveMatrix(int n, const std::vector<double>& rows) {
     auto solution = std::make_unique<Solution>();
     solution->solve_matrix.Resize(n);
@@ -162,14 +160,14 @@ TEST(LOES, NoPanelsIsSolvedAtOnce) {
 }
 
 TEST(LOES, ScalesByTheSevenDigitReciprocalOfFourPi) {
-    // 0.0795775 × (−4π) x = −1.
+    // An influence of 2 is solved as 0.0795775 × 2 × x = −1 (the decimal, not 1/(4π)).
     auto solution = std::make_unique<Solution>();
     solution->influence_matrix.Resize(1);
     solution->influence_matrix.at(1, 1) = 2.0;
     Memo memo;
     PipelineObserver observer;
     EXPECT_TRUE(LOES(1, *solution, memo, observer));
-    EXPECT_EQ(solution->solve_matrix(1, 1), 1.0);  // scaled, then the pivot row by itself
+    EXPECT_EQ(solution->solve_matrix(1, 1), 1.0);  // the pivot row scaled by 1 / pivot
     EXPECT_EQ(solution->circulation[1], -1.0 / (0.0795775 * 2.0));
     EXPECT_EQ(solution->solve_matrix(2, 1), 0.0);  // outside the active block
 }
