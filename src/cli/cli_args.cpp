@@ -8,6 +8,15 @@ namespace kalvesta::cli {
 namespace {
 
 // A whole number without blanks, sign or other text, in 1..3.
+bool EndsWith(std::string_view text, std::string_view end) {
+    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+bool IsSummaryFileName(std::string_view name) {
+    return EndsWith(name, ".pdf") || EndsWith(name, ".png") || EndsWith(name, ".PDF") ||
+           EndsWith(name, ".PNG");
+}
+
 std::optional<int> ParseWingCount(std::string_view text) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -75,6 +84,13 @@ CliArgsResult ParseCliArgs(const std::vector<std::string>& args) {
                 }
                 options.save_file = *text;
             }
+        } else if (name == "--summary") {
+            if (const auto text = take_value()) {
+                if (!IsSummaryFileName(*text)) {
+                    parsed.error = "--summary writes a .pdf or a .png file, not \"" + *text + "\"";
+                }
+                options.summary_file = *text;
+            }
         } else {
             parsed.error = "unknown option \"" + arg + "\"";
         }
@@ -84,6 +100,7 @@ CliArgsResult ParseCliArgs(const std::vector<std::string>& args) {
 
 std::string UsageText() {
     return R"(Usage: kalvesta4-cli [FILE.da4] [--wings N] [--margin PERCENT] [--json] [--save OUT.da4]
+                     [--summary OUT.pdf|OUT.png]
 
 Computes the neutral point of an aircraft and the recommended centre-of-gravity
 positions, exactly as the window's "Calculate" does, without a window.
@@ -108,6 +125,9 @@ positions, exactly as the window's "Calculate" does, without a window.
   --save OUT.da4    write the aircraft (after --wings) to OUT.da4 under exactly that
                     name, before the analysis runs; an earlier file there is only
                     replaced once the new one is complete.
+  --summary OUT     write the one-page summary the "Print" button prints, without a
+                    printer: OUT.png as the 800 x 1220 page picture, OUT.pdf as one
+                    A4 page placed as on a printer. Needs results (exit 1 without).
   --help            show this text.
 
 Exit status: 0 with results; 1 when the analysis refused the aircraft or failed

@@ -8,12 +8,13 @@
 namespace kalvesta::cli {
 
 struct CliOptions {
-    std::optional<std::string> file;       // the ".da4" file to read; none: start-up aircraft
-    std::optional<int> wings;              // --wings 1..3
-    std::string margin_text = "7.5";       // --margin, read like the margin box
-    bool json = false;                     // --json
-    std::optional<std::string> save_file;  // --save
-    bool help = false;                     // --help
+    std::optional<std::string> file;          // the ".da4" file to read; none: start-up aircraft
+    std::optional<int> wings;                 // --wings 1..3
+    std::string margin_text = "7.5";          // --margin, read like the margin box
+    bool json = false;                        // --json
+    std::optional<std::string> save_file;     // --save
+    std::optional<std::string> summary_file;  // --summary, ".pdf" or ".png"
+    bool help = false;                        // --help
 };
 
 struct CliArgsResult {

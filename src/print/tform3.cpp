@@ -12,7 +12,7 @@
 
 #include "print/XPrinter.h"
 #include "print/XPrnSet2.h"
-#include "print/printed_page_rect.h"
+#include "qtcanvas/printed_page_rect.h"
 
 namespace kalvesta {
 

@@ -1,6 +1,6 @@
 // PNG and PDF export of the summary page through QSaveFile (temporary file, then
 // rename over the target).
-#include "print/page_export.h"
+#include "qtcanvas/page_export.h"
 
 #include <QPageLayout>
 #include <QPageSize>
@@ -8,7 +8,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
-#include "print/printed_page_rect.h"
+#include "qtcanvas/printed_page_rect.h"
 
 namespace kalvesta {
 namespace {

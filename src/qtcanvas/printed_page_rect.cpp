@@ -1,5 +1,5 @@
 // The printed page's rectangle in printer dots.
-#include "print/printed_page_rect.h"
+#include "qtcanvas/printed_page_rect.h"
 
 #include "model/pixel.h"
 

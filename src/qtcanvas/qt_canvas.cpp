@@ -18,11 +18,25 @@ QPen ToQPen(const Pen& pen) {
     return qpen;
 }
 
+// Points to pixels on the 96-per-inch pictures the views draw on.
+constexpr double kPixelsPerPoint = 96.0 / 72.0;
+
+// A classic fixed-pitch "Courier" cell is 9/16 of the font height wide (9 pixels
+// at 12 points); the page layouts rely on it. The substitute fonts a system offers
+// are wider (about 0.6 em), so their advance is brought back to that cell.
+constexpr double kCourierCellWidthPerHeight = 9.0 / 16.0;
+
 QFont ToQFont(const Font& font) {
     QFont qfont(QString::fromStdString(font.name));
-    qfont.setPointSize(font.size_pt > 0 ? font.size_pt : 8);
-    qfont.setStyleHint(font.name.find("Courier") != std::string::npos ? QFont::TypeWriter
-                                                                      : QFont::SansSerif);
+    const bool fixed_pitch = font.name.find("Courier") != std::string::npos;
+    qfont.setStyleHint(fixed_pitch ? QFont::TypeWriter : QFont::SansSerif);
+    const int pixel_size = qRound((font.size_pt > 0 ? font.size_pt : 8) * kPixelsPerPoint);
+    qfont.setPixelSize(pixel_size);
+    if (fixed_pitch) {
+        const double advance = QFontMetricsF(qfont).horizontalAdvance(QLatin1Char('0'));
+        qfont.setLetterSpacing(QFont::AbsoluteSpacing,
+                               kCourierCellWidthPerHeight * pixel_size - advance);
+    }
     return qfont;
 }
 

@@ -18,6 +18,7 @@
 #include "files/language_file.h"
 #include "model/planform.h"
 #include "model/text_to_int.h"
+#include "print/tform3.h"
 #include "ui/captions.h"
 #include "ui/file_dialogs.h"
 #include "ui/image_control.h"
@@ -25,6 +26,7 @@
 #include "views/dimension_sketch.h"
 #include "views/planform_view.h"
 #include "views/position_picture.h"
+#include "views/summary_page.h"
 #include "views/top_view.h"
 #include "views/view3d.h"
 
@@ -46,6 +48,7 @@ TForm1::TForm1(QWidget* parent)
     ConnectHandlers();
     Create1();
     info_window_ = std::make_unique<TForm2>();
+    printer_window_ = std::make_unique<TForm3>(this);
 }
 
 TForm1::~TForm1() = default;
@@ -92,6 +95,7 @@ void TForm1::ConnectHandlers() {
     connect(RadioButton16, &QRadioButton::clicked, this, &TForm1::RadioButton16Click);
     connect(Edit31, &QLineEdit::textChanged, this, &TForm1::STABIL);
     ConnectFileCommands();
+    connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
     connect(german1, &QAction::triggered, this, &TForm1::german1Click);
     connect(Info1, &QAction::triggered, this, &TForm1::BitBtn1Click);
     ConnectView3D();
@@ -331,6 +335,13 @@ void TForm1::german1Click() {
     ApplyLanguage(aircraft_.english_captions);
     // A language file that cannot be written only means the next start is English.
     WriteLanguage(kLanguageFileName, aircraft_.english_captions);
+}
+
+void TForm1::Button6Click() {
+    DrawSummaryPage(Image_P->canvas(), aircraft_, analysis_->results, Image2->canvas(),
+                    Image3->canvas());
+    Image_P->Refresh();
+    printer_window_->ShowModalFor(Image_P->image());
 }
 
 void TForm1::BitBtn1Click() {

@@ -32,6 +32,7 @@ namespace kalvesta {
 class FileDialogs;
 class ImageControl;
 class TForm2;
+class TForm3;
 
 // Index of each of a wing's fourteen boxes, in the order the planform
 // computation reads them.
@@ -97,6 +98,11 @@ public:
     void BitBtn1Click();
     TForm2* info_window() const { return info_window_.get(); }
 
+    // "Print": composes the summary page in Image_P, then opens the printer window
+    // modally.
+    void Button6Click();
+    TForm3* printer_window() const { return printer_window_.get(); }
+
     // The three-dimensional view (d_3d) with the current controls.
     void Redraw3D();
 
@@ -138,7 +144,6 @@ private:
     void ShowMemo();
     void PutLoadedValuesIntoWindow(const std::array<int32_t, 53>& values);
     void ConnectFileCommands();
-    void DrawTopViewWithGrid();
     class CalculationObserver;
     WingSelection SelectedWings() const;
 
@@ -153,6 +158,7 @@ private:
     ViewMapping view_mapping_;
     View3DControls view3d_controls_;
     std::unique_ptr<TForm2> info_window_;
+    std::unique_ptr<TForm3> printer_window_;
     std::unique_ptr<AnalysisData> analysis_;
     PipelineRunner run_pipeline_;
     std::unique_ptr<FileDialogs> file_dialogs_;

@@ -12,8 +12,7 @@
 #include "ui/image_control.h"
 #include "ui/tform1.h"
 #include "views/grid_view.h"
-#include "views/stability_view.h"
-#include "views/top_view.h"
+#include "views/result_top_view.h"
 
 namespace kalvesta {
 
@@ -75,23 +74,15 @@ void TForm1::Button4Click() {
     ++beep_count_;
 }
 
-void TForm1::DrawTopViewWithGrid() {
-    Canvas& canvas = Image2->canvas();
-    ClearTopView(canvas);
-    DrawGrid(canvas, analysis_->lattice, aircraft_.calc_wing_count, view_mapping_);
-    d_1d(canvas, aircraft_, SelectedWings(), view_mapping_);
-}
-
 void TForm1::STABIL() {
     if (!aircraft_.results_valid) {
         return;
     }
-    DrawTopViewWithGrid();
     Results& results = analysis_->results;
     ComputeStability(aircraft_.calc_wing_count, TextToDouble(Edit31->text().toStdString()),
                      results);
-    DrawStabilityResults(Image2->canvas(), results, RadioButton16->isChecked(),
-                         aircraft_.english_captions, view_mapping_);
+    DrawResultTopView(Image2->canvas(), aircraft_, analysis_->lattice, results, SelectedWings(),
+                      RadioButton16->isChecked(), view_mapping_);
     Image2->Refresh();
 }
 

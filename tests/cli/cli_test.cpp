@@ -244,4 +244,37 @@ TEST_F(Cli, FileNamesAreEscapedInJson) {
     EXPECT_EQ(TextAt(run.out, "file"), "\"" + PathOf("odd \\\"name\\\"\\\\\\t\\ufffd.da4") + "\"");
 }
 
+// The summary page without a printer: the PNG is the 800 x 1220 page (PNG header:
+// width and height as big-endian 32-bit numbers at bytes 16 and 20), the PDF one page.
+TEST_F(Cli, SummaryPageAsPngAndPdf) {
+    const std::string png = PathOf("summary.png");
+    const std::string pdf = PathOf("summary.PDF");
+    ASSERT_EQ(Run({"--summary", png}).exit_status, 0);
+    ASSERT_EQ(Run({"--summary=" + pdf, "--wings", "3"}).exit_status, 0);
+    const std::string png_bytes = Slurp(png);
+    ASSERT_GT(png_bytes.size(), 24u);
+    EXPECT_EQ(png_bytes.substr(1, 3), "PNG");
+    auto be32 = [&](size_t at) {
+        uint32_t value = 0;
+        for (size_t i = 0; i < 4; ++i) {
+            value = value << 8 | static_cast<unsigned char>(png_bytes[at + i]);
+        }
+        return value;
+    };
+    EXPECT_EQ(be32(16), 800u);
+    EXPECT_EQ(be32(20), 1220u);
+    const std::string pdf_bytes = Slurp(pdf);
+    EXPECT_EQ(pdf_bytes.substr(0, 5), "%PDF-");
+    EXPECT_NE(pdf_bytes.find("/Count 1"), std::string::npos);
+}
+
+TEST_F(Cli, SummaryNeedsAKnownTypeAWritableFolderAndResults) {
+    const Outcome wrong_type = Run({"--summary", PathOf("summary.txt")});
+    EXPECT_EQ(wrong_type.exit_status, 2);
+    const Outcome no_folder = Run({"--summary", PathOf("missing/summary.png")});
+    EXPECT_EQ(no_folder.exit_status, 2);
+    EXPECT_NE(no_folder.err.find("summary.png"), std::string::npos);
+    EXPECT_FALSE(fs::exists(PathOf("missing")));
+}
+
 }  // namespace

@@ -1,6 +1,6 @@
 // Export of the summary page without a printer: PNG pixel for pixel, PDF as one A4
 // page with the page where the printer would put it, and failures as values.
-#include "print/page_export.h"
+#include "qtcanvas/page_export.h"
 
 #include <gtest/gtest.h>
 

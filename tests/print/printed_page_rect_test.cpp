@@ -1,5 +1,5 @@
 // Placement of the summary page on the sheet for the resolutions printers report.
-#include "print/printed_page_rect.h"
+#include "qtcanvas/printed_page_rect.h"
 
 #include <gtest/gtest.h>
 

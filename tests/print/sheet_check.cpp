@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "print/printed_page_rect.h"
+#include "qtcanvas/printed_page_rect.h"
 
 namespace kalvesta {
 

@@ -166,3 +166,31 @@ TEST_F(CalculateTest, LanguageSwitchRedrawsResultsWithoutRecalculating) {
 
 }  // namespace
 }  // namespace kalvesta
+
+#include <QTimer>
+
+#include "print/tform3.h"
+
+namespace kalvesta {
+namespace {
+
+TEST_F(CalculateTest, PrintComposesTheSummaryPageAndOpensThePrinterWindow) {
+    TForm1 form;
+    form.Button4->click();
+    bool dialog_was_open = false;
+    QTimer::singleShot(0, &form, [&] {
+        TForm3* printer = form.printer_window();
+        dialog_was_open = printer->isVisible() && printer->isModal();
+        printer->reject();
+    });
+    form.Button6->click();
+    EXPECT_TRUE(dialog_was_open);
+    // The page: white, with the header text and the stretched top view near the top.
+    const QImage& page = form.Image_P->image();
+    ASSERT_EQ(page.size(), QSize(800, 1220));
+    EXPECT_EQ(page.pixelColor(799, 1219), QColor(Qt::white));
+    EXPECT_EQ(page.pixelColor(300, 100), QColor(255, 255, 225));  // top view background
+}
+
+}  // namespace
+}  // namespace kalvesta

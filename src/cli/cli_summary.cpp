@@ -1,0 +1,59 @@
+// Summary page export of kalvesta4-cli.
+#include "cli/cli_summary.h"
+
+#include <QImage>
+
+#include "model/check.h"
+#include "qtcanvas/page_export.h"
+#include "qtcanvas/qt_canvas.h"
+#include "views/result_top_view.h"
+#include "views/summary_page.h"
+#include "views/top_view.h"
+#include "views/view3d.h"
+#include "views/view3d_controls.h"
+
+namespace kalvesta::cli {
+namespace {
+
+// The window's pictures of the aircraft: top view Image2 and 3-D view Image3.
+constexpr int kTopViewWidth = 616;
+constexpr int kTopViewHeight = 321;
+constexpr int kView3DHeight = 191;
+
+bool IsPdf(const std::string& path) {
+    const std::string end = path.size() >= 4 ? path.substr(path.size() - 4) : std::string();
+    return end == ".pdf" || end == ".PDF";
+}
+
+}  // namespace
+
+FileResult WriteSummary(const std::string& path, const CliRun& run) {
+    KALVESTA_CHECK(run.has_results());
+    const Aircraft& aircraft = run.aircraft;
+    WingSelection drawn;
+    drawn.wing_count = aircraft.wing_count;
+    drawn.trapezoids = run.inputs.trapezoids;
+
+    QImage top_image(kTopViewWidth, kTopViewHeight, QImage::Format_RGB32);
+    QImage view3d_image(kTopViewWidth, kView3DHeight, QImage::Format_RGB32);
+    QImage page_image(kSummaryPageWidth, kSummaryPageHeight, QImage::Format_RGB32);
+    QtCanvas top_view(top_image);
+    QtCanvas view_3d(view3d_image);
+    QtCanvas page(page_image);
+
+    ViewMapping mapping = TopViewMapping(aircraft, kTopViewWidth, kTopViewHeight);
+    DrawResultTopView(top_view, aircraft, run.data->lattice, run.data->results, drawn, false,
+                      mapping);
+    d_3d(view_3d, aircraft, drawn, View3DControls{}, mapping);
+    DrawSummaryPage(page, aircraft, run.data->results, top_view, view_3d);
+
+    const QString target = QString::fromStdString(path);
+    const PageExportResult written =
+        IsPdf(path) ? WriteSummaryPdf(page_image, target) : WriteSummaryPng(page_image, target);
+    if (!written.written) {
+        return FileResult{FileError::kCannotWrite, written.error.toStdString()};
+    }
+    return FileResult{};
+}
+
+}  // namespace kalvesta::cli

@@ -1,0 +1,19 @@
+// The top view with the results of a calculation.
+#include "views/result_top_view.h"
+
+#include "views/grid_view.h"
+#include "views/stability_view.h"
+#include "views/top_view.h"
+
+namespace kalvesta {
+
+void DrawResultTopView(Canvas& canvas, const Aircraft& aircraft, const Lattice& lattice,
+                       const Results& results, const WingSelection& drawn, bool manual_margin,
+                       ViewMapping& mapping) {
+    ClearTopView(canvas);
+    DrawGrid(canvas, lattice, aircraft.calc_wing_count, mapping);
+    d_1d(canvas, aircraft, drawn, mapping);
+    DrawStabilityResults(canvas, results, manual_margin, aircraft.english_captions, mapping);
+}
+
+}  // namespace kalvesta

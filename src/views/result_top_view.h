@@ -1,0 +1,22 @@
+// The aircraft top view as it stands after a calculation: the panel grid under the
+// outlines, the reference values, the recommended centre of gravity and the
+// neutral point written into it and marked on the aircraft axis.
+#pragma once
+
+#include "analysis/lattice.h"
+#include "analysis/results.h"
+#include "model/aircraft.h"
+#include "views/canvas.h"
+#include "views/view_mapping.h"
+#include "views/wing_selection.h"
+
+namespace kalvesta {
+
+// Clears the picture, draws the grid (with the mapping of the previous top view,
+// which the preparation drew for the same aircraft), the top view (renewing the
+// mapping), then the stability lines and marks of `results`.
+void DrawResultTopView(Canvas& canvas, const Aircraft& aircraft, const Lattice& lattice,
+                       const Results& results, const WingSelection& drawn, bool manual_margin,
+                       ViewMapping& mapping);
+
+}  // namespace kalvesta
