@@ -47,10 +47,7 @@ FileResult SaveAircraft(const std::string& path, CliRun& run) {
 void Analyse(const std::string& margin_text, CliRun& run) {
     Aircraft& aircraft = run.aircraft;
     AnalysisData& data = *run.data;
-    PrepareAircraft(aircraft, run.inputs);
-    PrepareAircraft(aircraft, run.inputs);
-    aircraft.wing_count = run.inputs.wing_count;
-    aircraft.calc_wing_count = run.inputs.wing_count;
+    PrepareForCalculation(aircraft, run.inputs);
     data.memo.Reset(aircraft.english_captions);
 
     PipelineObserver quiet;

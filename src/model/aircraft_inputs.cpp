@@ -25,4 +25,11 @@ void PrepareAircraft(Aircraft& aircraft, const AircraftInputs& inputs) {
     aircraft.wing_z_mm = inputs.wing_z_mm;
 }
 
+void PrepareForCalculation(Aircraft& aircraft, const AircraftInputs& inputs) {
+    aircraft.wing_count = inputs.wing_count;
+    aircraft.calc_wing_count = inputs.wing_count;
+    PrepareAircraft(aircraft, inputs);
+    PrepareAircraft(aircraft, inputs);
+}
+
 }  // namespace kalvesta

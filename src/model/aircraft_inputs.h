@@ -26,4 +26,10 @@ AircraftInputs DefaultAircraftInputs();
 // preparation gets its new plan_x only from the next one.
 void PrepareAircraft(Aircraft& aircraft, const AircraftInputs& inputs);
 
+// The aircraft as a calculation finds it in the window after start-up or "Open":
+// both wing counts from the inputs, and the preparation run twice, once as at
+// start-up or loading and once as the calculation's own, so that every wing's
+// plan_x follows its position.
+void PrepareForCalculation(Aircraft& aircraft, const AircraftInputs& inputs);
+
 }  // namespace kalvesta

@@ -55,4 +55,24 @@ std::vector<RecordedRectangle> RecordingCanvas::Rectangles() const {
     return Filter<RecordedRectangle>(primitives_);
 }
 
+std::vector<RecordedLine> RecordingCanvas::LinesIn(Color pen_color) const {
+    std::vector<RecordedLine> out;
+    for (const RecordedLine& line : Lines()) {
+        if (line.color == pen_color) {
+            out.push_back(line);
+        }
+    }
+    return out;
+}
+
+std::vector<RecordedPolygon> RecordingCanvas::PolygonsIn(Color pen_color) const {
+    std::vector<RecordedPolygon> out;
+    for (const RecordedPolygon& polygon : Polygons()) {
+        if (polygon.pen == pen_color) {
+            out.push_back(polygon);
+        }
+    }
+    return out;
+}
+
 }  // namespace kalvesta

@@ -69,6 +69,9 @@ public:
     std::vector<RecordedPolygon> Polygons() const;
     std::vector<RecordedText> Texts() const;
     std::vector<RecordedRectangle> Rectangles() const;
+    // Only the lines or polygons drawn with this pen colour.
+    std::vector<RecordedLine> LinesIn(Color pen_color) const;
+    std::vector<RecordedPolygon> PolygonsIn(Color pen_color) const;
 
 private:
     int width_;

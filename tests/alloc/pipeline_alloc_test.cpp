@@ -95,10 +95,7 @@ long AllocationsOfOneCalculation(AnalysisData& data, int wing_count) {
     AircraftInputs inputs = DefaultAircraftInputs();
     inputs.wing_count = wing_count;
     Aircraft aircraft;
-    PrepareAircraft(aircraft, inputs);
-    PrepareAircraft(aircraft, inputs);
-    aircraft.wing_count = wing_count;
-    aircraft.calc_wing_count = wing_count;
+    PrepareForCalculation(aircraft, inputs);
     data.memo.Reset(aircraft.english_captions);
     PipelineObserver observer;
 

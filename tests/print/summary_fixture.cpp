@@ -13,10 +13,7 @@ QImage DrawnSummaryPage(bool english) {
     aircraft.english_captions = english;
     aircraft.current_file_name = "Unknown.da4";
     const AircraftInputs inputs = DefaultAircraftInputs();
-    // Twice, as at start-up: a wing's plan_x follows a position stored by an earlier run.
-    PrepareAircraft(aircraft, inputs);
-    PrepareAircraft(aircraft, inputs);
-    aircraft.wing_count = aircraft.calc_wing_count = inputs.wing_count;
+    PrepareForCalculation(aircraft, inputs);
 
     Results results;
     results.x_np = 300.0;

@@ -14,26 +14,6 @@ namespace {
 
 constexpr Color kAqua{0, 255, 255};
 
-std::vector<RecordedPolygon> PolygonsIn(const RecordingCanvas& canvas, Color pen) {
-    std::vector<RecordedPolygon> out;
-    for (const RecordedPolygon& polygon : canvas.Polygons()) {
-        if (polygon.pen == pen) {
-            out.push_back(polygon);
-        }
-    }
-    return out;
-}
-
-std::vector<RecordedLine> LinesIn(const RecordingCanvas& canvas, Color pen) {
-    std::vector<RecordedLine> out;
-    for (const RecordedLine& line : canvas.Lines()) {
-        if (line.color == pen) {
-            out.push_back(line);
-        }
-    }
-    return out;
-}
-
 TEST(PfeilTest, HeadsPointTheStatedWayWhateverTheOrderOfTheEnds) {
     RecordingCanvas canvas(750, 200);
     PfeilH2(canvas, 3, 31, 740, 31);
@@ -76,7 +56,7 @@ TEST(DimensionSketchTest, OneTrapezoidDrawsItsOutlineAndThreeArrows) {
     EXPECT_EQ(rectangles[0].brush, colors::kSilver);
     EXPECT_EQ(rectangles[0].bottom_right, (Point{750, 200}));
 
-    const auto outlines = PolygonsIn(canvas, kAqua);
+    const auto outlines = canvas.PolygonsIn(kAqua);
     ASSERT_EQ(outlines.size(), 1u);
     EXPECT_EQ(outlines[0].brush, colors::kWhite);
     EXPECT_EQ(outlines[0].points,
@@ -89,16 +69,16 @@ TEST(DimensionSketchTest, OneTrapezoidDrawsItsOutlineAndThreeArrows) {
         {{107, 31}, {314, 31}, colors::kBlack, 1},  {{314, 31}, {314, 72}, colors::kBlack, 1},
         {{314, 72}, {314, 187}, colors::kBlack, 1},
     };
-    EXPECT_EQ(LinesIn(canvas, colors::kBlack), expected);
+    EXPECT_EQ(canvas.LinesIn(colors::kBlack), expected);
     // Heads: 2 + 1 + 2 + 2 for the axes and root, 2 + 1 + 2 for the trapezoid.
-    EXPECT_EQ(PolygonsIn(canvas, colors::kBlack).size(), 12u);
+    EXPECT_EQ(canvas.PolygonsIn(colors::kBlack).size(), 12u);
 }
 
 TEST(DimensionSketchTest, ThreeTrapezoidsDrawNothingBeyondTheThirdTipButTheYAxis) {
     RecordingCanvas canvas(750, 200);
     d_w1(canvas, 3, true);
 
-    const auto outlines = PolygonsIn(canvas, kAqua);
+    const auto outlines = canvas.PolygonsIn(kAqua);
     ASSERT_EQ(outlines.size(), 3u);
     EXPECT_EQ(outlines[1].points,
               (std::vector<Point>{{314, 72}, {519, 86}, {519, 187}, {314, 187}, {314, 72}}));
@@ -106,7 +86,7 @@ TEST(DimensionSketchTest, ThreeTrapezoidsDrawNothingBeyondTheThirdTipButTheYAxis
               (std::vector<Point>{{519, 86}, {619, 115}, {619, 175}, {519, 187}, {519, 86}}));
 
     // Each tip offset is measured from the root's leading-edge line (row 31).
-    const auto lines = LinesIn(canvas, colors::kBlack);
+    const auto lines = canvas.LinesIn(colors::kBlack);
     ASSERT_EQ(lines.size(), 4u + 3u * 3u);
     EXPECT_EQ(lines[7], (RecordedLine{{314, 31}, {519, 31}, colors::kBlack, 1}));
     EXPECT_EQ(lines[8], (RecordedLine{{519, 31}, {519, 86}, colors::kBlack, 1}));
@@ -132,24 +112,24 @@ TEST(DimensionSketchTest, ThreeTrapezoidsDrawNothingBeyondTheThirdTipButTheYAxis
 TEST(DimensionSketchTest, FourTrapezoidsAndOutOfRangeCounts) {
     RecordingCanvas four(750, 200);
     d_w1(four, 4, true);
-    EXPECT_EQ(PolygonsIn(four, kAqua).size(), 4u);
-    EXPECT_EQ(PolygonsIn(four, kAqua)[3].points[2], (Point{688, 195}));
+    EXPECT_EQ(four.PolygonsIn(kAqua).size(), 4u);
+    EXPECT_EQ(four.PolygonsIn(kAqua)[3].points[2], (Point{688, 195}));
 
     // A count the buttons cannot give still draws trapezoid 1, and never a fifth.
     RecordingCanvas none(750, 200);
     d_w1(none, 0, true);
-    EXPECT_EQ(PolygonsIn(none, kAqua).size(), 1u);
+    EXPECT_EQ(none.PolygonsIn(kAqua).size(), 1u);
     RecordingCanvas many(750, 200);
     d_w1(many, 99, true);
-    EXPECT_EQ(PolygonsIn(many, kAqua).size(), 4u);
+    EXPECT_EQ(many.PolygonsIn(kAqua).size(), 4u);
 }
 
 TEST(DimensionSketchTest, FlightDirectionInRedAndCaptionInTheChosenLanguage) {
     RecordingCanvas english(750, 200);
     d_w1(english, 1, true);
-    EXPECT_EQ(LinesIn(english, colors::kRed),
+    EXPECT_EQ(english.LinesIn(colors::kRed),
               (std::vector<RecordedLine>{{{10, 26}, {10, 1}, colors::kRed, 1}}));
-    EXPECT_EQ(PolygonsIn(english, colors::kRed)[0].points,
+    EXPECT_EQ(english.PolygonsIn(colors::kRed)[0].points,
               (std::vector<Point>{{10, 1}, {12, 12}, {8, 12}}));
     const auto texts = english.Texts();
     ASSERT_EQ(texts.size(), 3u);

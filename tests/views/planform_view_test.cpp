@@ -12,16 +12,6 @@ namespace {
 constexpr int kImageWidth = 536;  // Image1
 constexpr int kImageHeight = 289;
 
-std::vector<RecordedLine> LinesOfColor(const RecordingCanvas& canvas, Color color) {
-    std::vector<RecordedLine> out;
-    for (const RecordedLine& line : canvas.Lines()) {
-        if (line.color == color) {
-            out.push_back(line);
-        }
-    }
-    return out;
-}
-
 TEST(PlanformView, DefaultWing1Outline) {
     // a = 268, p = 96; q = min((536 / 2.03) / 550, (289 / 1.6) / 310) = 0.480071 px/mm,
     // so the tip sits at 264 px, its leading edge at 96 + 14 and trailing edge at
@@ -31,7 +21,7 @@ TEST(PlanformView, DefaultWing1Outline) {
     RecordingCanvas canvas(kImageWidth, kImageHeight);
     DrawPlanform(canvas, aircraft, 1, 1);
 
-    const std::vector<RecordedLine> outline = LinesOfColor(canvas, colors::kBlue);
+    const std::vector<RecordedLine> outline = canvas.LinesIn(colors::kBlue);
     const std::vector<RecordedLine> expected{
         {{268, 96}, {532, 110}, colors::kBlue, 1},  {{532, 110}, {532, 221}, colors::kBlue, 1},
         {{532, 221}, {268, 245}, colors::kBlue, 1}, {{268, 245}, {4, 221}, colors::kBlue, 1},
@@ -39,7 +29,7 @@ TEST(PlanformView, DefaultWing1Outline) {
     EXPECT_EQ(outline, expected);
 
     // r25 = 82.253 mm: a short thick red bar at row 96 + 39.
-    const std::vector<RecordedLine> red = LinesOfColor(canvas, colors::kRed);
+    const std::vector<RecordedLine> red = canvas.LinesIn(colors::kRed);
     ASSERT_GE(red.size(), 5u);
     EXPECT_EQ(red[3], (RecordedLine{{267, 135}, {270, 135}, colors::kRed, 2}));
     const auto texts = canvas.Texts();
@@ -56,7 +46,7 @@ TEST(PlanformView, RootOffsetClosesTheRootChord) {
     RecordingCanvas canvas(kImageWidth, kImageHeight);
     DrawPlanform(canvas, aircraft, 1, 2);
     // Trapezoid 1 with its closing root edge on both halves, trapezoid 2 open.
-    EXPECT_EQ(LinesOfColor(canvas, colors::kBlue).size(), 4u + 4u + 3u + 3u);
+    EXPECT_EQ(canvas.LinesIn(colors::kBlue).size(), 4u + 4u + 3u + 3u);
 }
 
 TEST(PlanformView, WingWithoutExtentDrawsAxesOnly) {
@@ -66,8 +56,8 @@ TEST(PlanformView, WingWithoutExtentDrawsAxesOnly) {
     ComputeWing(aircraft, 2, inputs, 1);
     RecordingCanvas canvas(kImageWidth, kImageHeight);
     DrawPlanform(canvas, aircraft, 2, 1);
-    EXPECT_TRUE(LinesOfColor(canvas, colors::kFuchsia).empty());
-    EXPECT_FALSE(LinesOfColor(canvas, colors::kBlack).empty());
+    EXPECT_TRUE(canvas.LinesIn(colors::kFuchsia).empty());
+    EXPECT_FALSE(canvas.LinesIn(colors::kBlack).empty());
 }
 
 TEST(PlanformView, ExtremeInputsStayInsideTheImage) {

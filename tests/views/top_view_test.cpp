@@ -17,28 +17,14 @@ namespace {
 constexpr int kWidth = 616;  // Image2
 constexpr int kHeight = 321;
 
-// The start-up aircraft, prepared twice so that plan_x holds the positions too.
 Aircraft PreparedAircraft(const AircraftInputs& inputs) {
     Aircraft aircraft;
-    aircraft.wing_count = inputs.wing_count;
-    aircraft.calc_wing_count = inputs.wing_count;
-    PrepareAircraft(aircraft, inputs);
-    PrepareAircraft(aircraft, inputs);
+    PrepareForCalculation(aircraft, inputs);
     return aircraft;
 }
 
 WingSelection SelectionOf(const AircraftInputs& inputs) {
     return WingSelection{inputs.wing_count, inputs.trapezoids};
-}
-
-std::vector<RecordedLine> LinesIn(const RecordingCanvas& canvas, Color pen) {
-    std::vector<RecordedLine> out;
-    for (const RecordedLine& line : canvas.Lines()) {
-        if (line.color == pen) {
-            out.push_back(line);
-        }
-    }
-    return out;
 }
 
 void ExpectUsableMapping(const ViewMapping& mapping) {
@@ -111,12 +97,12 @@ TEST(TopViewTest, WingCornersFollowTheMapping) {
         {{337, 298}, {308, 301}, fuchsia, 1}, {{308, 301}, {279, 298}, fuchsia, 1},
         {{279, 298}, {279, 278}, fuchsia, 1}, {{279, 278}, {308, 275}, fuchsia, 1},
     };
-    EXPECT_EQ(LinesIn(canvas, fuchsia), wing2);
+    EXPECT_EQ(canvas.LinesIn(fuchsia), wing2);
 
     // Wing-1: root row 46, tip columns 308 ± Round(550 s) = ± 157, tip leading
     // edge 46 + Round(30 s) = 55, tip trailing edge 46 + Round(260 s) = 120, root
     // trailing edge 46 + Round(310 s) = 135.
-    const auto wing1 = LinesIn(canvas, colors::kBlue);
+    const auto wing1 = canvas.LinesIn(colors::kBlue);
     ASSERT_EQ(wing1.size(), 6u);
     EXPECT_EQ(wing1[0], (RecordedLine{{308, 46}, {465, 55}, colors::kBlue, 1}));
     EXPECT_EQ(wing1[1].to, (Point{465, 120}));
@@ -124,7 +110,7 @@ TEST(TopViewTest, WingCornersFollowTheMapping) {
     EXPECT_EQ(wing1[4].to, (Point{151, 55}));
 
     // Wing-3 is not drawn with "2 Wings".
-    EXPECT_TRUE(LinesIn(canvas, colors::kGreen).empty());
+    EXPECT_TRUE(canvas.LinesIn(colors::kGreen).empty());
 }
 
 TEST(TopViewTest, AxesArrowAndLetters) {
@@ -137,13 +123,13 @@ TEST(TopViewTest, AxesArrowAndLetters) {
         {{308, 321}, {310, 311}, colors::kBlack, 1}, {{308, 321}, {306, 311}, colors::kBlack, 1},
         {{606, 48}, {616, 46}, colors::kBlack, 1},   {{616, 46}, {606, 44}, colors::kBlack, 1},
     };
-    EXPECT_EQ(LinesIn(canvas, colors::kBlack), axes);
+    EXPECT_EQ(canvas.LinesIn(colors::kBlack), axes);
     const std::vector<RecordedLine> arrow{
         {{328, 30}, {328, 3}, colors::kRed, 1},
         {{328, 3}, {326, 13}, colors::kRed, 1},
         {{328, 3}, {330, 13}, colors::kRed, 1},
     };
-    EXPECT_EQ(LinesIn(canvas, colors::kRed), arrow);
+    EXPECT_EQ(canvas.LinesIn(colors::kRed), arrow);
     const auto texts = canvas.Texts();
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].at, (Point{312, 301}));
@@ -159,10 +145,10 @@ TEST(TopViewTest, RootOffsetClosesTheRootChordAndMoreTrapezoidsAddOutlines) {
     ViewMapping mapping;
     d_1d(canvas, PreparedAircraft(inputs), SelectionOf(inputs), mapping);
     // Trapezoid 1: 4 lines per half with the root chord; trapezoids 2, 3: 3 per half.
-    const auto wing1 = LinesIn(canvas, colors::kBlue);
+    const auto wing1 = canvas.LinesIn(colors::kBlue);
     EXPECT_EQ(wing1.size(), 8u + 6u + 6u);
     EXPECT_EQ(wing1[3].to, wing1[0].from);  // the right root chord closes the outline
-    EXPECT_TRUE(LinesIn(canvas, colors::kFuchsia).empty());
+    EXPECT_TRUE(canvas.LinesIn(colors::kFuchsia).empty());
 }
 
 TEST(TopViewTest, DegenerateWingsGetAFinitePositiveScale) {
@@ -193,7 +179,7 @@ TEST(TopViewTest, DegenerateWingsGetAFinitePositiveScale) {
     RecordingCanvas canvas(kWidth, kHeight);
     ViewMapping mapping;
     d_1d(canvas, flat, SelectionOf(inputs), mapping);
-    for (const RecordedLine& line : LinesIn(canvas, colors::kGreen)) {
+    for (const RecordedLine& line : canvas.LinesIn(colors::kGreen)) {
         EXPECT_EQ(line.from.x, 308);
         EXPECT_EQ(line.to.x, 308);
     }

@@ -29,9 +29,7 @@ struct Scene {
 Scene DefaultScene() {
     const AircraftInputs inputs = DefaultAircraftInputs();
     Scene scene;
-    scene.aircraft.wing_count = scene.aircraft.calc_wing_count = inputs.wing_count;
-    PrepareAircraft(scene.aircraft, inputs);
-    PrepareAircraft(scene.aircraft, inputs);
+    PrepareForCalculation(scene.aircraft, inputs);
     scene.drawn = WingSelection{inputs.wing_count, inputs.trapezoids};
     scene.mapping = TopViewMapping(scene.aircraft, 616, 321);
     return scene;
@@ -44,16 +42,6 @@ RecordingCanvas Draw(const Scene& scene, int elevation_position, int azimuth_pos
     RecordingCanvas canvas(kWidth, kHeight);
     d_3d(canvas, scene.aircraft, scene.drawn, controls, scene.mapping);
     return canvas;
-}
-
-std::vector<RecordedLine> LinesIn(const RecordingCanvas& canvas, Color pen) {
-    std::vector<RecordedLine> out;
-    for (const RecordedLine& line : canvas.Lines()) {
-        if (line.color == pen) {
-            out.push_back(line);
-        }
-    }
-    return out;
 }
 
 TEST(MulMatrixTest, RowTimesColumnAndTheIdentity) {
@@ -92,8 +80,8 @@ TEST(View3DTest, LookingAlongTheAircraftEveryWingIsAHorizontalLineAtItsHeight) {
     const Scene scene = DefaultScene();
     // Elevation 0 (ScrollBar1 at 90), azimuth 0 (ScrollBar2 at 360).
     const RecordingCanvas canvas = Draw(scene, 90, 360);
-    const auto wing1 = LinesIn(canvas, colors::kBlue);
-    const auto wing2 = LinesIn(canvas, colors::kFuchsia);
+    const auto wing1 = canvas.LinesIn(colors::kBlue);
+    const auto wing2 = canvas.LinesIn(colors::kFuchsia);
     ASSERT_EQ(wing1.size(), 8u);
     ASSERT_EQ(wing2.size(), 8u);
     // Wing-1 at z = 0 lies on the centre row. Wing-2 at z = 80: u = 80 s / W with
@@ -121,7 +109,7 @@ TEST(View3DTest, LookingStraightDownTheNoseIsTowardsTheBottom) {
     const Scene scene = DefaultScene();
     // Elevation 90 (ScrollBar1 at 0), azimuth 0: u = x s, v = y s for z = 0.
     const RecordingCanvas canvas = Draw(scene, 0, 360);
-    const auto wing1 = LinesIn(canvas, colors::kBlue);
+    const auto wing1 = canvas.LinesIn(colors::kBlue);
     ASSERT_EQ(wing1.size(), 8u);
     // Right half first: root leading edge (0, 0) on the centre; tip leading edge
     // (550, 30) at column 308 − Trunc(157.44) = 151, row 95 − Trunc(8.59) = 87;
@@ -134,7 +122,7 @@ TEST(View3DTest, LookingStraightDownTheNoseIsTowardsTheBottom) {
     // The mirrored half: positive y to the left, negative y to the right.
     EXPECT_EQ(wing1[4], (RecordedLine{{kCx, kCy}, {465, 87}, colors::kBlue, 1}));
     // The tailplane lies further aft, so higher up in the picture than the wing.
-    for (const RecordedLine& line : LinesIn(canvas, colors::kFuchsia)) {
+    for (const RecordedLine& line : canvas.LinesIn(colors::kFuchsia)) {
         EXPECT_LT(line.from.y, 7);
     }
 }
@@ -146,14 +134,14 @@ TEST(View3DTest, BackgroundAxesAndSelectedWings) {
     ASSERT_EQ(rectangles.size(), 1u);
     EXPECT_EQ(rectangles[0].brush, colors::kInfoBackground);
     EXPECT_EQ(rectangles[0].pen, colors::kGrey);
-    EXPECT_EQ(LinesIn(canvas, colors::kBlack).size(), 2u);
-    EXPECT_TRUE(LinesIn(canvas, colors::kGreen).empty());
+    EXPECT_EQ(canvas.LinesIn(colors::kBlack).size(), 2u);
+    EXPECT_TRUE(canvas.LinesIn(colors::kGreen).empty());
 
     // "3 Wings" with Wing-3 of 4 trapezoids: 8 lines for trapezoid 1 and 6 more
     // for each further trapezoid.
     scene.drawn.wing_count = 3;
     scene.drawn.trapezoids[3] = 4;
-    EXPECT_EQ(LinesIn(Draw(scene, 80, 250), colors::kGreen).size(), 8u + 3u * 6u);
+    EXPECT_EQ(Draw(scene, 80, 250).LinesIn(colors::kGreen).size(), 8u + 3u * 6u);
 }
 
 TEST(View3DTest, DefaultViewShowsTheNoseLeftAndTheRightTipRightAndAbove) {
@@ -204,7 +192,7 @@ TEST(View3DTest, DegenerateAndExtremeAircraftProjectOnlyFinitePoints) {
     flat.aircraft.station_y_mm = {};
     flat.aircraft.chord_mm = {};
     flat.aircraft.le_x_mm = {};
-    for (const RecordedLine& line : LinesIn(Draw(flat, 80, 250), colors::kBlue)) {
+    for (const RecordedLine& line : Draw(flat, 80, 250).LinesIn(colors::kBlue)) {
         EXPECT_EQ(line.from, line.to);
     }
 }
