@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 
 namespace kalvesta::cli {
 namespace {
@@ -43,14 +44,31 @@ size_t Utf8SequenceLength(std::string_view text) {
     return code < lowest || code > 0x10FFFF || surrogate ? 0 : length;
 }
 
-std::string Field(std::string_view key, const std::string& value) {
-    return JsonString(key) + ": " + value;
+// One "key": value member of an object.
+struct Member {
+    std::string_view key;
+    std::string value;
+};
+
+// {"key": value, ...} on one line. Built by appending: GCC 12 warns falsely
+// (-Wrestrict) about chains of string concatenation here.
+std::string Object(std::initializer_list<Member> members) {
+    std::string out = "{";
+    for (const Member& member : members) {
+        if (out.size() > 1) {
+            out += ", ";
+        }
+        out += JsonString(member.key);
+        out += ": ";
+        out += member.value;
+    }
+    out += "}";
+    return out;
 }
 
-// {"low": .., "high": .., "manual": ..}
 std::string LowHighManual(double low, double high, double manual) {
-    return "{" + Field("low", JsonNumber(low)) + ", " + Field("high", JsonNumber(high)) + ", " +
-           Field("manual", JsonNumber(manual)) + "}";
+    return Object(
+        {{"low", JsonNumber(low)}, {"high", JsonNumber(high)}, {"manual", JsonNumber(manual)}});
 }
 
 std::string WingObject(const CliRun& run, int wing) {
@@ -58,16 +76,27 @@ std::string WingObject(const CliRun& run, int wing) {
     const Aircraft& aircraft = run.aircraft;
     const Lattice& lattice = run.data->lattice;
     const Results& results = run.data->results;
-    return "{" + Field("wing", std::to_string(wing)) + ", " +
-           Field("chord_count", std::to_string(lattice.chord_count[w])) + ", " +
-           Field("span_count", std::to_string(lattice.span_count[w])) + ", " +
-           Field("b", JsonNumber(aircraft.wing_b[w])) + ", " +
-           Field("s", JsonNumber(aircraft.wing_s[w])) + ", " +
-           Field("lm", JsonNumber(aircraft.wing_lm[w])) + ", " +
-           Field("lam", JsonNumber(aircraft.wing_lam[w])) + ", " +
-           Field("r25", JsonNumber(aircraft.wing_r25[w])) + ", " +
-           Field("lift_slope", JsonNumber(results.wing_lift_slope[w])) + ", " +
-           Field("x_ac", JsonNumber(results.wing_x_ac[w])) + "}";
+    return Object({{"wing", std::to_string(wing)},
+                   {"chord_count", std::to_string(lattice.chord_count[w])},
+                   {"span_count", std::to_string(lattice.span_count[w])},
+                   {"b", JsonNumber(aircraft.wing_b[w])},
+                   {"s", JsonNumber(aircraft.wing_s[w])},
+                   {"lm", JsonNumber(aircraft.wing_lm[w])},
+                   {"lam", JsonNumber(aircraft.wing_lam[w])},
+                   {"r25", JsonNumber(aircraft.wing_r25[w])},
+                   {"lift_slope", JsonNumber(results.wing_lift_slope[w])},
+                   {"x_ac", JsonNumber(results.wing_x_ac[w])}});
+}
+
+// [{wing 1}, ...] over the wings of the analysis, one per line.
+std::string WingsArray(const CliRun& run) {
+    std::string wings("[");
+    for (int w = 1; w <= run.aircraft.calc_wing_count; ++w) {
+        wings += w > 1 ? ",\n    " : "\n    ";
+        wings += WingObject(run, w);
+    }
+    wings += "\n  ]";
+    return wings;
 }
 
 }  // namespace
@@ -101,7 +130,8 @@ std::string JsonString(std::string_view text) {
         }
         text.remove_prefix(length);
     }
-    return out + "\"";
+    out += '"';
+    return out;
 }
 
 std::string JsonNumber(double value) {
@@ -121,41 +151,39 @@ std::string FormatJson(const CliRun& run) {
 
     std::string messages = "[";
     for (const std::string& line : MemoMessages(run.data->memo)) {
-        messages += (messages.size() > 1 ? ", " : "") + JsonString(line);
+        messages += messages.size() > 1 ? ", " : "";
+        messages += JsonString(line);
     }
     messages += "]";
 
-    std::string wings = null;
-    if (results) {
-        wings = "[";
-        for (int w = 1; w <= run.aircraft.calc_wing_count; ++w) {
-            wings += (w > 1 ? ",\n    " : "\n    ") + WingObject(run, w);
-        }
-        wings += "\n  ]";
-    }
+    const std::string wings = results ? WingsArray(run) : null;
 
-    const std::string fields[] = {
-        Field("file", run.file ? JsonString(*run.file) : null),
-        Field("wing_count", std::to_string(run.aircraft.wing_count)),
-        Field("ok", run.ok() ? "true" : "false"),
-        Field("messages", messages),
-        Field("panel_count", results ? std::to_string(run.data->lattice.panel_count) : null),
-        Field("wings", wings),
-        Field("ref_area", results ? JsonNumber(figures.ref_area) : null),
-        Field("ref_length", results ? JsonNumber(figures.ref_length) : null),
-        Field("x_np", results ? JsonNumber(figures.x_np) : null),
-        Field("stability", results ? LowHighManual(figures.stability_low, figures.stability_high,
-                                                   figures.stability_manual)
-                                   : null),
-        Field("x_cg", results
-                          ? LowHighManual(figures.x_cg_low, figures.x_cg_high, figures.x_cg_manual)
-                          : null),
+    const Member members[] = {
+        {"file", run.file ? JsonString(*run.file) : null},
+        {"wing_count", std::to_string(run.aircraft.wing_count)},
+        {"ok", run.ok() ? "true" : "false"},
+        {"messages", messages},
+        {"panel_count", results ? std::to_string(run.data->lattice.panel_count) : null},
+        {"wings", wings},
+        {"ref_area", results ? JsonNumber(figures.ref_area) : null},
+        {"ref_length", results ? JsonNumber(figures.ref_length) : null},
+        {"x_np", results ? JsonNumber(figures.x_np) : null},
+        {"stability", results ? LowHighManual(figures.stability_low, figures.stability_high,
+                                              figures.stability_manual)
+                              : null},
+        {"x_cg",
+         results ? LowHighManual(figures.x_cg_low, figures.x_cg_high, figures.x_cg_manual) : null},
     };
+    // The top level keeps one member per line.
     std::string json = "{";
-    for (const std::string& field : fields) {
-        json += (json.size() > 1 ? ",\n  " : "\n  ") + field;
+    for (const Member& member : members) {
+        json += json.size() > 1 ? ",\n  " : "\n  ";
+        json += JsonString(member.key);
+        json += ": ";
+        json += member.value;
     }
-    return json + "\n}\n";
+    json += "\n}\n";
+    return json;
 }
 
 }  // namespace kalvesta::cli

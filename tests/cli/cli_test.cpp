@@ -241,7 +241,8 @@ TEST_F(Cli, FileNamesAreEscapedInJson) {
     std::ofstream(name) << "   2\r\n";
     const Outcome run = Run({name, "--json"});
     ASSERT_EQ(run.exit_status, 1);  // wing 1 without chords is refused
-    EXPECT_EQ(TextAt(run.out, "file"), "\"" + PathOf("odd \\\"name\\\"\\\\\\t\\ufffd.da4") + "\"");
+    const std::string escaped = PathOf("odd \\\"name\\\"\\\\\\t\\ufffd.da4");
+    EXPECT_EQ(TextAt(run.out, "file"), std::string("\"").append(escaped).append("\""));
 }
 
 // The summary page without a printer: the PNG is the 800 x 1220 page (PNG header:

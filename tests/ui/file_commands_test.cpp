@@ -20,14 +20,14 @@ namespace {
 
 // Answers the dialogs from a queue (nothing queued: cancelled) and keeps the errors.
 struct FakeDialogs : FileDialogs {
-    std::deque<std::optional<QString>> answers;
+    std::deque<QString> answers;
     QStringList errors;
 
     std::optional<QString> Next() {
         if (answers.empty()) {
             return std::nullopt;
         }
-        auto answer = answers.front();
+        const QString answer = answers.front();
         answers.pop_front();
         return answer;
     }
