@@ -52,11 +52,17 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect geometry, const 
     return edit;
 }
 
-QRadioButton* MakeRadio(QWidget* parent, const QString& name, const QString& text, QPoint at) {
+// A radio button at `at`, `width` wide (0: as wide as its caption). Buttons in a row
+// get the room up to their neighbour, so that either language's caption fits.
+QRadioButton* MakeRadio(QWidget* parent, const QString& name, const QString& text, QPoint at,
+                        int width = 0) {
     auto* radio = new QRadioButton(text, parent);
     radio->setObjectName(name);
     radio->move(at);
     radio->adjustSize();
+    if (width > 0) {
+        radio->resize(width, radio->height());
+    }
     return radio;
 }
 
@@ -218,9 +224,9 @@ void TForm1::BuildTopStrip(QWidget* client) {
     SetFont(Lab_FName, 7, kBlueFont);
 
     Panel1 = MakePanel(client, "Panel1", QRect(600, 8, 225, 33));
-    wing_count_buttons[1] = MakeRadio(Panel1, "RadioButton1", "1 Wing", {8, 8});
-    wing_count_buttons[2] = MakeRadio(Panel1, "RadioButton2", "2 Wings", {81, 8});
-    wing_count_buttons[3] = MakeRadio(Panel1, "RadioButton3", "3 Wings", {152, 8});
+    wing_count_buttons[1] = MakeRadio(Panel1, "RadioButton1", "1 Wing", {8, 8}, 81 - 8);
+    wing_count_buttons[2] = MakeRadio(Panel1, "RadioButton2", "2 Wings", {81, 8}, 152 - 81);
+    wing_count_buttons[3] = MakeRadio(Panel1, "RadioButton3", "3 Wings", {152, 8}, 225 - 152);
     wing_count_buttons[2]->setChecked(true);
     // The panel lies over the right end of the tab row, as on the original layout.
     Panel1->raise();
@@ -270,10 +276,11 @@ void TForm1::BuildWingTab(int wing) {
     SetFont(tab.trapezoid_panel, 11, kBlueFont);
     const std::array<const char*, kMaxTrapezoids> captions{"1 trapezium", "2 trapeziums",
                                                            "3 trapeziums", "4 trapeziums"};
-    const std::array<int, kMaxTrapezoids> button_x{8, names.second_button_x, 214, 318};
+    const std::array<int, kMaxTrapezoids + 1> button_x{8, names.second_button_x, 214, 318, 425};
     for (size_t t = 0; t < kMaxTrapezoids; ++t) {
-        tab.trapezoid_buttons[t] = MakeRadio(tab.trapezoid_panel, names.trapezoid_buttons[t],
-                                             captions[t], {button_x[t], 8});
+        tab.trapezoid_buttons[t] =
+            MakeRadio(tab.trapezoid_panel, names.trapezoid_buttons[t], captions[t],
+                      {button_x[t], 8}, button_x[t + 1] - button_x[t]);
     }
     tab.trapezoid_buttons[0]->setChecked(true);
 
