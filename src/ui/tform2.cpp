@@ -53,17 +53,17 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
     QFont font("MS Sans Serif");
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
-    for (const InfoLabel& spec : kInfoLabels) {
+    for (const InfoLabel& place : kInfoLabels) {
         auto* label = new QLabel(this);
-        label->setObjectName(QString("Label%1").arg(spec.number));
+        label->setObjectName(QString("Label%1").arg(place.number));
         QFont label_font = font;
-        label_font.setBold(spec.bold);
+        label_font.setBold(place.bold);
         label->setFont(label_font);
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, spec.blue ? QColor(Qt::blue) : QColor(Qt::black));
+        palette.setColor(QPalette::WindowText, place.blue ? QColor(Qt::blue) : QColor(Qt::black));
         label->setPalette(palette);
-        label->move(spec.at);
-        labels_[static_cast<size_t>(spec.number)] = label;
+        label->move(place.at);
+        labels_[static_cast<size_t>(place.number)] = label;
     }
 }
 
