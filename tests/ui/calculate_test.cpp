@@ -14,6 +14,7 @@
 
 #include "ui/image_control.h"
 #include "ui/tform1.h"
+#include "views/stability_view.h"
 
 namespace kalvesta {
 namespace {
@@ -50,6 +51,14 @@ TEST_F(CalculateTest, DefaultAircraftGivesResultsAndIdlesWithCalculateDisabled) 
     EXPECT_TRUE(form.Label24->isHidden());
     EXPECT_EQ(form.beep_count(), 1);
     EXPECT_NE(form.Image2->image(), before);
+    // The five lines the top view shows for the start-up aircraft.
+    const auto lines = StabilityLines(results, false, true);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0].text, "Reference area (S): 29.70dm^2 ");
+    EXPECT_EQ(lines[1].text, "Reference length (lm): 272.0mm ");
+    EXPECT_EQ(lines[2].text, "x_cg (16%): 49.8мм   ");
+    EXPECT_EQ(lines[3].text, "x_cg (8%): 71.5мм   ");
+    EXPECT_EQ(lines[4].text, "x_ac: 93.3мм    ");
 
     // Moving between tabs keeps the results; an edit invalidates them.
     form.wing11->trigger();
