@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "analysis/pipeline.h"
+#include "files/da4_format.h"
 #include "model/aircraft.h"
 #include "model/aircraft_inputs.h"
 #include "views/view3d_controls.h"
@@ -129,43 +130,8 @@ public:
     // How many times "Calculate" has sounded its beep (the beep itself is the system's).
     int beep_count() const { return beep_count_; }
 
-private:
-    void BuildWindow();
-    void BuildTopStrip(QWidget* client);
-    void BuildMenus();
-    void BuildWingTab(int wing);
-    void BuildAircraftTab();
-    void ConnectHandlers();
-    void Create1();
-    void ApplyLanguage(bool english_captions);
-    void DrawSketch(int wing);
-    void TitlePositionPictures();
-    void ConnectView3D();
-    void ShowMemo();
-    void PutLoadedValuesIntoWindow(const std::array<int32_t, 53>& values);
-    void ConnectFileCommands();
-    class CalculationObserver;
-    WingSelection SelectedWings() const;
-
-    WingInputs ReadWingInputs(int wing) const;
-    int CheckedTrapezoids(int wing) const;
-    int CheckedWingCount() const;
-    AircraftInputs ReadPositions() const;
-    WingTab& Tab(int wing) { return wing_tabs_[static_cast<size_t>(wing)]; }
-
-    Aircraft aircraft_;
-    PerWing<WingTab> wing_tabs_{};
-    ViewMapping view_mapping_;
-    View3DControls view3d_controls_;
-    std::unique_ptr<TForm2> info_window_;
-    std::unique_ptr<TForm3> printer_window_;
-    std::unique_ptr<AnalysisData> analysis_;
-    PipelineRunner run_pipeline_;
-    std::unique_ptr<FileDialogs> file_dialogs_;
-    int beep_count_ = 0;
-
-public:
-    // Controls, by their component names.
+    // Controls, by their component names; the wing tabs' controls per wing.
+    const WingTab& wing_tab(int wing) const { return wing_tabs_[static_cast<size_t>(wing)]; }
     QToolButton* SpeedButton1 = nullptr;
     QToolButton* SpeedButton2 = nullptr;
     QToolButton* SpeedButton3 = nullptr;
@@ -210,7 +176,39 @@ public:
     QAction* german1 = nullptr;
     QAction* Info1 = nullptr;
 
-    const WingTab& wing_tab(int wing) const { return wing_tabs_[static_cast<size_t>(wing)]; }
+private:
+    void BuildWindow();
+    void BuildTopStrip(QWidget* client);
+    void BuildMenus();
+    void BuildWingTab(int wing);
+    void BuildAircraftTab();
+    void ConnectHandlers();
+    void Create1();
+    void ApplyLanguage(bool english_captions);
+    void DrawSketch(int wing);
+    void TitlePositionPictures();
+    void ConnectView3D();
+    void ShowMemo();
+    void PutLoadedValuesIntoWindow(const Da4Values& values);
+    void ConnectFileCommands();
+    class CalculationObserver;
+    WingSelection SelectedWings() const;
+
+    WingInputs ReadWingInputs(int wing) const;
+    int CheckedTrapezoids(int wing) const;
+    int CheckedWingCount() const;
+    WingTab& Tab(int wing) { return wing_tabs_[static_cast<size_t>(wing)]; }
+
+    Aircraft aircraft_;
+    PerWing<WingTab> wing_tabs_{};
+    ViewMapping view_mapping_;
+    View3DControls view3d_controls_;
+    std::unique_ptr<TForm2> info_window_;
+    std::unique_ptr<TForm3> printer_window_;
+    std::unique_ptr<AnalysisData> analysis_;
+    PipelineRunner run_pipeline_;
+    std::unique_ptr<FileDialogs> file_dialogs_;
+    int beep_count_ = 0;
 };
 
 }  // namespace kalvesta

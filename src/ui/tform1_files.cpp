@@ -84,7 +84,7 @@ void TForm1::Load1Click() {
     Save3->setVisible(true);
 }
 
-void TForm1::PutLoadedValuesIntoWindow(const std::array<int32_t, 53>& values) {
+void TForm1::PutLoadedValuesIntoWindow(const Da4Values& values) {
     const int32_t wing_count = values[0];
     if (wing_count >= 1 && wing_count <= kMaxWings) {
         wing_count_buttons[static_cast<size_t>(wing_count)]->setChecked(true);
