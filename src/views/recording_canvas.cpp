@@ -4,15 +4,21 @@
 namespace kalvesta {
 namespace {
 
-template <class T>
-std::vector<T> Filter(const std::vector<RecordedPrimitive>& all) {
+// The primitives of kind T, in drawing order, that `keep` accepts.
+template <class T, class Keep>
+std::vector<T> Filter(const std::vector<RecordedPrimitive>& all, Keep keep) {
     std::vector<T> out;
     for (const auto& primitive : all) {
-        if (const auto* item = std::get_if<T>(&primitive)) {
+        if (const auto* item = std::get_if<T>(&primitive); item != nullptr && keep(*item)) {
             out.push_back(*item);
         }
     }
     return out;
+}
+
+template <class T>
+std::vector<T> Filter(const std::vector<RecordedPrimitive>& all) {
+    return Filter<T>(all, [](const T&) { return true; });
 }
 
 }  // namespace
@@ -56,23 +62,13 @@ std::vector<RecordedRectangle> RecordingCanvas::Rectangles() const {
 }
 
 std::vector<RecordedLine> RecordingCanvas::LinesIn(Color pen_color) const {
-    std::vector<RecordedLine> out;
-    for (const RecordedLine& line : Lines()) {
-        if (line.color == pen_color) {
-            out.push_back(line);
-        }
-    }
-    return out;
+    return Filter<RecordedLine>(primitives_,
+                                [&](const RecordedLine& line) { return line.color == pen_color; });
 }
 
 std::vector<RecordedPolygon> RecordingCanvas::PolygonsIn(Color pen_color) const {
-    std::vector<RecordedPolygon> out;
-    for (const RecordedPolygon& polygon : Polygons()) {
-        if (polygon.pen == pen_color) {
-            out.push_back(polygon);
-        }
-    }
-    return out;
+    return Filter<RecordedPolygon>(
+        primitives_, [&](const RecordedPolygon& polygon) { return polygon.pen == pen_color; });
 }
 
 }  // namespace kalvesta
