@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 namespace kalvesta {
 namespace {
 
@@ -10,6 +13,10 @@ struct RectCase {
     int dpi_x;
     PrintedPageRect expected;
 };
+
+void PrintTo(const RectCase& rect_case, std::ostream* out) {
+    *out << rect_case.dpi_x << " dpi";
+}
 
 class PrintedPageRectTest : public ::testing::TestWithParam<RectCase> {};
 
@@ -28,7 +35,10 @@ INSTANTIATE_TEST_SUITE_P(Resolutions, PrintedPageRectTest,
                                            RectCase{300, {178, 170, 1538, 2244}},
                                            RectCase{1200, {714, 680, 6154, 8976}},
                                            RectCase{150, {89, 85, 769, 1122}},
-                                           RectCase{0, {0, 0, 0, 0}}));
+                                           RectCase{0, {0, 0, 0, 0}}),
+                         [](const ::testing::TestParamInfo<RectCase>& case_info) {
+                             return std::to_string(case_info.param.dpi_x) + "dpi";
+                         });
 
 TEST(PrintedPageRect, KeepsThePhysicalSizeAcrossResolutions) {
     // 800 page pixels at 3.4 dots per pixel at 600 dpi are 2720 dots = 4.533 inches,
