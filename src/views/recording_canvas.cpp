@@ -1,6 +1,9 @@
 // Recording canvas: stores primitives in drawing order.
 #include "views/recording_canvas.h"
 
+#include <cstdint>
+#include <limits>
+
 namespace kalvesta {
 namespace {
 
@@ -21,7 +24,57 @@ std::vector<T> Filter(const std::vector<RecordedPrimitive>& all) {
     return Filter<T>(all, [](const T&) { return true; });
 }
 
+bool AtLimit(Point p) {
+    constexpr int kMin = std::numeric_limits<int32_t>::min();
+    constexpr int kMax = std::numeric_limits<int32_t>::max();
+    return p.x == kMin || p.x == kMax || p.y == kMin || p.y == kMax;
+}
+
+bool ShowsNonFinite(const std::string& text) {
+    return text.find("NaN") != std::string::npos || text.find("Inf") != std::string::npos;
+}
+
+// The fault of one primitive, or nullptr.
+struct PrimitiveFault {
+    const char* operator()(const RecordedLine& line) const {
+        return AtLimit(line.from) || AtLimit(line.to) ? "a line ends at the pixel limit" : nullptr;
+    }
+    const char* operator()(const RecordedRectangle& rectangle) const {
+        return AtLimit(rectangle.top_left) || AtLimit(rectangle.bottom_right)
+                   ? "a rectangle corner at the pixel limit"
+                   : nullptr;
+    }
+    const char* operator()(const RecordedPolygon& polygon) const {
+        for (const Point& point : polygon.points) {
+            if (AtLimit(point)) {
+                return "a polygon corner at the pixel limit";
+            }
+        }
+        return nullptr;
+    }
+    const char* operator()(const RecordedText& text) const {
+        if (AtLimit(text.at)) {
+            return "a text at the pixel limit";
+        }
+        return ShowsNonFinite(text.text) ? "a text shows a non-finite number" : nullptr;
+    }
+    const char* operator()(const RecordedStretch& stretch) const {
+        return AtLimit(stretch.top_left) || AtLimit(stretch.bottom_right)
+                   ? "a stretched copy at the pixel limit"
+                   : nullptr;
+    }
+};
+
 }  // namespace
+
+std::string RecordingCanvas::DrawingFault() const {
+    for (size_t i = 0; i < primitives_.size(); ++i) {
+        if (const char* fault = std::visit(PrimitiveFault{}, primitives_[i]); fault != nullptr) {
+            return std::string(fault) + " (primitive " + std::to_string(i) + ")";
+        }
+    }
+    return {};
+}
 
 void RecordingCanvas::MoveTo(int x, int y) {
     pen_position_ = {x, y};

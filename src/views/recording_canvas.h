@@ -73,6 +73,11 @@ public:
     std::vector<RecordedLine> LinesIn(Color pen_color) const;
     std::vector<RecordedPolygon> PolygonsIn(Color pen_color) const;
 
+    // What is wrong with the drawing, or empty when nothing is: a point at the
+    // 32-bit limits, where the pixel conversions put an infinite or runaway
+    // position, or a text showing a non-finite number ("NaN", "Inf").
+    std::string DrawingFault() const;
+
 private:
     int width_;
     int height_;

@@ -44,8 +44,13 @@ void DrawStabilityResults(Canvas& canvas, const Results& results, bool manual_ma
     }
 
     const int cx = TopViewCentre(canvas.Width());
+    // A mark that falls outside the picture is left out: it would not show, and an
+    // absurd manual margin would put it at a runaway row far beyond any picture.
     auto bar = [&](double x_mm, int half_length) {
         const int row = TopViewRow(mapping, x_mm);
+        if (row < 0 || row >= canvas.Height()) {
+            return;
+        }
         canvas.MoveTo(cx - half_length, row);
         canvas.LineTo(cx + half_length, row);
     };

@@ -28,6 +28,7 @@ std::vector<StabilityLine> StabilityLines(const Results& results, bool manual_ma
 // Writes the lines at x = 9 and marks the neutral point (red, 4 pixels each side)
 // and the recommended centre of gravity (blue, 3 pixels each side; both ends of
 // the automatic range) on the centre line, with pen width 2, then width 1 again.
+// A mark whose row lies outside the picture is not drawn.
 void DrawStabilityResults(Canvas& canvas, const Results& results, bool manual_margin,
                           bool english_captions, const ViewMapping& mapping);
 

@@ -1,0 +1,216 @@
+// Fuzz target of a loaded ".da4" file: the reader, "Open"'s loading, the
+// whole-aircraft preparation, every view of the aircraft, the analysis and the
+// result views. Every number the views draw from must be finite, and every
+// drawing sound (RecordingCanvas::DrawingFault).
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "analysis/grid.h"
+#include "analysis/pipeline.h"
+#include "analysis/stability.h"
+#include "files/da4_format.h"
+#include "files/da4_text_reader.h"
+#include "fuzz_entries.h"
+#include "views/grid_view.h"
+#include "views/planform_view.h"
+#include "views/recording_canvas.h"
+#include "views/result_top_view.h"
+#include "views/summary_page.h"
+#include "views/top_view.h"
+#include "views/view3d.h"
+
+namespace kalvesta::fuzz {
+namespace {
+
+// Above this many panels the solve alone takes seconds under the sanitizers;
+// such aircraft are gridded, laid and drawn but not solved, so that the fuzzer
+// spends its time on shapes rather than on one long elimination.
+constexpr int kSolvedPanelLimit = 500;
+
+std::string DrawingFault(const RecordingCanvas& canvas, const std::string& view) {
+    const std::string fault = canvas.DrawingFault();
+    return fault.empty() ? fault : view + ": " + fault;
+}
+
+std::string PlanformFault(const Aircraft& aircraft) {
+    for (size_t w = 1; w <= kMaxWings; ++w) {
+        for (const double value : {aircraft.wing_b[w], aircraft.wing_s[w], aircraft.wing_lm[w],
+                                   aircraft.wing_r25[w], aircraft.wing_lam[w]}) {
+            if (!std::isfinite(value)) {
+                return "planform value of wing " + std::to_string(w) + " is not finite";
+            }
+        }
+        for (size_t k = 0; k < kMaxStations; ++k) {
+            if (!std::isfinite(aircraft.plan_x[k][w]) || !std::isfinite(aircraft.plan_y[k][w]) ||
+                !std::isfinite(aircraft.plan_c[k][w])) {
+                return "planform table of wing " + std::to_string(w) + " is not finite";
+            }
+        }
+    }
+    return {};
+}
+
+std::string LatticeFault(const Lattice& lattice, int wings) {
+    for (size_t w = 1; w <= static_cast<size_t>(wings); ++w) {
+        const auto strips = static_cast<size_t>(lattice.span_count[w]);
+        const auto lines = static_cast<size_t>(lattice.chord_count[w]) + 1;
+        for (size_t k = 1; k <= strips; ++k) {
+            if (!std::isfinite(lattice.grid_y1[k][w]) || !std::isfinite(lattice.grid_y2[k][w]) ||
+                !std::isfinite(lattice.control_y[k][w]) ||
+                !std::isfinite(lattice.strip_chord[k][w])) {
+                return "strip geometry is not finite";
+            }
+            for (size_t m = 1; m <= lines; ++m) {
+                if (!std::isfinite(lattice.grid_x1[m][k][w]) ||
+                    !std::isfinite(lattice.grid_x2[m][k][w])) {
+                    return "panel geometry is not finite";
+                }
+            }
+        }
+    }
+    return {};
+}
+
+std::string ResultsFault(const Results& results) {
+    for (size_t w = 1; w <= kMaxWings; ++w) {
+        if (!std::isfinite(results.wing_lift_slope[w]) || !std::isfinite(results.wing_x_ac[w])) {
+            return "lift slope or aerodynamic centre is not finite";
+        }
+    }
+    for (const double value : {results.ref_area, results.ref_length, results.x_np, results.x_cg_low,
+                               results.x_cg_high, results.x_cg_manual}) {
+        if (!std::isfinite(value)) {
+            return "reference value or recommendation is not finite";
+        }
+    }
+    return {};
+}
+
+AnalysisData& SharedAnalysisData() {
+    // Allocated once, like the window's.
+    static const std::unique_ptr<AnalysisData> data = std::make_unique<AnalysisData>();
+    return *data;
+}
+
+// The reader must not depend on how the file arrives: in one piece or in chunks
+// of 1 to 8 bytes, as the first byte chooses.
+std::string ReaderFault(std::string_view bytes, const Da4Values& whole) {
+    const size_t chunk = bytes.empty() ? 1 : 1 + static_cast<unsigned char>(bytes[0]) % 8;
+    Da4TextReader reader;
+    for (size_t at = 0; at < bytes.size() && reader.Feed(bytes.substr(at, chunk)); at += chunk) {
+    }
+    return reader.Finish() == whole ? std::string() : "chunked reading gives other values";
+}
+
+}  // namespace
+
+std::string Da4AnalysisTarget(std::string_view file_bytes) {
+    const Da4Values values = ParseDa4Text(file_bytes);
+    if (std::string fault = ReaderFault(file_bytes, values); !fault.empty()) {
+        return fault;
+    }
+
+    // "Open" on the start-up window, then the calculation's own preparation.
+    AircraftInputs inputs = DefaultAircraftInputs();
+    Aircraft aircraft;
+    aircraft.english_captions = true;
+    PrepareForCalculation(aircraft, inputs);
+    ApplyDa4Values(values, aircraft, inputs);
+    PrepareForCalculation(aircraft, inputs);
+    if (std::string fault = PlanformFault(aircraft); !fault.empty()) {
+        return fault;
+    }
+
+    // Saving what was loaded writes a file that reads back to the same values.
+    TakeCountsForSave(aircraft, inputs);
+    const Da4Values saved = AssembleDa4Values(aircraft);
+    if (ParseDa4Text(FormatDa4Text(saved)) != saved) {
+        return "a saved file reads back differently";
+    }
+
+    WingSelection drawn;
+    drawn.wing_count = inputs.wing_count;
+    drawn.trapezoids = inputs.trapezoids;
+    for (int wing = 1; wing <= kMaxWings; ++wing) {
+        RecordingCanvas planform(536, 289);
+        DrawPlanform(planform, aircraft, wing, drawn.trapezoids[static_cast<size_t>(wing)]);
+        if (std::string fault = DrawingFault(planform, "planform"); !fault.empty()) {
+            return fault;
+        }
+    }
+    ViewMapping mapping;
+    RecordingCanvas top_view(616, 321);
+    ClearTopView(top_view);
+    d_1d(top_view, aircraft, drawn, mapping);
+    RecordingCanvas view_3d(616, 191);
+    d_3d(view_3d, aircraft, drawn, View3DControls{}, mapping);
+    for (const View3DPoint& point : View3DPointsOf(aircraft, mapping.view3d_scale)) {
+        if (!std::isfinite(point.x) || !std::isfinite(point.y) || !std::isfinite(point.z)) {
+            return "a point of the 3-D view is not finite";
+        }
+    }
+    if (!std::isfinite(mapping.top_view_scale) || !std::isfinite(mapping.view3d_scale)) {
+        return "view scale is not finite";
+    }
+    if (std::string fault = DrawingFault(top_view, "top view") + DrawingFault(view_3d, "3-D view");
+        !fault.empty()) {
+        return fault;
+    }
+
+    // "Calculate".
+    AnalysisData& data = SharedAnalysisData();
+    data.memo.Reset(aircraft.english_captions);
+    GRID(aircraft, data.lattice, data.memo);
+    const bool solvable = data.lattice.panel_count <= kSolvedPanelLimit;
+    data.memo.Reset(aircraft.english_captions);
+    PipelineObserver quiet;
+    PipelineOutcome outcome = PipelineOutcome::kStoppedAfterGrid;
+    if (solvable) {
+        outcome = RunPipeline(aircraft, data, quiet);
+    } else {
+        data.memo.calc_failed = false;
+        GRID(aircraft, data.lattice, data.memo);
+        if (!data.memo.calc_failed) {
+            TRAWY2(aircraft, data.lattice, data.trim_matrix, data.memo);
+        }
+    }
+    if (std::string fault = LatticeFault(data.lattice, aircraft.calc_wing_count); !fault.empty()) {
+        return fault;
+    }
+    if (!solvable) {
+        if (data.memo.calc_failed) {
+            return {};  // the window draws no grid that failed to be laid
+        }
+        RecordingCanvas grid(616, 321);
+        DrawGrid(grid, data.lattice, aircraft.calc_wing_count, mapping);
+        return DrawingFault(grid, "grid");
+    }
+    if (outcome == PipelineOutcome::kStoppedAfterGrid) {
+        if (!data.memo.calc_failed || !data.memo.visible || data.memo.line_count() < 2 ||
+            aircraft.results_valid) {
+            return "a stopped calculation does not say why in the memo";
+        }
+        return {};
+    }
+
+    for (const bool manual : {false, true}) {
+        Results& results = data.results;
+        ComputeStability(aircraft.calc_wing_count, TextToDouble("7.5"), results);
+        if (std::string fault = ResultsFault(results); !fault.empty()) {
+            return fault;
+        }
+        RecordingCanvas result_view(616, 321);
+        DrawResultTopView(result_view, aircraft, data.lattice, results, drawn, manual, mapping);
+        RecordingCanvas page(kSummaryPageWidth, kSummaryPageHeight);
+        DrawSummaryPage(page, aircraft, results, result_view, view_3d);
+        if (std::string fault =
+                DrawingFault(result_view, "result view") + DrawingFault(page, "summary page");
+            !fault.empty()) {
+            return fault;
+        }
+    }
+    return {};
+}
+
+}  // namespace kalvesta::fuzz
