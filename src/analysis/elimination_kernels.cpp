@@ -1,0 +1,148 @@
+// The elimination's inner loops in three widths: two, four or eight doubles per
+// register. Columns stay in registers while the steps run over them in order;
+// the four-row form shares each load of a pivot row among four target rows.
+#include "analysis/elimination_kernels.h"
+
+#include <cstring>
+
+namespace kalvesta {
+namespace {
+
+// A few doubles operated on element by element: plain IEEE products and
+// differences, as in scalar code.
+using Pack2 = double __attribute__((vector_size(16)));
+using Pack4 = double __attribute__((vector_size(32)));
+using Pack8 = double __attribute__((vector_size(64)));
+
+// Unaligned loads and stores of a pack (passed by reference: no vector crosses
+// a function boundary, where the calling convention would depend on the target).
+template <class Columns>
+__attribute__((always_inline)) inline void Load(Columns& columns, const double* from) {
+    std::memcpy(&columns, from, sizeof(Columns));
+}
+
+template <class Columns>
+__attribute__((always_inline)) inline void Store(double* to, const Columns& columns) {
+    std::memcpy(to, &columns, sizeof(Columns));
+}
+
+// One row, kPacks packs of columns at a time, then the remaining columns singly.
+template <class Columns, size_t kPacks>
+__attribute__((always_inline)) inline void RowWith(MatrixView a, double* row, size_t first,
+                                                   size_t end, size_t from, size_t to) {
+    constexpr size_t kDoubles = sizeof(Columns) / sizeof(double);
+    constexpr size_t kWidth = kPacks * kDoubles;
+    size_t j = from;
+    for (; j + kWidth <= to; j += kWidth) {
+        Columns columns[kPacks];
+        for (size_t c = 0; c < kPacks; ++c) {
+            Load(columns[c], row + j + c * kDoubles);
+        }
+        for (size_t step = first; step < end; ++step) {
+            const double f = row[step];
+            const double* const pivot = a.base + step * a.stride + j;
+            for (size_t c = 0; c < kPacks; ++c) {
+                Columns pivot_columns;
+                Load(pivot_columns, pivot + c * kDoubles);
+                columns[c] = columns[c] - f * pivot_columns;
+            }
+        }
+        for (size_t c = 0; c < kPacks; ++c) {
+            Store(row + j + c * kDoubles, columns[c]);
+        }
+    }
+    for (; j < to; ++j) {
+        double column = row[j];
+        for (size_t step = first; step < end; ++step) {
+            column = column - row[step] * a.base[step * a.stride + j];
+        }
+        row[j] = column;
+    }
+}
+
+// Four rows, kPacks packs of columns of each at a time; the columns left over
+// are done row by row.
+template <class Columns, size_t kPacks, size_t kRowPacks>
+__attribute__((always_inline)) inline void FourRowsWith(MatrixView a, double* const rows[4],
+                                                        size_t first, size_t end, size_t from,
+                                                        size_t to) {
+    constexpr size_t kRows = 4;
+    constexpr size_t kDoubles = sizeof(Columns) / sizeof(double);
+    constexpr size_t kWidth = kPacks * kDoubles;
+    size_t j = from;
+    for (; j + kWidth <= to; j += kWidth) {
+        Columns columns[kRows][kPacks];
+        for (size_t r = 0; r < kRows; ++r) {
+            for (size_t c = 0; c < kPacks; ++c) {
+                Load(columns[r][c], rows[r] + j + c * kDoubles);
+            }
+        }
+        for (size_t step = first; step < end; ++step) {
+            const double* const pivot = a.base + step * a.stride + j;
+            Columns pivot_columns[kPacks];
+            for (size_t c = 0; c < kPacks; ++c) {
+                Load(pivot_columns[c], pivot + c * kDoubles);
+            }
+            for (size_t r = 0; r < kRows; ++r) {
+                const double f = rows[r][step];
+                for (size_t c = 0; c < kPacks; ++c) {
+                    columns[r][c] = columns[r][c] - f * pivot_columns[c];
+                }
+            }
+        }
+        for (size_t r = 0; r < kRows; ++r) {
+            for (size_t c = 0; c < kPacks; ++c) {
+                Store(rows[r] + j + c * kDoubles, columns[r][c]);
+            }
+        }
+    }
+    for (size_t r = 0; r < kRows && j < to; ++r) {
+        RowWith<Columns, kRowPacks>(a, rows[r], first, end, j, to);
+    }
+}
+
+void RowBaseline(MatrixView a, double* row, size_t first, size_t end, size_t from, size_t to) {
+    RowWith<Pack2, 8>(a, row, first, end, from, to);
+}
+void FourRowsBaseline(MatrixView a, double* const rows[4], size_t first, size_t end, size_t from,
+                      size_t to) {
+    FourRowsWith<Pack2, 2, 1>(a, rows, first, end, from, to);
+}
+
+#if defined(__x86_64__)
+// No fused multiply-add in either (-ffp-contract=off).
+__attribute__((target("avx2"))) void RowAvx2(MatrixView a, double* row, size_t first, size_t end,
+                                             size_t from, size_t to) {
+    RowWith<Pack4, 4>(a, row, first, end, from, to);
+}
+__attribute__((target("avx2"))) void FourRowsAvx2(MatrixView a, double* const rows[4], size_t first,
+                                                  size_t end, size_t from, size_t to) {
+    FourRowsWith<Pack4, 2, 1>(a, rows, first, end, from, to);
+}
+__attribute__((target("avx512f"))) void RowAvx512(MatrixView a, double* row, size_t first,
+                                                  size_t end, size_t from, size_t to) {
+    RowWith<Pack8, 4>(a, row, first, end, from, to);
+}
+__attribute__((target("avx512f"))) void FourRowsAvx512(MatrixView a, double* const rows[4],
+                                                       size_t first, size_t end, size_t from,
+                                                       size_t to) {
+    FourRowsWith<Pack8, 3, 1>(a, rows, first, end, from, to);
+}
+#endif
+
+}  // namespace
+
+EliminationKernels SelectEliminationKernels(EliminationKernel kernel) {
+#if defined(__x86_64__)
+    if (kernel == EliminationKernel::kFastest && __builtin_cpu_supports("avx512f")) {
+        return {RowAvx512, FourRowsAvx512};
+    }
+    if (kernel != EliminationKernel::kBaseline && __builtin_cpu_supports("avx2")) {
+        return {RowAvx2, FourRowsAvx2};
+    }
+#endif
+    (void)kernel;
+    return {RowBaseline, FourRowsBaseline};
+}
+
+}  // namespace kalvesta

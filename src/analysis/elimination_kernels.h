@@ -1,0 +1,32 @@
+// The inner loops of the blocked elimination: a run of elimination steps applied
+// to some columns of one row, or of four rows at once,
+//
+//   for step = first..end−1 (ascending): row[j] = row[j] − row[step] × a[step][j]
+//
+// for every column j in from..to−1. Each element receives the steps in ascending
+// order as one product and one difference each (never fused), so all variants
+// store the same bits; they differ only in how many columns and rows share the
+// loads of the pivot rows a[step].
+#pragma once
+
+#include <cstddef>
+
+#include "analysis/elimination.h"
+
+namespace kalvesta {
+
+using ApplyStepsToRow = void (*)(MatrixView a, double* row, size_t first, size_t end, size_t from,
+                                 size_t to);
+using ApplyStepsToFourRows = void (*)(MatrixView a, double* const rows[4], size_t first, size_t end,
+                                      size_t from, size_t to);
+
+struct EliminationKernels {
+    ApplyStepsToRow row = nullptr;
+    ApplyStepsToFourRows four_rows = nullptr;
+};
+
+// The widest kernels this processor offers for `kernel`: AVX-512 or AVX2 where
+// present and asked for, else the baseline every processor has.
+EliminationKernels SelectEliminationKernels(EliminationKernel kernel);
+
+}  // namespace kalvesta
