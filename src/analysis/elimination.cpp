@@ -230,10 +230,10 @@ private:
 
 }  // namespace
 
-int GaussEliminate(MatrixView a, double* b, int n, EliminationProgress* progress,
-                   EliminationKernel kernel, WorkerPool* workers) {
+int GaussEliminate(MatrixView a, double* b, int n, EliminationProgress* progress, VectorWidth width,
+                   WorkerPool* workers) {
     KALVESTA_CHECK(n >= 0 && n <= kMaxEliminationSize);
-    Eliminator eliminator(a, b, static_cast<size_t>(n), SelectEliminationKernels(kernel), workers);
+    Eliminator eliminator(a, b, static_cast<size_t>(n), SelectEliminationKernels(width), workers);
     return eliminator.Run(progress);
 }
 

@@ -22,6 +22,8 @@
 
 #include <cstddef>
 
+#include "analysis/vector_width.h"
+
 namespace kalvesta {
 
 // The largest system solved: one unknown per panel.
@@ -43,18 +45,12 @@ public:
 
 class WorkerPool;
 
-// Which inner loops apply the delayed updates: the widest the processor offers
-// (AVX-512, else AVX2), AVX2 at most, or the baseline one every x86-64 (and any
-// other processor) has. All store the same bits; tests run all.
-enum class EliminationKernel { kFastest, kAvx2, kBaseline };
-
 // Eliminates a (1..n × 1..n) in place and leaves the solution in the right-hand
 // side: b[0..n-1] hold unknowns 1..n. Returns the number of singular steps (columns whose largest
 // magnitude was 0 and that were passed over with the scale 0). n ≤ 3000. With
 // `workers` the large updates are shared among the pool's threads (the results
 // are the same bits with any number of threads); without, the caller does all.
 int GaussEliminate(MatrixView a, double* b, int n, EliminationProgress* progress,
-                   EliminationKernel kernel = EliminationKernel::kFastest,
-                   WorkerPool* workers = nullptr);
+                   VectorWidth width = VectorWidth::kWidest, WorkerPool* workers = nullptr);
 
 }  // namespace kalvesta

@@ -3,28 +3,10 @@
 // the four-row form shares each load of a pivot row among four target rows.
 #include "analysis/elimination_kernels.h"
 
-#include <cstring>
+#include "analysis/double_packs.h"
 
 namespace kalvesta {
 namespace {
-
-// A few doubles operated on element by element: plain IEEE products and
-// differences, as in scalar code.
-using Pack2 = double __attribute__((vector_size(16)));
-using Pack4 = double __attribute__((vector_size(32)));
-using Pack8 = double __attribute__((vector_size(64)));
-
-// Unaligned loads and stores of a pack (passed by reference: no vector crosses
-// a function boundary, where the calling convention would depend on the target).
-template <class Columns>
-__attribute__((always_inline)) inline void Load(Columns& columns, const double* from) {
-    std::memcpy(&columns, from, sizeof(Columns));
-}
-
-template <class Columns>
-__attribute__((always_inline)) inline void Store(double* to, const Columns& columns) {
-    std::memcpy(to, &columns, sizeof(Columns));
-}
 
 // One row, kPacks packs of columns at a time, then the remaining columns singly.
 template <class Columns, size_t kPacks>
@@ -132,16 +114,16 @@ __attribute__((target("avx512f"))) void FourRowsAvx512(MatrixView a, double* con
 
 }  // namespace
 
-EliminationKernels SelectEliminationKernels(EliminationKernel kernel) {
+EliminationKernels SelectEliminationKernels(VectorWidth width) {
 #if defined(__x86_64__)
-    if (kernel == EliminationKernel::kFastest && __builtin_cpu_supports("avx512f")) {
+    if (width == VectorWidth::kWidest && __builtin_cpu_supports("avx512f")) {
         return {RowAvx512, FourRowsAvx512};
     }
-    if (kernel != EliminationKernel::kBaseline && __builtin_cpu_supports("avx2")) {
+    if (width != VectorWidth::kBaseline && __builtin_cpu_supports("avx2")) {
         return {RowAvx2, FourRowsAvx2};
     }
 #endif
-    (void)kernel;
+    (void)width;
     return {RowBaseline, FourRowsBaseline};
 }
 

@@ -25,8 +25,8 @@ struct EliminationKernels {
     ApplyStepsToFourRows four_rows = nullptr;
 };
 
-// The widest kernels this processor offers for `kernel`: AVX-512 or AVX2 where
+// The widest kernels this processor offers for `width`: AVX-512 or AVX2 where
 // present and asked for, else the baseline every processor has.
-EliminationKernels SelectEliminationKernels(EliminationKernel kernel);
+EliminationKernels SelectEliminationKernels(VectorWidth width);
 
 }  // namespace kalvesta

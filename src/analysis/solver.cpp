@@ -55,7 +55,7 @@ int SIMQ902(PerPanelNumber& b, int n, PanelMatrix& solve_matrix, PipelineObserve
     SolveCountdown countdown(observer);
     const MatrixView a{solve_matrix.data(), static_cast<size_t>(n)};
     const int singular_steps =
-        GaussEliminate(a, &b[1], n, &countdown, EliminationKernel::kFastest, workers);
+        GaussEliminate(a, &b[1], n, &countdown, VectorWidth::kWidest, workers);
     return singular_steps == 0 ? 0 : 1;
 }
 

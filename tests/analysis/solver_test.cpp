@@ -224,16 +224,16 @@ TEST_P(BitIdentity, BlockedEliminationMatchesThePlainLoop) {
 
     static WorkerPool two_threads(2);
     static WorkerPool three_threads(3);
-    for (const EliminationKernel kernel :
-         {EliminationKernel::kFastest, EliminationKernel::kAvx2, EliminationKernel::kBaseline}) {
+    for (const VectorWidth width :
+         {VectorWidth::kWidest, VectorWidth::kAvx2, VectorWidth::kBaseline}) {
         for (WorkerPool* workers :
              {static_cast<WorkerPool*>(nullptr), &two_threads, &three_threads}) {
             SCOPED_TRACE(testing::Message()
-                         << "kernel " << static_cast<int>(kernel) << ", "
+                         << "width " << static_cast<int>(width) << ", "
                          << (workers ? workers->thread_count() : 1) << " threads");
             std::vector<double> a_blocked = a;
             std::vector<double> b_blocked = b;
-            EXPECT_EQ(GaussEliminate({a_blocked.data(), un}, b_blocked.data(), n, nullptr, kernel,
+            EXPECT_EQ(GaussEliminate({a_blocked.data(), un}, b_blocked.data(), n, nullptr, width,
                                      workers),
                       singular_reference);
             for (size_t e = 0; e < a.size(); ++e) {
