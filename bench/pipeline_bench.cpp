@@ -47,6 +47,16 @@ void RunWholePipeline(benchmark::State& state, bool three_equal_wings) {
     state.counters["panels"] = data->lattice.panel_count;
 }
 
+// Making the analysis data, as the window does at start: its arrays and the
+// worker threads.
+void BM_MakeAnalysisData(benchmark::State& state) {
+    for (auto _ : state) {
+        auto data = std::make_unique<AnalysisData>();
+        benchmark::DoNotOptimize(data.get());
+    }
+}
+BENCHMARK(BM_MakeAnalysisData)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void BM_PipelineDefaultAircraft(benchmark::State& state) {
     RunWholePipeline(state, false);
 }
