@@ -121,17 +121,14 @@ private:
         applied_[p] = k;    // the old row k now waits for step k itself
         applied_[k] = end;  // a pivot row is final
 
-        // a[i][j] ← a[i][j] − a[i][k] × a[k][j] within the panel, and
-        // b[i] ← b[i] − a[i][k] × b[k]; different elements, so one pass.
+        // a[i][j] ← a[i][j] − a[i][k] × a[k][j] within the panel, then
+        // b[i] ← b[i] − a[i][k] × b[k] and the search of column k + 1.
+        kernels_.step_on_rows(a_, k, k + 1, end, k + 1, n_);
         const double pivot_b = b_[k];
         Pivot next{0.0, k + 1};
         for (size_t i = k + 1; i < n_; ++i) {
-            double* const target = Row(i);
-            const double f = target[k];
-            for (size_t j = k + 1; j < end; ++j) {
-                target[j] = target[j] - f * pivot_row[j];
-            }
-            b_[i] = b_[i] - f * pivot_b;
+            const double* const target = Row(i);
+            b_[i] = b_[i] - target[k] * pivot_b;
             if (k + 1 < end) {
                 Consider(next, target[k + 1], i);
             }

@@ -83,6 +83,30 @@ __attribute__((always_inline)) inline void FourRowsWith(MatrixView a, double* co
     }
 }
 
+// One step on many rows, a pack of columns at a time, then the rest singly.
+template <class Columns>
+__attribute__((always_inline)) inline void StepOnRowsWith(MatrixView a, size_t k, size_t from,
+                                                          size_t to, size_t first_row,
+                                                          size_t end_row) {
+    constexpr size_t kDoubles = sizeof(Columns) / sizeof(double);
+    const double* const pivot = a.base + k * a.stride;
+    for (size_t i = first_row; i < end_row; ++i) {
+        double* const row = a.base + i * a.stride;
+        const double f = row[k];
+        size_t j = from;
+        for (; j + kDoubles <= to; j += kDoubles) {
+            Columns columns;
+            Columns pivot_columns;
+            Load(columns, row + j);
+            Load(pivot_columns, pivot + j);
+            Store(row + j, columns - f * pivot_columns);
+        }
+        for (; j < to; ++j) {
+            row[j] = row[j] - f * pivot[j];
+        }
+    }
+}
+
 void RowBaseline(MatrixView a, double* row, size_t first, size_t end, size_t from, size_t to) {
     RowWith<Pack2, 8>(a, row, first, end, from, to);
 }
@@ -91,8 +115,13 @@ void FourRowsBaseline(MatrixView a, double* const rows[4], size_t first, size_t 
     FourRowsWith<Pack2, 2, 1>(a, rows, first, end, from, to);
 }
 
+void StepOnRowsBaseline(MatrixView a, size_t k, size_t from, size_t to, size_t first_row,
+                        size_t end_row) {
+    StepOnRowsWith<Pack2>(a, k, from, to, first_row, end_row);
+}
+
 #if defined(__x86_64__)
-// No fused multiply-add in either (-ffp-contract=off).
+// No fused multiply-add in any (-ffp-contract=off).
 __attribute__((target("avx2"))) void RowAvx2(MatrixView a, double* row, size_t first, size_t end,
                                              size_t from, size_t to) {
     RowWith<Pack4, 4>(a, row, first, end, from, to);
@@ -100,6 +129,10 @@ __attribute__((target("avx2"))) void RowAvx2(MatrixView a, double* row, size_t f
 __attribute__((target("avx2"))) void FourRowsAvx2(MatrixView a, double* const rows[4], size_t first,
                                                   size_t end, size_t from, size_t to) {
     FourRowsWith<Pack4, 2, 1>(a, rows, first, end, from, to);
+}
+__attribute__((target("avx2"))) void StepOnRowsAvx2(MatrixView a, size_t k, size_t from, size_t to,
+                                                    size_t first_row, size_t end_row) {
+    StepOnRowsWith<Pack4>(a, k, from, to, first_row, end_row);
 }
 __attribute__((target("avx512f"))) void RowAvx512(MatrixView a, double* row, size_t first,
                                                   size_t end, size_t from, size_t to) {
@@ -110,6 +143,11 @@ __attribute__((target("avx512f"))) void FourRowsAvx512(MatrixView a, double* con
                                                        size_t to) {
     FourRowsWith<Pack8, 3, 1>(a, rows, first, end, from, to);
 }
+__attribute__((target("avx512f"))) void StepOnRowsAvx512(MatrixView a, size_t k, size_t from,
+                                                         size_t to, size_t first_row,
+                                                         size_t end_row) {
+    StepOnRowsWith<Pack8>(a, k, from, to, first_row, end_row);
+}
 #endif
 
 }  // namespace
@@ -117,14 +155,14 @@ __attribute__((target("avx512f"))) void FourRowsAvx512(MatrixView a, double* con
 EliminationKernels SelectEliminationKernels(VectorWidth width) {
 #if defined(__x86_64__)
     if (width == VectorWidth::kWidest && __builtin_cpu_supports("avx512f")) {
-        return {RowAvx512, FourRowsAvx512};
+        return {RowAvx512, FourRowsAvx512, StepOnRowsAvx512};
     }
     if (width != VectorWidth::kBaseline && __builtin_cpu_supports("avx2")) {
-        return {RowAvx2, FourRowsAvx2};
+        return {RowAvx2, FourRowsAvx2, StepOnRowsAvx2};
     }
 #endif
     (void)width;
-    return {RowBaseline, FourRowsBaseline};
+    return {RowBaseline, FourRowsBaseline, StepOnRowsBaseline};
 }
 
 }  // namespace kalvesta
