@@ -28,7 +28,8 @@ public:
 
     // Calls part(p) once for every p = 0..part_count−1 and returns when all have
     // finished. The calling thread takes parts too; which thread runs which part
-    // is not fixed, so parts must write disjoint data. Not reentrant.
+    // is not fixed, so parts must write disjoint data, and must not throw. One
+    // caller at a time, and a part must not run another job on the same pool.
     template <class Part>
     void Run(size_t part_count, Part& part) {
         RunParts(part_count, &CallPart<Part>, &part);
