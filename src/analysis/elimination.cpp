@@ -38,9 +38,10 @@ constexpr size_t kBlockSteps = 32;
 constexpr size_t kColumnStrip = 128;
 // Rows of one part, a multiple of four.
 constexpr size_t kRowRun = 128;
-// Below this many element updates a block's trailing update stays on the
-// calling thread: waking the workers would cost more than it saves.
-constexpr size_t kSharedUpdates = size_t{1} << 20;
+// Below this many element updates (about half a millisecond of work) a block's
+// trailing update stays on the calling thread: waking the workers would cost
+// more than it saves.
+constexpr size_t kSharedUpdates = size_t{1} << 23;
 
 class Eliminator {
 public:
