@@ -5,8 +5,11 @@
 #include <memory>
 #include <random>
 
+#include "analysis/grid.h"
+#include "analysis/influence.h"
 #include "analysis/pipeline.h"
 #include "analysis/solver.h"
+#include "analysis/worker_pool.h"
 #include "model/aircraft_inputs.h"
 
 namespace kalvesta {
@@ -44,20 +47,31 @@ void RunWholePipeline(benchmark::State& state, bool three_equal_wings) {
     state.counters["panels"] = data->lattice.panel_count;
 }
 
+// Making the analysis data, as the window does at start: its arrays and the
+// worker threads.
+void BM_MakeAnalysisData(benchmark::State& state) {
+    for (auto _ : state) {
+        auto data = std::make_unique<AnalysisData>();
+        benchmark::DoNotOptimize(data.get());
+    }
+}
+BENCHMARK(BM_MakeAnalysisData)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void BM_PipelineDefaultAircraft(benchmark::State& state) {
     RunWholePipeline(state, false);
 }
-BENCHMARK(BM_PipelineDefaultAircraft)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PipelineDefaultAircraft)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_PipelineThreeEqualWings(benchmark::State& state) {
     RunWholePipeline(state, true);
 }
-BENCHMARK(BM_PipelineThreeEqualWings)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PipelineThreeEqualWings)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// SIMQ902 alone on a random, diagonally dominant n × n system; the copy that
-// every run destroys is made outside the timing.
+// SIMQ902 alone on a random, diagonally dominant n × n system, with the given
+// number of threads; the copy that every run destroys is made outside the timing.
 void BM_SIMQ902(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
+    WorkerPool workers(static_cast<int>(state.range(1)));
     auto solution = std::make_unique<Solution>();
     std::mt19937_64 random(42);
     std::uniform_real_distribution<double> uniform(-1.0, 1.0);
@@ -75,11 +89,38 @@ void BM_SIMQ902(benchmark::State& state) {
         std::copy_n(solution->influence_matrix.data(), elements, solution->solve_matrix.data());
         solution->right_hand_side.fill(-1.0);
         state.ResumeTiming();
-        const int status = SIMQ902(solution->right_hand_side, n, solution->solve_matrix, observer);
+        const int status =
+            SIMQ902(solution->right_hand_side, n, solution->solve_matrix, observer, &workers);
         benchmark::DoNotOptimize(status);
     }
 }
-BENCHMARK(BM_SIMQ902)->Arg(426)->Arg(1218)->Arg(3000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SIMQ902)
+    ->ArgsProduct({{426, 1200, 1218, 3000}, {1, 2}})
+    ->ArgNames({"n", "threads"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// EINFLUSS alone on the lattice of the three-wing aircraft (1218 panels), with
+// the given number of threads.
+void BM_EINFLUSS(benchmark::State& state) {
+    WorkerPool workers(static_cast<int>(state.range(0)));
+    Aircraft aircraft = BenchAircraft(true);
+    auto data = std::make_unique<AnalysisData>();
+    data->memo.Reset(true);
+    GRID(aircraft, data->lattice, data->memo);
+    TRAWY2(aircraft, data->lattice, data->trim_matrix, data->memo);
+    for (auto _ : state) {
+        EINFLUSS(aircraft.calc_wing_count, data->lattice, data->panel_points,
+                 data->solution.influence_matrix, data->memo, &workers);
+    }
+    state.counters["panels"] = data->lattice.panel_count;
+}
+BENCHMARK(BM_EINFLUSS)
+    ->Arg(1)
+    ->Arg(2)
+    ->ArgName("threads")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace kalvesta

@@ -16,10 +16,13 @@
 // multipliers and their own pivot row, so the update of step k may walk the
 // matrix row by row (contiguous, vectorisable) instead of column by column, and
 // the updates of several steps may be applied to a block of columns together,
-// without changing a single bit of any element.
+// several rows may share the loads of a pivot row, and different threads may
+// update different elements, without changing a single bit of any element.
 #pragma once
 
 #include <cstddef>
+
+#include "analysis/vector_width.h"
 
 namespace kalvesta {
 
@@ -40,15 +43,14 @@ public:
     virtual void StepDone(int remaining) = 0;
 };
 
-// Which inner loop applies the delayed updates: the widest the processor offers
-// (AVX2 where present) or the baseline one every x86-64 (and any other
-// processor) has. Both store the same bits; tests run both.
-enum class EliminationKernel { kFastest, kBaseline };
+class WorkerPool;
 
 // Eliminates a (1..n × 1..n) in place and leaves the solution in the right-hand
 // side: b[0..n-1] hold unknowns 1..n. Returns the number of singular steps (columns whose largest
-// magnitude was 0 and that were passed over with the scale 0). n ≤ 3000.
+// magnitude was 0 and that were passed over with the scale 0). n ≤ 3000. With
+// `workers` the large updates are shared among the pool's threads (the results
+// are the same bits with any number of threads); without, the caller does all.
 int GaussEliminate(MatrixView a, double* b, int n, EliminationProgress* progress,
-                   EliminationKernel kernel = EliminationKernel::kFastest);
+                   VectorWidth width = VectorWidth::kWidest, WorkerPool* workers = nullptr);
 
 }  // namespace kalvesta

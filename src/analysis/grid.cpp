@@ -109,8 +109,8 @@ void LayStrips(const Aircraft& aircraft, size_t w, size_t t, const EdgeFractions
         const auto k = static_cast<size_t>(K);
         for (int edge = 1; edge <= 2; ++edge) {
             const double fraction = edge == 1 ? f[s] : f[s + 1];
-            PerPanel<double>& vortex_x = edge == 1 ? lattice.vortex_x1 : lattice.vortex_x2;
-            PerPanel<double>& grid_x = edge == 1 ? lattice.grid_x1 : lattice.grid_x2;
+            PanelTable& vortex_x = edge == 1 ? lattice.vortex_x1 : lattice.vortex_x2;
+            PanelTable& grid_x = edge == 1 ? lattice.grid_x1 : lattice.grid_x2;
             const double x_le = x0 + fraction * dx;
             const double c_f = c0 + fraction * dc;
             const double d = c_f / n_c;  // panel length
@@ -198,11 +198,11 @@ void GRID(const Aircraft& aircraft, Lattice& lattice, Memo& memo) {
 void TRAWY2(const Aircraft& aircraft, Lattice& lattice, TrimMatrix& trim_matrix, Memo& memo) {
     const int wings = aircraft.calc_wing_count;
     KALVESTA_CHECK(wings >= 0 && wings <= kMaxWings);
-    ZeroFill(lattice.vortex_x1);
-    ZeroFill(lattice.vortex_x2);
-    ZeroFill(lattice.grid_x1);
-    ZeroFill(lattice.grid_x2);
-    ZeroFill(lattice.control_x);
+    lattice.vortex_x1.Clear();
+    lattice.vortex_x2.Clear();
+    lattice.grid_x1.Clear();
+    lattice.grid_x2.Clear();
+    lattice.control_x.Clear();
     ZeroFill(lattice.vortex_y1);
     ZeroFill(lattice.vortex_y2);
     ZeroFill(lattice.grid_y1);

@@ -5,14 +5,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/horseshoe.h"
+#include "analysis/influence_rows.h"
 #include "model/check.h"
 
 namespace kalvesta {
 namespace {
 
-// For a point exactly on a trailing leg's line (r_y = r_z = 0) the leg's r_z is
-// replaced by this, so that the leg contributes r_y × (a finite value) = 0.
-constexpr double kLegCutOff = 1e-17;
+// Rows of the matrix that one thread fills at a time.
+constexpr size_t kRowsPerPart = 16;
 
 // Copies the lattice into panel order; returns the number of panels walked.
 int FlattenPanels(int calc_wing_count, const Lattice& lattice, PanelPoints& points) {
@@ -39,42 +40,16 @@ int FlattenPanels(int calc_wing_count, const Lattice& lattice, PanelPoints& poin
     return count;
 }
 
-// The body of INDU, inlined into the assembly loop.
-inline double HorseshoeDownwash(Vec3 r1, Vec3 r2) {
-    // Bound segment, with r0 = r2 − r1 (start minus end):
-    //   w_bound = (r0 × r1)_z · (r0·r1/|r1| − r0·r2/|r2|) / |r0 × r1|².
-    const Vec3 r0{r2.x - r1.x, r2.y - r1.y, r2.z - r1.z};
-    const double s1 = r0.x * r1.x + r0.y * r1.y + r0.z * r1.z;
-    const double s2 = r0.x * r2.x + r0.y * r2.y + r0.z * r2.z;
-    const double length1 = std::sqrt(r1.x * r1.x + r1.y * r1.y + r1.z * r1.z);
-    const double length2 = std::sqrt(r2.x * r2.x + r2.y * r2.y + r2.z * r2.z);
-    const double c_x = r0.y * r1.z - r0.z * r1.y;
-    const double c_y = r0.z * r1.x - r0.x * r1.z;
-    const double c_z = r0.x * r1.y - r0.y * r1.x;
-    const double q = c_x * c_x + c_y * c_y + c_z * c_z;
-    const double f = q == 0.0 ? 0.0 : (s1 / length1 - s2 / length2) / q;
-
-    // Semi-infinite legs along x: w_leg = (r_x/|r| + 1) / (r_y² + r_z²), times −r1_y
-    // for the leg arriving at the start and +r2_y for the leg leaving the end.
-    if (r1.z == 0.0 && r1.y == 0.0) {
-        r1.z = kLegCutOff;
-    }
-    if (r2.z == 0.0 && r2.y == 0.0) {
-        r2.z = kLegCutOff;
-    }
-    const double g1 = (r1.x / length1 + 1.0) / (r1.y * r1.y + r1.z * r1.z);
-    const double g2 = (r2.x / length2 + 1.0) / (r2.y * r2.y + r2.z * r2.z);
-    return c_z * f - r1.y * g1 + r2.y * g2;
-}
-
 }  // namespace
 
 double INDU(Vec3 r1, Vec3 r2) {
-    return HorseshoeDownwash(r1, r2);
+    double w = 0.0;
+    horseshoe::Downwash(r1.x, r1.y, r1.z, r2.x, r2.y, r2.z, w);
+    return w;
 }
 
 void EINFLUSS(int calc_wing_count, const Lattice& lattice, PanelPoints& points,
-              PanelMatrix& influence_matrix, Memo& memo) {
+              PanelMatrix& influence_matrix, Memo& memo, WorkerPool* workers) {
     KALVESTA_CHECK(calc_wing_count >= 0 && calc_wing_count <= kMaxWings);
     const int walked = FlattenPanels(calc_wing_count, lattice, points);
     const int n = std::clamp(lattice.panel_count, 0, kMaxPanels);
@@ -87,22 +62,20 @@ void EINFLUSS(int calc_wing_count, const Lattice& lattice, PanelPoints& points,
         return;
     }
 
-    // Row i: control point i; column j: horseshoe j with its mirror image, which
-    // runs from E2' to E1' (y negated), so r_y = P_y + E_y and the ends swap.
-    for (size_t i = 0; i < un; ++i) {
-        const double px = points.control_x[i];
-        const double py = points.control_y[i];
-        const double pz = points.z[i];
-        double* const row = influence_matrix.row(static_cast<int>(i) + 1);
-        for (size_t j = 0; j < un; ++j) {
-            const double dx1 = px - points.vortex_x1[j];
-            const double dx2 = px - points.vortex_x2[j];
-            const double dz = pz - points.z[j];
-            const double direct =
-                INDU({dx1, py - points.vortex_y1[j], dz}, {dx2, py - points.vortex_y2[j], dz});
-            const double image =
-                INDU({dx2, py + points.vortex_y2[j], dz}, {dx1, py + points.vortex_y1[j], dz});
-            row[j] = direct + image;
+    // Row i: control point i, filled by one part; rows are independent.
+    const FillInfluenceRow fill_row = SelectInfluenceRowFiller();
+    auto part = [&](size_t run) {
+        const size_t run_end = std::min((run + 1) * kRowsPerPart, un);
+        for (size_t i = run * kRowsPerPart; i < run_end; ++i) {
+            fill_row(points, un, i, influence_matrix.row(static_cast<int>(i) + 1));
+        }
+    };
+    const size_t parts = (un + kRowsPerPart - 1) / kRowsPerPart;
+    if (workers != nullptr) {
+        workers->Run(parts, part);
+    } else {
+        for (size_t run = 0; run < parts; ++run) {
+            part(run);
         }
     }
 }

@@ -7,6 +7,7 @@
 #include "analysis/lattice.h"
 #include "analysis/memo.h"
 #include "analysis/solution.h"
+#include "analysis/worker_pool.h"
 
 namespace kalvesta {
 
@@ -40,7 +41,8 @@ struct PanelPoints {
 // (y of the ends negated, traversed from E2' to E1'). When the surfaces 1..
 // calc_wing_count do not add up to panel_count, adds "EINFLUSS: Irgend ein
 // Kuddel-Muddel", shows the memo, sets calc_failed and leaves the block zero.
+// The rows are shared among `workers` when given (the same bits either way).
 void EINFLUSS(int calc_wing_count, const Lattice& lattice, PanelPoints& points,
-              PanelMatrix& influence_matrix, Memo& memo);
+              PanelMatrix& influence_matrix, Memo& memo, WorkerPool* workers = nullptr);
 
 }  // namespace kalvesta

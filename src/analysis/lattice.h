@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 
+#include "analysis/zeroed_table.h"
 #include "model/aircraft.h"
 
 namespace kalvesta {
@@ -34,6 +35,9 @@ using PerStrip = std::array<PerWing<T>, kStripCapacity + 1>;
 template <class T>
 using PerPanel = std::array<PerStrip<T>, kChordLineCapacity + 1>;
 
+// A per-panel table of doubles, 2.9 MB each, zero until written.
+using PanelTable = ZeroedTable<PerPanel<double>>;
+
 // Per-trapezoid count [t = 0..4][w = 0..3].
 using PerTrapezoid = std::array<PerWing<int32_t>, kMaxTrapezoids + 1>;
 
@@ -48,11 +52,11 @@ struct Lattice {
 
     // ---- Geometry (TRAWY2). Edge 1 is a strip's inner (root-side) edge, edge 2
     // its outer edge.
-    PerPanel<double> vortex_x1{};    // bound vortex of panel m (quarter chord), edge 1
-    PerPanel<double> vortex_x2{};    // the same on edge 2
-    PerPanel<double> grid_x1{};      // chordwise grid line m on edge 1 (1 = LE, n_c+1 = TE)
-    PerPanel<double> grid_x2{};      // the same on edge 2
-    PerPanel<double> control_x{};    // centre line: 0 LE, 1..n_c control points, n_c+1 TE
+    PanelTable vortex_x1;            // bound vortex of panel m (quarter chord), edge 1
+    PanelTable vortex_x2;            // the same on edge 2
+    PanelTable grid_x1;              // chordwise grid line m on edge 1 (1 = LE, n_c+1 = TE)
+    PanelTable grid_x2;              // the same on edge 2
+    PanelTable control_x;            // centre line: 0 LE, 1..n_c control points, n_c+1 TE
     PerStrip<double> vortex_y1{};    // y of edge 1
     PerStrip<double> vortex_y2{};    // y of edge 2
     PerStrip<double> grid_y1{};      // copy of vortex_y1, read by the grid drawing

@@ -29,8 +29,8 @@ PipelineOutcome RunSteps(Aircraft& aircraft, AnalysisData& data, PipelineObserve
 
     // From here on a failure is reported but the calculation goes on.
     EINFLUSS(aircraft.calc_wing_count, data.lattice, data.panel_points,
-             data.solution.influence_matrix, memo);
-    if (!LOES(data.lattice.panel_count, data.solution, memo, observer)) {
+             data.solution.influence_matrix, memo, &data.workers);
+    if (!LOES(data.lattice.panel_count, data.solution, memo, observer, &data.workers)) {
         memo.AddLine("LOES: Fehler...");
         memo.visible = true;
     }

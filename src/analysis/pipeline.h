@@ -10,12 +10,15 @@
 #include "analysis/results.h"
 #include "analysis/solution.h"
 #include "analysis/trim.h"
+#include "analysis/worker_pool.h"
 #include "model/aircraft.h"
 
 namespace kalvesta {
 
 // All analysis state: about 15 MB of lattice plus two matrices reserved (not
-// touched) at 3000 × 3000. Heap-allocate it once (std::make_unique) and keep it.
+// touched) at 3000 × 3000, and the threads that share the big loops (started
+// with the data, so that no calculation starts one). Heap-allocate it once
+// (std::make_unique) and keep it.
 struct AnalysisData {
     Lattice lattice;
     Solution solution;
@@ -23,6 +26,7 @@ struct AnalysisData {
     Memo memo;
     TrimMatrix trim_matrix;
     PanelPoints panel_points;
+    WorkerPool workers;
 };
 
 enum class PipelineOutcome { kStoppedAfterGrid, kCompleted };

@@ -23,7 +23,8 @@ private:
 
 }  // namespace
 
-bool LOES(int panel_count, Solution& solution, Memo& memo, PipelineObserver& observer) {
+bool LOES(int panel_count, Solution& solution, Memo& memo, PipelineObserver& observer,
+          WorkerPool* workers) {
     const int n = panel_count;
     KALVESTA_CHECK(n >= 0 && n <= kMaxPanels && solution.influence_matrix.size() == n);
     const size_t elements = static_cast<size_t>(n) * static_cast<size_t>(n);
@@ -39,7 +40,7 @@ bool LOES(int panel_count, Solution& solution, Memo& memo, PipelineObserver& obs
     // Flow tangency: the induced downwash cancels a unit normal free stream.
     PerPanelNumber& b = solution.right_hand_side;
     std::fill(b.begin(), b.end(), -1.0);
-    const int status = SIMQ902(b, n, solution.solve_matrix, observer);
+    const int status = SIMQ902(b, n, solution.solve_matrix, observer, workers);
     const bool solved = status == 0;
     if (!solved) {
         memo.ReportFailure("LOES: Fehler beim Loesen des Gleichungssystems ");
@@ -48,11 +49,13 @@ bool LOES(int panel_count, Solution& solution, Memo& memo, PipelineObserver& obs
     return solved;
 }
 
-int SIMQ902(PerPanelNumber& b, int n, PanelMatrix& solve_matrix, PipelineObserver& observer) {
+int SIMQ902(PerPanelNumber& b, int n, PanelMatrix& solve_matrix, PipelineObserver& observer,
+            WorkerPool* workers) {
     KALVESTA_CHECK(n >= 0 && n <= kMaxPanels && solve_matrix.size() == n);
     SolveCountdown countdown(observer);
     const MatrixView a{solve_matrix.data(), static_cast<size_t>(n)};
-    const int singular_steps = GaussEliminate(a, &b[1], n, &countdown);
+    const int singular_steps =
+        GaussEliminate(a, &b[1], n, &countdown, VectorWidth::kWidest, workers);
     return singular_steps == 0 ? 0 : 1;
 }
 

@@ -5,6 +5,7 @@
 #include "analysis/memo.h"
 #include "analysis/pipeline_observer.h"
 #include "analysis/solution.h"
+#include "analysis/worker_pool.h"
 
 namespace kalvesta {
 
@@ -14,14 +15,17 @@ inline constexpr double kOneOverFourPi = 0.0795775;
 // solve_matrix = 0.0795775 × influence_matrix over the panel_count block, b = −1,
 // SIMQ902, circulation[1..panel_count] = b. Returns true when solved; otherwise
 // adds "LOES: Fehler beim Loesen des Gleichungssystems ", shows the memo, sets
-// calc_failed and returns false (the circulation is stored all the same).
-bool LOES(int panel_count, Solution& solution, Memo& memo, PipelineObserver& observer);
+// calc_failed and returns false (the circulation is stored all the same). The
+// elimination shares its work with `workers` when given (same bits either way).
+bool LOES(int panel_count, Solution& solution, Memo& memo, PipelineObserver& observer,
+          WorkerPool* workers = nullptr);
 
 // Eliminates solve_matrix (its active n × n block) in place and leaves the
 // solution in b[1..n]. Reports n − k to the observer for every step k, in
 // ascending k, as the blocked elimination completes its steps. Returns
 // the status: 0 solved, 1 when a step met a column of zeros (the system is
 // singular; that unknown is then set to 0 and the elimination goes on).
-int SIMQ902(PerPanelNumber& b, int n, PanelMatrix& solve_matrix, PipelineObserver& observer);
+int SIMQ902(PerPanelNumber& b, int n, PanelMatrix& solve_matrix, PipelineObserver& observer,
+            WorkerPool* workers = nullptr);
 
 }  // namespace kalvesta

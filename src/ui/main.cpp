@@ -1,12 +1,47 @@
 // Program entry: the application, its main window, and the event loop.
 #include <QApplication>
+#include <QEvent>
+#include <QWindow>
+#include <cstdio>
 
 #include "ui/tform1.h"
+
+namespace {
+
+// With KALVESTA_REPORT_SHOWN set, writes the line "shown" to standard output as
+// soon as the main window has been exposed and painted for the first time, so
+// that scripts/measure-startup can time the start as a user waits for it.
+class FirstExposeReport : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto* window = qobject_cast<QWindow*>(watched);
+        if (event->type() == QEvent::Expose && window != nullptr && window->isExposed()) {
+            watched->removeEventFilter(this);
+            // Queued: runs after the expose has painted and flushed the window.
+            QMetaObject::invokeMethod(
+                this,
+                [] {
+                    std::fputs("shown\n", stdout);
+                    std::fflush(stdout);
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Kalvesta4");
     kalvesta::TForm1 form1;
+    FirstExposeReport report;
+    const bool report_shown = !qEnvironmentVariableIsEmpty("KALVESTA_REPORT_SHOWN");
+    if (report_shown) {
+        form1.winId();  // creates the native window to watch
+        form1.windowHandle()->installEventFilter(&report);
+    }
     form1.show();
     return QApplication::exec();
 }

@@ -48,7 +48,8 @@ TForm1::TForm1(QWidget* parent)
     ConnectHandlers();
     Create1();
     info_window_ = std::make_unique<TForm2>();
-    printer_window_ = std::make_unique<TForm3>(this);
+    // The printer window is made when first needed: asking the print system for
+    // its printers takes longer than everything else the window does at start.
 }
 
 TForm1::~TForm1() = default;
@@ -341,7 +342,14 @@ void TForm1::Button6Click() {
     DrawSummaryPage(Image_P->canvas(), aircraft_, analysis_->results, Image2->canvas(),
                     Image3->canvas());
     Image_P->Refresh();
-    printer_window_->ShowModalFor(Image_P->image());
+    printer_window()->ShowModalFor(Image_P->image());
+}
+
+TForm3* TForm1::printer_window() {
+    if (!printer_window_) {
+        printer_window_ = std::make_unique<TForm3>(this);
+    }
+    return printer_window_.get();
 }
 
 void TForm1::BitBtn1Click() {

@@ -102,7 +102,9 @@ public:
     // "Print": composes the summary page in Image_P, then opens the printer window
     // modally.
     void Button6Click();
-    TForm3* printer_window() const { return printer_window_.get(); }
+    // The printer window, made on first use (it reloads everything it shows each
+    // time it opens, so when it is made does not matter to the user).
+    TForm3* printer_window();
 
     // The three-dimensional view (d_3d) with the current controls.
     void Redraw3D();

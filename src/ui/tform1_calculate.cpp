@@ -9,6 +9,7 @@
 #include <exception>
 
 #include "analysis/stability.h"
+#include "ui/countdown_throttle.h"
 #include "ui/image_control.h"
 #include "ui/tform1.h"
 #include "views/grid_view.h"
@@ -31,6 +32,9 @@ public:
     }
 
     void SolveProgress(int remaining) override {
+        if (!countdown_.Due(remaining, CountdownThrottle::Clock::now())) {
+            return;
+        }
         // Only the count changes, so only the label is repainted.
         form_.Label24->setText(QString::number(remaining));
         form_.Label24->show();
@@ -39,6 +43,7 @@ public:
 
 private:
     TForm1& form_;
+    CountdownThrottle countdown_;
 };
 
 void TForm1::Button4Click() {

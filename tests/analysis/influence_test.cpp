@@ -3,10 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <memory>
 
 #include "analysis/grid.h"
+#include "analysis/influence_rows.h"
 #include "test_aircraft.h"
 
 namespace kalvesta {
@@ -124,6 +128,58 @@ TEST(EINFLUSS, EveryElementIsTheHorseshoePlusItsImageInPanelOrder) {
     EXPECT_LT(matrix(1, 1), 0.0);
     EXPECT_LT(matrix(407, 407), 0.0);
     EXPECT_EQ(matrix(427, 1), 0.0);
+}
+
+// The row filler computes several horseshoes at once: every lane and the
+// scalar tail must give INDU's very bits, also where INDU takes its special
+// branches (a point on a bound segment's line, on a trailing leg's line, a root
+// horseshoe on the plane of symmetry). Each special horseshoe is placed at every
+// position of a row of 19 (two packs of eight and a tail of three).
+TEST(EINFLUSS, RowsMatchTheHorseshoeFormulaBitForBitAtEveryWidth) {
+    constexpr size_t kRow = 19;
+    // Control point (100, 30, 0); horseshoes given as x1, x2, y1, y2, z.
+    const std::array<std::array<double, 5>, 4> special{{
+        {50.0, 50.0, 10.0, 20.0, 0.0},  // ordinary
+        {80.0, 90.0, 10.0, 20.0, 0.0},  // bound segment's line through the point
+        {60.0, 60.0, 30.0, 45.0, 0.0},  // first trailing leg's line through the point
+        {70.0, 75.0, 0.0, 12.0, -5.0},  // root on the plane of symmetry, lower
+    }};
+    auto points = std::make_unique<PanelPoints>();
+    points->control_x[0] = 100.0;
+    points->control_y[0] = 30.0;
+    points->z[0] = 0.0;
+    const auto bits = [](double v) { return std::bit_cast<uint64_t>(v); };
+    for (const VectorWidth width :
+         {VectorWidth::kWidest, VectorWidth::kAvx2, VectorWidth::kBaseline}) {
+        const FillInfluenceRow fill = SelectInfluenceRowFiller(width);
+        for (size_t place = 0; place < kRow; ++place) {
+            for (size_t j = 0; j < kRow; ++j) {
+                const auto& h = special[j == place ? 1 + place % 3 : 0];
+                points->vortex_x1[j] = h[0] + static_cast<double>(j);
+                points->vortex_x2[j] = h[1] + static_cast<double>(j);
+                points->vortex_y1[j] = h[2];
+                points->vortex_y2[j] = h[3];
+                points->z[j] = j == 0 ? 0.0 : h[4];
+            }
+            // Keep the special geometry exact where it sits (no x shift).
+            points->vortex_x1[place] -= static_cast<double>(place);
+            points->vortex_x2[place] -= static_cast<double>(place);
+            std::array<double, kRow> row{};
+            fill(*points, kRow, 0, row.data());
+            for (size_t j = 0; j < kRow; ++j) {
+                const double dx1 = 100.0 - points->vortex_x1[j];
+                const double dx2 = 100.0 - points->vortex_x2[j];
+                const double dz = 0.0 - points->z[j];
+                const double expected = INDU({dx1, 30.0 - points->vortex_y1[j], dz},
+                                             {dx2, 30.0 - points->vortex_y2[j], dz}) +
+                                        INDU({dx2, 30.0 + points->vortex_y2[j], dz},
+                                             {dx1, 30.0 + points->vortex_y1[j], dz});
+                ASSERT_TRUE(std::isfinite(row[j]));
+                ASSERT_EQ(bits(row[j]), bits(expected))
+                    << "width " << static_cast<int>(width) << ", horseshoe " << j;
+            }
+        }
+    }
 }
 
 }  // namespace

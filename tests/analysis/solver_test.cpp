@@ -4,24 +4,30 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <memory>
 #include <random>
 #include <tuple>
 #include <vector>
 
 #include "analysis/elimination.h"
+#include "analysis/worker_pool.h"
 
 namespace kalvesta {
 namespace {
 
 // The elimination as a plain loop, step by step: 1-based, the update of step k walking
 // the matrix column by column with the row index innermost.
-void PlainElimination(std::vector<double>& a_flat, std::vector<double>& b, int n) {
+// Returns the number of steps whose column was all zero.
+int PlainElimination(std::vector<double>& a_flat, std::vector<double>& b, int n) {
     const auto A = [&](int i, int j) -> double& {
         return a_flat[static_cast<size_t>((i - 1) * n + (j - 1))];
     };
     const auto B = [&](int i) -> double& { return b[static_cast<size_t>(i - 1)]; };
+    int singular_steps = 0;
     for (int k = 1; k <= n; ++k) {
         double big = 0.0;
         int p = k;
@@ -33,6 +39,7 @@ void PlainElimination(std::vector<double>& a_flat, std::vector<double>& b, int n
             }
         }
         const double s = big > 0.0 ? 1.0 / A(p, k) : 0.0;
+        singular_steps += big > 0.0 ? 0 : 1;
         double t = B(p);
         B(p) = B(k);
         B(k) = t * s;
@@ -59,6 +66,7 @@ void PlainElimination(std::vector<double>& a_flat, std::vector<double>& b, int n
         }
         B(i) = B(i) - sum;
     }
+    return singular_steps;
 }
 
 class RecordingObserver : public PipelineObserver {
@@ -172,49 +180,76 @@ TEST(LOES, ScalesByTheSevenDigitReciprocalOfFourPi) {
     EXPECT_EQ(solution->solve_matrix(2, 1), 0.0);  // outside the active block
 }
 
-// Random systems of sizes around the block and strip widths: the blocked,
-// row-wise elimination must store the very same doubles as the plain loop, in
-// the matrix (multipliers included) and in the solution, with either kernel.
-class BitIdentity : public testing::TestWithParam<std::tuple<int, EliminationKernel>> {};
+// Random systems of sizes around the block, strip and row-run widths: the
+// blocked, row-wise, threaded elimination must store the very same doubles as the
+// plain loop, in the matrix (multipliers included) and in the solution, with
+// every kernel and any number of threads. Small integers make exact ties common
+// at every step; every system of more than a few rows also has exact ties in
+// its first column and zero columns at a step inside a block and at a block's
+// first step, so the tie rule and the singular step are exercised too.
+enum class Entries { kUniform, kSmallIntegers };
+
+class BitIdentity : public testing::TestWithParam<std::tuple<int, Entries>> {};
+
+uint64_t Bits(double value) {
+    return std::bit_cast<uint64_t>(value);
+}
 
 TEST_P(BitIdentity, BlockedEliminationMatchesThePlainLoop) {
-    const auto [n, kernel] = GetParam();
-    std::mt19937_64 random(static_cast<uint64_t>(n) * 7919u);
+    const auto [n, entries] = GetParam();
+    const auto un = static_cast<size_t>(n);
+    std::mt19937_64 random(static_cast<uint64_t>(n) * 7919u + static_cast<uint64_t>(entries));
     std::uniform_real_distribution<double> uniform(-1.0, 1.0);
-    std::vector<double> a(static_cast<size_t>(n * n));
-    std::vector<double> b(static_cast<size_t>(n));
-    for (double& v : a) {
-        v = uniform(random);
-    }
-    for (double& v : b) {
-        v = uniform(random);
-    }
-    // Exact ties and a zero column in every system of more than a few rows, so
-    // the tie rule and the singular step are exercised too.
+    std::uniform_int_distribution<int> small_integer(-3, 3);
+    const auto draw = [&] {
+        return entries == Entries::kUniform ? uniform(random) : small_integer(random);
+    };
+    std::vector<double> a(un * un);
+    std::vector<double> b(un);
+    std::generate(a.begin(), a.end(), draw);
+    std::generate(b.begin(), b.end(), draw);
     if (n >= 4) {
-        a[static_cast<size_t>(1 * n + 0)] = a[static_cast<size_t>(3 * n + 0)] = 0.999;
-        for (int i = 0; i < n; ++i) {
-            a[static_cast<size_t>(i * n + 2)] = 0.0;
+        a[1 * un] = a[3 * un] = 0.999;
+        for (size_t i = 0; i < un; ++i) {
+            a[i * un + 2] = 0.0;
+            if (n > 40) {
+                a[i * un + 32] = 0.0;
+            }
         }
     }
     std::vector<double> a_reference = a;
     std::vector<double> b_reference = b;
-    PlainElimination(a_reference, b_reference, n);
-    const int singular =
-        GaussEliminate({a.data(), static_cast<size_t>(n)}, b.data(), n, nullptr, kernel);
-    EXPECT_EQ(singular, n >= 4 ? 1 : 0);
-    for (size_t e = 0; e < a.size(); ++e) {
-        ASSERT_EQ(a[e], a_reference[e]) << "element " << e;
-    }
-    for (size_t i = 0; i < b.size(); ++i) {
-        ASSERT_EQ(b[i], b_reference[i]) << "unknown " << i;
+    const int singular_reference = PlainElimination(a_reference, b_reference, n);
+    EXPECT_GE(singular_reference, n >= 4 ? 1 : 0);
+
+    static WorkerPool two_threads(2);
+    static WorkerPool three_threads(3);
+    for (const VectorWidth width :
+         {VectorWidth::kWidest, VectorWidth::kAvx2, VectorWidth::kBaseline}) {
+        for (WorkerPool* workers :
+             {static_cast<WorkerPool*>(nullptr), &two_threads, &three_threads}) {
+            SCOPED_TRACE(testing::Message()
+                         << "width " << static_cast<int>(width) << ", "
+                         << (workers ? workers->thread_count() : 1) << " threads");
+            std::vector<double> a_blocked = a;
+            std::vector<double> b_blocked = b;
+            EXPECT_EQ(GaussEliminate({a_blocked.data(), un}, b_blocked.data(), n, nullptr, width,
+                                     workers),
+                      singular_reference);
+            for (size_t e = 0; e < a.size(); ++e) {
+                ASSERT_EQ(Bits(a_blocked[e]), Bits(a_reference[e])) << "element " << e;
+            }
+            for (size_t i = 0; i < un; ++i) {
+                ASSERT_EQ(Bits(b_blocked[i]), Bits(b_reference[i])) << "unknown " << i;
+            }
+        }
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Sizes, BitIdentity,
-    testing::Combine(testing::Values(1, 2, 3, 5, 31, 32, 33, 64, 65, 100, 257, 300, 426),
-                     testing::Values(EliminationKernel::kFastest, EliminationKernel::kBaseline)));
+    testing::Combine(testing::Values(1, 2, 3, 5, 17, 31, 32, 33, 64, 65, 100, 257, 300, 426, 1000),
+                     testing::Values(Entries::kUniform, Entries::kSmallIntegers)));
 
 }  // namespace
 }  // namespace kalvesta

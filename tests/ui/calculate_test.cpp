@@ -10,8 +10,10 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <chrono>
 #include <stdexcept>
 
+#include "ui/countdown_throttle.h"
 #include "ui/image_control.h"
 #include "ui/tform1.h"
 #include "views/stability_view.h"
@@ -153,11 +155,27 @@ TEST_F(CalculateTest, SolveCountsDownInLabel24) {
     form.Button4->click();
     ASSERT_TRUE(spy);
     EXPECT_TRUE(spy->running_label_shown);
-    // 426 panels: n - k after each of the 426 elimination steps, down to "0".
+    // 426 panels: the observer hears n - k after each of the 426 steps; the label
+    // shows the first count at once, then a falling selection, and ends at "0".
     ASSERT_EQ(spy->shown.size(), 426u);
     EXPECT_EQ(spy->shown.front(), "425");
     EXPECT_EQ(spy->shown.back(), "0");
+    for (size_t step = 1; step < spy->shown.size(); ++step) {
+        EXPECT_LE(spy->shown[step].toInt(), spy->shown[step - 1].toInt()) << "step " << step;
+    }
     EXPECT_TRUE(form.Label24->isHidden());
+}
+
+TEST(CountdownThrottle, ShowsTheFirstCountThenOnePerIntervalAndAlwaysTheLast) {
+    using namespace std::chrono_literals;
+    CountdownThrottle throttle;
+    const CountdownThrottle::Clock::time_point start{};
+    const auto interval = CountdownThrottle::kInterval;
+    EXPECT_TRUE(throttle.Due(99, start));
+    EXPECT_FALSE(throttle.Due(98, start + interval / 2));
+    EXPECT_TRUE(throttle.Due(97, start + interval));  // a full interval after the first
+    EXPECT_FALSE(throttle.Due(96, start + interval + 1ns));
+    EXPECT_TRUE(throttle.Due(0, start + interval + 2ns));  // the end, however soon
 }
 
 TEST_F(CalculateTest, LanguageSwitchRedrawsResultsWithoutRecalculating) {

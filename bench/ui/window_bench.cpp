@@ -1,0 +1,163 @@
+// What a user waits for in the main window: a keystroke in a wing's box until
+// the wing tab is redrawn, the whole-aircraft preparation with all its views,
+// and "Calculate" on about 1200 panels with and without the solve's countdown.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QWindow>
+
+#include "ui/tform1.h"
+
+namespace kalvesta {
+namespace {
+
+// Lets the window paint what the last change made dirty, as the event loop
+// would before the next keystroke.
+void FinishRedraw() {
+    QApplication::sendPostedEvents();
+    QApplication::processEvents();
+}
+
+// The start-up window, shown, on Wing-1's tab.
+struct ShownWindow {
+    ShownWindow() {
+        form.show();
+        form.PageControl1->setCurrentWidget(form.wing_tab(1).page);
+        FinishRedraw();
+    }
+    bool on_screen() const {
+        return form.windowHandle() != nullptr && form.windowHandle()->isExposed();
+    }
+    TForm1 form;
+};
+
+// The main window made, shown and painted: the part of the start that is ours
+// (the rest is loading the program and the toolkit).
+void BM_StartMainWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        ShownWindow window;
+        benchmark::DoNotOptimize(window.on_screen());
+    }
+}
+BENCHMARK(BM_StartMainWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One keystroke in Wing-1's first span box, alternately typing a digit and
+// deleting it: the planform computation, its five labels and the drawing.
+void BM_KeystrokeOnWingTab(benchmark::State& state) {
+    ShownWindow window;
+    QLineEdit* const span = window.form.wing_tab(1).boxes[SpanBox(1)];
+    span->setFocus();
+    QTest::keyClick(span, Qt::Key_End);
+    state.counters["exposed"] = window.on_screen() ? 1 : 0;
+    bool typed = false;
+    for (auto _ : state) {
+        QTest::keyClick(span, typed ? Qt::Key_Backspace : Qt::Key_5);
+        typed = !typed;
+        FinishRedraw();
+    }
+}
+BENCHMARK(BM_KeystrokeOnWingTab)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Calc: all three wings, the positions, the top view and the 3-D view.
+void BM_CalcWithAllViews(benchmark::State& state) {
+    ShownWindow window;
+    window.form.PageControl1->setCurrentWidget(window.form.TabSheet5);
+    FinishRedraw();
+    for (auto _ : state) {
+        window.form.Calc();
+        FinishRedraw();
+    }
+}
+BENCHMARK(BM_CalcWithAllViews)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Passes everything on to the window's observer, the countdown only when asked
+// for, and counts the counts that reached Label24.
+class CountdownSwitch : public PipelineObserver {
+public:
+    CountdownSwitch(PipelineObserver& window, const QLabel& label, bool countdown)
+        : window_(window), label_(label), countdown_(countdown) {}
+    void GridCounted() override { window_.GridCounted(); }
+    void LatticeReady() override { window_.LatticeReady(); }
+    void SolveProgress(int remaining) override {
+        if (countdown_) {
+            const QString before = label_.text();
+            window_.SolveProgress(remaining);
+            shown += label_.text() != before ? 1 : 0;
+        }
+    }
+    int shown = 0;
+
+private:
+    PipelineObserver& window_;
+    const QLabel& label_;
+    bool countdown_;
+};
+
+// "Calculate" with three copies of the start-up main wing (1218 panels), the
+// countdown in Label24 shown (argument 1) or left out (argument 0).
+void BM_CalculateThreeEqualWings(benchmark::State& state) {
+    ShownWindow window;
+    TForm1& form = window.form;
+    form.wing_count_buttons[3]->click();
+    for (int wing = 2; wing <= 3; ++wing) {
+        for (int box = 0; box < kWingBoxCount; ++box) {
+            form.wing_tab(wing).boxes[static_cast<size_t>(box)]->setText(
+                form.wing_tab(1).boxes[static_cast<size_t>(box)]->text());
+        }
+    }
+    form.position_x_boxes[2]->setText("800");
+    form.position_z_boxes[2]->setText("80");
+    form.position_x_boxes[3]->setText("-600");
+    form.position_z_boxes[3]->setText("30");
+    form.PageControl1->setCurrentWidget(form.TabSheet5);
+    int shown = 0;
+    const bool countdown = state.range(0) != 0;
+    form.SetPipelineRunner(
+        [&](Aircraft& aircraft, AnalysisData& data, PipelineObserver& window_observer) {
+            CountdownSwitch observer(window_observer, *form.Label24, countdown);
+            const PipelineOutcome outcome = RunPipeline(aircraft, data, observer);
+            shown += observer.shown;
+            return outcome;
+        });
+    FinishRedraw();
+    for (auto _ : state) {
+        form.Button4Click();  // the button itself stays disabled after a calculation
+        FinishRedraw();
+    }
+    state.counters["panels"] = form.analysis().lattice.panel_count;
+    state.counters["counts_shown"] = benchmark::Counter(shown, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_CalculateThreeEqualWings)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("countdown")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// One count of the countdown on the screen: the label's text and its repaint.
+void BM_CountdownRepaint(benchmark::State& state) {
+    ShownWindow window;
+    window.form.PageControl1->setCurrentWidget(window.form.TabSheet5);
+    FinishRedraw();
+    QLabel* const label = window.form.Label24;
+    label->show();
+    if (!label->isVisible()) {
+        state.SkipWithError("Label24 is not on the screen");
+        return;
+    }
+    int count = 0;
+    for (auto _ : state) {
+        label->setText(QString::number(++count % 1000));
+        label->repaint();
+    }
+}
+BENCHMARK(BM_CountdownRepaint)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+}  // namespace
+}  // namespace kalvesta

@@ -1,0 +1,58 @@
+// Packs of two, four or eight doubles for the analysis' vectorised loops. Every
+// operation on a pack is the IEEE operation on each element, exactly as in
+// scalar code (no fused multiply-add: -ffp-contract=off), so a lane's result has
+// the same bits as the scalar computation. Functions that use Pack4 or Pack8 are
+// compiled for AVX2 or AVX-512 with a target attribute and chosen at run time.
+#pragma once
+
+#include <cmath>
+#include <cstring>
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
+namespace kalvesta {
+
+using Pack2 = double __attribute__((vector_size(16)));
+using Pack4 = double __attribute__((vector_size(32)));
+using Pack8 = double __attribute__((vector_size(64)));
+
+// Unaligned loads and stores of a pack (passed by reference: no vector crosses
+// a function boundary, where the calling convention would depend on the target).
+template <class Pack>
+__attribute__((always_inline)) inline void Load(Pack& pack, const double* from) {
+    std::memcpy(&pack, from, sizeof(Pack));
+}
+
+template <class Pack>
+__attribute__((always_inline)) inline void Store(double* to, const Pack& pack) {
+    std::memcpy(to, &pack, sizeof(Pack));
+}
+
+// Correctly rounded square roots: of a double, and of each element of a pack.
+inline double SquareRoot(const double& value) {
+    return std::sqrt(value);
+}
+
+#if defined(__x86_64__)
+// The pack forms are inlined only into functions compiled for their width
+// (their vectors never cross a call); the compiler's note about the vector
+// calling convention, and its false alarm about the intrinsic's unused source,
+// do not apply.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpsabi"
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+__attribute__((always_inline)) inline Pack2 SquareRoot(const Pack2& pack) {
+    return reinterpret_cast<Pack2>(_mm_sqrt_pd(reinterpret_cast<__m128d>(pack)));
+}
+__attribute__((target("avx2"))) inline Pack4 SquareRoot(const Pack4& pack) {
+    return reinterpret_cast<Pack4>(_mm256_sqrt_pd(reinterpret_cast<__m256d>(pack)));
+}
+__attribute__((target("avx512f"))) inline Pack8 SquareRoot(const Pack8& pack) {
+    return reinterpret_cast<Pack8>(_mm512_sqrt_pd(reinterpret_cast<__m512d>(pack)));
+}
+#pragma GCC diagnostic pop
+#endif
+
+}  // namespace kalvesta

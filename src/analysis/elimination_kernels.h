@@ -1,0 +1,38 @@
+// The inner loops of the blocked elimination: a run of elimination steps applied
+// to some columns of one row, or of four rows at once, or one step applied to
+// many rows,
+//
+//   for step = first..end−1 (ascending): row[j] = row[j] − row[step] × a[step][j]
+//
+// for every column j in from..to−1. Each element receives the steps in ascending
+// order as one product and one difference each (never fused), so all variants
+// store the same bits; they differ only in how many columns and rows share the
+// loads of the pivot rows a[step].
+#pragma once
+
+#include <cstddef>
+
+#include "analysis/elimination.h"
+
+namespace kalvesta {
+
+using ApplyStepsToRow = void (*)(MatrixView a, double* row, size_t first, size_t end, size_t from,
+                                 size_t to);
+using ApplyStepsToFourRows = void (*)(MatrixView a, double* const rows[4], size_t first, size_t end,
+                                      size_t from, size_t to);
+
+// Step k on rows first_row..end_row−1, columns from..to−1.
+using ApplyStepToRows = void (*)(MatrixView a, size_t k, size_t from, size_t to, size_t first_row,
+                                 size_t end_row);
+
+struct EliminationKernels {
+    ApplyStepsToRow row = nullptr;
+    ApplyStepsToFourRows four_rows = nullptr;
+    ApplyStepToRows step_on_rows = nullptr;
+};
+
+// The widest kernels this processor offers for `width`: AVX-512 or AVX2 where
+// present and asked for, else the baseline every processor has.
+EliminationKernels SelectEliminationKernels(VectorWidth width);
+
+}  // namespace kalvesta

@@ -1,0 +1,73 @@
+// A fixed set of worker threads that share the big loops of a calculation (the
+// elimination's trailing updates, the influence matrix's rows) with the calling
+// thread. The threads are started when the pool is made and live until it is
+// destroyed; running a job allocates nothing.
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <cstddef>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace kalvesta {
+
+class WorkerPool {
+public:
+    // thread_count threads in all, the caller of Run included (at least 1).
+    explicit WorkerPool(int thread_count = DefaultThreadCount());
+    ~WorkerPool();
+    WorkerPool(const WorkerPool&) = delete;
+    WorkerPool& operator=(const WorkerPool&) = delete;
+
+    // One thread per processor, at most 8.
+    static int DefaultThreadCount();
+
+    int thread_count() const { return static_cast<int>(workers_.size()) + 1; }
+
+    // Calls part(p) once for every p = 0..part_count−1 and returns when all have
+    // finished. The calling thread takes parts too; which thread runs which part
+    // is not fixed, so parts must write disjoint data, and must not throw. One
+    // caller at a time, and a part must not run another job on the same pool.
+    template <class Part>
+    void Run(size_t part_count, Part& part) {
+        RunParts(part_count, &CallPart<Part>, &part);
+    }
+
+private:
+    using PartFunction = void (*)(void* context, size_t part);
+
+    template <class Part>
+    static void CallPart(void* context, size_t part) {
+        (*static_cast<Part*>(context))(part);
+    }
+
+    // A job as the threads see it; copied under the mutex.
+    struct Job {
+        PartFunction function = nullptr;
+        void* context = nullptr;
+        size_t part_count = 0;
+    };
+
+    void RunParts(size_t part_count, PartFunction function, void* context);
+    // Takes parts of `job` until none is left.
+    void TakeParts(const Job& job);
+    void WorkerLoop();
+
+    std::vector<std::thread> workers_;
+    std::mutex mutex_;
+    std::condition_variable job_posted_;
+    std::condition_variable job_finished_;
+    // The current job and its number, written under the mutex, and only while no
+    // worker is taking parts (busy_workers_ = 0), so that a worker that wakes
+    // late never takes a part of the next job with the previous job's function.
+    Job job_;
+    unsigned long job_number_ = 0;
+    int busy_workers_ = 0;
+    bool stopping_ = false;
+    std::atomic<size_t> next_part_{0};
+    std::atomic<size_t> parts_done_{0};
+};
+
+}  // namespace kalvesta

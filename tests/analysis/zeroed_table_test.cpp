@@ -1,0 +1,31 @@
+// The lattice's big tables: zero from the start, deep copies, cleared on demand.
+#include "analysis/zeroed_table.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "analysis/lattice.h"
+
+namespace kalvesta {
+namespace {
+
+TEST(ZeroedTable, StartsAtZeroCopiesDeeplyAndClears) {
+    auto lattice = std::make_unique<Lattice>();
+    EXPECT_EQ(lattice->vortex_x1[300][300][3], 0.0);
+    EXPECT_EQ(lattice->control_x[0][0][0], 0.0);
+
+    lattice->grid_x2[5][7][2] = 12.5;
+    auto copy = std::make_unique<Lattice>(*lattice);
+    copy->grid_x2[5][7][2] = -1.0;
+    EXPECT_EQ(lattice->grid_x2[5][7][2], 12.5);  // the copy has its own storage
+
+    *copy = *lattice;
+    EXPECT_EQ(copy->grid_x2[5][7][2], 12.5);
+    copy->grid_x2.Clear();
+    EXPECT_EQ(copy->grid_x2[5][7][2], 0.0);
+    EXPECT_EQ(lattice->grid_x2[5][7][2], 12.5);
+}
+
+}  // namespace
+}  // namespace kalvesta
