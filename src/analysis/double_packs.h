@@ -30,29 +30,31 @@ __attribute__((always_inline)) inline void Store(double* to, const Pack& pack) {
     std::memcpy(to, &pack, sizeof(Pack));
 }
 
-// Correctly rounded square roots: of a double, and of each element of a pack.
-inline double SquareRoot(const double& value) {
-    return std::sqrt(value);
+// Correctly rounded square roots: of a double, and of each element of a pack
+// (results through a reference as well: see Load).
+inline void SquareRoot(const double& value, double& root) {
+    root = std::sqrt(value);
 }
 
 #if defined(__x86_64__)
-// The pack forms are inlined only into functions compiled for their width
-// (their vectors never cross a call); the compiler's note about the vector
-// calling convention, and its false alarm about the intrinsic's unused source,
-// do not apply.
+// The intrinsic's source register is left undefined on purpose; gcc takes that
+// for a read of an uninitialised value.
+#if !defined(__clang__)
 #pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wpsabi"
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-__attribute__((always_inline)) inline Pack2 SquareRoot(const Pack2& pack) {
-    return reinterpret_cast<Pack2>(_mm_sqrt_pd(reinterpret_cast<__m128d>(pack)));
+#endif
+__attribute__((always_inline)) inline void SquareRoot(const Pack2& pack, Pack2& root) {
+    root = reinterpret_cast<Pack2>(_mm_sqrt_pd(reinterpret_cast<__m128d>(pack)));
 }
-__attribute__((target("avx2"))) inline Pack4 SquareRoot(const Pack4& pack) {
-    return reinterpret_cast<Pack4>(_mm256_sqrt_pd(reinterpret_cast<__m256d>(pack)));
+__attribute__((target("avx2"))) inline void SquareRoot(const Pack4& pack, Pack4& root) {
+    root = reinterpret_cast<Pack4>(_mm256_sqrt_pd(reinterpret_cast<__m256d>(pack)));
 }
-__attribute__((target("avx512f"))) inline Pack8 SquareRoot(const Pack8& pack) {
-    return reinterpret_cast<Pack8>(_mm512_sqrt_pd(reinterpret_cast<__m512d>(pack)));
+__attribute__((target("avx512f"))) inline void SquareRoot(const Pack8& pack, Pack8& root) {
+    root = reinterpret_cast<Pack8>(_mm512_sqrt_pd(reinterpret_cast<__m512d>(pack)));
 }
+#if !defined(__clang__)
 #pragma GCC diagnostic pop
+#endif
 #endif
 
 }  // namespace kalvesta

@@ -17,8 +17,6 @@ inline constexpr double kLegCutOff = 1e-17;
 // bound segment) and r2 = P − (end of the bound segment). `Number` is double or
 // a pack of doubles with a SquareRoot overload (double_packs.h). Arguments by reference: see
 // double_packs.h.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wpsabi"  // see double_packs.h
 template <class Number>
 __attribute__((always_inline)) inline void Downwash(const Number& r1x, const Number& r1y,
                                                     const Number& r1z_in, const Number& r2x,
@@ -33,8 +31,10 @@ __attribute__((always_inline)) inline void Downwash(const Number& r1x, const Num
     const Number r0z = r2z - r1z;
     const Number s1 = r0x * r1x + r0y * r1y + r0z * r1z;
     const Number s2 = r0x * r2x + r0y * r2y + r0z * r2z;
-    const Number length1 = SquareRoot(r1x * r1x + r1y * r1y + r1z * r1z);
-    const Number length2 = SquareRoot(r2x * r2x + r2y * r2y + r2z * r2z);
+    Number length1;
+    Number length2;
+    SquareRoot(r1x * r1x + r1y * r1y + r1z * r1z, length1);
+    SquareRoot(r2x * r2x + r2y * r2y + r2z * r2z, length2);
     const Number c_x = r0y * r1z - r0z * r1y;
     const Number c_y = r0z * r1x - r0x * r1z;
     const Number c_z = r0x * r1y - r0y * r1x;
@@ -44,13 +44,12 @@ __attribute__((always_inline)) inline void Downwash(const Number& r1x, const Num
 
     // Semi-infinite legs along x: w_leg = (r_x/|r| + 1) / (r_y² + r_z²), times −r1_y
     // for the leg arriving at the start and +r2_y for the leg leaving the end.
-    r1z = (r1z == 0.0) & (r1y == 0.0) ? zero + kLegCutOff : r1z;
-    r2z = (r2z == 0.0) & (r2y == 0.0) ? zero + kLegCutOff : r2z;
+    r1z = ((r1z == 0.0) & (r1y == 0.0)) ? zero + kLegCutOff : r1z;
+    r2z = ((r2z == 0.0) & (r2y == 0.0)) ? zero + kLegCutOff : r2z;
     const Number g1 = (r1x / length1 + 1.0) / (r1y * r1y + r1z * r1z);
     const Number g2 = (r2x / length2 + 1.0) / (r2y * r2y + r2z * r2z);
     result = c_z * f - r1y * g1 + r2y * g2;
 }
-#pragma GCC diagnostic pop
 
 }  // namespace horseshoe
 }  // namespace kalvesta
