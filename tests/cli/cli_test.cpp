@@ -279,3 +279,25 @@ TEST_F(Cli, SummaryNeedsAKnownTypeAWritableFolderAndResults) {
 }
 
 }  // namespace
+
+TEST_F(Cli, EveryFuzzCorpusFileEndsInFiguresOrAReason) {
+    // Hostile, truncated and odd ".da4" files: the program is never killed by a
+    // signal, gives finite figures when it completes, and explains every refusal
+    // on stderr.
+    const fs::path corpus = fs::path(KALVESTA_SOURCE_DIR) / "tests/fuzz/corpus/da4_analysis";
+    int files = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(corpus)) {
+        ++files;
+        const Outcome run = Run({entry.path().string(), "--json"});
+        const std::string name = entry.path().filename().string();
+        ASSERT_TRUE(run.exit_status == 0 || run.exit_status == 1) << name << ": " << run.err;
+        if (run.exit_status == 0) {
+            for (const char* key : {"x_np", "ref_area", "ref_length"}) {
+                EXPECT_TRUE(std::isfinite(NumberAt(run.out, {key}))) << name << ": " << key;
+            }
+        } else {
+            EXPECT_NE(run.err, "") << name;
+        }
+    }
+    EXPECT_GT(files, 10);
+}
