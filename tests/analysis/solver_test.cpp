@@ -83,13 +83,18 @@ std::unique_ptr<Solution> SolutionWithSolveMatrix(int n, const std::vector<doubl
     return solution;
 }
 
+// SIMQ902 on the solution's n × n block for b = (−1, …, −1); returns its status.
+int SolveForMinusOnes(Solution& solution, int n, PerPanelNumber& b, PipelineObserver& observer) {
+    std::fill(b.begin() + 1, b.begin() + 1 + n, -1.0);
+    return SIMQ902(b, n, solution.solve_matrix, observer);
+}
+
 TEST(SIMQ902, OneByOneAndCountdown) {
     // a x = −1 gives x = −1/a; the countdown shows 0 once.
     auto solution = SolutionWithSolveMatrix(1, {4.0});
     PerPanelNumber b{};
-    b[1] = -1.0;
     RecordingObserver observer;
-    EXPECT_EQ(SIMQ902(b, 1, solution->solve_matrix, observer), 0);
+    EXPECT_EQ(SolveForMinusOnes(*solution, 1, b, observer), 0);
     EXPECT_EQ(b[1], -0.25);
     EXPECT_EQ(observer.countdown, std::vector<int>{0});
 }
@@ -98,10 +103,8 @@ TEST(SIMQ902, TwoByTwoPivotsOnTheLargerRow) {
     // [[1, 2], [3, 4]] x = (−1, −1): pivot row 2 first; x = (1, −1).
     auto solution = SolutionWithSolveMatrix(2, {1.0, 2.0, 3.0, 4.0});
     PerPanelNumber b{};
-    b[1] = -1.0;
-    b[2] = -1.0;
     RecordingObserver observer;
-    EXPECT_EQ(SIMQ902(b, 2, solution->solve_matrix, observer), 0);
+    EXPECT_EQ(SolveForMinusOnes(*solution, 2, b, observer), 0);
     EXPECT_DOUBLE_EQ(b[1], 1.0);
     EXPECT_DOUBLE_EQ(b[2], -1.0);
     EXPECT_EQ(observer.countdown, (std::vector<int>{1, 0}));
@@ -114,10 +117,8 @@ TEST(SIMQ902, TieGoesToTheLaterRow) {
     // the scaled pivot row is (−2, 1) / −2 = (1, −0.5).
     auto solution = SolutionWithSolveMatrix(2, {2.0, 1.0, -2.0, 1.0});
     PerPanelNumber b{};
-    b[1] = -1.0;
-    b[2] = -1.0;
     PipelineObserver observer;
-    EXPECT_EQ(SIMQ902(b, 2, solution->solve_matrix, observer), 0);
+    EXPECT_EQ(SolveForMinusOnes(*solution, 2, b, observer), 0);
     EXPECT_EQ(solution->solve_matrix(1, 1), 1.0);
     EXPECT_EQ(solution->solve_matrix(1, 2), -0.5);
     // 2x + y = −1 and −2x + y = −1: x = 0, y = −1.
@@ -130,10 +131,8 @@ TEST(SIMQ902, ColumnOfZerosIsReportedAsUnsolved) {
     // everything finite.
     auto solution = SolutionWithSolveMatrix(2, {1.0, 1.0, 1.0, 1.0});
     PerPanelNumber b{};
-    b[1] = -1.0;
-    b[2] = -1.0;
     PipelineObserver observer;
-    EXPECT_EQ(SIMQ902(b, 2, solution->solve_matrix, observer), 1);
+    EXPECT_EQ(SolveForMinusOnes(*solution, 2, b, observer), 1);
     EXPECT_EQ(b[2], 0.0);
     EXPECT_EQ(b[1], -1.0);
 }
