@@ -7,9 +7,9 @@
 
 #include "analysis/grid.h"
 #include "analysis/influence.h"
+#include "analysis/kernels/worker_pool.h"
 #include "analysis/pipeline.h"
 #include "analysis/solver.h"
-#include "analysis/worker_pool.h"
 #include "model/aircraft_inputs.h"
 
 namespace kalvesta {

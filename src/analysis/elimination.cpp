@@ -23,8 +23,8 @@
 #include <cmath>
 #include <cstddef>
 
-#include "analysis/elimination_kernels.h"
-#include "analysis/worker_pool.h"
+#include "analysis/kernels/elimination_kernels.h"
+#include "analysis/kernels/worker_pool.h"
 #include "model/check.h"
 
 namespace kalvesta {

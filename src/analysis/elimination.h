@@ -22,7 +22,7 @@
 
 #include <cstddef>
 
-#include "analysis/vector_width.h"
+#include "analysis/kernels/vector_width.h"
 
 namespace kalvesta {
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/horseshoe.h"
-#include "analysis/influence_rows.h"
+#include "analysis/kernels/horseshoe.h"
+#include "analysis/kernels/influence_rows.h"
 #include "model/check.h"
 
 namespace kalvesta {

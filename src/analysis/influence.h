@@ -4,10 +4,10 @@
 
 #include <array>
 
+#include "analysis/kernels/worker_pool.h"
 #include "analysis/lattice.h"
 #include "analysis/memo.h"
 #include "analysis/solution.h"
-#include "analysis/worker_pool.h"
 
 namespace kalvesta {
 

@@ -12,7 +12,7 @@
 #include <array>
 #include <cstdint>
 
-#include "analysis/zeroed_table.h"
+#include "analysis/kernels/zeroed_table.h"
 #include "model/aircraft.h"
 
 namespace kalvesta {

@@ -4,13 +4,13 @@
 #pragma once
 
 #include "analysis/influence.h"
+#include "analysis/kernels/worker_pool.h"
 #include "analysis/lattice.h"
 #include "analysis/memo.h"
 #include "analysis/pipeline_observer.h"
 #include "analysis/results.h"
 #include "analysis/solution.h"
 #include "analysis/trim.h"
-#include "analysis/worker_pool.h"
 #include "model/aircraft.h"
 
 namespace kalvesta {

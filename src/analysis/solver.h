@@ -2,10 +2,10 @@
 // and solves it for a right-hand side of −1 with SIMQ902.
 #pragma once
 
+#include "analysis/kernels/worker_pool.h"
 #include "analysis/memo.h"
 #include "analysis/pipeline_observer.h"
 #include "analysis/solution.h"
-#include "analysis/worker_pool.h"
 
 namespace kalvesta {
 

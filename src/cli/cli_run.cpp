@@ -3,6 +3,7 @@
 
 #include "analysis/stability.h"
 #include "files/da4_format.h"
+#include "model/text_to_double.h"
 
 namespace kalvesta::cli {
 namespace {

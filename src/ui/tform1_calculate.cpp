@@ -9,6 +9,7 @@
 #include <exception>
 
 #include "analysis/stability.h"
+#include "model/text_to_double.h"
 #include "ui/countdown_throttle.h"
 #include "ui/image_control.h"
 #include "ui/tform1.h"

@@ -10,6 +10,7 @@
 #include "analysis/pipeline.h"
 #include "analysis/stability.h"
 #include "model/aircraft_inputs.h"
+#include "model/text_to_double.h"
 
 namespace {
 

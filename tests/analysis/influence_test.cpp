@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "analysis/grid.h"
-#include "analysis/influence_rows.h"
+#include "analysis/kernels/influence_rows.h"
 #include "test_aircraft.h"
 
 namespace kalvesta {

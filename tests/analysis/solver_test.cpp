@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "analysis/elimination.h"
-#include "analysis/worker_pool.h"
+#include "analysis/kernels/worker_pool.h"
 
 namespace kalvesta {
 namespace {

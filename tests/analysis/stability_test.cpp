@@ -8,6 +8,8 @@
 #include <string>
 #include <utility>
 
+#include "model/text_to_double.h"
+
 namespace kalvesta {
 namespace {
 

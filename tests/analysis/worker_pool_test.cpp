@@ -1,7 +1,7 @@
 // The worker pool: every part of every job runs exactly once, whatever the
 // number of threads, also when jobs follow each other quickly (a worker that
 // wakes late must not run a part of the next job with the last one's function).
-#include "analysis/worker_pool.h"
+#include "analysis/kernels/worker_pool.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The lattice's big tables: zero from the start, deep copies, cleared on demand.
-#include "analysis/zeroed_table.h"
+#include "analysis/kernels/zeroed_table.h"
 
 #include <gtest/gtest.h>
 

@@ -8,8 +8,9 @@
 #include "analysis/stability.h"
 #include "fuzz_entries.h"
 #include "model/number_format.h"
+#include "model/text_to_double.h"
 #include "model/text_to_int.h"
-#include "views/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "views/stability_view.h"
 
 namespace kalvesta::fuzz {

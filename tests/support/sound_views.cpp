@@ -1,8 +1,8 @@
 // Draws the window's pictures on recording canvases and collects their faults.
 #include "support/sound_views.h"
 
+#include "support/recording_canvas.h"
 #include "views/planform_view.h"
-#include "views/recording_canvas.h"
 #include "views/result_top_view.h"
 #include "views/top_view.h"
 #include "views/view3d.h"

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "views/recording_canvas.h"
+#include "support/recording_canvas.h"
 
 namespace kalvesta {
 namespace {

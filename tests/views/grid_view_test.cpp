@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "views/recording_canvas.h"
+#include "support/recording_canvas.h"
 
 namespace kalvesta {
 namespace {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "model/planform.h"
-#include "views/recording_canvas.h"
+#include "support/recording_canvas.h"
 
 namespace kalvesta {
 namespace {

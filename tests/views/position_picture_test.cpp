@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "views/recording_canvas.h"
+#include "support/recording_canvas.h"
 
 namespace kalvesta {
 namespace {

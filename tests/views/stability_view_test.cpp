@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "views/recording_canvas.h"
+#include "support/recording_canvas.h"
 
 namespace kalvesta {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <variant>
 
-#include "views/recording_canvas.h"
+#include "support/recording_canvas.h"
 
 namespace kalvesta {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "model/aircraft_inputs.h"
-#include "views/recording_canvas.h"
+#include "support/recording_canvas.h"
 #include "views/top_view.h"
 
 namespace kalvesta {

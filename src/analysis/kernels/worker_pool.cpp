@@ -1,7 +1,7 @@
 // The worker pool: workers sleep on a condition variable between jobs; within a
 // job every thread, the caller included, takes the next part from a shared
 // counter, so a worker that is slow to wake simply takes fewer parts.
-#include "analysis/worker_pool.h"
+#include "analysis/kernels/worker_pool.h"
 
 #include <algorithm>
 

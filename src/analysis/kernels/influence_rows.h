@@ -6,7 +6,7 @@
 #include <cstddef>
 
 #include "analysis/influence.h"
-#include "analysis/vector_width.h"
+#include "analysis/kernels/vector_width.h"
 
 namespace kalvesta {
 

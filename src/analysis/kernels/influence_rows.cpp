@@ -1,9 +1,9 @@
 // The influence matrix's rows, a pack of horseshoes at a time and the rest one
 // by one; every element comes from the one horseshoe formula in horseshoe.h.
-#include "analysis/influence_rows.h"
+#include "analysis/kernels/influence_rows.h"
 
-#include "analysis/double_packs.h"
-#include "analysis/horseshoe.h"
+#include "analysis/kernels/double_packs.h"
+#include "analysis/kernels/horseshoe.h"
 
 namespace kalvesta {
 namespace {

@@ -1,5 +1,5 @@
 // Recording canvas: stores primitives in drawing order.
-#include "views/recording_canvas.h"
+#include "support/recording_canvas.h"
 
 #include <cstdint>
 #include <limits>

@@ -1,9 +1,9 @@
 // The elimination's inner loops in three widths: two, four or eight doubles per
 // register. Columns stay in registers while the steps run over them in order;
 // the four-row form shares each load of a pivot row among four target rows.
-#include "analysis/elimination_kernels.h"
+#include "analysis/kernels/elimination_kernels.h"
 
-#include "analysis/double_packs.h"
+#include "analysis/kernels/double_packs.h"
 
 namespace kalvesta {
 namespace {

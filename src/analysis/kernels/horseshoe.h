@@ -4,7 +4,7 @@
 // roots are exact roundings in either form, so every lane equals the scalar).
 #pragma once
 
-#include "analysis/double_packs.h"
+#include "analysis/kernels/double_packs.h"
 
 namespace kalvesta {
 namespace horseshoe {
