@@ -21,6 +21,8 @@ public:
     static constexpr size_t kMaxLineBytes = 160;
 
     bool visible = false;
+    // Set by a step that reports a failure, so that the pipeline can stop; after a
+    // calculation it is CalcFailed of the outcome the pipeline returns.
     bool calc_failed = false;
 
     // The memo as the whole-aircraft preparation leaves it: the single heading

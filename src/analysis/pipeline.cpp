@@ -19,11 +19,11 @@ PipelineOutcome RunSteps(Aircraft& aircraft, AnalysisData& data, PipelineObserve
     GRID(aircraft, data.lattice, memo);
     observer.GridCounted();
     if (memo.calc_failed) {
-        return PipelineOutcome::kStoppedAfterGrid;
+        return PipelineOutcome::kRefused;
     }
     TRAWY2(aircraft, data.lattice, data.trim_matrix, memo);
     if (memo.calc_failed) {
-        return PipelineOutcome::kStoppedAfterGrid;
+        return PipelineOutcome::kTrimFailed;
     }
     observer.LatticeReady();
 
@@ -35,11 +35,12 @@ PipelineOutcome RunSteps(Aircraft& aircraft, AnalysisData& data, PipelineObserve
         memo.visible = true;
     }
     // Except for a surface without lift: it has no aerodynamic centre to show.
+    const bool solve_failed = memo.calc_failed;
     if (!WIRBEL_ERG(aircraft, data.lattice, data.solution.circulation, data.results, memo)) {
-        return PipelineOutcome::kStoppedAfterGrid;
+        return PipelineOutcome::kNoLift;
     }
     aircraft.results_valid = true;
-    return PipelineOutcome::kCompleted;
+    return solve_failed ? PipelineOutcome::kSolveFailed : PipelineOutcome::kCompleted;
 }
 
 }  // namespace
@@ -48,6 +49,8 @@ PipelineOutcome RunPipeline(Aircraft& aircraft, AnalysisData& data, PipelineObse
     KALVESTA_CHECK(aircraft.wing_count >= 1 && aircraft.wing_count <= kMaxWings);
     KALVESTA_CHECK(aircraft.calc_wing_count >= 1 && aircraft.calc_wing_count <= kMaxWings);
     const PipelineOutcome outcome = RunSteps(aircraft, data, observer);
+    KALVESTA_CHECK(aircraft.results_valid == HasResults(outcome));
+    KALVESTA_CHECK(data.memo.calc_failed == CalcFailed(outcome));
     aircraft.calc_wing_count = aircraft.wing_count;
     return outcome;
 }

@@ -29,15 +29,33 @@ struct AnalysisData {
     WorkerPool workers;
 };
 
-enum class PipelineOutcome { kStoppedAfterGrid, kCompleted };
+// How a calculation ended; the memo says why in every case but kCompleted.
+enum class PipelineOutcome {
+    kRefused,      // GRID refused a surface or the aircraft: no lattice
+    kTrimFailed,   // TRAWY2 could not lay a trapezoid's strips
+    kNoLift,       // WIRBEL_ERG found a surface or the aircraft without lift
+    kSolveFailed,  // EINFLUSS or LOES reported a failure; the results stand all the same
+    kCompleted,    // results, and no step reported a failure
+};
+
+// Results exist: Aircraft::results_valid after the calculation.
+constexpr bool HasResults(PipelineOutcome outcome) {
+    return outcome == PipelineOutcome::kSolveFailed || outcome == PipelineOutcome::kCompleted;
+}
+// A step reported a failure: Memo::calc_failed after the calculation.
+constexpr bool CalcFailed(PipelineOutcome outcome) {
+    return outcome != PipelineOutcome::kCompleted;
+}
 
 // Runs, on an aircraft prepared by PrepareAircraft and a memo the caller has
 // reset (heading per english_captions): clear calc_failed; GRID (observer:
-// GridCounted); stop if failed; TRAWY2; stop if failed (else LatticeReady);
-// EINFLUSS; LOES (on false "LOES: Fehler..." is added and the memo shown);
-// WIRBEL_ERG (a surface without lift stops here); results_valid = true. In every
-// case calc_wing_count = wing_count at the end. Returns kCompleted when the
-// results are valid. Requires wing_count and calc_wing_count in 1..3.
+// GridCounted); stop if failed (kRefused); TRAWY2; stop if failed (kTrimFailed,
+// else LatticeReady); EINFLUSS; LOES (on false "LOES: Fehler..." is added and the
+// memo shown); WIRBEL_ERG (a surface without lift stops here: kNoLift). Then
+// kSolveFailed if EINFLUSS or LOES failed, else kCompleted. results_valid and
+// calc_failed are left as HasResults and CalcFailed of the outcome say, and in
+// every case calc_wing_count = wing_count at the end. Requires wing_count and
+// calc_wing_count in 1..3.
 PipelineOutcome RunPipeline(Aircraft& aircraft, AnalysisData& data, PipelineObserver& observer);
 
 }  // namespace kalvesta

@@ -1,9 +1,8 @@
 // Loading, saving and analysing the aircraft of one kalvesta4-cli run.
 #include "cli/cli_run.h"
 
-#include "analysis/stability.h"
+#include "analysis/calculation.h"
 #include "files/da4_format.h"
-#include "model/text_to_double.h"
 
 namespace kalvesta::cli {
 namespace {
@@ -46,16 +45,8 @@ FileResult SaveAircraft(const std::string& path, CliRun& run) {
 }
 
 void Analyse(const std::string& margin_text, CliRun& run) {
-    Aircraft& aircraft = run.aircraft;
-    AnalysisData& data = *run.data;
-    PrepareForCalculation(aircraft, run.inputs);
-    data.memo.Reset(aircraft.english_captions);
-
     PipelineObserver quiet;
-    run.outcome = RunPipeline(aircraft, data, quiet);
-    if (run.has_results()) {
-        ComputeStability(aircraft.calc_wing_count, TextToDouble(margin_text), data.results);
-    }
+    run.outcome = Calculate(run.inputs, margin_text, run.aircraft, *run.data, quiet);
 }
 
 std::vector<std::string> MemoMessages(const Memo& memo) {

@@ -20,12 +20,12 @@ struct CliRun {
     Aircraft aircraft;
     AircraftInputs inputs = DefaultAircraftInputs();
     std::unique_ptr<AnalysisData> data = std::make_unique<AnalysisData>();
-    PipelineOutcome outcome = PipelineOutcome::kStoppedAfterGrid;
+    PipelineOutcome outcome = PipelineOutcome::kRefused;
 
-    // Results exist (the pipeline completed, possibly after a reported failure).
-    bool has_results() const { return outcome == PipelineOutcome::kCompleted; }
+    // Results exist (possibly after a reported failure of the solve).
+    bool has_results() const { return HasResults(outcome); }
     // Results exist and no step reported a failure.
-    bool ok() const { return has_results() && !data->memo.calc_failed; }
+    bool ok() const { return outcome == PipelineOutcome::kCompleted; }
 };
 
 // The start-up aircraft (two wings, English captions), then the file of the options
@@ -36,11 +36,8 @@ FileResult LoadAircraft(const CliOptions& options, CliRun& run);
 // Writes the aircraft as "Save" does (counts from the buttons, then the 53 values).
 FileResult SaveAircraft(const std::string& path, CliRun& run);
 
-// What the window does from start-up or "Open" to the shown results: the
-// whole-aircraft preparation twice (once at start-up or loading, once at the start
-// of the calculation, so plan_x follows the positions), the memo heading, the
-// pipeline, and on completion the stability figures for `margin_text` (read like
-// the margin box).
+// "Calculate" on the aircraft as loaded: the one calculation the window runs, with
+// the stability figures for `margin_text` (read like the margin box).
 void Analyse(const std::string& margin_text, CliRun& run);
 
 // The memo's message lines below its "Error: " heading.

@@ -63,7 +63,7 @@ std::vector<TestWing> RandomAircraft(uint32_t seed) {
 struct Analysis {
     std::unique_ptr<AnalysisData> data = std::make_unique<AnalysisData>();
     Aircraft aircraft;
-    PipelineOutcome outcome = PipelineOutcome::kStoppedAfterGrid;
+    PipelineOutcome outcome = PipelineOutcome::kRefused;
 
     explicit Analysis(const std::vector<TestWing>& wings) : aircraft(PreparedAircraft(wings)) {
         data->memo.Reset(true);

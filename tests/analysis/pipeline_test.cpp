@@ -33,7 +33,7 @@ public:
 struct PipelineRun {
     std::unique_ptr<AnalysisData> data = std::make_unique<AnalysisData>();
     CountingObserver observer;
-    PipelineOutcome outcome = PipelineOutcome::kStoppedAfterGrid;
+    PipelineOutcome outcome = PipelineOutcome::kRefused;
 
     void Calculate(Aircraft& aircraft) {
         data->memo.Reset(aircraft.english_captions);
@@ -113,7 +113,7 @@ TEST(RunPipeline, RefusedSurfaceStopsAfterTheGrid) {
     aircraft.wing_count = 1;  // the count chosen meanwhile takes effect at the end
     PipelineRun run;
     run.Calculate(aircraft);
-    EXPECT_EQ(run.outcome, PipelineOutcome::kStoppedAfterGrid);
+    EXPECT_EQ(run.outcome, PipelineOutcome::kRefused);
     EXPECT_FALSE(aircraft.results_valid);
     EXPECT_EQ(aircraft.calc_wing_count, 1);
     EXPECT_EQ(run.observer.grid_counted, 1);
@@ -128,7 +128,7 @@ TEST(RunPipeline, FailedTrimStopsAfterTheLattice) {
     Aircraft aircraft = PreparedAircraft({Trapezoid(550, 310, 0)}, false);
     PipelineRun run;
     run.Calculate(aircraft);
-    EXPECT_EQ(run.outcome, PipelineOutcome::kStoppedAfterGrid);
+    EXPECT_EQ(run.outcome, PipelineOutcome::kTrimFailed);
     EXPECT_FALSE(aircraft.results_valid);
     EXPECT_EQ(run.observer.lattice_ready, 0);
     EXPECT_EQ(run.data->memo.Text(),

@@ -166,7 +166,7 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
     const bool solvable = data.lattice.panel_count <= kSolvedPanelLimit;
     data.memo.Reset(aircraft.english_captions);
     PipelineObserver quiet;
-    PipelineOutcome outcome = PipelineOutcome::kStoppedAfterGrid;
+    PipelineOutcome outcome = PipelineOutcome::kRefused;
     if (solvable) {
         outcome = RunPipeline(aircraft, data, quiet);
     } else {
@@ -187,7 +187,7 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
         DrawGrid(grid, data.lattice, aircraft.calc_wing_count, mapping);
         return DrawingFault(grid, "grid");
     }
-    if (outcome == PipelineOutcome::kStoppedAfterGrid) {
+    if (!HasResults(outcome)) {
         if (!data.memo.calc_failed || !data.memo.visible || data.memo.line_count() < 2 ||
             aircraft.results_valid) {
             return "a stopped calculation does not say why in the memo";
