@@ -12,10 +12,17 @@
 #include <QTest>
 #include <QWindow>
 
+#include "support/window_controls.h"
 #include "ui/tform1.h"
 
 namespace kalvesta {
 namespace {
+
+using testing_support::Control;
+using testing_support::PositionXBox;
+using testing_support::PositionZBox;
+using testing_support::WingBox;
+using testing_support::WingCountButton;
 
 // Lets the window paint what the last change made dirty, as the event loop
 // would before the next keystroke.
@@ -28,7 +35,8 @@ void FinishRedraw() {
 struct ShownWindow {
     ShownWindow() {
         form.show();
-        form.PageControl1->setCurrentWidget(form.wing_tab(1).page);
+        Control<QTabWidget>(form, "PageControl1")
+            ->setCurrentWidget(Control<QWidget>(form, "TabSheet1"));
         FinishRedraw();
     }
     bool on_screen() const {
@@ -51,7 +59,7 @@ BENCHMARK(BM_StartMainWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 // deleting it: the planform computation, its five labels and the drawing.
 void BM_KeystrokeOnWingTab(benchmark::State& state) {
     ShownWindow window;
-    QLineEdit* const span = window.form.wing_tab(1).boxes[SpanBox(1)];
+    QLineEdit* const span = WingBox(window.form, 1, SpanBox(1));
     span->setFocus();
     QTest::keyClick(span, Qt::Key_End);
     state.counters["exposed"] = window.on_screen() ? 1 : 0;
@@ -67,7 +75,8 @@ BENCHMARK(BM_KeystrokeOnWingTab)->Unit(benchmark::kMillisecond)->UseRealTime();
 // Calc: all three wings, the positions, the top view and the 3-D view.
 void BM_CalcWithAllViews(benchmark::State& state) {
     ShownWindow window;
-    window.form.PageControl1->setCurrentWidget(window.form.TabSheet5);
+    Control<QTabWidget>(window.form, "PageControl1")
+        ->setCurrentWidget(Control<QWidget>(window.form, "TabSheet5"));
     FinishRedraw();
     for (auto _ : state) {
         window.form.Calc();
@@ -104,23 +113,23 @@ private:
 void BM_CalculateThreeEqualWings(benchmark::State& state) {
     ShownWindow window;
     TForm1& form = window.form;
-    form.wing_count_buttons[3]->click();
+    WingCountButton(form, 3)->click();
     for (int wing = 2; wing <= 3; ++wing) {
         for (int box = 0; box < kWingBoxCount; ++box) {
-            form.wing_tab(wing).boxes[static_cast<size_t>(box)]->setText(
-                form.wing_tab(1).boxes[static_cast<size_t>(box)]->text());
+            WingBox(form, wing, box)->setText(WingBox(form, 1, box)->text());
         }
     }
-    form.position_x_boxes[2]->setText("800");
-    form.position_z_boxes[2]->setText("80");
-    form.position_x_boxes[3]->setText("-600");
-    form.position_z_boxes[3]->setText("30");
-    form.PageControl1->setCurrentWidget(form.TabSheet5);
+    PositionXBox(form, 2)->setText("800");
+    PositionZBox(form, 2)->setText("80");
+    PositionXBox(form, 3)->setText("-600");
+    PositionZBox(form, 3)->setText("30");
+    Control<QTabWidget>(form, "PageControl1")
+        ->setCurrentWidget(Control<QWidget>(form, "TabSheet5"));
     int shown = 0;
     const bool countdown = state.range(0) != 0;
     form.SetPipelineRunner(
         [&](Aircraft& aircraft, AnalysisData& data, PipelineObserver& window_observer) {
-            CountdownSwitch observer(window_observer, *form.Label24, countdown);
+            CountdownSwitch observer(window_observer, *Control<QLabel>(form, "Label24"), countdown);
             const PipelineOutcome outcome = RunPipeline(aircraft, data, observer);
             shown += observer.shown;
             return outcome;
@@ -143,9 +152,10 @@ BENCHMARK(BM_CalculateThreeEqualWings)
 // One count of the countdown on the screen: the label's text and its repaint.
 void BM_CountdownRepaint(benchmark::State& state) {
     ShownWindow window;
-    window.form.PageControl1->setCurrentWidget(window.form.TabSheet5);
+    Control<QTabWidget>(window.form, "PageControl1")
+        ->setCurrentWidget(Control<QWidget>(window.form, "TabSheet5"));
     FinishRedraw();
-    QLabel* const label = window.form.Label24;
+    QLabel* const label = Control<QLabel>(window.form, "Label24");
     label->show();
     if (!label->isVisible()) {
         state.SkipWithError("Label24 is not on the screen");

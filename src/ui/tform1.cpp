@@ -19,6 +19,7 @@
 #include "model/planform.h"
 #include "model/text_to_int.h"
 #include "print/tform3.h"
+#include "ui/beeper.h"
 #include "ui/captions.h"
 #include "ui/file_dialogs.h"
 #include "ui/image_control.h"
@@ -43,7 +44,8 @@ TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent),
       analysis_(std::make_unique<AnalysisData>()),
       run_pipeline_(&RunPipeline),
-      file_dialogs_(std::make_unique<QtFileDialogs>()) {
+      file_dialogs_(std::make_unique<QtFileDialogs>()),
+      beeper_(std::make_unique<SystemBeeper>()) {
     BuildWindow();
     ConnectHandlers();
     Create1();
@@ -187,6 +189,19 @@ WingInputs TForm1::ReadWingInputs(int wing) const {
     return inputs;
 }
 
+AircraftInputs TForm1::ReadAircraftInputs() const {
+    AircraftInputs inputs;
+    for (int wing = 1; wing <= kMaxWings; ++wing) {
+        const auto w = static_cast<size_t>(wing);
+        inputs.wings[w] = ReadWingInputs(wing);
+        inputs.trapezoids[w] = CheckedTrapezoids(wing);
+        inputs.wing_x_mm[w] = BoxValue(position_x_boxes[w]);
+        inputs.wing_z_mm[w] = BoxValue(position_z_boxes[w]);
+    }
+    inputs.wing_count = CheckedWingCount();
+    return inputs;
+}
+
 int TForm1::CheckedTrapezoids(int wing) const {
     const WingTab& tab = wing_tab(wing);
     for (int t = kMaxTrapezoids; t >= 1; --t) {
@@ -207,28 +222,27 @@ int TForm1::CheckedWingCount() const {
 }
 
 void TForm1::Calc_W(int wing) {
+    ComputeWing(aircraft_, wing, ReadWingInputs(wing), CheckedTrapezoids(wing));
+    ShowPlanform(wing);
+}
+
+void TForm1::ShowPlanform(int wing) {
     WingTab& tab = Tab(wing);
-    const int trapezoids = CheckedTrapezoids(wing);
-    ComputeWing(aircraft_, wing, ReadWingInputs(wing), trapezoids);
     const PlanformLabels labels = FormatPlanformLabels(aircraft_, wing);
     const std::array<const std::string*, 5> texts{&labels.b, &labels.s, &labels.lm, &labels.r25,
                                                   &labels.lam};
     for (size_t row = 0; row < texts.size(); ++row) {
         tab.values[row]->setText(QString::fromStdString(*texts[row]));
     }
-    DrawPlanform(tab.planform->canvas(), aircraft_, wing, trapezoids);
+    DrawPlanform(tab.planform->canvas(), aircraft_, wing, CheckedTrapezoids(wing));
     tab.planform->Refresh();
 }
 
 void TForm1::Calc() {
-    aircraft_.results_valid = false;
+    PrepareAircraft(aircraft_, ReadAircraftInputs());
     Button4->setEnabled(true);
     for (int wing = 1; wing <= kMaxWings; ++wing) {
-        Calc_W(wing);
-    }
-    for (size_t w = 1; w <= kMaxWings; ++w) {
-        aircraft_.wing_x_mm[w] = BoxValue(position_x_boxes[w]);
-        aircraft_.wing_z_mm[w] = BoxValue(position_z_boxes[w]);
+        ShowPlanform(wing);
     }
     Canvas& top_view = Image2->canvas();
     ClearTopView(top_view);
@@ -279,10 +293,6 @@ void TForm1::PageControl1Change() {
         Calc();
     }
 }
-
-}  // namespace kalvesta
-
-namespace kalvesta {
 
 WingSelection TForm1::SelectedWings() const {
     WingSelection selection;

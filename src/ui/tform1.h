@@ -5,10 +5,9 @@
 
 #include <QMainWindow>
 #include <array>
-#include <functional>
 #include <memory>
 
-#include "analysis/pipeline.h"
+#include "analysis/calculation.h"
 #include "files/da4_format.h"
 #include "model/aircraft.h"
 #include "model/aircraft_inputs.h"
@@ -30,6 +29,7 @@ class QToolButton;
 
 namespace kalvesta {
 
+class Beeper;
 class FileDialogs;
 class ImageControl;
 class TForm2;
@@ -119,8 +119,6 @@ public:
     const AnalysisData& analysis() const { return *analysis_; }
 
     // The analysis run by "Calculate"; tests replace it to inject failures.
-    using PipelineRunner =
-        std::function<PipelineOutcome(Aircraft&, AnalysisData&, PipelineObserver&)>;
     void SetPipelineRunner(PipelineRunner runner) { run_pipeline_ = std::move(runner); }
     // "Open" (Load1Click) and "Save as" / "Save" (Save1Click with ask_for_name
     // true for "Save File as" and "Save as").
@@ -129,11 +127,12 @@ public:
     // Replaces the file dialogs (tests answer them without a person).
     void SetFileDialogs(std::unique_ptr<FileDialogs> dialogs);
 
-    // How many times "Calculate" has sounded its beep (the beep itself is the system's).
-    int beep_count() const { return beep_count_; }
+    // Replaces the system's beep that ends a calculation.
+    void SetBeeper(std::unique_ptr<Beeper> beeper);
 
-    // Controls, by their component names; the wing tabs' controls per wing.
-    const WingTab& wing_tab(int wing) const { return wing_tabs_[static_cast<size_t>(wing)]; }
+private:
+    // Controls, by their component names (found by name with findChild); the wing
+    // tabs' controls per wing.
     QToolButton* SpeedButton1 = nullptr;
     QToolButton* SpeedButton2 = nullptr;
     QToolButton* SpeedButton3 = nullptr;
@@ -178,7 +177,6 @@ public:
     QAction* german1 = nullptr;
     QAction* Info1 = nullptr;
 
-private:
     void BuildWindow();
     void BuildTopStrip(QWidget* client);
     void BuildMenus();
@@ -188,17 +186,23 @@ private:
     void Create1();
     void ApplyLanguage(bool english_captions);
     void DrawSketch(int wing);
+    // The planform values and picture of a wing as the model holds them.
+    void ShowPlanform(int wing);
     void TitlePositionPictures();
     void ConnectView3D();
     void ShowMemo();
+    // The result top view of the stored results, with the margins' lines.
+    void DrawResults();
     void PutLoadedValuesIntoWindow(const Da4Values& values);
     void ConnectFileCommands();
     class CalculationObserver;
     WingSelection SelectedWings() const;
 
     WingInputs ReadWingInputs(int wing) const;
+    AircraftInputs ReadAircraftInputs() const;
     int CheckedTrapezoids(int wing) const;
     int CheckedWingCount() const;
+    const WingTab& wing_tab(int wing) const { return wing_tabs_[static_cast<size_t>(wing)]; }
     WingTab& Tab(int wing) { return wing_tabs_[static_cast<size_t>(wing)]; }
 
     Aircraft aircraft_;
@@ -210,7 +214,7 @@ private:
     std::unique_ptr<AnalysisData> analysis_;
     PipelineRunner run_pipeline_;
     std::unique_ptr<FileDialogs> file_dialogs_;
-    int beep_count_ = 0;
+    std::unique_ptr<Beeper> beeper_;
 };
 
 }  // namespace kalvesta

@@ -1,6 +1,5 @@
 // "Calculate" and the stability recommendation on the main window: the driver
 // runs the core pipeline and shows its progress, messages and results.
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -8,8 +7,7 @@
 #include <QRadioButton>
 #include <exception>
 
-#include "analysis/stability.h"
-#include "model/text_to_double.h"
+#include "ui/beeper.h"
 #include "ui/countdown_throttle.h"
 #include "ui/image_control.h"
 #include "ui/tform1.h"
@@ -56,9 +54,10 @@ void TForm1::Button4Click() {
     repaint();
 
     CalculationObserver observer(*this);
-    bool completed = false;
+    bool has_results = false;
     try {
-        completed = run_pipeline_(aircraft_, *analysis_, observer) == PipelineOutcome::kCompleted;
+        has_results = HasResults(Calculate(ReadAircraftInputs(), Edit31->text().toStdString(),
+                                           aircraft_, *analysis_, observer, run_pipeline_));
     } catch (const std::exception& failure) {
         // Whatever went wrong, the user reads it and the window goes back to idle.
         analysis_->memo.ReportFailure(
@@ -68,27 +67,32 @@ void TForm1::Button4Click() {
     }
     aircraft_.calc_wing_count = aircraft_.wing_count;
     Label24->hide();
-    if (completed) {
-        STABIL();
+    if (has_results) {
+        DrawResults();
         Button6->show();
     }
     ShowMemo();
     Label_w->hide();
     Button4->show();
     Button4->setEnabled(false);
-    QApplication::beep();
-    ++beep_count_;
+    beeper_->Beep();
+}
+
+void TForm1::SetBeeper(std::unique_ptr<Beeper> beeper) {
+    beeper_ = std::move(beeper);
 }
 
 void TForm1::STABIL() {
     if (!aircraft_.results_valid) {
         return;
     }
-    Results& results = analysis_->results;
-    ComputeStability(aircraft_.calc_wing_count, TextToDouble(Edit31->text().toStdString()),
-                     results);
-    DrawResultTopView(Image2->canvas(), aircraft_, analysis_->lattice, results, SelectedWings(),
-                      RadioButton16->isChecked(), view_mapping_);
+    StabilityForMargin(aircraft_, Edit31->text().toStdString(), analysis_->results);
+    DrawResults();
+}
+
+void TForm1::DrawResults() {
+    DrawResultTopView(Image2->canvas(), aircraft_, analysis_->lattice, analysis_->results,
+                      SelectedWings(), RadioButton16->isChecked(), view_mapping_);
     Image2->Refresh();
 }
 

@@ -29,12 +29,7 @@ void TForm1::SetFileDialogs(std::unique_ptr<FileDialogs> dialogs) {
 }
 
 void TForm1::Save1Click(bool ask_for_name) {
-    AircraftInputs counts;
-    counts.wing_count = CheckedWingCount();
-    for (int wing = 1; wing <= kMaxWings; ++wing) {
-        counts.trapezoids[static_cast<size_t>(wing)] = CheckedTrapezoids(wing);
-    }
-    TakeCountsForSave(aircraft_, counts);
+    TakeCountsForSave(aircraft_, ReadAircraftInputs());
 
     const std::string previous_name = aircraft_.current_file_name;
     bool confirmed = false;
@@ -70,8 +65,9 @@ void TForm1::Load1Click() {
         const Da4ReadResult read = ReadDa4File(name);
         if (read.result.ok()) {
             aircraft_.current_file_name = name;
-            AircraftInputs ignored_boxes;
-            ApplyDa4Values(read.values, aircraft_, ignored_boxes);
+            // Counts the file states out of range keep the window's buttons.
+            AircraftInputs boxes = ReadAircraftInputs();
+            ApplyDa4Values(read.values, aircraft_, boxes);
             PutLoadedValuesIntoWindow(read.values);
             Lab_FName->setText(QString::fromStdString(name));
         } else {

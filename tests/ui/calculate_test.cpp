@@ -2,6 +2,7 @@
 // and an injected failure.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,9 +11,12 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <chrono>
 #include <stdexcept>
 
+#include "print/tform3.h"
+#include "support/window_controls.h"
 #include "ui/countdown_throttle.h"
 #include "ui/image_control.h"
 #include "ui/tform1.h"
@@ -20,6 +24,10 @@
 
 namespace kalvesta {
 namespace {
+
+using testing_support::BeepCounter;
+using testing_support::Control;
+using testing_support::CountBeeps;
 
 class CalculateTest : public ::testing::Test {
 protected:
@@ -37,22 +45,23 @@ private:
 
 TEST_F(CalculateTest, DefaultAircraftGivesResultsAndIdlesWithCalculateDisabled) {
     TForm1 form;
-    const QImage before = form.Image2->image();
-    form.Button4->click();
+    const BeepCounter& beeps = CountBeeps(form);
+    const QImage before = Control<ImageControl>(form, "Image2")->image();
+    Control<QPushButton>(form, "Button4")->click();
     const Results& results = form.analysis().results;
     // The default aircraft: neutral point about 93.31 mm, 16 % and 8 % margins.
     EXPECT_NEAR(results.x_np, 93.31, 0.01);
     EXPECT_NEAR(results.x_cg_high, 49.79, 0.01);
     EXPECT_NEAR(results.x_cg_low, 71.55, 0.01);
     EXPECT_TRUE(form.aircraft().results_valid);
-    EXPECT_TRUE(form.Memo1->isHidden());
-    EXPECT_FALSE(form.Button6->isHidden());
-    EXPECT_FALSE(form.Button4->isHidden());
-    EXPECT_FALSE(form.Button4->isEnabled());
-    EXPECT_TRUE(form.Label_w->isHidden());
-    EXPECT_TRUE(form.Label24->isHidden());
-    EXPECT_EQ(form.beep_count(), 1);
-    EXPECT_NE(form.Image2->image(), before);
+    EXPECT_TRUE(Control<QPlainTextEdit>(form, "Memo1")->isHidden());
+    EXPECT_FALSE(Control<QPushButton>(form, "Button6")->isHidden());
+    EXPECT_FALSE(Control<QPushButton>(form, "Button4")->isHidden());
+    EXPECT_FALSE(Control<QPushButton>(form, "Button4")->isEnabled());
+    EXPECT_TRUE(Control<QLabel>(form, "Label_w")->isHidden());
+    EXPECT_TRUE(Control<QLabel>(form, "Label24")->isHidden());
+    EXPECT_EQ(beeps.count, 1);
+    EXPECT_NE(Control<ImageControl>(form, "Image2")->image(), before);
     // The five lines the top view shows for the start-up aircraft.
     const auto lines = StabilityLines(results, false, true);
     ASSERT_EQ(lines.size(), 5u);
@@ -63,48 +72,50 @@ TEST_F(CalculateTest, DefaultAircraftGivesResultsAndIdlesWithCalculateDisabled) 
     EXPECT_EQ(lines[4].text, "x_ac: 93.3мм    ");
 
     // Moving between tabs keeps the results; an edit invalidates them.
-    form.wing11->trigger();
-    form.aircraft1->trigger();
+    Control<QAction>(form, "wing11")->trigger();
+    Control<QAction>(form, "aircraft1")->trigger();
     EXPECT_TRUE(form.aircraft().results_valid);
     form.findChild<QLineEdit*>("Edit_x2")->setText("810");
     EXPECT_FALSE(form.aircraft().results_valid);
-    EXPECT_TRUE(form.Button4->isEnabled());
-    EXPECT_TRUE(form.Button6->isHidden());
+    EXPECT_TRUE(Control<QPushButton>(form, "Button4")->isEnabled());
+    EXPECT_TRUE(Control<QPushButton>(form, "Button6")->isHidden());
 }
 
 TEST_F(CalculateTest, ManualMarginRedrawsOnlyAfterACalculation) {
     TForm1 form;
-    form.RadioButton16->click();
-    EXPECT_FALSE(form.Edit31->isHidden());
-    const QImage untouched = form.Image2->image();
-    form.Edit31->setText("10");
-    EXPECT_EQ(form.Image2->image(), untouched);  // no results yet: nothing changes
+    Control<QRadioButton>(form, "RadioButton16")->click();
+    EXPECT_FALSE(Control<QLineEdit>(form, "Edit31")->isHidden());
+    const QImage untouched = Control<ImageControl>(form, "Image2")->image();
+    Control<QLineEdit>(form, "Edit31")->setText("10");
+    EXPECT_EQ(Control<ImageControl>(form, "Image2")->image(),
+              untouched);  // no results yet: nothing changes
 
-    form.Edit31->setText("7.5");
-    form.Button4->click();
+    Control<QLineEdit>(form, "Edit31")->setText("7.5");
+    Control<QPushButton>(form, "Button4")->click();
     const Results& results = form.analysis().results;
     EXPECT_DOUBLE_EQ(results.stability_manual, 7.5);
     EXPECT_DOUBLE_EQ(results.x_cg_manual, results.x_np - results.ref_length * 7.5 * 0.01);
-    form.Edit31->setText("");
+    Control<QLineEdit>(form, "Edit31")->setText("");
     EXPECT_DOUBLE_EQ(form.analysis().results.x_cg_manual, results.x_np);
-    form.RadioButton15->click();
-    EXPECT_TRUE(form.Edit31->isHidden());
+    Control<QRadioButton>(form, "RadioButton15")->click();
+    EXPECT_TRUE(Control<QLineEdit>(form, "Edit31")->isHidden());
 }
 
 TEST_F(CalculateTest, RefusedSurfaceStopsWithItsLinesInTheMemo) {
     TForm1 form;
+    const BeepCounter& beeps = CountBeeps(form);
     // A wing of 5000 mm half-span and 10 mm chord needs far more than 299 strips.
     form.findChild<QLineEdit*>("Edit1")->setText("5000");
     form.findChild<QLineEdit*>("Edit4")->setText("10");
     form.findChild<QLineEdit*>("Edit5")->setText("10");
-    form.Button4->click();
-    EXPECT_FALSE(form.Memo1->isHidden());
-    EXPECT_EQ(form.Memo1->toPlainText(),
+    Control<QPushButton>(form, "Button4")->click();
+    EXPECT_FALSE(Control<QPlainTextEdit>(form, "Memo1")->isHidden());
+    EXPECT_EQ(Control<QPlainTextEdit>(form, "Memo1")->toPlainText(),
               "Error: \nCan not calculate wing-1. \nPlease change this wing (less aspect ratio)!");
-    EXPECT_TRUE(form.Button6->isHidden());
+    EXPECT_TRUE(Control<QPushButton>(form, "Button6")->isHidden());
     EXPECT_FALSE(form.aircraft().results_valid);
-    EXPECT_FALSE(form.Button4->isEnabled());
-    EXPECT_EQ(form.beep_count(), 1);
+    EXPECT_FALSE(Control<QPushButton>(form, "Button4")->isEnabled());
+    EXPECT_EQ(beeps.count, 1);
 }
 
 TEST_F(CalculateTest, UnexpectedFailureReturnsTheWindowToIdle) {
@@ -114,13 +125,13 @@ TEST_F(CalculateTest, UnexpectedFailureReturnsTheWindowToIdle) {
             observer.SolveProgress(5);
             throw std::runtime_error("out of memory");
         });
-    form.Button4->click();
-    EXPECT_TRUE(form.Label_w->isHidden());
-    EXPECT_TRUE(form.Label24->isHidden());
-    EXPECT_FALSE(form.Button4->isHidden());
-    EXPECT_FALSE(form.Memo1->isHidden());
-    EXPECT_TRUE(form.Memo1->toPlainText().contains("out of memory"));
-    EXPECT_TRUE(form.Button6->isHidden());
+    Control<QPushButton>(form, "Button4")->click();
+    EXPECT_TRUE(Control<QLabel>(form, "Label_w")->isHidden());
+    EXPECT_TRUE(Control<QLabel>(form, "Label24")->isHidden());
+    EXPECT_FALSE(Control<QPushButton>(form, "Button4")->isHidden());
+    EXPECT_FALSE(Control<QPlainTextEdit>(form, "Memo1")->isHidden());
+    EXPECT_TRUE(Control<QPlainTextEdit>(form, "Memo1")->toPlainText().contains("out of memory"));
+    EXPECT_TRUE(Control<QPushButton>(form, "Button6")->isHidden());
     EXPECT_FALSE(form.aircraft().results_valid);
 }
 
@@ -131,11 +142,14 @@ public:
     void GridCounted() override { window_.GridCounted(); }
     void LatticeReady() override {
         window_.LatticeReady();
-        running_label_shown = !form_.Label_w->isHidden() && form_.Button4->isHidden();
+        running_label_shown = !Control<QLabel>(form_, "Label_w")->isHidden() &&
+                              Control<QPushButton>(form_, "Button4")->isHidden();
     }
     void SolveProgress(int remaining) override {
         window_.SolveProgress(remaining);
-        shown.push_back(form_.Label24->isHidden() ? QString() : form_.Label24->text());
+        shown.push_back(Control<QLabel>(form_, "Label24")->isHidden()
+                            ? QString()
+                            : Control<QLabel>(form_, "Label24")->text());
     }
     std::vector<QString> shown;
     bool running_label_shown = false;
@@ -152,7 +166,7 @@ TEST_F(CalculateTest, SolveCountsDownInLabel24) {
         spy = std::make_unique<CountdownSpy>(window, form);
         return RunPipeline(aircraft, data, *spy);
     });
-    form.Button4->click();
+    Control<QPushButton>(form, "Button4")->click();
     ASSERT_TRUE(spy);
     EXPECT_TRUE(spy->running_label_shown);
     // 426 panels: the observer hears n - k after each of the 426 steps; the label
@@ -163,7 +177,7 @@ TEST_F(CalculateTest, SolveCountsDownInLabel24) {
     for (size_t step = 1; step < spy->shown.size(); ++step) {
         EXPECT_LE(spy->shown[step].toInt(), spy->shown[step - 1].toInt()) << "step " << step;
     }
-    EXPECT_TRUE(form.Label24->isHidden());
+    EXPECT_TRUE(Control<QLabel>(form, "Label24")->isHidden());
 }
 
 TEST(CountdownThrottle, ShowsTheFirstCountThenOnePerIntervalAndAlwaysTheLast) {
@@ -180,40 +194,30 @@ TEST(CountdownThrottle, ShowsTheFirstCountThenOnePerIntervalAndAlwaysTheLast) {
 
 TEST_F(CalculateTest, LanguageSwitchRedrawsResultsWithoutRecalculating) {
     TForm1 form;
-    form.Button4->click();
-    const QImage english = form.Image2->image();
-    const int beeps = form.beep_count();
+    Control<QPushButton>(form, "Button4")->click();
+    const QImage english = Control<ImageControl>(form, "Image2")->image();
+    const BeepCounter& beeps = CountBeeps(form);
     form.german1Click();
     EXPECT_TRUE(form.aircraft().results_valid);
-    EXPECT_EQ(form.beep_count(), beeps);
-    EXPECT_NE(form.Image2->image(), english);
+    EXPECT_EQ(beeps.count, 0);
+    EXPECT_NE(Control<ImageControl>(form, "Image2")->image(), english);
     form.german1Click();
     QDir().remove("Default.pa4");
 }
 
-}  // namespace
-}  // namespace kalvesta
-
-#include <QTimer>
-
-#include "print/tform3.h"
-
-namespace kalvesta {
-namespace {
-
 TEST_F(CalculateTest, PrintComposesTheSummaryPageAndOpensThePrinterWindow) {
     TForm1 form;
-    form.Button4->click();
+    Control<QPushButton>(form, "Button4")->click();
     bool dialog_was_open = false;
     QTimer::singleShot(0, &form, [&] {
         TForm3* printer = form.printer_window();
         dialog_was_open = printer->isVisible() && printer->isModal();
         printer->reject();
     });
-    form.Button6->click();
+    Control<QPushButton>(form, "Button6")->click();
     EXPECT_TRUE(dialog_was_open);
     // The page: white, with the header text and the stretched top view near the top.
-    const QImage& page = form.Image_P->image();
+    const QImage& page = Control<ImageControl>(form, "Image_P")->image();
     ASSERT_EQ(page.size(), QSize(800, 1220));
     EXPECT_EQ(page.pixelColor(799, 1219), QColor(Qt::white));
     EXPECT_EQ(page.pixelColor(300, 100), QColor(255, 255, 225));  // top view background

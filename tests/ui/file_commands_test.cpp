@@ -12,11 +12,14 @@
 #include <QToolButton>
 #include <deque>
 
+#include "support/window_controls.h"
 #include "ui/file_dialogs.h"
 #include "ui/tform1.h"
 
 namespace kalvesta {
 namespace {
+
+using testing_support::Control;
 
 // Answers the dialogs from a queue (nothing queued: cancelled) and keeps the errors.
 struct FakeDialogs : FileDialogs {
@@ -64,11 +67,11 @@ protected:
     QString Text(const char* box) const { return form_->findChild<QLineEdit*>(box)->text(); }
     void SaveAs(const QString& name) {
         dialogs_->answers.push_back(name);
-        form_->Save2->trigger();
+        Control<QAction>(*form_, "Save2")->trigger();
     }
     void Open(const QString& name) {
         dialogs_->answers.push_back(name);
-        form_->Open2->trigger();
+        Control<QAction>(*form_, "Open2")->trigger();
     }
 
     QTemporaryDir folder_;
@@ -81,7 +84,7 @@ TEST_F(FileCommandsTest, SaveAsWritesTheDocumentedBytes) {
     form_->findChild<QLineEdit*>("Edit4")->setText("-310");    // a chord: saved as magnitude
     form_->findChild<QLineEdit*>("Edit_x3")->setText("-130");  // a position keeps its sign
     form_->findChild<QLineEdit*>("Edit24xx")->setText("12345");
-    EXPECT_TRUE(form_->SpeedButton3->isHidden());
+    EXPECT_TRUE(Control<QToolButton>(*form_, "SpeedButton3")->isHidden());
     SaveAs(Path("plane"));
     const QByteArray bytes = Bytes(Path("plane.da4"));
     const QList<QByteArray> lines = bytes.split('\n');
@@ -92,9 +95,9 @@ TEST_F(FileCommandsTest, SaveAsWritesTheDocumentedBytes) {
     EXPECT_EQ(lines[1 + 34 + 15], "-130\r");   // wing 3, x position
     EXPECT_EQ(lines[52], "   0\r");
     EXPECT_TRUE(lines[53].isEmpty());
-    EXPECT_EQ(form_->Lab_FName->text(), Path("plane.da4"));
-    EXPECT_FALSE(form_->SpeedButton3->isHidden());
-    EXPECT_TRUE(form_->Save3->isVisible());
+    EXPECT_EQ(Control<QLabel>(*form_, "Lab_FName")->text(), Path("plane.da4"));
+    EXPECT_FALSE(Control<QToolButton>(*form_, "SpeedButton3")->isHidden());
+    EXPECT_TRUE(Control<QAction>(*form_, "Save3")->isVisible());
 }
 
 TEST_F(FileCommandsTest, ExtensionIsAddedOnlyWithoutDa4InTheName) {
@@ -119,7 +122,7 @@ TEST_F(FileCommandsTest, OpenRestoresEveryBoxAndCount) {
     EXPECT_EQ(Text("Edit_x3"), "-130");
     EXPECT_EQ(form_->aircraft().wing_count, 3);
     EXPECT_EQ(form_->findChild<QLabel*>("Label_b1")->text(), "1100mm");
-    EXPECT_EQ(form_->Lab_FName->text(), Path("three.da4"));
+    EXPECT_EQ(Control<QLabel>(*form_, "Lab_FName")->text(), Path("three.da4"));
 }
 
 TEST_F(FileCommandsTest, ShortFilesAndOddCountsLoadWithoutComplaint) {
@@ -142,10 +145,10 @@ TEST_F(FileCommandsTest, ShortFilesAndOddCountsLoadWithoutComplaint) {
 
 TEST_F(FileCommandsTest, CancelledOpenStillRecomputesAndOffersSave) {
     form_->findChild<QLineEdit*>("Edit1")->setText("600");
-    form_->Open2->trigger();  // nothing queued: cancelled
+    Control<QAction>(*form_, "Open2")->trigger();  // nothing queued: cancelled
     EXPECT_FALSE(form_->aircraft().results_valid);
-    EXPECT_FALSE(form_->SpeedButton3->isHidden());
-    EXPECT_TRUE(form_->Save3->isVisible());
+    EXPECT_FALSE(Control<QToolButton>(*form_, "SpeedButton3")->isHidden());
+    EXPECT_TRUE(Control<QAction>(*form_, "Save3")->isVisible());
     EXPECT_EQ(form_->aircraft().current_file_name, "Unknown.da4");
 }
 
@@ -168,10 +171,10 @@ TEST_F(FileCommandsTest, FailedWriteLeavesTheEarlierFileAndTheName) {
     ASSERT_EQ(dialogs_->errors.size(), 1);
     EXPECT_TRUE(dialogs_->errors[0].contains("inner.da4"));
     EXPECT_EQ(Bytes(Path("good.da4")), good);
-    EXPECT_EQ(form_->Lab_FName->text(), Path("good.da4"));
+    EXPECT_EQ(Control<QLabel>(*form_, "Lab_FName")->text(), Path("good.da4"));
     // "Save" goes on writing to the file the window shows.
     form_->findChild<QLineEdit*>("Edit1")->setText("600");
-    form_->Save3->trigger();
+    Control<QAction>(*form_, "Save3")->trigger();
     EXPECT_NE(Bytes(Path("good.da4")), good);
     EXPECT_EQ(dialogs_->errors.size(), 1);
 }

@@ -3,6 +3,7 @@
 // returns to idle.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,10 +18,20 @@
 #include <vector>
 
 #include "support/sound_views.h"
+#include "support/window_controls.h"
 #include "ui/tform1.h"
 
 namespace kalvesta {
 namespace {
+
+using testing_support::BeepCounter;
+using testing_support::Control;
+using testing_support::CountBeeps;
+using testing_support::PositionXBox;
+using testing_support::PositionZBox;
+using testing_support::TrapezoidButton;
+using testing_support::WingBox;
+using testing_support::WingCountButton;
 
 constexpr int kPositionX = kWingBoxCount;      // Edit_x<w>
 constexpr int kPositionZ = kWingBoxCount + 1;  // Edit_z<w>
@@ -130,12 +141,12 @@ protected:
 
     static QLineEdit* Box(const TForm1& form, const Typed& typed) {
         if (typed.box == kPositionX) {
-            return form.position_x_boxes[static_cast<size_t>(typed.wing)];
+            return PositionXBox(form, typed.wing);
         }
         if (typed.box == kPositionZ) {
-            return form.position_z_boxes[static_cast<size_t>(typed.wing)];
+            return PositionZBox(form, typed.wing);
         }
-        return form.wing_tab(typed.wing).boxes[static_cast<size_t>(typed.box)];
+        return WingBox(form, typed.wing, typed.box);
     }
 
 private:
@@ -151,7 +162,8 @@ void ExpectSoundDrawings(const TForm1& form, const WindowCase& c) {
     drawn.wing_count = c.wing_count;
     for (int wing = 1; wing <= kMaxWings; ++wing) {
         drawn.trapezoids[static_cast<size_t>(wing)] = c.trapezoids[static_cast<size_t>(wing - 1)];
-        for (const QLabel* value : form.wing_tab(wing).values) {
+        for (const char* row : {"b", "s", "lm", "r25", "lam"}) {
+            const QLabel* value = Control<QLabel>(form, QString("Label_%1%2").arg(row).arg(wing));
             EXPECT_FALSE(value->text().contains("NaN") || value->text().contains("Inf"))
                 << value->text().toStdString();
         }
@@ -164,10 +176,11 @@ void ExpectSoundDrawings(const TForm1& form, const WindowCase& c) {
 TEST_P(HostileAircraftWindow, RefusesOrShowsFiniteResultsAndReturnsToIdle) {
     const WindowCase& c = GetParam();
     TForm1 form;
-    form.wing_count_buttons[static_cast<size_t>(c.wing_count)]->click();
+    const BeepCounter& beeps = CountBeeps(form);
+    WingCountButton(form, c.wing_count)->click();
     for (int wing = 1; wing <= kMaxWings; ++wing) {
         const int trapezoids = c.trapezoids[static_cast<size_t>(wing - 1)];
-        form.wing_tab(wing).trapezoid_buttons[static_cast<size_t>(trapezoids - 1)]->click();
+        TrapezoidButton(form, wing, trapezoids)->click();
     }
     for (const Typed& typed : c.typed) {
         QLineEdit* box = Box(form, typed);
@@ -175,22 +188,22 @@ TEST_P(HostileAircraftWindow, RefusesOrShowsFiniteResultsAndReturnsToIdle) {
         QTest::keyClicks(box, QString::fromStdString(typed.text));
         ASSERT_EQ(box->text().toStdString(), typed.text);
     }
-    form.aircraft1->trigger();
-    form.Button4->click();
+    Control<QAction>(form, "aircraft1")->trigger();
+    Control<QPushButton>(form, "Button4")->click();
 
     // Idle again.
-    EXPECT_FALSE(form.Button4->isHidden());
-    EXPECT_TRUE(form.Label_w->isHidden());
-    EXPECT_TRUE(form.Label24->isHidden());
-    EXPECT_EQ(form.beep_count(), 1);
+    EXPECT_FALSE(Control<QPushButton>(form, "Button4")->isHidden());
+    EXPECT_TRUE(Control<QLabel>(form, "Label_w")->isHidden());
+    EXPECT_TRUE(Control<QLabel>(form, "Label24")->isHidden());
+    EXPECT_EQ(beeps.count, 1);
 
     const bool completed = form.aircraft().results_valid;
     if (c.expected != Outcome::kEither) {
         EXPECT_EQ(completed, c.expected == Outcome::kCompletes)
-            << form.Memo1->toPlainText().toStdString();
+            << Control<QPlainTextEdit>(form, "Memo1")->toPlainText().toStdString();
     }
     if (completed) {
-        EXPECT_FALSE(form.Button6->isHidden());
+        EXPECT_FALSE(Control<QPushButton>(form, "Button6")->isHidden());
         const Results& results = form.analysis().results;
         for (const double value : {results.x_np, results.ref_length, results.ref_area,
                                    results.x_cg_low, results.x_cg_high}) {
@@ -198,11 +211,11 @@ TEST_P(HostileAircraftWindow, RefusesOrShowsFiniteResultsAndReturnsToIdle) {
         }
     } else {
         // A clear refusal: the heading and at least one line saying why.
-        EXPECT_FALSE(form.Memo1->isHidden());
-        const QStringList lines = form.Memo1->toPlainText().split('\n');
+        EXPECT_FALSE(Control<QPlainTextEdit>(form, "Memo1")->isHidden());
+        const QStringList lines = Control<QPlainTextEdit>(form, "Memo1")->toPlainText().split('\n');
         ASSERT_GE(lines.size(), 2);
         EXPECT_EQ(lines.front(), "Error: ");
-        EXPECT_TRUE(form.Button6->isHidden());
+        EXPECT_TRUE(Control<QPushButton>(form, "Button6")->isHidden());
     }
     ExpectSoundDrawings(form, c);
 }

@@ -12,11 +12,14 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
+#include "support/window_controls.h"
 #include "ui/tform1.h"
 #include "ui/tform2.h"
 
 namespace kalvesta {
 namespace {
+
+using testing_support::Control;
 
 // Each test runs in its own empty current directory, where "Default.pa4" lives.
 class LanguageTest : public ::testing::Test {
@@ -44,38 +47,40 @@ private:
 };
 
 QString TabText(const TForm1& form, const char* page) {
-    return form.PageControl1->tabText(form.PageControl1->indexOf(form.findChild<QWidget*>(page)));
+    return Control<QTabWidget>(form, "PageControl1")
+        ->tabText(
+            Control<QTabWidget>(form, "PageControl1")->indexOf(form.findChild<QWidget*>(page)));
 }
 
 TEST_F(LanguageTest, SwitchingWritesTheFileAndFlipsTheCaptions) {
     TForm1 form;
     EXPECT_EQ(TabText(form, "TabSheet1"), " Wing-1 ");
-    form.german1->trigger();
+    Control<QAction>(form, "german1")->trigger();
     EXPECT_FALSE(form.aircraft().english_captions);
     EXPECT_EQ(LanguageFile(), QByteArray("d\r\n"));
-    EXPECT_EQ(form.Button4->text(), "Рассчитать");
-    EXPECT_EQ(form.Save3->text(), "Сохранить");
-    EXPECT_EQ(form.german1->text(), "english");
+    EXPECT_EQ(Control<QPushButton>(form, "Button4")->text(), "Рассчитать");
+    EXPECT_EQ(Control<QAction>(form, "Save3")->text(), "Сохранить");
+    EXPECT_EQ(Control<QAction>(form, "german1")->text(), "english");
     EXPECT_EQ(form.findChild<QLabel*>("Label4")->text(), "Геометрический центр  (r25):");
     // The value labels keep their numbers.
     EXPECT_EQ(form.findChild<QLabel*>("Label_b1")->text(), "1100mm");
 
-    form.german1->trigger();
+    Control<QAction>(form, "german1")->trigger();
     EXPECT_TRUE(form.aircraft().english_captions);
     EXPECT_EQ(LanguageFile(), QByteArray("e\r\n"));
     // Back in English the tabs carry the switched captions, not the start-up ones.
     EXPECT_EQ(TabText(form, "TabSheet1"), "  Wing-1 ");
     EXPECT_EQ(TabText(form, "TabSheet5"), "  Aircraft  ");
-    EXPECT_EQ(form.german1->text(), "Русский");
+    EXPECT_EQ(Control<QAction>(form, "german1")->text(), "Русский");
 }
 
 TEST_F(LanguageTest, MemoHeadingFollowsTheLanguageAtEveryCalc) {
     TForm1 form;
-    EXPECT_EQ(form.Memo1->toPlainText(), "Error: ");
-    form.german1->trigger();
+    EXPECT_EQ(Control<QPlainTextEdit>(form, "Memo1")->toPlainText(), "Error: ");
+    Control<QAction>(form, "german1")->trigger();
     form.Calc();
-    EXPECT_EQ(form.Memo1->toPlainText(), "Fehler: ");
-    EXPECT_TRUE(form.Memo1->isHidden());
+    EXPECT_EQ(Control<QPlainTextEdit>(form, "Memo1")->toPlainText(), "Fehler: ");
+    EXPECT_TRUE(Control<QPlainTextEdit>(form, "Memo1")->isHidden());
 }
 
 struct StartCase {
@@ -91,11 +96,14 @@ TEST_P(StartLanguageTest, StartsInTheRememberedLanguage) {
     }
     TForm1 form;
     EXPECT_EQ(form.aircraft().english_captions, GetParam().english);
-    EXPECT_EQ(form.Button4->text(), GetParam().english ? "Calculate" : "Рассчитать");
-    EXPECT_EQ(form.Memo1->toPlainText(), GetParam().english ? "Error: " : "Fehler: ");
-    EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet5);
-    EXPECT_TRUE(form.Button4->isEnabled());
-    EXPECT_TRUE(form.Button6->isHidden());
+    EXPECT_EQ(Control<QPushButton>(form, "Button4")->text(),
+              GetParam().english ? "Calculate" : "Рассчитать");
+    EXPECT_EQ(Control<QPlainTextEdit>(form, "Memo1")->toPlainText(),
+              GetParam().english ? "Error: " : "Fehler: ");
+    EXPECT_EQ(Control<QTabWidget>(form, "PageControl1")->currentWidget(),
+              Control<QWidget>(form, "TabSheet5"));
+    EXPECT_TRUE(Control<QPushButton>(form, "Button4")->isEnabled());
+    EXPECT_TRUE(Control<QPushButton>(form, "Button6")->isHidden());
 }
 
 INSTANTIATE_TEST_SUITE_P(LanguageFiles, StartLanguageTest,
@@ -105,17 +113,17 @@ INSTANTIATE_TEST_SUITE_P(LanguageFiles, StartLanguageTest,
 
 TEST_F(LanguageTest, InfoWindowIsEnglishOrGermanAndRefreshedAtEachOpening) {
     TForm1 form;
-    form.Info1->trigger();
+    Control<QAction>(form, "Info1")->trigger();
     TForm2* info = form.info_window();
     ASSERT_NE(info, nullptr);
     EXPECT_TRUE(info->isVisible());
     EXPECT_EQ(info->windowTitle(), " Info");
     EXPECT_EQ(info->Label(1)->text(), "   Kalvesta calculates the aerodynamic center   ");
     EXPECT_EQ(info->Label(7)->text(), "range for the center of gravity");
-    form.german1->trigger();
+    Control<QAction>(form, "german1")->trigger();
     // Russian captions: the description is German, and only after the next opening.
     EXPECT_EQ(info->Label(2)->text(), "of an aircraft and suggests a suitable");
-    form.Info1->trigger();
+    Control<QAction>(form, "Info1")->trigger();
     EXPECT_EQ(info->Label(2)->text(), "Flugzeugs und schlägt einen günstigen ");
     EXPECT_FALSE(info->Label(3)->text().contains('@'));
     info->hide();

@@ -9,10 +9,13 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "support/window_controls.h"
 #include "ui/tform1.h"
 
 namespace kalvesta {
 namespace {
+
+using testing_support::Control;
 
 template <class T>
 T* Find(const TForm1& form, const char* name) {
@@ -26,7 +29,9 @@ QString LabelText(const TForm1& form, const char* name) {
 }
 
 bool TabShown(const TForm1& form, const char* page) {
-    return form.PageControl1->isTabVisible(form.PageControl1->indexOf(Find<QWidget>(form, page)));
+    return Control<QTabWidget>(form, "PageControl1")
+        ->isTabVisible(
+            Control<QTabWidget>(form, "PageControl1")->indexOf(Find<QWidget>(form, page)));
 }
 
 TEST(MainWindow, StartUpShowsComputedValuesOfAllWings) {
@@ -41,11 +46,12 @@ TEST(MainWindow, StartUpShowsComputedValuesOfAllWings) {
     EXPECT_EQ(LabelText(form, "Label_b3"), " 200mm");
     EXPECT_EQ(form.aircraft().wing_count, 2);
     EXPECT_EQ(form.aircraft().current_file_name, "Unknown.da4");
-    EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet5);
+    EXPECT_EQ(Control<QTabWidget>(form, "PageControl1")->currentWidget(),
+              Control<QWidget>(form, "TabSheet5"));
     EXPECT_TRUE(TabShown(form, "TabSheet2"));
     EXPECT_FALSE(TabShown(form, "TabSheet3"));
-    EXPECT_FALSE(form.wing31->isVisible());
-    EXPECT_FALSE(form.Save3->isVisible());
+    EXPECT_FALSE(Control<QAction>(form, "wing31")->isVisible());
+    EXPECT_FALSE(Control<QAction>(form, "Save3")->isVisible());
 }
 
 TEST(MainWindow, TypingASpanRecomputesTheWing) {
@@ -69,13 +75,13 @@ TEST(MainWindow, WingCountButtonsShowTabsAndMenuItems) {
     wing3_chord->setText("95");
     Find<QRadioButton>(form, "RadioButton1")->click();
     EXPECT_FALSE(TabShown(form, "TabSheet2"));
-    EXPECT_FALSE(form.wing21->isVisible());
+    EXPECT_FALSE(Control<QAction>(form, "wing21")->isVisible());
     EXPECT_TRUE(Find<QLineEdit>(form, "Edit_x2")->isHidden());
     Find<QRadioButton>(form, "RadioButton3")->click();
     EXPECT_TRUE(TabShown(form, "TabSheet2"));
     EXPECT_TRUE(TabShown(form, "TabSheet3"));
-    EXPECT_TRUE(form.wing21->isVisible());
-    EXPECT_TRUE(form.wing31->isVisible());
+    EXPECT_TRUE(Control<QAction>(form, "wing21")->isVisible());
+    EXPECT_TRUE(Control<QAction>(form, "wing31")->isVisible());
     EXPECT_FALSE(Find<QLineEdit>(form, "Edit_x3")->isHidden());
     EXPECT_EQ(wing3_chord->text(), "95");
     EXPECT_EQ(form.aircraft().calc_wing_count, 3);
@@ -98,10 +104,12 @@ TEST(MainWindow, TrapezoidButtonsShowBoxesAndKeepTheirTexts) {
 
 TEST(MainWindow, EditMenuSelectsTabs) {
     TForm1 form;
-    form.wing11->trigger();
-    EXPECT_EQ(form.PageControl1->currentWidget(), Find<QWidget>(form, "TabSheet1"));
-    form.aircraft1->trigger();
-    EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheet5);
+    Control<QAction>(form, "wing11")->trigger();
+    EXPECT_EQ(Control<QTabWidget>(form, "PageControl1")->currentWidget(),
+              Find<QWidget>(form, "TabSheet1"));
+    Control<QAction>(form, "aircraft1")->trigger();
+    EXPECT_EQ(Control<QTabWidget>(form, "PageControl1")->currentWidget(),
+              Control<QWidget>(form, "TabSheet5"));
 }
 
 }  // namespace
@@ -112,11 +120,11 @@ namespace {
 
 TEST(MainWindowScale, ScalesByNinetySixOverTheScreenResolution) {
     TForm1 form;
-    const QRect designed = form.Button4->geometry();
+    const QRect designed = Control<QPushButton>(form, "Button4")->geometry();
     form.ScaleForScreen(96.0);
-    EXPECT_EQ(form.Button4->geometry(), designed);
+    EXPECT_EQ(Control<QPushButton>(form, "Button4")->geometry(), designed);
     form.ScaleForScreen(120.0);  // 0.8: (40, 384) 97 × 33 becomes (32, 307) 78 × 26
-    EXPECT_EQ(form.Button4->geometry(), QRect(32, 307, 78, 26));
+    EXPECT_EQ(Control<QPushButton>(form, "Button4")->geometry(), QRect(32, 307, 78, 26));
     EXPECT_EQ(form.centralWidget()->size(), QSize(660, 466));
 }
 

@@ -1,0 +1,71 @@
+// The main window's controls found by their component names (as the window's own
+// layout names them), and a beep that is counted instead of sounded.
+#pragma once
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QString>
+#include <memory>
+#include <stdexcept>
+
+#include "ui/beeper.h"
+#include "ui/tform1.h"
+
+namespace kalvesta::testing_support {
+
+// The control of that name and type; a missing one fails the test that asks for it.
+template <class T>
+T* Control(const QObject& window, const QString& name) {
+    T* control = window.findChild<T*>(name);
+    if (control == nullptr) {
+        throw std::runtime_error("the window has no control " + name.toStdString());
+    }
+    return control;
+}
+
+// Box `box` (in WingBox order) of a wing tab: the tab page's own edit boxes, which
+// the layout makes in that order.
+inline QLineEdit* WingBox(const QObject& window, int wing, int box) {
+    const auto boxes = Control<QWidget>(window, QString("TabSheet%1").arg(wing))
+                           ->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
+    if (boxes.size() != kWingBoxCount) {
+        throw std::runtime_error("a wing tab without its fourteen boxes");
+    }
+    return boxes[box];
+}
+
+// A wing's trapezoid-count button for 1..4 trapezoids, on the tab's panel.
+inline QRadioButton* TrapezoidButton(const QObject& window, int wing, int trapezoids) {
+    return Control<QWidget>(window, QString("Panel%1").arg(wing + 1))
+        ->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)
+        .at(trapezoids - 1);
+}
+
+// The wing-count button RadioButton1..3.
+inline QRadioButton* WingCountButton(const QObject& window, int count) {
+    return Control<QRadioButton>(window, QString("RadioButton%1").arg(count));
+}
+
+// Position boxes Edit_x1..Edit_x3 and Edit_z1..Edit_z3.
+inline QLineEdit* PositionXBox(const QObject& window, int wing) {
+    return Control<QLineEdit>(window, QString("Edit_x%1").arg(wing));
+}
+inline QLineEdit* PositionZBox(const QObject& window, int wing) {
+    return Control<QLineEdit>(window, QString("Edit_z%1").arg(wing));
+}
+
+// Counts the beeps of the window it is put into.
+class BeepCounter : public Beeper {
+public:
+    void Beep() override { ++count; }
+    int count = 0;
+};
+
+inline const BeepCounter& CountBeeps(TForm1& form) {
+    auto counter = std::make_unique<BeepCounter>();
+    const BeepCounter& counted = *counter;
+    form.SetBeeper(std::move(counter));
+    return counted;
+}
+
+}  // namespace kalvesta::testing_support
