@@ -34,7 +34,7 @@ inline TestWing Rectangle(int32_t span_mm, int32_t chord_mm) {
 }
 
 // The aircraft made of `wings` (wing_count = calc_wing_count = their number),
-// prepared twice so that plan_x holds the positions.
+// prepared as a calculation finds it.
 inline Aircraft PreparedAircraft(const std::vector<TestWing>& wings, bool english = true) {
     AircraftInputs inputs = DefaultAircraftInputs();
     inputs.wing_count = static_cast<int32_t>(wings.size());
@@ -46,10 +46,7 @@ inline Aircraft PreparedAircraft(const std::vector<TestWing>& wings, bool englis
     }
     Aircraft aircraft;
     aircraft.english_captions = english;
-    PrepareAircraft(aircraft, inputs);
-    PrepareAircraft(aircraft, inputs);
-    aircraft.wing_count = inputs.wing_count;
-    aircraft.calc_wing_count = inputs.wing_count;
+    PrepareForCalculation(aircraft, inputs);
     return aircraft;
 }
 
@@ -59,10 +56,7 @@ inline Aircraft DefaultAircraft(int wing_count, bool english = true) {
     inputs.wing_count = wing_count;
     Aircraft aircraft;
     aircraft.english_captions = english;
-    PrepareAircraft(aircraft, inputs);
-    PrepareAircraft(aircraft, inputs);
-    aircraft.wing_count = wing_count;
-    aircraft.calc_wing_count = wing_count;
+    PrepareForCalculation(aircraft, inputs);
     return aircraft;
 }
 

@@ -1,10 +1,13 @@
 // The main window's controls found by their component names (as the window's own
-// layout names them), and a beep that is counted instead of sounded.
+// layout names them), a beep that is counted instead of sounded, and an empty
+// current folder for a window to start in.
 #pragma once
 
+#include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QString>
+#include <QTemporaryDir>
 #include <memory>
 #include <stdexcept>
 
@@ -67,5 +70,19 @@ inline const BeepCounter& CountBeeps(TForm1& form) {
     form.SetBeeper(std::move(counter));
     return counted;
 }
+
+// An empty current folder for the object's lifetime: no language file from
+// another test, so a window made in it starts in English.
+class InEmptyFolder {
+public:
+    InEmptyFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(folder_.path()); }
+    ~InEmptyFolder() { QDir::setCurrent(previous_); }
+    InEmptyFolder(const InEmptyFolder&) = delete;
+    InEmptyFolder& operator=(const InEmptyFolder&) = delete;
+
+private:
+    QTemporaryDir folder_;
+    QString previous_;
+};
 
 }  // namespace kalvesta::testing_support

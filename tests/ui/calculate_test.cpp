@@ -9,7 +9,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <chrono>
@@ -30,17 +29,8 @@ using testing_support::Control;
 using testing_support::CountBeeps;
 
 class CalculateTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        // No language file from another test: start in English.
-        previous_ = QDir::currentPath();
-        QDir::setCurrent(folder_.path());
-    }
-    void TearDown() override { QDir::setCurrent(previous_); }
-
 private:
-    QTemporaryDir folder_;
-    QString previous_;
+    testing_support::InEmptyFolder folder_;
 };
 
 TEST_F(CalculateTest, DefaultAircraftGivesResultsAndIdlesWithCalculateDisabled) {

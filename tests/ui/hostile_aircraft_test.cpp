@@ -4,13 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <climits>
 #include <cmath>
@@ -132,13 +130,6 @@ std::vector<WindowCase> Cases() {
 
 class HostileAircraftWindow : public testing::TestWithParam<WindowCase> {
 protected:
-    void SetUp() override {
-        // No language file from another test: start in English.
-        previous_ = QDir::currentPath();
-        QDir::setCurrent(folder_.path());
-    }
-    void TearDown() override { QDir::setCurrent(previous_); }
-
     static QLineEdit* Box(const TForm1& form, const Typed& typed) {
         if (typed.box == kPositionX) {
             return PositionXBox(form, typed.wing);
@@ -150,8 +141,7 @@ protected:
     }
 
 private:
-    QTemporaryDir folder_;
-    QString previous_;
+    testing_support::InEmptyFolder folder_;
 };
 
 // The window's pictures redrawn from its model on recording canvases, and its

@@ -3,11 +3,9 @@
 // calculation once through the window's boxes and once straight from the file.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <array>
 #include <charconv>
 #include <optional>
@@ -121,17 +119,8 @@ std::string CaseName(const testing::TestParamInfo<Case>& tested) {
 }
 
 class WindowAndCli : public testing::TestWithParam<Case> {
-protected:
-    void SetUp() override {
-        // No language file from another test: start in English.
-        previous_ = QDir::currentPath();
-        QDir::setCurrent(folder_.path());
-    }
-    void TearDown() override { QDir::setCurrent(previous_); }
-
 private:
-    QTemporaryDir folder_;
-    QString previous_;
+    testing_support::InEmptyFolder folder_;
 };
 
 TEST_P(WindowAndCli, SameFileGivesTheSameFiguresOrTheSameRefusal) {
