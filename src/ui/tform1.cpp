@@ -1,6 +1,6 @@
-// The main window's handlers: the planform computations, the whole-aircraft
-// preparation and the configuration handlers that keep controls, model and views
-// in step on every change.
+// The main window's handlers: the planform values and pictures, the views of the
+// whole-aircraft preparation, and the configuration handlers that keep controls,
+// model and views in step on every change.
 #include "ui/tform1.h"
 
 #include <QAction>
