@@ -127,12 +127,13 @@ TEST_F(FileCommandsTest, OpenRestoresEveryBoxAndCount) {
 
 TEST_F(FileCommandsTest, ShortFilesAndOddCountsLoadWithoutComplaint) {
     // Ten lines, LF ends, a first line out of range: the rest reads as 0 and the
-    // wing-count button stays.
+    // wing-count button stays, and the model's count with it.
     Write(Path("short.da4"), "   5\n   4\n 200\n 100\n 0\n0\n0\n 7\n 300\n\n-20\t\n");
+    Control<QRadioButton>(*form_, "RadioButton3")->click();
     Open(Path("short.da4"));
     EXPECT_TRUE(dialogs_->errors.isEmpty());
-    EXPECT_TRUE(form_->findChild<QRadioButton*>("RadioButton2")->isChecked());
-    EXPECT_EQ(form_->aircraft().wing_count, 2);
+    EXPECT_TRUE(form_->findChild<QRadioButton*>("RadioButton3")->isChecked());
+    EXPECT_EQ(form_->aircraft().wing_count, 3);
     EXPECT_TRUE(form_->findChild<QRadioButton*>("RadioButton41t")->isChecked());
     EXPECT_EQ(Text("Edit4"), " 200");
     EXPECT_EQ(Text("Edit1"), " 300");
