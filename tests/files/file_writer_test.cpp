@@ -20,6 +20,7 @@
 #include <string>
 
 #include "support/small_tmpfs.h"
+#include "support/temp_folder.h"
 
 namespace kalvesta {
 namespace {
@@ -50,22 +51,13 @@ std::string CannotWrite(const std::string& path, const std::string& reason) {
 
 class FileWriter : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "file_writer_test.XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
+    void SetUp() override { ASSERT_FALSE(dir_.empty()); }
 
-    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-    size_t EntryCount() const {
-        return static_cast<size_t>(std::distance(fs::directory_iterator(dir_), {}));
-    }
+    std::string PathOf(const std::string& name) const { return folder_.PathOf(name); }
+    size_t EntryCount() const { return folder_.EntryCount(); }
 
-    fs::path dir_;
+    TempFolder folder_{"file_writer_test"};
+    const fs::path& dir_ = folder_.path();
 };
 
 TEST_F(FileWriter, PipesAndSocketsAreWrittenInPlaceOrRefused) {
