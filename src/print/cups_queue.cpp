@@ -29,8 +29,8 @@ QString CupsQueueRefusal(const QString& queue) {
     const QByteArray name = queue.toLocal8Bit();
     cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
     if (dest == nullptr) {
-        const QString failure = CupsLastRequestFailure();
-        return failure.isEmpty() ? QStringLiteral("the printer is not known to CUPS") : failure;
+        // Not to be asked about (an instance name, say): the job itself will tell.
+        return {};
     }
     QString refusal;
     const char* accepting =

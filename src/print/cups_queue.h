@@ -7,8 +7,7 @@
 namespace kalvesta {
 
 // Why `queue` takes no jobs now ("the printer is not accepting jobs: <the reason
-// its administrator gave>", or the server's error when the queue cannot be asked
-// about); empty when it accepts jobs.
+// its administrator gave>"); empty when it accepts jobs or cannot be asked.
 QString CupsQueueRefusal(const QString& queue);
 
 // The server's error for the last request of this thread, empty when it succeeded.

@@ -178,9 +178,13 @@ void TForm3::ButtonCloseClick() {
         printed = XPrint1->EndDoc();
     }
     if (!printed) {
+        QString reason = XPrint1->FailureReason();
+        if (reason.endsWith(QLatin1Char('.'))) {
+            reason.chop(1);  // the message ends with its own full stop
+        }
         QMessageBox::warning(this, windowTitle(),
                              QStringLiteral("The page could not be printed on \"%1\": %2.")
-                                 .arg(ComboBox1->currentText(), XPrint1->FailureReason()));
+                                 .arg(ComboBox1->currentText(), reason));
         return;
     }
     accept();
