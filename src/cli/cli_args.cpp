@@ -13,8 +13,8 @@ bool EndsWith(std::string_view text, std::string_view end) {
 }
 
 bool IsSummaryFileName(std::string_view name) {
-    return EndsWith(name, ".pdf") || EndsWith(name, ".png") || EndsWith(name, ".PDF") ||
-           EndsWith(name, ".PNG");
+    return name == kStandardOutputArg || EndsWith(name, ".pdf") || EndsWith(name, ".png") ||
+           EndsWith(name, ".PDF") || EndsWith(name, ".PNG");
 }
 
 std::optional<int> ParseWingCount(std::string_view text) {
@@ -95,6 +95,10 @@ CliArgsResult ParseCliArgs(const std::vector<std::string>& args) {
             parsed.error = "unknown option \"" + arg + "\"";
         }
     }
+    if (parsed.ok() && options.save_file == kStandardOutputArg &&
+        options.summary_file == kStandardOutputArg) {
+        parsed.error = "only one of --save and --summary can write to standard output";
+    }
     return parsed;
 }
 
@@ -124,10 +128,14 @@ positions, exactly as the window's "Calculate" does, without a window.
                     the result keys are null.
   --save OUT.da4    write the aircraft (after --wings) to OUT.da4 under exactly that
                     name, before the analysis runs; an earlier file there is only
-                    replaced once the new one is complete.
+                    replaced once the new one is complete, and keeps its mode, owner,
+                    group and links. A device or a named pipe is written as it is.
+                    "-" writes to standard output (and the report is left out).
   --summary OUT     write the one-page summary the "Print" button prints, without a
                     printer: OUT.png as the 800 x 1220 page picture, OUT.pdf as one
-                    A4 page placed as on a printer. Needs results (exit 1 without).
+                    A4 page placed as on a printer, "-" the PNG to standard output
+                    (and the report is left out); written like --save. Needs
+                    results (exit 1 without).
   --help            show this text.
 
 Exit status: 0 with results; 1 when the analysis refused the aircraft or failed

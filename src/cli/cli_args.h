@@ -7,14 +7,22 @@
 
 namespace kalvesta::cli {
 
+// The file name that stands for standard output in --save and --summary.
+inline constexpr const char* kStandardOutputArg = "-";
+
 struct CliOptions {
     std::optional<std::string> file;          // the ".da4" file to read; none: start-up aircraft
     std::optional<int> wings;                 // --wings 1..3
     std::string margin_text = "7.5";          // --margin, read like the margin box
     bool json = false;                        // --json
     std::optional<std::string> save_file;     // --save
-    std::optional<std::string> summary_file;  // --summary, ".pdf" or ".png"
+    std::optional<std::string> summary_file;  // --summary, ".pdf", ".png" or "-"
     bool help = false;                        // --help
+
+    // Whether standard output carries one of the written files instead of the report.
+    bool OutputTakenByFile() const {
+        return save_file == kStandardOutputArg || summary_file == kStandardOutputArg;
+    }
 };
 
 struct CliArgsResult {

@@ -41,7 +41,9 @@ FileResult LoadAircraft(const CliOptions& options, CliRun& run) {
 FileResult SaveAircraft(const std::string& path, CliRun& run) {
     PrepareAircraft(run.aircraft, run.inputs);
     TakeCountsForSave(run.aircraft, run.inputs);
-    return WriteDa4File(path, AssembleDa4Values(run.aircraft));
+    const Da4Values values = AssembleDa4Values(run.aircraft);
+    return path == kStandardOutputArg ? WriteStandardOutput(FormatDa4Text(values))
+                                      : WriteDa4File(path, values);
 }
 
 void Analyse(const std::string& margin_text, CliRun& run) {

@@ -33,7 +33,8 @@ struct CliRun {
 // be read leaves the start-up aircraft and returns the failure.
 FileResult LoadAircraft(const CliOptions& options, CliRun& run);
 
-// Writes the aircraft as "Save" does (counts from the buttons, then the 53 values).
+// Writes the aircraft as "Save" does (counts from the buttons, then the 53 values);
+// the path "-" writes the file text to standard output.
 FileResult SaveAircraft(const std::string& path, CliRun& run);
 
 // "Calculate" on the aircraft as loaded: the one calculation the window runs, with

@@ -47,13 +47,15 @@ FileResult WriteSummary(const std::string& path, const CliRun& run) {
     d_3d(view_3d, aircraft, drawn, View3DControls{}, mapping);
     DrawSummaryPage(page, aircraft, run.data->results, top_view, view_3d);
 
-    const QString target = QString::fromStdString(path);
-    const PageExportResult written =
-        IsPdf(path) ? WriteSummaryPdf(page_image, target) : WriteSummaryPng(page_image, target);
-    if (!written.written) {
-        return FileResult{FileError::kCannotWrite, written.error.toStdString()};
+    const EncodedPage encoded =
+        IsPdf(path) ? EncodeSummaryPdf(page_image) : EncodeSummaryPng(page_image);
+    if (!encoded.ok()) {
+        return FileResult{FileError::kCannotWrite,
+                          "Cannot write \"" + path + "\": " + encoded.error.toStdString()};
     }
-    return FileResult{};
+    const std::string_view bytes(encoded.bytes.constData(),
+                                 static_cast<size_t>(encoded.bytes.size()));
+    return path == kStandardOutputArg ? WriteStandardOutput(bytes) : WriteFileContents(path, bytes);
 }
 
 }  // namespace kalvesta::cli

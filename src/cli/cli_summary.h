@@ -5,13 +5,14 @@
 #include <string>
 
 #include "cli/cli_run.h"
-#include "files/da4_file.h"
+#include "files/file_writer.h"
 
 namespace kalvesta::cli {
 
 // Draws the top view with the results (automatic margin range), the 3-D view at
 // the window's start-up angles and the summary page, then writes the page: a name
-// ending in ".pdf" (any case) as one A4 PDF page, otherwise as a PNG of 800 × 1220.
+// ending in ".pdf" (any case) as one A4 PDF page, otherwise as a PNG of 800 × 1220,
+// through the program's file writer ("-": to standard output).
 // Needs a Qt Gui application object. Requires run.has_results().
 FileResult WriteSummary(const std::string& path, const CliRun& run);
 

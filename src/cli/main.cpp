@@ -63,9 +63,12 @@ int main(int argc, char** argv) {
         }
     }
 
-    const std::string output =
-        options.json ? FormatJson(run) : FormatReport(run, options.margin_text);
-    std::fputs(output.c_str(), stdout);
+    // Standard output that carries a written file gets nothing else.
+    if (!options.OutputTakenByFile()) {
+        const std::string output =
+            options.json ? FormatJson(run) : FormatReport(run, options.margin_text);
+        std::fputs(output.c_str(), stdout);
+    }
     if (std::fflush(stdout) != 0) {
         PrintError("cannot write the output");
         return kExitUsageOrFile;

@@ -6,23 +6,9 @@
 #include <string>
 
 #include "files/da4_format.h"
+#include "files/file_writer.h"
 
 namespace kalvesta {
-
-enum class FileError {
-    kNone,
-    kCannotOpen,   // the file cannot be opened for reading (missing, no permission, ...)
-    kCannotRead,   // opened, but reading it failed
-    kCannotWrite,  // the new file could not be written or put in place of the old one
-};
-
-struct FileResult {
-    FileError error = FileError::kNone;
-    // Empty on success, else for example: Cannot open "plane.da4": Permission denied
-    std::string message;
-
-    bool ok() const { return error == FileError::kNone; }
-};
 
 struct Da4ReadResult {
     FileResult result;
@@ -37,11 +23,9 @@ Da4ReadResult ReadDa4File(const std::string& path);
 
 inline constexpr int64_t kMaxDa4ScanBytes = int64_t{64} << 20;
 
-// Writes the values as the 53-line file text to `path`, replacing any file there
-// only once the new one is complete: the text goes to a temporary file in the same
-// folder, which is flushed to disk, closed and then renamed over `path`. On any
-// failure the previous file is left untouched and the temporary file removed. A
-// replaced file keeps its permission bits; a symbolic link is written through.
+// Writes the values as the 53-line file text to `path` by WriteFileContents: an
+// earlier file is replaced only once the new content is complete, keeps its mode,
+// owner, group and links, and is left untouched on failure.
 FileResult WriteDa4File(const std::string& path, const Da4Values& values);
 
 }  // namespace kalvesta

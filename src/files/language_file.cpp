@@ -3,6 +3,8 @@
 
 #include <fstream>
 
+#include "files/file_writer.h"
+
 namespace kalvesta {
 
 bool ReadLanguageIsEnglish(const std::string& path) {
@@ -15,13 +17,7 @@ bool ReadLanguageIsEnglish(const std::string& path) {
 }
 
 bool WriteLanguage(const std::string& path, bool english) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) {
-        return false;
-    }
-    file << (english ? 'e' : 'd') << "\r\n";
-    file.close();
-    return !file.fail();
+    return WriteFileContents(path, english ? "e\r\n" : "d\r\n").ok();
 }
 
 }  // namespace kalvesta

@@ -12,8 +12,8 @@ inline constexpr const char* kLanguageFileName = "Default.pa4";
 // false for an empty file or any other first character ("d", "E", ...).
 bool ReadLanguageIsEnglish(const std::string& path);
 
-// Creates or truncates the file and writes "e" or "d" and CR LF. Returns false
-// when the file could not be written; the caller goes on without it.
+// Writes "e" or "d" and CR LF as the file's content (by WriteFileContents). Returns
+// false when the file could not be written; the caller goes on without it.
 bool WriteLanguage(const std::string& path, bool english);
 
 }  // namespace kalvesta

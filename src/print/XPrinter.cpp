@@ -4,6 +4,8 @@
 #include <QPageLayout>
 #include <QPrinterInfo>
 
+#include "print/cups_queue.h"
+
 namespace kalvesta {
 
 TXPrint::TXPrint() {
@@ -22,7 +24,17 @@ TXPrint::~TXPrint() {
 }
 
 bool TXPrint::BeginDoc() {
-    if (!printer_available_ || canvas_.isActive()) {
+    failure_.clear();
+    if (!printer_available_) {
+        failure_ = QStringLiteral("no printer is set up");
+        return false;
+    }
+    if (canvas_.isActive()) {
+        failure_ = QStringLiteral("a print job is already open");
+        return false;
+    }
+    failure_ = CupsQueueRefusal(printer_.printerName());
+    if (!failure_.isEmpty()) {
         return false;
     }
     printer_.setDocName(title_);
@@ -33,7 +45,11 @@ bool TXPrint::BeginDoc() {
     // Margins 0: the origin is the corner of what the printer can print.
     layout.setMargins(layout.minimumMargins());
     printer_.setPageLayout(layout);
-    return canvas_.begin(&printer_);
+    if (!canvas_.begin(&printer_)) {
+        failure_ = QStringLiteral("the print job could not be started");
+        return false;
+    }
+    return true;
 }
 
 void TXPrint::StretchDraw(const QRect& target, const QImage& bitmap) {
@@ -43,10 +59,18 @@ void TXPrint::StretchDraw(const QRect& target, const QImage& bitmap) {
 }
 
 bool TXPrint::EndDoc() {
+    failure_.clear();
     if (!canvas_.isActive()) {
+        failure_ = QStringLiteral("no print job is open");
         return false;
     }
-    return canvas_.end() && printer_.printerState() != QPrinter::Error;
+    // Ending the painter hands the job to CUPS, whose answer is the thread's last one.
+    const bool ended = canvas_.end();
+    failure_ = CupsLastRequestFailure();
+    if (failure_.isEmpty() && (!ended || printer_.printerState() == QPrinter::Error)) {
+        failure_ = QStringLiteral("the print job could not be completed");
+    }
+    return failure_.isEmpty();
 }
 
 }  // namespace kalvesta

@@ -20,6 +20,8 @@ public:
     TXPrint& operator=(const TXPrint&) = delete;
 
     bool PrinterAvailable() const { return printer_available_; }
+    // Whether any printer is installed, as TXPrintSet found when it listed them.
+    void SetPrinterAvailable(bool available) { printer_available_ = available; }
     bool Printing() const { return canvas_.isActive(); }
 
     // Job title shown by the spooler.
@@ -31,16 +33,20 @@ public:
     const QPrinter& Printer() const { return printer_; }
 
     // Opens a one-copy portrait job whose coordinates are printer dots with the
-    // origin at the printable area's top-left corner (margins 0).
+    // origin at the printable area's top-left corner (margins 0); refused when the
+    // queue takes no jobs.
     bool BeginDoc() override;
     void StretchDraw(const QRect& target, const QImage& bitmap) override;
+    // Ends the job; false with CUPS's reason when it refused the finished job.
     bool EndDoc() override;
+    QString FailureReason() const override { return failure_; }
 
 private:
     QPrinter printer_{QPrinter::HighResolution};
     QPainter canvas_;
     bool printer_available_ = false;
     QString title_ = QStringLiteral("XPrintSet Demo");
+    QString failure_;
 };
 
 }  // namespace kalvesta

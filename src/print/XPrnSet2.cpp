@@ -7,14 +7,33 @@
 namespace kalvesta {
 
 TXPrintSet::TXPrintSet(TXPrint& xprint) : xprint_(xprint) {
+    ReloadPrinters();
+}
+
+void TXPrintSet::ReloadPrinters() {
+    const QString selected = index_ >= 0 ? names_[index_] : QString();
     printers_ = QPrinterInfo::availablePrinters();
+    names_.clear();
     for (const QPrinterInfo& info : printers_) {
         names_.append(info.printerName());
     }
-    if (names_.isEmpty()) {
+    xprint_.SetPrinterAvailable(PrinterAvailable());
+    index_ = static_cast<int>(names_.indexOf(selected));
+    if (index_ >= 0) {
+        // Still installed: the settings made so far stay, the capabilities are new.
+        LoadCapabilities();
         return;
     }
-    index_ = std::max(0, static_cast<int>(names_.indexOf(xprint_.Printer().printerName())));
+    capabilities_ = TCapabilities{};
+    color_ = 1;
+    if (!PrinterAvailable()) {
+        return;
+    }
+    // The printer the job already names, else the system's default, else the first.
+    index_ = static_cast<int>(names_.indexOf(xprint_.Printer().printerName()));
+    if (index_ < 0) {
+        index_ = std::max(0, static_cast<int>(names_.indexOf(QPrinterInfo::defaultPrinterName())));
+    }
     LoadSelectedPrinter();
 }
 
@@ -33,7 +52,11 @@ void TXPrintSet::LoadSelectedPrinter() {
     printer.setPrinterName(info.printerName());
     printer.setColorMode(info.defaultColorMode());
     color_ = printer.colorMode() == QPrinter::Color ? 2 : 1;
+    LoadCapabilities();
+}
 
+void TXPrintSet::LoadCapabilities() {
+    const QPrinterInfo& info = printers_[index_];
     capabilities_.resolutions.clear();
     for (const int dpi : info.supportedResolutions()) {
         if (capabilities_.ResolutionCount() == kMaxPrinterResolutions) {
@@ -42,6 +65,7 @@ void TXPrintSet::LoadSelectedPrinter() {
         capabilities_.resolutions.push_back({dpi, dpi});
     }
     if (capabilities_.resolutions.empty()) {
+        const QPrinter& printer = xprint_.Printer();
         capabilities_.resolutions.push_back({printer.logicalDpiX(), printer.logicalDpiY()});
     }
     capabilities_.color_bits = info.supportedColorModes().contains(QPrinter::Color) ? 24 : 1;

@@ -16,6 +16,7 @@ public:
     // capabilities of the printer `xprint` has selected.
     explicit TXPrintSet(TXPrint& xprint);
 
+    void ReloadPrinters() override;
     bool PrinterAvailable() const override { return !names_.isEmpty(); }
     const QStringList& Printers() const override { return names_; }
     int PrinterIndex() const override { return index_; }
@@ -29,6 +30,8 @@ public:
 private:
     // Rereads the selected printer's settings from the driver and its capabilities.
     void LoadSelectedPrinter();
+    // Rereads the selected printer's resolutions and colour depth.
+    void LoadCapabilities();
 
     TXPrint& xprint_;
     QList<QPrinterInfo> printers_;

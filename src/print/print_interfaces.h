@@ -35,6 +35,9 @@ class PrintSetInterface {
 public:
     virtual ~PrintSetInterface() = default;
 
+    // Lists the installed printers anew, keeping the selected one (and its settings)
+    // when it is still there, else selecting the default printer.
+    virtual void ReloadPrinters() = 0;
     virtual bool PrinterAvailable() const = 0;
     virtual const QStringList& Printers() const = 0;
     // Index of the selected printer in Printers(), -1 when there is none.
@@ -66,6 +69,9 @@ public:
     // Closes the job and hands it to the spooler; false when no job was open or
     // the spooler refused it.
     virtual bool EndDoc() = 0;
+    // Why the last BeginDoc or EndDoc returned false, in the print system's words
+    // where it gave any.
+    virtual QString FailureReason() const = 0;
 };
 
 }  // namespace kalvesta

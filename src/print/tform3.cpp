@@ -72,6 +72,11 @@ void TForm3::BuildControls() {
     ButtonClose->setGeometry(238, 113, 73, 25);
     ButtonClose->setEnabled(false);
 
+    LabelNoPrinter = new QLabel(QStringLiteral("No printer is set up."), this);
+    LabelNoPrinter->setObjectName(QStringLiteral("LabelNoPrinter"));
+    LabelNoPrinter->setGeometry(3, 151, 369, 17);
+    LabelNoPrinter->hide();
+
     // activated: the user's choice only, not the window's own refill of the list.
     connect(ComboBox1, &QComboBox::activated, this, &TForm3::ComboBox1Change);
     // toggled also fires when the window sets the box, which `updating` guards.
@@ -93,6 +98,8 @@ int TForm3::ShowModalFor(const QImage& page) {
 }
 
 void TForm3::FormCreate() {
+    // Printers may have been set up or removed since the window was last shown.
+    XPrintSet1->ReloadPrinters();
     ComboBox1->clear();
     const bool available = XPrintSet1->PrinterAvailable();
     if (available) {
@@ -100,6 +107,7 @@ void TForm3::FormCreate() {
         ComboBox1->setCurrentIndex(XPrintSet1->PrinterIndex());
     }
     ButtonClose->setEnabled(available);
+    LabelNoPrinter->setVisible(!available);
 
     // Column widths: a quarter and three quarters of the grid, less 10 pixels each.
     const int grid_width = StringGrid2->width();
@@ -170,9 +178,13 @@ void TForm3::ButtonCloseClick() {
         printed = XPrint1->EndDoc();
     }
     if (!printed) {
+        QString reason = XPrint1->FailureReason();
+        if (reason.endsWith(QLatin1Char('.'))) {
+            reason.chop(1);  // the message ends with its own full stop
+        }
         QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("The page could not be printed on \"%1\".")
-                                 .arg(ComboBox1->currentText()));
+                             QStringLiteral("The page could not be printed on \"%1\": %2.")
+                                 .arg(ComboBox1->currentText(), reason));
         return;
     }
     accept();

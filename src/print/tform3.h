@@ -47,6 +47,8 @@ public:
     QCheckBox* CheckBoxColor = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* ButtonClose = nullptr;
+    // Shown instead of an unexplained empty list when no printer is installed.
+    QLabel* LabelNoPrinter = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -12,7 +12,10 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "support/small_tmpfs.h"
 
 extern char** environ;
 
@@ -267,6 +270,58 @@ TEST_F(Cli, SummaryPageAsPngAndPdf) {
     const std::string pdf_bytes = Slurp(pdf);
     EXPECT_EQ(pdf_bytes.substr(0, 5), "%PDF-");
     EXPECT_NE(pdf_bytes.find("/Count 1"), std::string::npos);
+}
+
+// "-" and /dev/stdout: the file goes where standard output stands, nothing replaces
+// the file that receives it, and with "-" the report is left out.
+TEST_F(Cli, StandardOutputReceivesTheFile) {
+    ASSERT_EQ(Run({"--save", PathOf("plane.da4"), "--summary", PathOf("page.png")}).exit_status, 0);
+    const std::string da4 = Slurp(PathOf("plane.da4"));
+
+    const Outcome through_link = Run({"--save", "/dev/stdout"});
+    EXPECT_EQ(through_link.exit_status, 0) << through_link.err;
+    EXPECT_TRUE(through_link.out.starts_with(da4));
+    EXPECT_NE(through_link.out.find("Panels: 426", da4.size()), std::string::npos);
+    EXPECT_TRUE(fs::is_symlink("/dev/stdout"));
+
+    const Outcome dash = Run({"--save", "-"});
+    EXPECT_EQ(dash.exit_status, 0) << dash.err;
+    EXPECT_EQ(dash.out, da4);
+    const Outcome page = Run({"--summary", "-"});
+    EXPECT_EQ(page.exit_status, 0) << page.err;
+    EXPECT_EQ(page.out, Slurp(PathOf("page.png")));
+
+    const Outcome both = Run({"--save", "-", "--summary", "-"});
+    EXPECT_EQ(both.exit_status, 2);
+    EXPECT_EQ(both.out, "");
+}
+
+// A full file system (a small tmpfs, root only): exit 2, the file and the system's
+// reason on stderr, and each earlier file as it was, byte for byte.
+TEST_F(Cli, FullDiskIsReportedAndLeavesEarlierFilesWhole) {
+    kalvesta::SmallTmpfs disk(256 * 1024);
+    if (!disk.mounted()) {
+        GTEST_SKIP() << disk.why_not();
+    }
+    for (const char* name : {"keep.pdf", "keep.png"}) {
+        ASSERT_EQ(Run({"--summary", disk.PathOf(name)}).exit_status, 0) << name;
+    }
+    ASSERT_EQ(Run({"--save", disk.PathOf("keep.da4")}).exit_status, 0);
+    ASSERT_TRUE(disk.Fill());
+
+    for (const auto& [option, name] :
+         {std::pair{"--save", "keep.da4"}, {"--summary", "keep.pdf"}, {"--summary", "keep.png"}}) {
+        const std::string path = disk.PathOf(name);
+        const std::string before = Slurp(path);
+        // Three wings make every file differ from the one on the disk.
+        const Outcome full = Run({"--wings", "3", option, path});
+        EXPECT_EQ(full.exit_status, 2) << name;
+        EXPECT_TRUE(full.err.ends_with("kalvesta4-cli: Cannot write \"" + path +
+                                       "\": No space left on device\n"))
+            << full.err;
+        EXPECT_EQ(Slurp(path), before) << name;
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(disk.PathOf("")), {}), 4);
 }
 
 TEST_F(Cli, SummaryNeedsAKnownTypeAWritableFolderAndResults) {

@@ -14,6 +14,8 @@
 #include <iterator>
 #include <string>
 
+#include "support/temp_folder.h"
+
 namespace kalvesta {
 namespace {
 
@@ -21,18 +23,9 @@ namespace fs = std::filesystem;
 
 class Da4File : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "da4_file_test.XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(dir_, ec);
-    }
+    void SetUp() override { ASSERT_FALSE(dir_.empty()); }
 
-    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+    std::string PathOf(const std::string& name) const { return folder_.PathOf(name); }
 
     static void Put(const std::string& path, const std::string& bytes) {
         std::ofstream(path, std::ios::binary) << bytes;
@@ -41,10 +34,7 @@ protected:
         std::ifstream in(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
-    // Names in the folder, to see that no temporary file is left behind.
-    size_t EntryCount() const {
-        return static_cast<size_t>(std::distance(fs::directory_iterator(dir_), {}));
-    }
+    size_t EntryCount() const { return folder_.EntryCount(); }
 
     static Da4Values Sample() {
         Da4Values values{};
@@ -55,7 +45,8 @@ protected:
         return values;
     }
 
-    fs::path dir_;
+    TempFolder folder_{"da4_file_test"};
+    const fs::path& dir_ = folder_.path();
 };
 
 TEST_F(Da4File, WritesExactBytesAndReadsThemBack) {
@@ -204,10 +195,12 @@ TEST_F(Da4File, FailedWritesLeaveTheEarlierFileAlone) {
     EXPECT_EQ(full.message, "Cannot write \"" + path + "\": File too large");
 
     if (::geteuid() != 0) {
+        // A folder the user may not write takes no new file.
+        const std::string fresh = PathOf("fresh.da4");
         ::chmod(dir_.c_str(), 0555);
-        const FileResult read_only = WriteDa4File(path, Sample());
+        const FileResult read_only = WriteDa4File(fresh, Sample());
         ::chmod(dir_.c_str(), 0755);
-        EXPECT_EQ(read_only.message, "Cannot write \"" + path + "\": Permission denied");
+        EXPECT_EQ(read_only.message, "Cannot write \"" + fresh + "\": Permission denied");
     }
     EXPECT_EQ(Get(path), earlier);
     EXPECT_EQ(EntryCount(), 2u);

@@ -19,14 +19,24 @@ struct FakePrinter {
 
 class FakePrintSet : public PrintSetInterface {
 public:
-    explicit FakePrintSet(std::vector<FakePrinter> printers) : printers_(std::move(printers)) {
-        for (const FakePrinter& printer : printers_) {
-            names_.append(printer.name);
-        }
-        index_ = printers_.empty() ? -1 : 0;
+    explicit FakePrintSet(std::vector<FakePrinter> printers) : installed(std::move(printers)) {
+        ReloadPrinters();
     }
 
-    bool PrinterAvailable() const override { return !printers_.empty(); }
+    // Lists `installed` anew, keeping the selection by name.
+    void ReloadPrinters() override {
+        const QString selected = index_ >= 0 ? names_[index_] : QString();
+        names_.clear();
+        for (const FakePrinter& printer : installed) {
+            names_.append(printer.name);
+        }
+        index_ = static_cast<int>(names_.indexOf(selected));
+        if (index_ < 0 && !installed.empty()) {
+            index_ = 0;
+        }
+    }
+
+    bool PrinterAvailable() const override { return !names_.isEmpty(); }
     const QStringList& Printers() const override { return names_; }
     int PrinterIndex() const override { return index_; }
     void SetPrinterIndex(int i) override {
@@ -47,14 +57,14 @@ public:
         }
     }
 
+    std::vector<FakePrinter> installed;   // the printers; a change shows after a reload
     std::vector<int> resolution_entries;  // every SetResolution call
     std::vector<bool> set_color_calls;    // every SetColor call
 
 private:
-    const FakePrinter& Selected() const { return printers_[static_cast<size_t>(index_)]; }
-    FakePrinter& Selected() { return printers_[static_cast<size_t>(index_)]; }
+    const FakePrinter& Selected() const { return installed[static_cast<size_t>(index_)]; }
+    FakePrinter& Selected() { return installed[static_cast<size_t>(index_)]; }
 
-    std::vector<FakePrinter> printers_;
     QStringList names_;
     int index_ = -1;
 };
@@ -77,6 +87,10 @@ public:
         const bool was_open = open_;
         open_ = false;
         return was_open;
+    }
+
+    QString FailureReason() const override {
+        return accept_jobs ? QString() : QStringLiteral("the printer is not accepting jobs");
     }
 
     bool accept_jobs = true;

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -157,15 +158,19 @@ TEST(TForm3, ClickingColorChangesTheSettingAndLastsAcrossShowing) {
     EXPECT_EQ(print_set.set_color_calls.size(), 1u);
 }
 
-TEST(TForm3, NoPrinterLeavesPrintDisabledAndSendsNothing) {
+TEST(TForm3, NoPrinterIsSaidAndSendsNothingUntilOneIsSetUp) {
     FakePrintSet print_set({});
     FakePrintJob job;
     TForm3 form(print_set, job);
+    const auto* no_printer = form.findChild<QLabel*>(QStringLiteral("LabelNoPrinter"));
+    ASSERT_NE(no_printer, nullptr);
 
     EXPECT_EQ(form.ComboBox1->count(), 0);
     EXPECT_EQ(form.StringGrid2->rowCount(), 0);
     EXPECT_FALSE(form.ButtonClose->isEnabled());
     EXPECT_FALSE(form.CheckBoxColor->isEnabled());
+    EXPECT_FALSE(no_printer->isHidden());
+    EXPECT_EQ(no_printer->text(), QStringLiteral("No printer is set up."));
 
     const QImage page = SummarySizedPage();
     ShowModalThen(form, page, [&form] {
@@ -174,6 +179,14 @@ TEST(TForm3, NoPrinterLeavesPrintDisabledAndSendsNothing) {
     });
     EXPECT_EQ(job.begin_count, 0);
     EXPECT_TRUE(job.targets.empty());
+
+    // A printer set up while the program runs is there the next time the window opens.
+    print_set.installed = {LaserColor()};
+    form.show();
+    EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("Laser"));
+    EXPECT_EQ(form.StringGrid2->rowCount(), 2);
+    EXPECT_TRUE(form.ButtonClose->isEnabled());
+    EXPECT_TRUE(no_printer->isHidden());
 }
 
 TEST(TForm3, RefusedJobIsReportedAndTheWindowStaysOpen) {
@@ -199,7 +212,8 @@ TEST(TForm3, RefusedJobIsReportedAndTheWindowStaysOpen) {
     });
 
     EXPECT_EQ(result, QDialog::Rejected);
-    EXPECT_EQ(message, QStringLiteral("The page could not be printed on \"Laser\"."));
+    EXPECT_EQ(message, QStringLiteral("The page could not be printed on \"Laser\": the printer "
+                                      "is not accepting jobs."));
     EXPECT_TRUE(job.targets.empty());
 }
 

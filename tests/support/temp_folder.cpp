@@ -1,0 +1,31 @@
+// TempFolder on mkdtemp(3) and std::filesystem.
+#include "support/temp_folder.h"
+
+#include <cstdlib>
+#include <iterator>
+
+namespace kalvesta {
+
+namespace fs = std::filesystem;
+
+TempFolder::TempFolder(const std::string& prefix) {
+    std::string pattern = (fs::temp_directory_path() / (prefix + ".XXXXXX")).string();
+    if (::mkdtemp(pattern.data()) != nullptr) {
+        path_ = pattern;
+    }
+}
+
+TempFolder::~TempFolder() {
+    if (path_.empty()) {
+        return;
+    }
+    std::error_code ec;
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(path_, ec);
+}
+
+size_t TempFolder::EntryCount() const {
+    return static_cast<size_t>(std::distance(fs::directory_iterator(path_), {}));
+}
+
+}  // namespace kalvesta
