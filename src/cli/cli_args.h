@@ -15,6 +15,7 @@ struct CliOptions {
     std::optional<std::string> save_file;     // --save
     std::optional<std::string> summary_file;  // --summary, ".pdf" or ".png"
     bool help = false;                        // --help
+    bool version = false;                     // --version
 };
 
 struct CliArgsResult {
