@@ -3,10 +3,6 @@
 # pages) and the Debian package `cpack -G DEB` builds from the same files.
 include(GNUInstallDirs)
 
-# The desktop-wide name of the program: desktop entry, MIME package, metadata.
-set(KALVESTA_APP_ID "org.kalvesta.Kalvesta4")
-set(KALVESTA_MIME_TYPE "application/x-kalvesta4-aircraft")
-
 install(TARGETS kalvesta4 kalvesta4-cli RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 # The summary module the command line loads from <exe dir>/../lib/kalvesta4/.
 if(TARGET kalvesta4_summary)

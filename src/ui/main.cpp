@@ -42,6 +42,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Kalvesta4");
     QApplication::setApplicationVersion(KALVESTA_VERSION);
+    // Lets the desktop match the window to its menu entry and icon.
+    QApplication::setDesktopFileName(KALVESTA_APP_ID);
     kalvesta::TForm1 form1;
     FirstExposeReport report;
     const bool report_shown = !qEnvironmentVariableIsEmpty("KALVESTA_REPORT_SHOWN");

@@ -16,7 +16,6 @@ if dpkg-query -W -f='${Status}' kalvesta4 2>/dev/null | grep -q 'ok installed'; 
     exit 0
 fi
 package=$(scripts/package)
-app_id=org.kalvesta.Kalvesta4
 work=$(mktemp -d)
 fail() {
     echo "FAIL: $*" >&2
@@ -31,6 +30,8 @@ cleanup() {
 trap cleanup EXIT
 
 mapfile -t files < <(dpkg-deb --fsys-tarfile "$package" | tar -t | sed -n 's|^\./\(.*[^/]\)$|/\1|p')
+desktop_file=$(printf '%s\n' "${files[@]}" | grep '^/usr/share/applications/.*\.desktop$')
+app_id=$(basename "$desktop_file" .desktop)
 dpkg -i "$package"
 
 # Queries as a user without settings of their own would make them.
@@ -42,7 +43,7 @@ json=$(kalvesta4-cli --json)
 grep -q '"panel_count": 426' <<<"$json" || fail "not the start-up aircraft"
 kalvesta4-cli --save "$work/plane.da4" >/dev/null
 
-mime_type=$(sed -n 's/^MimeType=\(.*\);$/\1/p' "/usr/share/applications/$app_id.desktop")
+mime_type=$(sed -n 's/^MimeType=\(.*\);$/\1/p' "$desktop_file")
 [[ $(xdg-mime query filetype "$work/plane.da4") == "$mime_type" ]] || fail "plane.da4 is not $mime_type"
 [[ $(xdg-mime query default "$mime_type") == "$app_id.desktop" ]] || fail "no default for $mime_type"
 [[ $(man -w kalvesta4-cli) == /usr/share/man/man1/kalvesta4-cli.1* ]] || fail "man -w kalvesta4-cli"
