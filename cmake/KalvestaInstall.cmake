@@ -41,12 +41,10 @@ set(CPACK_PACKAGE_NAME "kalvesta4")
 set(CPACK_PACKAGE_VENDOR "Kalvesta4")
 set(CPACK_PACKAGE_CONTACT "Kalvesta4 developers <kalvesta4@kalvesta.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "neutral point and centre of gravity of model aircraft")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Kalvesta4 tells a model-aircraft builder where the neutral point of the aircraft lies\n"
-    "and where to put the centre of gravity: up to three lifting surfaces, a vortex\n"
-    "lattice, the recommended centre-of-gravity range on a top view, .da4 aircraft\n"
-    "files and a printed summary. kalvesta4-cli runs the same calculation without a window.")
-string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_PACKAGE_DESCRIPTION [[Kalvesta4 tells a model-aircraft builder where the neutral point of the aircraft lies
+and where to put the centre of gravity: up to three lifting surfaces, a vortex
+lattice, the recommended centre-of-gravity range on a top view, .da4 aircraft
+files and a printed summary. kalvesta4-cli runs the same calculation without a window.]])
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "kalvesta4")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
