@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # cmake --install into a temporary DESTDIR: every desktop file is valid, the
 # MIME package makes "*.da4" our type, the manual page names every option of
-# --help, and the installed programs give their version and the same JSON as
-# the build's kalvesta4-cli.
+# --help, and the installed programs give their version, the same JSON as the
+# build's kalvesta4-cli and the summary page.
 #   install_tree_test.sh BUILD_DIR VERSION APP_ID
 set -euo pipefail
 build=$1 version=$2 app_id=$3
@@ -53,4 +53,6 @@ installed_json=$("$cli" --json)
 [[ "$installed_json" == "$("$build/src/kalvesta4-cli" --json)" ]] ||
     fail "the installed kalvesta4-cli gives other figures"
 grep -q '"panel_count": 426' <<<"$installed_json" || fail "not the start-up aircraft"
+"$cli" --summary "$dest/page.png" >/dev/null
+[[ -s "$dest/page.png" ]] || fail "the installed kalvesta4-cli writes no summary page"
 echo "installed tree: valid"
