@@ -64,6 +64,8 @@ CliArgsResult ParseCliArgs(const std::vector<std::string>& args) {
         };
         if ((name == "--help" || name == "-h") && !value) {
             options.help = true;
+        } else if (name == "--version" && !value) {
+            options.version = true;
         } else if (name == "--json" && !value) {
             options.json = true;
         } else if (name == "--wings") {
@@ -105,6 +107,7 @@ CliArgsResult ParseCliArgs(const std::vector<std::string>& args) {
 std::string UsageText() {
     return R"(Usage: kalvesta4-cli [FILE.da4] [--wings N] [--margin PERCENT] [--json] [--save OUT.da4]
                      [--summary OUT.pdf|OUT.png]
+       kalvesta4-cli --help | --version
 
 Computes the neutral point of an aircraft and the recommended centre-of-gravity
 positions, exactly as the window's "Calculate" does, without a window.
@@ -137,6 +140,7 @@ positions, exactly as the window's "Calculate" does, without a window.
                     (and the report is left out); written like --save. Needs
                     results (exit 1 without).
   --help            show this text.
+  --version         show the program's version.
 
 Exit status: 0 with results; 1 when the analysis refused the aircraft or failed
 (its messages also go to standard error); 2 for a wrong command line or a file that

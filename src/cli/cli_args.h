@@ -18,6 +18,7 @@ struct CliOptions {
     std::optional<std::string> save_file;     // --save
     std::optional<std::string> summary_file;  // --summary, ".pdf", ".png" or "-"
     bool help = false;                        // --help
+    bool version = false;                     // --version
 
     // Whether standard output carries one of the written files instead of the report.
     bool OutputTakenByFile() const {

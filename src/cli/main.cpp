@@ -36,6 +36,10 @@ int main(int argc, char** argv) {
         std::fputs(UsageText().c_str(), stdout);
         return kExitResults;
     }
+    if (options.version) {
+        std::fputs("kalvesta4-cli " KALVESTA_VERSION "\n", stdout);
+        return kExitResults;
+    }
 
     CliRun run;
     if (const auto loaded = LoadAircraft(options, run); !loaded.ok()) {

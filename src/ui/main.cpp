@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QWindow>
 #include <cstdio>
+#include <cstring>
 
 #include "ui/tform1.h"
 
@@ -33,8 +34,16 @@ public:
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Answered before the application starts, so it needs no display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::fputs("kalvesta4 " KALVESTA_VERSION "\n", stdout);
+        return 0;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName("Kalvesta4");
+    QApplication::setApplicationVersion(KALVESTA_VERSION);
+    // Lets the desktop match the window to its menu entry and icon.
+    QApplication::setDesktopFileName(KALVESTA_APP_ID);
     kalvesta::TForm1 form1;
     FirstExposeReport report;
     const bool report_shown = !qEnvironmentVariableIsEmpty("KALVESTA_REPORT_SHOWN");
