@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <memory>
 #include <random>
+#include <vector>
 
 #include "analysis/grid.h"
 #include "analysis/influence.h"
@@ -75,22 +76,21 @@ void BM_SIMQ902(benchmark::State& state) {
     auto solution = std::make_unique<Solution>();
     std::mt19937_64 random(42);
     std::uniform_real_distribution<double> uniform(-1.0, 1.0);
-    solution->influence_matrix.Resize(n);
+    std::vector<double> system;
     for (int i = 1; i <= n; ++i) {
         for (int j = 1; j <= n; ++j) {
-            solution->influence_matrix.at(i, j) = uniform(random) + (i == j ? n : 0.0);
+            system.push_back(uniform(random) + (i == j ? n : 0.0));
         }
     }
-    const auto elements = static_cast<size_t>(n) * static_cast<size_t>(n);
-    solution->solve_matrix.Resize(n);
+    solution->influence_matrix.Resize(n);
     PipelineObserver observer;
     for (auto _ : state) {
         state.PauseTiming();
-        std::copy_n(solution->influence_matrix.data(), elements, solution->solve_matrix.data());
+        std::copy(system.begin(), system.end(), solution->influence_matrix.data());
         solution->right_hand_side.fill(-1.0);
         state.ResumeTiming();
         const int status =
-            SIMQ902(solution->right_hand_side, n, solution->solve_matrix, observer, &workers);
+            SIMQ902(solution->right_hand_side, n, solution->influence_matrix, observer, &workers);
         benchmark::DoNotOptimize(status);
     }
 }

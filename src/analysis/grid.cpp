@@ -198,11 +198,13 @@ void GRID(const Aircraft& aircraft, Lattice& lattice, Memo& memo) {
 void TRAWY2(const Aircraft& aircraft, Lattice& lattice, TrimMatrix& trim_matrix, Memo& memo) {
     const int wings = aircraft.calc_wing_count;
     KALVESTA_CHECK(wings >= 0 && wings <= kMaxWings);
-    lattice.vortex_x1.Clear();
-    lattice.vortex_x2.Clear();
-    lattice.grid_x1.Clear();
-    lattice.grid_x2.Clear();
-    lattice.control_x.Clear();
+    // Only what the previous lattice wrote needs clearing.
+    for (PanelTable* table : {&lattice.vortex_x1, &lattice.vortex_x2, &lattice.grid_x1,
+                              &lattice.grid_x2, &lattice.control_x}) {
+        table->ClearLeading(lattice.laid_lines, lattice.laid_strips);
+    }
+    lattice.laid_lines = 0;
+    lattice.laid_strips = 0;
     ZeroFill(lattice.vortex_y1);
     ZeroFill(lattice.vortex_y2);
     ZeroFill(lattice.grid_y1);
@@ -214,6 +216,11 @@ void TRAWY2(const Aircraft& aircraft, Lattice& lattice, TrimMatrix& trim_matrix,
     for (size_t w = 1; w <= static_cast<size_t>(wings); ++w) {
         KALVESTA_CHECK(lattice.chord_count[w] >= 1 && lattice.chord_count[w] <= kMaxChordCount);
         KALVESTA_CHECK(lattice.span_count[w] >= 0 && lattice.span_count[w] <= kMaxSpanCount);
+        // Lines 0..n_c+1 of strips 1..span_count.
+        lattice.laid_lines =
+            std::max(lattice.laid_lines, static_cast<size_t>(lattice.chord_count[w]) + 2);
+        lattice.laid_strips =
+            std::max(lattice.laid_strips, static_cast<size_t>(lattice.span_count[w]) + 1);
         int32_t K = 0;
         for (size_t t = 1; t < static_cast<size_t>(aircraft.station_count[w]); ++t) {
             const int32_t n = lattice.trap_span_count[t][w];

@@ -25,15 +25,17 @@ struct Vec3 {
 double INDU(Vec3 r1, Vec3 r2);
 
 // The lattice flattened into panel order (surface, strip, chordwise panel), so
-// that the assembly loops run over contiguous numbers. Index p = 0..panel_count-1.
+// that the assembly loops run over contiguous numbers. Index p = 0..panel_count-1;
+// EINFLUSS writes the panels it walks before it reads them, and nothing else
+// is read, so the arrays are not initialised.
 struct PanelPoints {
-    std::array<double, kMaxPanels> control_x{};
-    std::array<double, kMaxPanels> control_y{};
-    std::array<double, kMaxPanels> vortex_x1{};
-    std::array<double, kMaxPanels> vortex_x2{};
-    std::array<double, kMaxPanels> vortex_y1{};
-    std::array<double, kMaxPanels> vortex_y2{};
-    std::array<double, kMaxPanels> z{};
+    std::array<double, kMaxPanels> control_x;
+    std::array<double, kMaxPanels> control_y;
+    std::array<double, kMaxPanels> vortex_x1;
+    std::array<double, kMaxPanels> vortex_x2;
+    std::array<double, kMaxPanels> vortex_y1;
+    std::array<double, kMaxPanels> vortex_y2;
+    std::array<double, kMaxPanels> z;
 };
 
 // Fills the lattice.panel_count × panel_count block of influence_matrix:

@@ -64,6 +64,11 @@ struct Lattice {
     PerStrip<double> control_y{};    // y of the strip's centre line
     PerStrip<double> strip_chord{};  // local chord on the centre line
     PerWing<double> surface_z{};     // height of the surface's plane
+
+    // The part of the per-panel tables the last TRAWY2 may have written: chord
+    // lines m < laid_lines of strips k < laid_strips; every element beyond is 0.
+    size_t laid_lines = 0;
+    size_t laid_strips = 0;
 };
 
 }  // namespace kalvesta

@@ -45,6 +45,8 @@ PipelineOutcome RunSteps(Aircraft& aircraft, AnalysisData& data, PipelineObserve
 
 }  // namespace
 
+AnalysisData::AnalysisData() = default;
+
 PipelineOutcome RunPipeline(Aircraft& aircraft, AnalysisData& data, PipelineObserver& observer) {
     KALVESTA_CHECK(aircraft.wing_count >= 1 && aircraft.wing_count <= kMaxWings);
     KALVESTA_CHECK(aircraft.calc_wing_count >= 1 && aircraft.calc_wing_count <= kMaxWings);

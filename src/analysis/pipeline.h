@@ -15,11 +15,16 @@
 
 namespace kalvesta {
 
-// All analysis state: about 15 MB of lattice plus two matrices reserved (not
-// touched) at 3000 × 3000, and the threads that share the big loops (started
-// with the data, so that no calculation starts one). Heap-allocate it once
-// (std::make_unique) and keep it.
+// All analysis state: about 15 MB of lattice and a matrix of 3000 × 3000
+// reserved (not touched until a calculation writes them), and the threads that
+// share the big loops (started with the data, so that no calculation starts
+// one). Heap-allocate it once (std::make_unique) and keep it.
 struct AnalysisData {
+    // Every member initialises itself; the made constructor keeps value
+    // initialisation from also zeroing the panel points, which only ever hold
+    // what EINFLUSS wrote.
+    AnalysisData();
+
     Lattice lattice;
     Solution solution;
     Results results;

@@ -1,11 +1,11 @@
-// The linear system of the vortex lattice: the influence matrix, its scaled
-// working copy that the elimination destroys, and the circulation it solves for.
+// The linear system of the vortex lattice: the influence matrix, which the solve
+// scales and eliminates in place, and the circulation it solves for.
 #pragma once
 
 #include <array>
 #include <cstddef>
-#include <memory>
 
+#include "analysis/kernels/huge_page_block.h"
 #include "analysis/lattice.h"
 #include "model/check.h"
 
@@ -14,13 +14,13 @@ namespace kalvesta {
 // A square matrix of fixed capacity kMaxPanels × kMaxPanels, used as a packed
 // size() × size() block: element (i, j), 1-based, lives at (i-1) × n + (j-1) for
 // the current n. The storage is reserved once and never initialised, so only the
-// pages of the block actually used become resident. Reading outside the active
-// block gives 0.
+// pages of the block actually used become resident (on huge pages where the
+// system offers them). Reading outside the active block gives 0.
 class PanelMatrix {
 public:
     static constexpr size_t kCapacity = static_cast<size_t>(kMaxPanels) * kMaxPanels;
 
-    PanelMatrix() : data_(new double[kCapacity]) {}
+    PanelMatrix() : data_(kCapacity) {}
 
     // Makes the active block n × n (0..kMaxPanels). The elements of the new block
     // are unspecified until written.
@@ -35,27 +35,27 @@ public:
         if (i < 1 || j < 1 || i > n_ || j > n_) {
             return 0.0;
         }
-        return data_[Offset(i, j)];
+        return data_.data()[Offset(i, j)];
     }
     // Writable element (i, j) inside the active block.
     double& at(int i, int j) {
         KALVESTA_CHECK(i >= 1 && j >= 1 && i <= n_ && j <= n_);
-        return data_[Offset(i, j)];
+        return data_.data()[Offset(i, j)];
     }
 
     // Row i of the active block: row(i)[j - 1] is element (i, j).
-    double* row(int i) { return data_.get() + Offset(i, 1); }
-    const double* row(int i) const { return data_.get() + Offset(i, 1); }
+    double* row(int i) { return data_.data() + Offset(i, 1); }
+    const double* row(int i) const { return data_.data() + Offset(i, 1); }
     // The active block, row by row.
-    double* data() { return data_.get(); }
-    const double* data() const { return data_.get(); }
+    double* data() { return data_.data(); }
+    const double* data() const { return data_.data(); }
 
 private:
     size_t Offset(int i, int j) const {
         return static_cast<size_t>(i - 1) * static_cast<size_t>(n_) + static_cast<size_t>(j - 1);
     }
 
-    std::unique_ptr<double[]> data_;
+    HugePageBlock data_;
     int n_ = 0;
 };
 
@@ -64,10 +64,10 @@ using PerPanelNumber = std::array<double, kMaxPanels + 1>;
 
 struct Solution {
     // Vertical velocity × 4π induced at control point i by horseshoe j of unit
-    // circulation and its mirror image (EINFLUSS).
+    // circulation and its mirror image (EINFLUSS). LOES then scales it by
+    // 0.0795775 and SIMQ902 eliminates it, both in place: nothing reads the
+    // unscaled matrix after the solve, and one block of up to 72 MB is enough.
     PanelMatrix influence_matrix;
-    // 0.0795775 × influence_matrix, eliminated in place by SIMQ902 (LOES).
-    PanelMatrix solve_matrix;
     // Circulation of every panel for unit speed and unit angle of attack (LOES).
     // Entries above the last panel_count keep earlier values.
     PerPanelNumber circulation{};

@@ -29,18 +29,17 @@ bool LOES(int panel_count, Solution& solution, Memo& memo, PipelineObserver& obs
     KALVESTA_CHECK(n >= 0 && n <= kMaxPanels && solution.influence_matrix.size() == n);
     const size_t elements = static_cast<size_t>(n) * static_cast<size_t>(n);
 
-    // The influence matrix holds velocities × 4π.
-    solution.solve_matrix.Resize(n);
-    const double* const source = solution.influence_matrix.data();
-    double* const target = solution.solve_matrix.data();
+    // The influence matrix holds velocities × 4π; it is scaled in place.
+    PanelMatrix& matrix = solution.influence_matrix;
+    double* const a = matrix.data();
     for (size_t e = 0; e < elements; ++e) {
-        target[e] = kOneOverFourPi * source[e];
+        a[e] = kOneOverFourPi * a[e];
     }
 
     // Flow tangency: the induced downwash cancels a unit normal free stream.
     PerPanelNumber& b = solution.right_hand_side;
     std::fill(b.begin(), b.end(), -1.0);
-    const int status = SIMQ902(b, n, solution.solve_matrix, observer, workers);
+    const int status = SIMQ902(b, n, matrix, observer, workers);
     const bool solved = status == 0;
     if (!solved) {
         memo.ReportFailure("LOES: Fehler beim Loesen des Gleichungssystems ");

@@ -1,5 +1,5 @@
-// The linear solve of the lattice: LOES scales a copy of the influence matrix
-// and solves it for a right-hand side of −1 with SIMQ902.
+// The linear solve of the lattice: LOES scales the influence matrix in place and
+// solves it for a right-hand side of −1 with SIMQ902.
 #pragma once
 
 #include "analysis/kernels/worker_pool.h"
@@ -12,8 +12,8 @@ namespace kalvesta {
 // 1/(4π) as the seven-digit decimal the scaling uses.
 inline constexpr double kOneOverFourPi = 0.0795775;
 
-// solve_matrix = 0.0795775 × influence_matrix over the panel_count block, b = −1,
-// SIMQ902, circulation[1..panel_count] = b. Returns true when solved; otherwise
+// influence_matrix ← 0.0795775 × influence_matrix over the panel_count block,
+// b = −1, SIMQ902 on it, circulation[1..panel_count] = b. Returns true when solved; otherwise
 // adds "LOES: Fehler beim Loesen des Gleichungssystems ", shows the memo, sets
 // calc_failed and returns false (the circulation is stored all the same). The
 // elimination shares its work with `workers` when given (same bits either way).

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "analysis/kernels/zeroed_table.h"
 #include "analysis/lattice.h"
 #include "analysis/memo.h"
 
@@ -22,7 +23,8 @@ using EdgeFractions = std::array<double, kStripCapacity + 1>;
 // The Jacobian of the current Newton step, 1-based [row][column]; the
 // elimination destroys it.
 struct TrimMatrix {
-    std::array<std::array<double, kMaxSpanCount + 1>, kMaxSpanCount + 1> a{};
+    // 700 KB, zero until written: a lattice of few strips touches a corner only.
+    ZeroedTable<std::array<std::array<double, kMaxSpanCount + 1>, kMaxSpanCount + 1>> a;
 };
 
 inline constexpr int kTrimIterationLimit = 20;

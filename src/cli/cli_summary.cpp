@@ -1,8 +1,11 @@
-// Summary page export of kalvesta4-cli.
+// Summary page export of kalvesta4-cli, built into the summary module.
 #include "cli/cli_summary.h"
 
+#include <QGuiApplication>
 #include <QImage>
+#include <optional>
 
+#include "cli/summary_module.h"
 #include "model/check.h"
 #include "qtcanvas/page_export.h"
 #include "qtcanvas/qt_canvas.h"
@@ -59,3 +62,18 @@ FileResult WriteSummary(const std::string& path, const CliRun& run) {
 }
 
 }  // namespace kalvesta::cli
+
+// The module's entry. Fonts and pictures need a Qt Gui application; no display
+// is used.
+extern "C" __attribute__((visibility("default"))) void kalvesta4_write_summary(
+    const std::string& path, const kalvesta::cli::CliRun& run, kalvesta::FileResult& result) {
+    static_assert(std::is_same_v<decltype(&kalvesta4_write_summary), kalvesta::cli::SummaryEntry>);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static char program_name[] = "kalvesta4-cli";
+    static char* qt_argv[] = {program_name, nullptr};
+    int qt_argc = 1;
+    std::optional<QGuiApplication> application(std::in_place, qt_argc, qt_argv);
+    result = kalvesta::cli::WriteSummary(path, run);
+}

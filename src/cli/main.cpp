@@ -1,7 +1,5 @@
 // kalvesta4-cli: the aircraft analysis without a window, for scripts and batch runs.
-#include <QGuiApplication>
 #include <cstdio>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,7 +7,7 @@
 #include "cli/cli_json.h"
 #include "cli/cli_report.h"
 #include "cli/cli_run.h"
-#include "cli/cli_summary.h"
+#include "cli/summary_module.h"
 
 namespace {
 
@@ -55,13 +53,8 @@ int main(int argc, char** argv) {
     Analyse(options.margin_text, run);
 
     if (options.summary_file && run.has_results()) {
-        // Fonts and pictures need a Qt Gui application; no display is used.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        int qt_argc = 1;
-        std::optional<QGuiApplication> application(std::in_place, qt_argc, argv);
-        if (const auto written = WriteSummary(*options.summary_file, run); !written.ok()) {
+        if (const auto written = WriteSummaryWithModule(*options.summary_file, run);
+            !written.ok()) {
             PrintError(written.message);
             return kExitUsageOrFile;
         }

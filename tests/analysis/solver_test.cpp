@@ -75,23 +75,23 @@ public:
     std::vector<int> countdown;
 };
 
-// A solution whose solve_matrix is the given n × n block (rows in order).
-std::unique_ptr<Solution> SolutionWithSolveMatrix(int n, const std::vector<double>& rows) {
+// A solution whose influence_matrix is the given n × n block (rows in order).
+std::unique_ptr<Solution> SolutionWithMatrix(int n, const std::vector<double>& rows) {
     auto solution = std::make_unique<Solution>();
-    solution->solve_matrix.Resize(n);
-    std::copy(rows.begin(), rows.end(), solution->solve_matrix.data());
+    solution->influence_matrix.Resize(n);
+    std::copy(rows.begin(), rows.end(), solution->influence_matrix.data());
     return solution;
 }
 
 // SIMQ902 on the solution's n × n block for b = (−1, …, −1); returns its status.
 int SolveForMinusOnes(Solution& solution, int n, PerPanelNumber& b, PipelineObserver& observer) {
     std::fill(b.begin() + 1, b.begin() + 1 + n, -1.0);
-    return SIMQ902(b, n, solution.solve_matrix, observer);
+    return SIMQ902(b, n, solution.influence_matrix, observer);
 }
 
 TEST(SIMQ902, OneByOneAndCountdown) {
     // a x = −1 gives x = −1/a; the countdown shows 0 once.
-    auto solution = SolutionWithSolveMatrix(1, {4.0});
+    auto solution = SolutionWithMatrix(1, {4.0});
     PerPanelNumber b{};
     RecordingObserver observer;
     EXPECT_EQ(SolveForMinusOnes(*solution, 1, b, observer), 0);
@@ -101,7 +101,7 @@ TEST(SIMQ902, OneByOneAndCountdown) {
 
 TEST(SIMQ902, TwoByTwoPivotsOnTheLargerRow) {
     // [[1, 2], [3, 4]] x = (−1, −1): pivot row 2 first; x = (1, −1).
-    auto solution = SolutionWithSolveMatrix(2, {1.0, 2.0, 3.0, 4.0});
+    auto solution = SolutionWithMatrix(2, {1.0, 2.0, 3.0, 4.0});
     PerPanelNumber b{};
     RecordingObserver observer;
     EXPECT_EQ(SolveForMinusOnes(*solution, 2, b, observer), 0);
@@ -109,18 +109,18 @@ TEST(SIMQ902, TwoByTwoPivotsOnTheLargerRow) {
     EXPECT_DOUBLE_EQ(b[2], -1.0);
     EXPECT_EQ(observer.countdown, (std::vector<int>{1, 0}));
     // Row 2 (3, 4) scaled by 1/3 became the first pivot row.
-    EXPECT_DOUBLE_EQ(solution->solve_matrix(1, 2), 4.0 / 3.0);
+    EXPECT_DOUBLE_EQ(solution->influence_matrix(1, 2), 4.0 / 3.0);
 }
 
 TEST(SIMQ902, TieGoesToTheLaterRow) {
     // [[2, 1], [−2, 1]]: equal magnitudes in column 1, so row 2 is the pivot and
     // the scaled pivot row is (−2, 1) / −2 = (1, −0.5).
-    auto solution = SolutionWithSolveMatrix(2, {2.0, 1.0, -2.0, 1.0});
+    auto solution = SolutionWithMatrix(2, {2.0, 1.0, -2.0, 1.0});
     PerPanelNumber b{};
     PipelineObserver observer;
     EXPECT_EQ(SolveForMinusOnes(*solution, 2, b, observer), 0);
-    EXPECT_EQ(solution->solve_matrix(1, 1), 1.0);
-    EXPECT_EQ(solution->solve_matrix(1, 2), -0.5);
+    EXPECT_EQ(solution->influence_matrix(1, 1), 1.0);
+    EXPECT_EQ(solution->influence_matrix(1, 2), -0.5);
     // 2x + y = −1 and −2x + y = −1: x = 0, y = −1.
     EXPECT_EQ(b[1], 0.0);
     EXPECT_EQ(b[2], -1.0);
@@ -129,7 +129,7 @@ TEST(SIMQ902, TieGoesToTheLaterRow) {
 TEST(SIMQ902, ColumnOfZerosIsReportedAsUnsolved) {
     // The second column vanishes below the first pivot: status 1, that unknown 0,
     // everything finite.
-    auto solution = SolutionWithSolveMatrix(2, {1.0, 1.0, 1.0, 1.0});
+    auto solution = SolutionWithMatrix(2, {1.0, 1.0, 1.0, 1.0});
     PerPanelNumber b{};
     PipelineObserver observer;
     EXPECT_EQ(SolveForMinusOnes(*solution, 2, b, observer), 1);
@@ -174,9 +174,9 @@ TEST(LOES, ScalesByTheSevenDigitReciprocalOfFourPi) {
     Memo memo;
     PipelineObserver observer;
     EXPECT_TRUE(LOES(1, *solution, memo, observer));
-    EXPECT_EQ(solution->solve_matrix(1, 1), 1.0);  // the pivot row scaled by 1 / pivot
+    EXPECT_EQ(solution->influence_matrix(1, 1), 1.0);  // the pivot row scaled by 1 / pivot
     EXPECT_EQ(solution->circulation[1], -1.0 / (0.0795775 * 2.0));
-    EXPECT_EQ(solution->solve_matrix(2, 1), 0.0);  // outside the active block
+    EXPECT_EQ(solution->influence_matrix(2, 1), 0.0);  // outside the active block
 }
 
 // Random systems of sizes around the block, strip and row-run widths: the

@@ -22,8 +22,10 @@ TEST(ZeroedTable, StartsAtZeroCopiesDeeplyAndClears) {
 
     *copy = *lattice;
     EXPECT_EQ(copy->grid_x2[5][7][2], 12.5);
-    copy->grid_x2.Clear();
+    copy->grid_x2[6][7][2] = 3.0;
+    copy->grid_x2.ClearLeading(6, 8);  // lines 0..5 of strips 0..7
     EXPECT_EQ(copy->grid_x2[5][7][2], 0.0);
+    EXPECT_EQ(copy->grid_x2[6][7][2], 3.0);
     EXPECT_EQ(lattice->grid_x2[5][7][2], 12.5);
 }
 

@@ -46,7 +46,8 @@ protected:
     std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
 
     // Runs the program with `args`, its output and errors captured in files.
-    Outcome Run(const std::vector<std::string>& args) const {
+    Outcome Run(const std::vector<std::string>& args,
+                const std::string& program = KALVESTA_CLI_PATH) const {
         const std::string out_file = PathOf("stdout.txt");
         const std::string err_file = PathOf("stderr.txt");
         posix_spawn_file_actions_t actions;
@@ -55,7 +56,7 @@ protected:
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn_file_actions_addopen(&actions, 2, err_file.c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        std::vector<std::string> all = {KALVESTA_CLI_PATH};
+        std::vector<std::string> all = {program};
         all.insert(all.end(), args.begin(), args.end());
         std::vector<char*> argv;
         for (std::string& arg : all) {
@@ -64,7 +65,7 @@ protected:
         argv.push_back(nullptr);
         Outcome outcome;
         pid_t pid = 0;
-        if (posix_spawn(&pid, KALVESTA_CLI_PATH, &actions, nullptr, argv.data(), environ) == 0) {
+        if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
             int status = 0;
             ::waitpid(pid, &status, 0);
             outcome.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -332,6 +333,28 @@ TEST_F(Cli, SummaryNeedsAKnownTypeAWritableFolderAndResults) {
     EXPECT_EQ(no_folder.exit_status, 2);
     EXPECT_NE(no_folder.err.find("summary.png"), std::string::npos);
     EXPECT_FALSE(fs::exists(PathOf("missing")));
+}
+
+// The summary writer is a module found beside the program or in ../lib/kalvesta4/
+// as installed; without it the figures still come, the summary fails clearly.
+TEST_F(Cli, SummaryModuleIsFoundWhereInstalledAndItsAbsenceExplained) {
+    const fs::path program = dir_ / "bin" / "kalvesta4-cli";
+    fs::create_directories(program.parent_path());
+    fs::copy_file(KALVESTA_CLI_PATH, program);
+    const std::string png = PathOf("summary.png");
+
+    EXPECT_EQ(Run({"--json"}, program.string()).exit_status, 0);
+    const Outcome missing = Run({"--summary", png}, program.string());
+    EXPECT_EQ(missing.exit_status, 2);
+    EXPECT_NE(missing.err.find("kalvesta4-summary.so is missing"), std::string::npos);
+    EXPECT_NE(missing.err.find(PathOf("lib/kalvesta4/kalvesta4-summary.so")), std::string::npos);
+    EXPECT_FALSE(fs::exists(png));
+
+    fs::create_directories(dir_ / "lib" / "kalvesta4");
+    fs::copy_file(KALVESTA_SUMMARY_MODULE_PATH,
+                  dir_ / "lib" / "kalvesta4" / "kalvesta4-summary.so");
+    EXPECT_EQ(Run({"--summary", png}, program.string()).exit_status, 0);
+    EXPECT_TRUE(fs::exists(png));
 }
 
 }  // namespace

@@ -1,0 +1,48 @@
+// The block is mapped anonymously (zero, untouched) with room to start it on a
+// 2 MB boundary; the part before and after the aligned block is returned.
+#include "analysis/kernels/huge_page_block.h"
+
+#include <sys/mman.h>
+
+#include <cstdint>
+#include <new>
+
+namespace kalvesta {
+namespace {
+
+constexpr size_t kHugePage = size_t{2} << 20;
+
+size_t RoundUp(size_t bytes, size_t unit) {
+    return (bytes + unit - 1) / unit * unit;
+}
+
+}  // namespace
+
+HugePageBlock::HugePageBlock(size_t doubles)
+    : data_(nullptr, Release{RoundUp(doubles * sizeof(double), kHugePage)}) {
+    const size_t bytes = data_.get_deleter().bytes;
+    const size_t mapped = bytes + kHugePage;
+    void* const map =
+        ::mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (map == MAP_FAILED) {
+        throw std::bad_alloc();
+    }
+    const auto start = reinterpret_cast<uintptr_t>(map);
+    const uintptr_t aligned = RoundUp(start, kHugePage);
+    if (aligned > start) {
+        ::munmap(map, aligned - start);
+    }
+    const size_t after = mapped - (aligned - start) - bytes;
+    if (after > 0) {
+        ::munmap(reinterpret_cast<void*>(aligned + bytes), after);
+    }
+    // Only a hint: without huge pages the block works on small pages.
+    ::madvise(reinterpret_cast<void*>(aligned), bytes, MADV_HUGEPAGE);
+    data_.reset(reinterpret_cast<double*>(aligned));
+}
+
+void HugePageBlock::Release::operator()(double* block) const {
+    ::munmap(block, bytes);
+}
+
+}  // namespace kalvesta

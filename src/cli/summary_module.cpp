@@ -1,0 +1,63 @@
+// Finding and loading the summary module.
+#include "cli/summary_module.h"
+
+#include <dlfcn.h>
+
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+namespace kalvesta::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Where the module may be: beside the program (the build folder), then where the
+// install puts it.
+std::vector<fs::path> ModuleCandidates() {
+    std::error_code error;
+    const fs::path program = fs::read_symlink("/proc/self/exe", error);
+    if (error) {
+        return {};
+    }
+    const fs::path folder = program.parent_path();
+    return {folder / kSummaryModuleName,
+            (folder / ".." / "lib" / "kalvesta4" / kSummaryModuleName).lexically_normal()};
+}
+
+FileResult Failure(const std::string& reason) {
+    return FileResult{FileError::kCannotWrite, "cannot write the summary: " + reason};
+}
+
+}  // namespace
+
+FileResult WriteSummaryWithModule(const std::string& path, const CliRun& run) {
+    const std::vector<fs::path> candidates = ModuleCandidates();
+    std::string looked_in;
+    for (const fs::path& candidate : candidates) {
+        looked_in += (looked_in.empty() ? "" : ", ") + candidate.string();
+        std::error_code error;
+        if (!fs::is_regular_file(candidate, error)) {
+            continue;
+        }
+        // The module stays loaded until the program ends: Qt's threads and
+        // handlers may outlive the entry's return.
+        void* const module = ::dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (module == nullptr) {
+            const char* const reason = ::dlerror();
+            return Failure(candidate.string() +
+                           " cannot be loaded: " + (reason != nullptr ? reason : "unknown reason"));
+        }
+        const auto entry = reinterpret_cast<SummaryEntry>(::dlsym(module, kSummaryEntryName));
+        if (entry == nullptr) {
+            return Failure(candidate.string() + " has no " + kSummaryEntryName);
+        }
+        FileResult result;
+        entry(path, run, result);
+        return result;
+    }
+    return Failure(std::string("the module ") + kSummaryModuleName + " is missing (looked for " +
+                   (looked_in.empty() ? std::string("the program's own folder") : looked_in) + ")");
+}
+
+}  // namespace kalvesta::cli

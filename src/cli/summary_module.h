@@ -1,0 +1,28 @@
+// The summary writer as a separately loaded module (kalvesta4-summary.so), so
+// that the command line loads Qt only when it writes a summary page. The module
+// exports one function with C linkage, found by name after loading; caller and
+// module are built together from the same sources, so C++ types may cross.
+#pragma once
+
+#include <string>
+
+#include "cli/cli_run.h"
+#include "files/da4_file.h"
+
+namespace kalvesta::cli {
+
+// The module's file name and the name of its entry.
+inline constexpr char kSummaryModuleName[] = "kalvesta4-summary.so";
+inline constexpr char kSummaryEntryName[] = "kalvesta4_write_summary";
+
+// The entry: WriteSummary(path, run) inside a Qt Gui application (on the
+// offscreen platform unless QT_QPA_PLATFORM says otherwise); the outcome in
+// `result`.
+using SummaryEntry = void (*)(const std::string& path, const CliRun& run, FileResult& result);
+
+// Loads the module, looking first in the folder of this program and then in
+// <that folder>/../lib/kalvesta4/, and writes the summary with it. A module that
+// is missing or cannot be loaded gives a failure that names it and the folders.
+FileResult WriteSummaryWithModule(const std::string& path, const CliRun& run);
+
+}  // namespace kalvesta::cli
