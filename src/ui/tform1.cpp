@@ -23,6 +23,7 @@
 #include "ui/file_dialogs.h"
 #include "ui/image_control.h"
 #include "ui/tform2.h"
+#include "ui/value_label.h"
 #include "views/dimension_sketch.h"
 #include "views/planform_view.h"
 #include "views/position_picture.h"
@@ -214,7 +215,7 @@ void TForm1::Calc_W(int wing) {
     const std::array<const std::string*, 5> texts{&labels.b, &labels.s, &labels.lm, &labels.r25,
                                                   &labels.lam};
     for (size_t row = 0; row < texts.size(); ++row) {
-        tab.values[row]->setText(QString::fromStdString(*texts[row]));
+        ShowValueText(tab.values[row], QString::fromStdString(*texts[row]));
     }
     DrawPlanform(tab.planform->canvas(), aircraft_, wing, trapezoids);
     tab.planform->Refresh();

@@ -3,6 +3,8 @@
 
 #include <QLabel>
 
+#include "qtcanvas/layout_font.h"
+
 namespace kalvesta {
 namespace {
 
@@ -50,9 +52,8 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("Form2");
     setWindowTitle(" Info");
     move(263, 231);
-    QFont font("MS Sans Serif");
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
+    SubstituteLayoutFont();
+    const QFont font = LayoutFont(11);
     for (const InfoLabel& place : kInfoLabels) {
         auto* label = new QLabel(this);
         label->setObjectName(QString("Label%1").arg(place.number));
