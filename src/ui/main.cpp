@@ -4,6 +4,7 @@
 #include <QWindow>
 #include <cstdio>
 
+#include "ui/program_icon.h"
 #include "ui/tform1.h"
 
 namespace {
@@ -35,6 +36,7 @@ public:
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Kalvesta4");
+    QApplication::setWindowIcon(kalvesta::ProgramIcon());
     kalvesta::TForm1 form1;
     FirstExposeReport report;
     const bool report_shown = !qEnvironmentVariableIsEmpty("KALVESTA_REPORT_SHOWN");

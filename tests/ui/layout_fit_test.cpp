@@ -1,6 +1,6 @@
 // The window as a user reads it: every caption and value fits its control in the
-// font actually drawn, in English and in Russian, no two controls overlap, and input
-// that arrives during "Calculate" is handled after it.
+// font actually drawn, in English and in Russian, no two controls overlap, input
+// that arrives during "Calculate" is handled after it, and the window has its icon.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -234,6 +234,14 @@ TEST_F(WindowInFolder, InputDuringCalculateIsHandledAfterIt) {
     EXPECT_EQ(box->text(), "8009");
     EXPECT_FALSE(form.aircraft().results_valid);
     EXPECT_TRUE(Find<QPushButton>(form, "Button4")->isEnabled());
+}
+
+TEST(WindowIcon, MainWindowCarriesTheProgramIcon) {
+    TForm1 form;
+    const QIcon icon = form.windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(32, 32)));
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(256, 256)));
 }
 
 }  // namespace
