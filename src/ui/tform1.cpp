@@ -10,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -141,7 +140,10 @@ void TForm1::ConnectView3D() {
 
 void TForm1::Create1() {
     aircraft_.english_captions = true;
-    ScaleForScreen(screen() != nullptr ? screen()->logicalDotsPerInchX() : 96.0);
+    // The window's fonts are given in pixels like its layout, so at any screen
+    // resolution text and controls keep their proportions: both grow only with
+    // the whole-number device pixel ratio the program entry chooses, and the
+    // window needs no rescaling of its own.
     aircraft_.english_captions = ReadLanguageIsEnglish(kLanguageFileName);
     aircraft_.wing_count = 2;
     aircraft_.calc_wing_count = 2;
@@ -153,25 +155,6 @@ void TForm1::Create1() {
     if (!aircraft_.english_captions) {
         russian();
     }
-}
-
-void TForm1::ScaleForScreen(double logical_dpi) {
-    // Fonts given in points grow with the screen's logical resolution while the
-    // layout is in pixels, so the window as a whole is scaled by 96 / dpi.
-    if (!(logical_dpi > 0.0) || logical_dpi == 96.0) {
-        return;
-    }
-    const double ratio = 96.0 / logical_dpi;
-    auto scaled = [ratio](int value) { return qRound(value * ratio); };
-    const QPoint position = pos();
-    for (QWidget* child : findChildren<QWidget*>()) {
-        const QRect g = child->geometry();
-        child->setGeometry(
-            QRect(scaled(g.x()), scaled(g.y()), scaled(g.width()), scaled(g.height())));
-    }
-    centralWidget()->setFixedSize(scaled(825), scaled(583));
-    setFixedSize(sizeHint());
-    move(position);
 }
 
 WingInputs TForm1::ReadWingInputs(int wing) const {
