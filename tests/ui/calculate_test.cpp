@@ -8,32 +8,21 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <chrono>
 #include <stdexcept>
 
 #include "ui/countdown_throttle.h"
 #include "ui/image_control.h"
+#include "ui/in_temporary_folder.h"
 #include "ui/tform1.h"
 #include "views/stability_view.h"
 
 namespace kalvesta {
 namespace {
 
-class CalculateTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        // No language file from another test: start in English.
-        previous_ = QDir::currentPath();
-        QDir::setCurrent(folder_.path());
-    }
-    void TearDown() override { QDir::setCurrent(previous_); }
-
-private:
-    QTemporaryDir folder_;
-    QString previous_;
-};
+// No language file from another test: start in English.
+using CalculateTest = InTemporaryFolder;
 
 TEST_F(CalculateTest, DefaultAircraftGivesResultsAndIdlesWithCalculateDisabled) {
     TForm1 form;

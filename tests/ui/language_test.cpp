@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -10,24 +9,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 
+#include "ui/in_temporary_folder.h"
 #include "ui/tform1.h"
 #include "ui/tform2.h"
 
 namespace kalvesta {
 namespace {
 
-// Each test runs in its own empty current directory, where "Default.pa4" lives.
-class LanguageTest : public ::testing::Test {
+// Each test runs in its own empty current folder, where "Default.pa4" lives.
+class LanguageTest : public InTemporaryFolder {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder_.isValid());
-        previous_ = QDir::currentPath();
-        QDir::setCurrent(folder_.path());
-    }
-    void TearDown() override { QDir::setCurrent(previous_); }
-
     static void WriteLanguageFile(const QByteArray& bytes) {
         QFile file("Default.pa4");
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -37,10 +29,6 @@ protected:
         QFile file("Default.pa4");
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
-
-private:
-    QTemporaryDir folder_;
-    QString previous_;
 };
 
 QString TabText(const TForm1& form, const char* page) {

@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,31 +15,16 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QWindow>
 #include <string>
 #include <vector>
 
 #include "ui/image_control.h"
+#include "ui/in_temporary_folder.h"
 #include "ui/tform1.h"
 
 namespace kalvesta {
 namespace {
-
-// Runs each test in its own folder, so the language switch writes no file
-// another test reads.
-class WindowInFolder : public ::testing::Test {
-protected:
-    void SetUp() override {
-        previous_ = QDir::currentPath();
-        QDir::setCurrent(folder_.path());
-    }
-    void TearDown() override { QDir::setCurrent(previous_); }
-
-private:
-    QTemporaryDir folder_;
-    QString previous_;
-};
 
 template <class T>
 T* Find(const QWidget& form, const QString& name) {
@@ -101,7 +85,7 @@ struct LayoutCase {
     int wings;
 };
 
-class LayoutFit : public WindowInFolder, public ::testing::WithParamInterface<LayoutCase> {};
+class LayoutFit : public InTemporaryFolder, public ::testing::WithParamInterface<LayoutCase> {};
 
 TEST_P(LayoutFit, EveryTextFitsAndNoControlsOverlap) {
     TForm1 form;
@@ -164,7 +148,7 @@ struct WingCase {
     bool layout_font;  // shown in the layout's 12 pixels
 };
 
-class ValueLabels : public WindowInFolder, public ::testing::WithParamInterface<WingCase> {};
+class ValueLabels : public InTemporaryFolder, public ::testing::WithParamInterface<WingCase> {};
 
 // Every digit shows left of the planform picture: in the layout's font up to
 // 9999 mm span and 999.99 dm², in a smaller one beyond.
@@ -198,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(Window, ValueLabels,
 // A click into a position box and a key, arriving while the solve runs, wait for
 // the calculation and then change the box, in the order they came; the running
 // label fits meanwhile.
-TEST_F(WindowInFolder, InputDuringCalculateIsHandledAfterIt) {
+TEST_F(InTemporaryFolder, InputDuringCalculateIsHandledAfterIt) {
     TForm1 form;
     form.show();
     auto* box = Find<QLineEdit>(form, "Edit_x2");
