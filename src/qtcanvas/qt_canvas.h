@@ -4,6 +4,7 @@
 
 #include <QImage>
 
+#include "qtcanvas/layout_font.h"
 #include "views/canvas.h"
 
 namespace kalvesta {
@@ -11,7 +12,7 @@ namespace kalvesta {
 class QtCanvas : public Canvas {
 public:
     // Paints on `image`, which must outlive the canvas.
-    explicit QtCanvas(QImage& image) : image_(&image) {}
+    explicit QtCanvas(QImage& image) : image_(&image) { SubstituteLayoutFont(); }
 
     int Width() const override { return image_->width(); }
     int Height() const override { return image_->height(); }

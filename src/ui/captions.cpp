@@ -63,7 +63,8 @@ void SetCaption(QWidget* window, const char* component, const QString& text) {
     QObject* object = window->findChild<QObject*>(component);
     if (auto* label = qobject_cast<QLabel*>(object)) {
         label->setText(text);
-        label->adjustSize();
+        // As wide as the new text; the height stays the layout's.
+        label->resize(label->sizeHint().width(), label->height());
     } else if (auto* button = qobject_cast<QAbstractButton*>(object)) {
         button->setText(text);
     } else if (auto* menu = qobject_cast<QMenu*>(object)) {

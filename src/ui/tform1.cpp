@@ -10,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -24,6 +23,7 @@
 #include "ui/file_dialogs.h"
 #include "ui/image_control.h"
 #include "ui/tform2.h"
+#include "ui/value_label.h"
 #include "views/dimension_sketch.h"
 #include "views/planform_view.h"
 #include "views/position_picture.h"
@@ -142,7 +142,10 @@ void TForm1::ConnectView3D() {
 
 void TForm1::Create1() {
     aircraft_.english_captions = true;
-    ScaleForScreen(screen() != nullptr ? screen()->logicalDotsPerInchX() : 96.0);
+    // The window's fonts are given in pixels like its layout, so at any screen
+    // resolution text and controls keep their proportions: both grow only with
+    // the whole-number device pixel ratio the program entry chooses, and the
+    // window needs no rescaling of its own.
     aircraft_.english_captions = ReadLanguageIsEnglish(kLanguageFileName);
     aircraft_.wing_count = 2;
     aircraft_.calc_wing_count = 2;
@@ -154,25 +157,6 @@ void TForm1::Create1() {
     if (!aircraft_.english_captions) {
         russian();
     }
-}
-
-void TForm1::ScaleForScreen(double logical_dpi) {
-    // Fonts given in points grow with the screen's logical resolution while the
-    // layout is in pixels, so the window as a whole is scaled by 96 / dpi.
-    if (!(logical_dpi > 0.0) || logical_dpi == 96.0) {
-        return;
-    }
-    const double ratio = 96.0 / logical_dpi;
-    auto scaled = [ratio](int value) { return qRound(value * ratio); };
-    const QPoint position = pos();
-    for (QWidget* child : findChildren<QWidget*>()) {
-        const QRect g = child->geometry();
-        child->setGeometry(
-            QRect(scaled(g.x()), scaled(g.y()), scaled(g.width()), scaled(g.height())));
-    }
-    centralWidget()->setFixedSize(scaled(825), scaled(583));
-    setFixedSize(sizeHint());
-    move(position);
 }
 
 WingInputs TForm1::ReadWingInputs(int wing) const {
@@ -232,7 +216,7 @@ void TForm1::ShowPlanform(int wing) {
     const std::array<const std::string*, 5> texts{&labels.b, &labels.s, &labels.lm, &labels.r25,
                                                   &labels.lam};
     for (size_t row = 0; row < texts.size(); ++row) {
-        tab.values[row]->setText(QString::fromStdString(*texts[row]));
+        ShowValueText(tab.values[row], QString::fromStdString(*texts[row]));
     }
     DrawPlanform(tab.planform->canvas(), aircraft_, wing, CheckedTrapezoids(wing));
     tab.planform->Refresh();

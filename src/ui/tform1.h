@@ -86,10 +86,6 @@ public:
     void TrapezoidCountClick(int wing, int trapezoids);
     void PageControl1Change();
 
-    // The layout is in pixels at 96 per inch; at another logical resolution the
-    // window and all its controls are scaled by 96 / dpi once, at start.
-    void ScaleForScreen(double logical_dpi);
-
     // Language: english / russian put one column of captions on the window and
     // redraw what is drawn in the language; german1Click flips and remembers it.
     void english();

@@ -15,8 +15,11 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "qtcanvas/layout_font.h"
 #include "ui/image_control.h"
+#include "ui/program_icon.h"
 #include "ui/tform1.h"
+#include "ui/value_label.h"
 
 namespace kalvesta {
 namespace {
@@ -24,6 +27,7 @@ namespace {
 constexpr QColor kBlueFont(0, 0, 255);
 constexpr QColor kGreenFont(0, 128, 0);
 constexpr QColor kRedFont(255, 0, 0);
+constexpr QColor kSilver(192, 192, 192);
 
 void SetFont(QWidget* widget, int pixel_size, QColor color) {
     QFont font = widget->font();
@@ -166,13 +170,12 @@ void TForm1::BuildWindow() {
     setWindowTitle(" Kalvesta4  V1.12  beta");
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(ProgramIcon());
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(192, 192, 192));
+    palette.setColor(QPalette::Window, kSilver);
     setPalette(palette);
-    QFont font("MS Sans Serif");
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    setFont(font);
+    SubstituteLayoutFont();
+    setFont(LayoutFont(11));
 
     auto* client = new QWidget(this);
     client->setObjectName("ClientArea");
@@ -192,6 +195,8 @@ void TForm1::BuildWindow() {
     BuildAircraftTab();
     for (int i = 0; i < PageControl1->count(); ++i) {
         PageControl1->tabBar()->setTabTextColor(i, kGreenFont);
+        // The pages show the window's silver, not the style's lighter tab face.
+        PageControl1->widget(i)->setAutoFillBackground(true);
     }
     PageControl1->setTabVisible(PageControl1->indexOf(Tab(3).page), false);
     PageControl1->setCurrentWidget(TabSheet5);
@@ -314,7 +319,9 @@ void TForm1::BuildWingTab(int wing) {
         SetFont(tab.descriptions[row], 12, kBlueFont);
         SetFont(tab.values[row], 12, kBlueFont);
         tab.descriptions[row]->adjustSize();
-        tab.values[row]->setMinimumWidth(70);
+        // The value runs up to the planform picture and no further.
+        tab.values[row]->resize(tab.planform->x() - tab.values[row]->x(),
+                                tab.values[row]->sizeHint().height());
     }
 }
 
@@ -370,9 +377,10 @@ void TForm1::BuildAircraftTab() {
     Button4->setObjectName("Button4");
     Button4->setGeometry(40, 384, 97, 33);
     Label_w = MakeLabel(page, "Label_w", "- calculation is running -", {8, 384});
-    Label_w->resize(137, 16);
+    // Wider than the layout's 137 pixels, as wide as its caption: the free room
+    // before ScrollBar1 holds either language's text, which 137 pixels do not.
     SetFont(Label_w, 15, kGreenFont);
-    Label_w->adjustSize();
+    Label_w->resize(Label_w->sizeHint().width(), 16);
     Label_w->hide();
     Label24 = MakeLabel(page, "Label24", "", {64, 400});
     SetFont(Label24, 15, kGreenFont);

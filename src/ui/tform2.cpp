@@ -3,6 +3,9 @@
 
 #include <QLabel>
 
+#include "qtcanvas/layout_font.h"
+#include "ui/program_icon.h"
+
 namespace kalvesta {
 namespace {
 
@@ -49,10 +52,10 @@ constexpr std::array<InfoText, 7> kInfoTexts{{
 TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("Form2");
     setWindowTitle(" Info");
+    setWindowIcon(ProgramIcon());
     move(263, 231);
-    QFont font("MS Sans Serif");
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
+    SubstituteLayoutFont();
+    const QFont font = LayoutFont(11);
     for (const InfoLabel& place : kInfoLabels) {
         auto* label = new QLabel(this);
         label->setObjectName(QString("Label%1").arg(place.number));

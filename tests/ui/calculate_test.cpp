@@ -18,6 +18,7 @@
 #include "support/window_controls.h"
 #include "ui/countdown_throttle.h"
 #include "ui/image_control.h"
+#include "ui/in_temporary_folder.h"
 #include "ui/tform1.h"
 #include "views/stability_view.h"
 

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -10,7 +9,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 
 #include "support/window_controls.h"
 #include "ui/tform1.h"
@@ -24,13 +22,6 @@ using testing_support::Control;
 // Each test runs in its own empty current directory, where "Default.pa4" lives.
 class LanguageTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder_.isValid());
-        previous_ = QDir::currentPath();
-        QDir::setCurrent(folder_.path());
-    }
-    void TearDown() override { QDir::setCurrent(previous_); }
-
     static void WriteLanguageFile(const QByteArray& bytes) {
         QFile file("Default.pa4");
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -40,10 +31,6 @@ protected:
         QFile file("Default.pa4");
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
-
-private:
-    QTemporaryDir folder_;
-    QString previous_;
 };
 
 QString TabText(const TForm1& form, const char* page) {

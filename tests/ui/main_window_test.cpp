@@ -112,20 +112,13 @@ TEST(MainWindow, EditMenuSelectsTabs) {
               Control<QWidget>(form, "TabSheet5"));
 }
 
-}  // namespace
-}  // namespace kalvesta
-
-namespace kalvesta {
-namespace {
-
-TEST(MainWindowScale, ScalesByNinetySixOverTheScreenResolution) {
+// The layout and its fonts are both in pixels, so no resolution rescales them:
+// the window keeps its designed place and size.
+TEST(MainWindowScale, KeepsItsDesignedPlaceAndSize) {
     TForm1 form;
-    const QRect designed = Control<QPushButton>(form, "Button4")->geometry();
-    form.ScaleForScreen(96.0);
-    EXPECT_EQ(Control<QPushButton>(form, "Button4")->geometry(), designed);
-    form.ScaleForScreen(120.0);  // 0.8: (40, 384) 97 × 33 becomes (32, 307) 78 × 26
-    EXPECT_EQ(Control<QPushButton>(form, "Button4")->geometry(), QRect(32, 307, 78, 26));
-    EXPECT_EQ(form.centralWidget()->size(), QSize(660, 466));
+    EXPECT_EQ(form.pos(), QPoint(23, 44));
+    EXPECT_EQ(form.centralWidget()->size(), QSize(825, 583));
+    EXPECT_EQ(Control<QPushButton>(form, "Button4")->geometry(), QRect(40, 384, 97, 33));
 }
 
 }  // namespace

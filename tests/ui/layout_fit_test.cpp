@@ -1,0 +1,232 @@
+// The window as a user reads it: every caption and value fits its control in the
+// font actually drawn, in English and in Russian, no two controls overlap, input
+// that arrives during "Calculate" is handled after it, and the window has its icon.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QWindow>
+#include <string>
+#include <vector>
+
+#include "ui/image_control.h"
+#include "ui/in_temporary_folder.h"
+#include "ui/tform1.h"
+
+namespace kalvesta {
+namespace {
+
+template <class T>
+T* Find(const QWidget& form, const QString& name) {
+    T* child = form.findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << name.toStdString();
+    return child;
+}
+
+// How much of the control's width its text needs, in the control's own font.
+int NeededWidth(const QWidget* control) {
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        return label->fontMetrics().horizontalAdvance(label->text());
+    }
+    if (const auto* radio = qobject_cast<const QRadioButton*>(control)) {
+        return radio->sizeHint().width();
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin);
+        return button->fontMetrics().horizontalAdvance(button->text()) + 2 * margin;
+    }
+    return 0;
+}
+
+// Every fault of one container's visible children: a text wider than its control,
+// or two controls over each other (the input boxes lie on their pictures by design).
+std::vector<std::string> LayoutFaults(const QWidget* container) {
+    std::vector<const QWidget*> shown;
+    for (const QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isHidden() && !child->isWindow()) {
+            shown.push_back(child);
+        }
+    }
+    std::vector<std::string> faults;
+    const auto name = [](const QWidget* w) { return w->objectName().toStdString(); };
+    for (size_t i = 0; i < shown.size(); ++i) {
+        if (NeededWidth(shown[i]) > shown[i]->width()) {
+            faults.push_back(name(shown[i]) + " needs " + std::to_string(NeededWidth(shown[i])) +
+                             " px of its " + std::to_string(shown[i]->width()));
+        }
+        for (size_t j = i + 1; j < shown.size(); ++j) {
+            const bool box_on_picture = (qobject_cast<const QLineEdit*>(shown[i]) != nullptr) !=
+                                            (qobject_cast<const QLineEdit*>(shown[j]) != nullptr) &&
+                                        (qobject_cast<const ImageControl*>(shown[i]) != nullptr ||
+                                         qobject_cast<const ImageControl*>(shown[j]) != nullptr);
+            const bool panel_on_tab_row =
+                name(shown[i]) == "PageControl1" && name(shown[j]) == "Panel1";
+            if (!box_on_picture && !panel_on_tab_row &&
+                shown[i]->geometry().intersects(shown[j]->geometry())) {
+                faults.push_back(name(shown[i]) + " overlaps " + name(shown[j]));
+            }
+        }
+    }
+    return faults;
+}
+
+struct LayoutCase {
+    bool english;
+    int wings;
+};
+
+class LayoutFit : public InTemporaryFolder, public ::testing::WithParamInterface<LayoutCase> {};
+
+TEST_P(LayoutFit, EveryTextFitsAndNoControlsOverlap) {
+    TForm1 form;
+    form.show();  // lays out the tab row and the pages
+    if (!GetParam().english) {
+        Find<QAction>(form, "german1")->trigger();
+    }
+    // As many controls as the window ever shows at rest: all wings' boxes and the
+    // manual margin, after a calculation.
+    Find<QRadioButton>(form, QString("RadioButton%1").arg(GetParam().wings))->click();
+    for (const char* four : {"RadioButton41t", "RadioButton42t", "RadioButton43t"}) {
+        Find<QRadioButton>(form, four)->click();
+    }
+    Find<QRadioButton>(form, "RadioButton16")->click();
+    auto* tabs = Find<QTabWidget>(form, "PageControl1");
+    tabs->setCurrentWidget(Find<QWidget>(form, "TabSheet5"));
+    Find<QPushButton>(form, "Button4")->click();
+
+    std::vector<const QWidget*> containers{Find<QWidget>(form, "ClientArea"),
+                                           Find<QWidget>(form, "Panel1")};
+    for (int page = 0; page < tabs->count(); ++page) {
+        if (tabs->isTabVisible(page)) {
+            containers.push_back(tabs->widget(page));
+        }
+    }
+    for (const char* panel : {"Panel2", "Panel3", "Panel4"}) {
+        containers.push_back(Find<QWidget>(form, panel));
+    }
+    for (const QWidget* container : containers) {
+        for (const std::string& fault : LayoutFaults(container)) {
+            ADD_FAILURE() << container->objectName().toStdString() << ": " << fault;
+        }
+    }
+    // The wing-count panel lies on the tab row right of the last tab, above the pages.
+    const QRect panel = Find<QWidget>(form, "Panel1")->geometry();
+    for (int page = 0; page < tabs->count(); ++page) {
+        const QRect tab = tabs->tabBar()->tabRect(page).translated(
+            tabs->tabBar()->mapTo(tabs->parentWidget(), QPoint(0, 0)));
+        EXPECT_TRUE(!tabs->isTabVisible(page) || !tab.intersects(panel)) << page;
+        EXPECT_GT(tabs->widget(page)->mapTo(tabs->parentWidget(), QPoint(0, 0)).y(),
+                  panel.bottom());
+    }
+    // The layout font is drawn in the free sans that fits it.
+    EXPECT_EQ(QFontInfo(Find<QLabel>(form, "Label4")->font()).family(), "Liberation Sans");
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, LayoutFit,
+                         ::testing::Values(LayoutCase{true, 1}, LayoutCase{true, 2},
+                                           LayoutCase{true, 3}, LayoutCase{false, 1},
+                                           LayoutCase{false, 2}, LayoutCase{false, 3}),
+                         [](const ::testing::TestParamInfo<LayoutCase>& case_info) {
+                             return std::string(case_info.param.english ? "English" : "Russian") +
+                                    std::to_string(case_info.param.wings) + "Wings";
+                         });
+
+struct WingCase {
+    const char* name;
+    const char* half_span;
+    const char* chord;
+    bool layout_font;  // shown in the layout's 12 pixels
+};
+
+class ValueLabels : public InTemporaryFolder, public ::testing::WithParamInterface<WingCase> {};
+
+// Every digit shows left of the planform picture: in the layout's font up to
+// 9999 mm span and 999.99 dm², in a smaller one beyond.
+TEST_P(ValueLabels, KeepEveryDigitLeftOfThePlanform) {
+    TForm1 form;
+    Find<QLineEdit>(form, "Edit1")->setText(GetParam().half_span);
+    Find<QLineEdit>(form, "Edit4")->setText(GetParam().chord);
+    Find<QLineEdit>(form, "Edit5")->setText(GetParam().chord);
+    const int picture_x = Find<ImageControl>(form, "Image1")->x();
+    for (const char* name : {"Label_b1", "Label_s1", "Label_lm1", "Label_r251", "Label_lam1"}) {
+        const auto* label = Find<QLabel>(form, name);
+        EXPECT_LE(label->x() + NeededWidth(label), picture_x)
+            << name << " " << label->text().toStdString();
+    }
+    const auto* area = Find<QLabel>(form, "Label_s1");
+    EXPECT_EQ(area->font().pixelSize() == 12, GetParam().layout_font) << area->text().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, ValueLabels,
+                         ::testing::Values(WingCase{"StartUp", "550", "230", true},
+                                           WingCase{"Area120", "2000", "300", true},
+                                           WingCase{"LargestRealistic", "4999", "1000", true},
+                                           WingCase{"Area2400", "6000", "2000", true},
+                                           WingCase{"Area19999", "49999", "2000", false},
+                                           WingCase{"Saturated", "2147483647", "2147483647",
+                                                    false}),
+                         [](const ::testing::TestParamInfo<WingCase>& case_info) {
+                             return std::string(case_info.param.name);
+                         });
+
+// A click into a position box and a key, arriving while the solve runs, wait for
+// the calculation and then change the box, in the order they came; the running
+// label fits meanwhile.
+TEST_F(InTemporaryFolder, InputDuringCalculateIsHandledAfterIt) {
+    TForm1 form;
+    form.show();
+    auto* box = Find<QLineEdit>(form, "Edit_x2");
+    const QPointF at = box->mapTo(&form, QPoint(box->width() - 4, box->height() / 2));
+    QString text_during_run;
+    std::vector<std::string> faults_during_run{"not run"};
+    form.SetPipelineRunner([&](Aircraft& aircraft, AnalysisData& data, PipelineObserver& window) {
+        QWindow* window_handle = form.windowHandle();
+        const QPointF global = form.mapToGlobal(at);
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QCoreApplication::postEvent(
+                window_handle,
+                new QMouseEvent(type, at, global, Qt::LeftButton,
+                                type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                Qt::NoModifier));
+        }
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QCoreApplication::postEvent(window_handle,
+                                        new QKeyEvent(type, Qt::Key_9, Qt::NoModifier, "9"));
+        }
+        const PipelineOutcome outcome = RunPipeline(aircraft, data, window);
+        text_during_run = box->text();
+        // "- calculation is running -" and the countdown fit beside ScrollBar1.
+        faults_during_run = LayoutFaults(Find<QWidget>(form, "TabSheet5"));
+        return outcome;
+    });
+    Find<QPushButton>(form, "Button4")->click();
+    EXPECT_EQ(text_during_run, "800");
+    EXPECT_TRUE(faults_during_run.empty()) << faults_during_run.front();
+    EXPECT_TRUE(form.aircraft().results_valid);
+
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(box->text(), "8009");
+    EXPECT_FALSE(form.aircraft().results_valid);
+    EXPECT_TRUE(Find<QPushButton>(form, "Button4")->isEnabled());
+}
+
+TEST(WindowIcon, MainWindowCarriesTheProgramIcon) {
+    TForm1 form;
+    const QIcon icon = form.windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(32, 32)));
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(256, 256)));
+}
+
+}  // namespace
+}  // namespace kalvesta
