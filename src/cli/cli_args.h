@@ -14,6 +14,9 @@ struct CliOptions {
     bool json = false;                        // --json
     std::optional<std::string> save_file;     // --save
     std::optional<std::string> summary_file;  // --summary, ".pdf" or ".png"
+    std::optional<double> cg_mm;              // --cg, a measured centre of gravity
+    std::optional<std::string> avl_file;      // --export-avl
+    bool refine = false;                      // --refine
     bool help = false;                        // --help
 };
 

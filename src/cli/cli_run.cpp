@@ -1,7 +1,12 @@
 // Loading, saving and analysing the aircraft of one kalvesta4-cli run.
 #include "cli/cli_run.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 #include "analysis/stability.h"
+#include "files/avl_export.h"
 #include "files/da4_format.h"
 #include "model/text_to_double.h"
 
@@ -56,6 +61,25 @@ void Analyse(const std::string& margin_text, CliRun& run) {
     if (run.has_results()) {
         ComputeStability(aircraft.calc_wing_count, TextToDouble(margin_text), data.results);
     }
+}
+
+FileResult ExportAvl(const std::string& path, const CliRun& run) {
+    const std::string text =
+        FormatAvlFile(run.aircraft, run.data->lattice, run.data->results, run.file.value_or(""));
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    bool written = file != nullptr && std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    const int error = errno;
+    written = file != nullptr && std::fclose(file) == 0 && written;
+    if (!written) {
+        return FileResult{FileError::kCannotWrite,
+                          "Cannot write \"" + path + "\": " + std::strerror(error)};
+    }
+    return FileResult{};
+}
+
+void CheckRefinedLattice(CliRun& run) {
+    const auto scratch = std::make_unique<AnalysisData>();
+    run.refined = RunRefinedCheck(run.aircraft, run.data->results, *scratch);
 }
 
 std::vector<std::string> MemoMessages(const Memo& memo) {
