@@ -19,24 +19,6 @@ bool IsSummaryFileName(std::string_view name) {
            EndsWith(name, ".PNG");
 }
 
-// A centre of gravity read like the margin box reads its text ("." as decimal
-// separator, the number at the start of the text), but only text that starts with
-// a number: "abc" would silently read as 0 mm.
-std::optional<double> ParseCentreOfGravity(std::string_view text) {
-    const size_t start = text.find_first_not_of(' ');
-    std::string_view number = start == std::string_view::npos ? "" : text.substr(start);
-    if (!number.empty() && (number[0] == '+' || number[0] == '-')) {
-        number.remove_prefix(1);
-    }
-    if (!number.empty() && number[0] == '.') {
-        number.remove_prefix(1);
-    }
-    if (number.empty() || number[0] < '0' || number[0] > '9') {
-        return std::nullopt;
-    }
-    return TextToDouble(text);
-}
-
 std::optional<int> ParseWingCount(std::string_view text) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -113,7 +95,7 @@ CliArgsResult ParseCliArgs(const std::vector<std::string>& args) {
             }
         } else if (name == "--cg") {
             if (const auto text = take_value()) {
-                options.cg_mm = ParseCentreOfGravity(*text);
+                options.cg_mm = TextToMeasuredPosition(*text);
                 if (!options.cg_mm) {
                     parsed.error =
                         "--cg takes a position in mm such as 62 or 62.5, not \"" + *text + "\"";

@@ -1,10 +1,6 @@
 // Loading, saving and analysing the aircraft of one kalvesta4-cli run.
 #include "cli/cli_run.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
 #include "analysis/stability.h"
 #include "files/avl_export.h"
 #include "files/da4_format.h"
@@ -64,17 +60,8 @@ void Analyse(const std::string& margin_text, CliRun& run) {
 }
 
 FileResult ExportAvl(const std::string& path, const CliRun& run) {
-    const std::string text =
-        FormatAvlFile(run.aircraft, run.data->lattice, run.data->results, run.file.value_or(""));
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    bool written = file != nullptr && std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    const int error = errno;
-    written = file != nullptr && std::fclose(file) == 0 && written;
-    if (!written) {
-        return FileResult{FileError::kCannotWrite,
-                          "Cannot write \"" + path + "\": " + std::strerror(error)};
-    }
-    return FileResult{};
+    return WriteAvlFile(path, run.aircraft, run.data->lattice, run.data->results,
+                        run.file.value_or(""));
 }
 
 void CheckRefinedLattice(CliRun& run) {

@@ -2,7 +2,10 @@
 #include "files/avl_export.h"
 
 #include <array>
+#include <cerrno>
 #include <charconv>
+#include <cstdio>
+#include <cstring>
 
 #include "model/number_format.h"
 
@@ -95,6 +98,24 @@ std::string FormatAvlFile(const Aircraft& aircraft, const Lattice& lattice, cons
         }
     }
     return text;
+}
+
+FileResult WriteAvlFile(const std::string& path, const Aircraft& aircraft, const Lattice& lattice,
+                        const Results& results, std::string_view source_file) {
+    const std::string text = FormatAvlFile(aircraft, lattice, results, source_file);
+    errno = 0;
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    bool written = file != nullptr && std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    int error = errno;
+    if (file != nullptr && std::fclose(file) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (!written) {
+        return FileResult{FileError::kCannotWrite,
+                          "Cannot write \"" + path + "\": " + std::strerror(error)};
+    }
+    return FileResult{};
 }
 
 }  // namespace kalvesta

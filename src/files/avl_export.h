@@ -9,6 +9,7 @@
 
 #include "analysis/lattice.h"
 #include "analysis/results.h"
+#include "files/da4_file.h"
 #include "model/aircraft.h"
 
 namespace kalvesta {
@@ -18,5 +19,9 @@ namespace kalvesta {
 // comment line and the title; empty for the start-up aircraft.
 std::string FormatAvlFile(const Aircraft& aircraft, const Lattice& lattice, const Results& results,
                           std::string_view source_file);
+
+// Writes FormatAvlFile's text to `path`; a failure names the file and the reason.
+FileResult WriteAvlFile(const std::string& path, const Aircraft& aircraft, const Lattice& lattice,
+                        const Results& results, std::string_view source_file);
 
 }  // namespace kalvesta

@@ -45,6 +45,7 @@ TForm1::TForm1(QWidget* parent)
       run_pipeline_(&RunPipeline),
       file_dialogs_(std::make_unique<QtFileDialogs>()) {
     BuildWindow();
+    BuildExtraCommands();
     ConnectHandlers();
     Create1();
     info_window_ = std::make_unique<TForm2>();
