@@ -9,14 +9,14 @@
 
 namespace kalvesta {
 
-int FinestPanelBudget(const Aircraft& prepared, AnalysisData& scratch) {
+int FinestPanelBudget(const Aircraft& calculated, AnalysisData& scratch) {
     // The largest surface's half gets about its budget, so no budget beyond the
     // panel capacity can fit; the count is not monotone in the budget (rounding),
     // hence the search from the top.
     for (int budget = kMaxPanels; budget >= kDocumentedPanelBudget; --budget) {
         scratch.memo.Clear();
         scratch.memo.calc_failed = false;
-        GRID(prepared, scratch.lattice, scratch.memo, budget);
+        GRID(calculated, scratch.lattice, scratch.memo, budget);
         if (!scratch.memo.calc_failed) {
             return budget;
         }
@@ -24,9 +24,9 @@ int FinestPanelBudget(const Aircraft& prepared, AnalysisData& scratch) {
     return 0;
 }
 
-RefinedLattice SolveRefinedLattice(const Aircraft& prepared, int panel_budget,
+RefinedLattice SolveRefinedLattice(const Aircraft& calculated, int panel_budget,
                                    AnalysisData& scratch) {
-    Aircraft aircraft = prepared;  // WIRBEL_ERG rewrites the planform figures
+    Aircraft aircraft = calculated;  // WIRBEL_ERG rewrites the planform figures
     Memo& memo = scratch.memo;
     Lattice& lattice = scratch.lattice;
     memo.Reset(aircraft.english_captions);
@@ -60,14 +60,14 @@ RefinedLattice SolveRefinedLattice(const Aircraft& prepared, int panel_budget,
     return refined;
 }
 
-RefinedCheck RunRefinedCheck(const Aircraft& prepared, const Results& documented,
+RefinedCheck RunRefinedCheck(const Aircraft& calculated, const Results& documented,
                              AnalysisData& scratch) {
     RefinedCheck check;
-    const int budget = FinestPanelBudget(prepared, scratch);
+    const int budget = FinestPanelBudget(calculated, scratch);
     if (budget == 0) {
         return check;
     }
-    check.refined = SolveRefinedLattice(prepared, budget, scratch);
+    check.refined = SolveRefinedLattice(calculated, budget, scratch);
     if (check.refined.ok) {
         check.x_np_change_mm = check.refined.x_np - documented.x_np;
         check.x_np_change_percent = check.x_np_change_mm / documented.ref_length * 100.0;

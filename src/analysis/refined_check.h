@@ -26,17 +26,19 @@ struct RefinedCheck {
     double x_np_change_percent = 0.0;  // the same in percent of the calculation's ref_length
 };
 
+// `calculated` is the aircraft as a completed calculation left it (its planform
+// tables and calc_wing_count); it is not changed.
+
 // The largest panel budget whose lattice GRID accepts within 3000 panels (at
 // least the calculation's own 400), or 0 when not even that one fits.
-int FinestPanelBudget(const Aircraft& prepared, AnalysisData& scratch);
+int FinestPanelBudget(const Aircraft& calculated, AnalysisData& scratch);
 
-// Lays, solves and evaluates the cosine lattice of `panel_budget` on a copy of the
-// prepared aircraft (calc_wing_count as the calculation had it), in `scratch`.
-RefinedLattice SolveRefinedLattice(const Aircraft& prepared, int panel_budget,
+// Lays, solves and evaluates the cosine lattice of `panel_budget` in `scratch`.
+RefinedLattice SolveRefinedLattice(const Aircraft& calculated, int panel_budget,
                                    AnalysisData& scratch);
 
-// The finest lattice against the figures `documented` of the same aircraft.
-RefinedCheck RunRefinedCheck(const Aircraft& prepared, const Results& documented,
+// The finest lattice against the figures `documented` of the same calculation.
+RefinedCheck RunRefinedCheck(const Aircraft& calculated, const Results& documented,
                              AnalysisData& scratch);
 
 }  // namespace kalvesta

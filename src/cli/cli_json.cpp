@@ -208,7 +208,7 @@ std::string FormatJson(const CliRun& run) {
                            results ? JsonNumber(StaticMarginPercent(figures, *run.cg_mm)) : null});
     }
     if (run.refined) {
-        members.push_back({"refined", results ? RefinedObject(run) : null});
+        members.push_back({"refined", RefinedObject(run)});
     }
     // The top level keeps one member per line.
     std::string json = "{";

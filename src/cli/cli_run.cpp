@@ -65,6 +65,10 @@ FileResult ExportAvl(const std::string& path, const CliRun& run) {
 }
 
 void CheckRefinedLattice(CliRun& run) {
+    run.refined = RefinedCheck{};
+    if (!run.has_results()) {
+        return;
+    }
     const auto scratch = std::make_unique<AnalysisData>();
     run.refined = RunRefinedCheck(run.aircraft, run.data->results, *scratch);
 }

@@ -50,7 +50,7 @@ void Analyse(const std::string& margin_text, CliRun& run);
 FileResult ExportAvl(const std::string& path, const CliRun& run);
 
 // The refined-lattice check on the results (its own analysis data; the run's
-// figures stay as they are).
+// figures stay as they are). Without results the check is left empty (not ok).
 void CheckRefinedLattice(CliRun& run);
 
 // The memo's message lines below its "Error: " heading.

@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     }
     Analyse(options.margin_text, run);
     run.cg_mm = options.cg_mm;
-    if (options.refine && run.has_results()) {
+    if (options.refine) {
         CheckRefinedLattice(run);
     }
     if (options.avl_file && !run.has_results()) {

@@ -77,6 +77,19 @@ TEST_F(Cli, RefineAddsTheFinerLatticeAndKeepsTheFigures) {
     EXPECT_NE(Run({"--refine"}).out.find("Refined lattice"), std::string::npos);
 }
 
+TEST_F(Cli, WithoutResultsTheAnswersAreNullAndNoFileIsWritten) {
+    // One wing with no chords: the grid refuses it.
+    const std::string path = PathOf("flat.da4");
+    std::ofstream(path) << "   1\r\n   1\r\n";
+    const std::string avl = PathOf("flat.avl");
+    const Outcome run = Run({path, "--cg", "62", "--refine", "--export-avl", avl, "--json"});
+    EXPECT_EQ(run.exit_status, 1);
+    EXPECT_EQ(TextAt(run.out, "static_margin"), "null");
+    EXPECT_EQ(TextAt(run.out, "refined"), "null");
+    EXPECT_FALSE(fs::exists(avl));
+    EXPECT_NE(run.err.find("no AVL file written to \"" + avl + "\""), std::string::npos) << run.err;
+}
+
 TEST_F(Cli, BadCentreOfGravityOrAvlFileExitWithTwo) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"--cg", "abc"}, {"--cg", ""}, {"--cg", "-."}, {"--cg"}, {"--export-avl", ""}}) {
