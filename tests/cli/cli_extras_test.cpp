@@ -28,24 +28,13 @@ TEST_F(Cli, StaticMarginOfAMeasuredCentreOfGravity) {
     EXPECT_EQ(TextAt(Run({"--json"}).out, "static_margin"), "") << "only asked for";
 }
 
-TEST_F(Cli, ExportAvlWritesTheLatticeAsSections) {
+TEST_F(Cli, ExportAvlWritesTheFileNamingItsSource) {
     const std::string avl = PathOf("plane.avl");
     const Outcome run = Run({"--export-avl", avl, "--json"});
     ASSERT_EQ(run.exit_status, 0) << run.err;
-    const std::string text = Slurp(avl);
-    // The comment names the program and the source; then the title, Mach, symmetry
-    // and the reference values; 29 + 1 sections of the wing, 5 + 1 of the tail.
-    EXPECT_EQ(text.rfind("# Written by Kalvesta4 from the start-up aircraft\n", 0), 0u) << text;
-    EXPECT_NE(text.find("\n1 0 0.0\n297000 271.975 1100\n0.0 0.0 0.0\nSURFACE\nWing\n14 0.0\n"),
-              std::string::npos);
-    EXPECT_NE(text.find("SURFACE\nTail\n4 0.0\n"), std::string::npos);
-    size_t sections = 0;
-    for (size_t at = text.find("SECTION"); at != std::string::npos;
-         at = text.find("SECTION", at + 1)) {
-        ++sections;
-    }
-    EXPECT_EQ(sections, 30u + 6u);
-    EXPECT_TRUE(text.ends_with("\n810.0000000000 100.0000000000 80 70.0000000000 0.0\n"));
+    // The file itself is read back in the export's own tests; here: written, and
+    // its comment names the program and the source.
+    EXPECT_EQ(Slurp(avl).rfind("# Written by Kalvesta4 from the start-up aircraft\n", 0), 0u);
 
     // A file given by name is named in the comment and the title.
     const std::string da4 = PathOf("saved.da4");
@@ -65,8 +54,6 @@ TEST_F(Cli, RefineAddsTheFinerLatticeAndKeepsTheFigures) {
     const std::string figures = plain.out.substr(0, plain.out.size() - 3);
     EXPECT_EQ(run.out.rfind(figures + ",\n  \"refined\": {", 0), 0u) << run.out;
     EXPECT_EQ(NumberAt(run.out, {"refined", "panel_count"}), 2929);
-    EXPECT_EQ(NumberAt(run.out, {"refined", "wing", "chord_count"}), 37);
-    EXPECT_EQ(NumberAt(run.out, {"refined", "wing", "span_count"}), 75);
     const double refined = NumberAt(run.out, {"refined", "x_np"});
     const double change = NumberAt(run.out, {"refined", "x_np_change_mm"});
     EXPECT_EQ(change, refined - NumberAt(run.out, {"x_np"}));
