@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <numbers>
 #include <type_traits>
 
 #include "analysis/messages.h"
@@ -12,9 +13,6 @@
 
 namespace kalvesta {
 namespace {
-
-// Panels the largest surface gets on its half-span.
-constexpr double kPanelBudget = 400.0;
 
 enum class Refusal { kNone, kNoArea, kTooManyChordPanels, kTooManyStrips };
 
@@ -26,10 +24,12 @@ int32_t RoundedCount(double value, int32_t limit) {
 }
 
 // Sizes one surface of positive area: chord_count and the strips per trapezoid.
-void CountSurface(const Aircraft& aircraft, size_t w, double reference_area, Lattice& lattice) {
+void CountSurface(const Aircraft& aircraft, size_t w, double reference_area, int largest_budget,
+                  Lattice& lattice) {
     const double area = aircraft.wing_s[w];
-    // The largest surface gets 400 panels on its half, the others in proportion.
-    const int32_t panel_budget = RoundedCount(kPanelBudget * area / reference_area, 400);
+    // The largest surface gets the whole budget on its half, the others in proportion.
+    const int32_t panel_budget =
+        RoundedCount(largest_budget * area / reference_area, largest_budget);
 
     const auto last = static_cast<size_t>(aircraft.station_count[w] - 1);
     const double half_span = aircraft.plan_y[last][w] - aircraft.plan_y[0][w];
@@ -92,10 +92,15 @@ void ZeroFill(Table& table) {
     std::memset(&table, 0, sizeof(Table));
 }
 
+// Point i of n + 1 cosine-spaced points from 0 to 1: (1 − cos(π i / n)) / 2.
+double CosineFraction(int i, int n) {
+    return 0.5 * (1.0 - std::cos(std::numbers::pi * i / n));
+}
+
 // Lays the strips of trapezoid t of surface w, numbered from strip K + 1 on.
 // `f` holds the edge fractions F[1..n+1].
 void LayStrips(const Aircraft& aircraft, size_t w, size_t t, const EdgeFractions& f, int32_t n,
-               int32_t& K, Lattice& lattice) {
+               LatticeSpacing spacing, int32_t& K, Lattice& lattice) {
     const double x0 = aircraft.plan_x[t - 1][w];
     const double dx = aircraft.plan_x[t][w] - x0;
     const double y0 = aircraft.plan_y[t - 1][w];
@@ -117,8 +122,15 @@ void LayStrips(const Aircraft& aircraft, size_t w, size_t t, const EdgeFractions
             const double y = y0 + fraction * dy;
             for (int32_t m = 1; m <= n_c; ++m) {
                 const auto mi = static_cast<size_t>(m);
-                vortex_x[mi][k][w] = x_le + d * (m - 0.75);  // quarter chord of panel m
-                grid_x[mi][k][w] = x_le + d * (m - 1);
+                if (spacing == LatticeSpacing::kTrimmedUniform) {
+                    vortex_x[mi][k][w] = x_le + d * (m - 0.75);  // quarter chord of panel m
+                    grid_x[mi][k][w] = x_le + d * (m - 1);
+                } else {
+                    // Panel m runs from angle π (m − 1) / n_c to π m / n_c on the
+                    // semicircle over the chord; its vortex sits at the middle angle.
+                    vortex_x[mi][k][w] = x_le + c_f * CosineFraction(2 * m - 1, 2 * n_c);
+                    grid_x[mi][k][w] = x_le + c_f * CosineFraction(m - 1, n_c);
+                }
             }
             grid_x[static_cast<size_t>(n_c) + 1][k][w] = x_le + c_f;
             (edge == 1 ? lattice.vortex_y1 : lattice.vortex_y2)[k][w] = y;
@@ -128,7 +140,7 @@ void LayStrips(const Aircraft& aircraft, size_t w, size_t t, const EdgeFractions
 }
 
 // Control points on each strip's centre line, the strip's chord.
-void LayControlPoints(size_t w, Lattice& lattice) {
+void LayControlPoints(size_t w, LatticeSpacing spacing, Lattice& lattice) {
     const auto n_c = static_cast<size_t>(lattice.chord_count[w]);
     for (size_t k = 1; k <= static_cast<size_t>(lattice.span_count[w]); ++k) {
         const auto g = [&](size_t m) {
@@ -136,8 +148,13 @@ void LayControlPoints(size_t w, Lattice& lattice) {
         };
         lattice.control_x[0][k][w] = g(1) * 0.5;
         for (size_t m = 1; m <= n_c; ++m) {
-            // Three quarters along panel m: (g[m] + 3 g[m+1]) / 8.
-            lattice.control_x[m][k][w] = 0.125 * g(m) + 0.375 * g(m + 1);
+            if (spacing == LatticeSpacing::kTrimmedUniform) {
+                // Three quarters along panel m: (g[m] + 3 g[m+1]) / 8.
+                lattice.control_x[m][k][w] = 0.125 * g(m) + 0.375 * g(m + 1);
+            } else {
+                // On the panel's rear line, behind a vortex at its angular midpoint.
+                lattice.control_x[m][k][w] = g(m + 1) * 0.5;
+            }
         }
         lattice.control_x[n_c + 1][k][w] = g(n_c + 1) * 0.5;
         lattice.control_y[k][w] = (lattice.grid_y1[k][w] + lattice.grid_y2[k][w]) * 0.5;
@@ -147,9 +164,10 @@ void LayControlPoints(size_t w, Lattice& lattice) {
 
 }  // namespace
 
-void GRID(const Aircraft& aircraft, Lattice& lattice, Memo& memo) {
+void GRID(const Aircraft& aircraft, Lattice& lattice, Memo& memo, int panel_budget) {
     const int wings = aircraft.calc_wing_count;
     KALVESTA_CHECK(wings >= 0 && wings <= kMaxWings);
+    KALVESTA_CHECK(panel_budget >= 1);
     lattice.panel_count = 0;
     lattice.chord_count = {};
     lattice.span_count = {};
@@ -167,7 +185,7 @@ void GRID(const Aircraft& aircraft, Lattice& lattice, Memo& memo) {
         // No area means no span or no chord: no budget and no aspect ratio.
         const bool has_area = aircraft.wing_s[w] > 0.0 && std::isfinite(aircraft.wing_s[w]);
         if (has_area) {
-            CountSurface(aircraft, w, reference_area, lattice);
+            CountSurface(aircraft, w, reference_area, panel_budget, lattice);
         }
         refusals[w] = CheckSurface(lattice, w, has_area);
         lattice.panel_count += lattice.chord_count[w] * lattice.span_count[w];
@@ -195,7 +213,8 @@ void GRID(const Aircraft& aircraft, Lattice& lattice, Memo& memo) {
     }
 }
 
-void TRAWY2(const Aircraft& aircraft, Lattice& lattice, TrimMatrix& trim_matrix, Memo& memo) {
+void TRAWY2(const Aircraft& aircraft, Lattice& lattice, TrimMatrix& trim_matrix, Memo& memo,
+            LatticeSpacing spacing) {
     const int wings = aircraft.calc_wing_count;
     KALVESTA_CHECK(wings >= 0 && wings <= kMaxWings);
     // Only what the previous lattice wrote needs clearing.
@@ -230,6 +249,10 @@ void TRAWY2(const Aircraft& aircraft, Lattice& lattice, TrimMatrix& trim_matrix,
             if (n == 1) {
                 fractions[1] = 0.0;
                 fractions[2] = 1.0;
+            } else if (spacing == LatticeSpacing::kCosine) {
+                for (int s = 0; s <= n; ++s) {
+                    fractions[static_cast<size_t>(s) + 1] = CosineFraction(s, n);
+                }
             } else {
                 const TrimSubject subject{static_cast<int>(w), static_cast<int>(t),
                                           aircraft.english_captions};
@@ -237,10 +260,10 @@ void TRAWY2(const Aircraft& aircraft, Lattice& lattice, TrimMatrix& trim_matrix,
                             aircraft.plan_c[t - 1][w], aircraft.plan_c[t][w], fractions,
                             trim_matrix, memo);
             }
-            LayStrips(aircraft, w, t, fractions, n, K, lattice);
+            LayStrips(aircraft, w, t, fractions, n, spacing, K, lattice);
         }
         KALVESTA_CHECK(K == lattice.span_count[w]);
-        LayControlPoints(w, lattice);
+        LayControlPoints(w, spacing, lattice);
     }
 
     // Every surface lies in its own plane; equal heights are moved apart (by the

@@ -38,4 +38,8 @@ void ComputeStability(int calc_wing_count, double manual_margin_percent, Results
     results.x_cg_manual = CentreOfGravity(results, results.stability_manual);
 }
 
+double StaticMarginPercent(const Results& results, double x_cg_mm) {
+    return (results.x_np - x_cg_mm) / results.ref_length * 100.0;
+}
+
 }  // namespace kalvesta

@@ -12,4 +12,9 @@ namespace kalvesta {
 // (only from an absurd manual margin) is held at ±DBL_MAX.
 void ComputeStability(int calc_wing_count, double manual_margin_percent, Results& results);
 
+// The static margin of a centre of gravity at x_cg_mm, in percent of ref_length:
+// (x_np − x_cg) / ref_length × 100; positive when the centre of gravity lies ahead
+// of the neutral point.
+double StaticMarginPercent(const Results& results, double x_cg_mm);
+
 }  // namespace kalvesta

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <string_view>
 
+#include "model/text_to_double.h"
+
 namespace kalvesta::cli {
 namespace {
 
@@ -93,6 +95,23 @@ CliArgsResult ParseCliArgs(const std::vector<std::string>& args) {
                 }
                 options.summary_file = *text;
             }
+        } else if (name == "--cg") {
+            if (const auto text = take_value()) {
+                options.cg_mm = TextToMeasuredPosition(*text);
+                if (!options.cg_mm) {
+                    parsed.error =
+                        "--cg takes a position in mm such as 62 or 62.5, not \"" + *text + "\"";
+                }
+            }
+        } else if (name == "--export-avl") {
+            if (const auto text = take_value()) {
+                if (text->empty()) {
+                    parsed.error = "--export-avl needs a file name";
+                }
+                options.avl_file = *text;
+            }
+        } else if (name == "--refine" && !value) {
+            options.refine = true;
         } else {
             parsed.error = "unknown option \"" + arg + "\"";
         }
@@ -106,7 +125,8 @@ CliArgsResult ParseCliArgs(const std::vector<std::string>& args) {
 
 std::string UsageText() {
     return R"(Usage: kalvesta4-cli [FILE.da4] [--wings N] [--margin PERCENT] [--json] [--save OUT.da4]
-                     [--summary OUT.pdf|OUT.png]
+                     [--summary OUT.pdf|OUT.png] [--cg X_MM] [--export-avl OUT.avl]
+                     [--refine]
        kalvesta4-cli --help | --version
 
 Computes the neutral point of an aircraft and the recommended centre-of-gravity
@@ -125,7 +145,12 @@ positions, exactly as the window's "Calculate" does, without a window.
                       wings [{wing, chord_count, span_count, b, s, lm, lam, r25,
                               lift_slope, x_ac}],
                       ref_area, ref_length, x_np,
-                      stability {low, high, manual}, x_cg {low, high, manual}
+                      stability {low, high, manual}, x_cg {low, high, manual},
+                      static_margin (with --cg),
+                      refined {panel_count, x_np, x_np_change_mm,
+                               x_np_change_percent,
+                               wings [{wing, chord_count, span_count,
+                                       lift_slope, x_ac}]} (with --refine)
                     Lengths in mm, areas in mm^2, lift slopes per radian, 17
                     significant digits. When the analysis stopped, ok is false and
                     the result keys are null.
@@ -139,6 +164,19 @@ positions, exactly as the window's "Calculate" does, without a window.
                     A4 page placed as on a printer, "-" the PNG to standard output
                     (and the report is left out); written like --save. Needs
                     results (exit 1 without).
+  --cg X_MM         a measured centre of gravity at x = X_MM (read like the margin
+                    box, but it must start with a number): adds its static margin,
+                    (x_np - X_MM) / ref_length x 100 in percent.
+  --export-avl OUT.avl
+                    write the aircraft as an AVL input file: the right halves, a
+                    section at every strip edge of this program's lattice, its
+                    chordwise counts, lengths in mm. Needs results (exit 1 without);
+                    an earlier file there is only replaced once the new one is
+                    complete.
+  --refine          also solve a finer lattice (cosine spacing along the chord and
+                    along each trapezoid's span, as fine as 3000 panels allow) and
+                    report its neutral point, lift slopes and aerodynamic centres
+                    and how far x_np moves; the other figures stay as they are.
   --help            show this text.
   --version         show the program's version.
 

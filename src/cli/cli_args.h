@@ -17,6 +17,9 @@ struct CliOptions {
     bool json = false;                        // --json
     std::optional<std::string> save_file;     // --save
     std::optional<std::string> summary_file;  // --summary, ".pdf", ".png" or "-"
+    std::optional<double> cg_mm;              // --cg, a measured centre of gravity
+    std::optional<std::string> avl_file;      // --export-avl
+    bool refine = false;                      // --refine
     bool help = false;                        // --help
     bool version = false;                     // --version
 

@@ -6,6 +6,9 @@
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
+#include <vector>
+
+#include "analysis/stability.h"
 
 namespace kalvesta::cli {
 namespace {
@@ -99,6 +102,32 @@ std::string WingsArray(const CliRun& run) {
     return wings;
 }
 
+// The refined-lattice check: its neutral point and how far it moved, per wing its
+// counts, lift slope and aerodynamic centre; null when the finer lattice failed.
+std::string RefinedObject(const CliRun& run) {
+    const RefinedCheck& check = *run.refined;
+    const RefinedLattice& refined = check.refined;
+    if (!refined.ok) {
+        return "null";
+    }
+    std::string wings("[");
+    for (int wing = 1; wing <= run.aircraft.calc_wing_count; ++wing) {
+        const auto w = static_cast<size_t>(wing);
+        wings += wing > 1 ? ",\n      " : "\n      ";
+        wings += Object({{"wing", std::to_string(wing)},
+                         {"chord_count", std::to_string(refined.chord_count[w])},
+                         {"span_count", std::to_string(refined.span_count[w])},
+                         {"lift_slope", JsonNumber(refined.wing_lift_slope[w])},
+                         {"x_ac", JsonNumber(refined.wing_x_ac[w])}});
+    }
+    wings += "\n    ]";
+    return "{\n    \"panel_count\": " + std::to_string(refined.panel_count) +
+           ",\n    \"x_np\": " + JsonNumber(refined.x_np) +
+           ",\n    \"x_np_change_mm\": " + JsonNumber(check.x_np_change_mm) +
+           ",\n    \"x_np_change_percent\": " + JsonNumber(check.x_np_change_percent) +
+           ",\n    \"wings\": " + wings + "\n  }";
+}
+
 }  // namespace
 
 std::string JsonString(std::string_view text) {
@@ -158,7 +187,7 @@ std::string FormatJson(const CliRun& run) {
 
     const std::string wings = results ? WingsArray(run) : null;
 
-    const Member members[] = {
+    std::vector<Member> members = {
         {"file", run.file ? JsonString(*run.file) : null},
         {"wing_count", std::to_string(run.aircraft.wing_count)},
         {"ok", run.ok() ? "true" : "false"},
@@ -174,6 +203,13 @@ std::string FormatJson(const CliRun& run) {
         {"x_cg",
          results ? LowHighManual(figures.x_cg_low, figures.x_cg_high, figures.x_cg_manual) : null},
     };
+    if (run.cg_mm) {
+        members.push_back({"static_margin",
+                           results ? JsonNumber(StaticMarginPercent(figures, *run.cg_mm)) : null});
+    }
+    if (run.refined) {
+        members.push_back({"refined", RefinedObject(run)});
+    }
     // The top level keeps one member per line.
     std::string json = "{";
     for (const Member& member : members) {

@@ -1,6 +1,7 @@
 // The readable report of a kalvesta4-cli run. Numbers use "." whatever the locale.
 #include "cli/cli_report.h"
 
+#include "analysis/stability.h"
 #include "model/number_format.h"
 
 namespace kalvesta::cli {
@@ -44,6 +45,32 @@ std::string CentreOfGravityRow(double margin_percent, int decimals, double x_cg,
                "mm" + note);
 }
 
+// The finer lattice's figures beside the calculation's own.
+std::string RefinedSection(const CliRun& run) {
+    const RefinedCheck& check = *run.refined;
+    const RefinedLattice& refined = check.refined;
+    if (!refined.ok) {
+        return "Refined lattice\n  the finer lattice could not be solved\n";
+    }
+    std::string text = "Refined lattice (cosine spacing)\n";
+    text += Row("panels", std::to_string(refined.panel_count), "");
+    for (int wing = 1; wing <= run.aircraft.calc_wing_count; ++wing) {
+        const auto w = static_cast<size_t>(wing);
+        text += Row("Wing-" + std::to_string(wing) + " panels",
+                    std::to_string(refined.chord_count[w]) + " chordwise x " +
+                        std::to_string(refined.span_count[w]) + " strips",
+                    "");
+        text += Row("Wing-" + std::to_string(wing) + " lift slope",
+                    FormatFixed(refined.wing_lift_slope[w], 4), "per rad");
+        text +=
+            Row("Wing-" + std::to_string(wing) + " x_ac", Millimetres(refined.wing_x_ac[w]), "mm");
+    }
+    text += Row("neutral point x_np", Millimetres(refined.x_np), "mm");
+    text += Row("x_np change", FormatFixed(check.x_np_change_mm, 3),
+                "mm (" + FormatFixed(check.x_np_change_percent, 3) + "% of the reference length)");
+    return text;
+}
+
 }  // namespace
 
 std::string FormatReport(const CliRun& run, const std::string& margin_text) {
@@ -76,6 +103,13 @@ std::string FormatReport(const CliRun& run, const std::string& margin_text) {
     text += CentreOfGravityRow(results.stability_low, 0, results.x_cg_low, "");
     text += CentreOfGravityRow(results.stability_manual, 1, results.x_cg_manual,
                                "  (manual margin \"" + margin_text + "\")");
+    if (run.cg_mm) {
+        text += Row("static margin", FormatFixed(StaticMarginPercent(results, *run.cg_mm), 2),
+                    "% at x_cg " + Millimetres(*run.cg_mm) + " mm");
+    }
+    if (run.refined) {
+        text += RefinedSection(run);
+    }
     return text;
 }
 

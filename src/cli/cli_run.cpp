@@ -2,6 +2,8 @@
 #include "cli/cli_run.h"
 
 #include "analysis/calculation.h"
+#include "analysis/stability.h"
+#include "files/avl_export.h"
 #include "files/da4_format.h"
 
 namespace kalvesta::cli {
@@ -49,6 +51,20 @@ FileResult SaveAircraft(const std::string& path, CliRun& run) {
 void Analyse(const std::string& margin_text, CliRun& run) {
     PipelineObserver quiet;
     run.outcome = Calculate(run.inputs, margin_text, run.aircraft, *run.data, quiet);
+}
+
+FileResult ExportAvl(const std::string& path, const CliRun& run) {
+    return WriteAvlFile(path, run.aircraft, run.data->lattice, run.data->results,
+                        run.file.value_or(""));
+}
+
+void CheckRefinedLattice(CliRun& run) {
+    run.refined = RefinedCheck{};
+    if (!run.has_results()) {
+        return;
+    }
+    const auto scratch = std::make_unique<AnalysisData>();
+    run.refined = RunRefinedCheck(run.aircraft, run.data->results, *scratch);
 }
 
 std::vector<std::string> MemoMessages(const Memo& memo) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "analysis/pipeline.h"
+#include "analysis/refined_check.h"
 #include "cli/cli_args.h"
 #include "files/da4_file.h"
 #include "model/aircraft.h"
@@ -21,6 +22,8 @@ struct CliRun {
     AircraftInputs inputs = DefaultAircraftInputs();
     std::unique_ptr<AnalysisData> data = std::make_unique<AnalysisData>();
     PipelineOutcome outcome = PipelineOutcome::kRefused;
+    std::optional<double> cg_mm;          // --cg: its static margin is reported
+    std::optional<RefinedCheck> refined;  // --refine, after results
 
     // Results exist (possibly after a reported failure of the solve).
     bool has_results() const { return HasResults(outcome); }
@@ -40,6 +43,13 @@ FileResult SaveAircraft(const std::string& path, CliRun& run);
 // "Calculate" on the aircraft as loaded: the one calculation the window runs, with
 // the stability figures for `margin_text` (read like the margin box).
 void Analyse(const std::string& margin_text, CliRun& run);
+
+// Writes the aircraft and lattice of the results as an AVL input file at `path`.
+FileResult ExportAvl(const std::string& path, const CliRun& run);
+
+// The refined-lattice check on the results (its own analysis data; the run's
+// figures stay as they are). Without results the check is left empty (not ok).
+void CheckRefinedLattice(CliRun& run);
 
 // The memo's message lines below its "Error: " heading.
 std::vector<std::string> MemoMessages(const Memo& memo);

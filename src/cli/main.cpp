@@ -51,6 +51,18 @@ int main(int argc, char** argv) {
         }
     }
     Analyse(options.margin_text, run);
+    run.cg_mm = options.cg_mm;
+    if (options.refine) {
+        CheckRefinedLattice(run);
+    }
+    if (options.avl_file && !run.has_results()) {
+        PrintError("no AVL file written to \"" + *options.avl_file + "\": there are no results");
+    } else if (options.avl_file) {
+        if (const auto exported = ExportAvl(*options.avl_file, run); !exported.ok()) {
+            PrintError(exported.message);
+            return kExitUsageOrFile;
+        }
+    }
 
     if (options.summary_file && run.has_results()) {
         if (const auto written = WriteSummaryWithModule(*options.summary_file, run);

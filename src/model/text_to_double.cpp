@@ -85,4 +85,19 @@ double TextToDouble(std::string_view text) {
     return negative ? -value : value;
 }
 
+std::optional<double> TextToMeasuredPosition(std::string_view text) {
+    size_t i = text.find_first_not_of(" \t");
+    i = i == std::string_view::npos ? text.size() : i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        ++i;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+    }
+    if (i >= text.size() || !IsDigit(text[i])) {
+        return std::nullopt;
+    }
+    return TextToDouble(text);
+}
+
 }  // namespace kalvesta

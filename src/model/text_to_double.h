@@ -1,6 +1,7 @@
 // The margin box's conversion from text to a decimal number.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 namespace kalvesta {
@@ -12,5 +13,10 @@ namespace kalvesta {
 // and text with no digits (empty, "-", ".", "abc", "inf", "nan") gives 0. A value
 // beyond the double range gives ±DBL_MAX, one below it ±0. Never fails.
 double TextToDouble(std::string_view text);
+
+// A measured position typed as text: TextToDouble, but only for text whose number
+// has a digit (after blanks, a sign and a "."), since "abc" would silently read as
+// 0 mm. Nothing otherwise.
+std::optional<double> TextToMeasuredPosition(std::string_view text);
 
 }  // namespace kalvesta

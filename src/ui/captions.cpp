@@ -21,7 +21,7 @@ struct CaptionRow {
 
 // Texts exactly as the window shows them, blanks included. The Russian "Save"
 // says "Сохранить" so that the command says what it does.
-const std::array<CaptionRow, 35> kCaptions{{
+const std::array<CaptionRow, 38> kCaptions{{
     {{"Label1", "Label6", "Label16"}, "wing span (b):", "Размах крыла b:"},
     {{"Label2", "Label7", "Label17"}, "wing area (s):", "Площадь крыла  s :"},
     {{"Label3", "Label8", "Label18"}, "mean aerod. chord (lm):", "Главн.Аэр.Хорда :"},
@@ -57,6 +57,11 @@ const std::array<CaptionRow, 35> kCaptions{{
     {{"Exit1"}, "Exit", "Выход  "},
     {{"Langu1"}, "Lang-ge", "  Язык  "},
     {{"german1"}, "Русский", "english"},
+    {{"StaticMargin1"},
+     "Static margin at a centre of gravity…",
+     "Запас устойчивости при центре тяжести…"},
+    {{"RefinedCheck1"}, "Refined-lattice check", "Проверка на более мелкой сетке"},
+    {{"ExportAvl1"}, "Export AVL…", "Экспорт в AVL…"},
 }};
 
 void SetCaption(QWidget* window, const char* component, const QString& text) {

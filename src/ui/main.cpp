@@ -1,9 +1,12 @@
 // Program entry: the application, its main window, and the event loop.
 #include <QApplication>
 #include <QEvent>
+#include <QStringList>
+#include <QTimer>
 #include <QWindow>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include "ui/program_icon.h"
 #include "ui/tform1.h"
@@ -32,6 +35,21 @@ public:
     }
 };
 
+// The aircraft file named on the command line (the first argument that is not an
+// option; "--" ends the options), as a file manager passes it.
+std::optional<QString> FileToOpen(const QStringList& arguments) {
+    bool options_ended = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (!options_ended && argument == QStringLiteral("--")) {
+            options_ended = true;
+        } else if (options_ended || !argument.startsWith(QLatin1Char('-'))) {
+            return argument;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -59,5 +77,9 @@ int main(int argc, char* argv[]) {
         form1.windowHandle()->installEventFilter(&report);
     }
     form1.show();
+    if (const std::optional<QString> file = FileToOpen(QApplication::arguments())) {
+        // Once the window shows, so that a file that cannot be read is reported over it.
+        QTimer::singleShot(0, &form1, [&form1, file] { form1.OpenFile(file); });
+    }
     return QApplication::exec();
 }

@@ -47,6 +47,7 @@ TForm1::TForm1(QWidget* parent)
       file_dialogs_(std::make_unique<QtFileDialogs>()),
       beeper_(std::make_unique<SystemBeeper>()) {
     BuildWindow();
+    BuildExtraCommands();
     ConnectHandlers();
     Create1();
     info_window_ = std::make_unique<TForm2>();

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "analysis/calculation.h"
 #include "files/da4_format.h"
@@ -119,12 +121,21 @@ public:
     // "Open" (Load1Click) and "Save as" / "Save" (Save1Click with ask_for_name
     // true for "Save File as" and "Save as").
     void Load1Click();
+    // What "Open" does with a chosen file (nothing: the dialog was cancelled).
+    void OpenFile(const std::optional<QString>& name);
     void Save1Click(bool ask_for_name);
     // Replaces the file dialogs (tests answer them without a person).
     void SetFileDialogs(std::unique_ptr<FileDialogs> dialogs);
 
     // Replaces the system's beep that ends a calculation.
     void SetBeeper(std::unique_ptr<Beeper> beeper);
+
+    // On the results of the last calculation (tform1_extras.cpp): the static margin
+    // at a centre of gravity the user types, marked on the top view; the aircraft
+    // as an AVL input file; the refined-lattice check in a message box.
+    void StaticMarginClick();
+    void ExportAvlClick();
+    void RefinedCheckClick();
 
 private:
     // Controls, by their component names (found by name with findChild); the wing
@@ -176,6 +187,8 @@ private:
     void BuildWindow();
     void BuildTopStrip(QWidget* client);
     void BuildMenus();
+    void BuildExtraCommands();
+    bool HasResultsOrSays();
     void BuildWingTab(int wing);
     void BuildAircraftTab();
     void ConnectHandlers();

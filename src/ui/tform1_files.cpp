@@ -60,7 +60,11 @@ void TForm1::Save1Click(bool ask_for_name) {
 }
 
 void TForm1::Load1Click() {
-    if (const auto chosen = file_dialogs_->OpenFileName(this)) {
+    OpenFile(file_dialogs_->OpenFileName(this));
+}
+
+void TForm1::OpenFile(const std::optional<QString>& chosen) {
+    if (chosen) {
         const std::string name = chosen->toStdString();
         const Da4ReadResult read = ReadDa4File(name);
         if (read.result.ok()) {

@@ -36,6 +36,23 @@ std::vector<StabilityLine> StabilityLines(const Results& results, bool manual_ma
     return lines;
 }
 
+namespace {
+
+// A bar across the centre line at x_mm. A mark that falls outside the picture is
+// left out: it would not show, and an absurd manual margin would put it at a
+// runaway row far beyond any picture.
+void Bar(Canvas& canvas, const ViewMapping& mapping, double x_mm, int half_length) {
+    const int cx = TopViewCentre(canvas.Width());
+    const int row = TopViewRow(mapping, x_mm);
+    if (row < 0 || row >= canvas.Height()) {
+        return;
+    }
+    canvas.MoveTo(cx - half_length, row);
+    canvas.LineTo(cx + half_length, row);
+}
+
+}  // namespace
+
 void DrawStabilityResults(Canvas& canvas, const Results& results, bool manual_margin,
                           bool english_captions, const ViewMapping& mapping) {
     for (const StabilityLine& line : StabilityLines(results, manual_margin, english_captions)) {
@@ -43,17 +60,7 @@ void DrawStabilityResults(Canvas& canvas, const Results& results, bool manual_ma
         canvas.TextOut(9, line.y, line.text);
     }
 
-    const int cx = TopViewCentre(canvas.Width());
-    // A mark that falls outside the picture is left out: it would not show, and an
-    // absurd manual margin would put it at a runaway row far beyond any picture.
-    auto bar = [&](double x_mm, int half_length) {
-        const int row = TopViewRow(mapping, x_mm);
-        if (row < 0 || row >= canvas.Height()) {
-            return;
-        }
-        canvas.MoveTo(cx - half_length, row);
-        canvas.LineTo(cx + half_length, row);
-    };
+    auto bar = [&](double x_mm, int half_length) { Bar(canvas, mapping, x_mm, half_length); };
     canvas.pen.width = 2;
     canvas.pen.color = colors::kRed;
     bar(results.x_np, 4);
@@ -64,6 +71,13 @@ void DrawStabilityResults(Canvas& canvas, const Results& results, bool manual_ma
         bar(results.x_cg_low, 3);
         bar(results.x_cg_high, 3);
     }
+    canvas.pen.width = 1;
+}
+
+void DrawMeasuredCentreOfGravity(Canvas& canvas, double x_cg_mm, const ViewMapping& mapping) {
+    canvas.pen.width = 2;
+    canvas.pen.color = colors::kBlack;
+    Bar(canvas, mapping, x_cg_mm, 6);
     canvas.pen.width = 1;
 }
 

@@ -32,4 +32,8 @@ std::vector<StabilityLine> StabilityLines(const Results& results, bool manual_ma
 void DrawStabilityResults(Canvas& canvas, const Results& results, bool manual_margin,
                           bool english_captions, const ViewMapping& mapping);
 
+// Marks a measured centre of gravity at x_cg_mm on the centre line: a black bar, 6
+// pixels each side, pen width 2, then width 1 again; not drawn outside the picture.
+void DrawMeasuredCentreOfGravity(Canvas& canvas, double x_cg_mm, const ViewMapping& mapping);
+
 }  // namespace kalvesta

@@ -1,108 +1,17 @@
 // kalvesta4-cli run as a real program: figures of the start-up aircraft, exit
 // statuses, saving and reading back, and messages that name the file.
-#include <fcntl.h>
-#include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "support/small_tmpfs.h"
-
-extern char** environ;
+#include "cli_fixture.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-struct Outcome {
-    int exit_status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-class Cli : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "cli_test.XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-
-    // Runs the program with `args`, its output and errors captured in files.
-    Outcome Run(const std::vector<std::string>& args,
-                const std::string& program = KALVESTA_CLI_PATH) const {
-        const std::string out_file = PathOf("stdout.txt");
-        const std::string err_file = PathOf("stderr.txt");
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, out_file.c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&actions, 2, err_file.c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        std::vector<std::string> all = {program};
-        all.insert(all.end(), args.begin(), args.end());
-        std::vector<char*> argv;
-        for (std::string& arg : all) {
-            argv.push_back(arg.data());
-        }
-        argv.push_back(nullptr);
-        Outcome outcome;
-        pid_t pid = 0;
-        if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
-            int status = 0;
-            ::waitpid(pid, &status, 0);
-            outcome.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
-        posix_spawn_file_actions_destroy(&actions);
-        outcome.out = Slurp(out_file);
-        outcome.err = Slurp(err_file);
-        return outcome;
-    }
-
-    fs::path dir_;
-};
-
-// The number after the keys `path` found one after another in `json`, e.g.
-// {"x_cg", "high"}; NaN when a key is missing or the value is not a number.
-double NumberAt(const std::string& json, const std::vector<std::string>& path) {
-    size_t at = 0;
-    for (const std::string& key : path) {
-        at = json.find("\"" + key + "\": ", at);
-        if (at == std::string::npos) {
-            return std::nan("");
-        }
-        at += key.size() + 4;
-    }
-    char* end = nullptr;
-    const double value = std::strtod(json.c_str() + at, &end);
-    return end == json.c_str() + at ? std::nan("") : value;
-}
-
-std::string TextAt(const std::string& json, const std::string& key) {
-    const size_t at = json.find("\"" + key + "\": ");
-    if (at == std::string::npos) {
-        return "";
-    }
-    const size_t start = at + key.size() + 4;
-    return json.substr(start, json.find_first_of(",\n", start) - start);
-}
+using namespace kalvesta::cli_testing;
 
 TEST_F(Cli, StartUpAircraftFigures) {
     const Outcome run = Run({"--json"});

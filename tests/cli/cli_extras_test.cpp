@@ -1,0 +1,102 @@
+// The command line's questions beyond the calculation: the static margin of a
+// measured centre of gravity, the AVL export and the refined-lattice check.
+#include <string>
+#include <vector>
+
+#include "cli_fixture.h"
+
+namespace {
+
+using namespace kalvesta::cli_testing;
+
+TEST_F(Cli, StaticMarginOfAMeasuredCentreOfGravity) {
+    const Outcome run = Run({"--cg", "62", "--json"});
+    ASSERT_EQ(run.exit_status, 0) << run.err;
+    const double x_np = NumberAt(run.out, {"x_np"});
+    const double ref_length = NumberAt(run.out, {"ref_length"});
+    // (x_np − x) / ref_length × 100: about 11.5 % for x = 62 mm.
+    EXPECT_EQ(NumberAt(run.out, {"static_margin"}), (x_np - 62.0) / ref_length * 100.0);
+    EXPECT_NEAR(NumberAt(run.out, {"static_margin"}), 11.51, 5e-3);
+
+    // Read like the margin box: the number at the start of the text, "." decimals.
+    const Outcome comma = Run({"--cg=62,5", "--json"});
+    EXPECT_EQ(NumberAt(comma.out, {"static_margin"}), NumberAt(run.out, {"static_margin"}));
+    const Outcome report = Run({"--cg", "100.5"});
+    EXPECT_NE(report.out.find("static margin             -2.65 % at x_cg 100.50 mm"),
+              std::string::npos)
+        << report.out;
+    EXPECT_EQ(TextAt(Run({"--json"}).out, "static_margin"), "") << "only asked for";
+}
+
+TEST_F(Cli, ExportAvlWritesTheFileNamingItsSource) {
+    const std::string avl = PathOf("plane.avl");
+    const Outcome run = Run({"--export-avl", avl, "--json"});
+    ASSERT_EQ(run.exit_status, 0) << run.err;
+    // The file itself is read back in the export's own tests; here: written, and
+    // its comment names the program and the source.
+    EXPECT_EQ(Slurp(avl).rfind("# Written by Kalvesta4 from the start-up aircraft\n", 0), 0u);
+
+    // A file given by name is named in the comment and the title.
+    const std::string da4 = PathOf("saved.da4");
+    ASSERT_EQ(Run({"--save", da4}).exit_status, 0);
+    ASSERT_EQ(Run({da4, "--export-avl", avl}).exit_status, 0);
+    EXPECT_EQ(Slurp(avl).rfind("# Written by Kalvesta4 from " + da4 + "\n" + da4 +
+                                   ", on the program's own lattice (mm)\n",
+                               0),
+              0u);
+}
+
+TEST_F(Cli, RefineAddsTheFinerLatticeAndKeepsTheFigures) {
+    const Outcome plain = Run({"--json"});
+    const Outcome run = Run({"--refine", "--json"});
+    ASSERT_EQ(run.exit_status, 0) << run.err;
+    // Everything the calculation reports stays as it was; "refined" comes last.
+    const std::string figures = plain.out.substr(0, plain.out.size() - 3);
+    EXPECT_EQ(run.out.rfind(figures + ",\n  \"refined\": {", 0), 0u) << run.out;
+    EXPECT_EQ(NumberAt(run.out, {"refined", "panel_count"}), 2929);
+    const double refined = NumberAt(run.out, {"refined", "x_np"});
+    const double change = NumberAt(run.out, {"refined", "x_np_change_mm"});
+    EXPECT_EQ(change, refined - NumberAt(run.out, {"x_np"}));
+    EXPECT_EQ(NumberAt(run.out, {"x_np_change_percent"}),
+              change / NumberAt(run.out, {"ref_length"}) * 100.0);
+    // The finer lattice moves the start-up aircraft's neutral point about 0.57 mm forward.
+    EXPECT_NEAR(change, -0.574, 5e-4);
+    EXPECT_NE(Run({"--refine"}).out.find("Refined lattice"), std::string::npos);
+}
+
+TEST_F(Cli, WithoutResultsTheAnswersAreNullAndNoFileIsWritten) {
+    // One wing with no chords: the grid refuses it.
+    const std::string path = PathOf("flat.da4");
+    std::ofstream(path) << "   1\r\n   1\r\n";
+    const std::string avl = PathOf("flat.avl");
+    const Outcome run = Run({path, "--cg", "62", "--refine", "--export-avl", avl, "--json"});
+    EXPECT_EQ(run.exit_status, 1);
+    EXPECT_EQ(TextAt(run.out, "static_margin"), "null");
+    EXPECT_EQ(TextAt(run.out, "refined"), "null");
+    EXPECT_FALSE(fs::exists(avl));
+    EXPECT_NE(run.err.find("no AVL file written to \"" + avl + "\""), std::string::npos) << run.err;
+}
+
+TEST_F(Cli, BadCentreOfGravityOrAvlFileExitWithTwo) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--cg", "abc"}, {"--cg", ""}, {"--cg", "-."}, {"--cg"}, {"--export-avl", ""}}) {
+        const Outcome bad = Run(args);
+        EXPECT_EQ(bad.exit_status, 2) << args[0];
+        EXPECT_EQ(bad.out, "");
+        EXPECT_NE(bad.err.find(args[0]), std::string::npos) << bad.err;
+    }
+    const std::string missing_folder = PathOf("missing/plane.avl");
+    const Outcome unwritable = Run({"--export-avl", missing_folder});
+    EXPECT_EQ(unwritable.exit_status, 2);
+    EXPECT_NE(
+        unwritable.err.find("Cannot write \"" + missing_folder + "\": No such file or directory"),
+        std::string::npos)
+        << unwritable.err;
+
+    const Outcome help = Run({"--help"});
+    for (const char* option : {"--cg", "--export-avl", "--refine", "static_margin", "refined"}) {
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    }
+}
+
+}  // namespace

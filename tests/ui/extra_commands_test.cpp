@@ -1,0 +1,228 @@
+// The window's commands beyond the documented menus, offscreen: the static margin
+// at a typed centre of gravity, the refined-lattice check and the AVL export, each
+// answered through its real dialogs; and opening a file as the command line does.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+#include "ui/image_control.h"
+#include "ui/tform1.h"
+
+namespace kalvesta {
+namespace {
+
+// Answers the modal dialogs a command opens, in order: each answer gets the
+// dialog once it is the active modal widget. Texts of message boxes are kept.
+class DialogAnswers {
+public:
+    using Answer = std::function<void(QWidget*)>;
+
+    explicit DialogAnswers(std::deque<Answer> answers) : answers_(std::move(answers)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (dialog == nullptr || dialog == answered_ || answers_.empty()) {
+                return;
+            }
+            answered_ = dialog;
+            const Answer answer = answers_.front();
+            answers_.pop_front();
+            answer(dialog);
+        });
+        timer_.start(10);
+    }
+    bool all_answered() const { return answers_.empty(); }
+
+    // A message box: its text is appended to `texts`, then it is closed.
+    static Answer Read(QStringList& texts) {
+        return [&texts](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            ASSERT_NE(box, nullptr);
+            texts << box->text();
+            box->accept();
+        };
+    }
+    static Answer Type(const QString& text) {
+        return [text](QWidget* dialog) {
+            auto* input = qobject_cast<QInputDialog*>(dialog);
+            ASSERT_NE(input, nullptr);
+            input->setTextValue(text);
+            input->accept();
+        };
+    }
+    static Answer Choose(const QString& path) {
+        return [path](QWidget* dialog) {
+            auto* files = qobject_cast<QFileDialog*>(dialog);
+            ASSERT_NE(files, nullptr);
+            files->selectFile(path);
+            QMetaObject::invokeMethod(files, "accept");
+        };
+    }
+
+private:
+    std::deque<Answer> answers_;
+    QWidget* answered_ = nullptr;
+    QTimer timer_;
+};
+
+class ExtraCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // No language file from another test: start in English.
+        previous_ = QDir::currentPath();
+        QDir::setCurrent(folder_.path());
+    }
+    void TearDown() override { QDir::setCurrent(previous_); }
+
+    QAction* Command(const char* name) { return form_.findChild<QAction*>(name); }
+    void Calculate() { form_.findChild<QPushButton*>("Button4")->click(); }
+    QString PathOf(const QString& name) const { return folder_.filePath(name); }
+
+    QTemporaryDir folder_;
+    QString previous_;
+    TForm1 form_;
+};
+
+TEST_F(ExtraCommandsTest, CommandsFollowEveryDocumentedItemInBothLanguages) {
+    auto* file_menu = form_.findChild<QMenu*>("Open1");
+    auto* edit_menu = form_.findChild<QMenu*>("EEdit1");
+    ASSERT_NE(file_menu, nullptr);
+    ASSERT_NE(edit_menu, nullptr);
+    const QList<QAction*> file_items = file_menu->actions();
+    const QList<QAction*> edit_items = edit_menu->actions();
+    const QStringList documented_file = {"Open2", "Save2", "Save3", "Exit1"};
+    const QStringList documented_edit = {"wing11", "wing21", "wing31", "aircraft1"};
+    for (qsizetype i = 0; i < 4; ++i) {
+        EXPECT_EQ(file_items.at(i)->objectName(), documented_file[i]);
+        EXPECT_EQ(edit_items.at(i)->objectName(), documented_edit[i]);
+    }
+    EXPECT_EQ(file_items.last()->objectName(), "ExportAvl1");
+    EXPECT_EQ(edit_items.last()->objectName(), "RefinedCheck1");
+    EXPECT_EQ(Command("StaticMargin1")->text(), "Static margin at a centre of gravity…");
+    EXPECT_EQ(Command("ExportAvl1")->text(), "Export AVL…");
+
+    Command("german1")->trigger();
+    EXPECT_EQ(Command("StaticMargin1")->text(), "Запас устойчивости при центре тяжести…");
+    EXPECT_EQ(Command("RefinedCheck1")->text(), "Проверка на более мелкой сетке");
+    EXPECT_EQ(Command("ExportAvl1")->text(), "Экспорт в AVL…");
+}
+
+TEST_F(ExtraCommandsTest, StaticMarginAsksForXAndMarksIt) {
+    QStringList texts;
+    {
+        // Without results the command only says so.
+        DialogAnswers answers({DialogAnswers::Read(texts)});
+        Command("StaticMargin1")->trigger();
+    }
+    Calculate();
+    auto* top_view = form_.findChild<ImageControl*>("Image2");
+    const QImage without_mark = top_view->image();
+    {
+        DialogAnswers answers({DialogAnswers::Type("62"), DialogAnswers::Read(texts)});
+        Command("StaticMargin1")->trigger();
+        EXPECT_TRUE(answers.all_answered());
+    }
+    // The mark: black pixels where the top view had none, on one bar.
+    int marked = 0;
+    const QImage& marked_view = top_view->image();
+    for (int y = 0; y < marked_view.height(); ++y) {
+        for (int x = 0; x < marked_view.width(); ++x) {
+            if (marked_view.pixel(x, y) != without_mark.pixel(x, y)) {
+                EXPECT_EQ(marked_view.pixelColor(x, y), QColor(Qt::black)) << x << ", " << y;
+                ++marked;
+            }
+        }
+    }
+    EXPECT_GT(marked, 0);
+    {
+        // German messages; text that is no number is refused; behind the neutral
+        // point the model is unstable.
+        Command("german1")->trigger();
+        DialogAnswers answers({DialogAnswers::Type("abc"), DialogAnswers::Read(texts)});
+        Command("StaticMargin1")->trigger();
+        DialogAnswers behind({DialogAnswers::Type("100.5"), DialogAnswers::Read(texts)});
+        Command("StaticMargin1")->trigger();
+    }
+    ASSERT_EQ(texts.size(), 4);
+    EXPECT_EQ(texts[0], "Please calculate first.");
+    EXPECT_EQ(texts[1],
+              "Static margin at x = 62.0 mm: 11.51 % of the reference length 271.98 mm\n"
+              "(neutral point x_np = 93.31 mm).");
+    EXPECT_EQ(texts[2], "\"abc\" ist keine Position in mm.");
+    EXPECT_TRUE(texts[3].startsWith("Stabilitätsmaß bei x = 100.5 mm: -2.65 % der Bezugslänge"));
+    EXPECT_TRUE(texts[3].endsWith("instabil.")) << texts[3].toStdString();
+}
+
+TEST_F(ExtraCommandsTest, RefinedCheckShowsTheFinerLatticeAndKeepsTheResults) {
+    Calculate();
+    const double x_np = form_.analysis().results.x_np;
+    QStringList texts;
+    DialogAnswers answers({DialogAnswers::Read(texts)});
+    Command("RefinedCheck1")->trigger();
+    ASSERT_EQ(texts.size(), 1);
+    EXPECT_TRUE(texts[0].startsWith(
+        "Refined lattice, cosine spacing: 2929 panels (calculation: 426)\n"
+        "Neutral point x_np: 92.73 mm (calculation: 93.31 mm)\n"
+        "Change: -0.574 mm, -0.211 % of the reference length\n"
+        "Wing-1: lift slope 3.7209 (3.7441) per rad, x_ac 77.29 (77.36) mm\nWing-2: "))
+        << texts[0].toStdString();
+    EXPECT_EQ(form_.analysis().results.x_np, x_np);
+    EXPECT_EQ(form_.analysis().lattice.panel_count, 426);
+}
+
+TEST_F(ExtraCommandsTest, ExportAvlWritesTheChosenFile) {
+    Calculate();
+    const QString avl = PathOf("plane.avl");
+    DialogAnswers answers({DialogAnswers::Choose(avl)});
+    Command("ExportAvl1")->trigger();
+    QFile file(avl);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(
+        text.startsWith("# Written by Kalvesta4 from Unknown.da4\n"
+                        "Unknown.da4, on the program's own lattice (mm)\n"));
+    EXPECT_EQ(text.count("SECTION"), 36);
+}
+
+TEST_F(ExtraCommandsTest, OpeningAFileAtStartIsOpen) {
+    // A design with one wing, saved through the window, opened by a fresh window.
+    form_.findChild<QRadioButton*>("RadioButton1")->click();
+    const QString saved = PathOf("one.da4");
+    form_.findChild<QAction*>("Save3")->setVisible(true);
+    {
+        DialogAnswers answers({DialogAnswers::Choose(saved)});
+        form_.Save1Click(true);
+    }
+    TForm1 opened;
+    opened.OpenFile(saved);
+    EXPECT_EQ(opened.findChild<QLabel*>("Lab_FName")->text(), saved);
+    EXPECT_TRUE(opened.findChild<QRadioButton*>("RadioButton1")->isChecked());
+    EXPECT_TRUE(opened.findChild<QAction*>("Save3")->isVisible());
+
+    // A file that cannot be read: Open's message, the start-up aircraft.
+    TForm1 missing;
+    QStringList texts;
+    DialogAnswers answers({DialogAnswers::Read(texts)});
+    missing.OpenFile(PathOf("missing.da4"));
+    ASSERT_EQ(texts.size(), 1);
+    EXPECT_TRUE(texts[0].startsWith("Cannot open \"" + PathOf("missing.da4") + "\""));
+    EXPECT_TRUE(missing.findChild<QRadioButton*>("RadioButton2")->isChecked());
+    EXPECT_EQ(missing.findChild<QLabel*>("Lab_FName")->text(), "");
+    EXPECT_EQ(missing.aircraft().current_file_name, "Unknown.da4");
+}
+
+}  // namespace
+}  // namespace kalvesta
