@@ -2,11 +2,9 @@
 #include "files/avl_export.h"
 
 #include <array>
-#include <cerrno>
 #include <charconv>
-#include <cstdio>
-#include <cstring>
 
+#include "files/file_writer.h"
 #include "model/number_format.h"
 
 namespace kalvesta {
@@ -102,20 +100,7 @@ std::string FormatAvlFile(const Aircraft& aircraft, const Lattice& lattice, cons
 
 FileResult WriteAvlFile(const std::string& path, const Aircraft& aircraft, const Lattice& lattice,
                         const Results& results, std::string_view source_file) {
-    const std::string text = FormatAvlFile(aircraft, lattice, results, source_file);
-    errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    bool written = file != nullptr && std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    int error = errno;
-    if (file != nullptr && std::fclose(file) != 0 && written) {
-        written = false;
-        error = errno;
-    }
-    if (!written) {
-        return FileResult{FileError::kCannotWrite,
-                          "Cannot write \"" + path + "\": " + std::strerror(error)};
-    }
-    return FileResult{};
+    return WriteFileContents(path, FormatAvlFile(aircraft, lattice, results, source_file));
 }
 
 }  // namespace kalvesta

@@ -20,7 +20,9 @@ namespace kalvesta {
 std::string FormatAvlFile(const Aircraft& aircraft, const Lattice& lattice, const Results& results,
                           std::string_view source_file);
 
-// Writes FormatAvlFile's text to `path`; a failure names the file and the reason.
+// Writes FormatAvlFile's text to `path` by the program's one file writer (an earlier
+// file is replaced only once the new text is complete); a failure names the file and
+// the reason.
 FileResult WriteAvlFile(const std::string& path, const Aircraft& aircraft, const Lattice& lattice,
                         const Results& results, std::string_view source_file);
 

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "support/small_tmpfs.h"
 #include "cli_fixture.h"
+#include "support/small_tmpfs.h"
 
 namespace {
 

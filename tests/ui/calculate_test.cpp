@@ -18,7 +18,6 @@
 #include "support/window_controls.h"
 #include "ui/countdown_throttle.h"
 #include "ui/image_control.h"
-#include "ui/in_temporary_folder.h"
 #include "ui/tform1.h"
 #include "views/stability_view.h"
 

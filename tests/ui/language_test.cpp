@@ -31,6 +31,9 @@ protected:
         QFile file("Default.pa4");
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
+
+private:
+    testing_support::InEmptyFolder folder_;
 };
 
 QString TabText(const TForm1& form, const char* page) {

@@ -19,12 +19,18 @@
 #include <string>
 #include <vector>
 
+#include "support/window_controls.h"
 #include "ui/image_control.h"
-#include "ui/in_temporary_folder.h"
 #include "ui/tform1.h"
 
 namespace kalvesta {
 namespace {
+
+// Each window test in its own empty folder: no language file from another test.
+class InTemporaryFolder : public ::testing::Test {
+private:
+    testing_support::InEmptyFolder folder_;
+};
 
 template <class T>
 T* Find(const QWidget& form, const QString& name) {
