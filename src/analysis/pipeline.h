@@ -3,7 +3,10 @@
 // one AnalysisData that the caller allocates once.
 #pragma once
 
+#include <cstddef>
+
 #include "analysis/influence.h"
+#include "analysis/kernels/huge_page_block.h"
 #include "analysis/kernels/worker_pool.h"
 #include "analysis/lattice.h"
 #include "analysis/memo.h"
@@ -18,12 +21,17 @@ namespace kalvesta {
 // All analysis state: about 15 MB of lattice and a matrix of 3000 × 3000
 // reserved (not touched until a calculation writes them), and the threads that
 // share the big loops (started with the data, so that no calculation starts
-// one). Heap-allocate it once (std::make_unique) and keep it.
+// one). Heap-allocate it once (std::make_unique) and keep it: its own 280 KB
+// come on zeroed (huge) pages too, so that making it touches one page, not the
+// seventy small ones its members would otherwise fault in one by one.
 struct AnalysisData {
     // Every member initialises itself; the made constructor keeps value
     // initialisation from also zeroing the panel points, which only ever hold
     // what EINFLUSS wrote.
     AnalysisData();
+
+    static void* operator new(size_t bytes) { return MapZeroedPages(bytes); }
+    static void operator delete(void* data, size_t bytes) { UnmapZeroedPages(data, bytes); }
 
     Lattice lattice;
     Solution solution;

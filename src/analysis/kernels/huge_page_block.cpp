@@ -18,9 +18,8 @@ size_t RoundUp(size_t bytes, size_t unit) {
 
 }  // namespace
 
-HugePageBlock::HugePageBlock(size_t doubles)
-    : data_(nullptr, Release{RoundUp(doubles * sizeof(double), kHugePage)}) {
-    const size_t bytes = data_.get_deleter().bytes;
+void* MapZeroedPages(size_t bytes) {
+    bytes = RoundUp(bytes, kHugePage);
     const size_t mapped = bytes + kHugePage;
     void* const map =
         ::mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -38,11 +37,15 @@ HugePageBlock::HugePageBlock(size_t doubles)
     }
     // Only a hint: without huge pages the block works on small pages.
     ::madvise(reinterpret_cast<void*>(aligned), bytes, MADV_HUGEPAGE);
-    data_.reset(reinterpret_cast<double*>(aligned));
+    return reinterpret_cast<void*>(aligned);
 }
 
-void HugePageBlock::Release::operator()(double* block) const {
-    ::munmap(block, bytes);
+void UnmapZeroedPages(void* block, size_t bytes) noexcept {
+    ::munmap(block, RoundUp(bytes, kHugePage));
 }
+
+HugePageBlock::HugePageBlock(size_t doubles)
+    : data_(static_cast<double*>(MapZeroedPages(doubles * sizeof(double))),
+            Release{doubles * sizeof(double)}) {}
 
 }  // namespace kalvesta
