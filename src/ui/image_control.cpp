@@ -4,13 +4,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "qtcanvas/picture_memory.h"
+
 namespace kalvesta {
 
 ImageControl::ImageControl(const QString& name, QRect geometry, QWidget* parent)
-    : QWidget(parent), image_(geometry.size(), QImage::Format_RGB32), canvas_(image_) {
+    : QWidget(parent), image_(MakeWhitePicture(geometry.size())), canvas_(image_) {
     setObjectName(name);
     setGeometry(geometry);
-    image_.fill(Qt::white);
 }
 
 void ImageControl::paintEvent(QPaintEvent* /*event*/) {

@@ -8,7 +8,6 @@
 #include <cstring>
 #include <optional>
 
-#include "ui/program_icon.h"
 #include "ui/tform1.h"
 
 namespace {
@@ -66,7 +65,6 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Kalvesta4");
     QApplication::setApplicationVersion(KALVESTA_VERSION);
-    QApplication::setWindowIcon(kalvesta::ProgramIcon());
     // Lets the desktop match the window to its menu entry and icon.
     QApplication::setDesktopFileName(KALVESTA_APP_ID);
     kalvesta::TForm1 form1;

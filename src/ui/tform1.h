@@ -107,6 +107,11 @@ public:
     // The three-dimensional view (d_3d) with the current controls.
     void Redraw3D();
 
+protected:
+    // After the first paint the program icon goes to the window system.
+    void paintEvent(QPaintEvent* event) override;
+
+public:
     // "Calculate": the whole analysis, from the inputs to the recommended centre
     // of gravity; the window always returns to its idle state afterwards.
     void Button4Click();
@@ -224,6 +229,7 @@ private:
     PipelineRunner run_pipeline_;
     std::unique_ptr<FileDialogs> file_dialogs_;
     std::unique_ptr<Beeper> beeper_;
+    bool icon_given_ = false;
 };
 
 }  // namespace kalvesta

@@ -17,7 +17,6 @@
 
 #include "qtcanvas/layout_font.h"
 #include "ui/image_control.h"
-#include "ui/program_icon.h"
 #include "ui/tform1.h"
 #include "ui/value_label.h"
 
@@ -170,7 +169,6 @@ void TForm1::BuildWindow() {
     setWindowTitle(" Kalvesta4  V1.12  beta");
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(ProgramIcon());
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kSilver);
     setPalette(palette);

@@ -4,7 +4,6 @@
 #include <QLabel>
 
 #include "qtcanvas/layout_font.h"
-#include "ui/program_icon.h"
 
 namespace kalvesta {
 namespace {
@@ -52,7 +51,6 @@ constexpr std::array<InfoText, 7> kInfoTexts{{
 TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("Form2");
     setWindowTitle(" Info");
-    setWindowIcon(ProgramIcon());
     move(263, 231);
     SubstituteLayoutFont();
     const QFont font = LayoutFont(11);

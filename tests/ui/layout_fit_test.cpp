@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 #include <QWindow>
 #include <string>
 #include <vector>
@@ -226,8 +227,11 @@ TEST_F(InTemporaryFolder, InputDuringCalculateIsHandledAfterIt) {
     EXPECT_TRUE(Find<QPushButton>(form, "Button4")->isEnabled());
 }
 
-TEST(WindowIcon, MainWindowCarriesTheProgramIcon) {
+TEST(WindowIcon, MainWindowCarriesTheProgramIconOnceShown) {
     TForm1 form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QCoreApplication::sendPostedEvents();
     const QIcon icon = form.windowIcon();
     ASSERT_FALSE(icon.isNull());
     EXPECT_TRUE(icon.availableSizes().contains(QSize(32, 32)));
