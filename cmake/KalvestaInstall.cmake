@@ -51,6 +51,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded at run time when printing, so no binary names it for dpkg-shlibdeps.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcups2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA "${data}/debian/triggers")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
