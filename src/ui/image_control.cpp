@@ -9,14 +9,24 @@
 namespace kalvesta {
 
 ImageControl::ImageControl(const QString& name, QRect geometry, QWidget* parent)
-    : QWidget(parent), image_(MakeWhitePicture(geometry.size())), canvas_(image_) {
+    : QWidget(parent), picture_size_(geometry.size()), canvas_(image_) {
     setObjectName(name);
     setGeometry(geometry);
 }
 
+void ImageControl::MakePicture() const {
+    if (image_.isNull()) {
+        image_ = MakeWhitePicture(picture_size_);
+    }
+}
+
 void ImageControl::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.drawImage(rect(), image_);
+    if (image_.isNull()) {
+        painter.fillRect(rect(), Qt::white);
+    } else {
+        painter.drawImage(rect(), image_);
+    }
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event) {

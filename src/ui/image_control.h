@@ -16,8 +16,14 @@ public:
     ImageControl(const QString& name, QRect geometry, QWidget* parent);
 
     // The picture's canvas; call Refresh() after drawing so the change shows.
-    Canvas& canvas() { return canvas_; }
-    const QImage& image() const { return image_; }
+    Canvas& canvas() {
+        MakePicture();
+        return canvas_;
+    }
+    const QImage& image() const {
+        MakePicture();
+        return image_;
+    }
     void Refresh() { update(); }
 
 signals:
@@ -32,7 +38,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QImage image_;
+    // The white picture is made when it is first drawn on or read: a control
+    // nobody draws on (the printed page until "Print") takes no memory.
+    void MakePicture() const;
+
+    QSize picture_size_;
+    mutable QImage image_;
     QtCanvas canvas_;
 };
 

@@ -1,4 +1,6 @@
 // Program entry: the application, its main window, and the event loop.
+#include <fontconfig/fontconfig.h>
+
 #include <QApplication>
 #include <QEvent>
 #include <QStringList>
@@ -7,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <thread>
 
 #include "ui/tform1.h"
 
@@ -62,7 +65,12 @@ int main(int argc, char* argv[]) {
     // the layout was measured with, and the window keeps its place at (23, 44).
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
+    // fontconfig reads its configuration, some fifty files, when first used,
+    // and the window's first text would wait for it: a second thread reads it
+    // while the application loads its platform and connects to the display.
+    std::thread font_configuration([] { FcInit(); });
     QApplication application(argc, argv);
+    font_configuration.join();
     QApplication::setApplicationName("Kalvesta4");
     QApplication::setApplicationVersion(KALVESTA_VERSION);
     // Lets the desktop match the window to its menu entry and icon.

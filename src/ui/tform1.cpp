@@ -4,7 +4,6 @@
 #include "ui/tform1.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,7 +22,6 @@
 #include "ui/captions.h"
 #include "ui/file_dialogs.h"
 #include "ui/image_control.h"
-#include "ui/program_icon.h"
 #include "ui/tform2.h"
 #include "ui/value_label.h"
 #include "views/dimension_sketch.h"
@@ -59,16 +57,15 @@ TForm1::TForm1(QWidget* parent)
 
 TForm1::~TForm1() = default;
 
-// The program icon is made and handed to the window system just after the
-// window's first paint: decoding its eight sizes costs more than any other
-// single step between the start and that paint, and the window is seen without
-// it. As the application's icon it serves every window of the program.
+// The icons are made just after the window's first paint: the first icon of a
+// program costs more than any other single step between the start and that
+// paint (Qt sets up its icon and image readers), the program icon then decodes
+// eight sizes, and the window is seen without them a frame earlier.
 void TForm1::paintEvent(QPaintEvent* event) {
     QMainWindow::paintEvent(event);
-    if (!icon_given_) {
-        icon_given_ = true;
-        QMetaObject::invokeMethod(
-            this, [] { QApplication::setWindowIcon(ProgramIcon()); }, Qt::QueuedConnection);
+    if (!icons_given_) {
+        icons_given_ = true;
+        QMetaObject::invokeMethod(this, &TForm1::GiveIcons, Qt::QueuedConnection);
     }
 }
 

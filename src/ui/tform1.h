@@ -108,7 +108,7 @@ public:
     void Redraw3D();
 
 protected:
-    // After the first paint the program icon goes to the window system.
+    // After the first paint the icons are made (GiveIcons).
     void paintEvent(QPaintEvent* event) override;
 
 public:
@@ -191,6 +191,8 @@ private:
 
     void BuildWindow();
     void BuildTopStrip(QWidget* client);
+    // The program icon and the open and save glyphs, given after the first paint.
+    void GiveIcons();
     void BuildMenus();
     void BuildExtraCommands();
     bool HasResultsOrSays();
@@ -229,7 +231,7 @@ private:
     PipelineRunner run_pipeline_;
     std::unique_ptr<FileDialogs> file_dialogs_;
     std::unique_ptr<Beeper> beeper_;
-    bool icon_given_ = false;
+    bool icons_given_ = false;
 };
 
 }  // namespace kalvesta

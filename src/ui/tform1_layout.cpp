@@ -17,6 +17,7 @@
 
 #include "qtcanvas/layout_font.h"
 #include "ui/image_control.h"
+#include "ui/program_icon.h"
 #include "ui/tform1.h"
 #include "ui/value_label.h"
 
@@ -205,19 +206,18 @@ void TForm1::BuildWindow() {
 }
 
 void TForm1::BuildTopStrip(QWidget* client) {
-    auto tool_button = [client](const char* name, QStyle::StandardPixmap glyph, const char* hint,
-                                int x) {
+    // The glyphs follow with the program icon (GiveIcons).
+    auto tool_button = [client](const char* name, const char* hint, int x) {
         auto* button = new QToolButton(client);
         button->setObjectName(name);
         button->setGeometry(x, 0, 23, 22);
-        button->setIcon(client->style()->standardIcon(glyph));
         button->setToolTip(hint);
         button->setAutoRaise(true);
         return button;
     };
-    SpeedButton1 = tool_button("SpeedButton1", QStyle::SP_DialogOpenButton, "Open File", 2);
-    SpeedButton2 = tool_button("SpeedButton2", QStyle::SP_DialogSaveButton, "Save File as", 28);
-    SpeedButton3 = tool_button("SpeedButton3", QStyle::SP_DialogSaveButton, "Save File", 54);
+    SpeedButton1 = tool_button("SpeedButton1", "Open File", 2);
+    SpeedButton2 = tool_button("SpeedButton2", "Save File as", 28);
+    SpeedButton3 = tool_button("SpeedButton3", "Save File", 54);
     SpeedButton3->hide();
 
     Lab_FName = new QLabel(client);
@@ -233,6 +233,13 @@ void TForm1::BuildTopStrip(QWidget* client) {
     wing_count_buttons[2]->setChecked(true);
     // The panel lies over the right end of the tab row, as on the original layout.
     Panel1->raise();
+}
+
+void TForm1::GiveIcons() {
+    QApplication::setWindowIcon(ProgramIcon());
+    SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    SpeedButton2->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    SpeedButton3->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
 }
 
 void TForm1::BuildMenus() {
