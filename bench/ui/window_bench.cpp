@@ -1,6 +1,7 @@
 // What a user waits for in the main window: a keystroke in a wing's box until
 // the wing tab is redrawn, the whole-aircraft preparation with all its views,
-// and "Calculate" on about 1200 panels with and without the solve's countdown.
+// "Calculate" on about 1200 panels with and without the solve's countdown, and
+// on the 2958 panels of the largest bench aircraft.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -148,6 +149,23 @@ BENCHMARK(BM_CalculateThreeEqualWings)
     ->ArgName("countdown")
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+
+// "Calculate" on the three large surfaces of bench/data (2958 panels), from the
+// click until the results are drawn on the top view.
+void BM_CalculateLargeSurfaces(benchmark::State& state) {
+    ShownWindow window;
+    TForm1& form = window.form;
+    form.OpenFile(QStringLiteral(KALVESTA_BENCH_DATA "/three_large_surfaces.da4"));
+    Control<QTabWidget>(form, "PageControl1")
+        ->setCurrentWidget(Control<QWidget>(form, "TabSheet5"));
+    FinishRedraw();
+    for (auto _ : state) {
+        form.Button4Click();
+        FinishRedraw();
+    }
+    state.counters["panels"] = form.analysis().lattice.panel_count;
+}
+BENCHMARK(BM_CalculateLargeSurfaces)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // One count of the countdown on the screen: the label's text and its repaint.
 void BM_CountdownRepaint(benchmark::State& state) {
