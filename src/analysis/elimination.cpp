@@ -1,21 +1,26 @@
 // Gauss elimination with row pivoting, blocked for the cache and shared among
 // threads.
 //
-// The steps are taken in blocks of kBlockSteps. Within a block every step is
-// carried out at once on the block's own columns (the panel) and on the
-// right-hand side; the trailing columns right of the panel receive the block's
-// row exchanges when they happen, but their elimination updates are delayed. A
-// row is brought up to date in the trailing columns just before it takes part in
-// an exchange, so every trailing element sees exactly the sequence of exchanges,
-// scalings and subtractions of the plain step-by-step elimination.
+// The steps are taken in blocks of kBlockSteps. A block's steps are first
+// carried out on its own columns (the panel) and on the right-hand side, each
+// step's pivot row and scale kept. The trailing columns right of the panel then
+// receive the block's row exchanges in step order, their elimination updates
+// delayed: a row is brought up to date there just before it takes part in an
+// exchange. Nothing in the panel reads the trailing columns, and the multipliers
+// left of a step are never exchanged, so every trailing element sees exactly the
+// sequence of exchanges, scalings and subtractions of the plain step-by-step
+// elimination.
 //
-// At the end of a block the rows below it receive their delayed steps in the
-// trailing columns, in ascending step order. Rows that took part in no exchange
-// need every step of the block and are updated four at a time; the few that were
+// Then the rows below the block receive their delayed steps in the trailing
+// columns, in ascending step order. Rows that took part in no exchange need
+// every step of the block and are updated four at a time; the few that were
 // exchanged already have some steps and are updated singly. That work is cut into
 // parts of (a strip of columns) × (a run of rows). A part writes only its own
 // elements and reads only the block's pivot rows, which are final by then, so any
-// thread may take any part without changing a bit of the result.
+// thread may take any part without changing a bit of the result. The next
+// block's columns are updated first, by the calling thread, which then factors
+// the next panel while the other threads update the columns beyond it (look-
+// ahead): panel and update touch different columns.
 #include "analysis/elimination.h"
 
 #include <algorithm>
@@ -38,10 +43,10 @@ constexpr size_t kBlockSteps = 32;
 constexpr size_t kColumnStrip = 128;
 // Rows of one part, a multiple of four.
 constexpr size_t kRowRun = 128;
-// Below this many element updates (about half a millisecond of work) a block's
-// trailing update stays on the calling thread: waking the workers would cost
-// more than it saves.
-constexpr size_t kSharedUpdates = size_t{1} << 23;
+// Below this many element updates beyond the next panel (about a tenth of a
+// millisecond of work) a block's trailing update stays on the calling thread:
+// handing it to the workers would cost more than it saves.
+constexpr size_t kSharedUpdates = size_t{1} << 20;
 
 class Eliminator {
 public:
@@ -49,16 +54,15 @@ public:
         : a_(a), b_(b), n_(n), kernels_(kernels), workers_(workers) {}
 
     int Run(EliminationProgress* progress) {
+        if (n_ > 0) {
+            FactorPanel(0, std::min(kBlockSteps, n_));
+        }
         for (size_t first = 0; first < n_; first += kBlockSteps) {
             const size_t end = std::min(first + kBlockSteps, n_);
-            for (size_t i = first; i < n_; ++i) {
-                applied_[i] = first;
+            ExchangeTrailingColumns(first, end);
+            if (end < n_) {
+                UpdateTrailingColumnsAndFactorNextPanel(first, end);
             }
-            Pivot pivot = FindPivot(first);
-            for (size_t k = first; k < end; ++k) {
-                pivot = Step(k, end, pivot);
-            }
-            UpdateTrailingColumns(first, end);
             for (size_t k = first; k < end && progress != nullptr; ++k) {
                 progress->StepDone(static_cast<int>(n_ - k - 1));
             }
@@ -72,6 +76,26 @@ private:
     struct Pivot {
         double big = 0.0;
         size_t row = 0;
+    };
+
+    // Steps first..end−1 applied to columns from..to−1 of the rows below the
+    // block, as parts of (a strip of columns) × (a run of rows). A part writes
+    // only its own elements and reads only the block's pivot rows, which are
+    // final by then, and the rows' multipliers in the block's columns.
+    struct TrailingParts {
+        Eliminator* eliminator = nullptr;
+        size_t from = 0;
+        size_t to = 0;
+        size_t count() const {
+            return (to - from + kColumnStrip - 1) / kColumnStrip * eliminator->runs_;
+        }
+        // Strip-major, so that a thread's consecutive parts share the pivot
+        // rows' strip in cache.
+        void operator()(size_t index) const {
+            const size_t strip_from = from + index / eliminator->runs_ * kColumnStrip;
+            eliminator->UpdateRun(index % eliminator->runs_, strip_from,
+                                  std::min(strip_from + kColumnStrip, to));
+        }
     };
 
     double* Row(size_t i) const { return a_.base + i * a_.stride; }
@@ -93,10 +117,19 @@ private:
         }
     }
 
-    // Elimination step k of the block ending before step `end`, with the pivot
+    // Steps first..end−1 within the block's own columns and the right-hand side.
+    // Each step's pivot row and scale are kept for the trailing columns.
+    void FactorPanel(size_t first, size_t end) {
+        Pivot pivot = FindPivot(first);
+        for (size_t k = first; k < end; ++k) {
+            pivot = PanelStep(k, end, pivot);
+        }
+    }
+
+    // Elimination step k in the panel ending before step `end`, with the pivot
     // of column k. Returns the pivot of column k + 1 when that column is in the
     // panel: its elements are final as soon as this step has updated them.
-    Pivot Step(size_t k, size_t end, Pivot pivot) {
+    Pivot PanelStep(size_t k, size_t end, Pivot pivot) {
         const size_t p = pivot.row;
         double s = 0.0;
         if (pivot.big > 0.0) {
@@ -104,23 +137,14 @@ private:
         } else {
             ++singular_steps_;
         }
+        step_rows_[k % kBlockSteps] = p;
+        step_scales_[k % kBlockSteps] = s;
 
-        // Exchange rows p and k in columns k..n (the trailing part brought up to
-        // date first) and scale the new pivot row by s.
-        CatchUp(k, k, end);
-        CatchUp(p, k, end);
+        // Exchange rows p and k in columns k..end−1 and scale the new pivot row by s.
         double t = b_[p];
         b_[p] = b_[k];
         b_[k] = t * s;
-        double* const pivot_row = Row(k);
-        double* const other_row = Row(p);
-        for (size_t j = k; j < n_; ++j) {
-            t = other_row[j];
-            other_row[j] = pivot_row[j];
-            pivot_row[j] = t * s;
-        }
-        applied_[p] = k;    // the old row k now waits for step k itself
-        applied_[k] = end;  // a pivot row is final
+        Exchange(k, p, s, k, end);
 
         // a[i][j] ← a[i][j] − a[i][k] × a[k][j] within the panel, then
         // b[i] ← b[i] − a[i][k] × b[k] and the search of column k + 1.
@@ -137,6 +161,33 @@ private:
         return next;
     }
 
+    // t = a[p][j]; a[p][j] = a[k][j]; a[k][j] = t × s for j = from..to−1.
+    void Exchange(size_t k, size_t p, double s, size_t from, size_t to) {
+        double* const pivot_row = Row(k);
+        double* const other_row = Row(p);
+        for (size_t j = from; j < to; ++j) {
+            const double t = other_row[j];
+            other_row[j] = pivot_row[j];
+            pivot_row[j] = t * s;
+        }
+    }
+
+    // The block's exchanges in its trailing columns end..n−1, in step order:
+    // each exchanged row is first brought up to date there.
+    void ExchangeTrailingColumns(size_t first, size_t end) {
+        for (size_t i = first; i < n_; ++i) {
+            applied_[i] = first;
+        }
+        for (size_t k = first; k < end; ++k) {
+            const size_t p = step_rows_[k % kBlockSteps];
+            CatchUp(k, k, end);
+            CatchUp(p, k, end);
+            Exchange(k, p, step_scales_[k % kBlockSteps], end, n_);
+            applied_[p] = k;    // the old row k now waits for step k itself
+            applied_[k] = end;  // a pivot row is final
+        }
+    }
+
     // Applies the delayed steps applied_[r]..k−1 to row r's trailing columns.
     void CatchUp(size_t r, size_t k, size_t end) {
         if (applied_[r] < k) {
@@ -146,56 +197,65 @@ private:
     }
 
     // Every row below the block receives its delayed steps first..end−1 in the
-    // trailing columns end..n−1.
-    void UpdateTrailingColumns(size_t first, size_t end) {
-        if (end >= n_) {
-            return;
-        }
-        size_t whole = 0;
-        size_t partial = 0;
+    // trailing columns end..n−1. The next block's columns come first, on the
+    // calling thread, which then factors the next panel while the workers update
+    // the columns beyond it: the two touch different columns.
+    void UpdateTrailingColumnsAndFactorNextPanel(size_t first, size_t end) {
+        block_first_ = first;
+        block_end_ = end;
+        whole_ = 0;
+        partial_ = 0;
         for (size_t i = end; i < n_; ++i) {
             if (applied_[i] == first) {
-                whole_rows_[whole++] = i;
+                whole_rows_[whole_++] = i;
             } else {
-                partial_rows_[partial++] = i;
+                partial_rows_[partial_++] = i;
             }
         }
-        const size_t columns = n_ - end;
-        const size_t strips = (columns + kColumnStrip - 1) / kColumnStrip;
-        const size_t whole_runs = (whole + kRowRun - 1) / kRowRun;
-        const size_t runs = whole_runs + (partial > 0 ? 1 : 0);
+        whole_runs_ = (whole_ + kRowRun - 1) / kRowRun;
+        runs_ = whole_runs_ + (partial_ > 0 ? 1 : 0);
 
-        // Part = strip × run, strip-major so that a thread's consecutive parts
-        // share the pivot rows' strip in cache.
-        auto part = [&](size_t index) {
-            const size_t from = end + index / runs * kColumnStrip;
-            const size_t to = std::min(from + kColumnStrip, n_);
-            const size_t run = index % runs;
-            if (run == whole_runs) {
-                for (size_t r = 0; r < partial; ++r) {
-                    const size_t i = partial_rows_[r];
-                    kernels_.row(a_, Row(i), applied_[i], end, from, to);
-                }
-                return;
-            }
-            size_t r = run * kRowRun;
-            const size_t run_end = std::min(r + kRowRun, whole);
-            for (; r + 4 <= run_end; r += 4) {
-                double* const rows[4] = {Row(whole_rows_[r]), Row(whole_rows_[r + 1]),
-                                         Row(whole_rows_[r + 2]), Row(whole_rows_[r + 3])};
-                kernels_.four_rows(a_, rows, first, end, from, to);
-            }
-            for (; r < run_end; ++r) {
-                kernels_.row(a_, Row(whole_rows_[r]), first, end, from, to);
-            }
-        };
-        const size_t parts = strips * runs;
-        if (workers_ != nullptr && columns * columns * (end - first) >= kSharedUpdates) {
-            workers_->Run(parts, part);
+        const size_t next_end = std::min(end + kBlockSteps, n_);
+        TrailingParts next_panel{this, end, next_end};
+        TrailingParts beyond{this, next_end, n_};
+        const size_t columns = n_ - next_end;
+        const bool shared =
+            workers_ != nullptr && columns * columns * (end - first) >= kSharedUpdates;
+        if (shared) {
+            workers_->Start(beyond.count(), beyond);
+        }
+        for (size_t index = 0; index < next_panel.count(); ++index) {
+            next_panel(index);
+        }
+        FactorPanel(end, next_end);
+        if (shared) {
+            workers_->Finish();
         } else {
-            for (size_t index = 0; index < parts; ++index) {
-                part(index);
+            for (size_t index = 0; index < beyond.count(); ++index) {
+                beyond(index);
             }
+        }
+    }
+
+    // Row run `run` (the runs of whole rows, then one of the partial rows) of
+    // the current block over columns from..to−1.
+    void UpdateRun(size_t run, size_t from, size_t to) {
+        if (run == whole_runs_) {
+            for (size_t r = 0; r < partial_; ++r) {
+                const size_t i = partial_rows_[r];
+                kernels_.row(a_, Row(i), applied_[i], block_end_, from, to);
+            }
+            return;
+        }
+        size_t r = run * kRowRun;
+        const size_t run_end = std::min(r + kRowRun, whole_);
+        for (; r + 4 <= run_end; r += 4) {
+            double* const rows[4] = {Row(whole_rows_[r]), Row(whole_rows_[r + 1]),
+                                     Row(whole_rows_[r + 2]), Row(whole_rows_[r + 3])};
+            kernels_.four_rows(a_, rows, block_first_, block_end_, from, to);
+        }
+        for (; r < run_end; ++r) {
+            kernels_.row(a_, Row(whole_rows_[r]), block_first_, block_end_, from, to);
         }
     }
 
@@ -218,12 +278,22 @@ private:
     EliminationKernels kernels_;
     WorkerPool* workers_;
     int singular_steps_ = 0;
+    // The current panel's steps: pivot row and scale, by step modulo the block.
+    std::array<size_t, kBlockSteps> step_rows_;
+    std::array<double, kBlockSteps> step_scales_;
     // Per row: the first step of the current block not yet applied to its
     // trailing columns. Set for every row below a block when the block starts.
     std::array<size_t, kMaxEliminationSize> applied_;
-    // The rows below a block that need all of its steps, and the others: filled
-    // before they are read, so neither is initialised (the three arrays are
-    // 72 KB of stack that a small system never touches).
+    // The block whose trailing update runs, and its rows below it: those that
+    // need all of its steps, and the others (filled before they are read, so
+    // neither is initialised: the arrays are 72 KB of stack that a small
+    // system never touches), with the runs of rows the parts go by.
+    size_t block_first_ = 0;
+    size_t block_end_ = 0;
+    size_t whole_ = 0;
+    size_t partial_ = 0;
+    size_t whole_runs_ = 0;
+    size_t runs_ = 0;
     std::array<size_t, kMaxEliminationSize> whole_rows_;
     std::array<size_t, kMaxEliminationSize> partial_rows_;
 };

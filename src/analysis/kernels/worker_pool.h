@@ -32,8 +32,20 @@ public:
     // caller at a time, and a part must not run another job on the same pool.
     template <class Part>
     void Run(size_t part_count, Part& part) {
-        RunParts(part_count, &CallPart<Part>, &part);
+        Start(part_count, part);
+        Finish();
     }
+
+    // Run in two halves: Start hands the parts to the workers and returns at
+    // once, so that the caller can do other work meanwhile (which must not touch
+    // what the parts read or write); Finish takes the parts still left and
+    // returns when all have finished. `part` must live until Finish returns.
+    // Without workers the parts all run in Finish.
+    template <class Part>
+    void Start(size_t part_count, Part& part) {
+        StartParts(part_count, &CallPart<Part>, &part);
+    }
+    void Finish();
 
 private:
     using PartFunction = void (*)(void* context, size_t part);
@@ -50,7 +62,7 @@ private:
         size_t part_count = 0;
     };
 
-    void RunParts(size_t part_count, PartFunction function, void* context);
+    void StartParts(size_t part_count, PartFunction function, void* context);
     // Takes parts of `job` until none is left.
     void TakeParts(const Job& job);
     void WorkerLoop();
@@ -63,7 +75,11 @@ private:
     // worker is taking parts (busy_workers_ = 0), so that a worker that wakes
     // late never takes a part of the next job with the previous job's function.
     Job job_;
+    // The caller's job between Start and Finish.
+    Job started_;
     unsigned long job_number_ = 0;
+    // job_number_ as the watching threads read it without the mutex.
+    std::atomic<unsigned long> posted_job_{0};
     int busy_workers_ = 0;
     bool stopping_ = false;
     std::atomic<size_t> next_part_{0};
