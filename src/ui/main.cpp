@@ -65,6 +65,10 @@ int main(int argc, char* argv[]) {
     // the layout was measured with, and the window keeps its place at (23, 44).
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
+    // The menu bar belongs to the window's fixed layout, so it stays in the
+    // window also on desktops with a global menu; not asking the session bus
+    // for one saves about 10 ms of every start.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     // fontconfig reads its configuration, some fifty files, when first used,
     // and the window's first text would wait for it: a second thread reads it
     // while the application loads its platform and connects to the display.
