@@ -55,28 +55,36 @@ WorkerPool::~WorkerPool() {
 
 void WorkerPool::StartParts(size_t part_count, PartFunction function, void* context) {
     started_ = Job{function, context, part_count};
-    std::unique_lock lock(mutex_);
-    // A worker late from the previous job must be out of it before the counters
-    // start again.
-    job_finished_.wait(lock, [&] { return busy_workers_ == 0; });
-    next_part_.store(0);
-    parts_done_.store(0);
-    if (workers_.empty() || part_count <= 1) {
+    // Too small to share: Finish runs it, and the shared counters stay as the
+    // last posted job left them, for a worker that wakes late for that job.
+    started_alone_ = workers_.empty() || part_count <= 1;
+    if (started_alone_) {
         return;
     }
-    job_ = started_;
-    ++job_number_;
-    posted_job_.store(job_number_, std::memory_order_release);
-    lock.unlock();
+    {
+        std::unique_lock lock(mutex_);
+        job_finished_.wait(lock, [&] { return busy_workers_ == 0; });
+        job_ = started_;
+        next_part_.store(0);
+        parts_done_.store(0);
+        ++job_number_;
+        posted_job_.store(job_number_, std::memory_order_release);
+    }
     job_posted_.notify_all();
 }
 
 void WorkerPool::Finish() {
-    const size_t part_count = started_.part_count;
-    TakeParts(started_);
-    Watch([&] { return parts_done_.load(std::memory_order_acquire) == part_count; });
+    const Job job = started_;
+    if (started_alone_) {
+        for (size_t p = 0; p < job.part_count; ++p) {
+            job.function(job.context, p);
+        }
+        return;
+    }
+    TakeParts(job);
+    Watch([&] { return parts_done_.load(std::memory_order_acquire) == job.part_count; });
     std::unique_lock lock(mutex_);
-    job_finished_.wait(lock, [&] { return parts_done_.load() == part_count; });
+    job_finished_.wait(lock, [&] { return parts_done_.load() == job.part_count; });
 }
 
 void WorkerPool::TakeParts(const Job& job) {
