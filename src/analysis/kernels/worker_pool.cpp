@@ -67,8 +67,7 @@ void WorkerPool::StartParts(size_t part_count, PartFunction function, void* cont
         job_ = started_;
         next_part_.store(0);
         parts_done_.store(0);
-        ++job_number_;
-        posted_job_.store(job_number_, std::memory_order_release);
+        job_number_.fetch_add(1, std::memory_order_release);
     }
     job_posted_.notify_all();
 }
@@ -106,14 +105,14 @@ void WorkerPool::WorkerLoop() {
     unsigned long seen_job = 0;
     for (;;) {
         Job job;
-        Watch([&] { return posted_job_.load(std::memory_order_acquire) != seen_job; });
+        Watch([&] { return job_number_.load(std::memory_order_acquire) != seen_job; });
         {
             std::unique_lock lock(mutex_);
             job_posted_.wait(lock, [&] { return stopping_ || job_number_ != seen_job; });
             if (stopping_) {
                 return;
             }
-            seen_job = job_number_;
+            seen_job = job_number_.load();
             job = job_;
             ++busy_workers_;
         }

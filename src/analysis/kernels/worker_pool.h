@@ -75,13 +75,12 @@ private:
     // worker is taking parts (busy_workers_ = 0), so that a worker that wakes
     // late never takes a part of the next job with the previous job's function.
     Job job_;
+    // Watching threads also read the number without the mutex.
+    std::atomic<unsigned long> job_number_{0};
     // The caller's job between Start and Finish, and whether it runs on the
     // caller alone.
     Job started_;
     bool started_alone_ = true;
-    unsigned long job_number_ = 0;
-    // job_number_ as the watching threads read it without the mutex.
-    std::atomic<unsigned long> posted_job_{0};
     int busy_workers_ = 0;
     bool stopping_ = false;
     std::atomic<size_t> next_part_{0};
