@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 
 #if defined(__x86_64__)
@@ -29,6 +30,47 @@ template <class Pack>
 __attribute__((always_inline)) inline void Store(double* to, const Pack& pack) {
     std::memcpy(to, &pack, sizeof(Pack));
 }
+
+// The first `count` doubles of a pack (count below the pack's size): loaded with
+// zeros after them, stored without touching the memory after them. Nothing past
+// `count` is read or written, so a row's last columns need no scalar loop.
+template <class Pack>
+__attribute__((always_inline)) inline void LoadFirst(Pack& pack, const double* from, size_t count) {
+    pack = Pack{};
+    std::memcpy(&pack, from, count * sizeof(double));
+}
+
+template <class Pack>
+__attribute__((always_inline)) inline void StoreFirst(double* to, const Pack& pack, size_t count) {
+    std::memcpy(to, &pack, count * sizeof(double));
+}
+
+#if defined(__x86_64__)
+// Lane masks of the first `count` lanes.
+__attribute__((target("avx2"))) inline __m256i FirstLanes4(size_t count) {
+    const __m256i lanes = _mm256_setr_epi64x(0, 1, 2, 3);
+    return _mm256_cmpgt_epi64(_mm256_set1_epi64x(static_cast<long long>(count)), lanes);
+}
+inline __mmask8 FirstLanes8(size_t count) {
+    return static_cast<__mmask8>((1u << count) - 1u);
+}
+__attribute__((target("avx2"))) inline void LoadFirst(Pack4& pack, const double* from,
+                                                      size_t count) {
+    pack = reinterpret_cast<Pack4>(_mm256_maskload_pd(from, FirstLanes4(count)));
+}
+__attribute__((target("avx2"))) inline void StoreFirst(double* to, const Pack4& pack,
+                                                       size_t count) {
+    _mm256_maskstore_pd(to, FirstLanes4(count), reinterpret_cast<__m256d>(pack));
+}
+__attribute__((target("avx512f"))) inline void LoadFirst(Pack8& pack, const double* from,
+                                                         size_t count) {
+    pack = reinterpret_cast<Pack8>(_mm512_maskz_loadu_pd(FirstLanes8(count), from));
+}
+__attribute__((target("avx512f"))) inline void StoreFirst(double* to, const Pack8& pack,
+                                                          size_t count) {
+    _mm512_mask_storeu_pd(to, FirstLanes8(count), reinterpret_cast<__m512d>(pack));
+}
+#endif
 
 // Correctly rounded square roots: of a double, and of each element of a pack
 // (results through a reference as well: see Load).

@@ -1,6 +1,7 @@
 // The elimination's inner loops in three widths: two, four or eight doubles per
 // register. Columns stay in registers while the steps run over them in order;
-// the four-row form shares each load of a pivot row among four target rows.
+// the four-row form shares each load of a pivot row among four target rows. A
+// row's last columns, fewer than a pack, are one partial pack.
 #include "analysis/kernels/elimination_kernels.h"
 
 #include "analysis/kernels/double_packs.h"
@@ -8,50 +9,15 @@
 namespace kalvesta {
 namespace {
 
-// One row, kPacks packs of columns at a time, then the remaining columns singly.
-template <class Columns, size_t kPacks>
-__attribute__((always_inline)) inline void RowWith(MatrixView a, double* row, size_t first,
-                                                   size_t end, size_t from, size_t to) {
+// kRows rows, kPacks packs of columns of each at a time from column j on, the
+// loads of the pivot rows shared by the rows; returns the first column left over
+// (fewer than kPacks packs).
+template <class Columns, size_t kRows, size_t kPacks>
+__attribute__((always_inline)) inline size_t PacksWith(MatrixView a, double* const rows[],
+                                                       size_t first, size_t end, size_t j,
+                                                       size_t to) {
     constexpr size_t kDoubles = sizeof(Columns) / sizeof(double);
     constexpr size_t kWidth = kPacks * kDoubles;
-    size_t j = from;
-    for (; j + kWidth <= to; j += kWidth) {
-        Columns columns[kPacks];
-        for (size_t c = 0; c < kPacks; ++c) {
-            Load(columns[c], row + j + c * kDoubles);
-        }
-        for (size_t step = first; step < end; ++step) {
-            const double f = row[step];
-            const double* const pivot = a.base + step * a.stride + j;
-            for (size_t c = 0; c < kPacks; ++c) {
-                Columns pivot_columns;
-                Load(pivot_columns, pivot + c * kDoubles);
-                columns[c] = columns[c] - f * pivot_columns;
-            }
-        }
-        for (size_t c = 0; c < kPacks; ++c) {
-            Store(row + j + c * kDoubles, columns[c]);
-        }
-    }
-    for (; j < to; ++j) {
-        double column = row[j];
-        for (size_t step = first; step < end; ++step) {
-            column = column - row[step] * a.base[step * a.stride + j];
-        }
-        row[j] = column;
-    }
-}
-
-// Four rows, kPacks packs of columns of each at a time; the columns left over
-// are done row by row.
-template <class Columns, size_t kPacks, size_t kRowPacks>
-__attribute__((always_inline)) inline void FourRowsWith(MatrixView a, double* const rows[4],
-                                                        size_t first, size_t end, size_t from,
-                                                        size_t to) {
-    constexpr size_t kRows = 4;
-    constexpr size_t kDoubles = sizeof(Columns) / sizeof(double);
-    constexpr size_t kWidth = kPacks * kDoubles;
-    size_t j = from;
     for (; j + kWidth <= to; j += kWidth) {
         Columns columns[kRows][kPacks];
         for (size_t r = 0; r < kRows; ++r) {
@@ -78,12 +44,62 @@ __attribute__((always_inline)) inline void FourRowsWith(MatrixView a, double* co
             }
         }
     }
-    for (size_t r = 0; r < kRows && j < to; ++r) {
-        RowWith<Columns, kRowPacks>(a, rows[r], first, end, j, to);
+    return j;
+}
+
+// The last columns j..to−1 of kRows rows, fewer than a pack, as one partial pack.
+template <class Columns, size_t kRows>
+__attribute__((always_inline)) inline void LastColumnsWith(MatrixView a, double* const rows[],
+                                                           size_t first, size_t end, size_t j,
+                                                           size_t to) {
+    if (j == to) {
+        return;
+    }
+    const size_t count = to - j;
+    Columns columns[kRows];
+    for (size_t r = 0; r < kRows; ++r) {
+        LoadFirst(columns[r], rows[r] + j, count);
+    }
+    for (size_t step = first; step < end; ++step) {
+        Columns pivot_columns;
+        LoadFirst(pivot_columns, a.base + step * a.stride + j, count);
+        for (size_t r = 0; r < kRows; ++r) {
+            columns[r] = columns[r] - rows[r][step] * pivot_columns;
+        }
+    }
+    for (size_t r = 0; r < kRows; ++r) {
+        StoreFirst(rows[r] + j, columns[r], count);
     }
 }
 
-// One step on many rows, a pack of columns at a time, then the rest singly.
+// kRows rows: kPacks packs of columns at a time, then single packs (still kRows
+// independent rows in flight), then the last columns as a partial pack.
+template <class Columns, size_t kRows, size_t kPacks>
+__attribute__((always_inline)) inline void RowsWith(MatrixView a, double* const rows[],
+                                                    size_t first, size_t end, size_t from,
+                                                    size_t to) {
+    size_t j = PacksWith<Columns, kRows, kPacks>(a, rows, first, end, from, to);
+    j = PacksWith<Columns, kRows, 1>(a, rows, first, end, j, to);
+    LastColumnsWith<Columns, kRows>(a, rows, first, end, j, to);
+}
+
+template <class Columns, size_t kPacks>
+__attribute__((always_inline)) inline void RowWith(MatrixView a, double* row, size_t first,
+                                                   size_t end, size_t from, size_t to) {
+    double* const rows[1] = {row};
+    RowsWith<Columns, 1, kPacks>(a, rows, first, end, from, to);
+}
+
+template <class Columns, size_t kPacks>
+__attribute__((always_inline)) inline void FourRowsWith(MatrixView a, double* const rows[4],
+                                                        size_t first, size_t end, size_t from,
+                                                        size_t to) {
+    RowsWith<Columns, 4, kPacks>(a, rows, first, end, from, to);
+}
+
+// One step on many rows, a pack of columns at a time, then the rest singly (the
+// next step reads the same rows at once; there single stores are faster than a
+// masked partial pack).
 template <class Columns>
 __attribute__((always_inline)) inline void StepOnRowsWith(MatrixView a, size_t k, size_t from,
                                                           size_t to, size_t first_row,
@@ -112,7 +128,7 @@ void RowBaseline(MatrixView a, double* row, size_t first, size_t end, size_t fro
 }
 void FourRowsBaseline(MatrixView a, double* const rows[4], size_t first, size_t end, size_t from,
                       size_t to) {
-    FourRowsWith<Pack2, 2, 1>(a, rows, first, end, from, to);
+    FourRowsWith<Pack2, 2>(a, rows, first, end, from, to);
 }
 
 void StepOnRowsBaseline(MatrixView a, size_t k, size_t from, size_t to, size_t first_row,
@@ -128,7 +144,7 @@ __attribute__((target("avx2"))) void RowAvx2(MatrixView a, double* row, size_t f
 }
 __attribute__((target("avx2"))) void FourRowsAvx2(MatrixView a, double* const rows[4], size_t first,
                                                   size_t end, size_t from, size_t to) {
-    FourRowsWith<Pack4, 2, 1>(a, rows, first, end, from, to);
+    FourRowsWith<Pack4, 2>(a, rows, first, end, from, to);
 }
 __attribute__((target("avx2"))) void StepOnRowsAvx2(MatrixView a, size_t k, size_t from, size_t to,
                                                     size_t first_row, size_t end_row) {
@@ -141,7 +157,7 @@ __attribute__((target("avx512f"))) void RowAvx512(MatrixView a, double* row, siz
 __attribute__((target("avx512f"))) void FourRowsAvx512(MatrixView a, double* const rows[4],
                                                        size_t first, size_t end, size_t from,
                                                        size_t to) {
-    FourRowsWith<Pack8, 3, 1>(a, rows, first, end, from, to);
+    FourRowsWith<Pack8, 4>(a, rows, first, end, from, to);
 }
 __attribute__((target("avx512f"))) void StepOnRowsAvx512(MatrixView a, size_t k, size_t from,
                                                          size_t to, size_t first_row,
