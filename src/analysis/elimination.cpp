@@ -98,6 +98,20 @@ private:
         }
     };
 
+    // The exchanges of steps first..end−1 in the trailing columns, a strip of
+    // columns per part.
+    struct ExchangeParts {
+        Eliminator* eliminator = nullptr;
+        size_t first = 0;
+        size_t end = 0;
+        size_t count() const { return (eliminator->n_ - end + kColumnStrip - 1) / kColumnStrip; }
+        void operator()(size_t index) const {
+            const size_t strip_from = end + index * kColumnStrip;
+            eliminator->ExchangeStrip(first, end, strip_from,
+                                      std::min(strip_from + kColumnStrip, eliminator->n_));
+        }
+    };
+
     double* Row(size_t i) const { return a_.base + i * a_.stride; }
 
     // Rows k..n of column k, the later row on a tie.
@@ -173,26 +187,52 @@ private:
     }
 
     // The block's exchanges in its trailing columns end..n−1, in step order:
-    // each exchanged row is first brought up to date there.
+    // each exchanged row is first brought up to date there. Which of the
+    // block's steps a row still needs before its exchange is the same in every
+    // column, so that is worked out once; the columns are then done in strips,
+    // each strip on its own and shared among the threads like the update.
     void ExchangeTrailingColumns(size_t first, size_t end) {
         for (size_t i = first; i < n_; ++i) {
             applied_[i] = first;
         }
+        size_t catch_up_steps = 0;
         for (size_t k = first; k < end; ++k) {
-            const size_t p = step_rows_[k % kBlockSteps];
-            CatchUp(k, k, end);
-            CatchUp(p, k, end);
-            Exchange(k, p, step_scales_[k % kBlockSteps], end, n_);
+            const size_t slot = k % kBlockSteps;
+            const size_t p = step_rows_[slot];
+            pivot_row_needs_[slot] = applied_[k];
+            applied_[k] = k;
+            other_row_needs_[slot] = applied_[p];
+            catch_up_steps += (k - pivot_row_needs_[slot]) + (k - other_row_needs_[slot]);
             applied_[p] = k;    // the old row k now waits for step k itself
             applied_[k] = end;  // a pivot row is final
         }
+        ExchangeParts parts{this, first, end};
+        const size_t columns = n_ - end;
+        if (workers_ != nullptr && columns * (catch_up_steps + end - first) >= kSharedUpdates) {
+            workers_->Run(parts.count(), parts);
+        } else {
+            for (size_t index = 0; index < parts.count(); ++index) {
+                parts(index);
+            }
+        }
     }
 
-    // Applies the delayed steps applied_[r]..k−1 to row r's trailing columns.
-    void CatchUp(size_t r, size_t k, size_t end) {
-        if (applied_[r] < k) {
-            kernels_.row(a_, Row(r), applied_[r], k, end, n_);
-            applied_[r] = k;
+    // The exchanges of steps first..end−1 in columns from..to−1, each exchanged
+    // row first given the steps it still needs there.
+    void ExchangeStrip(size_t first, size_t end, size_t from, size_t to) {
+        for (size_t k = first; k < end; ++k) {
+            const size_t slot = k % kBlockSteps;
+            const size_t p = step_rows_[slot];
+            CatchUp(k, pivot_row_needs_[slot], k, from, to);
+            CatchUp(p, other_row_needs_[slot], k, from, to);
+            Exchange(k, p, step_scales_[slot], from, to);
+        }
+    }
+
+    // Applies steps needed..k−1 to columns from..to−1 of row r.
+    void CatchUp(size_t r, size_t needed, size_t k, size_t from, size_t to) {
+        if (needed < k) {
+            kernels_.row(a_, Row(r), needed, k, from, to);
         }
     }
 
@@ -281,6 +321,10 @@ private:
     // The current panel's steps: pivot row and scale, by step modulo the block.
     std::array<size_t, kBlockSteps> step_rows_;
     std::array<double, kBlockSteps> step_scales_;
+    // Before the exchange of each step of the current block: the first step
+    // that its pivot row and the row it exchanges with still need.
+    std::array<size_t, kBlockSteps> pivot_row_needs_;
+    std::array<size_t, kBlockSteps> other_row_needs_;
     // Per row: the first step of the current block not yet applied to its
     // trailing columns. Set for every row below a block when the block starts.
     std::array<size_t, kMaxEliminationSize> applied_;
