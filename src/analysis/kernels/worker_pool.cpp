@@ -1,6 +1,7 @@
 // The worker pool: workers sleep on a condition variable between jobs; within a
-// job every thread, the caller included, takes the next part from a shared
-// counter, so a worker that is slow to wake simply takes fewer parts. Waking a
+// job every thread, the caller included, takes parts from its own range first
+// and then from the others', so a worker that is slow to wake simply takes fewer
+// parts. Waking a
 // sleeping thread takes tens of microseconds on a virtual machine, as long as a
 // small job itself: so a worker that has just finished a job, and a caller
 // waiting for the last parts, first watch the counters for a short while (the
@@ -19,6 +20,15 @@ namespace {
 // About 50 µs of watching before a thread goes to sleep.
 constexpr int kWatchRounds = 1500;
 
+// A range's front in the high half of its word, its back in the low half.
+constexpr unsigned kHalfBits = 32;
+constexpr unsigned long long kHalfMask = (1ull << kHalfBits) - 1;
+constexpr size_t kNoPart = ~size_t{0};
+
+unsigned long long FrontAndBack(size_t front, size_t back) {
+    return (static_cast<unsigned long long>(front) << kHalfBits) | back;
+}
+
 // Watches until `done` returns true or the rounds are over.
 template <class Done>
 void Watch(Done done) {
@@ -31,14 +41,14 @@ void Watch(Done done) {
 
 int WorkerPool::DefaultThreadCount() {
     const unsigned processors = std::thread::hardware_concurrency();
-    return static_cast<int>(std::clamp(processors, 1u, 8u));
+    return static_cast<int>(std::clamp(processors, 1u, static_cast<unsigned>(kMaxThreads)));
 }
 
 WorkerPool::WorkerPool(int thread_count) {
-    KALVESTA_CHECK(thread_count >= 1);
+    KALVESTA_CHECK(thread_count >= 1 && thread_count <= kMaxThreads);
     workers_.reserve(static_cast<size_t>(thread_count - 1));
     for (int t = 1; t < thread_count; ++t) {
-        workers_.emplace_back([this] { WorkerLoop(); });
+        workers_.emplace_back([this, t] { WorkerLoop(t); });
     }
 }
 
@@ -65,7 +75,7 @@ void WorkerPool::StartParts(size_t part_count, PartFunction function, void* cont
         std::unique_lock lock(mutex_);
         job_finished_.wait(lock, [&] { return busy_workers_ == 0; });
         job_ = started_;
-        next_part_.store(0);
+        DealParts(part_count);
         parts_done_.store(0);
         job_number_.fetch_add(1, std::memory_order_release);
     }
@@ -80,28 +90,70 @@ void WorkerPool::Finish() {
         }
         return;
     }
-    TakeParts(job);
+    TakeParts(job, 0);
     Watch([&] { return parts_done_.load(std::memory_order_acquire) == job.part_count; });
     std::unique_lock lock(mutex_);
     job_finished_.wait(lock, [&] { return parts_done_.load() == job.part_count; });
 }
 
-void WorkerPool::TakeParts(const Job& job) {
+// Thread t's range: parts t × count / T .. (t + 1) × count / T − 1.
+void WorkerPool::DealParts(size_t part_count) {
+    KALVESTA_CHECK(part_count <= kHalfMask);
+    const size_t threads = static_cast<size_t>(thread_count());
+    for (size_t t = 0; t < threads; ++t) {
+        ranges_[t].front_and_back.store(
+            FrontAndBack(t * part_count / threads, (t + 1) * part_count / threads));
+    }
+}
+
+size_t WorkerPool::TakeFront(PartRange& range) {
+    unsigned long long word = range.front_and_back.load();
     for (;;) {
-        const size_t p = next_part_.fetch_add(1);
-        if (p >= job.part_count) {
-            return;
+        const size_t front = static_cast<size_t>(word >> kHalfBits);
+        const size_t back = static_cast<size_t>(word & kHalfMask);
+        if (front >= back) {
+            return kNoPart;
         }
-        job.function(job.context, p);
-        if (parts_done_.fetch_add(1) + 1 == job.part_count) {
-            // Taking the mutex orders this report before the caller's wait.
-            const std::lock_guard lock(mutex_);
-            job_finished_.notify_all();
+        if (range.front_and_back.compare_exchange_weak(word, FrontAndBack(front + 1, back))) {
+            return front;
         }
     }
 }
 
-void WorkerPool::WorkerLoop() {
+size_t WorkerPool::TakeBack(PartRange& range) {
+    unsigned long long word = range.front_and_back.load();
+    for (;;) {
+        const size_t front = static_cast<size_t>(word >> kHalfBits);
+        const size_t back = static_cast<size_t>(word & kHalfMask);
+        if (front >= back) {
+            return kNoPart;
+        }
+        if (range.front_and_back.compare_exchange_weak(word, FrontAndBack(front, back - 1))) {
+            return back - 1;
+        }
+    }
+}
+
+void WorkerPool::TakeParts(const Job& job, int thread) {
+    const int threads = thread_count();
+    for (int victim = 0; victim < threads; ++victim) {
+        PartRange& range = ranges_[(thread + victim) % threads];
+        for (;;) {
+            const size_t p = victim == 0 ? TakeFront(range) : TakeBack(range);
+            if (p == kNoPart) {
+                break;
+            }
+            job.function(job.context, p);
+            if (parts_done_.fetch_add(1) + 1 == job.part_count) {
+                // Taking the mutex orders this report before the caller's wait.
+                const std::lock_guard lock(mutex_);
+                job_finished_.notify_all();
+            }
+        }
+    }
+}
+
+void WorkerPool::WorkerLoop(int thread) {
     unsigned long seen_job = 0;
     for (;;) {
         Job job;
@@ -116,7 +168,7 @@ void WorkerPool::WorkerLoop() {
             job = job_;
             ++busy_workers_;
         }
-        TakeParts(job);
+        TakeParts(job, thread);
         {
             const std::lock_guard lock(mutex_);
             --busy_workers_;

@@ -2,6 +2,13 @@
 // elimination's trailing updates, the influence matrix's rows) with the calling
 // thread. The threads are started when the pool is made and live until it is
 // destroyed; running a job allocates nothing.
+//
+// A job's parts are dealt out as one contiguous range per thread, the caller's
+// first; a thread takes parts from the front of its own range and, when that is
+// empty, from the back of another's. A job that gives the same parts the same data
+// from one call to the next (the elimination's strips of columns) thus mostly
+// finds its data in the cache of the thread that wrote it last, while a thread
+// that is slow (or busy with other work first) still holds up nobody.
 #pragma once
 
 #include <atomic>
@@ -21,7 +28,8 @@ public:
     WorkerPool(const WorkerPool&) = delete;
     WorkerPool& operator=(const WorkerPool&) = delete;
 
-    // One thread per processor, at most 8.
+    // One thread per processor, at most kMaxThreads.
+    static constexpr int kMaxThreads = 8;
     static int DefaultThreadCount();
 
     int thread_count() const { return static_cast<int>(workers_.size()) + 1; }
@@ -63,9 +71,22 @@ private:
     };
 
     void StartParts(size_t part_count, PartFunction function, void* context);
-    // Takes parts of `job` until none is left.
-    void TakeParts(const Job& job);
-    void WorkerLoop();
+    // One thread's parts of the current job: the range front..back−1, both
+    // halves of one atomic word so that owner and thief never take the same part.
+    struct alignas(64) PartRange {
+        std::atomic<unsigned long long> front_and_back{0};
+    };
+
+    // Deals parts 0..part_count−1 out among the ranges.
+    void DealParts(size_t part_count);
+    // The next part of `range` from its front (own) or back (stolen), or
+    // kNoPart when the range is empty.
+    static size_t TakeFront(PartRange& range);
+    static size_t TakeBack(PartRange& range);
+    // Takes parts of `job` until none is left, own ones first; `thread` is 0
+    // for the caller, 1.. for the workers.
+    void TakeParts(const Job& job, int thread);
+    void WorkerLoop(int thread);
 
     std::vector<std::thread> workers_;
     std::mutex mutex_;
@@ -83,7 +104,7 @@ private:
     bool started_alone_ = true;
     int busy_workers_ = 0;
     bool stopping_ = false;
-    std::atomic<size_t> next_part_{0};
+    PartRange ranges_[kMaxThreads];
     std::atomic<size_t> parts_done_{0};
 };
 
