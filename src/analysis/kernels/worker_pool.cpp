@@ -106,7 +106,7 @@ void WorkerPool::DealParts(size_t part_count) {
     }
 }
 
-size_t WorkerPool::TakeFront(PartRange& range) {
+size_t WorkerPool::Take(PartRange& range, bool from_front) {
     unsigned long long word = range.front_and_back.load();
     for (;;) {
         const size_t front = static_cast<size_t>(word >> kHalfBits);
@@ -114,22 +114,10 @@ size_t WorkerPool::TakeFront(PartRange& range) {
         if (front >= back) {
             return kNoPart;
         }
-        if (range.front_and_back.compare_exchange_weak(word, FrontAndBack(front + 1, back))) {
-            return front;
-        }
-    }
-}
-
-size_t WorkerPool::TakeBack(PartRange& range) {
-    unsigned long long word = range.front_and_back.load();
-    for (;;) {
-        const size_t front = static_cast<size_t>(word >> kHalfBits);
-        const size_t back = static_cast<size_t>(word & kHalfMask);
-        if (front >= back) {
-            return kNoPart;
-        }
-        if (range.front_and_back.compare_exchange_weak(word, FrontAndBack(front, back - 1))) {
-            return back - 1;
+        const unsigned long long rest =
+            from_front ? FrontAndBack(front + 1, back) : FrontAndBack(front, back - 1);
+        if (range.front_and_back.compare_exchange_weak(word, rest)) {
+            return from_front ? front : back - 1;
         }
     }
 }
@@ -139,7 +127,7 @@ void WorkerPool::TakeParts(const Job& job, int thread) {
     for (int victim = 0; victim < threads; ++victim) {
         PartRange& range = ranges_[(thread + victim) % threads];
         for (;;) {
-            const size_t p = victim == 0 ? TakeFront(range) : TakeBack(range);
+            const size_t p = Take(range, victim == 0);
             if (p == kNoPart) {
                 break;
             }

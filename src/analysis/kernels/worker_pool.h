@@ -79,10 +79,9 @@ private:
 
     // Deals parts 0..part_count−1 out among the ranges.
     void DealParts(size_t part_count);
-    // The next part of `range` from its front (own) or back (stolen), or
-    // kNoPart when the range is empty.
-    static size_t TakeFront(PartRange& range);
-    static size_t TakeBack(PartRange& range);
+    // The next part of `range` from its front (own parts) or its back (stolen
+    // ones), or kNoPart when the range is empty.
+    static size_t Take(PartRange& range, bool from_front);
     // Takes parts of `job` until none is left, own ones first; `thread` is 0
     // for the caller, 1.. for the workers.
     void TakeParts(const Job& job, int thread);
