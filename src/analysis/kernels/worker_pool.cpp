@@ -1,9 +1,8 @@
 // The worker pool: workers sleep on a condition variable between jobs; within a
 // job every thread, the caller included, takes parts from its own range first
 // and then from the others', so a worker that is slow to wake simply takes fewer
-// parts. Waking a
-// sleeping thread takes tens of microseconds on a virtual machine, as long as a
-// small job itself: so a worker that has just finished a job, and a caller
+// parts. Waking a sleeping thread takes tens of microseconds on a virtual
+// machine, as long as a small job itself: so a worker that has just finished a job, and a caller
 // waiting for the last parts, first watch the counters for a short while (the
 // elimination posts its next job within a fraction of a millisecond).
 #include "analysis/kernels/worker_pool.h"
@@ -65,8 +64,9 @@ WorkerPool::~WorkerPool() {
 
 void WorkerPool::StartParts(size_t part_count, PartFunction function, void* context) {
     started_ = Job{function, context, part_count};
-    // Too small to share: Finish runs it, and the shared counters stay as the
-    // last posted job left them, for a worker that wakes late for that job.
+    // Too small to share: Finish runs it, and the ranges and the count of parts
+    // done stay as the last posted job left them, for a worker that wakes late
+    // for that job.
     started_alone_ = workers_.empty() || part_count <= 1;
     if (started_alone_) {
         return;

@@ -22,7 +22,7 @@ namespace kalvesta {
 
 class WorkerPool {
 public:
-    // thread_count threads in all, the caller of Run included (at least 1).
+    // thread_count threads in all, the caller of Run included (1 to kMaxThreads).
     explicit WorkerPool(int thread_count = DefaultThreadCount());
     ~WorkerPool();
     WorkerPool(const WorkerPool&) = delete;
@@ -77,7 +77,8 @@ private:
         std::atomic<unsigned long long> front_and_back{0};
     };
 
-    // Deals parts 0..part_count−1 out among the ranges.
+    // Deals the job's parts out among the threads' ranges, the first ones to
+    // the caller.
     void DealParts(size_t part_count);
     // The next part of `range` from its front (own parts) or its back (stolen
     // ones), or kNoPart when the range is empty.
