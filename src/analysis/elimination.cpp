@@ -43,9 +43,9 @@ constexpr size_t kBlockSteps = 32;
 constexpr size_t kColumnStrip = 128;
 // Rows of one part, a multiple of four.
 constexpr size_t kRowRun = 128;
-// Below this many element updates beyond the next panel (about a tenth of a
-// millisecond of work) a block's trailing update stays on the calling thread:
-// handing it to the workers would cost more than it saves.
+// Below this many element updates (about a tenth of a millisecond of work) a
+// block's exchanges or its trailing update beyond the next panel stay on the
+// calling thread: handing them to the workers would cost more than they save.
 constexpr size_t kSharedUpdates = size_t{1} << 20;
 
 class Eliminator {
@@ -113,6 +113,17 @@ private:
     };
 
     double* Row(size_t i) const { return a_.base + i * a_.stride; }
+
+    // Whether work of `updates` element updates goes to the workers.
+    bool Shared(size_t updates) const { return workers_ != nullptr && updates >= kSharedUpdates; }
+
+    // Every part, in order, on the calling thread.
+    template <class Parts>
+    static void RunHere(const Parts& parts) {
+        for (size_t index = 0; index < parts.count(); ++index) {
+            parts(index);
+        }
+    }
 
     // Rows k..n of column k, the later row on a tie.
     Pivot FindPivot(size_t k) const {
@@ -207,13 +218,10 @@ private:
             applied_[k] = end;  // a pivot row is final
         }
         ExchangeParts parts{this, first, end};
-        const size_t columns = n_ - end;
-        if (workers_ != nullptr && columns * (catch_up_steps + end - first) >= kSharedUpdates) {
+        if (Shared((n_ - end) * (catch_up_steps + end - first))) {
             workers_->Run(parts.count(), parts);
         } else {
-            for (size_t index = 0; index < parts.count(); ++index) {
-                parts(index);
-            }
+            RunHere(parts);
         }
     }
 
@@ -259,21 +267,16 @@ private:
         TrailingParts next_panel{this, end, next_end};
         TrailingParts beyond{this, next_end, n_};
         const size_t columns = n_ - next_end;
-        const bool shared =
-            workers_ != nullptr && columns * columns * (end - first) >= kSharedUpdates;
+        const bool shared = Shared(columns * columns * (end - first));
         if (shared) {
             workers_->Start(beyond.count(), beyond);
         }
-        for (size_t index = 0; index < next_panel.count(); ++index) {
-            next_panel(index);
-        }
+        RunHere(next_panel);
         FactorPanel(end, next_end);
         if (shared) {
             workers_->Finish();
         } else {
-            for (size_t index = 0; index < beyond.count(); ++index) {
-                beyond(index);
-            }
+            RunHere(beyond);
         }
     }
 
