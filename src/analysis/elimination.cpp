@@ -46,6 +46,11 @@ constexpr size_t kBlockSteps = 64;
 constexpr size_t kColumnStrip = 512;
 // Rows of one part, a multiple of four.
 constexpr size_t kRowRun = 128;
+// Steps of one sub-block of a panel. Each step of a sub-block sweeps all rows
+// below it, but only over the sub-block's columns; the panel's columns right of
+// the sub-block then receive its steps as the trailing columns receive a
+// block's, four rows sharing each load of a pivot row.
+constexpr size_t kPanelSteps = 16;
 // Below this many element updates (about a tenth of a millisecond of work) a
 // block's exchanges or its trailing update beyond the next panel stay on the
 // calling thread: handing them to the workers would cost more than they save.
@@ -75,6 +80,8 @@ public:
     }
 
 private:
+    using RowSteps = std::array<size_t, kMaxEliminationSize>;
+
     // The pivot of a step: the largest magnitude in its column and its row.
     struct Pivot {
         double big = 0.0;
@@ -145,12 +152,43 @@ private:
         }
     }
 
-    // Steps first..end−1 within the block's own columns and the right-hand side.
-    // Each step's pivot row and scale are kept for the trailing columns.
+    // Steps first..end−1 within the block's own columns and the right-hand side,
+    // in sub-blocks. Each step's pivot row and scale are kept for the trailing
+    // columns.
     void FactorPanel(size_t first, size_t end) {
-        Pivot pivot = FindPivot(first);
-        for (size_t k = first; k < end; ++k) {
-            pivot = PanelStep(k, end, pivot);
+        for (size_t sub = first; sub < end; sub += kPanelSteps) {
+            const size_t sub_end = std::min(sub + kPanelSteps, end);
+            Pivot pivot = FindPivot(sub);
+            for (size_t k = sub; k < sub_end; ++k) {
+                pivot = PanelStep(k, sub_end, pivot);
+            }
+            if (sub_end < end) {
+                UpdatePanelColumns(sub, sub_end, end);
+            }
+        }
+    }
+
+    // The steps first..end−1 of a sub-block in the panel's columns end..to−1:
+    // its exchanges, then the delayed steps of every row below it. Only the
+    // calling thread runs this, while workers may be reading applied_.
+    void UpdatePanelColumns(size_t first, size_t end, size_t to) {
+        WorkOutCatchUps(first, end, panel_applied_);
+        ExchangeStrip(first, end, end, to);
+        double* rows[4];
+        size_t gathered = 0;
+        for (size_t i = end; i < n_; ++i) {
+            if (panel_applied_[i] != first) {
+                kernels_.row(a_, Row(i), panel_applied_[i], end, end, to);
+                continue;
+            }
+            rows[gathered++] = Row(i);
+            if (gathered == 4) {
+                kernels_.four_rows(a_, rows, first, end, end, to);
+                gathered = 0;
+            }
+        }
+        for (size_t r = 0; r < gathered; ++r) {
+            kernels_.row(a_, rows[r], first, end, end, to);
         }
     }
 
@@ -206,26 +244,35 @@ private:
     // column, so that is worked out once; the columns are then done in strips,
     // each strip on its own and shared among the threads like the update.
     void ExchangeTrailingColumns(size_t first, size_t end) {
-        for (size_t i = first; i < n_; ++i) {
-            applied_[i] = first;
-        }
-        size_t catch_up_steps = 0;
-        for (size_t k = first; k < end; ++k) {
-            const size_t slot = k % kBlockSteps;
-            const size_t p = step_rows_[slot];
-            pivot_row_needs_[slot] = applied_[k];
-            applied_[k] = k;
-            other_row_needs_[slot] = applied_[p];
-            catch_up_steps += (k - pivot_row_needs_[slot]) + (k - other_row_needs_[slot]);
-            applied_[p] = k;    // the old row k now waits for step k itself
-            applied_[k] = end;  // a pivot row is final
-        }
+        const size_t catch_up_steps = WorkOutCatchUps(first, end, applied_);
         ExchangeParts parts{this, first, end};
         if (Shared((n_ - end) * (catch_up_steps + end - first))) {
             workers_->Run(parts.count(), parts);
         } else {
             RunHere(parts);
         }
+    }
+
+    // For steps first..end−1: which steps the two rows of each exchange still
+    // need before it (pivot_row_needs_, other_row_needs_), and in `applied` the
+    // first step each row from `first` on needs after the exchanges. Returns
+    // the number of steps the exchanged rows catch up.
+    size_t WorkOutCatchUps(size_t first, size_t end, RowSteps& applied) {
+        for (size_t i = first; i < n_; ++i) {
+            applied[i] = first;
+        }
+        size_t catch_up_steps = 0;
+        for (size_t k = first; k < end; ++k) {
+            const size_t slot = k % kBlockSteps;
+            const size_t p = step_rows_[slot];
+            pivot_row_needs_[slot] = applied[k];
+            applied[k] = k;
+            other_row_needs_[slot] = applied[p];
+            catch_up_steps += (k - pivot_row_needs_[slot]) + (k - other_row_needs_[slot]);
+            applied[p] = k;    // the old row k now waits for step k itself
+            applied[k] = end;  // a pivot row is final
+        }
+        return catch_up_steps;
     }
 
     // The exchanges of steps first..end−1 in columns from..to−1, each exchanged
@@ -333,11 +380,14 @@ private:
     std::array<size_t, kBlockSteps> other_row_needs_;
     // Per row: the first step of the current block not yet applied to its
     // trailing columns. Set for every row below a block when the block starts.
-    std::array<size_t, kMaxEliminationSize> applied_;
+    RowSteps applied_;
+    // The same for a sub-block of the panel in the panel's columns.
+    RowSteps panel_applied_;
     // The block whose trailing update runs, and its rows below it: those that
     // need all of its steps, and the others (filled before they are read, so
-    // neither is initialised: the arrays are 72 KB of stack that a small
-    // system never touches), with the runs of rows the parts go by.
+    // neither is initialised: with the steps per row above, the arrays are
+    // 96 KB of stack that a small system never touches), with the runs of rows
+    // the parts go by.
     size_t block_first_ = 0;
     size_t block_end_ = 0;
     size_t whole_ = 0;
