@@ -21,6 +21,11 @@
 // block's columns are updated first, by the calling thread, which then factors
 // the next panel while the other threads update the columns beyond it (look-
 // ahead): panel and update touch different columns.
+//
+// The panel itself is factored the same way, in sub-blocks of kPanelSteps on
+// the calling thread: a sub-block's steps sweep the rows over its own columns
+// only, and the panel's columns right of it then receive its exchanges and its
+// delayed steps.
 #include "analysis/elimination.h"
 
 #include <algorithm>
@@ -374,8 +379,9 @@ private:
     // The current panel's steps: pivot row and scale, by step modulo the block.
     std::array<size_t, kBlockSteps> step_rows_;
     std::array<double, kBlockSteps> step_scales_;
-    // Before the exchange of each step of the current block: the first step
-    // that its pivot row and the row it exchanges with still need.
+    // Before the exchange of each step of the current block (or of the panel's
+    // current sub-block): the first step that its pivot row and the row it
+    // exchanges with still need.
     std::array<size_t, kBlockSteps> pivot_row_needs_;
     std::array<size_t, kBlockSteps> other_row_needs_;
     // Per row: the first step of the current block not yet applied to its
