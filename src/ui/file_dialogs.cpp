@@ -2,6 +2,7 @@
 #include "ui/file_dialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace kalvesta {
@@ -24,8 +25,18 @@ std::optional<QString> QtFileDialogs::OpenFileName(QWidget* parent) {
 
 std::optional<QString> QtFileDialogs::SaveFileName(QWidget* parent) {
     // No overwrite question: the file is replaced only once the new one is complete.
-    return Chosen(QFileDialog::getSaveFileName(parent, QString(), QStringLiteral("*.da4"), kFilter,
-                                               nullptr, QFileDialog::DontConfirmOverwrite));
+    // Qt's own dialog returns the proposal "*.da4" itself when "Save" is pressed
+    // before a name is typed; a name with a wildcard is no file name, so the
+    // dialog is shown again.
+    for (;;) {
+        const QString name =
+            QFileDialog::getSaveFileName(parent, QString(), QStringLiteral("*.da4"), kFilter,
+                                         nullptr, QFileDialog::DontConfirmOverwrite);
+        const QString file = QFileInfo(name).fileName();
+        if (!file.contains(u'*') && !file.contains(u'?')) {
+            return Chosen(name);
+        }
+    }
 }
 
 void QtFileDialogs::ShowFileError(QWidget* parent, const QString& message) {

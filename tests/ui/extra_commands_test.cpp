@@ -1,10 +1,12 @@
 // The window's commands beyond the documented menus, offscreen: the static margin
 // at a typed centre of gravity, the refined-lattice check and the AVL export, each
-// answered through its real dialogs; and opening a file as the command line does.
+// answered through its real dialogs; opening a file as the command line does; and
+// the save dialog pressed before a name is typed.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -38,6 +40,11 @@ public:
                 return;
             }
             answered_ = dialog;
+            // A dialog shown again may come back at the same address.
+            if (auto* shown = qobject_cast<QDialog*>(dialog)) {
+                QObject::connect(shown, &QDialog::finished, &timer_,
+                                 [this] { answered_ = nullptr; });
+            }
             const Answer answer = answers_.front();
             answers_.pop_front();
             answer(dialog);
@@ -62,6 +69,10 @@ public:
             input->setTextValue(text);
             input->accept();
         };
+    }
+    // A file dialog accepted with the name box as it is.
+    static Answer Accept() {
+        return [](QWidget* dialog) { QMetaObject::invokeMethod(dialog, "accept"); };
     }
     static Answer Choose(const QString& path) {
         return [path](QWidget* dialog) {
@@ -200,6 +211,15 @@ TEST_F(ExtraCommandsTest, ExportAvlWritesTheChosenFile) {
         text.startsWith("# Written by Kalvesta4 from Unknown.da4\n"
                         "Unknown.da4, on the program's own lattice (mm)\n"));
     EXPECT_EQ(text.count("SECTION"), 36);
+}
+
+TEST_F(ExtraCommandsTest, SavingTheProposedPatternAsksAgain) {
+    const QString saved = PathOf("named.da4");
+    DialogAnswers answers({DialogAnswers::Accept(), DialogAnswers::Choose(saved)});
+    form_.Save1Click(true);
+    EXPECT_TRUE(answers.all_answered());
+    EXPECT_TRUE(QFile::exists(saved));
+    EXPECT_FALSE(QFile::exists(PathOf("*.da4")));
 }
 
 TEST_F(ExtraCommandsTest, OpeningAFileAtStartIsOpen) {
