@@ -30,7 +30,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstddef>
 
 #include "analysis/kernels/elimination_kernels.h"
@@ -87,12 +86,6 @@ public:
 private:
     using RowSteps = std::array<size_t, kMaxEliminationSize>;
 
-    // The pivot of a step: the largest magnitude in its column and its row.
-    struct Pivot {
-        double big = 0.0;
-        size_t row = 0;
-    };
-
     // Steps first..end−1 applied to columns from..to−1 of the rows below the
     // block, as parts of (a strip of columns) × (a run of rows). A part writes
     // only its own elements and reads only the block's pivot rows, which are
@@ -147,14 +140,6 @@ private:
             Consider(pivot, Row(i)[k], i);
         }
         return pivot;
-    }
-
-    static void Consider(Pivot& pivot, double value, size_t row) {
-        const double t = std::fabs(value);
-        if (pivot.big <= t) {
-            pivot.big = t;
-            pivot.row = row;
-        }
     }
 
     // Steps first..end−1 within the block's own columns and the right-hand side,
@@ -217,18 +202,10 @@ private:
         b_[k] = t * s;
         Exchange(k, p, s, k, end);
 
-        // a[i][j] ← a[i][j] − a[i][k] × a[k][j] within the panel, then
-        // b[i] ← b[i] − a[i][k] × b[k] and the search of column k + 1.
-        kernels_.step_on_rows(a_, k, k + 1, end, k + 1, n_);
-        const double pivot_b = b_[k];
+        // a[i][j] ← a[i][j] − a[i][k] × a[k][j] within the panel and
+        // b[i] ← b[i] − a[i][k] × b[k], with the search of column k + 1.
         Pivot next{0.0, k + 1};
-        for (size_t i = k + 1; i < n_; ++i) {
-            const double* const target = Row(i);
-            b_[i] = b_[i] - target[k] * pivot_b;
-            if (k + 1 < end) {
-                Consider(next, target[k + 1], i);
-            }
-        }
+        kernels_.step_on_rows(a_, b_, k, k + 1, end, k + 1, n_, next);
         return next;
     }
 

@@ -98,14 +98,16 @@ __attribute__((always_inline)) inline void FourRowsWith(MatrixView a, double* co
 }
 
 // One step on many rows, a pack of columns at a time, then the rest singly (the
-// next step reads the same rows at once; there single stores are faster than a
-// masked partial pack).
+// search reads a row's first column at once; there single stores are faster
+// than a masked partial pack), and the row's right-hand side and pivot search
+// while the row is in cache.
 template <class Columns>
-__attribute__((always_inline)) inline void StepOnRowsWith(MatrixView a, size_t k, size_t from,
-                                                          size_t to, size_t first_row,
-                                                          size_t end_row) {
+__attribute__((always_inline)) inline void StepOnRowsWith(MatrixView a, double* b, size_t k,
+                                                          size_t from, size_t to, size_t first_row,
+                                                          size_t end_row, Pivot& next) {
     constexpr size_t kDoubles = sizeof(Columns) / sizeof(double);
     const double* const pivot = a.base + k * a.stride;
+    const double pivot_b = b[k];
     for (size_t i = first_row; i < end_row; ++i) {
         double* const row = a.base + i * a.stride;
         const double f = row[k];
@@ -120,6 +122,10 @@ __attribute__((always_inline)) inline void StepOnRowsWith(MatrixView a, size_t k
         for (; j < to; ++j) {
             row[j] = row[j] - f * pivot[j];
         }
+        b[i] = b[i] - f * pivot_b;
+        if (from < to) {
+            Consider(next, row[from], i);
+        }
     }
 }
 
@@ -131,9 +137,9 @@ void FourRowsBaseline(MatrixView a, double* const rows[4], size_t first, size_t 
     FourRowsWith<Pack2, 2>(a, rows, first, end, from, to);
 }
 
-void StepOnRowsBaseline(MatrixView a, size_t k, size_t from, size_t to, size_t first_row,
-                        size_t end_row) {
-    StepOnRowsWith<Pack2>(a, k, from, to, first_row, end_row);
+void StepOnRowsBaseline(MatrixView a, double* b, size_t k, size_t from, size_t to, size_t first_row,
+                        size_t end_row, Pivot& next) {
+    StepOnRowsWith<Pack2>(a, b, k, from, to, first_row, end_row, next);
 }
 
 #if defined(__x86_64__)
@@ -146,9 +152,10 @@ __attribute__((target("avx2"))) void FourRowsAvx2(MatrixView a, double* const ro
                                                   size_t end, size_t from, size_t to) {
     FourRowsWith<Pack4, 2>(a, rows, first, end, from, to);
 }
-__attribute__((target("avx2"))) void StepOnRowsAvx2(MatrixView a, size_t k, size_t from, size_t to,
-                                                    size_t first_row, size_t end_row) {
-    StepOnRowsWith<Pack4>(a, k, from, to, first_row, end_row);
+__attribute__((target("avx2"))) void StepOnRowsAvx2(MatrixView a, double* b, size_t k, size_t from,
+                                                    size_t to, size_t first_row, size_t end_row,
+                                                    Pivot& next) {
+    StepOnRowsWith<Pack4>(a, b, k, from, to, first_row, end_row, next);
 }
 __attribute__((target("avx512f"))) void RowAvx512(MatrixView a, double* row, size_t first,
                                                   size_t end, size_t from, size_t to) {
@@ -159,10 +166,10 @@ __attribute__((target("avx512f"))) void FourRowsAvx512(MatrixView a, double* con
                                                        size_t to) {
     FourRowsWith<Pack8, 4>(a, rows, first, end, from, to);
 }
-__attribute__((target("avx512f"))) void StepOnRowsAvx512(MatrixView a, size_t k, size_t from,
-                                                         size_t to, size_t first_row,
-                                                         size_t end_row) {
-    StepOnRowsWith<Pack8>(a, k, from, to, first_row, end_row);
+__attribute__((target("avx512f"))) void StepOnRowsAvx512(MatrixView a, double* b, size_t k,
+                                                         size_t from, size_t to, size_t first_row,
+                                                         size_t end_row, Pivot& next) {
+    StepOnRowsWith<Pack8>(a, b, k, from, to, first_row, end_row, next);
 }
 #endif
 

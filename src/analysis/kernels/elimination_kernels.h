@@ -7,23 +7,42 @@
 // for every column j in from..to−1. Each element receives the steps in ascending
 // order as one product and one difference each (never fused), so all variants
 // store the same bits; they differ only in how many columns and rows share the
-// loads of the pivot rows a[step].
+// loads of the pivot rows a[step]. The one-step form also updates the rows'
+// right-hand side and searches the next pivot column as it passes each row.
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 
 #include "analysis/elimination.h"
 
 namespace kalvesta {
 
+// The pivot of a step: the largest magnitude in its column and its row.
+struct Pivot {
+    double big = 0.0;
+    size_t row = 0;
+};
+
+// Rows are considered in ascending order: the later row wins a tie.
+inline void Consider(Pivot& pivot, double value, size_t row) {
+    const double t = std::fabs(value);
+    if (pivot.big <= t) {
+        pivot.big = t;
+        pivot.row = row;
+    }
+}
+
 using ApplyStepsToRow = void (*)(MatrixView a, double* row, size_t first, size_t end, size_t from,
                                  size_t to);
 using ApplyStepsToFourRows = void (*)(MatrixView a, double* const rows[4], size_t first, size_t end,
                                       size_t from, size_t to);
 
-// Step k on rows first_row..end_row−1, columns from..to−1.
-using ApplyStepToRows = void (*)(MatrixView a, size_t k, size_t from, size_t to, size_t first_row,
-                                 size_t end_row);
+// Step k on rows first_row..end_row−1: columns from..to−1, then the
+// right-hand side, b[i] = b[i] − a[i][k] × b[k]; when from < to, `next`
+// considers each row's new a[i][from] in turn.
+using ApplyStepToRows = void (*)(MatrixView a, double* b, size_t k, size_t from, size_t to,
+                                 size_t first_row, size_t end_row, Pivot& next);
 
 struct EliminationKernels {
     ApplyStepsToRow row = nullptr;
