@@ -164,22 +164,15 @@ private:
     void UpdatePanelColumns(size_t first, size_t end, size_t to) {
         WorkOutCatchUps(first, end, panel_applied_);
         ExchangeStrip(first, end, end, to);
-        double* rows[4];
-        size_t gathered = 0;
+        size_t whole = 0;
         for (size_t i = end; i < n_; ++i) {
-            if (panel_applied_[i] != first) {
+            if (panel_applied_[i] == first) {
+                panel_whole_rows_[whole++] = i;
+            } else {
                 kernels_.row(a_, Row(i), panel_applied_[i], end, end, to);
-                continue;
-            }
-            rows[gathered++] = Row(i);
-            if (gathered == 4) {
-                kernels_.four_rows(a_, rows, first, end, end, to);
-                gathered = 0;
             }
         }
-        for (size_t r = 0; r < gathered; ++r) {
-            kernels_.row(a_, rows[r], first, end, end, to);
-        }
+        StepsOnRows(panel_whole_rows_.data(), whole, first, end, end, to);
     }
 
     // Elimination step k in the panel ending before step `end`, with the pivot
@@ -322,15 +315,23 @@ private:
             }
             return;
         }
-        size_t r = run * kRowRun;
-        const size_t run_end = std::min(r + kRowRun, whole_);
-        for (; r + 4 <= run_end; r += 4) {
-            double* const rows[4] = {Row(whole_rows_[r]), Row(whole_rows_[r + 1]),
-                                     Row(whole_rows_[r + 2]), Row(whole_rows_[r + 3])};
-            kernels_.four_rows(a_, rows, block_first_, block_end_, from, to);
+        const size_t run_first = run * kRowRun;
+        StepsOnRows(&whole_rows_[run_first], std::min(kRowRun, whole_ - run_first), block_first_,
+                    block_end_, from, to);
+    }
+
+    // Steps first..end−1 on the `count` rows listed in `rows`, over columns
+    // from..to−1: four rows at a time, the last ones singly.
+    void StepsOnRows(const size_t* rows, size_t count, size_t first, size_t end, size_t from,
+                     size_t to) {
+        size_t r = 0;
+        for (; r + 4 <= count; r += 4) {
+            double* const four[4] = {Row(rows[r]), Row(rows[r + 1]), Row(rows[r + 2]),
+                                     Row(rows[r + 3])};
+            kernels_.four_rows(a_, four, first, end, from, to);
         }
-        for (; r < run_end; ++r) {
-            kernels_.row(a_, Row(whole_rows_[r]), block_first_, block_end_, from, to);
+        for (; r < count; ++r) {
+            kernels_.row(a_, Row(rows[r]), first, end, from, to);
         }
     }
 
@@ -364,13 +365,15 @@ private:
     // Per row: the first step of the current block not yet applied to its
     // trailing columns. Set for every row below a block when the block starts.
     RowSteps applied_;
-    // The same for a sub-block of the panel in the panel's columns.
+    // The same for a sub-block of the panel in the panel's columns, and the
+    // rows below it that need all of its steps.
     RowSteps panel_applied_;
+    RowSteps panel_whole_rows_;
     // The block whose trailing update runs, and its rows below it: those that
     // need all of its steps, and the others (filled before they are read, so
-    // neither is initialised: with the steps per row above, the arrays are
-    // 96 KB of stack that a small system never touches), with the runs of rows
-    // the parts go by.
+    // neither is initialised: with the arrays per row above, they are 120 KB of
+    // stack that a small system never touches), with the runs of rows the parts
+    // go by.
     size_t block_first_ = 0;
     size_t block_end_ = 0;
     size_t whole_ = 0;

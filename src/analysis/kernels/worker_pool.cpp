@@ -2,9 +2,10 @@
 // job every thread, the caller included, takes parts from its own range first
 // and then from the others', so a worker that is slow to wake simply takes fewer
 // parts. Waking a sleeping thread takes tens of microseconds on a virtual
-// machine, as long as a small job itself: so a worker that has just finished a job, and a caller
-// waiting for the last parts, first watch the counters for a short while (the
-// elimination posts its next job within a fraction of a millisecond).
+// machine, as long as a small job itself: so a worker that has just finished a
+// job, and a caller waiting for the last parts, first watch the counters for a
+// short while (the elimination posts its next job within a fraction of a
+// millisecond).
 #include "analysis/kernels/worker_pool.h"
 
 #include <immintrin.h>
