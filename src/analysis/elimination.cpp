@@ -3,29 +3,31 @@
 //
 // The steps are taken in blocks of kBlockSteps. A block's steps are first
 // carried out on its own columns (the panel) and on the right-hand side, each
-// step's pivot row and scale kept. The trailing columns right of the panel then
-// receive the block's row exchanges in step order, their elimination updates
-// delayed: a row is brought up to date there just before it takes part in an
-// exchange. Nothing in the panel reads the trailing columns, and the multipliers
-// left of a step are never exchanged, so every trailing element sees exactly the
-// sequence of exchanges, scalings and subtractions of the plain step-by-step
-// elimination.
+// step's pivot row and scale kept. Each exchange there also carries the two
+// rows' multipliers of the block's earlier steps along, so that during the
+// block a row's multipliers travel with it. The trailing columns right of the
+// panel then receive the block's exchanges as plain swaps, in step order; the
+// block's pivot rows receive the steps before their own there, in ascending
+// order, and their scale; and every row below the block receives all of the
+// block's steps, in ascending order, with its travelling multipliers. An element
+// thus meets exactly the operands, in exactly the order, of the plain
+// step-by-step elimination: the swaps only move rows, each with its
+// multipliers. At the block's end its multipliers are moved back to where the
+// plain elimination leaves them.
 //
-// Then the rows below the block receive their delayed steps in the trailing
-// columns, in ascending step order. Rows that took part in no exchange need
-// every step of the block and are updated four at a time; the few that were
-// exchanged already have some steps and are updated singly. That work is cut into
-// parts of (a strip of columns) × (a run of rows). A part writes only its own
-// elements and reads only the block's pivot rows, which are final by then, so any
-// thread may take any part without changing a bit of the result. The next
-// block's columns are updated first, by the calling thread, which then factors
-// the next panel while the other threads update the columns beyond it (look-
-// ahead): panel and update touch different columns.
+// The trailing work is cut into strips of columns (the swaps and the pivot rows)
+// and into parts of (a strip of columns) × (a run of rows) (the rows below). A
+// part writes only its own elements and reads only the block's pivot rows over
+// its strip and its rows' multipliers, so any thread may take any part without
+// changing a bit of the result. The next block's columns are updated first, by
+// the calling thread, which then factors the next panel while the other threads
+// update the columns beyond it (look-ahead): panel and update touch different
+// columns.
 //
 // The panel itself is factored the same way, in sub-blocks of kPanelSteps on
 // the calling thread: a sub-block's steps sweep the rows over its own columns
-// only, and the panel's columns right of it then receive its exchanges and its
-// delayed steps.
+// only, and the panel's columns right of it then receive its swaps, its pivot
+// rows and its steps on the rows below it.
 #include "analysis/elimination.h"
 
 #include <algorithm>
@@ -56,8 +58,9 @@ constexpr size_t kRowRun = 128;
 // block's, four rows sharing each load of a pivot row.
 constexpr size_t kPanelSteps = 16;
 // Below this many element updates (about a tenth of a millisecond of work) a
-// block's exchanges or its trailing update beyond the next panel stay on the
-// calling thread: handing them to the workers would cost more than they save.
+// block's swaps and pivot rows or its trailing update beyond the next panel
+// stay on the calling thread: handing them to the workers would cost more than
+// they save.
 constexpr size_t kSharedUpdates = size_t{1} << 20;
 
 class Eliminator {
@@ -71,10 +74,11 @@ public:
         }
         for (size_t first = 0; first < n_; first += kBlockSteps) {
             const size_t end = std::min(first + kBlockSteps, n_);
-            ExchangeTrailingColumns(first, end);
+            SwapAndSolveTrailingPivotRows(first, end);
             if (end < n_) {
                 UpdateTrailingColumnsAndFactorNextPanel(first, end);
             }
+            PutMultipliersBack(first, end);
             for (size_t k = first; k < end && progress != nullptr; ++k) {
                 progress->StepDone(static_cast<int>(n_ - k - 1));
             }
@@ -84,8 +88,6 @@ public:
     }
 
 private:
-    using RowSteps = std::array<size_t, kMaxEliminationSize>;
-
     // Steps first..end−1 applied to columns from..to−1 of the rows below the
     // block, as parts of (a strip of columns) × (a run of rows). A part writes
     // only its own elements and reads only the block's pivot rows, which are
@@ -106,17 +108,17 @@ private:
         }
     };
 
-    // The exchanges of steps first..end−1 in the trailing columns, a strip of
-    // columns per part.
-    struct ExchangeParts {
+    // The swaps and pivot rows of steps first..end−1 in the trailing columns, a
+    // strip of columns per part.
+    struct PivotRowParts {
         Eliminator* eliminator = nullptr;
         size_t first = 0;
         size_t end = 0;
         size_t count() const { return (eliminator->n_ - end + kColumnStrip - 1) / kColumnStrip; }
         void operator()(size_t index) const {
             const size_t strip_from = end + index * kColumnStrip;
-            eliminator->ExchangeStrip(first, end, strip_from,
-                                      std::min(strip_from + kColumnStrip, eliminator->n_));
+            eliminator->SwapAndSolvePivotRows(first, end, strip_from,
+                                              std::min(strip_from + kColumnStrip, eliminator->n_));
         }
     };
 
@@ -150,35 +152,20 @@ private:
             const size_t sub_end = std::min(sub + kPanelSteps, end);
             Pivot pivot = FindPivot(sub);
             for (size_t k = sub; k < sub_end; ++k) {
-                pivot = PanelStep(k, sub_end, pivot);
+                pivot = PanelStep(first, k, sub_end, pivot);
             }
             if (sub_end < end) {
-                UpdatePanelColumns(sub, sub_end, end);
+                SwapAndSolvePivotRows(sub, sub_end, sub_end, end);
+                StepsOnRows(sub_end, n_, sub, sub_end, sub_end, end);
             }
         }
     }
 
-    // The steps first..end−1 of a sub-block in the panel's columns end..to−1:
-    // its exchanges, then the delayed steps of every row below it. Only the
-    // calling thread runs this, while workers may be reading applied_.
-    void UpdatePanelColumns(size_t first, size_t end, size_t to) {
-        WorkOutCatchUps(first, end, panel_applied_);
-        ExchangeStrip(first, end, end, to);
-        size_t whole = 0;
-        for (size_t i = end; i < n_; ++i) {
-            if (panel_applied_[i] == first) {
-                panel_whole_rows_[whole++] = i;
-            } else {
-                kernels_.row(a_, Row(i), panel_applied_[i], end, end, to);
-            }
-        }
-        StepsOnRows(panel_whole_rows_.data(), whole, first, end, end, to);
-    }
-
-    // Elimination step k in the panel ending before step `end`, with the pivot
-    // of column k. Returns the pivot of column k + 1 when that column is in the
-    // panel: its elements are final as soon as this step has updated them.
-    Pivot PanelStep(size_t k, size_t end, Pivot pivot) {
+    // Elimination step k of the block from step `first` on, in the panel's
+    // columns before `end`, with the pivot of column k. Returns the pivot of
+    // column k + 1 when that column is in the panel: its elements are final as
+    // soon as this step has updated them.
+    Pivot PanelStep(size_t first, size_t k, size_t end, Pivot pivot) {
         const size_t p = pivot.row;
         double s = 0.0;
         if (pivot.big > 0.0) {
@@ -186,14 +173,16 @@ private:
         } else {
             ++singular_steps_;
         }
-        step_rows_[k % kBlockSteps] = p;
-        step_scales_[k % kBlockSteps] = s;
+        step_rows_[k % kKeptSteps] = p;
+        step_scales_[k % kKeptSteps] = s;
 
-        // Exchange rows p and k in columns k..end−1 and scale the new pivot row by s.
+        // Exchange rows p and k in columns k..end−1 and scale the new pivot row
+        // by s; the rows' multipliers of the block's earlier steps go with them.
         double t = b_[p];
         b_[p] = b_[k];
         b_[k] = t * s;
         Exchange(k, p, s, k, end);
+        Swap(k, p, first, k);
 
         // a[i][j] ← a[i][j] − a[i][k] × a[k][j] within the panel and
         // b[i] ← b[i] − a[i][k] × b[k], with the search of column k + 1.
@@ -213,80 +202,69 @@ private:
         }
     }
 
-    // The block's exchanges in its trailing columns end..n−1, in step order:
-    // each exchanged row is first brought up to date there. Which of the
-    // block's steps a row still needs before its exchange is the same in every
-    // column, so that is worked out once; the columns are then done in strips,
-    // each strip on its own and shared among the threads like the update.
-    void ExchangeTrailingColumns(size_t first, size_t end) {
-        const size_t catch_up_steps = WorkOutCatchUps(first, end, applied_);
-        ExchangeParts parts{this, first, end};
-        if (Shared((n_ - end) * (catch_up_steps + end - first))) {
+    // Rows k and p exchange columns from..to−1 unchanged.
+    void Swap(size_t k, size_t p, size_t from, size_t to) {
+        std::swap_ranges(Row(k) + from, Row(k) + to, Row(p) + from);
+    }
+
+    // The block's swaps and pivot rows in its trailing columns end..n−1, a strip
+    // of columns per part, shared among the threads like the update.
+    void SwapAndSolveTrailingPivotRows(size_t first, size_t end) {
+        PivotRowParts parts{this, first, end};
+        const size_t steps = end - first;
+        if (Shared((n_ - end) * steps * steps / 2)) {
             workers_->Run(parts.count(), parts);
         } else {
             RunHere(parts);
         }
     }
 
-    // For steps first..end−1: which steps the two rows of each exchange still
-    // need before it (pivot_row_needs_, other_row_needs_), and in `applied` the
-    // first step each row from `first` on needs after the exchanges. Returns
-    // the number of steps the exchanged rows catch up.
-    size_t WorkOutCatchUps(size_t first, size_t end, RowSteps& applied) {
-        for (size_t i = first; i < n_; ++i) {
-            applied[i] = first;
-        }
-        size_t catch_up_steps = 0;
+    // Steps first..end−1 in columns from..to−1 on the rows they exchange and on
+    // their pivot rows: the exchanges as swaps in step order, then each pivot
+    // row k in ascending order its steps first..k−1 and its scale,
+    //
+    //   a[k][j] ← (a[k][j] − Σ_{s=first..k−1} a[k][s] × a[s][j]) × scale_k.
+    //
+    // Four pivot rows at a time share the steps before the first of them; each
+    // then takes the steps of the three before it singly.
+    void SwapAndSolvePivotRows(size_t first, size_t end, size_t from, size_t to) {
         for (size_t k = first; k < end; ++k) {
-            const size_t slot = k % kBlockSteps;
-            const size_t p = step_rows_[slot];
-            pivot_row_needs_[slot] = applied[k];
-            applied[k] = k;
-            other_row_needs_[slot] = applied[p];
-            catch_up_steps += (k - pivot_row_needs_[slot]) + (k - other_row_needs_[slot]);
-            applied[p] = k;    // the old row k now waits for step k itself
-            applied[k] = end;  // a pivot row is final
+            Swap(k, step_rows_[k % kKeptSteps], from, to);
         }
-        return catch_up_steps;
-    }
-
-    // The exchanges of steps first..end−1 in columns from..to−1, each exchanged
-    // row first given the steps it still needs there.
-    void ExchangeStrip(size_t first, size_t end, size_t from, size_t to) {
-        for (size_t k = first; k < end; ++k) {
-            const size_t slot = k % kBlockSteps;
-            const size_t p = step_rows_[slot];
-            CatchUp(k, pivot_row_needs_[slot], k, from, to);
-            CatchUp(p, other_row_needs_[slot], k, from, to);
-            Exchange(k, p, step_scales_[slot], from, to);
+        for (size_t k = first; k < end; k += 4) {
+            const size_t group_end = std::min(k + 4, end);
+            if (k > first) {
+                StepsOnRows(k, group_end, first, k, from, to);
+            }
+            for (size_t i = k; i < group_end; ++i) {
+                if (i > k) {
+                    kernels_.row(a_, Row(i), k, i, from, to);
+                }
+                const double s = step_scales_[i % kKeptSteps];
+                double* const row = Row(i);
+                for (size_t j = from; j < to; ++j) {
+                    row[j] = row[j] * s;
+                }
+            }
         }
     }
 
-    // Applies steps needed..k−1 to columns from..to−1 of row r.
-    void CatchUp(size_t r, size_t needed, size_t k, size_t from, size_t to) {
-        if (needed < k) {
-            kernels_.row(a_, Row(r), needed, k, from, to);
+    // The multipliers of steps first..end−1 back where the plain elimination
+    // leaves them: the block's exchanges undone in its columns, last first.
+    void PutMultipliersBack(size_t first, size_t end) {
+        for (size_t k = end; k-- > first;) {
+            Swap(k, step_rows_[k % kKeptSteps], first, k);
         }
     }
 
-    // Every row below the block receives its delayed steps first..end−1 in the
-    // trailing columns end..n−1. The next block's columns come first, on the
-    // calling thread, which then factors the next panel while the workers update
-    // the columns beyond it: the two touch different columns.
+    // Every row below the block receives steps first..end−1 in the trailing
+    // columns end..n−1. The next block's columns come first, on the calling
+    // thread, which then factors the next panel while the workers update the
+    // columns beyond it: the two touch different columns.
     void UpdateTrailingColumnsAndFactorNextPanel(size_t first, size_t end) {
         block_first_ = first;
         block_end_ = end;
-        whole_ = 0;
-        partial_ = 0;
-        for (size_t i = end; i < n_; ++i) {
-            if (applied_[i] == first) {
-                whole_rows_[whole_++] = i;
-            } else {
-                partial_rows_[partial_++] = i;
-            }
-        }
-        whole_runs_ = (whole_ + kRowRun - 1) / kRowRun;
-        runs_ = whole_runs_ + (partial_ > 0 ? 1 : 0);
+        runs_ = (n_ - end + kRowRun - 1) / kRowRun;
 
         const size_t next_end = std::min(end + kBlockSteps, n_);
         TrailingParts next_panel{this, end, next_end};
@@ -305,33 +283,24 @@ private:
         }
     }
 
-    // Row run `run` (the runs of whole rows, then one of the partial rows) of
-    // the current block over columns from..to−1.
+    // Row run `run` below the current block over columns from..to−1.
     void UpdateRun(size_t run, size_t from, size_t to) {
-        if (run == whole_runs_) {
-            for (size_t r = 0; r < partial_; ++r) {
-                const size_t i = partial_rows_[r];
-                kernels_.row(a_, Row(i), applied_[i], block_end_, from, to);
-            }
-            return;
-        }
-        const size_t run_first = run * kRowRun;
-        StepsOnRows(&whole_rows_[run_first], std::min(kRowRun, whole_ - run_first), block_first_,
-                    block_end_, from, to);
+        const size_t run_first = block_end_ + run * kRowRun;
+        StepsOnRows(run_first, std::min(run_first + kRowRun, n_), block_first_, block_end_, from,
+                    to);
     }
 
-    // Steps first..end−1 on the `count` rows listed in `rows`, over columns
-    // from..to−1: four rows at a time, the last ones singly.
-    void StepsOnRows(const size_t* rows, size_t count, size_t first, size_t end, size_t from,
+    // Steps first..end−1 on rows first_row..end_row−1, over columns from..to−1:
+    // four rows at a time, the last ones singly.
+    void StepsOnRows(size_t first_row, size_t end_row, size_t first, size_t end, size_t from,
                      size_t to) {
-        size_t r = 0;
-        for (; r + 4 <= count; r += 4) {
-            double* const four[4] = {Row(rows[r]), Row(rows[r + 1]), Row(rows[r + 2]),
-                                     Row(rows[r + 3])};
+        size_t i = first_row;
+        for (; i + 4 <= end_row; i += 4) {
+            double* const four[4] = {Row(i), Row(i + 1), Row(i + 2), Row(i + 3)};
             kernels_.four_rows(a_, four, first, end, from, to);
         }
-        for (; r < count; ++r) {
-            kernels_.row(a_, Row(rows[r]), first, end, from, to);
+        for (; i < end_row; ++i) {
+            kernels_.row(a_, Row(i), first, end, from, to);
         }
     }
 
@@ -348,40 +317,24 @@ private:
         }
     }
 
+    // Pivot rows and scales are kept for two blocks: the next panel is factored
+    // before the current block's multipliers go back.
+    static constexpr size_t kKeptSteps = 2 * kBlockSteps;
+
     MatrixView a_;
     double* b_;
     size_t n_;
     EliminationKernels kernels_;
     WorkerPool* workers_;
     int singular_steps_ = 0;
-    // The current panel's steps: pivot row and scale, by step modulo the block.
-    std::array<size_t, kBlockSteps> step_rows_;
-    std::array<double, kBlockSteps> step_scales_;
-    // Before the exchange of each step of the current block (or of the panel's
-    // current sub-block): the first step that its pivot row and the row it
-    // exchanges with still need.
-    std::array<size_t, kBlockSteps> pivot_row_needs_;
-    std::array<size_t, kBlockSteps> other_row_needs_;
-    // Per row: the first step of the current block not yet applied to its
-    // trailing columns. Set for every row below a block when the block starts.
-    RowSteps applied_;
-    // The same for a sub-block of the panel in the panel's columns, and the
-    // rows below it that need all of its steps.
-    RowSteps panel_applied_;
-    RowSteps panel_whole_rows_;
-    // The block whose trailing update runs, and its rows below it: those that
-    // need all of its steps, and the others (filled before they are read, so
-    // neither is initialised: with the arrays per row above, they are 120 KB of
-    // stack that a small system never touches), with the runs of rows the parts
-    // go by.
+    // Each step's pivot row and scale, by step modulo kKeptSteps.
+    std::array<size_t, kKeptSteps> step_rows_;
+    std::array<double, kKeptSteps> step_scales_;
+    // The block whose trailing update runs, and the number of runs of rows below
+    // it that the parts go by.
     size_t block_first_ = 0;
     size_t block_end_ = 0;
-    size_t whole_ = 0;
-    size_t partial_ = 0;
-    size_t whole_runs_ = 0;
     size_t runs_ = 0;
-    std::array<size_t, kMaxEliminationSize> whole_rows_;
-    std::array<size_t, kMaxEliminationSize> partial_rows_;
 };
 
 }  // namespace
