@@ -50,12 +50,12 @@ constexpr size_t kBlockSteps = 64;
 // processor to prefetch the rest of it. The block's pivot rows over them fill
 // 256 KB and stay in the core's second-level cache.
 constexpr size_t kColumnStrip = 512;
-// Rows of one part, a multiple of four.
-constexpr size_t kRowRun = 128;
+// Rows of one part, a multiple of every kernel's group of rows (4 or 6).
+constexpr size_t kRowRun = 120;
 // Steps of one sub-block of a panel. Each step of a sub-block sweeps all rows
 // below it, but only over the sub-block's columns; the panel's columns right of
 // the sub-block then receive its steps as the trailing columns receive a
-// block's, four rows sharing each load of a pivot row.
+// block's, a group of rows sharing each load of a pivot row.
 constexpr size_t kPanelSteps = 16;
 // Below this many element updates (about a tenth of a millisecond of work) a
 // block's swaps and pivot rows or its trailing update beyond the next panel
@@ -225,14 +225,14 @@ private:
     //
     //   a[k][j] ← (a[k][j] − Σ_{s=first..k−1} a[k][s] × a[s][j]) × scale_k.
     //
-    // Four pivot rows at a time share the steps before the first of them; each
-    // then takes the steps of the three before it singly.
+    // A group of pivot rows shares the steps before the first of them; each
+    // then takes the steps of the group's rows before it singly.
     void SwapAndSolvePivotRows(size_t first, size_t end, size_t from, size_t to) {
         for (size_t k = first; k < end; ++k) {
             Swap(k, step_rows_[k % kKeptSteps], from, to);
         }
-        for (size_t k = first; k < end; k += 4) {
-            const size_t group_end = std::min(k + 4, end);
+        for (size_t k = first; k < end; k += kernels_.group_rows) {
+            const size_t group_end = std::min(k + kernels_.group_rows, end);
             if (k > first) {
                 StepsOnRows(k, group_end, first, k, from, to);
             }
@@ -291,13 +291,12 @@ private:
     }
 
     // Steps first..end−1 on rows first_row..end_row−1, over columns from..to−1:
-    // four rows at a time, the last ones singly.
+    // a group of rows at a time, the last ones singly.
     void StepsOnRows(size_t first_row, size_t end_row, size_t first, size_t end, size_t from,
                      size_t to) {
         size_t i = first_row;
-        for (; i + 4 <= end_row; i += 4) {
-            double* const four[4] = {Row(i), Row(i + 1), Row(i + 2), Row(i + 3)};
-            kernels_.four_rows(a_, four, first, end, from, to);
+        for (; i + kernels_.group_rows <= end_row; i += kernels_.group_rows) {
+            kernels_.row_group(a_, Row(i), first, end, from, to);
         }
         for (; i < end_row; ++i) {
             kernels_.row(a_, Row(i), first, end, from, to);

@@ -1,7 +1,8 @@
 // The elimination's inner loops in three widths: two, four or eight doubles per
 // register. Columns stay in registers while the steps run over them in order;
-// the four-row form shares each load of a pivot row among four target rows. A
-// row's last columns, fewer than a pack, are one partial pack.
+// the group form shares each load of a pivot row among its rows: four with
+// eight doubles (16 of 32 registers hold their columns), six with four or two
+// (12 of 16). A row's last columns, fewer than a pack, are one partial pack.
 #include "analysis/kernels/elimination_kernels.h"
 
 #include "analysis/kernels/double_packs.h"
@@ -72,29 +73,19 @@ __attribute__((always_inline)) inline void LastColumnsWith(MatrixView a, double*
     }
 }
 
-// kRows rows: kPacks packs of columns at a time, then single packs (still kRows
-// independent rows in flight), then the last columns as a partial pack.
+// kRows consecutive rows from `row` on: kPacks packs of columns at a time, then
+// single packs (still kRows independent rows in flight), then the last columns
+// as a partial pack.
 template <class Columns, size_t kRows, size_t kPacks>
-__attribute__((always_inline)) inline void RowsWith(MatrixView a, double* const rows[],
-                                                    size_t first, size_t end, size_t from,
-                                                    size_t to) {
+__attribute__((always_inline)) inline void RowsWith(MatrixView a, double* row, size_t first,
+                                                    size_t end, size_t from, size_t to) {
+    double* rows[kRows];
+    for (size_t r = 0; r < kRows; ++r) {
+        rows[r] = row + r * a.stride;
+    }
     size_t j = PacksWith<Columns, kRows, kPacks>(a, rows, first, end, from, to);
     j = PacksWith<Columns, kRows, 1>(a, rows, first, end, j, to);
     LastColumnsWith<Columns, kRows>(a, rows, first, end, j, to);
-}
-
-template <class Columns, size_t kPacks>
-__attribute__((always_inline)) inline void RowWith(MatrixView a, double* row, size_t first,
-                                                   size_t end, size_t from, size_t to) {
-    double* const rows[1] = {row};
-    RowsWith<Columns, 1, kPacks>(a, rows, first, end, from, to);
-}
-
-template <class Columns, size_t kPacks>
-__attribute__((always_inline)) inline void FourRowsWith(MatrixView a, double* const rows[4],
-                                                        size_t first, size_t end, size_t from,
-                                                        size_t to) {
-    RowsWith<Columns, 4, kPacks>(a, rows, first, end, from, to);
 }
 
 // One step on many rows, a pack of columns at a time, then the rest singly (the
@@ -130,13 +121,11 @@ __attribute__((always_inline)) inline void StepOnRowsWith(MatrixView a, double* 
 }
 
 void RowBaseline(MatrixView a, double* row, size_t first, size_t end, size_t from, size_t to) {
-    RowWith<Pack2, 8>(a, row, first, end, from, to);
+    RowsWith<Pack2, 1, 8>(a, row, first, end, from, to);
 }
-void FourRowsBaseline(MatrixView a, double* const rows[4], size_t first, size_t end, size_t from,
-                      size_t to) {
-    FourRowsWith<Pack2, 2>(a, rows, first, end, from, to);
+void GroupBaseline(MatrixView a, double* row, size_t first, size_t end, size_t from, size_t to) {
+    RowsWith<Pack2, 6, 2>(a, row, first, end, from, to);
 }
-
 void StepOnRowsBaseline(MatrixView a, double* b, size_t k, size_t from, size_t to, size_t first_row,
                         size_t end_row, Pivot& next) {
     StepOnRowsWith<Pack2>(a, b, k, from, to, first_row, end_row, next);
@@ -146,11 +135,11 @@ void StepOnRowsBaseline(MatrixView a, double* b, size_t k, size_t from, size_t t
 // No fused multiply-add in any (-ffp-contract=off).
 __attribute__((target("avx2"))) void RowAvx2(MatrixView a, double* row, size_t first, size_t end,
                                              size_t from, size_t to) {
-    RowWith<Pack4, 4>(a, row, first, end, from, to);
+    RowsWith<Pack4, 1, 4>(a, row, first, end, from, to);
 }
-__attribute__((target("avx2"))) void FourRowsAvx2(MatrixView a, double* const rows[4], size_t first,
-                                                  size_t end, size_t from, size_t to) {
-    FourRowsWith<Pack4, 2>(a, rows, first, end, from, to);
+__attribute__((target("avx2"))) void GroupAvx2(MatrixView a, double* row, size_t first, size_t end,
+                                               size_t from, size_t to) {
+    RowsWith<Pack4, 6, 2>(a, row, first, end, from, to);
 }
 __attribute__((target("avx2"))) void StepOnRowsAvx2(MatrixView a, double* b, size_t k, size_t from,
                                                     size_t to, size_t first_row, size_t end_row,
@@ -159,12 +148,11 @@ __attribute__((target("avx2"))) void StepOnRowsAvx2(MatrixView a, double* b, siz
 }
 __attribute__((target("avx512f"))) void RowAvx512(MatrixView a, double* row, size_t first,
                                                   size_t end, size_t from, size_t to) {
-    RowWith<Pack8, 4>(a, row, first, end, from, to);
+    RowsWith<Pack8, 1, 4>(a, row, first, end, from, to);
 }
-__attribute__((target("avx512f"))) void FourRowsAvx512(MatrixView a, double* const rows[4],
-                                                       size_t first, size_t end, size_t from,
-                                                       size_t to) {
-    FourRowsWith<Pack8, 4>(a, rows, first, end, from, to);
+__attribute__((target("avx512f"))) void GroupAvx512(MatrixView a, double* row, size_t first,
+                                                    size_t end, size_t from, size_t to) {
+    RowsWith<Pack8, 4, 4>(a, row, first, end, from, to);
 }
 __attribute__((target("avx512f"))) void StepOnRowsAvx512(MatrixView a, double* b, size_t k,
                                                          size_t from, size_t to, size_t first_row,
@@ -178,14 +166,14 @@ __attribute__((target("avx512f"))) void StepOnRowsAvx512(MatrixView a, double* b
 EliminationKernels SelectEliminationKernels(VectorWidth width) {
 #if defined(__x86_64__)
     if (width == VectorWidth::kWidest && __builtin_cpu_supports("avx512f")) {
-        return {RowAvx512, FourRowsAvx512, StepOnRowsAvx512};
+        return {RowAvx512, GroupAvx512, 4, StepOnRowsAvx512};
     }
     if (width != VectorWidth::kBaseline && __builtin_cpu_supports("avx2")) {
-        return {RowAvx2, FourRowsAvx2, StepOnRowsAvx2};
+        return {RowAvx2, GroupAvx2, 6, StepOnRowsAvx2};
     }
 #endif
     (void)width;
-    return {RowBaseline, FourRowsBaseline, StepOnRowsBaseline};
+    return {RowBaseline, GroupBaseline, 6, StepOnRowsBaseline};
 }
 
 }  // namespace kalvesta

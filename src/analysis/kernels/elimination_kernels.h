@@ -1,6 +1,6 @@
 // The inner loops of the blocked elimination: a run of elimination steps applied
-// to some columns of one row, or of four rows at once, or one step applied to
-// many rows,
+// to some columns of one row, or of a group of consecutive rows at once, or one
+// step applied to many rows,
 //
 //   for step = first..end−1 (ascending): row[j] = row[j] − row[step] × a[step][j]
 //
@@ -33,10 +33,10 @@ inline void Consider(Pivot& pivot, double value, size_t row) {
     }
 }
 
-using ApplyStepsToRow = void (*)(MatrixView a, double* row, size_t first, size_t end, size_t from,
-                                 size_t to);
-using ApplyStepsToFourRows = void (*)(MatrixView a, double* const rows[4], size_t first, size_t end,
-                                      size_t from, size_t to);
+// Steps first..end−1 on one row, or on `group_rows` consecutive rows from `row`
+// on (a.stride apart).
+using ApplySteps = void (*)(MatrixView a, double* row, size_t first, size_t end, size_t from,
+                            size_t to);
 
 // Step k on rows first_row..end_row−1: columns from..to−1, then the
 // right-hand side, b[i] = b[i] − a[i][k] × b[k]; when from < to, `next`
@@ -45,8 +45,11 @@ using ApplyStepToRows = void (*)(MatrixView a, double* b, size_t k, size_t from,
                                  size_t first_row, size_t end_row, Pivot& next);
 
 struct EliminationKernels {
-    ApplyStepsToRow row = nullptr;
-    ApplyStepsToFourRows four_rows = nullptr;
+    ApplySteps row = nullptr;
+    ApplySteps row_group = nullptr;
+    // Rows of a group (4 or 6): as many as keep their columns and the shared
+    // pivot columns in the registers of the width.
+    size_t group_rows = 0;
     ApplyStepToRows step_on_rows = nullptr;
 };
 
