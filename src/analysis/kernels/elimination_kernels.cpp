@@ -20,8 +20,13 @@ __attribute__((always_inline)) inline size_t PacksWith(MatrixView a, double* con
     constexpr size_t kDoubles = sizeof(Columns) / sizeof(double);
     constexpr size_t kWidth = kPacks * kDoubles;
     for (; j + kWidth <= to; j += kWidth) {
+        // Unrolled, so that the columns go straight between the rows and the
+        // registers: copied through the stack instead, a pack stored in halves and
+        // loaded whole waits for both halves.
         Columns columns[kRows][kPacks];
+#pragma GCC unroll 8
         for (size_t r = 0; r < kRows; ++r) {
+#pragma GCC unroll 8
             for (size_t c = 0; c < kPacks; ++c) {
                 Load(columns[r][c], rows[r] + j + c * kDoubles);
             }
@@ -39,7 +44,9 @@ __attribute__((always_inline)) inline size_t PacksWith(MatrixView a, double* con
                 }
             }
         }
+#pragma GCC unroll 8
         for (size_t r = 0; r < kRows; ++r) {
+#pragma GCC unroll 8
             for (size_t c = 0; c < kPacks; ++c) {
                 Store(rows[r] + j + c * kDoubles, columns[r][c]);
             }
