@@ -28,7 +28,7 @@ public:
     WorkerPool(const WorkerPool&) = delete;
     WorkerPool& operator=(const WorkerPool&) = delete;
 
-    // One thread per processor, at most kMaxThreads.
+    // One thread per processor this process may run on, at most kMaxThreads.
     static constexpr int kMaxThreads = 8;
     static int DefaultThreadCount();
 
