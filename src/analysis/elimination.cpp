@@ -223,28 +223,23 @@ private:
     // their pivot rows: the exchanges as swaps in step order, then each pivot
     // row k in ascending order its steps first..k−1 and its scale,
     //
-    //   a[k][j] ← (a[k][j] − Σ_{s=first..k−1} a[k][s] × a[s][j]) × scale_k.
+    //   a[k][j] ← (a[k][j] − Σ_{s=first..k−1} a[k][s] × a[s][j]) × scale_k,
     //
-    // A group of pivot rows shares the steps before the first of them; each
-    // then takes the steps of the group's rows before it singly.
+    // a group of pivot rows at a time, the last ones singly.
     void SwapAndSolvePivotRows(size_t first, size_t end, size_t from, size_t to) {
         for (size_t k = first; k < end; ++k) {
             Swap(k, step_rows_[k % kKeptSteps], from, to);
         }
-        for (size_t k = first; k < end; k += kernels_.group_rows) {
-            const size_t group_end = std::min(k + kernels_.group_rows, end);
-            if (k > first) {
-                StepsOnRows(k, group_end, first, k, from, to);
-            }
-            for (size_t i = k; i < group_end; ++i) {
-                if (i > k) {
-                    kernels_.row(a_, Row(i), k, i, from, to);
-                }
-                const double s = step_scales_[i % kKeptSteps];
-                double* const row = Row(i);
-                for (size_t j = from; j < to; ++j) {
-                    row[j] = row[j] * s;
-                }
+        size_t k = first;
+        for (; k + kSolvedRows <= end; k += kSolvedRows) {
+            kernels_.pivot_rows(a_, Row(k), first, k, &step_scales_[k % kKeptSteps], from, to);
+        }
+        for (; k < end; ++k) {
+            kernels_.row(a_, Row(k), first, k, from, to);
+            const double s = step_scales_[k % kKeptSteps];
+            double* const row = Row(k);
+            for (size_t j = from; j < to; ++j) {
+                row[j] = row[j] * s;
             }
         }
     }
@@ -317,8 +312,11 @@ private:
     }
 
     // Pivot rows and scales are kept for two blocks: the next panel is factored
-    // before the current block's multipliers go back.
+    // before the current block's multipliers go back. A block starts at a
+    // multiple of kBlockSteps, so the scales of a group of its pivot rows are
+    // consecutive in the ring.
     static constexpr size_t kKeptSteps = 2 * kBlockSteps;
+    static_assert(kBlockSteps % kSolvedRows == 0 && kPanelSteps % kSolvedRows == 0);
 
     MatrixView a_;
     double* b_;

@@ -2,7 +2,10 @@
 // register. Columns stay in registers while the steps run over them in order;
 // the group form shares each load of a pivot row among its rows: four with
 // eight doubles (16 of 32 registers hold their columns), six with four or two
-// (12 of 16). A row's last columns, fewer than a pack, are one partial pack.
+// (12 of 16). Pivot rows go four at a time in every width, so that a block and
+// a sub-block of its panel hold whole groups of them; the rows of such a group
+// also take each other's steps and their scales while their columns are in
+// registers. A row's last columns, fewer than a pack, are one partial pack.
 #include "analysis/kernels/elimination_kernels.h"
 
 #include "analysis/kernels/double_packs.h"
@@ -10,13 +13,36 @@
 namespace kalvesta {
 namespace {
 
+// A group of pivot rows, k on, and their scales.
+struct PivotRows {
+    size_t k = 0;
+    const double* scales = nullptr;
+};
+
+// With kSolve, row r of a group of pivot rows, which has taken the steps
+// first..k−1, takes the steps of the group's rows before it from their final
+// columns (`above`, `above_stride` packs apart) and then its scale:
+//
+//   row[r][j] ← (row[r][j] − Σ_{q<r} row[r][k+q] × row[q][j]) × scales[r].
+template <bool kSolve, class Columns>
+__attribute__((always_inline)) inline void SolveInGroup(double* const rows[], PivotRows pivot_rows,
+                                                        Columns& column, const Columns* above,
+                                                        size_t r, size_t above_stride) {
+    if constexpr (kSolve) {
+        for (size_t q = 0; q < r; ++q) {
+            column = column - rows[r][pivot_rows.k + q] * above[q * above_stride];
+        }
+        column = column * pivot_rows.scales[r];
+    }
+}
+
 // kRows rows, kPacks packs of columns of each at a time from column j on, the
 // loads of the pivot rows shared by the rows; returns the first column left over
 // (fewer than kPacks packs).
-template <class Columns, size_t kRows, size_t kPacks>
+template <bool kSolve, class Columns, size_t kRows, size_t kPacks>
 __attribute__((always_inline)) inline size_t PacksWith(MatrixView a, double* const rows[],
-                                                       size_t first, size_t end, size_t j,
-                                                       size_t to) {
+                                                       size_t first, size_t end,
+                                                       PivotRows pivot_rows, size_t j, size_t to) {
     constexpr size_t kDoubles = sizeof(Columns) / sizeof(double);
     constexpr size_t kWidth = kPacks * kDoubles;
     for (; j + kWidth <= to; j += kWidth) {
@@ -48,6 +74,13 @@ __attribute__((always_inline)) inline size_t PacksWith(MatrixView a, double* con
         for (size_t r = 0; r < kRows; ++r) {
 #pragma GCC unroll 8
             for (size_t c = 0; c < kPacks; ++c) {
+                SolveInGroup<kSolve>(rows, pivot_rows, columns[r][c], &columns[0][c], r, kPacks);
+            }
+        }
+#pragma GCC unroll 8
+        for (size_t r = 0; r < kRows; ++r) {
+#pragma GCC unroll 8
+            for (size_t c = 0; c < kPacks; ++c) {
                 Store(rows[r] + j + c * kDoubles, columns[r][c]);
             }
         }
@@ -56,9 +89,10 @@ __attribute__((always_inline)) inline size_t PacksWith(MatrixView a, double* con
 }
 
 // The last columns j..to−1 of kRows rows, fewer than a pack, as one partial pack.
-template <class Columns, size_t kRows>
+template <bool kSolve, class Columns, size_t kRows>
 __attribute__((always_inline)) inline void LastColumnsWith(MatrixView a, double* const rows[],
-                                                           size_t first, size_t end, size_t j,
+                                                           size_t first, size_t end,
+                                                           PivotRows pivot_rows, size_t j,
                                                            size_t to) {
     if (j == to) {
         return;
@@ -76,6 +110,9 @@ __attribute__((always_inline)) inline void LastColumnsWith(MatrixView a, double*
         }
     }
     for (size_t r = 0; r < kRows; ++r) {
+        SolveInGroup<kSolve>(rows, pivot_rows, columns[r], columns, r, 1);
+    }
+    for (size_t r = 0; r < kRows; ++r) {
         StoreFirst(rows[r] + j, columns[r], count);
     }
 }
@@ -83,16 +120,26 @@ __attribute__((always_inline)) inline void LastColumnsWith(MatrixView a, double*
 // kRows consecutive rows from `row` on: kPacks packs of columns at a time, then
 // single packs (still kRows independent rows in flight), then the last columns
 // as a partial pack.
-template <class Columns, size_t kRows, size_t kPacks>
+template <class Columns, size_t kRows, size_t kPacks, bool kSolve = false>
 __attribute__((always_inline)) inline void RowsWith(MatrixView a, double* row, size_t first,
-                                                    size_t end, size_t from, size_t to) {
+                                                    size_t end, size_t from, size_t to,
+                                                    PivotRows pivot_rows = {}) {
     double* rows[kRows];
     for (size_t r = 0; r < kRows; ++r) {
         rows[r] = row + r * a.stride;
     }
-    size_t j = PacksWith<Columns, kRows, kPacks>(a, rows, first, end, from, to);
-    j = PacksWith<Columns, kRows, 1>(a, rows, first, end, j, to);
-    LastColumnsWith<Columns, kRows>(a, rows, first, end, j, to);
+    size_t j = PacksWith<kSolve, Columns, kRows, kPacks>(a, rows, first, end, pivot_rows, from, to);
+    j = PacksWith<kSolve, Columns, kRows, 1>(a, rows, first, end, pivot_rows, j, to);
+    LastColumnsWith<kSolve, Columns, kRows>(a, rows, first, end, pivot_rows, j, to);
+}
+
+// kSolvedRows pivot rows k.. from `row` on: steps first..k−1, the group's own
+// steps and the scales.
+template <class Columns, size_t kPacks>
+__attribute__((always_inline)) inline void PivotRowsWith(MatrixView a, double* row, size_t first,
+                                                         size_t k, const double* scales,
+                                                         size_t from, size_t to) {
+    RowsWith<Columns, kSolvedRows, kPacks, true>(a, row, first, k, from, to, {k, scales});
 }
 
 // One step on many rows, a pack of columns at a time, then the rest singly (the
@@ -133,6 +180,10 @@ void RowBaseline(MatrixView a, double* row, size_t first, size_t end, size_t fro
 void GroupBaseline(MatrixView a, double* row, size_t first, size_t end, size_t from, size_t to) {
     RowsWith<Pack2, 6, 2>(a, row, first, end, from, to);
 }
+void PivotRowsBaseline(MatrixView a, double* row, size_t first, size_t k, const double* scales,
+                       size_t from, size_t to) {
+    PivotRowsWith<Pack2, 2>(a, row, first, k, scales, from, to);
+}
 void StepOnRowsBaseline(MatrixView a, double* b, size_t k, size_t from, size_t to, size_t first_row,
                         size_t end_row, Pivot& next) {
     StepOnRowsWith<Pack2>(a, b, k, from, to, first_row, end_row, next);
@@ -148,6 +199,11 @@ __attribute__((target("avx2"))) void GroupAvx2(MatrixView a, double* row, size_t
                                                size_t from, size_t to) {
     RowsWith<Pack4, 6, 2>(a, row, first, end, from, to);
 }
+__attribute__((target("avx2"))) void PivotRowsAvx2(MatrixView a, double* row, size_t first,
+                                                   size_t k, const double* scales, size_t from,
+                                                   size_t to) {
+    PivotRowsWith<Pack4, 2>(a, row, first, k, scales, from, to);
+}
 __attribute__((target("avx2"))) void StepOnRowsAvx2(MatrixView a, double* b, size_t k, size_t from,
                                                     size_t to, size_t first_row, size_t end_row,
                                                     Pivot& next) {
@@ -161,6 +217,11 @@ __attribute__((target("avx512f"))) void GroupAvx512(MatrixView a, double* row, s
                                                     size_t end, size_t from, size_t to) {
     RowsWith<Pack8, 4, 4>(a, row, first, end, from, to);
 }
+__attribute__((target("avx512f"))) void PivotRowsAvx512(MatrixView a, double* row, size_t first,
+                                                        size_t k, const double* scales, size_t from,
+                                                        size_t to) {
+    PivotRowsWith<Pack8, 4>(a, row, first, k, scales, from, to);
+}
 __attribute__((target("avx512f"))) void StepOnRowsAvx512(MatrixView a, double* b, size_t k,
                                                          size_t from, size_t to, size_t first_row,
                                                          size_t end_row, Pivot& next) {
@@ -173,14 +234,14 @@ __attribute__((target("avx512f"))) void StepOnRowsAvx512(MatrixView a, double* b
 EliminationKernels SelectEliminationKernels(VectorWidth width) {
 #if defined(__x86_64__)
     if (width == VectorWidth::kWidest && __builtin_cpu_supports("avx512f")) {
-        return {RowAvx512, GroupAvx512, 4, StepOnRowsAvx512};
+        return {RowAvx512, GroupAvx512, 4, PivotRowsAvx512, StepOnRowsAvx512};
     }
     if (width != VectorWidth::kBaseline && __builtin_cpu_supports("avx2")) {
-        return {RowAvx2, GroupAvx2, 6, StepOnRowsAvx2};
+        return {RowAvx2, GroupAvx2, 6, PivotRowsAvx2, StepOnRowsAvx2};
     }
 #endif
     (void)width;
-    return {RowBaseline, GroupBaseline, 6, StepOnRowsBaseline};
+    return {RowBaseline, GroupBaseline, 6, PivotRowsBaseline, StepOnRowsBaseline};
 }
 
 }  // namespace kalvesta

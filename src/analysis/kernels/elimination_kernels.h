@@ -1,6 +1,7 @@
 // The inner loops of the blocked elimination: a run of elimination steps applied
-// to some columns of one row, or of a group of consecutive rows at once, or one
-// step applied to many rows,
+// to some columns of one row, or of a group of consecutive rows at once (pivot
+// rows also taking each other's steps and their scales), or one step applied to
+// many rows,
 //
 //   for step = first..end−1 (ascending): row[j] = row[j] − row[step] × a[step][j]
 //
@@ -38,6 +39,15 @@ inline void Consider(Pivot& pivot, double value, size_t row) {
 using ApplySteps = void (*)(MatrixView a, double* row, size_t first, size_t end, size_t from,
                             size_t to);
 
+// Pivot rows share a group of this many, whatever the width.
+inline constexpr size_t kSolvedRows = 4;
+
+// Pivot rows k..k+kSolvedRows−1 from `row` on, over columns from..to−1: steps
+// first..k−1, then each row the steps of the group's rows before it and its
+// scale (scales[0..kSolvedRows−1]).
+using SolvePivotRows = void (*)(MatrixView a, double* row, size_t first, size_t k,
+                                const double* scales, size_t from, size_t to);
+
 // Step k on rows first_row..end_row−1: columns from..to−1, then the
 // right-hand side, b[i] = b[i] − a[i][k] × b[k]; when from < to, `next`
 // considers each row's new a[i][from] in turn.
@@ -50,6 +60,7 @@ struct EliminationKernels {
     // Rows of a group (4 or 6): as many as keep their columns and the shared
     // pivot columns in the registers of the width.
     size_t group_rows = 0;
+    SolvePivotRows pivot_rows = nullptr;
     ApplyStepToRows step_on_rows = nullptr;
 };
 
