@@ -17,12 +17,11 @@ double Finite(double value) {
     return std::fmax(-kMaxDouble, std::fmin(kMaxDouble, value));
 }
 
-// x_np − ref_length × margin × 0.01, in that order.
-double CentreOfGravity(const Results& results, double margin_percent) {
+}  // namespace
+
+double CentreOfGravityAtMargin(const Results& results, double margin_percent) {
     return Finite(results.x_np - results.ref_length * margin_percent * 0.01);
 }
-
-}  // namespace
 
 void ComputeStability(int calc_wing_count, double manual_margin_percent, Results& results) {
     if (calc_wing_count > 1) {
@@ -33,9 +32,9 @@ void ComputeStability(int calc_wing_count, double manual_margin_percent, Results
         results.stability_high = 8.0;
     }
     results.stability_manual = std::isnan(manual_margin_percent) ? 0.0 : manual_margin_percent;
-    results.x_cg_low = CentreOfGravity(results, results.stability_low);
-    results.x_cg_high = CentreOfGravity(results, results.stability_high);
-    results.x_cg_manual = CentreOfGravity(results, results.stability_manual);
+    results.x_cg_low = CentreOfGravityAtMargin(results, results.stability_low);
+    results.x_cg_high = CentreOfGravityAtMargin(results, results.stability_high);
+    results.x_cg_manual = CentreOfGravityAtMargin(results, results.stability_manual);
 }
 
 double StaticMarginPercent(const Results& results, double x_cg_mm) {

@@ -12,6 +12,10 @@ namespace kalvesta {
 // (only from an absurd manual margin) is held at ±DBL_MAX.
 void ComputeStability(int calc_wing_count, double manual_margin_percent, Results& results);
 
+// The centre of gravity for a margin in percent of ref_length: x_np − ref_length ×
+// margin × 0.01, in that order, held within the double range.
+double CentreOfGravityAtMargin(const Results& results, double margin_percent);
+
 // The static margin of a centre of gravity at x_cg_mm, in percent of ref_length:
 // (x_np − x_cg) / ref_length × 100; positive when the centre of gravity lies ahead
 // of the neutral point.

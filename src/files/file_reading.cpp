@@ -1,0 +1,68 @@
+// POSIX reading of regular files.
+#include "files/file_reading.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+
+namespace kalvesta {
+
+FileResult FileFailure(FileError error, std::string_view verb, const std::string& path,
+                       std::string_view reason) {
+    FileResult result;
+    result.error = error;
+    result.message = std::string(verb) + " \"" + path + "\": " + std::string(reason);
+    return result;
+}
+
+FileResult OpenRegularFile(const std::string& path, std::optional<FileDescriptor>& file) {
+    // Non-blocking, so that opening a named pipe cannot hang; it is refused below.
+    file.emplace(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat status {};
+    if (!file->open() || ::fstat(file->get(), &status) != 0) {
+        const int error_number = errno;
+        file.reset();
+        return FileFailure(FileError::kCannotOpen, "Cannot open", path,
+                           std::strerror(error_number));
+    }
+    if (S_ISREG(status.st_mode)) {
+        return FileResult{};
+    }
+    file.reset();
+    return FileFailure(FileError::kCannotOpen, "Cannot open", path,
+                       S_ISDIR(status.st_mode) ? std::strerror(EISDIR) : "Not a regular file");
+}
+
+FileResult ReadWholeFile(const std::string& path, int64_t max_bytes, std::string& bytes) {
+    bytes.clear();
+    std::optional<FileDescriptor> file;
+    if (const FileResult opened = OpenRegularFile(path, file); !opened.ok()) {
+        return opened;
+    }
+    std::array<char, 65536> buffer{};
+    while (true) {
+        const ssize_t count = ::read(file->get(), buffer.data(), buffer.size());
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count < 0) {
+            return FileFailure(FileError::kCannotRead, "Cannot read", path, std::strerror(errno));
+        }
+        if (count == 0) {
+            return FileResult{};
+        }
+        if (static_cast<int64_t>(bytes.size()) + count > max_bytes) {
+            bytes.clear();
+            return FileFailure(
+                FileError::kCannotRead, "Cannot read", path,
+                "the file is longer than " + std::to_string(max_bytes >> 20) + " MiB");
+        }
+        bytes.append(buffer.data(), static_cast<size_t>(count));
+    }
+}
+
+}  // namespace kalvesta

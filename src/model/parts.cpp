@@ -1,0 +1,88 @@
+// The rules of a parts row.
+#include "model/parts.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace kalvesta {
+
+std::string_view TrimBlanks(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::optional<double> ReadPartNumber(std::string_view text, bool decimal_comma) {
+    std::string number(TrimBlanks(text));
+    // from_chars takes no "+"; a second sign after it stays and is refused.
+    if (!number.empty() && number.front() == '+') {
+        number.erase(0, 1);
+    }
+    if (decimal_comma && number.find('.') == std::string::npos) {
+        if (const size_t comma = number.find(','); comma != std::string::npos) {
+            number[comma] = '.';
+        }
+    }
+    // "inf", "nan" and hexadecimal forms are refused: only digits may start it.
+    const size_t digits_at = !number.empty() && number.front() == '-' ? 1 : 0;
+    if (digits_at >= number.size() ||
+        (number[digits_at] != '.' && (number[digits_at] < '0' || number[digits_at] > '9'))) {
+        return std::nullopt;
+    }
+    double value = 0.0;
+    const char* const end = number.data() + number.size();
+    const auto [stop, error] = std::from_chars(number.data(), end, value);
+    if (error != std::errc{} || stop != end || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+PartRow ReadPartRow(std::string_view name, std::string_view mass_g, std::string_view x_mm,
+                    bool decimal_comma) {
+    PartRow row;
+    row.part.name = std::string(TrimBlanks(name));
+    const std::optional<double> mass = ReadPartNumber(mass_g, decimal_comma);
+    const std::optional<double> x = ReadPartNumber(x_mm, decimal_comma);
+    if (row.part.name.empty()) {
+        row.problem = PartRowProblem::kEmptyName;
+    } else if (!mass) {
+        row.problem = PartRowProblem::kMassNotANumber;
+    } else if (!(*mass > 0.0)) {
+        row.problem = PartRowProblem::kMassNotPositive;
+    } else if (!x) {
+        row.problem = PartRowProblem::kXNotANumber;
+    } else {
+        row.part.mass_g = *mass;
+        row.part.x_mm = *x;
+    }
+    return row;
+}
+
+std::string DescribePartRowProblem(PartRowProblem problem, std::string_view mass_g,
+                                   std::string_view x_mm) {
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) about "\"" + text.
+    const auto quoted = [](std::string_view text) {
+        std::string out(1, '"');
+        out += TrimBlanks(text);
+        out += '"';
+        return out;
+    };
+    switch (problem) {
+        case PartRowProblem::kNone:
+            return {};
+        case PartRowProblem::kEmptyName:
+            return "the part has no name";
+        case PartRowProblem::kMassNotANumber:
+            return "mass_g " + quoted(mass_g) + " is not a number";
+        case PartRowProblem::kMassNotPositive:
+            return "mass_g " + quoted(mass_g) + " is not more than 0";
+        case PartRowProblem::kXNotANumber:
+            return "x_mm " + quoted(x_mm) + " is not a number";
+    }
+    return {};
+}
+
+}  // namespace kalvesta

@@ -1,0 +1,98 @@
+// Parts files: both spreadsheet dialects, the saved text read back unchanged, and
+// every bad row refused with the file and the line.
+#include "files/parts_csv.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/temp_folder.h"
+
+namespace kalvesta {
+namespace {
+
+std::vector<Part> Parse(const std::string& text) {
+    const PartsReadResult read = ParsePartsCsv(text, "p.csv");
+    EXPECT_TRUE(read.result.ok()) << read.result.message;
+    return read.parts;
+}
+
+TEST(PartsCsv, ReadsBothDialects) {
+    const std::vector<Part> expected = {
+        {"motor", 95.5, -40}, {"Akku; 3S, \"2200\"", 185, 35}, {"servo\nleft", 9, 310}};
+    // RFC 4180: quoted separators, doubled quotes, a line break inside quotes, CR LF,
+    // blank lines and blanks around the fields.
+    EXPECT_EQ(Parse("part,mass_g,x_mm\r\nmotor, 95.5 ,-40\r\n\r\n"
+                    "\"Akku; 3S, \"\"2200\"\"\",185,3.5e1\r\n\"servo\nleft\",9,+310\r\n,,\r\n"),
+              expected);
+    // A European spreadsheet: byte order mark, ";" and decimal commas, LF only.
+    EXPECT_EQ(Parse("\xEF\xBB\xBFPart;Mass_g;X_mm\nmotor;95,5;-40\n"
+                    "\"Akku; 3S, \"\"2200\"\"\";185;35\n\"servo\nleft\";9;310\n;;\n"),
+              expected);
+    EXPECT_TRUE(Parse("part,mass_g,x_mm").empty());
+}
+
+TEST(PartsCsv, SavedTextReadsBackUnchanged) {
+    const std::vector<Part> parts = {{"motor", 0.1, -1e-7},
+                                     {"a, \"b\"; c\r\nd", 1.0 / 3.0, 123.456},
+                                     {"Приёмник", 1e-300, -0.0}};
+    const std::string text = FormatPartsCsv(parts);
+    EXPECT_EQ(text,
+              "part,mass_g,x_mm\r\nmotor,0.1,-1e-07\r\n"
+              "\"a, \"\"b\"\"; c\r\nd\",0.3333333333333333,123.456\r\nПриёмник,1e-300,-0\r\n");
+    EXPECT_EQ(Parse(text), parts);
+
+    EXPECT_EQ(PartsFileNameFor("dir.da4/plane.da4"), "dir.da4/plane.parts.csv");
+    EXPECT_EQ(PartsFileNameFor("PLANE.DA4"), "PLANE.parts.csv");
+    EXPECT_EQ(PartsFileNameFor("plane"), "plane.parts.csv");
+}
+
+TEST(PartsCsv, BadRowsNameTheFileAndLine) {
+    const std::string header = "part,mass_g,x_mm\n";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"", "line 1: the first line must be the header \"part,mass_g,x_mm\""},
+        {"name,mass,x\nmotor,1,2\n", "line 1: the first line must be the header"},
+        {header + "motor,1,2\nbattery,abc,3\n", "line 3: mass_g \"abc\" is not a number"},
+        {header + "motor,-5,2\n", "line 2: mass_g \"-5\" is not more than 0"},
+        {header + "motor,0,2\n", "line 2: mass_g \"0\" is not more than 0"},
+        {header + "motor,1,inf\n", "line 2: x_mm \"inf\" is not a number"},
+        {header + "motor,1,1e999\n", "line 2: x_mm \"1e999\" is not a number"},
+        {header + "motor,\"1,5\",2\n", "line 2: mass_g \"1,5\" is not a number"},
+        {header + "motor,0x10,2\n", "line 2: mass_g \"0x10\" is not a number"},
+        {header + "  ,1,2\n", "line 2: the part has no name"},
+        {header + "motor,1,2,3\n", "line 2: 4 fields where a part has 3"},
+        {header + "motor,1\n", "line 2: 2 fields where a part has 3"},
+        {header + "\"a\nb\",1,2\nmotor\n", "line 4: 1 field where a part has 3"},
+        {header + "\"motor,1,2\n", "line 2: the quote opened on line 2 is not closed"},
+        {header + "\"motor\"x,1,2\n", "line 2: text follows a closing quote"},
+        {header + "Servo \xFC,1,2\n", "line 2: the text is not UTF-8"},
+    };
+    for (const auto& [text, reason] : cases) {
+        const PartsReadResult read = ParsePartsCsv(text, "plane.parts.csv");
+        EXPECT_FALSE(read.result.ok()) << text;
+        EXPECT_TRUE(read.parts.empty()) << text;
+        EXPECT_EQ(read.result.message.rfind("Cannot read \"plane.parts.csv\": " + reason, 0), 0u)
+            << read.result.message;
+    }
+}
+
+TEST(PartsCsv, OnlyRegularFilesAreRead) {
+    TempFolder folder("parts_csv");
+    const std::string fifo = folder.PathOf("pipe.parts.csv");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(ReadPartsFile(fifo).result.message,
+              "Cannot open \"" + fifo + "\": Not a regular file");
+    EXPECT_EQ(ReadPartsFile(folder.path().string()).result.message,
+              "Cannot open \"" + folder.path().string() + "\": Is a directory");
+
+    const std::string path = folder.PathOf("plane.parts.csv");
+    const std::vector<Part> parts = {{"motor", 95.5, -40}};
+    ASSERT_TRUE(WritePartsFile(path, parts).ok());
+    EXPECT_EQ(ReadPartsFile(path).parts, parts);
+}
+
+}  // namespace
+}  // namespace kalvesta
