@@ -64,6 +64,15 @@ CliArgsResult ParseCliArgs(const std::vector<std::string>& args) {
             }
             return value;
         };
+        // A number read like the margin box, but it must start with one.
+        const auto take_number = [&](std::optional<double>& number, const char* what) {
+            if (const auto text = take_value()) {
+                number = TextToMeasuredPosition(*text);
+                if (!number) {
+                    parsed.error = name + " takes " + what + ", not \"" + *text + "\"";
+                }
+            }
+        };
         if ((name == "--help" || name == "-h") && !value) {
             options.help = true;
         } else if (name == "--version" && !value) {
@@ -80,6 +89,7 @@ CliArgsResult ParseCliArgs(const std::vector<std::string>& args) {
         } else if (name == "--margin") {
             if (const auto text = take_value()) {
                 options.margin_text = *text;
+                options.margin_given = true;
             }
         } else if (name == "--save") {
             if (const auto text = take_value()) {
@@ -96,12 +106,18 @@ CliArgsResult ParseCliArgs(const std::vector<std::string>& args) {
                 options.summary_file = *text;
             }
         } else if (name == "--cg") {
+            take_number(options.cg_mm, "a position in mm such as 62 or 62.5");
+        } else if (name == "--ballast-at") {
+            take_number(options.ballast_x_mm, "a position in mm such as -40 or 310.5");
+        } else if (name == "--target-margin") {
+            take_number(options.target_margin, "a margin in percent such as 12 or 7.5");
+        } else if (name == "--parts" || name == "--move") {
             if (const auto text = take_value()) {
-                options.cg_mm = TextToMeasuredPosition(*text);
-                if (!options.cg_mm) {
-                    parsed.error =
-                        "--cg takes a position in mm such as 62 or 62.5, not \"" + *text + "\"";
+                if (text->empty()) {
+                    parsed.error = name + (name == "--parts" ? " needs a file name"
+                                                             : " needs the name of a part");
                 }
+                (name == "--parts" ? options.parts_file : options.move_part) = *text;
             }
         } else if (name == "--export-avl") {
             if (const auto text = take_value()) {
@@ -116,6 +132,12 @@ CliArgsResult ParseCliArgs(const std::vector<std::string>& args) {
             parsed.error = "unknown option \"" + arg + "\"";
         }
     }
+    if (parsed.ok() && options.file &&
+        (EndsWith(*options.file, ".csv") || EndsWith(*options.file, ".CSV"))) {
+        parsed.error = "\"" + *options.file +
+                       "\" is a parts list, not a design: give the design's .da4 file, and the "
+                       "parts with --parts";
+    }
     if (parsed.ok() && options.save_file == kStandardOutputArg &&
         options.summary_file == kStandardOutputArg) {
         parsed.error = "only one of --save and --summary can write to standard output";
@@ -126,7 +148,8 @@ CliArgsResult ParseCliArgs(const std::vector<std::string>& args) {
 std::string UsageText() {
     return R"(Usage: kalvesta4-cli [FILE.da4] [--wings N] [--margin PERCENT] [--json] [--save OUT.da4]
                      [--summary OUT.pdf|OUT.png] [--cg X_MM] [--export-avl OUT.avl]
-                     [--refine]
+                     [--refine] [--parts PARTS.csv] [--target-margin PERCENT]
+                     [--move PART] [--ballast-at X_MM]
        kalvesta4-cli --help | --version
 
 Computes the neutral point of an aircraft and the recommended centre-of-gravity
@@ -134,12 +157,14 @@ positions, exactly as the window's "Calculate" does, without a window.
 
   FILE.da4          the aircraft file to read, as the "Open" command reads it (lines
                     missing at the end read as 0, a wing or trapezoid count out of
-                    range keeps the start-up count). Without FILE: the start-up
-                    aircraft (two wings, one trapezoid each).
+                    range keeps the start-up count), with its parts list FILE.parts.csv
+                    when there is one. Without FILE: the start-up aircraft (two
+                    wings, one trapezoid each).
   --wings N         number of wings in the analysis, 1, 2 or 3 (after loading).
   --margin PERCENT  the manual stability margin in percent of the reference length,
                     read like the margin box: "." as decimal separator, text that is
-                    no number reads as 0 (default 7.5).
+                    no number reads as 0 (default 7.5). Given, it is also the
+                    balance's recommended position instead of the automatic range.
   --json            print one JSON object instead of the report:
                       file, wing_count, ok, messages, panel_count,
                       wings [{wing, chord_count, span_count, b, s, lm, lam, r25,
@@ -150,7 +175,16 @@ positions, exactly as the window's "Calculate" does, without a window.
                       refined {panel_count, x_np, x_np_change_mm,
                                x_np_change_percent,
                                wings [{wing, chord_count, span_count,
-                                       lift_slope, x_ac}]} (with --refine)
+                                       lift_slope, x_ac}]} (with --refine),
+                      balance {mass_g, x_cg_mm, static_margin_percent,
+                               target_margin_percent, target_x_cg_mm,
+                               verdict (inside, nose_heavy, tail_heavy,
+                                        unstable),
+                               move {part, from_x_mm, to_x_mm, by_mm}
+                                 (with --move),
+                               ballast {x_mm, mass_g, and refused: the
+                                        reason when mass_g is null}
+                                 (with --ballast-at)} (with a parts list)
                     Lengths in mm, areas in mm^2, lift slopes per radian, 17
                     significant digits. When the analysis stopped, ok is false and
                     the result keys are null.
@@ -177,12 +211,30 @@ positions, exactly as the window's "Calculate" does, without a window.
                     along each trapezoid's span, as fine as 3000 panels allow) and
                     report its neutral point, lift slopes and aerodynamic centres
                     and how far x_np moves; the other figures stay as they are.
+  --parts PARTS.csv the parts of the model instead of FILE.parts.csv: a CSV file
+                    with the header "part,mass_g,x_mm" and one part a line, its name,
+                    its mass in g and the x in mm of its own centre of gravity (from
+                    x = 0 of the top view, where the wings' positions are measured
+                    from, positive towards the tail); ";" between the fields and a
+                    decimal comma are read too. Adds the balance: total mass, centre
+                    of gravity, static margin and whether it lies inside the
+                    recommended range, nose-heavy or tail-heavy, or unstable
+                    (behind the neutral point); --save also writes OUT.parts.csv.
+  --target-margin PERCENT
+                    the margin the corrections aim at (read like --cg); default the
+                    middle of the recommended range.
+  --move PART       where the part of that name must go for the target margin.
+  --ballast-at X_MM how much ballast at x = X_MM (mm, on the same axis) brings the
+                    centre of gravity to the target margin; refused with the reason
+                    where ballast there cannot help.
   --help            show this text.
   --version         show the program's version.
 
 Exit status: 0 with results; 1 when the analysis refused the aircraft or failed
-(its messages also go to standard error); 2 for a wrong command line or a file that
-cannot be read or written (the message names the file and the reason).
+(its messages also go to standard error; the balance then has no margin); 2 for a
+wrong command line, a file that cannot be read or written (the message names the
+file and the reason, and the line of a parts file), or a --move, --ballast-at or
+--target-margin without parts, or a --move naming no part or two.
 )";
 }
 

@@ -94,6 +94,79 @@ std::string RefinedObject(const CliRun& run) {
            ",\n    \"wings\": " + wings + "\n  }";
 }
 
+// {"key": value, ...} with one member a line, each indented by `indent` blanks.
+// Appended piece by piece for the same false warning as above.
+std::string MultiLineObject(const std::vector<Member>& members, size_t indent) {
+    std::string json = "{";
+    for (const Member& member : members) {
+        json += json.size() > 1 ? ",\n" : "\n";
+        json.append(indent, ' ');
+        json += JsonString(member.key);
+        json += ": ";
+        json += member.value;
+    }
+    json += '\n';
+    json.append(indent - 2, ' ');
+    json += '}';
+    return json;
+}
+
+const char* VerdictName(Verdict verdict) {
+    switch (verdict) {
+        case Verdict::kInside:
+            return "inside";
+        case Verdict::kNoseHeavy:
+            return "nose_heavy";
+        case Verdict::kTailHeavy:
+            return "tail_heavy";
+        case Verdict::kUnstable:
+            return "unstable";
+    }
+    return "";
+}
+
+// The balance of the parts; what needs a neutral point is null without results.
+std::string BalanceObject(const CliRun& run) {
+    const Balance balance = BalanceOf(run);
+    const bool weighed = balance.status == BalanceStatus::kNoNeutralPoint ||
+                         balance.status == BalanceStatus::kComplete;
+    const bool complete = balance.status == BalanceStatus::kComplete;
+    const auto number = [](bool known, double value) {
+        return known ? JsonNumber(value) : std::string("null");
+    };
+    std::vector<Member> members = {
+        {"mass_g", number(weighed, balance.mass_g)},
+        {"x_cg_mm", number(weighed, balance.x_cg_mm)},
+        {"static_margin_percent", number(complete, balance.static_margin_percent)},
+        {"target_margin_percent", number(complete, balance.target_margin_percent)},
+        {"target_x_cg_mm", number(complete, balance.target_x_cg_mm)},
+        {"verdict", complete ? JsonString(VerdictName(balance.verdict)) : "null"},
+    };
+    if (run.balance_question.move_part) {
+        const std::optional<PartMove>& move = balance.move;
+        members.push_back({"move", move && move->status == MoveStatus::kOk
+                                       ? Object({{"part", JsonString(move->part)},
+                                                 {"from_x_mm", JsonNumber(move->from_x_mm)},
+                                                 {"to_x_mm", JsonNumber(move->to_x_mm)},
+                                                 {"by_mm", JsonNumber(move->by_mm)}})
+                                       : "null"});
+    }
+    if (run.balance_question.ballast_x_mm) {
+        const std::optional<Ballast>& ballast = balance.ballast;
+        std::string value = "null";
+        if (ballast && ballast->status == BallastStatus::kOk) {
+            value = Object(
+                {{"x_mm", JsonNumber(ballast->x_mm)}, {"mass_g", JsonNumber(ballast->mass_g)}});
+        } else if (ballast) {
+            value = Object({{"x_mm", JsonNumber(ballast->x_mm)},
+                            {"mass_g", "null"},
+                            {"refused", JsonString(BallastRefusalReason(ballast->status))}});
+        }
+        members.push_back({"ballast", value});
+    }
+    return MultiLineObject(members, 4);
+}
+
 }  // namespace
 
 std::string JsonString(std::string_view text) {
@@ -176,16 +249,11 @@ std::string FormatJson(const CliRun& run) {
     if (run.refined) {
         members.push_back({"refined", RefinedObject(run)});
     }
-    // The top level keeps one member per line.
-    std::string json = "{";
-    for (const Member& member : members) {
-        json += json.size() > 1 ? ",\n  " : "\n  ";
-        json += JsonString(member.key);
-        json += ": ";
-        json += member.value;
+    if (!run.parts.empty()) {
+        members.push_back({"balance", BalanceObject(run)});
     }
-    json += "\n}\n";
-    return json;
+    // The top level keeps one member per line.
+    return MultiLineObject(members, 2) + "\n";
 }
 
 }  // namespace kalvesta::cli

@@ -71,6 +71,76 @@ std::string RefinedSection(const CliRun& run) {
     return text;
 }
 
+std::string Grams(double value) {
+    return FormatFixed(value, 1);
+}
+
+// Where the centre of gravity should be: the automatic range, or the manual position.
+std::string RecommendedSentence(const Balance& balance) {
+    if (balance.front_x_mm == balance.aft_x_mm) {
+        return "  The recommended position is x = " + Millimetres(balance.front_x_mm) +
+               " mm (margin " + FormatFixed(balance.front_margin_percent, 1) + " %).\n";
+    }
+    return "  The recommended range is x = " + Millimetres(balance.front_x_mm) + " to " +
+           Millimetres(balance.aft_x_mm) + " mm (margins " +
+           FormatFixed(balance.front_margin_percent, 0) + " to " +
+           FormatFixed(balance.aft_margin_percent, 0) + " %).\n";
+}
+
+std::string VerdictSentence(const Balance& balance, double x_np) {
+    const std::string margin =
+        "  That is a static margin of " + FormatFixed(balance.static_margin_percent, 2) + " %: ";
+    const std::string off_by = Millimetres(balance.off_by_mm) + " mm";
+    switch (balance.verdict) {
+        case Verdict::kInside:
+            return margin + "inside.\n";
+        case Verdict::kNoseHeavy:
+            return margin + "nose-heavy by " + off_by + ".\n";
+        case Verdict::kTailHeavy:
+            return margin + "tail-heavy by " + off_by + ".\n";
+        case Verdict::kUnstable:
+            return margin + "unstable, behind the neutral point x_np = " + Millimetres(x_np) +
+                   " mm (tail-heavy by " + off_by + ").\n";
+    }
+    return {};
+}
+
+// The balance of the parts in sentences.
+std::string BalanceSection(const CliRun& run) {
+    const Balance balance = BalanceOf(run);
+    const size_t count = run.parts.size();
+    std::string text = "Balance (" + *run.parts_file + ")\n";
+    if (balance.status == BalanceStatus::kBeyondRange ||
+        balance.status == BalanceStatus::kNoParts) {
+        return text + "  The masses and positions are too large to add up.\n";
+    }
+    text += "  The " + std::to_string(count) + (count == 1 ? " part weighs " : " parts weigh ") +
+            Grams(balance.mass_g) +
+            " g; the centre of gravity lies at x = " + Millimetres(balance.x_cg_mm) + " mm.\n";
+    if (balance.status == BalanceStatus::kNoNeutralPoint) {
+        return text +
+               "  The margin, the verdict and the corrections need a neutral point, and the "
+               "calculation gave none.\n";
+    }
+    text += RecommendedSentence(balance);
+    text += VerdictSentence(balance, run.data->results.x_np);
+    text += "  For the target margin of " + FormatFixed(balance.target_margin_percent, 2) +
+            " % the centre of gravity belongs at x = " + Millimetres(balance.target_x_cg_mm) +
+            " mm.\n";
+    if (const std::optional<PartMove>& move = balance.move) {
+        text += "  Move \"" + move->part + "\" from x = " + Millimetres(move->from_x_mm) +
+                " mm to x = " + Millimetres(move->to_x_mm) + " mm (by " + Millimetres(move->by_mm) +
+                " mm).\n";
+    }
+    if (const std::optional<Ballast>& ballast = balance.ballast) {
+        text += "  Ballast at x = " + Millimetres(ballast->x_mm) + " mm: ";
+        text += ballast->status == BallastStatus::kOk
+                    ? Grams(ballast->mass_g) + " g.\n"
+                    : "none can help, " + BallastRefusalReason(ballast->status) + ".\n";
+    }
+    return text;
+}
+
 }  // namespace
 
 std::string FormatReport(const CliRun& run, const std::string& margin_text) {
@@ -86,7 +156,8 @@ std::string FormatReport(const CliRun& run, const std::string& margin_text) {
         }
     }
     if (!run.has_results()) {
-        return text + "The analysis stopped before results.\n";
+        text += "The analysis stopped before results.\n";
+        return run.parts.empty() ? text : text + BalanceSection(run);
     }
 
     const Results& results = run.data->results;
@@ -109,6 +180,9 @@ std::string FormatReport(const CliRun& run, const std::string& margin_text) {
     }
     if (run.refined) {
         text += RefinedSection(run);
+    }
+    if (!run.parts.empty()) {
+        text += BalanceSection(run);
     }
     return text;
 }

@@ -1,15 +1,26 @@
 // Loading, saving and analysing the aircraft of one kalvesta4-cli run.
 #include "cli/cli_run.h"
 
+#include <filesystem>
+
 #include "analysis/calculation.h"
 #include "analysis/stability.h"
 #include "files/avl_export.h"
 #include "files/da4_format.h"
+#include "files/parts_csv.h"
 
 namespace kalvesta::cli {
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr std::string_view kEnglishMemoHeading = "Error: ";
+
+// Whether anything is at `path` (a file there that cannot be seen counts as none).
+bool Exists(const std::string& path) {
+    std::error_code unseen;
+    return fs::exists(path, unseen);
+}
 
 // The window's start-up: English captions, both wing counts 2.
 void StartUp(CliRun& run) {
@@ -40,12 +51,64 @@ FileResult LoadAircraft(const CliOptions& options, CliRun& run) {
     return FileResult{};
 }
 
+std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run) {
+    if (options.parts_file) {
+        run.parts_file = options.parts_file;
+    } else if (options.file && Exists(PartsFileNameFor(*options.file))) {
+        run.parts_file = PartsFileNameFor(*options.file);
+    }
+    if (run.parts_file) {
+        PartsReadResult read = ReadPartsFile(*run.parts_file);
+        if (!read.result.ok()) {
+            return read.result.message;
+        }
+        run.parts = std::move(read.parts);
+    }
+
+    BalanceQuestion& question = run.balance_question;
+    question.manual_margin = options.margin_given;
+    question.target_margin_percent = options.target_margin;
+    question.move_part = options.move_part;
+    question.ballast_x_mm = options.ballast_x_mm;
+    const bool asked = options.target_margin || options.move_part || options.ballast_x_mm;
+    if (options.parts_file && run.parts.empty()) {
+        return "\"" + *options.parts_file + "\" lists no parts: the total mass is 0";
+    }
+    if (asked && run.parts.empty()) {
+        return "--target-margin, --move and --ballast-at need the parts: give them with --parts";
+    }
+    if (options.move_part) {
+        const MoveStatus found = FindPart(run.parts, *options.move_part).status;
+        if (found != MoveStatus::kOk) {
+            return "--move: " +
+                   std::string(found == MoveStatus::kSharedName ? "several parts are"
+                                                                : "no part is") +
+                   " named \"" + *options.move_part + "\" in \"" + *run.parts_file + "\"";
+        }
+    }
+    return std::nullopt;
+}
+
 FileResult SaveAircraft(const std::string& path, CliRun& run) {
     PrepareAircraft(run.aircraft, run.inputs);
     TakeCountsForSave(run.aircraft, run.inputs);
     const Da4Values values = AssembleDa4Values(run.aircraft);
-    return path == kStandardOutputArg ? WriteStandardOutput(FormatDa4Text(values))
-                                      : WriteDa4File(path, values);
+    if (path == kStandardOutputArg) {
+        return WriteStandardOutput(FormatDa4Text(values));
+    }
+    if (const FileResult written = WriteDa4File(path, values); !written.ok()) {
+        return written;
+    }
+    const std::string parts_path = PartsFileNameFor(path);
+    if (!run.parts.empty() || Exists(parts_path)) {
+        return WritePartsFile(parts_path, run.parts);
+    }
+    return FileResult{};
+}
+
+Balance BalanceOf(const CliRun& run) {
+    return ComputeBalance(run.parts, run.has_results() ? &run.data->results : nullptr,
+                          run.balance_question);
 }
 
 void Analyse(const std::string& margin_text, CliRun& run) {
@@ -65,6 +128,19 @@ void CheckRefinedLattice(CliRun& run) {
     }
     const auto scratch = std::make_unique<AnalysisData>();
     run.refined = RunRefinedCheck(run.aircraft, run.data->results, *scratch);
+}
+
+std::string BallastRefusalReason(BallastStatus status) {
+    switch (status) {
+        case BallastStatus::kOk:
+            return {};
+        case BallastStatus::kAtTarget:
+            return "it lies at the target, where ballast cannot move the centre of gravity";
+        case BallastStatus::kWrongSide:
+            return "it lies on the wrong side of the target and would move the centre of "
+                   "gravity away from it";
+    }
+    return {};
 }
 
 std::vector<std::string> MemoMessages(const Memo& memo) {

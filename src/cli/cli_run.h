@@ -7,12 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "analysis/balance.h"
 #include "analysis/pipeline.h"
 #include "analysis/refined_check.h"
 #include "cli/cli_args.h"
 #include "files/da4_file.h"
 #include "model/aircraft.h"
 #include "model/aircraft_inputs.h"
+#include "model/parts.h"
 
 namespace kalvesta::cli {
 
@@ -24,6 +26,9 @@ struct CliRun {
     PipelineOutcome outcome = PipelineOutcome::kRefused;
     std::optional<double> cg_mm;          // --cg: its static margin is reported
     std::optional<RefinedCheck> refined;  // --refine, after results
+    std::vector<Part> parts;              // --parts, or the parts file beside the design
+    std::optional<std::string> parts_file;
+    BalanceQuestion balance_question;
 
     // Results exist (possibly after a reported failure of the solve).
     bool has_results() const { return HasResults(outcome); }
@@ -36,9 +41,22 @@ struct CliRun {
 // be read leaves the start-up aircraft and returns the failure.
 FileResult LoadAircraft(const CliOptions& options, CliRun& run);
 
-// Writes the aircraft as "Save" does (counts from the buttons, then the 53 values);
-// the path "-" writes the file text to standard output.
+// The parts of --parts, else those of the file beside the loaded design (when it
+// exists), and the balance question of the options. Returns what is wrong, or
+// nothing: a parts file that cannot be read, a --parts file without parts, a
+// balance option without parts, a --move naming no part or several.
+std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run);
+
+// Writes the aircraft as "Save" does (counts from the buttons, then the 53 values),
+// then the parts beside it when there are any or a parts file is already there;
+// the path "-" writes the aircraft's file text to standard output.
 FileResult SaveAircraft(const std::string& path, CliRun& run);
+
+// The balance of the run's parts, against its results where there are any.
+Balance BalanceOf(const CliRun& run);
+
+// Why ballast at that place cannot help, in words; empty for kOk.
+std::string BallastRefusalReason(BallastStatus status);
 
 // "Calculate" on the aircraft as loaded: the one calculation the window runs, with
 // the stability figures for `margin_text` (read like the margin box).

@@ -44,6 +44,10 @@ int main(int argc, char** argv) {
         PrintError(loaded.message);
         return kExitUsageOrFile;
     }
+    if (const auto wrong = LoadParts(options, run)) {
+        PrintError(*wrong);
+        return kExitUsageOrFile;
+    }
     if (options.save_file) {
         if (const auto saved = SaveAircraft(*options.save_file, run); !saved.ok()) {
             PrintError(saved.message);
