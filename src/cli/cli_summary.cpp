@@ -53,8 +53,8 @@ FileResult WriteSummary(const std::string& path, const CliRun& run) {
     const EncodedPage encoded =
         IsPdf(path) ? EncodeSummaryPdf(page_image) : EncodeSummaryPng(page_image);
     if (!encoded.ok()) {
-        return FileResult{FileError::kCannotWrite,
-                          "Cannot write \"" + path + "\": " + encoded.error.toStdString()};
+        return TextFailure(FileError::kCannotWrite,
+                           "Cannot write \"" + path + "\": " + encoded.error.toStdString());
     }
     const std::string_view bytes(encoded.bytes.constData(),
                                  static_cast<size_t>(encoded.bytes.size()));

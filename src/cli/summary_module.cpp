@@ -26,7 +26,7 @@ std::vector<fs::path> ModuleCandidates() {
 }
 
 FileResult Failure(const std::string& reason) {
-    return FileResult{FileError::kCannotWrite, "cannot write the summary: " + reason};
+    return TextFailure(FileError::kCannotWrite, "cannot write the summary: " + reason);
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstring>
 #include <optional>
 #include <string_view>
 
@@ -33,8 +32,7 @@ Da4ReadResult ReadDa4File(const std::string& path) {
             if (errno == EINTR) {
                 continue;
             }
-            read.result =
-                FileFailure(FileError::kCannotRead, "Cannot read", path, std::strerror(errno));
+            read.result = SystemFailure(FileError::kCannotRead, path, errno);
             return read;
         }
         if (count == 0) {

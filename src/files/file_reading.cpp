@@ -7,16 +7,12 @@
 
 #include <array>
 #include <cerrno>
-#include <cstring>
 
 namespace kalvesta {
 
 FileResult FileFailure(FileError error, std::string_view verb, const std::string& path,
                        std::string_view reason) {
-    FileResult result;
-    result.error = error;
-    result.message = std::string(verb) + " \"" + path + "\": " + std::string(reason);
-    return result;
+    return TextFailure(error, std::string(verb) + " \"" + path + "\": " + std::string(reason));
 }
 
 FileResult OpenRegularFile(const std::string& path, std::optional<FileDescriptor>& file) {
@@ -26,15 +22,15 @@ FileResult OpenRegularFile(const std::string& path, std::optional<FileDescriptor
     if (!file->open() || ::fstat(file->get(), &status) != 0) {
         const int error_number = errno;
         file.reset();
-        return FileFailure(FileError::kCannotOpen, "Cannot open", path,
-                           std::strerror(error_number));
+        return SystemFailure(FileError::kCannotOpen, path, error_number);
     }
     if (S_ISREG(status.st_mode)) {
         return FileResult{};
     }
     file.reset();
-    return FileFailure(FileError::kCannotOpen, "Cannot open", path,
-                       S_ISDIR(status.st_mode) ? std::strerror(EISDIR) : "Not a regular file");
+    return S_ISDIR(status.st_mode)
+               ? SystemFailure(FileError::kCannotOpen, path, EISDIR)
+               : FileFailure(FileError::kCannotOpen, path, FileReason::kNotRegularFile);
 }
 
 FileResult ReadWholeFile(const std::string& path, int64_t max_bytes, std::string& bytes) {
@@ -50,7 +46,7 @@ FileResult ReadWholeFile(const std::string& path, int64_t max_bytes, std::string
             continue;
         }
         if (count < 0) {
-            return FileFailure(FileError::kCannotRead, "Cannot read", path, std::strerror(errno));
+            return SystemFailure(FileError::kCannotRead, path, errno);
         }
         if (count == 0) {
             return FileResult{};

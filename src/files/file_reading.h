@@ -13,7 +13,8 @@
 
 namespace kalvesta {
 
-// The failure `<verb> "<path>": <reason>`, e.g. Cannot open "plane.da4": Is a directory.
+// The failure `<verb> "<path>": <reason>` told in English only, e.g. Cannot read
+// "parts.csv": line 3: no mass.
 FileResult FileFailure(FileError error, std::string_view verb, const std::string& path,
                        std::string_view reason);
 

@@ -18,15 +18,8 @@ namespace {
 // The kernel's own limit on the links followed in one path.
 constexpr int kMaxLinkHops = 40;
 
-FileResult Failure(const std::string& path, std::string_view reason) {
-    FileResult result;
-    result.error = FileError::kCannotWrite;
-    result.message = "Cannot write \"" + path + "\": " + std::string(reason);
-    return result;
-}
-
 FileResult SystemFailure(const std::string& path, int error_number) {
-    return Failure(path, std::strerror(error_number));
+    return kalvesta::SystemFailure(FileError::kCannotWrite, path, error_number);
 }
 
 bool SameFile(const struct stat& a, const struct stat& b) {
@@ -154,8 +147,9 @@ FileResult WriteInPlace(const std::string& path, const struct stat& status,
     FileDescriptor fd(
         ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | (pipe ? O_NONBLOCK : 0)));
     if (!fd.open()) {
-        return pipe && errno == ENXIO ? Failure(path, "No program is reading from the pipe")
-                                      : SystemFailure(path, errno);
+        return pipe && errno == ENXIO
+                   ? FileFailure(FileError::kCannotWrite, path, FileReason::kNoPipeReader)
+                   : SystemFailure(path, errno);
     }
     if (pipe) {
         const int flags = ::fcntl(fd.get(), F_GETFL);
@@ -212,8 +206,7 @@ FileResult ReplaceRegular(const std::string& path, std::string_view bytes) {
     // the synced copy as the fallback should that fail.
     error = CopyInto(target_fd, bytes);
     if (error != 0) {
-        return Failure(path, std::string(std::strerror(error)) +
-                                 "; the complete new content is in \"" + temp_name + "\"");
+        return WithAftermath(SystemFailure(path, error), temp_name, false);
     }
     ::unlink(temp_name.c_str());
     return FileResult{};

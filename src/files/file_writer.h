@@ -6,22 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "files/file_result.h"
+
 namespace kalvesta {
-
-enum class FileError {
-    kNone,
-    kCannotOpen,   // the file cannot be opened for reading (missing, no permission, ...)
-    kCannotRead,   // opened, but reading it failed
-    kCannotWrite,  // the new content could not be written or put in place of the old one
-};
-
-struct FileResult {
-    FileError error = FileError::kNone;
-    // Empty on success, else for example: Cannot write "plane.da4": No space left on device
-    std::string message;
-
-    bool ok() const { return error == FileError::kNone; }
-};
 
 // Writes `bytes` as the whole new content of the file `path` names:
 // - nothing there: the file is created (mode 0666 less the umask) and removed again

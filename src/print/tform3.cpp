@@ -90,8 +90,9 @@ void TForm3::showEvent(QShowEvent* event) {
     FormCreate();
 }
 
-int TForm3::ShowModalFor(const QImage& page) {
+int TForm3::ShowModalFor(const QImage& page, bool english) {
     page_ = &page;
+    english_ = english;
     const int result = exec();
     page_ = nullptr;
     return result;
@@ -182,9 +183,10 @@ void TForm3::ButtonCloseClick() {
         if (reason.endsWith(QLatin1Char('.'))) {
             reason.chop(1);  // the message ends with its own full stop
         }
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("The page could not be printed on \"%1\": %2.")
-                                 .arg(ComboBox1->currentText(), reason));
+        const QString text = english_
+                                 ? QStringLiteral("The page could not be printed on \"%1\": %2.")
+                                 : QStringLiteral("Страницу не удалось напечатать на «%1»: %2.");
+        QMessageBox::warning(this, windowTitle(), text.arg(ComboBox1->currentText(), reason));
         return;
     }
     accept();

@@ -31,8 +31,9 @@ public:
     ~TForm3() override;
 
     // Shows the window modally for printing `page` (the 800 x 1220 summary page) and
-    // returns QDialog::Accepted when the page was sent to the printer.
-    int ShowModalFor(const QImage& page);
+    // returns QDialog::Accepted when the page was sent to the printer. Its messages
+    // are English or Russian, as the main window's captions.
+    int ShowModalFor(const QImage& page, bool english = true);
 
     // Event handlers, run when the window is created and every time it is shown.
     void FormCreate();
@@ -66,6 +67,7 @@ private:
     // box's change does not write back into the settings.
     bool updating = false;
     const QImage* page_ = nullptr;
+    bool english_ = true;
 };
 
 }  // namespace kalvesta

@@ -349,7 +349,7 @@ void TForm1::Button6Click() {
     DrawSummaryPage(Image_P->canvas(), aircraft_, analysis_->results, Image2->canvas(),
                     Image3->canvas());
     Image_P->Refresh();
-    printer_window()->ShowModalFor(Image_P->image());
+    printer_window()->ShowModalFor(Image_P->image(), aircraft_.english_captions);
 }
 
 TForm3* TForm1::printer_window() {

@@ -124,7 +124,8 @@ void TForm1::ExportAvlClick() {
     const FileResult written = WriteAvlFile(name.toStdString(), aircraft_, analysis_->lattice,
                                             analysis_->results, aircraft_.current_file_name);
     if (!written.ok()) {
-        file_dialogs_->ShowFileError(this, QString::fromStdString(written.message));
+        file_dialogs_->ShowFileError(
+            this, QString::fromStdString(FileMessage(written, aircraft_.english_captions)));
     }
 }
 

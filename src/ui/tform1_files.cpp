@@ -53,7 +53,8 @@ void TForm1::Save1Click(bool ask_for_name) {
         if (ask_for_name) {
             aircraft_.current_file_name = previous_name;
         }
-        file_dialogs_->ShowFileError(this, QString::fromStdString(written.message));
+        file_dialogs_->ShowFileError(
+            this, QString::fromStdString(FileMessage(written, aircraft_.english_captions)));
         return;
     }
     Lab_FName->setText(QString::fromStdString(aircraft_.current_file_name));
@@ -76,7 +77,8 @@ void TForm1::OpenFile(const std::optional<QString>& chosen) {
             Lab_FName->setText(QString::fromStdString(name));
         } else {
             // The current file name stays, so "Save" still writes where the window says.
-            file_dialogs_->ShowFileError(this, QString::fromStdString(read.result.message));
+            file_dialogs_->ShowFileError(
+                this, QString::fromStdString(FileMessage(read.result, aircraft_.english_captions)));
         }
     }
     Calc();

@@ -228,6 +228,34 @@ TEST_F(FileWriter, WriteProtectedFileIsRefusedAsTheShellRefusesIt) {
     EXPECT_EQ(EntryCount(), 2u);
 }
 
+// The window shows failures in its own language: the same parts in English and Russian.
+TEST(FileFailureTexts, EnglishAndRussian) {
+    const struct {
+        FileResult result;
+        const char* english;
+        const char* russian;
+    } cases[] = {
+        {WithAftermath(SystemFailure(FileError::kCannotWrite, "a.da4", ENOSPC), "b.tmp", false),
+         "Cannot write \"a.da4\": No space left on device; the complete new content is in "
+         "\"b.tmp\"",
+         "Не удаётся записать «a.da4»: На устройстве не осталось свободного места; новое "
+         "содержимое полностью сохранено в «b.tmp»"},
+        {FileFailure(FileError::kCannotOpen, "p", FileReason::kNotRegularFile),
+         "Cannot open \"p\": Not a regular file", "Не удаётся открыть «p»: Это не обычный файл"},
+        {WithAftermath(SystemFailure(FileError::kCannotWrite, "c", EIO), "", true),
+         "Cannot write \"c\": Input/output error; the file may be incomplete",
+         "Не удаётся записать «c»: Ошибка ввода/вывода; файл может быть неполным"},
+        // No Russian text known for the reason: the English one.
+        {SystemFailure(FileError::kCannotRead, "d", ESTALE), "Cannot read \"d\": Stale file handle",
+         "Не удаётся прочитать «d»: Stale file handle"},
+    };
+    for (const auto& each : cases) {
+        EXPECT_EQ(each.result.message, each.english);
+        EXPECT_EQ(FileMessage(each.result, true), each.english);
+        EXPECT_EQ(FileMessage(each.result, false), each.russian);
+    }
+}
+
 TEST(FileWriterOnAFullDisk, EarlierFileIsIntactAndTheReasonGiven) {
     SmallTmpfs disk(64 * 1024);
     if (!disk.mounted()) {

@@ -1,0 +1,64 @@
+// What reading or writing a file gives back: success, or a failure kept as its parts
+// (what was done, the file, the reason, a copy that was kept) so that the window
+// can say it in its own language; `message` is the English text the command line
+// prints.
+#pragma once
+
+#include <string>
+
+namespace kalvesta {
+
+enum class FileError {
+    kNone,
+    kCannotOpen,   // the file cannot be opened for reading (missing, no permission, ...)
+    kCannotRead,   // opened, but reading it failed
+    kCannotWrite,  // the new content could not be written or put in place of the old one
+};
+
+// Why it failed.
+enum class FileReason {
+    kText,            // `message` is the whole text (the summary's encoder, say): English only
+    kSystem,          // the system's reason, `system_error`
+    kNoPipeReader,    // a named pipe that no program reads
+    kNotRegularFile,  // reading a pipe, a device or a socket
+    kNoSafeWay,       // the file can only be written in place, and neither could its space be
+                      // reserved nor a safety copy be made (`system_error`: why not the copy)
+};
+
+struct FileResult {
+    FileError error = FileError::kNone;
+    // Empty on success, else for example: Cannot write "plane.da4": No space left on device
+    std::string message;
+
+    FileReason reason = FileReason::kText;
+    std::string path;
+    int system_error = 0;  // an errno value
+    // Where the complete new content was kept when the file itself could not take it.
+    std::string copy_path;
+    // Written in place, failed, and the earlier content could not be put back.
+    bool file_incomplete = false;
+
+    bool ok() const { return error == FileError::kNone; }
+};
+
+// A failure of `error` on `path`, its message filled in.
+FileResult FileFailure(FileError error, const std::string& path, FileReason reason,
+                       int system_error = 0);
+inline FileResult SystemFailure(FileError error, const std::string& path, int system_error) {
+    return FileFailure(error, path, FileReason::kSystem, system_error);
+}
+
+// A failure told by a text of its own (English only).
+FileResult TextFailure(FileError error, std::string message);
+
+// Adds what became of the file after a failed write in place, and renews the message.
+FileResult WithAftermath(FileResult result, const std::string& copy_path, bool file_incomplete);
+
+// The failure's text in English or Russian; empty on success.
+std::string FileMessage(const FileResult& result, bool english);
+
+// The system's reason for an errno value, in English or Russian (English where no
+// Russian text is known).
+std::string SystemReason(int error_number, bool english);
+
+}  // namespace kalvesta
