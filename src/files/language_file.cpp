@@ -1,19 +1,28 @@
 // Reading and writing the language file.
 #include "files/language_file.h"
 
-#include <fstream>
+#include <unistd.h>
 
+#include <cerrno>
+#include <optional>
+
+#include "files/file_reading.h"
 #include "files/file_writer.h"
 
 namespace kalvesta {
 
 bool ReadLanguageIsEnglish(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    // Only a regular file is read: a pipe without a writer would hold up the start.
+    std::optional<FileDescriptor> file;
+    if (!OpenRegularFile(path, file).ok()) {
         return true;
     }
     char first = '\0';
-    return file.get(first) && first == 'e';
+    ssize_t count = 0;
+    do {
+        count = ::read(file->get(), &first, 1);
+    } while (count < 0 && errno == EINTR);
+    return count == 1 && first == 'e';
 }
 
 bool WriteLanguage(const std::string& path, bool english) {

@@ -8,8 +8,9 @@ namespace kalvesta {
 
 inline constexpr const char* kLanguageFileName = "Default.pa4";
 
-// True (English) when the file cannot be opened or its first character is "e";
-// false for an empty file or any other first character ("d", "E", ...).
+// True (English) when the file cannot be opened or is no regular file (a pipe, say),
+// or when its first character is "e"; false for an empty file or any other first
+// character ("d", "E", ...).
 bool ReadLanguageIsEnglish(const std::string& path);
 
 // Writes "e" or "d" and CR LF as the file's content (by WriteFileContents). Returns

@@ -1,5 +1,6 @@
 // Language switch, the language file and start-up in the language it remembers.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QFile>
@@ -76,6 +77,7 @@ TEST_F(LanguageTest, MemoHeadingFollowsTheLanguageAtEveryCalc) {
 struct StartCase {
     const char* bytes;  // nullptr: no language file
     bool english;
+    bool pipe = false;  // the language file is a named pipe that no program writes
 };
 
 class StartLanguageTest : public LanguageTest, public ::testing::WithParamInterface<StartCase> {};
@@ -83,6 +85,9 @@ class StartLanguageTest : public LanguageTest, public ::testing::WithParamInterf
 TEST_P(StartLanguageTest, StartsInTheRememberedLanguage) {
     if (GetParam().bytes != nullptr) {
         WriteLanguageFile(GetParam().bytes);
+    }
+    if (GetParam().pipe) {
+        ASSERT_EQ(::mkfifo("Default.pa4", 0600), 0);
     }
     TForm1 form;
     EXPECT_EQ(form.aircraft().english_captions, GetParam().english);
@@ -99,7 +104,8 @@ TEST_P(StartLanguageTest, StartsInTheRememberedLanguage) {
 INSTANTIATE_TEST_SUITE_P(LanguageFiles, StartLanguageTest,
                          ::testing::Values(StartCase{"e\r\n", true}, StartCase{"d\r\n", false},
                                            StartCase{"E\r\n", false}, StartCase{"", false},
-                                           StartCase{nullptr, true}));
+                                           StartCase{nullptr, true},
+                                           StartCase{nullptr, true, true}));
 
 TEST_F(LanguageTest, InfoWindowIsEnglishOrGermanAndRefreshedAtEachOpening) {
     TForm1 form;
