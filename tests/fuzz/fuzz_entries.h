@@ -19,4 +19,7 @@ std::string MarginTextTarget(std::string_view text);
 // analysed and the result views drawn.
 std::string Da4AnalysisTarget(std::string_view file_bytes);
 
+// A parts file's bytes: read, and when read, written and read back.
+std::string PartsCsvTarget(std::string_view file_bytes);
+
 }  // namespace kalvesta::fuzz

@@ -32,6 +32,9 @@ Entry EntryFor(const std::string& target) {
     if (target == "da4_analysis") {
         return Da4AnalysisTarget;
     }
+    if (target == "parts_csv") {
+        return PartsCsvTarget;
+    }
     return {};
 }
 
