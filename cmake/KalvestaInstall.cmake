@@ -1,12 +1,11 @@
 # What `cmake --install` puts under the prefix (the two programs, the desktop
 # entry, the icon, the ".da4" file type, the AppStream metadata, the manual
 # pages) and the Debian package `cpack -G DEB` builds from the same files.
-include(GNUInstallDirs)
 
 install(TARGETS kalvesta4 kalvesta4-cli RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
-# The summary module the command line loads from <exe dir>/../lib/kalvesta4/.
+# The summary module, where the command line looks for it.
 if(TARGET kalvesta4_summary)
-    install(TARGETS kalvesta4_summary LIBRARY DESTINATION "lib/kalvesta4")
+    install(TARGETS kalvesta4_summary LIBRARY DESTINATION "${KALVESTA_MODULE_DIR}")
 endif()
 
 set(data "${PROJECT_SOURCE_DIR}/data")

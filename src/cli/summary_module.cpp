@@ -22,7 +22,7 @@ std::vector<fs::path> ModuleCandidates() {
     }
     const fs::path folder = program.parent_path();
     return {folder / kSummaryModuleName,
-            (folder / ".." / "lib" / "kalvesta4" / kSummaryModuleName).lexically_normal()};
+            (folder / KALVESTA_MODULE_DIR_FROM_BIN / kSummaryModuleName).lexically_normal()};
 }
 
 FileResult Failure(const std::string& reason) {

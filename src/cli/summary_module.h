@@ -20,8 +20,9 @@ inline constexpr char kSummaryEntryName[] = "kalvesta4_write_summary";
 // `result`.
 using SummaryEntry = void (*)(const std::string& path, const CliRun& run, FileResult& result);
 
-// Loads the module, looking first in the folder of this program and then in
-// <that folder>/../lib/kalvesta4/, and writes the summary with it. A module that
+// Loads the module, looking first in the folder of this program and then where
+// the install puts it (KALVESTA_MODULE_DIR_FROM_BIN from that folder, such as
+// ../lib/x86_64-linux-gnu/kalvesta4), and writes the summary with it. A module that
 // is missing or cannot be loaded gives a failure that names it and the folders.
 FileResult WriteSummaryWithModule(const std::string& path, const CliRun& run);
 
