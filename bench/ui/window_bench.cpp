@@ -80,7 +80,7 @@ void BM_CalcWithAllViews(benchmark::State& state) {
         ->setCurrentWidget(Control<QWidget>(window.form, "TabSheet5"));
     FinishRedraw();
     for (auto _ : state) {
-        window.form.Calc();
+        window.form.RecomputeAircraft();
         FinishRedraw();
     }
 }
@@ -137,7 +137,7 @@ void BM_CalculateThreeEqualWings(benchmark::State& state) {
         });
     FinishRedraw();
     for (auto _ : state) {
-        form.Button4Click();  // the button itself stays disabled after a calculation
+        form.OnCalculate();  // the button itself stays disabled after a calculation
         FinishRedraw();
     }
     state.counters["panels"] = form.analysis().lattice.panel_count;
@@ -160,7 +160,7 @@ void BM_CalculateLargeSurfaces(benchmark::State& state) {
         ->setCurrentWidget(Control<QWidget>(form, "TabSheet5"));
     FinishRedraw();
     for (auto _ : state) {
-        form.Button4Click();
+        form.OnCalculate();
         FinishRedraw();
     }
     state.counters["panels"] = form.analysis().lattice.panel_count;

@@ -10,6 +10,8 @@
 #include <array>
 #include <initializer_list>
 
+#include "ui/component_table.h"
+
 namespace kalvesta {
 namespace {
 
@@ -64,8 +66,9 @@ const std::array<CaptionRow, 38> kCaptions{{
     {{"ExportAvl1"}, "Export AVL…", "Экспорт в AVL…"},
 }};
 
-void SetCaption(QWidget* window, const char* component, const QString& text) {
-    QObject* object = window->findChild<QObject*>(component);
+void SetCaption(const ComponentTable& components, QTabWidget& tabs, const char* component,
+                const QString& text) {
+    QObject* object = components.Find(component);
     if (auto* label = qobject_cast<QLabel*>(object)) {
         label->setText(text);
         // As wide as the new text; the height stays the layout's.
@@ -78,21 +81,31 @@ void SetCaption(QWidget* window, const char* component, const QString& text) {
         action->setText(text);
     } else if (auto* page = qobject_cast<QWidget*>(object)) {
         // A tab page: its caption is the tab's text.
-        if (auto* tabs = window->findChild<QTabWidget*>()) {
-            tabs->setTabText(tabs->indexOf(page), text);
-        }
+        tabs.setTabText(tabs.indexOf(page), text);
     }
 }
 
 }  // namespace
 
-void ApplyCaptions(QWidget* window, bool english) {
+void ApplyCaptions(const ComponentTable& components, QTabWidget& tabs, bool english) {
     for (const CaptionRow& row : kCaptions) {
         const QString text = QString::fromUtf8(english ? row.english : row.russian);
         for (const char* component : row.components) {
-            SetCaption(window, component, text);
+            SetCaption(components, tabs, component, text);
         }
     }
+}
+
+QStringList UncaptionableNames(const ComponentTable& components) {
+    QStringList missing;
+    for (const CaptionRow& row : kCaptions) {
+        for (const char* component : row.components) {
+            if (!components.Contains(component)) {
+                missing << component;
+            }
+        }
+    }
+    return missing;
 }
 
 }  // namespace kalvesta

@@ -2,13 +2,20 @@
 // put one column of them on the controls.
 #pragma once
 
-class QWidget;
+#include <QStringList>
+
+class QTabWidget;
 
 namespace kalvesta {
 
-// Sets every switchable caption below `window` (controls, tabs, menus found by
-// their component names) to English or Russian. Value labels, the window caption,
-// the "Info" menu, tool-button hints and "%" are not switched.
-void ApplyCaptions(QWidget* window, bool english);
+class ComponentTable;
+
+// Sets every switchable caption (controls, tab pages of `tabs`, menus and items,
+// found by their component names) to English or Russian. Value labels, the window
+// caption, the "Info" menu, tool-button hints and "%" are not switched.
+void ApplyCaptions(const ComponentTable& components, QTabWidget& tabs, bool english);
+
+// The component names of the caption table that no control carries.
+QStringList UncaptionableNames(const ComponentTable& components);
 
 }  // namespace kalvesta

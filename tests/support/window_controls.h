@@ -13,6 +13,7 @@
 
 #include "ui/beeper.h"
 #include "ui/tform1.h"
+#include "ui/wing_tab_page.h"
 
 namespace kalvesta::testing_support {
 

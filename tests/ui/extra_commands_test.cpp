@@ -216,7 +216,7 @@ TEST_F(ExtraCommandsTest, ExportAvlWritesTheChosenFile) {
 TEST_F(ExtraCommandsTest, SavingTheProposedPatternAsksAgain) {
     const QString saved = PathOf("named.da4");
     DialogAnswers answers({DialogAnswers::Accept(), DialogAnswers::Choose(saved)});
-    form_.Save1Click(true);
+    form_.findChild<QAction*>("Save2")->trigger();
     EXPECT_TRUE(answers.all_answered());
     EXPECT_TRUE(QFile::exists(saved));
     EXPECT_FALSE(QFile::exists(PathOf("*.da4")));
@@ -229,7 +229,7 @@ TEST_F(ExtraCommandsTest, OpeningAFileAtStartIsOpen) {
     form_.findChild<QAction*>("Save3")->setVisible(true);
     {
         DialogAnswers answers({DialogAnswers::Choose(saved)});
-        form_.Save1Click(true);
+        form_.findChild<QAction*>("Save2")->trigger();
     }
     ASSERT_TRUE(QFile::exists(saved));
     TForm1 opened;

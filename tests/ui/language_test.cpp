@@ -69,7 +69,7 @@ TEST_F(LanguageTest, MemoHeadingFollowsTheLanguageAtEveryCalc) {
     TForm1 form;
     EXPECT_EQ(Control<QPlainTextEdit>(form, "Memo1")->toPlainText(), "Error: ");
     Control<QAction>(form, "german1")->trigger();
-    form.Calc();
+    form.RecomputeAircraft();
     EXPECT_EQ(Control<QPlainTextEdit>(form, "Memo1")->toPlainText(), "Fehler: ");
     EXPECT_TRUE(Control<QPlainTextEdit>(form, "Memo1")->isHidden());
 }

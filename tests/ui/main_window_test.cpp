@@ -10,6 +10,8 @@
 #include <QTest>
 
 #include "support/window_controls.h"
+#include "ui/captions.h"
+#include "ui/component_table.h"
 #include "ui/tform1.h"
 
 namespace kalvesta {
@@ -52,6 +54,14 @@ TEST(MainWindow, StartUpShowsComputedValuesOfAllWings) {
     EXPECT_FALSE(TabShown(form, "TabSheet3"));
     EXPECT_FALSE(Control<QAction>(form, "wing31")->isVisible());
     EXPECT_FALSE(Control<QAction>(form, "Save3")->isVisible());
+}
+
+// Captions find their controls by component name: a name no control carries, or
+// that two carry, would switch the wrong control or none.
+TEST(MainWindow, EveryCaptionedNameIsOneControl) {
+    TForm1 form;
+    EXPECT_EQ(form.components().duplicates(), QStringList());
+    EXPECT_EQ(UncaptionableNames(form.components()), QStringList());
 }
 
 TEST(MainWindow, TypingASpanRecomputesTheWing) {

@@ -3,6 +3,7 @@
 // calculation once through the window's boxes and once straight from the file.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -133,7 +134,7 @@ TEST_P(WindowAndCli, SameFileGivesTheSameFiguresOrTheSameRefusal) {
     if (!path.isEmpty()) {
         args << path;
         form.SetFileDialogs(std::make_unique<OneFileDialog>(path));
-        form.Load1Click();
+        Control<QAction>(form, "Open2")->trigger();
     }
     if (c.wings != 0) {
         args << "--wings" << QString::number(c.wings);

@@ -1,0 +1,119 @@
+// The "Aircraft" tab: the position boxes on their pictures, the top view, the
+// three-dimensional view, the stability choice and margin, "Calculate" with its
+// running label and countdown, "Print", and the message memo. It shows the
+// aircraft and the results the model holds; the window runs the calculation.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "analysis/pipeline.h"
+#include "model/aircraft.h"
+#include "model/aircraft_inputs.h"
+#include "ui/calculation_progress.h"
+#include "ui/view3d_panel.h"
+#include "views/view_mapping.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+
+namespace kalvesta {
+
+class ImageControl;
+class TForm3;
+
+class AircraftTabPage : public QWidget {
+    Q_OBJECT
+
+public:
+    // TabSheet5, added to `tabs`, with the positions at their defaults.
+    AircraftTabPage(Aircraft& aircraft, AnalysisData& analysis, WingSelectionSource selection,
+                    QTabWidget& tabs);
+    ~AircraftTabPage() override;
+
+    // The position boxes through the text-to-integer rule.
+    void ReadPositions(AircraftInputs& inputs) const;
+    QLineEdit* position_x_box(int wing) const {
+        return position_x_boxes_[static_cast<size_t>(wing)];
+    }
+    QLineEdit* position_z_box(int wing) const {
+        return position_z_boxes_[static_cast<size_t>(wing)];
+    }
+    // The position pictures and boxes of the wings in use.
+    void ShowPositionsOf(int wing_count);
+
+    // The views of the whole-aircraft preparation: "Calculate" enabled, the top
+    // view and the 3-D view of the model, the position titles, "Print" hidden and
+    // the memo reset to its heading and hidden.
+    void ShowAircraftViews();
+    // The position pictures with their titles in the model's language.
+    void TitlePositionPictures();
+    // The stability recommendation on the stored results, drawn into the top view;
+    // nothing without valid results.
+    void ShowStability();
+    // The stability recommendation with a measured centre of gravity marked.
+    void ShowStabilityWithCentreOfGravity(double x_cg_mm);
+
+    // "Calculate" pressed: the running label instead of the button, the memo
+    // cleared and hidden.
+    void ShowCalculationRunning();
+    // What the calculation's progress is shown on.
+    CalculationProgress Progress();
+    // The calculation has ended: the idle state, with the results drawn and
+    // "Print" offered when there are results, and the memo as the analysis left it.
+    void ShowCalculationEnd(bool has_results);
+    // The margin box's text.
+    std::string MarginText() const;
+
+    // The printer window, made on first use (it reloads everything it shows each
+    // time it opens, so when it is made does not matter to the user).
+    TForm3* printer_window();
+
+signals:
+    void PositionsChanged();
+    void CalculateClicked();
+
+private:
+    void Build();
+    void BuildPositions();
+    void BuildResultControls();
+    void Connect();
+    void ShowMemo();
+    // The result top view of the stored results, with the margins' lines.
+    void DrawResults();
+    void OnAutomaticMargin();
+    void OnManualMargin();
+    // "Print": composes the summary page, then opens the printer window modally.
+    void OnPrint();
+
+    Aircraft& aircraft_;
+    AnalysisData& analysis_;
+    WingSelectionSource selection_;
+    ViewMapping view_mapping_;
+
+    QLabel* positioning_caption_ = nullptr;            // Label23
+    PerWing<ImageControl*> position_pictures_{};       // Image5, Image55, Image555
+    PerWing<QLineEdit*> position_x_boxes_{};           // Edit_x1..Edit_x3
+    PerWing<QLineEdit*> position_z_boxes_{};           // Edit_z1..Edit_z3
+    ImageControl* top_view_ = nullptr;                 // Image2
+    View3DPanel* view3d_ = nullptr;                    // Image3 and its bars
+    QRadioButton* automatic_margin_button_ = nullptr;  // RadioButton15
+    QRadioButton* manual_margin_button_ = nullptr;     // RadioButton16
+    QLabel* margin_caption_ = nullptr;                 // Label22
+    QLineEdit* margin_box_ = nullptr;                  // Edit31
+    QLabel* margin_unit_ = nullptr;                    // Label21
+    QPushButton* calculate_button_ = nullptr;          // Button4
+    QLabel* running_label_ = nullptr;                  // Label_w
+    QLabel* countdown_label_ = nullptr;                // Label24
+    QPushButton* print_button_ = nullptr;              // Button6
+    QPlainTextEdit* memo_ = nullptr;                   // Memo1
+    ImageControl* summary_page_ = nullptr;             // Image_P, never shown
+    std::unique_ptr<TForm3> printer_window_;
+};
+
+}  // namespace kalvesta

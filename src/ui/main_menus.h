@@ -1,0 +1,37 @@
+// The main window's menu bar: "File", "Edit", the language menu and "Info", with
+// the commands beyond the documented items after them. The window connects the
+// items to the parts that carry them out.
+#pragma once
+
+#include "model/aircraft.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace kalvesta {
+
+struct MainMenus {
+    // Fills `bar` (MainMenu1) with every menu and item.
+    explicit MainMenus(QMenuBar* bar);
+
+    // The wing items of the wings in use: Wing-2 with two or three, Wing-3 with three.
+    void ShowWingItems(int wing_count);
+
+    QMenu* file_menu = nullptr;               // Open1
+    QAction* open_item = nullptr;             // Open2
+    QAction* save_as_item = nullptr;          // Save2
+    QAction* save_item = nullptr;             // Save3, hidden until a name is known
+    QAction* exit_item = nullptr;             // Exit1
+    QAction* export_avl_item = nullptr;       // ExportAvl1
+    QMenu* edit_menu = nullptr;               // EEdit1
+    PerWing<QAction*> wing_items{};           // wing11, wing21, wing31
+    QAction* aircraft_item = nullptr;         // aircraft1
+    QAction* static_margin_item = nullptr;    // StaticMargin1
+    QAction* refined_check_item = nullptr;    // RefinedCheck1
+    QMenu* language_menu = nullptr;           // Langu1
+    QAction* switch_language_item = nullptr;  // german1: English <-> Russian
+    QAction* info_item = nullptr;             // Info1
+};
+
+}  // namespace kalvesta

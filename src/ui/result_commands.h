@@ -1,0 +1,39 @@
+// The "Edit" commands on the results of the last calculation: the static margin at
+// a centre of gravity the user types (marked on the top view), and the refined-
+// lattice check. Captions follow the window's language (English or Russian),
+// messages are English or German like the analysis messages.
+#pragma once
+
+#include <QObject>
+
+#include "analysis/pipeline.h"
+#include "model/aircraft.h"
+
+class QWidget;
+
+namespace kalvesta {
+
+class AircraftTabPage;
+struct MainMenus;
+
+// True with valid results; otherwise says "Please calculate first." over `parent`.
+bool HasResultsOrSays(QWidget* parent, const Aircraft& aircraft);
+
+class ResultCommands : public QObject {
+    Q_OBJECT
+
+public:
+    ResultCommands(QWidget* window, const MainMenus& menus, const Aircraft& aircraft,
+                   const AnalysisData& analysis, AircraftTabPage& aircraft_tab);
+
+private:
+    void OnStaticMargin();
+    void OnRefinedCheck();
+
+    QWidget* window_;
+    const Aircraft& aircraft_;
+    const AnalysisData& analysis_;
+    AircraftTabPage& aircraft_tab_;
+};
+
+}  // namespace kalvesta

@@ -1,0 +1,51 @@
+// The three-dimensional view on the "Aircraft" tab with what turns and zooms it:
+// the elevation and azimuth scroll bars beside the picture, the hidden zoom bar,
+// and the mouse dragged over the picture.
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+#include "model/aircraft.h"
+#include "views/view3d_controls.h"
+#include "views/view_mapping.h"
+#include "views/wing_selection.h"
+
+class QScrollBar;
+class QWidget;
+
+namespace kalvesta {
+
+class ImageControl;
+
+// The surfaces and trapezoids the aircraft views outline, as the window's
+// count buttons select them.
+using WingSelectionSource = std::function<WingSelection()>;
+
+class View3DPanel : public QObject {
+    Q_OBJECT
+
+public:
+    // Makes the picture (Image3) and its bars (ScrollBar1, ScrollBar2, ScrollBar4)
+    // on `page`.
+    View3DPanel(QWidget* page, const Aircraft& aircraft, ViewMapping& mapping,
+                WingSelectionSource selection);
+
+    // Redraws the view from the model with the current bars.
+    void Redraw();
+    ImageControl& picture() { return *picture_; }
+
+private:
+    void Connect();
+
+    const Aircraft& aircraft_;
+    ViewMapping& mapping_;
+    WingSelectionSource selection_;
+    View3DControls controls_;
+    ImageControl* picture_ = nullptr;      // Image3
+    QScrollBar* elevation_bar_ = nullptr;  // ScrollBar1
+    QScrollBar* azimuth_bar_ = nullptr;    // ScrollBar2
+    QScrollBar* zoom_bar_ = nullptr;       // ScrollBar4, never shown
+};
+
+}  // namespace kalvesta

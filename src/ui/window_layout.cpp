@@ -1,0 +1,70 @@
+// Making the main window's controls.
+#include "ui/window_layout.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace kalvesta {
+
+void SetFont(QWidget* widget, int pixel_size, QColor color) {
+    QFont font = widget->font();
+    font.setPixelSize(pixel_size);
+    widget->setFont(font);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    palette.setColor(QPalette::ButtonText, color);
+    widget->setPalette(palette);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QPoint at) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect geometry, const QString& text) {
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    SetFont(edit, 12, kBlueFont);
+    return edit;
+}
+
+QRadioButton* MakeRadio(QWidget* parent, const QString& name, const QString& text, QPoint at,
+                        int width) {
+    auto* radio = new QRadioButton(text, parent);
+    radio->setObjectName(name);
+    radio->move(at);
+    radio->adjustSize();
+    if (width > 0) {
+        radio->resize(width, radio->height());
+    }
+    return radio;
+}
+
+QFrame* MakePanel(QWidget* parent, const char* name, QRect geometry) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setGeometry(geometry);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    return panel;
+}
+
+QScrollBar* MakeScrollBar(QWidget* parent, const char* name, Qt::Orientation orientation,
+                          QRect geometry, int min, int max, int position) {
+    auto* bar = new QScrollBar(orientation, parent);
+    bar->setObjectName(name);
+    bar->setGeometry(geometry);
+    bar->setRange(min, max);
+    bar->setValue(position);
+    return bar;
+}
+
+}  // namespace kalvesta

@@ -1,0 +1,45 @@
+// Helpers that make the main window's controls: each at its place and size on the
+// 96-pixels-per-inch layout, named with its component name, in the layout's fonts
+// and colours.
+#pragma once
+
+#include <QColor>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QScrollBar;
+class QWidget;
+
+namespace kalvesta {
+
+inline constexpr QColor kBlueFont(0, 0, 255);
+inline constexpr QColor kGreenFont(0, 128, 0);
+inline constexpr QColor kRedFont(255, 0, 0);
+inline constexpr QColor kSilver(192, 192, 192);
+
+// The widget's font at `pixel_size` pixels, its texts in `color`.
+void SetFont(QWidget* widget, int pixel_size, QColor color);
+
+// A label as wide as its text.
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QPoint at);
+
+// An input box in blue 12-pixel text.
+QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect geometry, const QString& text);
+
+// A radio button at `at`, `width` wide (0: as wide as its caption). Buttons in a row
+// get the room up to their neighbour, so that either language's caption fits.
+QRadioButton* MakeRadio(QWidget* parent, const QString& name, const QString& text, QPoint at,
+                        int width = 0);
+
+// A raised panel.
+QFrame* MakePanel(QWidget* parent, const char* name, QRect geometry);
+
+QScrollBar* MakeScrollBar(QWidget* parent, const char* name, Qt::Orientation orientation,
+                          QRect geometry, int min, int max, int position);
+
+}  // namespace kalvesta

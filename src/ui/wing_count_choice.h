@@ -1,0 +1,35 @@
+// The wing-count buttons "1 Wing", "2 Wings", "3 Wings" on their panel at the right
+// of the tab row.
+#pragma once
+
+#include <QObject>
+
+#include "model/aircraft.h"
+
+class QFrame;
+class QRadioButton;
+class QWidget;
+
+namespace kalvesta {
+
+class WingCountChoice : public QObject {
+    Q_OBJECT
+
+public:
+    // Makes Panel1 with RadioButton1..3 on `strip`, "2 Wings" checked.
+    explicit WingCountChoice(QWidget* strip);
+
+    // The checked count, 1..3, or `unchecked` when no button is checked.
+    int Checked(int unchecked) const;
+    QRadioButton* button(int count) const { return buttons_[static_cast<size_t>(count)]; }
+
+signals:
+    // A button became checked, by the user or by a loaded file.
+    void Chosen(int count);
+
+private:
+    QFrame* panel_ = nullptr;           // Panel1
+    PerWing<QRadioButton*> buttons_{};  // RadioButton1..3
+};
+
+}  // namespace kalvesta

@@ -1,0 +1,222 @@
+// A wing tab: its layout, its planform computation and its trapezoid-count handler.
+#include "ui/wing_tab_page.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include "model/text_to_int.h"
+#include "ui/image_control.h"
+#include "ui/value_label.h"
+#include "ui/window_layout.h"
+#include "views/dimension_sketch.h"
+#include "views/planform_view.h"
+
+namespace kalvesta {
+namespace {
+
+// Component names and positions of the wing tabs, per wing 1..3.
+struct WingTabNames {
+    const char* page;
+    const char* caption;
+    const char* panel;
+    std::array<const char*, kMaxTrapezoids> trapezoid_buttons;
+    int second_button_x;
+    std::array<const char*, kWingBoxCount> boxes;
+    const char* sketch;
+    const char* planform;
+    std::array<const char*, 5> descriptions;
+    std::array<const char*, 5> values;
+    int span2_x;
+    int span3_x;
+};
+
+constexpr std::array<WingTabNames, kMaxWings + 1> kWingTabNames{{
+    {},
+    {"TabSheet1",
+     " Wing-1 ",
+     "Panel2",
+     {"RadioButton4", "RadioButton5", "RadioButton6", "RadioButton41t"},
+     112,
+     {"Edit01", "Edit4", "Edit1", "Edit5", "Edit8", "Edit2", "Edit6", "Edit9", "Edit3", "Edit7",
+      "Edit10", "Edit14y", "Edit14x", "Edit14xx"},
+     "Image_W",
+     "Image1",
+     {"Label1", "Label2", "Label3", "Label4", "Label5"},
+     {"Label_b1", "Label_s1", "Label_lm1", "Label_r251", "Label_lam1"},
+     400,
+     568},
+    {"TabSheet2",
+     "  Wing-2  ",
+     "Panel3",
+     {"RadioButton7", "RadioButton8", "RadioButton9", "RadioButton42t"},
+     104,
+     {"Edit02", "Edit14", "Edit11", "Edit15", "Edit18", "Edit12", "Edit16", "Edit19", "Edit13",
+      "Edit17", "Edit20", "Edit24y", "Edit24x", "Edit24xx"},
+     "Image_W2",
+     "Image11",
+     {"Label6", "Label7", "Label8", "Label9", "Label10"},
+     {"Label_b2", "Label_s2", "Label_lm2", "Label_r252", "Label_lam2"},
+     403,
+     568},
+    {"TabSheet3",
+     " Wing-3 ",
+     "Panel4",
+     {"RadioButton10", "RadioButton11", "RadioButton12", "RadioButton43t"},
+     104,
+     {"Edit03", "Edit24", "Edit21", "Edit25", "Edit28", "Edit22", "Edit26", "Edit29", "Edit23",
+      "Edit27", "Edit30", "Edit34y", "Edit34x", "Edit34xx"},
+     "Image_W3",
+     "Image111",
+     {"Label16", "Label17", "Label18", "Label19", "Label20"},
+     {"Label_b3", "Label_s3", "Label_lm3", "Label_r253", "Label_lam3"},
+     408,
+     560},
+}};
+
+// The start-up text of each box of a wing, in reading order.
+std::array<QString, kWingBoxCount> DefaultBoxTexts(int wing) {
+    const WingInputs defaults = DefaultWingInputs(wing);
+    std::array<QString, kWingBoxCount> texts;
+    texts[kRootOffsetBox] = QString::number(defaults.root_offset);
+    texts[kRootChordBox] = QString::number(defaults.root_chord);
+    for (int t = 1; t <= kMaxTrapezoids; ++t) {
+        const auto i = static_cast<size_t>(t - 1);
+        texts[static_cast<size_t>(SpanBox(t))] = QString::number(defaults.span[i]);
+        texts[static_cast<size_t>(ChordBox(t))] = QString::number(defaults.chord[i]);
+        texts[static_cast<size_t>(LeadingEdgeBox(t))] = QString::number(defaults.le_x[i]);
+    }
+    return texts;
+}
+
+int32_t BoxValue(const QLineEdit* box) {
+    return TextToInt32(box->text().toStdString());
+}
+
+}  // namespace
+
+WingTabPage::WingTabPage(int wing, Aircraft& aircraft, QTabWidget& tabs)
+    : wing_(wing), aircraft_(aircraft) {
+    const WingTabNames& names = kWingTabNames[static_cast<size_t>(wing_)];
+    setObjectName(names.page);
+    // On its tab before anything is laid out on it: the controls take the size of
+    // their captions in the window's font.
+    tabs.addTab(this, names.caption);
+    Build();
+    for (QLineEdit* box : boxes_) {
+        connect(box, &QLineEdit::textChanged, this, &WingTabPage::ComputePlanform);
+    }
+    for (int t = 1; t <= kMaxTrapezoids; ++t) {
+        connect(trapezoid_button(t), &QRadioButton::toggled, this, [this, t](bool checked) {
+            if (checked) {
+                OnTrapezoidCountChosen(t);
+            }
+        });
+    }
+}
+
+void WingTabPage::Build() {
+    const WingTabNames& names = kWingTabNames[static_cast<size_t>(wing_)];
+    trapezoid_panel_ = MakePanel(this, names.panel, QRect(0, 0, 425, 33));
+    SetFont(trapezoid_panel_, 11, kBlueFont);
+    const std::array<const char*, kMaxTrapezoids> captions{"1 trapezium", "2 trapeziums",
+                                                           "3 trapeziums", "4 trapeziums"};
+    const std::array<int, kMaxTrapezoids + 1> button_x{8, names.second_button_x, 214, 318, 425};
+    for (size_t t = 0; t < kMaxTrapezoids; ++t) {
+        trapezoid_buttons_[t] = MakeRadio(trapezoid_panel_, names.trapezoid_buttons[t], captions[t],
+                                          {button_x[t], 8}, button_x[t + 1] - button_x[t]);
+    }
+    trapezoid_buttons_[0]->setChecked(true);
+
+    dimension_sketch_ = new ImageControl(names.sketch, QRect(16, 40, 750, 200), this);
+    planform_picture_ = new ImageControl(names.planform, QRect(280, 240, 536, 289), this);
+
+    // Box positions (left, top) in reading order; the boxes sit on their dimension arrows.
+    const std::array<QPoint, kWingBoxCount> positions{
+        QPoint(48, 64),   QPoint(96, 136),  QPoint(208, 64),
+        QPoint(304, 152), QPoint(304, 77),  QPoint(names.span2_x, 64),
+        QPoint(504, 160), QPoint(504, 80),  QPoint(names.span3_x, 64),
+        QPoint(608, 176), QPoint(608, 104), QPoint(648, 64),
+        QPoint(680, 200), QPoint(680, 112)};
+    const std::array<QString, kWingBoxCount> texts = DefaultBoxTexts(wing_);
+    for (size_t i = 0; i < kWingBoxCount; ++i) {
+        boxes_[i] = MakeEdit(this, names.boxes[i], QRect(positions[i], QSize(49, 21)), texts[i]);
+        // Only the root boxes and those of trapezoid 1 show at start.
+        boxes_[i]->setVisible(i <= static_cast<size_t>(LeadingEdgeBox(1)));
+    }
+
+    const std::array<const char*, 5> descriptions{
+        "wing span (b):", "wing area (s):", "mean aerod. chord (lm):", "geometric center (r25):",
+        "aspect ratio (lam):"};
+    const std::array<const char*, 5> placeholders{"b:", "s:", "lm:", "r25:", "lam:"};
+    for (size_t row = 0; row < 5; ++row) {
+        const int y = 336 + 16 * static_cast<int>(row);
+        value_descriptions_[row] =
+            MakeLabel(this, names.descriptions[row], descriptions[row], {38, y});
+        value_labels_[row] = MakeLabel(this, names.values[row], placeholders[row], {208, y});
+        SetFont(value_descriptions_[row], 12, kBlueFont);
+        SetFont(value_labels_[row], 12, kBlueFont);
+        value_descriptions_[row]->adjustSize();
+        // The value runs up to the planform picture and no further.
+        value_labels_[row]->resize(planform_picture_->x() - value_labels_[row]->x(),
+                                   value_labels_[row]->sizeHint().height());
+    }
+}
+
+WingInputs WingTabPage::Inputs() const {
+    WingInputs inputs;
+    inputs.root_offset = BoxValue(box(kRootOffsetBox));
+    inputs.root_chord = BoxValue(box(kRootChordBox));
+    for (int t = 1; t <= kMaxTrapezoids; ++t) {
+        const auto i = static_cast<size_t>(t - 1);
+        inputs.span[i] = BoxValue(box(SpanBox(t)));
+        inputs.chord[i] = BoxValue(box(ChordBox(t)));
+        inputs.le_x[i] = BoxValue(box(LeadingEdgeBox(t)));
+    }
+    return inputs;
+}
+
+int WingTabPage::CheckedTrapezoids() const {
+    for (int t = kMaxTrapezoids; t >= 1; --t) {
+        if (trapezoid_button(t)->isChecked()) {
+            return t;
+        }
+    }
+    return 1;
+}
+
+void WingTabPage::ComputePlanform() {
+    ComputeWing(aircraft_, wing_, Inputs(), CheckedTrapezoids());
+    ShowPlanform();
+}
+
+void WingTabPage::ShowPlanform() {
+    const PlanformLabels labels = FormatPlanformLabels(aircraft_, wing_);
+    const std::array<const std::string*, 5> texts{&labels.b, &labels.s, &labels.lm, &labels.r25,
+                                                  &labels.lam};
+    for (size_t row = 0; row < texts.size(); ++row) {
+        ShowValueText(value_labels_[row], QString::fromStdString(*texts[row]));
+    }
+    DrawPlanform(planform_picture_->canvas(), aircraft_, wing_, CheckedTrapezoids());
+    planform_picture_->Refresh();
+}
+
+void WingTabPage::DrawDimensionSketch() {
+    d_w(dimension_sketch_->canvas(), wing_, CheckedTrapezoids(), aircraft_.english_captions);
+    dimension_sketch_->Refresh();
+}
+
+void WingTabPage::OnTrapezoidCountChosen(int trapezoids) {
+    DrawDimensionSketch();
+    for (int t = 2; t <= kMaxTrapezoids; ++t) {
+        const bool shown = t <= trapezoids;
+        box(SpanBox(t))->setVisible(shown);
+        box(ChordBox(t))->setVisible(shown);
+        box(LeadingEdgeBox(t))->setVisible(shown);
+    }
+    ComputePlanform();
+}
+
+}  // namespace kalvesta

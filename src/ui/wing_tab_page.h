@@ -1,0 +1,84 @@
+// One wing tab ("Wing-1", "Wing-2", "Wing-3"): the wing's fourteen input boxes on
+// their dimension sketch, its trapezoid-count buttons, and its planform picture with
+// the five planform values. Typing into a box or choosing a count recomputes the
+// wing into the model and redraws its planform.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "model/aircraft.h"
+#include "model/planform.h"
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QTabWidget;
+
+namespace kalvesta {
+
+class ImageControl;
+
+// Index of each of a wing's fourteen boxes, in the order the planform
+// computation reads them.
+enum WingBox : int {
+    kRootOffsetBox = 0,
+    kRootChordBox = 1,
+    // trapezoid t = 1..4: span at 3t - 1, chord at 3t, leading edge at 3t + 1
+};
+inline constexpr int kWingBoxCount = 14;
+constexpr int SpanBox(int trapezoid) {
+    return 3 * trapezoid - 1;
+}
+constexpr int ChordBox(int trapezoid) {
+    return 3 * trapezoid;
+}
+constexpr int LeadingEdgeBox(int trapezoid) {
+    return 3 * trapezoid + 1;
+}
+
+class WingTabPage : public QWidget {
+    Q_OBJECT
+
+public:
+    // The tab page of `wing` (1..3), TabSheet1..3, added to `tabs`, with its boxes at
+    // their defaults.
+    WingTabPage(int wing, Aircraft& aircraft, QTabWidget& tabs);
+
+    int wing() const { return wing_; }
+    // The boxes through the text-to-integer rule.
+    WingInputs Inputs() const;
+    // The checked trapezoid-count button, 1..4.
+    int CheckedTrapezoids() const;
+    QRadioButton* trapezoid_button(int trapezoids) const {
+        return trapezoid_buttons_[static_cast<size_t>(trapezoids - 1)];
+    }
+    QLineEdit* box(int index) const { return boxes_[static_cast<size_t>(index)]; }
+
+    // The wing's planform computation: its boxes and count into the model, then
+    // its values and picture shown.
+    void ComputePlanform();
+    // The five values and the planform picture as the model holds them.
+    void ShowPlanform();
+    // The dimension sketch for the checked count, captioned in the model's language.
+    void DrawDimensionSketch();
+
+private:
+    void Build();
+    // A trapezoid-count button was chosen: the sketch, the boxes of the trapezoids
+    // in use, and the planform.
+    void OnTrapezoidCountChosen(int trapezoids);
+
+    const int wing_;
+    Aircraft& aircraft_;
+    QFrame* trapezoid_panel_ = nullptr;  // Panel2 / Panel3 / Panel4
+    std::array<QRadioButton*, kMaxTrapezoids> trapezoid_buttons_{};
+    std::array<QLineEdit*, kWingBoxCount> boxes_{};
+    ImageControl* dimension_sketch_ = nullptr;  // Image_W / Image_W2 / Image_W3
+    ImageControl* planform_picture_ = nullptr;  // Image1 / Image11 / Image111
+    std::array<QLabel*, 5> value_descriptions_{};
+    std::array<QLabel*, 5> value_labels_{};  // b, s, lm, r25, lam
+};
+
+}  // namespace kalvesta
