@@ -99,11 +99,8 @@ FileResult SaveAircraft(const std::string& path, CliRun& run) {
     if (const FileResult written = WriteDa4File(path, values); !written.ok()) {
         return written;
     }
-    const std::string parts_path = PartsFileNameFor(path);
-    if (!run.parts.empty() || Exists(parts_path)) {
-        return WritePartsFile(parts_path, run.parts);
-    }
-    return FileResult{};
+    // Without parts a parts file already there is left alone: it was not read.
+    return run.parts.empty() ? FileResult{} : WritePartsFile(PartsFileNameFor(path), run.parts);
 }
 
 Balance BalanceOf(const CliRun& run) {

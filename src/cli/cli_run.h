@@ -48,7 +48,7 @@ FileResult LoadAircraft(const CliOptions& options, CliRun& run);
 std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run);
 
 // Writes the aircraft as "Save" does (counts from the buttons, then the 53 values),
-// then the parts beside it when there are any or a parts file is already there;
+// then the parts beside it when there are any;
 // the path "-" writes the aircraft's file text to standard output.
 FileResult SaveAircraft(const std::string& path, CliRun& run);
 

@@ -66,6 +66,9 @@ TEST_F(CliBalance, PartsTravelWithTheDesign) {
     const Outcome reopened = Run({da4, "--save", PathOf("again.da4"), "--json"});
     EXPECT_EQ(NumberAt(reopened.out, {"balance", "mass_g"}), 808.0);
     EXPECT_EQ(Slurp(PathOf("again.parts.csv")), saved);
+    // Saved without parts, the design leaves a parts file there alone: it was not read.
+    ASSERT_EQ(Run({"--save", da4}).exit_status, 0);
+    EXPECT_EQ(Slurp(PathOf("plane.parts.csv")), saved);
 }
 
 TEST_F(CliBalance, RefusesWhatItCannotUse) {
