@@ -144,7 +144,7 @@ void AircraftTabPage::ShowAircraftViews() {
     calculate_button_->setEnabled(true);
     Canvas& top_view = top_view_->canvas();
     ClearTopView(top_view);
-    d_1d(top_view, aircraft_, selection_(), view_mapping_);
+    DrawTopView(top_view, aircraft_, selection_(), view_mapping_);
     top_view_->Refresh();
     view3d_->Redraw();
     TitlePositionPictures();

@@ -137,7 +137,7 @@ void TForm1::StartUp() {
     aircraft_.current_file_name = "Unknown.da4";
     RecomputeAircraft();
     for (int wing = 1; wing <= kMaxWings; ++wing) {
-        wing_tab(wing).DrawDimensionSketch();
+        wing_tab(wing).ShowDimensionSketch();
     }
     if (!aircraft_.english_captions) {
         ApplyLanguage(false);
@@ -272,7 +272,7 @@ void TForm1::ApplyLanguage(bool english_captions) {
     aircraft_tab_->TitlePositionPictures();
     aircraft_tab_->ShowStability();
     for (int wing = 1; wing <= kMaxWings; ++wing) {
-        wing_tab(wing).DrawDimensionSketch();
+        wing_tab(wing).ShowDimensionSketch();
     }
 }
 
@@ -284,7 +284,7 @@ void TForm1::OnSwitchLanguage() {
 }
 
 void TForm1::OnInfo() {
-    info_window_->BitBtn1Click(aircraft_.english_captions);
+    info_window_->ShowInfo(aircraft_.english_captions);
 }
 
 TForm3* TForm1::printer_window() {

@@ -68,7 +68,7 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
     }
 }
 
-void TForm2::BitBtn1Click(bool english_captions) {
+void TForm2::ShowInfo(bool english_captions) {
     for (const InfoText& text : kInfoTexts) {
         QLabel* label = Label(text.number);
         label->setText(QString::fromUtf8(english_captions ? text.english : text.german));

@@ -16,7 +16,7 @@ public:
 
     // Fills the texts for the language flag, then shows the window without
     // blocking and brings it to the front.
-    void BitBtn1Click(bool english_captions);
+    void ShowInfo(bool english_captions);
 
     QLabel* Label(int number) const { return labels_[static_cast<size_t>(number)]; }
 

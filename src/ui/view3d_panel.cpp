@@ -61,7 +61,7 @@ void View3DPanel::Connect() {
 }
 
 void View3DPanel::Redraw() {
-    d_3d(picture_->canvas(), aircraft_, selection_(), controls_, mapping_);
+    DrawView3D(picture_->canvas(), aircraft_, selection_(), controls_, mapping_);
     picture_->Refresh();
 }
 

@@ -203,13 +203,14 @@ void WingTabPage::ShowPlanform() {
     planform_picture_->Refresh();
 }
 
-void WingTabPage::DrawDimensionSketch() {
-    d_w(dimension_sketch_->canvas(), wing_, CheckedTrapezoids(), aircraft_.english_captions);
+void WingTabPage::ShowDimensionSketch() {
+    DrawDimensionSketch(dimension_sketch_->canvas(), wing_, CheckedTrapezoids(),
+                        aircraft_.english_captions);
     dimension_sketch_->Refresh();
 }
 
 void WingTabPage::OnTrapezoidCountChosen(int trapezoids) {
-    DrawDimensionSketch();
+    ShowDimensionSketch();
     for (int t = 2; t <= kMaxTrapezoids; ++t) {
         const bool shown = t <= trapezoids;
         box(SpanBox(t))->setVisible(shown);

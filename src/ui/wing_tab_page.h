@@ -62,7 +62,7 @@ public:
     // The five values and the planform picture as the model holds them.
     void ShowPlanform();
     // The dimension sketch for the checked count, captioned in the model's language.
-    void DrawDimensionSketch();
+    void ShowDimensionSketch();
 
 private:
     void Build();

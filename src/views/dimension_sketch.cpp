@@ -94,7 +94,7 @@ void PfeilH2(Canvas& canvas, int x1, int y1, int x2, int y2) {
     HeadRight(canvas, x2, y2);
 }
 
-void d_w(Canvas& canvas, int wing, int trapezoids, bool english_captions) {
+void DrawDimensionSketch(Canvas& canvas, int wing, int trapezoids, bool english_captions) {
     // Trapezoid 1 always, trapezoid k when at least k are selected.
     auto drawn = [trapezoids](int k) { return k == 1 || trapezoids >= k; };
 

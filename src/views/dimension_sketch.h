@@ -18,20 +18,9 @@ void PfeilV2(Canvas& canvas, int x1, int y1, int x2, int y2);
 // PfeilH2: line with a head at (x1, y1) pointing left and one at (x2, y2) pointing right.
 void PfeilH2(Canvas& canvas, int x1, int y1, int x2, int y2);
 
-// Redraws the whole sketch of wing tab `wing` (1..3) with `trapezoids` trapezoids
-// (the checked trapezoid-count button; trapezoid 1 is always drawn) and the
+// Redraws the whole sketch of wing tab `wing` (1..3; Image_W, Image_W2, Image_W3) with `trapezoids`
+// trapezoids (the checked trapezoid-count button; trapezoid 1 is always drawn) and the
 // flight-direction caption in English or Russian.
-void d_w(Canvas& canvas, int wing, int trapezoids, bool english_captions);
-
-// The sketches of the three wing tabs (Image_W, Image_W2, Image_W3).
-inline void d_w1(Canvas& canvas, int trapezoids, bool english_captions) {
-    d_w(canvas, 1, trapezoids, english_captions);
-}
-inline void d_w2(Canvas& canvas, int trapezoids, bool english_captions) {
-    d_w(canvas, 2, trapezoids, english_captions);
-}
-inline void d_w3(Canvas& canvas, int trapezoids, bool english_captions) {
-    d_w(canvas, 3, trapezoids, english_captions);
-}
+void DrawDimensionSketch(Canvas& canvas, int wing, int trapezoids, bool english_captions);
 
 }  // namespace kalvesta

@@ -12,7 +12,7 @@ void DrawResultTopView(Canvas& canvas, const Aircraft& aircraft, const Lattice& 
                        ViewMapping& mapping) {
     ClearTopView(canvas);
     DrawGrid(canvas, lattice, aircraft.calc_wing_count, mapping);
-    d_1d(canvas, aircraft, drawn, mapping);
+    DrawTopView(canvas, aircraft, drawn, mapping);
     DrawStabilityResults(canvas, results, manual_margin, aircraft.english_captions, mapping);
 }
 

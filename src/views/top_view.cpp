@@ -155,8 +155,8 @@ void ClearTopView(Canvas& canvas) {
     canvas.Rectangle(0, 0, canvas.Width(), canvas.Height());
 }
 
-void d_1d(Canvas& canvas, const Aircraft& aircraft, const WingSelection& drawn,
-          ViewMapping& mapping) {
+void DrawTopView(Canvas& canvas, const Aircraft& aircraft, const WingSelection& drawn,
+                 ViewMapping& mapping) {
     const int width = canvas.Width();
     const int height = canvas.Height();
     mapping = TopViewMapping(aircraft, width, height);

@@ -25,7 +25,7 @@ void ClearTopView(Canvas& canvas);
 
 // Draws the top view onto a picture the caller has cleared, with the canvas's pen
 // width and brush, and stores its placement in `mapping` (TopViewMapping).
-void d_1d(Canvas& canvas, const Aircraft& aircraft, const WingSelection& drawn,
-          ViewMapping& mapping);
+void DrawTopView(Canvas& canvas, const Aircraft& aircraft, const WingSelection& drawn,
+                 ViewMapping& mapping);
 
 }  // namespace kalvesta

@@ -182,8 +182,8 @@ View3DPoints View3DPointsOf(const Aircraft& aircraft, double view3d_scale) {
     return points;
 }
 
-void d_3d(Canvas& canvas, const Aircraft& aircraft, const WingSelection& drawn,
-          const View3DControls& controls, const ViewMapping& mapping) {
+void DrawView3D(Canvas& canvas, const Aircraft& aircraft, const WingSelection& drawn,
+                const View3DControls& controls, const ViewMapping& mapping) {
     canvas.brush = colors::kInfoBackground;
     canvas.pen.color = colors::kGrey;
     canvas.Rectangle(0, 0, canvas.Width(), canvas.Height());

@@ -56,7 +56,7 @@ View3DPoints View3DPointsOf(const Aircraft& aircraft, double view3d_scale);
 // Redraws the whole view: background, axes, the selected wings in their colours.
 // A point is drawn at (Trunc(width / 2) − Trunc(v), Trunc(height / 2) − Trunc(u));
 // a line with an end that could not be projected is left out.
-void d_3d(Canvas& canvas, const Aircraft& aircraft, const WingSelection& drawn,
-          const View3DControls& controls, const ViewMapping& mapping);
+void DrawView3D(Canvas& canvas, const Aircraft& aircraft, const WingSelection& drawn,
+                const View3DControls& controls, const ViewMapping& mapping);
 
 }  // namespace kalvesta

@@ -1,7 +1,7 @@
 // The controls that turn and zoom the three-dimensional view: the elevation and
 // azimuth scroll bars beside the picture, the hidden zoom scroll bar, and the mouse
 // drag on the picture (left button turns, right button zooms). The window forwards
-// its events here and redraws the view (d_3d) whenever a method returns true.
+// its events here and redraws the view (DrawView3D) whenever a method returns true.
 #pragma once
 
 #include "views/view_mapping.h"

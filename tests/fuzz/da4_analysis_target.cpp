@@ -143,9 +143,9 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
     ViewMapping mapping;
     RecordingCanvas top_view(616, 321);
     ClearTopView(top_view);
-    d_1d(top_view, aircraft, drawn, mapping);
+    DrawTopView(top_view, aircraft, drawn, mapping);
     RecordingCanvas view_3d(616, 191);
-    d_3d(view_3d, aircraft, drawn, View3DControls{}, mapping);
+    DrawView3D(view_3d, aircraft, drawn, View3DControls{}, mapping);
     for (const View3DPoint& point : View3DPointsOf(aircraft, mapping.view3d_scale)) {
         if (!std::isfinite(point.x) || !std::isfinite(point.y) || !std::isfinite(point.z)) {
             return "a point of the 3-D view is not finite";

@@ -36,10 +36,10 @@ std::string SoundViewsFault(const Aircraft& aircraft, const WingSelection& drawn
     }
     ViewMapping mapping;
     RecordingCanvas top_view(kTopViewWidth, kTopViewHeight);
-    d_1d(top_view, aircraft, drawn, mapping);
+    DrawTopView(top_view, aircraft, drawn, mapping);
     AddFault(faults, top_view, "top view");
     RecordingCanvas view_3d(kTopViewWidth, kView3DHeight);
-    d_3d(view_3d, aircraft, drawn, View3DControls{}, mapping);
+    DrawView3D(view_3d, aircraft, drawn, View3DControls{}, mapping);
     AddFault(faults, view_3d, "3-D view");
     if (analysis != nullptr) {
         RecordingCanvas result_view(kTopViewWidth, kTopViewHeight);

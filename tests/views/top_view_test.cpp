@@ -85,7 +85,7 @@ TEST(TopViewTest, WingCornersFollowTheMapping) {
     const Aircraft aircraft = PreparedAircraft(inputs);
     RecordingCanvas canvas(kWidth, kHeight);
     ViewMapping mapping;
-    d_1d(canvas, aircraft, SelectionOf(inputs), mapping);
+    DrawTopView(canvas, aircraft, SelectionOf(inputs), mapping);
     EXPECT_EQ(mapping.top_view_axis_row, 46);
 
     // Wing-2 (s = 0.286249): root row Round(800 s + 46) = Round(274.9995) = 275;
@@ -117,7 +117,7 @@ TEST(TopViewTest, AxesArrowAndLetters) {
     const AircraftInputs inputs = DefaultAircraftInputs();
     RecordingCanvas canvas(kWidth, kHeight);
     ViewMapping mapping;
-    d_1d(canvas, PreparedAircraft(inputs), SelectionOf(inputs), mapping);
+    DrawTopView(canvas, PreparedAircraft(inputs), SelectionOf(inputs), mapping);
     const std::vector<RecordedLine> axes{
         {{616, 46}, {0, 46}, colors::kBlack, 1},     {{308, 0}, {308, 321}, colors::kBlack, 1},
         {{308, 321}, {310, 311}, colors::kBlack, 1}, {{308, 321}, {306, 311}, colors::kBlack, 1},
@@ -143,7 +143,7 @@ TEST(TopViewTest, RootOffsetClosesTheRootChordAndMoreTrapezoidsAddOutlines) {
     inputs.trapezoids[1] = 3;
     RecordingCanvas canvas(kWidth, kHeight);
     ViewMapping mapping;
-    d_1d(canvas, PreparedAircraft(inputs), SelectionOf(inputs), mapping);
+    DrawTopView(canvas, PreparedAircraft(inputs), SelectionOf(inputs), mapping);
     // Trapezoid 1: 4 lines per half with the root chord; trapezoids 2, 3: 3 per half.
     const auto wing1 = canvas.LinesIn(colors::kBlue);
     EXPECT_EQ(wing1.size(), 8u + 6u + 6u);
@@ -178,7 +178,7 @@ TEST(TopViewTest, DegenerateWingsGetAFinitePositiveScale) {
     // Drawn, the zero wings collapse onto the centre column.
     RecordingCanvas canvas(kWidth, kHeight);
     ViewMapping mapping;
-    d_1d(canvas, flat, SelectionOf(inputs), mapping);
+    DrawTopView(canvas, flat, SelectionOf(inputs), mapping);
     for (const RecordedLine& line : canvas.LinesIn(colors::kGreen)) {
         EXPECT_EQ(line.from.x, 308);
         EXPECT_EQ(line.to.x, 308);
@@ -204,7 +204,7 @@ TEST(TopViewTest, ExtremeValuesGiveAUsableMappingAndClampedPixels) {
     const Aircraft aircraft = PreparedAircraft(inputs);
     RecordingCanvas canvas(kWidth, kHeight);
     ViewMapping mapping;
-    d_1d(canvas, aircraft, SelectionOf(inputs), mapping);
+    DrawTopView(canvas, aircraft, SelectionOf(inputs), mapping);
     ExpectUsableMapping(mapping);
     // The scale still fits the whole aircraft (stations saturate at the 32-bit
     // limit, extents are summed in 64 bits), so every outline stays in the picture.

@@ -40,7 +40,7 @@ RecordingCanvas Draw(const Scene& scene, int elevation_position, int azimuth_pos
     controls.SetScrollBar1(elevation_position);
     controls.SetScrollBar2(azimuth_position);
     RecordingCanvas canvas(kWidth, kHeight);
-    d_3d(canvas, scene.aircraft, scene.drawn, controls, scene.mapping);
+    DrawView3D(canvas, scene.aircraft, scene.drawn, controls, scene.mapping);
     return canvas;
 }
 
