@@ -3,15 +3,17 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QStringList>
+#include <QFile>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
-#include <cstring>
 #include <optional>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "ui/tform1.h"
+#include "ui/window_arguments.h"
 
 namespace {
 
@@ -37,28 +39,26 @@ public:
     }
 };
 
-// The aircraft file named on the command line (the first argument that is not an
-// option; "--" ends the options), as a file manager passes it.
-std::optional<QString> FileToOpen(const QStringList& arguments) {
-    bool options_ended = false;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (!options_ended && argument == QStringLiteral("--")) {
-            options_ended = true;
-        } else if (options_ended || !argument.startsWith(QLatin1Char('-'))) {
-            return argument;
-        }
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // Answered before the application starts, so it needs no display.
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-        std::fputs("kalvesta4 " KALVESTA_VERSION "\n", stdout);
-        return 0;
+    // Read before the application starts, so that --help, --version and a wrong
+    // option need no display.
+    const kalvesta::WindowArguments arguments =
+        kalvesta::ReadWindowArguments(std::vector<std::string>(argv + 1, argv + argc));
+    switch (arguments.action) {
+        case kalvesta::WindowArguments::Action::kHelp:
+            std::fputs(kalvesta::WindowUsageText().c_str(), stdout);
+            return 0;
+        case kalvesta::WindowArguments::Action::kVersion:
+            std::fputs("kalvesta4 " KALVESTA_VERSION "\n", stdout);
+            return 0;
+        case kalvesta::WindowArguments::Action::kRefuse:
+            std::fprintf(stderr, "kalvesta4: %s\nTry \"kalvesta4 --help\".\n",
+                         arguments.error.c_str());
+            return 2;
+        case kalvesta::WindowArguments::Action::kRun:
+            break;
     }
     // Whole device pixel ratios only (1.25 becomes 1, 2 stays 2): the pictures map
     // pixel for pixel onto the screen and stay sharp, the texts keep the sizes
@@ -87,8 +87,9 @@ int main(int argc, char* argv[]) {
         form1.windowHandle()->installEventFilter(&report);
     }
     form1.show();
-    if (const std::optional<QString> file = FileToOpen(QApplication::arguments())) {
+    if (arguments.file) {
         // Once the window shows, so that a file that cannot be read is reported over it.
+        const std::optional<QString> file = QFile::decodeName(arguments.file->c_str());
         QTimer::singleShot(0, &form1, [&form1, file] { form1.OpenFile(file); });
     }
     return QApplication::exec();
