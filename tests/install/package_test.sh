@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# The Debian package on this machine (as root): built by scripts/package and
-# installed with dpkg -i, the program runs from the PATH, ".da4" files are our
-# type and open with our desktop entry, the manual page is found; dpkg -r then
-# leaves none of its files behind. Skipped when a kalvesta4 package is already
-# installed, so that a user's installation is never replaced or removed.
+# The Debian package on this machine (as root): built by scripts/package, lintian
+# finds no error or warning and no missing hardening in it (where lintian is
+# installed); installed with dpkg -i, the program runs from the PATH, ".da4"
+# files are our type and open with our desktop entry, the manual page is found;
+# dpkg -r then leaves none of its files behind. Skipped when a kalvesta4 package
+# is already installed, so that a user's installation is never replaced or
+# removed.
 #   tests/install/package_test.sh
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -28,6 +30,12 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+
+if command -v lintian >/dev/null; then
+    findings=$(lintian --allow-root --info --fail-on error,warning "$package") ||
+        fail "lintian: $findings"
+    ! grep -q hardening <<<"$findings" || fail "lintian: $findings"
+fi
 
 mapfile -t files < <(dpkg-deb --fsys-tarfile "$package" | tar -t | sed -n 's|^\./\(.*[^/]\)$|/\1|p')
 desktop_file=$(printf '%s\n' "${files[@]}" | grep '^/usr/share/applications/.*\.desktop$')
