@@ -8,6 +8,7 @@
 #include "cli/cli_report.h"
 #include "cli/cli_run.h"
 #include "cli/summary_module.h"
+#include "files/file_writer.h"
 
 namespace {
 
@@ -17,6 +18,16 @@ constexpr int kExitUsageOrFile = 2;
 
 void PrintError(const std::string& message) {
     std::fprintf(stderr, "kalvesta4-cli: %s\n", message.c_str());
+}
+
+// Writes `text` to standard output; false, with the system's reason said, when it
+// could not be written.
+bool PrintOutput(const std::string& text) {
+    const kalvesta::FileResult written = kalvesta::WriteStandardOutput(text);
+    if (!written.ok()) {
+        PrintError(written.message);
+    }
+    return written.ok();
 }
 
 }  // namespace
@@ -30,13 +41,10 @@ int main(int argc, char** argv) {
         return kExitUsageOrFile;
     }
     const CliOptions& options = args.options;
-    if (options.help) {
-        std::fputs(UsageText().c_str(), stdout);
-        return kExitResults;
-    }
-    if (options.version) {
-        std::fputs("kalvesta4-cli " KALVESTA_VERSION "\n", stdout);
-        return kExitResults;
+    if (options.help || options.version) {
+        return PrintOutput(options.help ? UsageText() : "kalvesta4-cli " KALVESTA_VERSION "\n")
+                   ? kExitResults
+                   : kExitUsageOrFile;
     }
 
     CliRun run;
@@ -80,11 +88,9 @@ int main(int argc, char** argv) {
     if (!options.OutputTakenByFile()) {
         const std::string output =
             options.json ? FormatJson(run) : FormatReport(run, options.margin_text);
-        std::fputs(output.c_str(), stdout);
-    }
-    if (std::fflush(stdout) != 0) {
-        PrintError("cannot write the output");
-        return kExitUsageOrFile;
+        if (!PrintOutput(output)) {
+            return kExitUsageOrFile;
+        }
     }
     if (!run.ok()) {
         const std::vector<std::string> messages = MemoMessages(run.data->memo);

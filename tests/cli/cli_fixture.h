@@ -45,9 +45,11 @@ protected:
     std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
 
     // Runs the program with `args`, its output and errors captured in files.
+    // `output`, when given, receives standard output instead (and is not read back).
     Outcome Run(const std::vector<std::string>& args,
-                const std::string& program = KALVESTA_CLI_PATH) const {
-        const std::string out_file = PathOf("stdout.txt");
+                const std::string& program = KALVESTA_CLI_PATH,
+                const std::string& output = {}) const {
+        const std::string out_file = output.empty() ? PathOf("stdout.txt") : output;
         const std::string err_file = PathOf("stderr.txt");
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
@@ -70,7 +72,7 @@ protected:
             outcome.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         }
         posix_spawn_file_actions_destroy(&actions);
-        outcome.out = Slurp(out_file);
+        outcome.out = output.empty() ? Slurp(out_file) : std::string();
         outcome.err = Slurp(err_file);
         return outcome;
     }

@@ -121,6 +121,12 @@ TEST_F(Cli, UsageAndFileProblemsExitWithTwo) {
               std::string::npos)
         << no_file.err;
 
+    // Standard output on a full device: the system's reason.
+    const Outcome full = Run({"--json"}, KALVESTA_CLI_PATH, "/dev/full");
+    EXPECT_EQ(full.exit_status, 2);
+    EXPECT_EQ(full.err,
+              "kalvesta4-cli: Cannot write \"standard output\": No space left on device\n");
+
     const std::string through_file = PathOf("stdout.txt/out.da4");
     const Outcome unwritable = Run({"--save", through_file});
     EXPECT_EQ(unwritable.exit_status, 2);
