@@ -3,6 +3,7 @@
 // the system's reason.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -10,23 +11,37 @@
 
 namespace kalvesta {
 
-// Writes `bytes` as the whole new content of the file `path` names:
-// - nothing there: the file is created (mode 0666 less the umask) and removed again
-//   when the write fails; a dangling symbolic link creates its final target, as the
-//   shell's ">" does;
-// - a device, a named pipe or a socket: written in place, never created, renamed or
-//   removed (a pipe without a reader is refused rather than waited for);
-// - the process's own standard output (also through /dev/stdout): written to it;
-// - a folder: refused;
+// Writes `bytes` as the whole new content of the file `path` names. Every open is
+// non-blocking until the kind of file is known; a write beyond the file size limit
+// fails with "File too large" instead of ending the process.
+// - nothing there: the content goes to a new file beside the name, which takes the
+//   name once it is complete (mode 0666 less the umask); a dangling symbolic link
+//   creates its final target, as the shell's ">" does. A failure removes only that
+//   new file.
+// - a descriptor of this process (/dev/stdout, /dev/stderr, /dev/fd/N), or the file
+//   its standard output or error goes to: written where that descriptor stands.
+// - a device, a named pipe, a terminal or a socket: written in place, never created,
+//   renamed or removed (a pipe without a reader is refused rather than waited for).
+// - a folder: refused.
 // - a regular file, also at the end of a chain of symbolic links (which stay links):
 //   refused when the process may not open it for writing, as the shell refuses it.
-//   Otherwise the new content goes to a temporary file beside it, which is synced;
-//   when that copy can take the file's permission bits, owner and group and the file
-//   has no other hard link, it is renamed over the file; otherwise it is copied into
-//   the existing file (keeping its links, owner and group) and then removed. Should
-//   that copy fail, the message names the temporary file, which is kept complete.
+//   Otherwise the new content goes to a copy beside it, which is synced. When that
+//   copy can take the file's owner, group, mode (set-ID bits too), extended
+//   attributes and ACL, and the file has no other hard link, it is renamed over the
+//   file. Otherwise the content is written into the file itself (WriteIntoFile),
+//   with the copy, or one in the runtime or temporary folder when the file's folder
+//   takes none, standing by; a failure then puts the earlier content back or names
+//   the copy.
 // On any other failure the earlier file is untouched and no temporary file remains.
 FileResult WriteFileContents(const std::string& path, std::string_view bytes);
+
+// A moment in the writer at which a test may act, as another process might.
+struct WriterSeam {
+    // Called once the new file of a first save exists, before its content is written.
+    std::function<void()> new_file_created;
+};
+FileResult WriteFileContents(const std::string& path, std::string_view bytes,
+                             const WriterSeam& seam);
 
 // Writes `bytes` to the process's standard output, checking every write.
 FileResult WriteStandardOutput(std::string_view bytes);

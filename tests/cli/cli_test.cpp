@@ -3,11 +3,9 @@
 #include <cmath>
 #include <filesystem>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "cli_fixture.h"
-#include "support/small_tmpfs.h"
 
 namespace {
 
@@ -211,34 +209,6 @@ TEST_F(Cli, StandardOutputReceivesTheFile) {
     const Outcome both = Run({"--save", "-", "--summary", "-"});
     EXPECT_EQ(both.exit_status, 2);
     EXPECT_EQ(both.out, "");
-}
-
-// A full file system (a small tmpfs, root only): exit 2, the file and the system's
-// reason on stderr, and each earlier file as it was, byte for byte.
-TEST_F(Cli, FullDiskIsReportedAndLeavesEarlierFilesWhole) {
-    kalvesta::SmallTmpfs disk(256 * 1024);
-    if (!disk.mounted()) {
-        GTEST_SKIP() << disk.why_not();
-    }
-    for (const char* name : {"keep.pdf", "keep.png"}) {
-        ASSERT_EQ(Run({"--summary", disk.PathOf(name)}).exit_status, 0) << name;
-    }
-    ASSERT_EQ(Run({"--save", disk.PathOf("keep.da4")}).exit_status, 0);
-    ASSERT_TRUE(disk.Fill());
-
-    for (const auto& [option, name] :
-         {std::pair{"--save", "keep.da4"}, {"--summary", "keep.pdf"}, {"--summary", "keep.png"}}) {
-        const std::string path = disk.PathOf(name);
-        const std::string before = Slurp(path);
-        // Three wings make every file differ from the one on the disk.
-        const Outcome full = Run({"--wings", "3", option, path});
-        EXPECT_EQ(full.exit_status, 2) << name;
-        EXPECT_TRUE(full.err.ends_with("kalvesta4-cli: Cannot write \"" + path +
-                                       "\": No space left on device\n"))
-            << full.err;
-        EXPECT_EQ(Slurp(path), before) << name;
-    }
-    EXPECT_EQ(std::distance(fs::directory_iterator(disk.PathOf("")), {}), 4);
 }
 
 TEST_F(Cli, SummaryNeedsAKnownTypeAWritableFolderAndResults) {

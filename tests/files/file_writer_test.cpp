@@ -1,15 +1,18 @@
-// The file writer on a real file system: what the path names decides how it is
-// written, and a write changes the content of that file and nothing else about it.
+// The file writer on real file systems: what the path names decides how it is
+// written, a write changes the content of that file and nothing else about it, and
+// a failure leaves the earlier file whole and nothing behind.
 #include "files/file_writer.h"
 
 #include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/un.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -19,7 +22,7 @@
 #include <iterator>
 #include <string>
 
-#include "support/small_tmpfs.h"
+#include "support/small_disk.h"
 #include "support/temp_folder.h"
 
 namespace kalvesta {
@@ -29,6 +32,8 @@ namespace fs = std::filesystem;
 
 constexpr uid_t kNobody = 65534;
 constexpr char kNewContent[] = "   2\r\n 310\r\n";
+constexpr char kComment[] = "user.comment";
+constexpr char kAcl[] = "system.posix_acl_access";
 
 struct stat StatusOf(const std::string& path) {
     struct stat status {};
@@ -47,6 +52,81 @@ void Put(const std::string& path, const std::string& bytes) {
 
 std::string CannotWrite(const std::string& path, const std::string& reason) {
     return "Cannot write \"" + path + "\": " + reason;
+}
+
+size_t EntriesIn(const fs::path& folder) {
+    return static_cast<size_t>(std::distance(fs::directory_iterator(folder), {}));
+}
+
+// An extended attribute's value, "<none>" when the file has none of that name.
+std::string Attribute(const std::string& path, const char* name) {
+    char value[256];
+    const ssize_t size = ::getxattr(path.c_str(), name, value, sizeof(value));
+    return size < 0 ? "<none>" : std::string(value, static_cast<size_t>(size));
+}
+
+// An access control list as the system stores it: version 2, then (tag, permissions,
+// id) entries. Owner rw-, the user 65534 rw-, the group r--, mask rw-, others ---.
+std::string AclGivingNobodyWrite() {
+    std::string acl;
+    auto put = [&acl](uint32_t value, size_t bytes) {
+        for (size_t i = 0; i < bytes; ++i) {
+            acl += static_cast<char>((value >> (8 * i)) & 0xff);
+        }
+    };
+    put(2, 4);
+    for (const auto& [tag, permissions, id] : {std::tuple{0x01u, 6u, ~0u},
+                                               {0x02u, 6u, kNobody},
+                                               {0x04u, 4u, ~0u},
+                                               {0x10u, 6u, ~0u},
+                                               {0x20u, 0u, ~0u}}) {
+        put(tag, 2);
+        put(permissions, 2);
+        put(id, 4);
+    }
+    return acl;
+}
+
+// Runs `write` as the unprivileged user 65534 when the test runs as root (in a child
+// process), else as the test's own user; returns the message of the write.
+template <typename Write>
+std::string AsUnprivilegedUser(Write write) {
+    if (::geteuid() != 0) {
+        return write().message;
+    }
+    int channel[2];
+    if (::pipe(channel) != 0) {
+        return "pipe failed";
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        if (::setgroups(0, nullptr) != 0 || ::setresgid(kNobody, kNobody, kNobody) != 0 ||
+            ::setresuid(kNobody, kNobody, kNobody) != 0) {
+            ::_exit(3);
+        }
+        const std::string message = write().message;
+        const ssize_t sent = ::write(channel[1], message.data(), message.size());
+        ::_exit(sent == static_cast<ssize_t>(message.size()) ? 0 : 4);
+    }
+    ::close(channel[1]);
+    std::string message;
+    char buffer[512];
+    ssize_t count = 0;
+    while ((count = ::read(channel[0], buffer, sizeof(buffer))) > 0) {
+        message.append(buffer, static_cast<size_t>(count));
+    }
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? message : "the child failed";
+}
+
+// Hands `path` to the user 65534 when the test runs as root.
+void GiveToUnprivilegedUser(const std::string& path) {
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(path.c_str(), kNobody, kNobody), 0);
+    }
 }
 
 class FileWriter : public ::testing::Test {
@@ -105,7 +185,37 @@ TEST_F(FileWriter, DeviceNodeIsWrittenNotReplaced) {
     EXPECT_EQ(EntryCount(), 1u);
 }
 
-TEST_F(FileWriter, LinksAreFollowedAndStayLinks) {
+// Standard error appended to a log (2>>log), also as /dev/fd/2: written where it
+// stands, so the log keeps its inode and what the process writes to it afterwards.
+// A socket as /dev/fd/N, which cannot be opened by name, is written too.
+TEST_F(FileWriter, OwnDescriptorsAreWrittenWhereTheyStand) {
+    const std::string log = PathOf("log");
+    Put(log, "before\n");
+    const ino_t inode = StatusOf(log).st_ino;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int appending = ::open(log.c_str(), O_WRONLY | O_APPEND);
+        int ends[2];
+        char received[8] = {};
+        const bool written =
+            appending >= 0 && ::dup2(appending, STDERR_FILENO) >= 0 &&
+            WriteFileContents("/dev/stderr", "one\n").ok() &&
+            WriteFileContents("/dev/fd/2", "two\n").ok() &&
+            ::write(STDERR_FILENO, "after\n", 6) == 6 &&
+            ::socketpair(AF_UNIX, SOCK_STREAM, 0, ends) == 0 &&
+            WriteFileContents("/dev/fd/" + std::to_string(ends[0]), "three").ok() &&
+            ::read(ends[1], received, sizeof(received)) == 5 && std::string(received) == "three";
+        ::_exit(written ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(Get(log), "before\none\ntwo\nafter\n");
+    EXPECT_EQ(StatusOf(log).st_ino, inode);
+    EXPECT_EQ(EntryCount(), 1u);
+}
+
+TEST_F(FileWriter, NamesAndLinks) {
     fs::create_directory(dir_ / "real");
     Put(PathOf("real/plane.da4"), "old");
     fs::create_symlink("real/plane.da4", dir_ / "near.da4");
@@ -121,97 +231,120 @@ TEST_F(FileWriter, LinksAreFollowedAndStayLinks) {
     }
     // The dangling link made its target, as the shell's ">" does.
     EXPECT_EQ(Get(PathOf("real/new.da4")), kNewContent);
-    EXPECT_EQ(EntryCount(), 4u);
-    EXPECT_EQ(static_cast<size_t>(std::distance(fs::directory_iterator(dir_ / "real"), {})), 2u);
+    EXPECT_EQ(EntriesIn(dir_ / "real"), 2u);
+
+    // A name of the longest length a folder entry can have is created and replaced.
+    const std::string longest = PathOf(std::string(251, 'n') + ".da4");
+    EXPECT_TRUE(WriteFileContents(longest, "first").ok());
+    EXPECT_TRUE(WriteFileContents(longest, kNewContent).ok());
+    EXPECT_EQ(Get(longest), kNewContent);
 
     fs::create_directory(dir_ / "folder");
-    EXPECT_EQ(WriteFileContents(PathOf("folder"), kNewContent).message,
-              CannotWrite(PathOf("folder"), "Is a directory"));
+    Put(PathOf("plain"), "x");
+    for (const auto& [name, reason] : {std::pair{"folder", "Is a directory"},
+                                       {"plain/x.da4", "Not a directory"},
+                                       {"gone/x.da4", "No such file or directory"}}) {
+        EXPECT_EQ(WriteFileContents(PathOf(name), kNewContent).message,
+                  CannotWrite(PathOf(name), reason));
+    }
+    EXPECT_EQ(EntryCount(), 7u);
 }
 
-TEST_F(FileWriter, ReplacedFileKeepsModeOwnerGroupAndHardLinks) {
+TEST_F(FileWriter, ReplacedFileKeepsOwnerModeAttributesAclAndHardLinks) {
     const std::string single = PathOf("single.da4");
     const std::string linked = PathOf("linked.da4");
     const std::string other_name = PathOf("other-name.da4");
     Put(single, "old");
     Put(linked, "old old");
     ASSERT_EQ(::link(linked.c_str(), other_name.c_str()), 0);
-    // Root hands the files to another owner and group; anyone else keeps their own.
-    const bool root = ::geteuid() == 0;
+    // The ACL lets one more user write; its mask stands in the mode's group bits.
+    const std::string acl = AclGivingNobodyWrite();
     for (const std::string& path : {single, linked}) {
         ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
-        if (root) {
-            ASSERT_EQ(::chown(path.c_str(), kNobody, kNobody), 0);
-        }
+        ASSERT_NO_FATAL_FAILURE(GiveToUnprivilegedUser(path));
+        ASSERT_EQ(::setxattr(path.c_str(), kComment, "wing", 4, 0), 0);
+        ASSERT_EQ(::setxattr(path.c_str(), kAcl, acl.data(), acl.size(), 0), 0);
     }
-    const struct stat single_before = StatusOf(single);
-    const struct stat linked_before = StatusOf(linked);
+    const struct stat before = StatusOf(single);
+    const ino_t linked_inode = StatusOf(linked).st_ino;
 
     for (const std::string& path : {single, linked}) {
         const FileResult written = WriteFileContents(path, kNewContent);
         EXPECT_TRUE(written.ok()) << written.message;
         const struct stat after = StatusOf(path);
-        EXPECT_EQ(after.st_mode & 07777, 0640u);
-        EXPECT_EQ(after.st_uid, single_before.st_uid);
-        EXPECT_EQ(after.st_gid, single_before.st_gid);
+        EXPECT_EQ(after.st_mode, before.st_mode);
+        EXPECT_EQ(after.st_uid, before.st_uid);
+        EXPECT_EQ(after.st_gid, before.st_gid);
+        EXPECT_EQ(Attribute(path, kComment), "wing");
+        EXPECT_EQ(Attribute(path, kAcl), acl);
     }
     EXPECT_EQ(Get(single), kNewContent);
     // The second name still is the same file, with the new content.
-    EXPECT_EQ(StatusOf(linked).st_ino, linked_before.st_ino);
+    EXPECT_EQ(StatusOf(linked).st_ino, linked_inode);
     EXPECT_EQ(StatusOf(linked).st_nlink, 2u);
     EXPECT_EQ(Get(other_name), kNewContent);
     EXPECT_EQ(EntryCount(), 3u);
 }
 
-// Runs `write` as the unprivileged user 65534 when the test runs as root (in a child
-// process), else as the test's own user; returns the message of the write.
-template <typename Write>
-std::string AsUnprivilegedUser(Write write) {
-    if (::geteuid() != 0) {
-        return write().message;
-    }
-    int channel[2];
-    if (::pipe(channel) != 0) {
-        return "pipe failed";
-    }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(channel[0]);
-        if (::setgroups(0, nullptr) != 0 || ::setresgid(kNobody, kNobody, kNobody) != 0 ||
-            ::setresuid(kNobody, kNobody, kNobody) != 0) {
-            ::_exit(3);
-        }
-        const std::string message = write().message;
-        const ssize_t sent = ::write(channel[1], message.data(), message.size());
-        ::_exit(sent == static_cast<ssize_t>(message.size()) ? 0 : 4);
-    }
-    ::close(channel[1]);
-    std::string message;
-    char buffer[512];
-    ssize_t count = 0;
-    while ((count = ::read(channel[0], buffer, sizeof(buffer))) > 0) {
-        message.append(buffer, static_cast<size_t>(count));
-    }
-    ::close(channel[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? message : "the child failed";
+// Files of the unprivileged user 65534 saved by that user.
+struct UnprivilegedCase {
+    const char* name;
+    bool folder_writable;  // else no copy can be kept beside the file
+    mode_t mode;
+    bool written_in_place;  // the same inode afterwards
+};
+
+class UnprivilegedSave : public FileWriter,
+                         public ::testing::WithParamInterface<UnprivilegedCase> {};
+
+TEST_P(UnprivilegedSave, KeepsModeAndAttributes) {
+    const UnprivilegedCase& each = GetParam();
+    const std::string path = PathOf("plane.da4");
+    Put(path, "old old old old");
+    ASSERT_EQ(::setxattr(path.c_str(), kComment, "wing", 4, 0), 0);
+    ASSERT_NO_FATAL_FAILURE(GiveToUnprivilegedUser(path));
+    ASSERT_EQ(::chmod(path.c_str(), each.mode), 0);
+    ASSERT_NO_FATAL_FAILURE(GiveToUnprivilegedUser(dir_.string()));
+    ASSERT_EQ(::chmod(dir_.c_str(), each.folder_writable ? 0755 : 0555), 0);
+    const ino_t inode = StatusOf(path).st_ino;
+
+    EXPECT_EQ(AsUnprivilegedUser([&] { return WriteFileContents(path, kNewContent); }), "");
+    ASSERT_EQ(::chmod(dir_.c_str(), 0755), 0);
+    EXPECT_EQ(Get(path), kNewContent);
+    EXPECT_EQ(StatusOf(path).st_mode & 07777, each.mode);
+    EXPECT_EQ(Attribute(path, kComment), "wing");
+    EXPECT_EQ(StatusOf(path).st_ino == inode, each.written_in_place);
+    EXPECT_EQ(EntryCount(), 1u);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, UnprivilegedSave,
+    ::testing::Values(
+        // A write clears the set-ID bits: the renamed copy gets them after its content.
+        UnprivilegedCase{"SetIdBitsRenamed", true, 06755, false},
+        UnprivilegedCase{"SetIdBitsInPlace", false, 06755, true},
+        // An attribute that cannot be read for the copy: written in place, kept.
+        UnprivilegedCase{"UnreadableAttribute", true, 0200, true}),
+    [](const auto& param_info) { return std::string(param_info.param.name); });
 
 TEST_F(FileWriter, WriteProtectedFileIsRefusedAsTheShellRefusesIt) {
     // A folder everyone may write, as /tmp is (without its sticky bit).
     ASSERT_EQ(::chmod(dir_.c_str(), 0777), 0);
     const std::string own = PathOf("keep.da4");
     Put(own, "old");
-    if (::geteuid() == 0) {
-        ASSERT_EQ(::chown(own.c_str(), kNobody, kNobody), 0);
-    }
+    ASSERT_NO_FATAL_FAILURE(GiveToUnprivilegedUser(own));
     ASSERT_EQ(::chmod(own.c_str(), 0444), 0);
     EXPECT_EQ(AsUnprivilegedUser([&] { return WriteFileContents(own, kNewContent); }),
               CannotWrite(own, "Permission denied"));
     EXPECT_EQ(Get(own), "old");
 
     if (::geteuid() != 0) {
+        // A folder the user may not write takes no new file.
+        const std::string fresh = PathOf("fresh.da4");
+        ::chmod(dir_.c_str(), 0555);
+        EXPECT_EQ(WriteFileContents(fresh, kNewContent).message,
+                  CannotWrite(fresh, "Permission denied"));
+        ::chmod(dir_.c_str(), 0755);
         GTEST_SKIP() << "the cases of a root-owned file need root";
     }
     const std::string roots = PathOf("root.da4");
@@ -226,6 +359,30 @@ TEST_F(FileWriter, WriteProtectedFileIsRefusedAsTheShellRefusesIt) {
     EXPECT_EQ(Get(roots), kNewContent);
     EXPECT_EQ(StatusOf(roots).st_mode & 07777, 0444u);
     EXPECT_EQ(EntryCount(), 2u);
+}
+
+// A file size limit (ulimit -f) that the new content passes, without the program
+// ignoring SIGXFSZ itself: the writer reports it, and leaves no partial file.
+TEST_F(FileWriter, FileSizeLimitIsReportedNotFatal) {
+    const std::string earlier = PathOf("plane.da4");
+    Put(earlier, "old");
+    const std::string content(300, 'n');
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const rlimit small{100, 100};
+        const bool reported =
+            ::setrlimit(RLIMIT_FSIZE, &small) == 0 &&
+            WriteFileContents(earlier, content).message == CannotWrite(earlier, "File too large") &&
+            WriteFileContents(PathOf("new.da4"), content).message ==
+                CannotWrite(PathOf("new.da4"), "File too large");
+        ::_exit(reported ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(Get(earlier), "old");
+    EXPECT_EQ(EntryCount(), 1u);
 }
 
 // The window shows failures in its own language: the same parts in English and Russian.
@@ -256,29 +413,86 @@ TEST(FileFailureTexts, EnglishAndRussian) {
     }
 }
 
-TEST(FileWriterOnAFullDisk, EarlierFileIsIntactAndTheReasonGiven) {
-    SmallTmpfs disk(64 * 1024);
+// A full disk of each kind: ext4 and tmpfs can reserve a file's space before it is
+// written, ext2 cannot. Whatever path the writer takes, the earlier files keep their
+// content and length, and nothing is left behind.
+class FullDisk : public ::testing::TestWithParam<DiskKind> {};
+
+TEST_P(FullDisk, EarlierFilesStayWholeAndTheReasonIsGiven) {
+    SmallDisk disk(GetParam(), 1 << 20);
     if (!disk.mounted()) {
         GTEST_SKIP() << disk.why_not();
     }
-    const std::string single = disk.PathOf("plane.da4");
-    const std::string linked = disk.PathOf("linked.da4");
-    Put(single, "old");
-    Put(linked, "old");
-    ASSERT_EQ(::link(linked.c_str(), disk.PathOf("second-name.da4").c_str()), 0);
-    ASSERT_TRUE(disk.Fill());
-
-    for (const std::string& path : {single, linked, disk.PathOf("new.da4")}) {
-        SCOPED_TRACE(path);
-        EXPECT_EQ(WriteFileContents(path, kNewContent).message,
-                  CannotWrite(path, "No space left on device"));
+    TempFolder copies("file_writer_copies");
+    // A summary page's size, larger than the blocks the earlier file holds.
+    const std::string earlier(100000, 'o');
+    const std::string content(130000, 'n');
+    ASSERT_EQ(::chmod(copies.path().c_str(), 0777), 0);
+    fs::create_directory(disk.PathOf("locked"));
+    for (const char* name : {"plane.pdf", "linked.pdf", "locked/plane.pdf"}) {
+        Put(disk.PathOf(name), earlier);
+        ASSERT_NO_FATAL_FAILURE(GiveToUnprivilegedUser(disk.PathOf(name)));
     }
-    EXPECT_EQ(Get(single), "old");
-    EXPECT_EQ(Get(linked), "old");
-    // Nothing left behind: the three files and the filler.
-    EXPECT_EQ(static_cast<size_t>(
-                  std::distance(fs::directory_iterator(fs::path(single).parent_path()), {})),
-              4u);
+    ASSERT_EQ(::link(disk.PathOf("linked.pdf").c_str(), disk.PathOf("second.pdf").c_str()), 0);
+    ASSERT_TRUE(disk.Fill());
+    const std::string no_space = "No space left on device";
+    const std::string no_safe_way =
+        "it can only be written in place, and its file system cannot reserve the space, and no "
+        "safety copy could be made (Permission denied)";
+
+    for (const char* name : {"plane.pdf", "linked.pdf", "new.pdf"}) {
+        EXPECT_EQ(WriteFileContents(disk.PathOf(name), content).message,
+                  CannotWrite(disk.PathOf(name), no_space));
+    }
+    // The unprivileged owner of a file in a folder it may not write: the file itself
+    // takes the content, with a copy in the temporary folder, or without one where
+    // the space can be reserved.
+    const std::string locked = disk.PathOf("locked/plane.pdf");
+    for (const bool copy_possible : {true, false}) {
+        ASSERT_EQ(::chmod(copies.path().c_str(), copy_possible ? 0777 : 0555), 0);
+        const std::string message = AsUnprivilegedUser([&] {
+            ::unsetenv("XDG_RUNTIME_DIR");
+            ::setenv("TMPDIR", copies.path().c_str(), 1);
+            return WriteFileContents(locked, content);
+        });
+        const bool refused = !copy_possible && GetParam() == DiskKind::kExt2;
+        EXPECT_EQ(message, CannotWrite(locked, refused ? no_safe_way : no_space))
+            << "copy possible: " << copy_possible;
+        EXPECT_EQ(copies.EntryCount(), 0u);
+    }
+    for (const char* name : {"plane.pdf", "linked.pdf", "locked/plane.pdf"}) {
+        const std::string now = Get(disk.PathOf(name));
+        EXPECT_TRUE(now == earlier) << name << " holds " << now.size() << " bytes";
+    }
+    // The files, the folder, the filler, and lost+found on the ext images.
+    EXPECT_EQ(EntriesIn(disk.PathOf("")), GetParam() == DiskKind::kTmpfs ? 5u : 6u);
+    EXPECT_EQ(EntriesIn(disk.PathOf("locked")), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, FullDisk,
+                         ::testing::Values(DiskKind::kTmpfs, DiskKind::kExt2, DiskKind::kExt4),
+                         [](const auto& param_info) {
+                             return std::string(DiskKindName(param_info.param));
+                         });
+
+// Another process saves the same new name while this one's first save fails: the
+// failing save removes only its own new file, so the other's complete file stays.
+TEST(FirstSaveRace, FailedSaveLeavesTheOtherProcesssFile) {
+    SmallDisk disk(DiskKind::kTmpfs, 64 * 1024);
+    if (!disk.mounted()) {
+        GTEST_SKIP() << disk.why_not();
+    }
+    const std::string target = disk.PathOf("plane.da4");
+    Put(disk.PathOf("other.tmp"), "other");
+    ASSERT_TRUE(disk.Fill());
+    WriterSeam other_process_saves;
+    other_process_saves.new_file_created = [&] {
+        ASSERT_EQ(::rename(disk.PathOf("other.tmp").c_str(), target.c_str()), 0);
+    };
+    EXPECT_EQ(WriteFileContents(target, std::string(8192, 'n'), other_process_saves).message,
+              CannotWrite(target, "No space left on device"));
+    EXPECT_EQ(Get(target), "other");
+    EXPECT_EQ(EntriesIn(disk.PathOf("")), 2u);
 }
 
 }  // namespace

@@ -1,0 +1,50 @@
+// The system calls every write of a file is made of. Each is retried on
+// interruption and gives 0 or an errno value.
+#pragma once
+
+#include <signal.h>
+#include <sys/types.h>
+
+#include <string>
+#include <string_view>
+
+#include "files/file_descriptor.h"
+
+namespace kalvesta {
+
+// All of `bytes` from the descriptor's position, or from `offset` when it is given.
+int WriteAll(int fd, std::string_view bytes);
+int WriteAllAt(int fd, std::string_view bytes, off_t offset);
+
+// fsync, where the file can be synced at all (pipes and terminals report EINVAL).
+int Sync(int fd);
+
+// Writes, syncs and closes; the first failure.
+int WriteSyncClose(FileDescriptor& fd, std::string_view bytes);
+
+// Creates a new, empty file ".kalvesta-<process>-<n>.tmp" in `folder` ("" for the
+// current folder) with `mode` less the umask. Returns its descriptor, or −1 with
+// errno set; `name` is its path.
+int CreateTemporaryIn(const std::string& folder, mode_t mode, std::string& name);
+
+// The folder part of a path, "" for a bare name.
+std::string FolderOf(const std::string& path);
+
+// Makes a rename or a new name durable: fsync of the folder holding the file.
+// Failure here is not reported, since the new content is already in place.
+void SyncFolderOf(const std::string& file);
+
+// While it lives, a write beyond the process's file size limit (ulimit -f) fails
+// with EFBIG instead of ending the process and leaving a partial file behind.
+class FileSizeSignalIgnored {
+public:
+    FileSizeSignalIgnored();
+    ~FileSizeSignalIgnored();
+    FileSizeSignalIgnored(const FileSizeSignalIgnored&) = delete;
+    FileSizeSignalIgnored& operator=(const FileSizeSignalIgnored&) = delete;
+
+private:
+    struct sigaction previous_ {};
+};
+
+}  // namespace kalvesta
