@@ -1,4 +1,4 @@
-// One calculation, from the input boxes to the recommended centre of gravity.
+// One calculation, from the aircraft's description to the recommended centre of gravity.
 #include "analysis/calculation.h"
 
 #include "analysis/stability.h"
@@ -10,10 +10,11 @@ void StabilityForMargin(const Aircraft& aircraft, std::string_view margin_text, 
     ComputeStability(aircraft.calc_wing_count, TextToDouble(margin_text), results);
 }
 
-PipelineOutcome Calculate(const AircraftInputs& inputs, std::string_view margin_text,
+PipelineOutcome Calculate(const AircraftInputs& description, std::string_view margin_text,
                           Aircraft& aircraft, AnalysisData& data, PipelineObserver& observer,
                           const PipelineRunner& run_pipeline) {
-    PrepareForCalculation(aircraft, inputs);
+    PrepareForCalculation(aircraft, description);
+    observer.AircraftPrepared();
     data.memo.Reset(aircraft.english_captions);
     const PipelineOutcome outcome = run_pipeline(aircraft, data, observer);
     if (HasResults(outcome)) {

@@ -1,5 +1,5 @@
-// One calculation, from the input boxes to the recommended centre of gravity: the
-// one path the window's "Calculate" and the command line both take.
+// One calculation, from the aircraft's description to the recommended centre of
+// gravity: the one path the window's "Calculate" and the command line both take.
 #pragma once
 
 #include <functional>
@@ -19,11 +19,12 @@ using PipelineRunner = std::function<PipelineOutcome(Aircraft&, AnalysisData&, P
 // as 0), on results of a completed pipeline.
 void StabilityForMargin(const Aircraft& aircraft, std::string_view margin_text, Results& results);
 
-// The whole-aircraft preparation from the inputs (PrepareForCalculation), the memo
-// reset to its heading, the pipeline, and where it gives results the stability
-// figures for `margin_text`. The aircraft keeps its captions' language and file
-// name; the observer hears the pipeline's progress.
-PipelineOutcome Calculate(const AircraftInputs& inputs, std::string_view margin_text,
+// The aircraft prepared once from its description (PrepareForCalculation; the
+// observer hears AircraftPrepared), the memo reset to its heading, the pipeline,
+// and where it gives results the stability figures for `margin_text`. The aircraft
+// keeps its captions' language and file name; the observer hears the pipeline's
+// progress.
+PipelineOutcome Calculate(const AircraftInputs& description, std::string_view margin_text,
                           Aircraft& aircraft, AnalysisData& data, PipelineObserver& observer,
                           const PipelineRunner& run_pipeline = RunPipeline);
 

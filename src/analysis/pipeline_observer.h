@@ -7,6 +7,7 @@ namespace kalvesta {
 class PipelineObserver {
 public:
     virtual ~PipelineObserver() = default;
+    virtual void AircraftPrepared() {}                // after the preparation (the window's views)
     virtual void GridCounted() {}                     // after GRID (the window repaints)
     virtual void LatticeReady() {}                    // after TRAWY2 when not failed (DrawGrid)
     virtual void SolveProgress(int /*remaining*/) {}  // SIMQ902: n − k after step k

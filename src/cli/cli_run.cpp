@@ -22,17 +22,10 @@ bool Exists(const std::string& path) {
     return fs::exists(path, unseen);
 }
 
-// The window's start-up: English captions, both wing counts 2.
-void StartUp(CliRun& run) {
-    run.aircraft.english_captions = true;
-    run.aircraft.wing_count = run.inputs.wing_count;
-    run.aircraft.calc_wing_count = run.inputs.wing_count;
-}
-
 }  // namespace
 
 FileResult LoadAircraft(const CliOptions& options, CliRun& run) {
-    StartUp(run);
+    run.aircraft.english_captions = true;
     if (options.file) {
         const Da4ReadResult read = ReadDa4File(*options.file);
         if (!read.result.ok()) {
@@ -40,13 +33,10 @@ FileResult LoadAircraft(const CliOptions& options, CliRun& run) {
         }
         run.file = options.file;
         run.aircraft.current_file_name = *options.file;
-        ApplyDa4Values(read.values, run.aircraft, run.inputs);
+        run.description = ApplyDa4Values(read.values, run.description);
     }
     if (options.wings) {
-        // The wing-count buttons' handlers: both counts follow the button.
-        run.inputs.wing_count = *options.wings;
-        run.aircraft.wing_count = *options.wings;
-        run.aircraft.calc_wing_count = *options.wings;
+        run.description.wing_count = *options.wings;
     }
     return FileResult{};
 }
@@ -90,8 +80,7 @@ std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run) {
 }
 
 FileResult SaveAircraft(const std::string& path, CliRun& run) {
-    PrepareAircraft(run.aircraft, run.inputs);
-    TakeCountsForSave(run.aircraft, run.inputs);
+    PrepareForCalculation(run.aircraft, run.description);
     const Da4Values values = AssembleDa4Values(run.aircraft);
     if (path == kStandardOutputArg) {
         return WriteStandardOutput(FormatDa4Text(values));
@@ -110,7 +99,7 @@ Balance BalanceOf(const CliRun& run) {
 
 void Analyse(const std::string& margin_text, CliRun& run) {
     PipelineObserver quiet;
-    run.outcome = Calculate(run.inputs, margin_text, run.aircraft, *run.data, quiet);
+    run.outcome = Calculate(run.description, margin_text, run.aircraft, *run.data, quiet);
 }
 
 FileResult ExportAvl(const std::string& path, const CliRun& run) {

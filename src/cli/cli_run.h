@@ -1,5 +1,6 @@
-// One run of kalvesta4-cli: the aircraft as the window would hold it after "Open"
-// (or at start-up), and the calculation the "Calculate" button runs on it.
+// One run of kalvesta4-cli: the aircraft's description (the start-up aircraft or a
+// file's, as the window would hold it after "Open"), and the calculation the
+// "Calculate" button runs on it.
 #pragma once
 
 #include <memory>
@@ -21,7 +22,7 @@ namespace kalvesta::cli {
 struct CliRun {
     std::optional<std::string> file;  // the file read, if any
     Aircraft aircraft;
-    AircraftInputs inputs = DefaultAircraftInputs();
+    AircraftInputs description = DefaultAircraftInputs();  // start-up or file, then --wings
     std::unique_ptr<AnalysisData> data = std::make_unique<AnalysisData>();
     PipelineOutcome outcome = PipelineOutcome::kRefused;
     std::optional<double> cg_mm;          // --cg: its static margin is reported

@@ -35,7 +35,7 @@ FileResult WriteSummary(const std::string& path, const CliRun& run) {
     const Aircraft& aircraft = run.aircraft;
     WingSelection drawn;
     drawn.wing_count = aircraft.wing_count;
-    drawn.trapezoids = run.inputs.trapezoids;
+    drawn.trapezoids = run.description.trapezoids;
 
     QImage top_image(kTopViewWidth, kTopViewHeight, QImage::Format_RGB32);
     QImage view3d_image(kTopViewWidth, kView3DHeight, QImage::Format_RGB32);

@@ -80,13 +80,11 @@ std::string FormatDa4Text(const Da4Values& values) {
     return text;
 }
 
-void ApplyDa4Values(const Da4Values& values, Aircraft& aircraft, AircraftInputs& inputs) {
+AircraftInputs ApplyDa4Values(const Da4Values& values, AircraftInputs current) {
+    AircraftInputs& inputs = current;
     if (IsWingCount(values[0])) {
         inputs.wing_count = values[0];
     }
-    aircraft.wing_count = inputs.wing_count;
-    aircraft.calc_wing_count = aircraft.wing_count;
-
     for (int wing = 1; wing <= kMaxWings; ++wing) {
         const auto w = static_cast<size_t>(wing);
         const auto read = [&values, wing](int offset) {
@@ -95,8 +93,6 @@ void ApplyDa4Values(const Da4Values& values, Aircraft& aircraft, AircraftInputs&
         if (IsTrapezoidCount(read(da4::kTrapezoidCount))) {
             inputs.trapezoids[w] = read(da4::kTrapezoidCount);
         }
-        aircraft.trapezoid_count[w] = inputs.trapezoids[w];
-
         WingInputs& boxes = inputs.wings[w];
         boxes.root_chord = read(da4::kChord0);
         boxes.root_offset = read(da4::kRootOffset);
@@ -108,17 +104,8 @@ void ApplyDa4Values(const Da4Values& values, Aircraft& aircraft, AircraftInputs&
         }
         inputs.wing_x_mm[w] = read(da4::kWingX);
         inputs.wing_z_mm[w] = read(da4::kWingZ);
-
-        aircraft.chord_mm[0][w] = SaturatingAbs(boxes.root_chord);
-        aircraft.station_y_mm[0][w] = SaturatingAbs(boxes.root_offset);
-        for (size_t k = 1; k < kMaxStations; ++k) {
-            aircraft.chord_mm[k][w] = SaturatingAbs(boxes.chord[k - 1]);
-            aircraft.station_y_mm[k][w] = SaturatingAbs(boxes.span[k - 1]);
-            aircraft.le_x_mm[k][w] = boxes.le_x[k - 1];
-        }
-        aircraft.wing_x_mm[w] = inputs.wing_x_mm[w];
-        aircraft.wing_z_mm[w] = inputs.wing_z_mm[w];
     }
+    return inputs;
 }
 
 std::string CompleteDa4Extension(std::string_view file_name) {

@@ -49,18 +49,15 @@ Da4Values AssembleDa4Values(const Aircraft& aircraft);
 // needs more), each line ended by carriage return and line feed.
 std::string FormatDa4Text(const Da4Values& values);
 
-// Stores loaded values into the model and the input boxes, as "Open" does:
-// - a wing count of 1..3 becomes wing_count and the checked button; any other value
-//   keeps the current button's count; calc_wing_count follows wing_count;
-// - per wing, a trapezoid count of 1..4 becomes the checked button and the model's
-//   trapezoid_count; any other value keeps the current button;
-// - every box takes its value as read (signs as in the file); the model takes
-//   chords, root offset and spans as magnitudes and the rest signed. The model's
-//   station_y_mm[1..4] hold the spans as read until the next preparation
-//   (PrepareAircraft) rebuilds the stations from the boxes, which loading always
-//   runs next.
+// The description a loaded file states over the `current` one, as "Open" puts it
+// into the window:
+// - a wing count of 1..3 becomes the wing count; any other value keeps the current;
+// - per wing, a trapezoid count of 1..4 becomes the wing's count; any other value
+//   keeps the current;
+// - every box takes its value as read (signs as in the file; the preparation takes
+//   chords, root offset and spans as magnitudes).
 // Line 53 is not used.
-void ApplyDa4Values(const Da4Values& values, Aircraft& aircraft, AircraftInputs& inputs);
+AircraftInputs ApplyDa4Values(const Da4Values& values, AircraftInputs current);
 
 // The name "Save" writes to: a name containing neither ".da4" nor ".DA4" anywhere
 // (case-sensitive) gets ".da4" appended, so "plane" gives "plane.da4" while

@@ -1,5 +1,6 @@
-// The whole aircraft as its input boxes state it (after the text-to-integer
-// conversion), and the whole-aircraft preparation that refreshes the model from it.
+// The description of an aircraft: what the window's boxes and buttons state (after
+// the text-to-integer conversion), what a ".da4" file holds, and what the command
+// line reads; and the preparations that compute the model from it.
 #pragma once
 
 #include <cstdint>
@@ -26,10 +27,13 @@ AircraftInputs DefaultAircraftInputs();
 // preparation gets its new plan_x only from the next one.
 void PrepareAircraft(Aircraft& aircraft, const AircraftInputs& inputs);
 
-// The aircraft as a calculation finds it in the window after start-up or "Open":
-// both wing counts from the inputs, and the preparation run twice, once as at
-// start-up or loading and once as the calculation's own, so that every wing's
-// plan_x follows its position.
+// What a description states beyond the wings' boxes, stored as loading a file
+// stores it: both wing counts, the trapezoid counts and the positions, so that the
+// next preparation computes every wing at its own position.
+void TakeCountsAndPositions(Aircraft& aircraft, const AircraftInputs& inputs);
+
+// The aircraft of a description, ready for the analysis: TakeCountsAndPositions,
+// then PrepareAircraft, which computes every wing once with its position.
 void PrepareForCalculation(Aircraft& aircraft, const AircraftInputs& inputs);
 
 }  // namespace kalvesta

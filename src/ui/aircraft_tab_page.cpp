@@ -10,6 +10,7 @@
 #include <QTabWidget>
 
 #include "analysis/calculation.h"
+#include "model/number_format.h"
 #include "model/text_to_int.h"
 #include "print/tform3.h"
 #include "ui/image_control.h"
@@ -131,6 +132,15 @@ void AircraftTabPage::ReadPositions(AircraftInputs& inputs) const {
     }
 }
 
+void AircraftTabPage::ShowPositions(const AircraftInputs& inputs) {
+    for (size_t w = 1; w <= kMaxWings; ++w) {
+        const QSignalBlocker block_x(position_x_boxes_[w]);
+        const QSignalBlocker block_z(position_z_boxes_[w]);
+        position_x_boxes_[w]->setText(QString::fromStdString(FormatInt(inputs.wing_x_mm[w], 4)));
+        position_z_boxes_[w]->setText(QString::fromStdString(FormatInt(inputs.wing_z_mm[w], 4)));
+    }
+}
+
 void AircraftTabPage::ShowPositionsOf(int wing_count) {
     for (size_t w = 2; w <= kMaxWings; ++w) {
         const bool shown = static_cast<int>(w) <= wing_count;
@@ -209,9 +219,9 @@ void AircraftTabPage::ShowCalculationRunning() {
     memo_->hide();
 }
 
-CalculationProgress AircraftTabPage::Progress() {
-    return CalculationProgress(*window(), *top_view_, *countdown_label_, analysis_, aircraft_,
-                               view_mapping_);
+CalculationProgress AircraftTabPage::Progress(std::function<void()> show_prepared_aircraft) {
+    return CalculationProgress(std::move(show_prepared_aircraft), *window(), *top_view_,
+                               *countdown_label_, analysis_, aircraft_, view_mapping_);
 }
 
 void AircraftTabPage::ShowCalculationEnd(bool has_results) {

@@ -38,12 +38,9 @@ public:
 
     // The position boxes through the text-to-integer rule.
     void ReadPositions(AircraftInputs& inputs) const;
-    QLineEdit* position_x_box(int wing) const {
-        return position_x_boxes_[static_cast<size_t>(wing)];
-    }
-    QLineEdit* position_z_box(int wing) const {
-        return position_z_boxes_[static_cast<size_t>(wing)];
-    }
+    // Puts a description's positions into their boxes, right-aligned in 4
+    // characters, without running the handlers.
+    void ShowPositions(const AircraftInputs& inputs);
     // The position pictures and boxes of the wings in use.
     void ShowPositionsOf(int wing_count);
 
@@ -62,8 +59,9 @@ public:
     // "Calculate" pressed: the running label instead of the button, the memo
     // cleared and hidden.
     void ShowCalculationRunning();
-    // What the calculation's progress is shown on.
-    CalculationProgress Progress();
+    // What the calculation's progress is shown on; `show_prepared_aircraft` draws
+    // the window's views of the prepared aircraft.
+    CalculationProgress Progress(std::function<void()> show_prepared_aircraft);
     // The calculation has ended: the idle state, with the results drawn and
     // "Print" offered when there are results, and the memo as the analysis left it.
     void ShowCalculationEnd(bool has_results);

@@ -8,15 +8,22 @@
 
 namespace kalvesta {
 
-CalculationProgress::CalculationProgress(QWidget& window, ImageControl& top_view, QLabel& countdown,
+CalculationProgress::CalculationProgress(std::function<void()> show_prepared_aircraft,
+                                         QWidget& window, ImageControl& top_view, QLabel& countdown,
                                          const AnalysisData& data, const Aircraft& aircraft,
                                          const ViewMapping& mapping)
-    : window_(window),
+    : show_prepared_aircraft_(std::move(show_prepared_aircraft)),
+      window_(window),
       top_view_(top_view),
       countdown_(countdown),
       data_(data),
       aircraft_(aircraft),
       mapping_(mapping) {}
+
+void CalculationProgress::AircraftPrepared() {
+    show_prepared_aircraft_();
+    window_.repaint();
+}
 
 void CalculationProgress::GridCounted() {
     window_.repaint();

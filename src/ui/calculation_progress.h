@@ -1,7 +1,9 @@
-// What the window shows while "Calculate" keeps its thread busy: a repaint once
-// the grid is counted, the panel grid on the top view as soon as it is laid, and
-// the solve's countdown in Label24.
+// What the window shows while "Calculate" keeps its thread busy: the views of the
+// prepared aircraft, a repaint once the grid is counted, the panel grid on the top view as soon as
+// it is laid, and the solve's countdown in Label24.
 #pragma once
+
+#include <functional>
 
 #include "analysis/pipeline.h"
 #include "ui/countdown_throttle.h"
@@ -16,15 +18,17 @@ class ImageControl;
 
 class CalculationProgress : public PipelineObserver {
 public:
-    CalculationProgress(QWidget& window, ImageControl& top_view, QLabel& countdown,
-                        const AnalysisData& data, const Aircraft& aircraft,
-                        const ViewMapping& mapping);
+    CalculationProgress(std::function<void()> show_prepared_aircraft, QWidget& window,
+                        ImageControl& top_view, QLabel& countdown, const AnalysisData& data,
+                        const Aircraft& aircraft, const ViewMapping& mapping);
 
+    void AircraftPrepared() override;
     void GridCounted() override;
     void LatticeReady() override;
     void SolveProgress(int remaining) override;
 
 private:
+    std::function<void()> show_prepared_aircraft_;
     QWidget& window_;
     ImageControl& top_view_;
     QLabel& countdown_;

@@ -10,6 +10,7 @@
 
 #include "files/avl_export.h"
 #include "files/da4_file.h"
+#include "files/da4_format.h"
 #include "ui/file_dialogs.h"
 #include "ui/main_menus.h"
 #include "ui/result_commands.h"
@@ -127,9 +128,7 @@ void FileCommands::OpenFile(const std::optional<QString>& chosen) {
         if (read.result.ok()) {
             aircraft_.current_file_name = name;
             // Counts the file states out of range keep the window's buttons.
-            AircraftInputs boxes = window_inputs_();
-            ApplyDa4Values(read.values, aircraft_, boxes);
-            emit ValuesLoaded(read.values);
+            emit Loaded(ApplyDa4Values(read.values, window_inputs_()));
             file_name_label_->setText(QString::fromStdString(name));
         } else {
             // The current file name stays, so "Save" still writes where the window says.

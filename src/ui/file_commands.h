@@ -11,7 +11,6 @@
 #include <optional>
 
 #include "analysis/pipeline.h"
-#include "files/da4_format.h"
 #include "model/aircraft.h"
 #include "model/aircraft_inputs.h"
 
@@ -46,8 +45,8 @@ public:
     void OpenFile(const std::optional<QString>& chosen);
 
 signals:
-    // A file was read and its values stored into the model: the window shows them.
-    void ValuesLoaded(const Da4Values& values);
+    // A file was read: the window takes its description.
+    void Loaded(const AircraftInputs& description);
     // "Open" has ended, whatever it found: the window recomputes the aircraft.
     void OpenEnded();
 

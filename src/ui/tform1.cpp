@@ -3,15 +3,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <exception>
 
 #include "files/language_file.h"
-#include "model/number_format.h"
 #include "qtcanvas/layout_font.h"
 #include "ui/aircraft_tab_page.h"
 #include "ui/beeper.h"
@@ -122,7 +119,7 @@ void TForm1::Connect() {
     connect(menus_->exit_item, &QAction::triggered, this, &TForm1::close);
     connect(menus_->switch_language_item, &QAction::triggered, this, &TForm1::OnSwitchLanguage);
     connect(menus_->info_item, &QAction::triggered, this, &TForm1::OnInfo);
-    connect(file_commands_, &FileCommands::ValuesLoaded, this, &TForm1::PutLoadedValuesIntoWindow);
+    connect(file_commands_, &FileCommands::Loaded, this, &TForm1::ShowLoadedInputs);
     connect(file_commands_, &FileCommands::OpenEnded, this, &TForm1::RecomputeAircraft);
 }
 
@@ -167,6 +164,10 @@ WingSelection TForm1::SelectedWings() const {
 
 void TForm1::RecomputeAircraft() {
     PrepareAircraft(aircraft_, WindowInputs());
+    ShowPreparedAircraft();
+}
+
+void TForm1::ShowPreparedAircraft() {
     for (int wing = 1; wing <= kMaxWings; ++wing) {
         wing_tab(wing).ShowPlanform();
     }
@@ -176,11 +177,15 @@ void TForm1::RecomputeAircraft() {
 void TForm1::OnWingCountChosen(int count) {
     aircraft_.wing_count = count;
     aircraft_.calc_wing_count = count;
+    ShowWingCount(count);
+    RecomputeAircraft();
+}
+
+void TForm1::ShowWingCount(int count) {
     tabs_->setTabVisible(tabs_->indexOf(&wing_tab(2)), count >= 2);
     tabs_->setTabVisible(tabs_->indexOf(&wing_tab(3)), count >= 3);
     aircraft_tab_->ShowPositionsOf(count);
     menus_->ShowWingItems(count);
-    RecomputeAircraft();
 }
 
 void TForm1::OnTabChanged() {
@@ -191,10 +196,7 @@ void TForm1::OnTabChanged() {
 
 void TForm1::OnCalculate() {
     aircraft_tab_->ShowCalculationRunning();
-    RecomputeAircraft();
-    repaint();
-
-    CalculationProgress progress = aircraft_tab_->Progress();
+    CalculationProgress progress = aircraft_tab_->Progress([this] { ShowPreparedAircraft(); });
     bool has_results = false;
     try {
         has_results = HasResults(Calculate(WindowInputs(), aircraft_tab_->MarginText(), aircraft_,
@@ -223,48 +225,17 @@ void TForm1::OpenFile(const std::optional<QString>& name) {
     file_commands_->OpenFile(name);
 }
 
-void TForm1::PutLoadedValuesIntoWindow(const Da4Values& values) {
-    const int32_t wing_count = values[0];
-    if (wing_count >= 1 && wing_count <= kMaxWings) {
-        wing_count_choice_->button(wing_count)->setChecked(true);
-    }
+void TForm1::ShowLoadedInputs(const AircraftInputs& description) {
+    TakeCountsAndPositions(aircraft_, description);
+    // Hiding the tab on show runs no preparation of its own: "Open" ends in one.
+    const QSignalBlocker block_tabs(tabs_);
+    wing_count_choice_->Show(description.wing_count);
+    ShowWingCount(description.wing_count);
     for (int wing = 1; wing <= kMaxWings; ++wing) {
-        const int32_t trapezoids =
-            values[static_cast<size_t>(Da4Index(wing, da4::kTrapezoidCount))];
-        if (trapezoids >= 1 && trapezoids <= kMaxTrapezoids) {
-            wing_tab(wing).trapezoid_button(trapezoids)->setChecked(true);
-        }
+        const auto w = static_cast<size_t>(wing);
+        wing_tab(wing).ShowInputs(description.wings[w], description.trapezoids[w]);
     }
-    aircraft_.calc_wing_count = aircraft_.wing_count;
-
-    // Every field in line order, as a right-aligned text of width 4; each change
-    // runs the field's own handler as typing would.
-    for (int wing = 1; wing <= kMaxWings; ++wing) {
-        const WingTabPage& tab = wing_tab(wing);
-        auto box_at = [&](int offset) -> QLineEdit* {
-            if (offset == da4::kChord0) {
-                return tab.box(kRootChordBox);
-            }
-            if (offset < da4::kRootOffset) {
-                return tab.box(ChordBox(offset - da4::kChord0));
-            }
-            if (offset == da4::kRootOffset) {
-                return tab.box(kRootOffsetBox);
-            }
-            if (offset < da4::kLeadingEdge1) {
-                return tab.box(SpanBox(offset - da4::kSpan1 + 1));
-            }
-            if (offset < da4::kWingX) {
-                return tab.box(LeadingEdgeBox(offset - da4::kLeadingEdge1 + 1));
-            }
-            return offset == da4::kWingX ? aircraft_tab_->position_x_box(wing)
-                                         : aircraft_tab_->position_z_box(wing);
-        };
-        for (int offset = da4::kChord0; offset <= da4::kWingZ; ++offset) {
-            const int32_t value = values[static_cast<size_t>(Da4Index(wing, offset))];
-            box_at(offset)->setText(QString::fromStdString(FormatInt(value, 4)));
-        }
-    }
+    aircraft_tab_->ShowPositions(description);
 }
 
 void TForm1::ApplyLanguage(bool english_captions) {

@@ -12,7 +12,6 @@
 #include <optional>
 
 #include "analysis/calculation.h"
-#include "files/da4_format.h"
 #include "model/aircraft.h"
 #include "model/aircraft_inputs.h"
 #include "views/wing_selection.h"
@@ -86,7 +85,14 @@ private:
     void ApplyLanguage(bool english_captions);
     // "Info": the info window in the current language, not blocking this one.
     void OnInfo();
-    void PutLoadedValuesIntoWindow(const Da4Values& values);
+    // The views of the aircraft as the model holds it: the planforms and the
+    // "Aircraft" tab's views.
+    void ShowPreparedAircraft();
+    // The wing count's tabs, position boxes and menu items.
+    void ShowWingCount(int count);
+    // "Open" read a file: its description into the model and, without running
+    // the controls' handlers, onto the controls; the preparation follows.
+    void ShowLoadedInputs(const AircraftInputs& description);
 
     // Every box and button of the window.
     AircraftInputs WindowInputs() const;

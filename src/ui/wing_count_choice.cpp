@@ -25,6 +25,13 @@ WingCountChoice::WingCountChoice(QWidget* strip) : QObject(strip) {
     }
 }
 
+void WingCountChoice::Show(int count) {
+    const QSignalBlocker block1(button(1));
+    const QSignalBlocker block2(button(2));
+    const QSignalBlocker block3(button(3));
+    button(count)->setChecked(true);
+}
+
 int WingCountChoice::Checked(int unchecked) const {
     for (int count = 1; count <= kMaxWings; ++count) {
         if (button(count)->isChecked()) {

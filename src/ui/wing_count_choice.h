@@ -21,13 +21,16 @@ public:
 
     // The checked count, 1..3, or `unchecked` when no button is checked.
     int Checked(int unchecked) const;
-    QRadioButton* button(int count) const { return buttons_[static_cast<size_t>(count)]; }
+    // Checks the button of `count` without running the handlers.
+    void Show(int count);
 
 signals:
     // A button became checked, by the user or by a loaded file.
     void Chosen(int count);
 
 private:
+    QRadioButton* button(int count) const { return buttons_[static_cast<size_t>(count)]; }
+
     QFrame* panel_ = nullptr;           // Panel1
     PerWing<QRadioButton*> buttons_{};  // RadioButton1..3
 };

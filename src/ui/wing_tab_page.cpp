@@ -6,7 +6,10 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <memory>
+#include <vector>
 
+#include "model/number_format.h"
 #include "model/text_to_int.h"
 #include "ui/image_control.h"
 #include "ui/value_label.h"
@@ -210,6 +213,11 @@ void WingTabPage::ShowDimensionSketch() {
 }
 
 void WingTabPage::OnTrapezoidCountChosen(int trapezoids) {
+    ShowTrapezoidCount(trapezoids);
+    ComputePlanform();
+}
+
+void WingTabPage::ShowTrapezoidCount(int trapezoids) {
     ShowDimensionSketch();
     for (int t = 2; t <= kMaxTrapezoids; ++t) {
         const bool shown = t <= trapezoids;
@@ -217,7 +225,32 @@ void WingTabPage::OnTrapezoidCountChosen(int trapezoids) {
         box(ChordBox(t))->setVisible(shown);
         box(LeadingEdgeBox(t))->setVisible(shown);
     }
-    ComputePlanform();
+}
+
+void WingTabPage::ShowInputs(const WingInputs& inputs, int trapezoids) {
+    if (trapezoids != CheckedTrapezoids()) {
+        {
+            std::vector<std::unique_ptr<QSignalBlocker>> blocked;
+            for (QRadioButton* button : trapezoid_buttons_) {
+                blocked.push_back(std::make_unique<QSignalBlocker>(button));
+            }
+            trapezoid_button(trapezoids)->setChecked(true);
+        }
+        ShowTrapezoidCount(trapezoids);
+    }
+    std::array<int32_t, kWingBoxCount> values{};
+    values[kRootOffsetBox] = inputs.root_offset;
+    values[kRootChordBox] = inputs.root_chord;
+    for (int t = 1; t <= kMaxTrapezoids; ++t) {
+        const auto i = static_cast<size_t>(t - 1);
+        values[static_cast<size_t>(SpanBox(t))] = inputs.span[i];
+        values[static_cast<size_t>(ChordBox(t))] = inputs.chord[i];
+        values[static_cast<size_t>(LeadingEdgeBox(t))] = inputs.le_x[i];
+    }
+    for (size_t i = 0; i < kWingBoxCount; ++i) {
+        const QSignalBlocker blocked(boxes_[i]);
+        boxes_[i]->setText(QString::fromStdString(FormatInt(values[i], 4)));
+    }
 }
 
 }  // namespace kalvesta

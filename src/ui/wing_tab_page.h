@@ -51,10 +51,11 @@ public:
     WingInputs Inputs() const;
     // The checked trapezoid-count button, 1..4.
     int CheckedTrapezoids() const;
-    QRadioButton* trapezoid_button(int trapezoids) const {
-        return trapezoid_buttons_[static_cast<size_t>(trapezoids - 1)];
-    }
-    QLineEdit* box(int index) const { return boxes_[static_cast<size_t>(index)]; }
+    // Puts a description's boxes and count on the tab without running the
+    // handlers: the texts right-aligned in 4 characters, the sketch and the boxes
+    // in use following a changed count. The planform is left to the next
+    // computation.
+    void ShowInputs(const WingInputs& inputs, int trapezoids);
 
     // The wing's planform computation: its boxes and count into the model, then
     // its values and picture shown.
@@ -66,9 +67,15 @@ public:
 
 private:
     void Build();
+    QRadioButton* trapezoid_button(int trapezoids) const {
+        return trapezoid_buttons_[static_cast<size_t>(trapezoids - 1)];
+    }
+    QLineEdit* box(int index) const { return boxes_[static_cast<size_t>(index)]; }
     // A trapezoid-count button was chosen: the sketch, the boxes of the trapezoids
     // in use, and the planform.
     void OnTrapezoidCountChosen(int trapezoids);
+    // The sketch and the boxes of the trapezoids in use.
+    void ShowTrapezoidCount(int trapezoids);
 
     const int wing_;
     Aircraft& aircraft_;

@@ -113,11 +113,9 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
     }
 
     // "Open" on the start-up window, then the calculation's own preparation.
-    AircraftInputs inputs = DefaultAircraftInputs();
+    const AircraftInputs inputs = ApplyDa4Values(values, DefaultAircraftInputs());
     Aircraft aircraft;
     aircraft.english_captions = true;
-    PrepareForCalculation(aircraft, inputs);
-    ApplyDa4Values(values, aircraft, inputs);
     PrepareForCalculation(aircraft, inputs);
     if (std::string fault = PlanformFault(aircraft); !fault.empty()) {
         return fault;

@@ -9,11 +9,13 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 #include <deque>
 
 #include "support/window_controls.h"
 #include "ui/file_dialogs.h"
+#include "ui/image_control.h"
 #include "ui/tform1.h"
 
 namespace kalvesta {
@@ -123,6 +125,50 @@ TEST_F(FileCommandsTest, OpenRestoresEveryBoxAndCount) {
     EXPECT_EQ(form_->aircraft().wing_count, 3);
     EXPECT_EQ(form_->findChild<QLabel*>("Label_b1")->text(), "1100mm");
     EXPECT_EQ(Control<QLabel>(*form_, "Lab_FName")->text(), Path("three.da4"));
+}
+
+// "Open" fills the window at once, without each box's handler: what it shows must
+// be what typing the same values shows, picture for picture and label for label.
+TEST_F(FileCommandsTest, OpenShowsWhatTypingTheValuesShows) {
+    Open(QString(KALVESTA_SOURCE_DIR) +
+         "/tests/fuzz/corpus/da4_analysis/three_wings_four_trapezoids.da4");
+    TForm1 typed;
+    testing_support::WingCountButton(typed, 3)->click();
+    const auto type = [](QLineEdit* box, const QString& text) {
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    };
+    for (int wing = 1; wing <= kMaxWings; ++wing) {
+        for (int trapezoids = 1; trapezoids <= kMaxTrapezoids; ++trapezoids) {
+            if (testing_support::TrapezoidButton(*form_, wing, trapezoids)->isChecked()) {
+                testing_support::TrapezoidButton(typed, wing, trapezoids)->click();
+            }
+        }
+        for (int box = 0; box < kWingBoxCount; ++box) {
+            type(testing_support::WingBox(typed, wing, box),
+                 testing_support::WingBox(*form_, wing, box)->text());
+        }
+    }
+    // The heights last: each keystroke in a position box prepares the aircraft with the
+    // positions stored by the one before.
+    for (int wing = 1; wing <= kMaxWings; ++wing) {
+        type(testing_support::PositionXBox(typed, wing),
+             testing_support::PositionXBox(*form_, wing)->text());
+    }
+    for (int wing = 1; wing <= kMaxWings; ++wing) {
+        type(testing_support::PositionZBox(typed, wing),
+             testing_support::PositionZBox(*form_, wing)->text());
+    }
+    for (const ImageControl* picture : form_->findChildren<ImageControl*>()) {
+        EXPECT_EQ(picture->image(), Control<ImageControl>(typed, picture->objectName())->image())
+            << picture->objectName().toStdString();
+    }
+    for (const QLabel* label : form_->findChildren<QLabel*>()) {
+        if (!label->objectName().isEmpty() && label->objectName() != "Lab_FName") {
+            EXPECT_EQ(label->text(), Control<QLabel>(typed, label->objectName())->text())
+                << label->objectName().toStdString();
+        }
+    }
 }
 
 TEST_F(FileCommandsTest, ShortFilesAndOddCountsLoadWithoutComplaint) {
