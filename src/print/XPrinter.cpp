@@ -24,19 +24,21 @@ TXPrint::~TXPrint() {
 }
 
 bool TXPrint::BeginDoc() {
-    failure_.clear();
+    failure_ = {};
+    job_id_ = 0;
     if (!printer_available_) {
-        failure_ = QStringLiteral("no printer is set up");
+        failure_.problem = PrintProblem::kNoPrinterSetUp;
         return false;
     }
     if (canvas_.isActive()) {
-        failure_ = QStringLiteral("a print job is already open");
+        failure_.problem = PrintProblem::kJobAlreadyOpen;
         return false;
     }
-    failure_ = CupsQueueRefusal(printer_.printerName());
-    if (!failure_.isEmpty()) {
+    failure_ = CupsQueueProblem(printer_.printerName());
+    if (failure_.problem != PrintProblem::kNone) {
         return false;
     }
+    newest_job_before_ = CupsNewestJob(printer_.printerName(), title_);
     printer_.setDocName(title_);
     printer_.setCopyCount(1);
     printer_.setFullPage(false);
@@ -46,7 +48,7 @@ bool TXPrint::BeginDoc() {
     layout.setMargins(layout.minimumMargins());
     printer_.setPageLayout(layout);
     if (!canvas_.begin(&printer_)) {
-        failure_ = QStringLiteral("the print job could not be started");
+        failure_.problem = PrintProblem::kJobNotStarted;
         return false;
     }
     return true;
@@ -59,18 +61,28 @@ void TXPrint::StretchDraw(const QRect& target, const QImage& bitmap) {
 }
 
 bool TXPrint::EndDoc() {
-    failure_.clear();
+    failure_ = {};
     if (!canvas_.isActive()) {
-        failure_ = QStringLiteral("no print job is open");
+        failure_.problem = PrintProblem::kNoJobOpen;
         return false;
     }
     // Ending the painter hands the job to CUPS, whose answer is the thread's last one.
     const bool ended = canvas_.end();
-    failure_ = CupsLastRequestFailure();
-    if (failure_.isEmpty() && (!ended || printer_.printerState() == QPrinter::Error)) {
-        failure_ = QStringLiteral("the print job could not be completed");
+    failure_ = CupsLastRequestProblem(printer_.printerName());
+    if (failure_.problem == PrintProblem::kNone &&
+        (!ended || printer_.printerState() == QPrinter::Error)) {
+        failure_.problem = PrintProblem::kJobNotCompleted;
     }
-    return failure_.isEmpty();
+    if (failure_.problem != PrintProblem::kNone) {
+        return false;
+    }
+    const int newest = CupsNewestJob(printer_.printerName(), title_);
+    job_id_ = newest > newest_job_before_ ? newest : 0;
+    return true;
+}
+
+PrintJobStatus TXPrint::JobStatus() const {
+    return CupsJobStatus(printer_.printerName(), job_id_);
 }
 
 }  // namespace kalvesta

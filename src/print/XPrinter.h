@@ -34,19 +34,25 @@ public:
 
     // Opens a one-copy portrait job whose coordinates are printer dots with the
     // origin at the printable area's top-left corner (margins 0); refused when the
-    // queue takes no jobs.
+    // queue takes no jobs or cupsd does not answer.
     bool BeginDoc() override;
     void StretchDraw(const QRect& target, const QImage& bitmap) override;
     // Ends the job; false with CUPS's reason when it refused the finished job.
     bool EndDoc() override;
-    QString FailureReason() const override { return failure_; }
+    PrintReport Failure() const override { return failure_; }
+    // The job is found among the queue's jobs by its title and a number above
+    // those the queue had when it began.
+    int JobId() const override { return job_id_; }
+    PrintJobStatus JobStatus() const override;
 
 private:
     QPrinter printer_{QPrinter::HighResolution};
     QPainter canvas_;
     bool printer_available_ = false;
     QString title_ = QStringLiteral("XPrintSet Demo");
-    QString failure_;
+    PrintReport failure_;
+    int newest_job_before_ = 0;
+    int job_id_ = 0;
 };
 
 }  // namespace kalvesta

@@ -20,6 +20,40 @@ struct PrinterResolution {
     int dpi_y = 0;
 };
 
+// Why a page did not print, or has not printed yet.
+enum class PrintProblem {
+    kNone,
+    kNoPrinterSetUp,
+    kJobAlreadyOpen,
+    kNoJobOpen,
+    kJobNotStarted,
+    kJobNotCompleted,
+    kNotAccepting,  // the queue rejects jobs; `cups_text`: the reason its administrator gave
+    kRefused,       // the server refused the job; `cups_text`: its answer
+    kNoServer,      // cupsd does not answer
+    kPrinterGone,   // the queue no longer exists
+    // What became of a job the server took:
+    kPrinterStopped,  // the queue is stopped and the job waits in it
+    kJobHeld,         // the job is held in the queue
+    kJobCancelled,
+    kJobAborted,
+    kNotPrintedYet,  // still waiting, and the printer says why (a device it cannot reach)
+};
+
+struct PrintReport {
+    PrintProblem problem = PrintProblem::kNone;
+    // The print system's own words: a state message, a state reason or an answer.
+    QString cups_text;
+};
+
+// What became of the job the last EndDoc handed over.
+struct PrintJobStatus {
+    enum class Stage { kWaiting, kPrinted, kProblem };
+    Stage stage = Stage::kPrinted;
+    // A problem, or while waiting what the printer says (kNotPrintedYet) if anything.
+    PrintReport report;
+};
+
 // Capabilities of the selected printer.
 struct TCapabilities {
     std::vector<PrinterResolution> resolutions;  // in the driver's order
@@ -69,9 +103,12 @@ public:
     // Closes the job and hands it to the spooler; false when no job was open or
     // the spooler refused it.
     virtual bool EndDoc() = 0;
-    // Why the last BeginDoc or EndDoc returned false, in the print system's words
-    // where it gave any.
-    virtual QString FailureReason() const = 0;
+    // Why the last BeginDoc or EndDoc returned false.
+    virtual PrintReport Failure() const = 0;
+    // The spooler's number of the job the last EndDoc handed over, 0 when unknown.
+    virtual int JobId() const = 0;
+    // What the spooler says of that job now; kPrinted when there is nothing to follow.
+    virtual PrintJobStatus JobStatus() const = 0;
 };
 
 }  // namespace kalvesta

@@ -9,9 +9,11 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "print/XPrinter.h"
 #include "print/XPrnSet2.h"
+#include "print/print_messages.h"
 #include "qtcanvas/printed_page_rect.h"
 
 namespace kalvesta {
@@ -76,6 +78,15 @@ void TForm3::BuildControls() {
     LabelNoPrinter->setObjectName(QStringLiteral("LabelNoPrinter"));
     LabelNoPrinter->setGeometry(3, 151, 369, 17);
     LabelNoPrinter->hide();
+    LabelJob = new QLabel(this);
+    LabelJob->setObjectName(QStringLiteral("LabelJob"));
+    LabelJob->setGeometry(3, 151, 369, 17);
+    LabelJob->hide();
+
+    follow_timer_ = new QTimer(this);
+    follow_timer_->setSingleShot(true);
+    follow_timer_->setInterval(250);
+    connect(follow_timer_, &QTimer::timeout, this, &TForm3::FollowJob);
 
     // activated: the user's choice only, not the window's own refill of the list.
     connect(ComboBox1, &QComboBox::activated, this, &TForm3::ComboBox1Change);
@@ -179,21 +190,61 @@ void TForm3::ButtonCloseClick() {
         printed = XPrint1->EndDoc();
     }
     if (!printed) {
-        QString reason = XPrint1->FailureReason();
-        if (reason.endsWith(QLatin1Char('.'))) {
-            reason.chop(1);  // the message ends with its own full stop
-        }
-        const QString text = english_
-                                 ? QStringLiteral("The page could not be printed on \"%1\": %2.")
-                                 : QStringLiteral("Страницу не удалось напечатать на «%1»: %2.");
-        QMessageBox::warning(this, windowTitle(), text.arg(ComboBox1->currentText(), reason));
+        QMessageBox::warning(
+            this, windowTitle(),
+            PrintFailureMessage(ComboBox1->currentText(), XPrint1->Failure(), english_));
         return;
     }
-    accept();
+    if (XPrint1->JobId() <= 0) {
+        accept();  // nothing CUPS could tell of the job
+        return;
+    }
+    StartFollowing(XPrint1->JobId());
+}
+
+void TForm3::StartFollowing(int job) {
+    followed_job_ = job;
+    ButtonClose->setEnabled(false);
+    LabelJob->setText(FollowingJobText(job, english_));
+    LabelJob->show();
+    following_for_.start();
+    FollowJob();
+}
+
+void TForm3::FollowJob() {
+    if (followed_job_ == 0) {
+        return;  // cancelled meanwhile
+    }
+    using Stage = PrintJobStatus::Stage;
+    const PrintJobStatus status = XPrint1->JobStatus();
+    if (status.stage == Stage::kWaiting && following_for_.elapsed() < kFollowMilliseconds) {
+        follow_timer_->start();
+        return;
+    }
+    const int job = followed_job_;
+    StopFollowing();
+    if (status.stage == Stage::kPrinted || status.report.problem == PrintProblem::kNone) {
+        accept();
+        return;
+    }
+    QMessageBox::warning(this, windowTitle(),
+                         JobProblemMessage(ComboBox1->currentText(), job, status.report, english_));
+}
+
+void TForm3::StopFollowing() {
+    follow_timer_->stop();
+    followed_job_ = 0;
+    LabelJob->hide();
+    ButtonClose->setEnabled(XPrintSet1->PrinterAvailable());
 }
 
 void TForm3::Button1Click() {
     reject();
+}
+
+void TForm3::done(int result) {
+    StopFollowing();
+    QDialog::done(result);
 }
 
 }  // namespace kalvesta

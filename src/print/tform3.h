@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QImage>
 #include <memory>
 
@@ -14,6 +15,7 @@ class QLabel;
 class QPushButton;
 class QShowEvent;
 class QTableWidget;
+class QTimer;
 
 namespace kalvesta {
 
@@ -31,8 +33,9 @@ public:
     ~TForm3() override;
 
     // Shows the window modally for printing `page` (the 800 x 1220 summary page) and
-    // returns QDialog::Accepted when the page was sent to the printer. Its messages
-    // are English or Russian, as the main window's captions.
+    // returns QDialog::Accepted when the page was printed, or is printing without a
+    // problem CUPS knows of after kFollowMilliseconds. Its messages are English or
+    // Russian, as the main window's captions.
     int ShowModalFor(const QImage& page, bool english = true);
 
     // Event handlers, run when the window is created and every time it is shown.
@@ -50,14 +53,27 @@ public:
     QPushButton* ButtonClose = nullptr;
     // Shown instead of an unexplained empty list when no printer is installed.
     QLabel* LabelNoPrinter = nullptr;
+    // Shown while the window waits for a job to print.
+    QLabel* LabelJob = nullptr;
+
+    // How long a job is followed through CUPS before the window trusts it to print.
+    static constexpr int kFollowMilliseconds = 5000;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // However the window closes, a job is no longer followed.
+    void done(int result) override;
 
 private:
     void BuildControls();
     void RefillResolutionGrid();
     void RefillColorBox();
+    // After the job is handed over: asks CUPS about it until it printed, met a
+    // problem (told in a message box, the window staying open for another try) or
+    // the time is up.
+    void StartFollowing(int job);
+    void FollowJob();
+    void StopFollowing();
 
     std::unique_ptr<TXPrint> own_print_;
     std::unique_ptr<TXPrintSet> own_print_set_;
@@ -68,6 +84,9 @@ private:
     bool updating = false;
     const QImage* page_ = nullptr;
     bool english_ = true;
+    QTimer* follow_timer_ = nullptr;
+    QElapsedTimer following_for_;
+    int followed_job_ = 0;
 };
 
 }  // namespace kalvesta

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QRect>
 #include <QStringList>
+#include <algorithm>
 #include <vector>
 
 #include "print/print_interfaces.h"
@@ -89,11 +90,21 @@ public:
         return was_open;
     }
 
-    QString FailureReason() const override {
-        return accept_jobs ? QString() : QStringLiteral("the printer is not accepting jobs");
+    PrintReport Failure() const override {
+        return accept_jobs ? PrintReport{} : PrintReport{PrintProblem::kNotAccepting, {}};
+    }
+    int JobId() const override { return job_id; }
+    // The next of `statuses`, the last one again once they are used up.
+    PrintJobStatus JobStatus() const override {
+        ++status_calls;
+        return statuses.empty() ? PrintJobStatus{}
+                                : statuses[std::min(status_calls, statuses.size()) - 1];
     }
 
     bool accept_jobs = true;
+    int job_id = 0;  // 0: the spooler gave no number to follow
+    std::vector<PrintJobStatus> statuses;
+    mutable size_t status_calls = 0;
     int begin_count = 0;
     int end_count = 0;
     std::vector<QRect> targets;

@@ -189,33 +189,78 @@ TEST(TForm3, NoPrinterIsSaidAndSendsNothingUntilOneIsSetUp) {
     EXPECT_TRUE(no_printer->isHidden());
 }
 
-TEST(TForm3, RefusedJobIsReportedAndTheWindowStaysOpen) {
+// What became of the page, as the print job tells: the window closes once it printed,
+// and otherwise says why in the window's language and stays open.
+struct JobCase {
+    const char* name;
+    bool accept_jobs;
+    std::vector<PrintJobStatus> statuses;  // what CUPS says of job 7, one answer a look
+    bool english;
+    const char* message;  // "": closes without one
+};
+
+class TForm3Job : public ::testing::TestWithParam<JobCase> {};
+
+TEST_P(TForm3Job, PrintedOrWhyNot) {
     FakePrintSet print_set({LaserColor()});
     FakePrintJob job;
-    job.accept_jobs = false;
+    job.accept_jobs = GetParam().accept_jobs;
+    job.job_id = 7;
+    job.statuses = GetParam().statuses;
     TForm3 form(print_set, job);
     const QImage page = SummarySizedPage();
     QString message;
-
-    const int result = ShowModalThen(form, page, [&] {
-        // The warning is modal too: read and close it once it is up.
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box != nullptr) {
-                message = box->text();
-                box->accept();
-            }
-            EXPECT_TRUE(form.isVisible());
+    bool open_after_message = false;
+    // The message box is modal too: read and close it once it is up.
+    QTimer watcher;
+    watcher.setInterval(20);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            message = box->text();
+            box->accept();
+            open_after_message = form.isVisible();
             form.Button1Click();
-        });
+        }
+    });
+    QTimer::singleShot(0, &form, [&] {
+        watcher.start();
         QTest::mouseClick(form.ButtonClose, Qt::LeftButton);
     });
+    const int result = form.ShowModalFor(page, GetParam().english);
 
-    EXPECT_EQ(result, QDialog::Rejected);
-    EXPECT_EQ(message, QStringLiteral("The page could not be printed on \"Laser\": the printer "
-                                      "is not accepting jobs."));
-    EXPECT_TRUE(job.targets.empty());
+    EXPECT_EQ(message, QString::fromUtf8(GetParam().message));
+    const bool printed = *GetParam().message == '\0';
+    EXPECT_EQ(result, printed ? QDialog::Accepted : QDialog::Rejected);
+    EXPECT_EQ(open_after_message, !printed);
+    EXPECT_EQ(job.status_calls, GetParam().accept_jobs ? GetParam().statuses.size() : 0u);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TForm3Job,
+    ::testing::Values(
+        JobCase{"Refused",
+                false,
+                {},
+                true,
+                "The page could not be printed on \"Laser\": the printer is not accepting jobs."},
+        JobCase{"WaitedForThenPrinted",
+                true,
+                {{PrintJobStatus::Stage::kWaiting, {}}, {PrintJobStatus::Stage::kPrinted, {}}},
+                true,
+                ""},
+        JobCase{"HeldInRussian",
+                true,
+                {{PrintJobStatus::Stage::kProblem,
+                  {PrintProblem::kJobHeld, QStringLiteral("job-hold-until-specified")}}},
+                false,
+                "Принтер «Laser», задание 7: задание задержано в очереди (CUPS: "
+                "«job-hold-until-specified»)."},
+        JobCase{"NoServer",
+                true,
+                {{PrintJobStatus::Stage::kProblem, {PrintProblem::kNoServer, {}}}},
+                true,
+                "Printer \"Laser\", job 7: cupsd is not running."}),
+    [](const auto& param_info) { return std::string(param_info.param.name); });
 
 }  // namespace
 }  // namespace kalvesta
