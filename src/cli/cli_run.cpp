@@ -1,8 +1,6 @@
 // Loading, saving and analysing the aircraft of one kalvesta4-cli run.
 #include "cli/cli_run.h"
 
-#include <filesystem>
-
 #include "analysis/calculation.h"
 #include "analysis/stability.h"
 #include "files/avl_export.h"
@@ -12,15 +10,7 @@
 namespace kalvesta::cli {
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr std::string_view kEnglishMemoHeading = "Error: ";
-
-// Whether anything is at `path` (a file there that cannot be seen counts as none).
-bool Exists(const std::string& path) {
-    std::error_code unseen;
-    return fs::exists(path, unseen);
-}
 
 }  // namespace
 
@@ -42,17 +32,18 @@ FileResult LoadAircraft(const CliOptions& options, CliRun& run) {
 }
 
 std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run) {
+    std::optional<PartsReadResult> read;
     if (options.parts_file) {
         run.parts_file = options.parts_file;
-    } else if (options.file && Exists(PartsFileNameFor(*options.file))) {
+        read = ReadPartsFile(*options.parts_file);
+    } else if (options.file && (read = ReadPartsBeside(*options.file))) {
         run.parts_file = PartsFileNameFor(*options.file);
     }
-    if (run.parts_file) {
-        PartsReadResult read = ReadPartsFile(*run.parts_file);
-        if (!read.result.ok()) {
-            return read.result.message;
-        }
-        run.parts = std::move(read.parts);
+    if (read && !read->result.ok()) {
+        return read->result.message;
+    }
+    if (read) {
+        run.parts = std::move(read->parts);
     }
 
     BalanceQuestion& question = run.balance_question;

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <charconv>
+#include <filesystem>
 #include <optional>
 
 #include "files/file_reading.h"
@@ -117,18 +118,6 @@ bool EqualsIgnoringCase(std::string_view text, std::string_view lower) {
     return true;
 }
 
-bool IsHeader(const std::vector<std::string>& fields) {
-    if (fields.size() != kHeaderNames.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < fields.size(); ++i) {
-        if (!EqualsIgnoringCase(TrimBlanks(fields[i]), kHeaderNames[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // The line, from 1, on which the first byte that is not UTF-8 lies.
 int LineOfFirstNonUtf8(std::string_view text) {
     int line = 1;
@@ -173,6 +162,18 @@ std::string ShortestNumber(double value) {
 
 }  // namespace
 
+bool IsPartsHeader(const std::vector<std::string>& fields) {
+    if (fields.size() != kHeaderNames.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (!EqualsIgnoringCase(TrimBlanks(fields[i]), kHeaderNames[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string PartsFileNameFor(const std::string& design_path) {
     constexpr std::string_view kDesignEnd = ".da4";
     std::string_view name = design_path;
@@ -198,7 +199,7 @@ PartsReadResult ParsePartsCsv(std::string_view text, const std::string& path) {
 
     CsvRecords records(text, separator);
     std::vector<std::string> fields;
-    if (records.AtEnd() || records.Next(fields) || !IsHeader(fields)) {
+    if (records.AtEnd() || records.Next(fields) || !IsPartsHeader(fields)) {
         return LineFailure(path, 1,
                            std::string("the first line must be the header \"") + kPartsHeader +
                                "\" (or with \";\" between the names)");
@@ -233,6 +234,15 @@ PartsReadResult ReadPartsFile(const std::string& path) {
     PartsReadResult read;
     read.result = ReadWholeFile(path, kMaxPartsFileBytes, bytes);
     return read.result.ok() ? ParsePartsCsv(bytes, path) : read;
+}
+
+std::optional<PartsReadResult> ReadPartsBeside(const std::string& design_path) {
+    const std::string path = PartsFileNameFor(design_path);
+    std::error_code unseen;
+    if (!std::filesystem::exists(path, unseen)) {
+        return std::nullopt;
+    }
+    return ReadPartsFile(path);
 }
 
 std::string FormatPartsCsv(const std::vector<Part>& parts) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,10 @@ struct PartsReadResult {
 // ".parts.csv".
 std::string PartsFileNameFor(const std::string& design_path);
 
+// Whether the fields are the header's names (blanks around them and the case of the
+// letters aside).
+bool IsPartsHeader(const std::vector<std::string>& fields);
+
 // The parts in `text`, the content of the file `path` (named in the messages, such
 // as: Cannot read "plane.parts.csv": line 4: mass_g "abc" is not a number). The
 // first line is the header, with "," or ";" between its names; with ";" a number
@@ -38,6 +43,10 @@ PartsReadResult ParsePartsCsv(std::string_view text, const std::string& path);
 
 // Reads and parses the regular file at `path`.
 PartsReadResult ReadPartsFile(const std::string& path);
+
+// The parts file beside the design at `design_path`, read; nothing when there is
+// none (a file there that cannot be seen counts as none).
+std::optional<PartsReadResult> ReadPartsBeside(const std::string& design_path);
 
 // The file text: the header and one line per part, lines ended by CR LF, names
 // quoted when they hold a separator, a quote or a line break, numbers in their

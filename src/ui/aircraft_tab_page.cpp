@@ -10,6 +10,7 @@
 #include <QTabWidget>
 
 #include "analysis/calculation.h"
+#include "analysis/stability.h"
 #include "model/number_format.h"
 #include "model/text_to_int.h"
 #include "print/tform3.h"
@@ -161,6 +162,8 @@ void AircraftTabPage::ShowAircraftViews() {
     print_button_->hide();
     analysis_.memo.Reset(aircraft_.english_captions);
     ShowMemo();
+    measured_cg_mm_.reset();
+    emit ResultsShown();
 }
 
 void AircraftTabPage::TitlePositionPictures() {
@@ -187,15 +190,29 @@ void AircraftTabPage::ShowStability() {
 }
 
 void AircraftTabPage::ShowStabilityWithCentreOfGravity(double x_cg_mm) {
+    measured_cg_mm_ = x_cg_mm;
     ShowStability();
-    DrawMeasuredCentreOfGravity(top_view_->canvas(), x_cg_mm, view_mapping_);
-    top_view_->Refresh();
+}
+
+bool AircraftTabPage::ManualMargin() const {
+    return manual_margin_button_->isChecked();
 }
 
 void AircraftTabPage::DrawResults() {
-    DrawResultTopView(top_view_->canvas(), aircraft_, analysis_.lattice, analysis_.results,
-                      selection_(), manual_margin_button_->isChecked(), view_mapping_);
+    Canvas& top_view = top_view_->canvas();
+    DrawResultTopView(top_view, aircraft_, analysis_.lattice, analysis_.results, selection_(),
+                      ManualMargin(), view_mapping_);
+    std::vector<CentreOfGravityMark> marks;
+    if (marks_source_) {
+        marks = marks_source_(ManualMargin());
+    }
+    if (measured_cg_mm_) {
+        marks.push_back({CentreOfGravityMark::Kind::kMeasured, *measured_cg_mm_,
+                         StaticMarginPercent(analysis_.results, *measured_cg_mm_)});
+    }
+    DrawCentreOfGravityMarks(top_view, marks, aircraft_.english_captions, view_mapping_);
     top_view_->Refresh();
+    emit ResultsShown();
 }
 
 void AircraftTabPage::OnAutomaticMargin() {

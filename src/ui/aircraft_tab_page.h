@@ -5,14 +5,18 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "analysis/pipeline.h"
 #include "model/aircraft.h"
 #include "model/aircraft_inputs.h"
 #include "ui/calculation_progress.h"
 #include "ui/view3d_panel.h"
+#include "views/stability_view.h"
 #include "views/view_mapping.h"
 
 class QLabel;
@@ -53,8 +57,15 @@ public:
     // The stability recommendation on the stored results, drawn into the top view;
     // nothing without valid results.
     void ShowStability();
-    // The stability recommendation with a measured centre of gravity marked.
+    // The stability recommendation with a measured centre of gravity marked and
+    // labelled with its margin; the mark stays until the aircraft changes.
     void ShowStabilityWithCentreOfGravity(double x_cg_mm);
+    // Where further marks for the results come from, asked at every drawing of them
+    // with the margin mode (manual or automatic).
+    using MarksSource = std::function<std::vector<CentreOfGravityMark>(bool manual_margin)>;
+    void SetMarksSource(MarksSource source) { marks_source_ = std::move(source); }
+    // "Manual choice of stability" is chosen.
+    bool ManualMargin() const;
 
     // "Calculate" pressed: the running label instead of the button, the memo
     // cleared and hidden.
@@ -75,6 +86,8 @@ public:
 signals:
     void PositionsChanged();
     void CalculateClicked();
+    // The top view shows the aircraft or the results anew: the results may have changed.
+    void ResultsShown();
 
 private:
     void Build();
@@ -93,6 +106,8 @@ private:
     AnalysisData& analysis_;
     WingSelectionSource selection_;
     ViewMapping view_mapping_;
+    std::optional<double> measured_cg_mm_;
+    MarksSource marks_source_;
 
     QLabel* positioning_caption_ = nullptr;            // Label23
     PerWing<ImageControl*> position_pictures_{};       // Image5, Image55, Image555

@@ -23,7 +23,7 @@ struct CaptionRow {
 
 // Texts exactly as the window shows them, blanks included. The Russian "Save"
 // says "Сохранить" so that the command says what it does.
-const std::array<CaptionRow, 38> kCaptions{{
+const std::array<CaptionRow, 39> kCaptions{{
     {{"Label1", "Label6", "Label16"}, "wing span (b):", "Размах крыла b:"},
     {{"Label2", "Label7", "Label17"}, "wing area (s):", "Площадь крыла  s :"},
     {{"Label3", "Label8", "Label18"}, "mean aerod. chord (lm):", "Главн.Аэр.Хорда :"},
@@ -63,6 +63,7 @@ const std::array<CaptionRow, 38> kCaptions{{
      "Static margin at a centre of gravity…",
      "Запас устойчивости при центре тяжести…"},
     {{"RefinedCheck1"}, "Refined-lattice check", "Проверка на более мелкой сетке"},
+    {{"Balance1"}, "Balance…", "Центровка…"},
     {{"ExportAvl1"}, "Export AVL…", "Экспорт в AVL…"},
 }};
 

@@ -115,6 +115,7 @@ void FileCommands::OnSave(bool ask_for_name) {
         return;
     }
     file_name_label_->setText(QString::fromStdString(aircraft_.current_file_name));
+    emit DesignSaved(aircraft_.current_file_name);
 }
 
 void FileCommands::OnOpen() {
@@ -130,6 +131,7 @@ void FileCommands::OpenFile(const std::optional<QString>& chosen) {
             // Counts the file states out of range keep the window's buttons.
             emit Loaded(ApplyDa4Values(read.values, window_inputs_()));
             file_name_label_->setText(QString::fromStdString(name));
+            emit DesignOpened(name);
         } else {
             // The current file name stays, so "Save" still writes where the window says.
             dialogs_->ShowFileError(window_, QString::fromStdString(FileMessage(

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "analysis/pipeline.h"
 #include "model/aircraft.h"
@@ -47,6 +48,9 @@ public:
 signals:
     // A file was read: the window takes its description.
     void Loaded(const AircraftInputs& description);
+    // The design at `path` was read, after Loaded, or written.
+    void DesignOpened(const std::string& path);
+    void DesignSaved(const std::string& path);
     // "Open" has ended, whatever it found: the window recomputes the aircraft.
     void OpenEnded();
 

@@ -50,6 +50,7 @@ MainMenus::MainMenus(QMenuBar* bar) {
     edit_menu->addSeparator();
     static_margin_item = Item(edit_menu, "StaticMargin1", "Static margin at a centre of gravity…");
     refined_check_item = Item(edit_menu, "RefinedCheck1", "Refined-lattice check");
+    balance_item = Item(edit_menu, "Balance1", "Balance…");
     file_menu->addSeparator();
     export_avl_item = Item(file_menu, "ExportAvl1", "Export AVL…");
 }

@@ -29,6 +29,7 @@ struct MainMenus {
     QAction* aircraft_item = nullptr;         // aircraft1
     QAction* static_margin_item = nullptr;    // StaticMargin1
     QAction* refined_check_item = nullptr;    // RefinedCheck1
+    QAction* balance_item = nullptr;          // Balance1
     QMenu* language_menu = nullptr;           // Langu1
     QAction* switch_language_item = nullptr;  // german1: English <-> Russian
     QAction* info_item = nullptr;             // Info1

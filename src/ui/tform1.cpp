@@ -11,6 +11,7 @@
 #include "files/language_file.h"
 #include "qtcanvas/layout_font.h"
 #include "ui/aircraft_tab_page.h"
+#include "ui/balance_commands.h"
 #include "ui/beeper.h"
 #include "ui/captions.h"
 #include "ui/component_table.h"
@@ -84,6 +85,8 @@ void TForm1::BuildWindow() {
                                       [this] { return WindowInputs(); });
     wing_count_choice_ = new WingCountChoice(client);
     result_commands_ = new ResultCommands(this, *menus_, aircraft_, *analysis_, *aircraft_tab_);
+    balance_commands_ =
+        new BalanceCommands(this, *menus_, aircraft_, *analysis_, *aircraft_tab_, *file_commands_);
     move(23, 44);
     setFixedSize(sizeHint());
 }
@@ -240,6 +243,7 @@ void TForm1::ShowLoadedInputs(const AircraftInputs& description) {
 
 void TForm1::ApplyLanguage(bool english_captions) {
     ApplyCaptions(*components_, *tabs_, english_captions);
+    balance_commands_->ApplyLanguage(english_captions);
     aircraft_tab_->TitlePositionPictures();
     aircraft_tab_->ShowStability();
     for (int wing = 1; wing <= kMaxWings; ++wing) {

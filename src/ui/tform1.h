@@ -21,6 +21,7 @@ class QTabWidget;
 namespace kalvesta {
 
 class AircraftTabPage;
+class BalanceCommands;
 class Beeper;
 class ComponentTable;
 class FileCommands;
@@ -110,6 +111,7 @@ private:
     FileCommands* file_commands_ = nullptr;
     WingCountChoice* wing_count_choice_ = nullptr;
     ResultCommands* result_commands_ = nullptr;
+    BalanceCommands* balance_commands_ = nullptr;
     std::unique_ptr<ComponentTable> components_;
     std::unique_ptr<TForm2> info_window_;
     bool icons_given_ = false;

@@ -1,6 +1,9 @@
 // Stability lines and marks on the top view.
 #include "views/stability_view.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "model/number_format.h"
 
 namespace kalvesta {
@@ -38,18 +41,25 @@ std::vector<StabilityLine> StabilityLines(const Results& results, bool manual_ma
 
 namespace {
 
-// A bar across the centre line at x_mm. A mark that falls outside the picture is
-// left out: it would not show, and an absurd manual margin would put it at a
-// runaway row far beyond any picture.
+// The row of x_mm when it lies inside the picture. A mark that falls outside is left
+// out: it would not show, and an absurd manual margin would put it at a runaway
+// row far beyond any picture.
+std::optional<int> RowInside(const Canvas& canvas, const ViewMapping& mapping, double x_mm) {
+    const int row = TopViewRow(mapping, x_mm);
+    return row >= 0 && row < canvas.Height() ? std::optional<int>(row) : std::nullopt;
+}
+
+// A bar across the centre line at x_mm.
 void Bar(Canvas& canvas, const ViewMapping& mapping, double x_mm, int half_length) {
     const int cx = TopViewCentre(canvas.Width());
-    const int row = TopViewRow(mapping, x_mm);
-    if (row < 0 || row >= canvas.Height()) {
-        return;
+    if (const std::optional<int> row = RowInside(canvas, mapping, x_mm)) {
+        canvas.MoveTo(cx - half_length, *row);
+        canvas.LineTo(cx + half_length, *row);
     }
-    canvas.MoveTo(cx - half_length, row);
-    canvas.LineTo(cx + half_length, row);
 }
+
+// Height of a label line of the top view's 8-point font, in pixels.
+constexpr int kLabelHeight = 13;
 
 }  // namespace
 
@@ -74,10 +84,51 @@ void DrawStabilityResults(Canvas& canvas, const Results& results, bool manual_ma
     canvas.pen.width = 1;
 }
 
-void DrawMeasuredCentreOfGravity(Canvas& canvas, double x_cg_mm, const ViewMapping& mapping) {
+
+std::string CentreOfGravityLabel(const CentreOfGravityMark& mark, bool english_captions) {
+    using Kind = CentreOfGravityMark::Kind;
+    std::string label;
+    switch (mark.kind) {
+        case Kind::kMeasured:
+            label = english_captions ? "x_cg " : "x_ЦТ ";
+            break;
+        case Kind::kParts:
+            label = english_captions ? "x_cg (parts) " : "x_ЦТ (детали) ";
+            break;
+        case Kind::kTarget:
+            label = english_captions ? "target " : "цель ";
+            break;
+    }
+    label += FormatFixed(mark.x_mm, 1);
+    label += english_captions ? "mm: " : "мм: ";
+    label += FormatFixed(mark.margin_percent, 1);
+    label += '%';
+    return label;
+}
+
+void DrawCentreOfGravityMarks(Canvas& canvas, std::vector<CentreOfGravityMark> marks,
+                              bool english_captions, const ViewMapping& mapping) {
+    // Top to bottom, so that each label only has to clear the one above it.
+    std::stable_sort(
+        marks.begin(), marks.end(),
+        [](const CentreOfGravityMark& a, const CentreOfGravityMark& b) { return a.x_mm < b.x_mm; });
+    const int cx = TopViewCentre(canvas.Width());
+    int free_from_row = 0;
     canvas.pen.width = 2;
-    canvas.pen.color = colors::kBlack;
-    Bar(canvas, mapping, x_cg_mm, 6);
+    for (const CentreOfGravityMark& mark : marks) {
+        const std::optional<int> row = RowInside(canvas, mapping, mark.x_mm);
+        if (!row) {
+            continue;
+        }
+        const Color color =
+            mark.kind == CentreOfGravityMark::Kind::kTarget ? colors::kBlue : colors::kBlack;
+        canvas.pen.color = color;
+        Bar(canvas, mapping, mark.x_mm, 6);
+        const int label_top = std::max(*row - kLabelHeight / 2, free_from_row);
+        canvas.font.color = color;
+        canvas.TextOut(cx + 10, label_top, CentreOfGravityLabel(mark, english_captions));
+        free_from_row = label_top + kLabelHeight;
+    }
     canvas.pen.width = 1;
 }
 

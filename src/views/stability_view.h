@@ -32,8 +32,24 @@ std::vector<StabilityLine> StabilityLines(const Results& results, bool manual_ma
 void DrawStabilityResults(Canvas& canvas, const Results& results, bool manual_margin,
                           bool english_captions, const ViewMapping& mapping);
 
-// Marks a measured centre of gravity at x_cg_mm on the centre line: a black bar, 6
-// pixels each side, pen width 2, then width 1 again; not drawn outside the picture.
-void DrawMeasuredCentreOfGravity(Canvas& canvas, double x_cg_mm, const ViewMapping& mapping);
+// A centre of gravity the user asked about, kept on the top view until an input
+// changes: one typed in, the one of the parts list, or the target of the balance.
+struct CentreOfGravityMark {
+    enum class Kind { kMeasured, kParts, kTarget };
+    Kind kind = Kind::kMeasured;
+    double x_mm = 0.0;
+    double margin_percent = 0.0;
+};
+
+// The label of a mark: "x_cg 62.0mm: 11.5%", "x_cg (parts) 73.4mm: 7.3%" or
+// "target 60.7mm: 12.0%" (Russian "x_ЦТ", "x_ЦТ (детали)", "цель" and "мм").
+std::string CentreOfGravityLabel(const CentreOfGravityMark& mark, bool english_captions);
+
+// Each mark as a bar across the centre line, 6 pixels each side with pen width 2
+// (black for a centre of gravity, blue for a target), and its label in the same
+// colour to the right of the line, centred on the bar; a label that would overlap
+// the one above moves down below it. Marks outside the picture are left out.
+void DrawCentreOfGravityMarks(Canvas& canvas, std::vector<CentreOfGravityMark> marks,
+                              bool english_captions, const ViewMapping& mapping);
 
 }  // namespace kalvesta

@@ -1,5 +1,6 @@
 // "Open" and "Save" through the real window, the dialogs answered by a fake and the
-// files real: exact bytes, extension rule, odd files, failed writes.
+// files real: exact bytes, extension rule, odd files, failed writes, and the parts
+// list of the balance window saved and opened beside the design.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -7,13 +8,17 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <deque>
+#include <vector>
 
 #include "support/window_controls.h"
+#include "ui/balance_window.h"
 #include "ui/file_dialogs.h"
 #include "ui/image_control.h"
 #include "ui/tform1.h"
@@ -231,6 +236,61 @@ TEST_F(FileCommandsTest, FailedWriteLeavesTheEarlierFileAndTheName) {
     ASSERT_EQ(dialogs_->errors.size(), 2);
     EXPECT_EQ(dialogs_->errors[1],
               "Не удаётся записать «" + Path("good.da4/inner.da4") + "»: Это не каталог");
+}
+
+// Rows of the top view where the parts' centre-of-gravity bar crosses the column 5
+// pixels right of the centre line, in black (the y axis, black across the whole
+// picture, left out).
+std::vector<int> PartsMarkRows(const QImage& top_view) {
+    std::vector<int> rows;
+    for (int y = 0; y < top_view.height(); ++y) {
+        if (top_view.pixel(313, y) == qRgb(0, 0, 0) && top_view.pixel(5, y) != qRgb(0, 0, 0)) {
+            rows.push_back(y);
+        }
+    }
+    return rows;
+}
+
+TEST_F(FileCommandsTest, BalanceFollowsEveryKeystrokeAndTravelsWithTheDesign) {
+    Control<QPushButton>(*form_, "Button4")->click();
+    Control<QAction>(*form_, "Balance1")->trigger();
+    auto* balance = Control<BalanceWindow>(*form_, "BalanceWindow");
+    const QImage& top_view = Control<ImageControl>(*form_, "Image2")->image();
+    EXPECT_TRUE(PartsMarkRows(top_view).empty());
+    // Five parts of 808 g at x_cg = 59280 / 808 = 73.37 mm, behind 71.55 mm (8 %).
+    balance->PasteRows(
+        "part\tmass_g\tx_mm\nmotor\t110\t-60\nbattery\t150\t-20\n"
+        "receiver\t10\t20\nservo\t18\t60\nairframe\t520\t130\n");
+    const auto verdict = [&] { return Control<QLabel>(*balance, "BalanceVerdict")->text(); };
+    EXPECT_EQ(verdict(), "Tail-heavy by 1.8 mm (recommended 49.8 to 71.5 mm)");
+    const std::vector<int> tail_heavy_rows = PartsMarkRows(top_view);
+    ASSERT_FALSE(tail_heavy_rows.empty());
+
+    // The battery 60 mm forward, typed: (59280 − 150 · 60) / 808 = 62.23 mm.
+    auto* table = Control<QTableWidget>(*balance, "PartsTable");
+    table->setCurrentCell(1, 2);
+    table->editItem(table->item(1, 2));
+    auto* editor = table->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, "-");
+    EXPECT_EQ(Control<QLabel>(*balance, "BalanceTotals")->text(), "Row 2: x \"-\" is not a number");
+    EXPECT_TRUE(PartsMarkRows(top_view).empty());
+    QTest::keyClicks(editor, "80");
+    EXPECT_EQ(verdict(), "Inside (recommended 49.8 to 71.5 mm)");
+    EXPECT_LT(PartsMarkRows(top_view).front(), tail_heavy_rows.front());
+
+    // Saved beside the design, opened again unchanged, saved again to the same bytes.
+    SaveAs(Path("plane"));
+    const QByteArray parts = Bytes(Path("plane.parts.csv"));
+    EXPECT_TRUE(parts.contains("\r\nbattery,150,-80\r\n")) << parts.toStdString();
+    balance->PasteRows("tail wheel\t5\t900\n");
+    Open(Path("plane.da4"));
+    EXPECT_EQ(table->rowCount(), 5);
+    SaveAs(Path("again"));
+    EXPECT_EQ(Bytes(Path("again.parts.csv")), parts);
+    EXPECT_EQ(Bytes(Path("again.da4")), Bytes(Path("plane.da4")));
+    EXPECT_TRUE(dialogs_->errors.isEmpty());
 }
 
 }  // namespace

@@ -65,5 +65,30 @@ TEST(StabilityView, MarksOnTheAxisWithTheTopViewMapping) {
     EXPECT_EQ(canvas.pen.width, 1);
 }
 
+TEST(StabilityView, LabelledCentreOfGravityMarks) {
+    RecordingCanvas canvas(616, 321);
+    ViewMapping mapping;
+    mapping.top_view_scale = 0.5;
+    mapping.top_view_axis_row = 40;
+    using Kind = CentreOfGravityMark::Kind;
+    // Rows 40 + 0.5 x: 80, 84 (its label moves below the first) and, left out, 340.
+    DrawCentreOfGravityMarks(
+        canvas,
+        {{Kind::kTarget, 88.0, 12.0}, {Kind::kParts, 80.0, 7.25}, {Kind::kMeasured, 600.0, -1.0}},
+        true, mapping);
+    const auto lines = canvas.Lines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], (RecordedLine{{302, 80}, {314, 80}, colors::kBlack, 2}));
+    EXPECT_EQ(lines[1], (RecordedLine{{302, 84}, {314, 84}, colors::kBlue, 2}));
+    const auto texts = canvas.Texts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].at, (Point{318, 74}));
+    EXPECT_EQ(texts[0].text, "x_cg (parts) 80.0mm: 7.2%");
+    EXPECT_EQ(texts[1].at, (Point{318, 87}));
+    EXPECT_EQ(texts[1].color, colors::kBlue);
+    EXPECT_EQ(canvas.pen.width, 1);
+    EXPECT_EQ(CentreOfGravityLabel({Kind::kMeasured, -5.0, 11.51}, false), "x_ЦТ -5.0мм: 11.5%");
+}
+
 }  // namespace
 }  // namespace kalvesta

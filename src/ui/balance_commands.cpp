@@ -1,0 +1,140 @@
+// The parts list of the design through its window, its file and the top view.
+#include "ui/balance_commands.h"
+
+#include <QAction>
+
+#include "analysis/balance.h"
+#include "files/parts_csv.h"
+#include "ui/aircraft_tab_page.h"
+#include "ui/balance_window.h"
+#include "ui/file_commands.h"
+#include "ui/file_dialogs.h"
+#include "ui/main_menus.h"
+
+namespace kalvesta {
+
+BalanceCommands::BalanceCommands(QWidget* window, const MainMenus& menus, const Aircraft& aircraft,
+                                 const AnalysisData& analysis, AircraftTabPage& aircraft_tab,
+                                 FileCommands& files)
+    : QObject(window),
+      window_(window),
+      aircraft_(aircraft),
+      analysis_(analysis),
+      aircraft_tab_(aircraft_tab),
+      files_(files) {
+    connect(menus.balance_item, &QAction::triggered, this, &BalanceCommands::OnShowWindow);
+    connect(&files, &FileCommands::DesignOpened, this, &BalanceCommands::OnDesignOpened);
+    connect(&files, &FileCommands::DesignSaved, this, &BalanceCommands::OnDesignSaved);
+    connect(&aircraft_tab, &AircraftTabPage::ResultsShown, this, &BalanceCommands::Refresh);
+    aircraft_tab.SetMarksSource([this](bool manual_margin) { return Marks(manual_margin); });
+}
+
+BalanceCommands::~BalanceCommands() = default;
+
+void BalanceCommands::OnShowWindow() {
+    if (balance_window_ == nullptr) {
+        balance_window_ = new BalanceWindow(window_);
+        balance_window_->ApplyLanguage(aircraft_.english_captions);
+        balance_window_->SetParts(parts_);
+        connect(balance_window_, &BalanceWindow::Edited, this, &BalanceCommands::OnEdited);
+        Refresh();
+    }
+    balance_window_->show();
+    balance_window_->raise();
+    balance_window_->activateWindow();
+}
+
+void BalanceCommands::ApplyLanguage(bool english) {
+    if (balance_window_ != nullptr) {
+        balance_window_->ApplyLanguage(english);
+        Refresh();
+    }
+}
+
+TableReading BalanceCommands::Reading() const {
+    return balance_window_ != nullptr ? balance_window_->ReadTable() : TableReading{parts_, {}};
+}
+
+void BalanceCommands::OnEdited() {
+    // Redraws the results with the new marks, which refreshes the figures too; without
+    // results only the figures change.
+    if (aircraft_.results_valid) {
+        aircraft_tab_.ShowStability();
+    } else {
+        Refresh();
+    }
+}
+
+void BalanceCommands::Refresh() {
+    if (balance_window_ == nullptr) {
+        return;
+    }
+    const TableReading reading = balance_window_->ReadTable();
+    const Results* results = aircraft_.results_valid ? &analysis_.results : nullptr;
+    balance_window_->ShowBalance(
+        ComputeBalance(reading.parts, results,
+                       balance_window_->Question(aircraft_tab_.ManualMargin())),
+        reading.problem);
+}
+
+std::vector<CentreOfGravityMark> BalanceCommands::Marks(bool manual_margin) const {
+    const TableReading reading = Reading();
+    if (!aircraft_.results_valid || reading.problem) {
+        return {};
+    }
+    const BalanceQuestion question = balance_window_ != nullptr
+                                         ? balance_window_->Question(manual_margin)
+                                         : BalanceQuestion{manual_margin, {}, {}, {}};
+    const Balance balance = ComputeBalance(reading.parts, &analysis_.results, question);
+    if (balance.status != BalanceStatus::kComplete) {
+        return {};
+    }
+    using Kind = CentreOfGravityMark::Kind;
+    return {{Kind::kParts, balance.x_cg_mm, balance.static_margin_percent},
+            {Kind::kTarget, balance.target_x_cg_mm, balance.target_margin_percent}};
+}
+
+void BalanceCommands::OnDesignOpened(const std::string& path) {
+    parts_.clear();
+    parts_path_.clear();
+    if (std::optional<PartsReadResult> read = ReadPartsBeside(path)) {
+        if (read->result.ok()) {
+            parts_ = std::move(read->parts);
+            parts_path_ = PartsFileNameFor(path);
+        } else {
+            files_.dialogs().ShowFileError(window_, QString::fromStdString(FileMessage(
+                                                        read->result, aircraft_.english_captions)));
+        }
+    }
+    if (balance_window_ != nullptr) {
+        balance_window_->SetParts(parts_);
+    }
+}
+
+void BalanceCommands::OnDesignSaved(const std::string& path) {
+    const std::string parts_path = PartsFileNameFor(path);
+    const TableReading reading = Reading();
+    if (reading.problem) {
+        // The design is saved; the parts file keeps what it held.
+        files_.dialogs().ShowFileError(
+            window_, QString::fromUtf8(aircraft_.english_captions ? "The parts were not saved to "
+                                                                    "\"%1\": %2"
+                                                                  : "Детали не сохранены в "
+                                                                    "«%1»: %2")
+                         .arg(QString::fromStdString(parts_path),
+                              DescribeRowProblem(*reading.problem, aircraft_.english_captions)));
+        return;
+    }
+    if (reading.parts.empty() && parts_path != parts_path_) {
+        return;
+    }
+    const FileResult written = WritePartsFile(parts_path, reading.parts);
+    if (!written.ok()) {
+        files_.dialogs().ShowFileError(
+            window_, QString::fromStdString(FileMessage(written, aircraft_.english_captions)));
+        return;
+    }
+    parts_path_ = parts_path;
+}
+
+}  // namespace kalvesta

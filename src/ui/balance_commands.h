@@ -1,0 +1,65 @@
+// The balance of the model's parts: "Balance…" in the "Edit" menu and its window,
+// the parts list opened and saved beside the design, and the marks of the parts'
+// centre of gravity and of the target on the top view.
+#pragma once
+
+#include <QObject>
+#include <string>
+#include <vector>
+
+#include "analysis/pipeline.h"
+#include "model/aircraft.h"
+#include "model/parts.h"
+#include "views/stability_view.h"
+
+class QWidget;
+
+namespace kalvesta {
+
+class AircraftTabPage;
+class BalanceWindow;
+class FileCommands;
+struct MainMenus;
+struct TableReading;
+
+class BalanceCommands : public QObject {
+    Q_OBJECT
+
+public:
+    BalanceCommands(QWidget* window, const MainMenus& menus, const Aircraft& aircraft,
+                    const AnalysisData& analysis, AircraftTabPage& aircraft_tab,
+                    FileCommands& files);
+    ~BalanceCommands() override;
+
+    void ApplyLanguage(bool english);
+    // The balance window, made when "Balance…" is first chosen (nullptr before).
+    BalanceWindow* balance_window() const { return balance_window_; }
+
+private:
+    void OnShowWindow();
+    // A change in the window: the figures and the top view follow.
+    void OnEdited();
+    // The window's figures for the parts and the results as they now are.
+    void Refresh();
+    // The design's parts file, read when there is one; without one the list is empty.
+    void OnDesignOpened(const std::string& path);
+    // The parts beside the saved design, when there are any or they came from there.
+    void OnDesignSaved(const std::string& path);
+    // The parts' centre of gravity and the target, with valid results and parts.
+    std::vector<CentreOfGravityMark> Marks(bool manual_margin) const;
+    // The window's table, or the parts of the design while there is no window.
+    TableReading Reading() const;
+
+    QWidget* window_;
+    const Aircraft& aircraft_;
+    const AnalysisData& analysis_;
+    AircraftTabPage& aircraft_tab_;
+    FileCommands& files_;
+    BalanceWindow* balance_window_ = nullptr;
+    std::vector<Part> parts_;  // while there is no window
+    // The parts file the list was read from or last written to: an emptied list is
+    // written only there, never over a parts file this window has not read.
+    std::string parts_path_;
+};
+
+}  // namespace kalvesta
