@@ -53,7 +53,7 @@ std::optional<std::string> ReadHead(const std::string& path, const struct stat& 
 // length. `cut` tells whether the cut was made (the old tail is gone then).
 int Overwrite(int fd, std::string_view bytes, bool& cut) {
     cut = false;
-    int error = WriteAllAt(fd, bytes, 0);
+    int error = WriteAll(fd, bytes, 0);
     if (error == 0) {
         error = Sync(fd);
     }
@@ -69,7 +69,7 @@ int Overwrite(int fd, std::string_view bytes, bool& cut) {
 
 // The earlier content back: its head over what was written, its length again.
 bool PutBack(int fd, const std::string& head, off_t old_size) {
-    return WriteAllAt(fd, head, 0) == 0 && ::ftruncate(fd, old_size) == 0 && Sync(fd) == 0;
+    return WriteAll(fd, head, 0) == 0 && ::ftruncate(fd, old_size) == 0 && Sync(fd) == 0;
 }
 
 }  // namespace

@@ -8,9 +8,10 @@
 
 namespace kalvesta {
 
-int WriteAll(int fd, std::string_view bytes) {
+int WriteAll(int fd, std::string_view bytes, std::optional<off_t> offset) {
     while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t written = offset ? ::pwrite(fd, bytes.data(), bytes.size(), *offset)
+                                       : ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
@@ -18,21 +19,9 @@ int WriteAll(int fd, std::string_view bytes) {
             return errno;
         }
         bytes.remove_prefix(static_cast<size_t>(written));
-    }
-    return 0;
-}
-
-int WriteAllAt(int fd, std::string_view bytes, off_t offset) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::pwrite(fd, bytes.data(), bytes.size(), offset);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return errno;
+        if (offset) {
+            *offset += written;
         }
-        bytes.remove_prefix(static_cast<size_t>(written));
-        offset += written;
     }
     return 0;
 }

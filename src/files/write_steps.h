@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <sys/types.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,8 +14,7 @@
 namespace kalvesta {
 
 // All of `bytes` from the descriptor's position, or from `offset` when it is given.
-int WriteAll(int fd, std::string_view bytes);
-int WriteAllAt(int fd, std::string_view bytes, off_t offset);
+int WriteAll(int fd, std::string_view bytes, std::optional<off_t> offset = std::nullopt);
 
 // fsync, where the file can be synced at all (pipes and terminals report EINVAL).
 int Sync(int fd);

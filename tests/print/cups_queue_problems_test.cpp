@@ -6,16 +6,15 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <QApplication>
 #include <QComboBox>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <functional>
+#include <optional>
 
 #include "cups_pdf.h"
+#include "message_watch.h"
 #include "print/XPrinter.h"
 #include "print/XPrnSet2.h"
 #include "print/tform3.h"
@@ -85,33 +84,21 @@ TEST_P(CupsQueueProblems, WindowNamesTheQueueTheJobAndTheReason) {
     TForm3 form(print_set, print);
     QImage page(800, 1220, QImage::Format_RGB32);
     page.fill(Qt::white);
-    QString message;
-    bool open_after_message = false;
-
-    // The message box is modal too: read and close it once it is up.
-    std::function<void()> read_message = [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            QTimer::singleShot(50, &form, read_message);
-            return;
-        }
-        message = box->text();
-        box->accept();
-        open_after_message = form.isVisible();
-        form.Button1Click();
-    };
+    std::optional<MessageWatch> watch;
     QTimer::singleShot(0, &form, [&] {
         const int index = form.ComboBox1->findText(queue_);
         ASSERT_GE(index, 0);
         form.ComboBox1->setCurrentIndex(index);
         emit form.ComboBox1->activated(index);
         ASSERT_NO_FATAL_FAILURE(Run(GetParam().commands(queue_)));
-        QTimer::singleShot(0, &form, read_message);
+        watch.emplace(form);
         QTest::mouseClick(form.ButtonClose, Qt::LeftButton);
     });
     EXPECT_EQ(form.ShowModalFor(page), QDialog::Rejected);
-    EXPECT_TRUE(open_after_message);
-    EXPECT_EQ(message.toStdString(), GetParam().message(queue_, print.JobId()).toStdString());
+    ASSERT_TRUE(watch);
+    EXPECT_TRUE(watch->window_open_after);
+    EXPECT_EQ(watch->message.toStdString(),
+              GetParam().message(queue_, print.JobId()).toStdString());
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -4,19 +4,19 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 #include "fake_print.h"
+#include "message_watch.h"
 
 namespace kalvesta {
 namespace {
@@ -209,29 +209,17 @@ TEST_P(TForm3Job, PrintedOrWhyNot) {
     job.statuses = GetParam().statuses;
     TForm3 form(print_set, job);
     const QImage page = SummarySizedPage();
-    QString message;
-    bool open_after_message = false;
-    // The message box is modal too: read and close it once it is up.
-    QTimer watcher;
-    watcher.setInterval(20);
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            message = box->text();
-            box->accept();
-            open_after_message = form.isVisible();
-            form.Button1Click();
-        }
-    });
+    std::optional<MessageWatch> watch;
     QTimer::singleShot(0, &form, [&] {
-        watcher.start();
+        watch.emplace(form);
         QTest::mouseClick(form.ButtonClose, Qt::LeftButton);
     });
     const int result = form.ShowModalFor(page, GetParam().english);
 
-    EXPECT_EQ(message, QString::fromUtf8(GetParam().message));
+    EXPECT_EQ(watch->message, QString::fromUtf8(GetParam().message));
     const bool printed = *GetParam().message == '\0';
     EXPECT_EQ(result, printed ? QDialog::Accepted : QDialog::Rejected);
-    EXPECT_EQ(open_after_message, !printed);
+    EXPECT_EQ(watch->window_open_after, !printed);
     EXPECT_EQ(job.status_calls, GetParam().accept_jobs ? GetParam().statuses.size() : 0u);
 }
 
