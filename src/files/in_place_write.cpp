@@ -67,9 +67,11 @@ int Overwrite(int fd, std::string_view bytes, bool& cut) {
     return error;
 }
 
-// The earlier content back: its head over what was written, its length again.
-bool PutBack(int fd, const std::string& head, off_t old_size) {
-    return WriteAll(fd, head, 0) == 0 && ::ftruncate(fd, old_size) == 0 && Sync(fd) == 0;
+// The earlier content back: its head over what was written, and its length again
+// where the new content made the file longer.
+bool PutBack(int fd, const std::string& head, off_t old_size, off_t new_size) {
+    return WriteAll(fd, head, 0) == 0 && (new_size <= old_size || ::ftruncate(fd, old_size) == 0) &&
+           Sync(fd) == 0;
 }
 
 }  // namespace
@@ -133,7 +135,7 @@ FileResult WriteIntoFile(const std::string& path, int fd, const struct stat& sta
         }
         return FileResult{};
     }
-    if (!cut && head && PutBack(fd, *head, status.st_size)) {
+    if (!cut && head && PutBack(fd, *head, status.st_size, new_size)) {
         return give_up(error);
     }
     return WithAftermath(SystemFailure(FileError::kCannotWrite, path, error), copy.name,
