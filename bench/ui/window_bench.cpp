@@ -1,15 +1,20 @@
 // What a user waits for in the main window: a keystroke in a wing's box until
 // the wing tab is redrawn, the whole-aircraft preparation with all its views,
 // "Calculate" on about 1200 panels with and without the solve's countdown, and
-// on the 2958 panels of the largest bench aircraft.
+// on the 2958 panels of the largest bench aircraft; "Open" of a design with a
+// long parts list and a keystroke in the balance window's table.
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
@@ -186,6 +191,73 @@ void BM_CountdownRepaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CountdownRepaint)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// A design with `rows` parts beside it in a temporary folder: the start-up
+// aircraft and servos of 9 g spread along the axis.
+struct DesignWithParts {
+    explicit DesignWithParts(int rows) {
+        const QString parts_path = folder.filePath("plane.parts.csv");
+        QFile parts(parts_path);
+        parts.open(QIODevice::WriteOnly);
+        parts.write("part,mass_g,x_mm\r\n");
+        for (int i = 0; i < rows; ++i) {
+            parts.write(QStringLiteral("servo %1,9,%2\r\n").arg(i).arg(i % 900 - 100).toUtf8());
+        }
+        parts.close();
+        QFile design(design_path);
+        design.open(QIODevice::WriteOnly);
+        for (int line = 0; line < 53; ++line) {
+            design.write(line == 0 ? "   2\r\n" : "   0\r\n");
+        }
+    }
+    QTemporaryDir folder;
+    QString design_path = folder.filePath("plane.da4");
+};
+
+// "Open" of a design with 100,000 parts while the balance window is open: the
+// parts file read and the table filled, after a calculation.
+void BM_OpenDesignWithManyParts(benchmark::State& state) {
+    const DesignWithParts design(static_cast<int>(state.range(0)));
+    ShownWindow window;
+    Control<QPushButton>(window.form, "Button4")->click();
+    Control<QAction>(window.form, "Balance1")->trigger();
+    FinishRedraw();
+    for (auto _ : state) {
+        window.form.OpenFile(design.design_path);
+        FinishRedraw();
+    }
+}
+BENCHMARK(BM_OpenDesignWithManyParts)
+    ->Arg(1000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// A keystroke in a part's mass in the balance window, after a calculation: the
+// figures and the top view's marks follow it.
+void BM_KeystrokeInPartsTable(benchmark::State& state) {
+    const DesignWithParts design(static_cast<int>(state.range(0)));
+    ShownWindow window;
+    window.form.OpenFile(design.design_path);
+    Control<QPushButton>(window.form, "Button4")->click();
+    Control<QAction>(window.form, "Balance1")->trigger();
+    auto* table = Control<QTableWidget>(window.form, "PartsTable");
+    table->editItem(table->item(0, 1));
+    auto* editor = table->viewport()->findChild<QLineEdit*>();
+    QTest::keyClick(editor, Qt::Key_End);
+    FinishRedraw();
+    bool typed = false;
+    for (auto _ : state) {
+        QTest::keyClick(editor, typed ? Qt::Key_Backspace : Qt::Key_5);
+        typed = !typed;
+        FinishRedraw();
+    }
+}
+BENCHMARK(BM_KeystrokeInPartsTable)
+    ->Arg(1000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace kalvesta

@@ -2,11 +2,11 @@
 #include "files/parts_csv.h"
 
 #include <array>
-#include <charconv>
 #include <filesystem>
 #include <optional>
 
 #include "files/file_reading.h"
+#include "model/number_format.h"
 #include "model/utf8.h"
 
 namespace kalvesta {
@@ -154,12 +154,6 @@ std::string Quoted(std::string_view name) {
     return quoted + "\"";
 }
 
-std::string ShortestNumber(double value) {
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
-}
-
 }  // namespace
 
 bool IsPartsHeader(const std::vector<std::string>& fields) {
@@ -249,7 +243,7 @@ std::string FormatPartsCsv(const std::vector<Part>& parts) {
     std::string text = std::string(kPartsHeader) + "\r\n";
     for (const Part& part : parts) {
         text += NeedsQuotes(part.name) ? Quoted(part.name) : part.name;
-        text += ',' + ShortestNumber(part.mass_g) + ',' + ShortestNumber(part.x_mm) + "\r\n";
+        text += ',' + FormatShortest(part.mass_g) + ',' + FormatShortest(part.x_mm) + "\r\n";
     }
     return text;
 }

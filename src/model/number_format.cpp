@@ -36,6 +36,15 @@ std::string FormatFixed(double value, int decimals) {
     return text;
 }
 
+std::string FormatShortest(double value) {
+    if (!std::isfinite(value)) {
+        return FormatFixed(value, 0);
+    }
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
 std::string FormatFixed(double value, int width, int decimals) {
     return PadLeft(FormatFixed(value, decimals), width);
 }

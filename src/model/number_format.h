@@ -15,6 +15,10 @@ std::string FormatFixed(double value, int width, int decimals);
 // gives no decimal point).
 std::string FormatFixed(double value, int decimals);
 
+// The shortest text that reads back as the same double ("0.1", "1e-07", "-0"), for
+// numbers a user typed and gets back; non-finite values as for FormatFixed.
+std::string FormatShortest(double value);
+
 // A whole number right-aligned in a field of `width` characters ("-130", " 310",
 // "12345").
 std::string FormatInt(long long value, int width);

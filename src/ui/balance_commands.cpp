@@ -6,7 +6,6 @@
 #include "analysis/balance.h"
 #include "files/parts_csv.h"
 #include "ui/aircraft_tab_page.h"
-#include "ui/balance_window.h"
 #include "ui/file_commands.h"
 #include "ui/file_dialogs.h"
 #include "ui/main_menus.h"
@@ -35,7 +34,7 @@ void BalanceCommands::OnShowWindow() {
     if (balance_window_ == nullptr) {
         balance_window_ = new BalanceWindow(window_);
         balance_window_->ApplyLanguage(aircraft_.english_captions);
-        balance_window_->SetParts(parts_);
+        balance_window_->SetParts(opened_.parts);
         connect(balance_window_, &BalanceWindow::Edited, this, &BalanceCommands::OnEdited);
         Refresh();
     }
@@ -51,8 +50,8 @@ void BalanceCommands::ApplyLanguage(bool english) {
     }
 }
 
-TableReading BalanceCommands::Reading() const {
-    return balance_window_ != nullptr ? balance_window_->ReadTable() : TableReading{parts_, {}};
+const TableReading& BalanceCommands::Reading() const {
+    return balance_window_ != nullptr ? balance_window_->reading() : opened_;
 }
 
 void BalanceCommands::OnEdited() {
@@ -69,7 +68,7 @@ void BalanceCommands::Refresh() {
     if (balance_window_ == nullptr) {
         return;
     }
-    const TableReading reading = balance_window_->ReadTable();
+    const TableReading& reading = balance_window_->reading();
     const Results* results = aircraft_.results_valid ? &analysis_.results : nullptr;
     balance_window_->ShowBalance(
         ComputeBalance(reading.parts, results,
@@ -78,7 +77,7 @@ void BalanceCommands::Refresh() {
 }
 
 std::vector<CentreOfGravityMark> BalanceCommands::Marks(bool manual_margin) const {
-    const TableReading reading = Reading();
+    const TableReading& reading = Reading();
     if (!aircraft_.results_valid || reading.problem) {
         return {};
     }
@@ -95,11 +94,11 @@ std::vector<CentreOfGravityMark> BalanceCommands::Marks(bool manual_margin) cons
 }
 
 void BalanceCommands::OnDesignOpened(const std::string& path) {
-    parts_.clear();
+    opened_.parts.clear();
     parts_path_.clear();
     if (std::optional<PartsReadResult> read = ReadPartsBeside(path)) {
         if (read->result.ok()) {
-            parts_ = std::move(read->parts);
+            opened_.parts = std::move(read->parts);
             parts_path_ = PartsFileNameFor(path);
         } else {
             files_.dialogs().ShowFileError(window_, QString::fromStdString(FileMessage(
@@ -107,13 +106,13 @@ void BalanceCommands::OnDesignOpened(const std::string& path) {
         }
     }
     if (balance_window_ != nullptr) {
-        balance_window_->SetParts(parts_);
+        balance_window_->SetParts(opened_.parts);
     }
 }
 
 void BalanceCommands::OnDesignSaved(const std::string& path) {
     const std::string parts_path = PartsFileNameFor(path);
-    const TableReading reading = Reading();
+    const TableReading& reading = Reading();
     if (reading.problem) {
         // The design is saved; the parts file keeps what it held.
         files_.dialogs().ShowFileError(

@@ -10,6 +10,7 @@
 #include "analysis/pipeline.h"
 #include "model/aircraft.h"
 #include "model/parts.h"
+#include "ui/balance_window.h"
 #include "views/stability_view.h"
 
 class QWidget;
@@ -17,10 +18,8 @@ class QWidget;
 namespace kalvesta {
 
 class AircraftTabPage;
-class BalanceWindow;
 class FileCommands;
 struct MainMenus;
-struct TableReading;
 
 class BalanceCommands : public QObject {
     Q_OBJECT
@@ -48,7 +47,7 @@ private:
     // The parts' centre of gravity and the target, with valid results and parts.
     std::vector<CentreOfGravityMark> Marks(bool manual_margin) const;
     // The window's table, or the parts of the design while there is no window.
-    TableReading Reading() const;
+    const TableReading& Reading() const;
 
     QWidget* window_;
     const Aircraft& aircraft_;
@@ -56,7 +55,7 @@ private:
     AircraftTabPage& aircraft_tab_;
     FileCommands& files_;
     BalanceWindow* balance_window_ = nullptr;
-    std::vector<Part> parts_;  // while there is no window
+    TableReading opened_;  // the design's parts while there is no window
     // The parts file the list was read from or last written to: an emptied list is
     // written only there, never over a parts file this window has not read.
     std::string parts_path_;

@@ -15,7 +15,9 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <array>
 #include <set>
+#include <string>
 
 #include "files/parts_csv.h"
 #include "model/number_format.h"
@@ -113,10 +115,8 @@ void BalanceWindow::Build() {
     table_->addAction(paste);
     connect(paste, &QAction::triggered, this,
             [this] { PasteRows(QGuiApplication::clipboard()->text()); });
-    connect(table_, &QTableWidget::itemChanged, this, [this] {
-        OfferParts(ReadTable().parts);
-        emit Edited();
-    });
+    connect(table_, &QTableWidget::itemChanged, this,
+            [this](const QTableWidgetItem* item) { OnCellChanged(item->row(), item->column()); });
 
     add_button_ = new QPushButton(this);
     add_button_->setObjectName("AddPartButton");
@@ -197,42 +197,77 @@ void BalanceWindow::ApplyLanguage(bool english) {
 }
 
 void BalanceWindow::SetParts(const std::vector<Part>& parts) {
-    const QSignalBlocker quiet(table_);
-    table_->setRowCount(0);
-    table_->setRowCount(static_cast<int>(parts.size()));
-    for (int row = 0; row < table_->rowCount(); ++row) {
-        const Part& part = parts[static_cast<size_t>(row)];
-        // The shortest text that reads back as the same number.
-        table_->setItem(row, kNameColumn, new QTableWidgetItem(QString::fromStdString(part.name)));
-        table_->setItem(row, kMassColumn,
-                        new QTableWidgetItem(QString::number(part.mass_g, 'g', 17)));
-        table_->setItem(row, kXColumn, new QTableWidgetItem(QString::number(part.x_mm, 'g', 17)));
+    {
+        const QSignalBlocker quiet(table_);
+        table_->setRowCount(0);
+        table_->setRowCount(static_cast<int>(parts.size()));
+        for (int row = 0; row < table_->rowCount(); ++row) {
+            const Part& part = parts[static_cast<size_t>(row)];
+            const std::array<std::string, kColumnCount> cells = {
+                part.name, FormatShortest(part.mass_g), FormatShortest(part.x_mm)};
+            for (int column = 0; column < kColumnCount; ++column) {
+                table_->setItem(row, column,
+                                new QTableWidgetItem(
+                                    QString::fromStdString(cells[static_cast<size_t>(column)])));
+            }
+        }
     }
-    OfferParts(parts);
+    ReadAllRows();
 }
 
-TableReading BalanceWindow::ReadTable() const {
-    TableReading reading;
-    for (int row = 0; row < table_->rowCount(); ++row) {
-        std::array<QString, kColumnCount> cells;
-        for (int column = 0; column < kColumnCount; ++column) {
-            const QTableWidgetItem* item = table_->item(row, column);
-            cells[static_cast<size_t>(column)] = item != nullptr ? item->text() : QString();
-        }
-        if (cells[0].trimmed().isEmpty() && cells[1].trimmed().isEmpty() &&
-            cells[2].trimmed().isEmpty()) {
-            continue;
-        }
-        PartRow read = ReadPartRow(cells[0].toStdString(), cells[1].toStdString(),
+BalanceWindow::RowReading BalanceWindow::ReadRow(int row) const {
+    std::array<QString, kColumnCount> cells;
+    for (int column = 0; column < kColumnCount; ++column) {
+        const QTableWidgetItem* item = table_->item(row, column);
+        cells[static_cast<size_t>(column)] = item != nullptr ? item->text() : QString();
+    }
+    RowReading reading;
+    reading.empty = cells[0].trimmed().isEmpty() && cells[1].trimmed().isEmpty() &&
+                    cells[2].trimmed().isEmpty();
+    if (!reading.empty) {
+        reading.read = ReadPartRow(cells[0].toStdString(), cells[1].toStdString(),
                                    cells[2].toStdString(), true);
-        if (read.problem != PartRowProblem::kNone) {
-            reading.parts.clear();
-            reading.problem = TableRowProblem{row + 1, read.problem, cells[1], cells[2]};
-            return reading;
-        }
-        reading.parts.push_back(std::move(read.part));
+    }
+    if (reading.read.problem != PartRowProblem::kNone) {
+        reading.mass_text = cells[1];
+        reading.x_text = cells[2];
     }
     return reading;
+}
+
+void BalanceWindow::ReadAllRows() {
+    rows_.clear();
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        rows_.push_back(ReadRow(row));
+    }
+    Collect();
+    OfferParts();
+}
+
+void BalanceWindow::OnCellChanged(int row, int column) {
+    rows_[static_cast<size_t>(row)] = ReadRow(row);
+    Collect();
+    if (column == kNameColumn) {
+        OfferParts();
+    }
+    emit Edited();
+}
+
+void BalanceWindow::Collect() {
+    reading_ = TableReading{};
+    for (size_t row = 0; row < rows_.size(); ++row) {
+        const RowReading& cells = rows_[row];
+        if (cells.empty) {
+            continue;
+        }
+        if (cells.read.problem != PartRowProblem::kNone) {
+            reading_.parts.clear();
+            reading_.problem = TableRowProblem{static_cast<int>(row) + 1, cells.read.problem,
+                                               cells.mass_text, cells.x_text};
+            return;
+        }
+        reading_.parts.push_back(cells.read.part);
+    }
 }
 
 BalanceQuestion BalanceWindow::Question(bool manual_margin) const {
@@ -246,23 +281,26 @@ BalanceQuestion BalanceWindow::Question(bool manual_margin) const {
     return question;
 }
 
-void BalanceWindow::OfferParts(const std::vector<Part>& parts) {
+void BalanceWindow::OfferParts() {
     const QSignalBlocker quiet(move_choice_);
     const QString chosen = move_choice_->currentIndex() > 0 ? move_choice_->currentText() : "";
-    move_choice_->clear();
-    move_choice_->addItem(Text("(none)", "(нет)"));
+    QStringList names = {Text("(none)", "(нет)")};
     std::set<std::string> offered;
-    for (const Part& part : parts) {
+    for (const Part& part : reading_.parts) {
         if (offered.insert(part.name).second) {
-            move_choice_->addItem(QString::fromStdString(part.name));
+            names << QString::fromStdString(part.name);
         }
     }
+    // In one go: a long list item by item would take the model's notices each time.
+    move_choice_->clear();
+    move_choice_->addItems(names);
     move_choice_->setCurrentIndex(std::max(0, move_choice_->findText(chosen)));
 }
 
 void BalanceWindow::AddRow() {
     table_->insertRow(table_->rowCount());
     table_->setCurrentCell(table_->rowCount() - 1, kNameColumn);
+    rows_.emplace_back();
     emit Edited();
 }
 
@@ -277,7 +315,7 @@ void BalanceWindow::DeleteRows() {
     for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
         table_->removeRow(*row);
     }
-    OfferParts(ReadTable().parts);
+    ReadAllRows();
     emit Edited();
 }
 
@@ -310,7 +348,7 @@ void BalanceWindow::PasteRows(const QString& text) {
             ++row;
         }
     }
-    OfferParts(ReadTable().parts);
+    ReadAllRows();
     emit Edited();
 }
 

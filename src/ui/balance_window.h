@@ -45,7 +45,8 @@ public:
     explicit BalanceWindow(QWidget* owner);
 
     void SetParts(const std::vector<Part>& parts);
-    TableReading ReadTable() const;
+    // The table as it reads now (kept up to date at every change).
+    const TableReading& reading() const { return reading_; }
     // The target margin, the part to move and the ballast place typed; text that is
     // no number asks nothing (and says so beside its box).
     BalanceQuestion Question(bool manual_margin) const;
@@ -64,13 +65,31 @@ signals:
     void Edited();
 
 private:
+    // One row of the table as read by the row rules.
+    struct RowReading {
+        bool empty = true;  // nothing in any cell: left out
+        PartRow read;
+        QString mass_text;  // kept for the description of a problem
+        QString x_text;
+    };
+
     void Build();
     void AddRow();
     void DeleteRows();
+    // A cell changed: its row is read again (a long list is not read whole at every
+    // keystroke), the names offered again when a name changed.
+    void OnCellChanged(int row, int column);
+    // Every row read again, after rows came or went.
+    void ReadAllRows();
+    RowReading ReadRow(int row) const;
+    // reading_ from the rows' readings, in table order.
+    void Collect();
     // The part choice offers the names of the table's parts, keeping the choice.
-    void OfferParts(const std::vector<Part>& parts);
+    void OfferParts();
     QString Text(const char* english, const char* russian) const;
 
+    std::vector<RowReading> rows_;
+    TableReading reading_;
     bool english_ = true;
     QLabel* axis_note_ = nullptr;
     QTableWidget* table_ = nullptr;
