@@ -28,8 +28,6 @@ BalanceCommands::BalanceCommands(QWidget* window, const MainMenus& menus, const 
     aircraft_tab.SetMarksSource([this](bool manual_margin) { return Marks(manual_margin); });
 }
 
-BalanceCommands::~BalanceCommands() = default;
-
 void BalanceCommands::OnShowWindow() {
     if (balance_window_ == nullptr) {
         balance_window_ = new BalanceWindow(window_);

@@ -28,11 +28,8 @@ public:
     BalanceCommands(QWidget* window, const MainMenus& menus, const Aircraft& aircraft,
                     const AnalysisData& analysis, AircraftTabPage& aircraft_tab,
                     FileCommands& files);
-    ~BalanceCommands() override;
 
     void ApplyLanguage(bool english);
-    // The balance window, made when "Balance…" is first chosen (nullptr before).
-    BalanceWindow* balance_window() const { return balance_window_; }
 
 private:
     void OnShowWindow();
@@ -54,8 +51,8 @@ private:
     const AnalysisData& analysis_;
     AircraftTabPage& aircraft_tab_;
     FileCommands& files_;
-    BalanceWindow* balance_window_ = nullptr;
-    TableReading opened_;  // the design's parts while there is no window
+    BalanceWindow* balance_window_ = nullptr;  // made when "Balance…" is first chosen
+    TableReading opened_;                      // the design's parts while there is no window
     // The parts file the list was read from or last written to: an emptied list is
     // written only there, never over a parts file this window has not read.
     std::string parts_path_;
