@@ -18,15 +18,15 @@ double Extent(const Lattice& lattice, size_t w) {
 
 }  // namespace
 
-bool WIRBEL_ERG(Aircraft& aircraft, const Lattice& lattice, const PerPanelNumber& circulation,
+bool WIRBEL_ERG(const Aircraft& aircraft, const Lattice& lattice, const PerPanelNumber& circulation,
                 Results& results, Memo& memo) {
     const int wings = aircraft.calc_wing_count;
     KALVESTA_CHECK(wings >= 0 && wings <= kMaxWings);
     for (size_t w = 1; w <= kMaxWings; ++w) {
-        aircraft.wing_b[w] = 0.0;
-        aircraft.wing_s[w] = 0.0;
-        aircraft.wing_lm[w] = 0.0;
-        aircraft.wing_lam[w] = 0.0;
+        results.wing_b[w] = 0.0;
+        results.wing_s[w] = 0.0;
+        results.wing_lm[w] = 0.0;
+        results.wing_lam[w] = 0.0;
         results.wing_lift_slope[w] = 0.0;
         results.wing_x_ac[w] = 0.0;
     }
@@ -43,7 +43,7 @@ bool WIRBEL_ERG(Aircraft& aircraft, const Lattice& lattice, const PerPanelNumber
         double wing_lift = 0.0;
         double wing_moment = 0.0;
         double chord_sq = 0.0;
-        double& area = aircraft.wing_s[w];
+        double& area = results.wing_s[w];
         for (size_t k = 1; k <= strips; ++k) {
             const double dy = lattice.vortex_y2[k][w] - lattice.vortex_y1[k][w];
             double strip_lift = 0.0;
@@ -75,14 +75,14 @@ bool WIRBEL_ERG(Aircraft& aircraft, const Lattice& lattice, const PerPanelNumber
             refused = true;
             continue;
         }
-        aircraft.wing_lm[w] = 2.0 * chord_sq / area;
-        aircraft.wing_b[w] = 2.0 * lattice.grid_y2[strips][w];
-        aircraft.wing_lam[w] = aircraft.wing_b[w] * aircraft.wing_b[w] / area;
+        results.wing_lm[w] = 2.0 * chord_sq / area;
+        results.wing_b[w] = 2.0 * lattice.grid_y2[strips][w];
+        results.wing_lam[w] = results.wing_b[w] * results.wing_b[w] / area;
 
         const double lift_slope = wing_lift / area;
         // Pitching-moment derivative about x = 0 on the surface's own area and chord.
-        const double cm = wing_moment / (area * aircraft.wing_lm[w]);
-        const double x_ac = -aircraft.wing_lm[w] * cm / lift_slope;
+        const double cm = wing_moment / (area * results.wing_lm[w]);
+        const double x_ac = -results.wing_lm[w] * cm / lift_slope;
         if (lift_slope == 0.0 || !std::isfinite(lift_slope) || !std::isfinite(x_ac)) {
             ReportSurfaceRefusal(memo, aircraft.english_captions, static_cast<int>(w),
                                  "This wing carries no lift!",
@@ -97,15 +97,15 @@ bool WIRBEL_ERG(Aircraft& aircraft, const Lattice& lattice, const PerPanelNumber
 
     // Reference surface: the largest half-span extent, then the larger area, then
     // the earlier surface.
-    results.ref_length = aircraft.wing_lm[1];
-    results.ref_area = aircraft.wing_s[1];
+    results.ref_length = results.wing_lm[1];
+    results.ref_area = results.wing_s[1];
     double reference_extent = Extent(lattice, 1);
     for (size_t w = 2; w <= static_cast<size_t>(wings); ++w) {
         const double extent = Extent(lattice, w);
         if (extent > reference_extent ||
-            (extent == reference_extent && aircraft.wing_s[w] > results.ref_area)) {
-            results.ref_length = aircraft.wing_lm[w];
-            results.ref_area = aircraft.wing_s[w];
+            (extent == reference_extent && results.wing_s[w] > results.ref_area)) {
+            results.ref_length = results.wing_lm[w];
+            results.ref_area = results.wing_s[w];
             reference_extent = extent;
         }
     }

@@ -1,5 +1,6 @@
-// What the analysis reports: per-surface lift slope and aerodynamic centre, the
-// reference values, the neutral point and the centre-of-gravity recommendation.
+// What the analysis reports: per-surface span, area, mean chord and aspect ratio as
+// the lattice has them, lift slope and aerodynamic centre, the reference values,
+// the neutral point and the centre-of-gravity recommendation.
 #pragma once
 
 #include "model/aircraft.h"
@@ -7,7 +8,12 @@
 namespace kalvesta {
 
 struct Results {
-    // WIRBEL_ERG. Surfaces outside the analysis hold 0.
+    // WIRBEL_ERG. Surfaces outside the analysis hold 0. The planform figures are the
+    // lattice's own (its strips, not the trapezoids the wing tabs integrate).
+    PerWing<double> wing_b{};    // mm, span tip to tip
+    PerWing<double> wing_s{};    // mm², area of both halves
+    PerWing<double> wing_lm{};   // mm, mean aerodynamic chord
+    PerWing<double> wing_lam{};  // aspect ratio b² / s
     PerWing<double> wing_lift_slope{};  // per radian, referred to the surface's own area
     PerWing<double> wing_x_ac{};        // aerodynamic centre, mm in aircraft x
     double ref_area = 0.0;              // mm², area of the reference surface

@@ -28,12 +28,12 @@ std::string WingSection(const CliRun& run, int wing) {
                 std::to_string(lattice.chord_count[w]) + " chordwise x " +
                     std::to_string(lattice.span_count[w]) + " strips",
                 "");
-    text += Row("span b", Millimetres(aircraft.wing_b[w]), "mm");
+    text += Row("span b", Millimetres(results.wing_b[w]), "mm");
     // The area in dm² as the window shows it (mm² / 10000).
-    text += Row("area s", FormatFixed(aircraft.wing_s[w] / 10000.0, 2), "dm^2");
-    text += Row("mean chord lm", Millimetres(aircraft.wing_lm[w]), "mm");
+    text += Row("area s", FormatFixed(results.wing_s[w] / 10000.0, 2), "dm^2");
+    text += Row("mean chord lm", Millimetres(results.wing_lm[w]), "mm");
     text += Row("r25", Millimetres(aircraft.wing_r25[w]), "mm");
-    text += Row("aspect ratio lam", FormatFixed(aircraft.wing_lam[w], 3), "");
+    text += Row("aspect ratio lam", FormatFixed(results.wing_lam[w], 3), "");
     text += Row("lift slope", FormatFixed(results.wing_lift_slope[w], 4), "per rad");
     text += Row("aerodynamic centre x_ac", Millimetres(results.wing_x_ac[w]), "mm");
     return text;

@@ -45,11 +45,11 @@ std::string Reference(double value) {
 // The span of the reference surface: the one whose area and chord WIRBEL_ERG took.
 double ReferenceSpan(const Aircraft& aircraft, const Results& results) {
     for (size_t w = 1; w <= static_cast<size_t>(aircraft.calc_wing_count); ++w) {
-        if (aircraft.wing_s[w] == results.ref_area && aircraft.wing_lm[w] == results.ref_length) {
-            return aircraft.wing_b[w];
+        if (results.wing_s[w] == results.ref_area && results.wing_lm[w] == results.ref_length) {
+            return results.wing_b[w];
         }
     }
-    return aircraft.wing_b[1];
+    return results.wing_b[1];
 }
 
 // "Xle Yle Zle Chord Ainc", followed by one uniform strip to the next section

@@ -46,18 +46,16 @@ struct Aircraft {
     PerStation<double> plan_y{};
     PerStation<double> plan_c{};
 
-    // Derived planform values: span b (mm, tip to tip), area s (mm², both halves),
-    // mean aerodynamic chord lm (mm), r25 (mm aft of the wing's root leading edge),
-    // aspect ratio lam. Two routines write them: ComputeWing from the trapezoids
-    // (what the wing tabs show and GRID sizes the lattice by), and WIRBEL_ERG in
-    // every calculation that reaches it, which replaces b, s, lm and lam with the lattice's own
-    // values (0 for surfaces outside the analysis) for the result views and the printed summary.
-    // r25 is only ever ComputeWing's. The next preparation puts the trapezoids' values back.
-    PerWing<double> wing_b{};    // last: WIRBEL_ERG if reached, else ComputeWing
-    PerWing<double> wing_s{};    // last: WIRBEL_ERG if reached, else ComputeWing
-    PerWing<double> wing_lm{};   // last: WIRBEL_ERG if reached, else ComputeWing
-    PerWing<double> wing_r25{};  // ComputeWing only
-    PerWing<double> wing_lam{};  // last: WIRBEL_ERG if reached, else ComputeWing
+    // Derived planform values, written by ComputeWing from the trapezoids alone: span
+    // b (mm, tip to tip), area s (mm², both halves), mean aerodynamic chord lm (mm),
+    // r25 (mm aft of the wing's root leading edge), aspect ratio lam. They are what
+    // the wing tabs show and what GRID sizes the lattice by; the lattice's own span,
+    // area, chord and aspect ratio are results (Results::wing_b ...).
+    PerWing<double> wing_b{};
+    PerWing<double> wing_s{};
+    PerWing<double> wing_lm{};
+    PerWing<double> wing_r25{};
+    PerWing<double> wing_lam{};
 
     // The stored results belong to these inputs: set from the calculation's
     // outcome (HasResults), cleared by every preparation and planform change.

@@ -109,11 +109,11 @@ void DrawWingBlock(Canvas& page, const Aircraft& aircraft, const Results& result
         page.TextOut(kWingLabelX, y + dy, label);
         page.TextOut(kWingValueX, y + dy, value);
     };
-    row(20, labels.span, FormatFixed(aircraft.wing_b[w], 5, 0) + " mm");
+    row(20, labels.span, FormatFixed(results.wing_b[w], 5, 0) + " mm");
     // mm² shown in dm².
-    row(40, labels.area, FormatFixed(aircraft.wing_s[w] / 10000, 5, 1) + " dm**2");
-    row(60, labels.aspect_ratio, FormatFixed(aircraft.wing_lam[w], 5, 1));
-    row(80, labels.mean_chord, FormatFixed(aircraft.wing_lm[w], 5, 1) + " mm");
+    row(40, labels.area, FormatFixed(results.wing_s[w] / 10000, 5, 1) + " dm**2");
+    row(60, labels.aspect_ratio, FormatFixed(results.wing_lam[w], 5, 1));
+    row(80, labels.mean_chord, FormatFixed(results.wing_lm[w], 5, 1) + " mm");
     row(100, labels.geometric_center, FormatFixed(aircraft.wing_r25[w], 5, 1) + " mm");
     row(120, labels.aerodynamic_center,
         FormatFixed(results.wing_x_ac[w] - aircraft.wing_x_mm[w], 5, 1) + " mm");

@@ -45,16 +45,16 @@ TEST(WIRBEL_ERG, StripOfLinearChord) {
     run.circulation[1] = 1.0;
     run.Evaluate(1);
     ASSERT_TRUE(run.ok);
-    EXPECT_DOUBLE_EQ(run.aircraft.wing_s[1], 3.0);
-    EXPECT_DOUBLE_EQ(run.aircraft.wing_lm[1], 14.0 / 9.0);
-    EXPECT_DOUBLE_EQ(run.aircraft.wing_b[1], 2.0);
-    EXPECT_DOUBLE_EQ(run.aircraft.wing_lam[1], 4.0 / 3.0);
+    EXPECT_DOUBLE_EQ(run.results.wing_s[1], 3.0);
+    EXPECT_DOUBLE_EQ(run.results.wing_lm[1], 14.0 / 9.0);
+    EXPECT_DOUBLE_EQ(run.results.wing_b[1], 2.0);
+    EXPECT_DOUBLE_EQ(run.results.wing_lam[1], 4.0 / 3.0);
     EXPECT_DOUBLE_EQ(run.results.wing_lift_slope[1], 4.0 / 3.0);
     // One bound vortex from x = 0.5 to 0.25: its middle 0.375 is the centre.
     EXPECT_DOUBLE_EQ(run.results.wing_x_ac[1], 0.375);
     EXPECT_DOUBLE_EQ(run.results.x_np, 0.375);
     EXPECT_EQ(run.results.ref_area, 3.0);
-    EXPECT_EQ(run.results.ref_length, run.aircraft.wing_lm[1]);
+    EXPECT_EQ(run.results.ref_length, run.results.wing_lm[1]);
 }
 
 TEST(WIRBEL_ERG, RectangleHasItsChordAsMeanChord) {
@@ -64,8 +64,8 @@ TEST(WIRBEL_ERG, RectangleHasItsChordAsMeanChord) {
         run.circulation[static_cast<size_t>(k) + 1] = 1.0 + k;
     }
     run.Evaluate(1);
-    EXPECT_DOUBLE_EQ(run.aircraft.wing_lm[1], 250.0);
-    EXPECT_DOUBLE_EQ(run.aircraft.wing_s[1], 50000.0);
+    EXPECT_DOUBLE_EQ(run.results.wing_lm[1], 250.0);
+    EXPECT_DOUBLE_EQ(run.results.wing_s[1], 50000.0);
     EXPECT_DOUBLE_EQ(run.results.x_np, 62.5);
 }
 
@@ -137,10 +137,10 @@ TEST(WIRBEL_ERG, SurfacesOutsideTheAnalysisAreZero) {
     run.circulation = {0.0, 1.0, 1.0};
     run.Evaluate(2);
     run.Evaluate(1);
-    EXPECT_EQ(run.aircraft.wing_s[2], 0.0);
-    EXPECT_EQ(run.aircraft.wing_b[2], 0.0);
-    EXPECT_EQ(run.aircraft.wing_lm[2], 0.0);
-    EXPECT_EQ(run.aircraft.wing_lam[2], 0.0);
+    EXPECT_EQ(run.results.wing_s[2], 0.0);
+    EXPECT_EQ(run.results.wing_b[2], 0.0);
+    EXPECT_EQ(run.results.wing_lm[2], 0.0);
+    EXPECT_EQ(run.results.wing_lam[2], 0.0);
     EXPECT_EQ(run.results.wing_lift_slope[2], 0.0);
     EXPECT_EQ(run.results.wing_x_ac[2], 0.0);
 }

@@ -103,7 +103,7 @@ TEST_P(Degenerate, StopsWithAReasonOrGivesFiniteFigures) {
          {results.ref_area, results.ref_length, results.x_np, results.x_cg_low, results.x_cg_high,
           results.x_cg_manual, results.wing_lift_slope[1], results.wing_lift_slope[2],
           results.wing_lift_slope[3], results.wing_x_ac[1], results.wing_x_ac[2],
-          results.wing_x_ac[3], aircraft.wing_lm[1], aircraft.wing_lam[1]}) {
+          results.wing_x_ac[3], results.wing_lm[1], results.wing_lam[1]}) {
         EXPECT_TRUE(std::isfinite(value)) << data->memo.Text();
     }
 }

@@ -19,6 +19,10 @@ QImage DrawnSummaryPage(bool english) {
     results.x_np = 300.0;
     results.ref_length = 200.0;
     for (int w = 1; w <= kMaxWings; ++w) {
+        results.wing_b[w] = aircraft.wing_b[w];
+        results.wing_s[w] = aircraft.wing_s[w];
+        results.wing_lm[w] = aircraft.wing_lm[w];
+        results.wing_lam[w] = aircraft.wing_lam[w];
         results.wing_x_ac[w] = aircraft.wing_x_mm[w] + 0.25 * aircraft.wing_lm[w];
         results.wing_lift_slope[w] = 4.5;
     }

@@ -25,10 +25,6 @@ void SetTwoStationWing(Aircraft& aircraft, int w, int32_t x_mm, int32_t z_mm) {
     aircraft.plan_c[1][w] = 150;
     aircraft.plan_y[0][w] = 0;
     aircraft.plan_y[1][w] = 1000;
-    aircraft.wing_b[w] = 2000;
-    aircraft.wing_s[w] = 350000;  // 2 x (200 + 150) / 2 x 1000 mm²
-    aircraft.wing_lam[w] = 4e6 / 350000;
-    aircraft.wing_lm[w] = 176.19;
     aircraft.wing_r25[w] = 68.25;
 }
 
@@ -51,6 +47,11 @@ Results OneWingResults() {
     results.x_cg_manual = 285.0;
     results.wing_x_ac[1] = 168.456;
     results.wing_lift_slope[1] = 5.3167;
+    // Every wing the lattice of the two-station wing above.
+    results.wing_b = {0, 2000, 2000, 2000};
+    results.wing_s = {0, 350000, 350000, 350000};  // 2 x (200 + 150) / 2 x 1000 mm²
+    results.wing_lam = {0, 4e6 / 350000, 4e6 / 350000, 4e6 / 350000};
+    results.wing_lm = {0, 176.19, 176.19, 176.19};
     return results;
 }
 
@@ -180,8 +181,8 @@ TEST(SummaryPage, ThreeWingsGiveThreeBlocksEndingAt1183) {
         aircraft.plan_c[k][3] = 150 - 20 * k;
         aircraft.plan_y[k][3] = 1000 + 100 * k;
     }
-    aircraft.wing_s[3] = 500000;
     Results results = OneWingResults();
+    results.wing_s[3] = 500000;
     results.wing_x_ac[3] = -200.04;
     results.wing_lift_slope[3] = -0.125;
 
@@ -255,9 +256,9 @@ TEST(SummaryPage, GermanTextsWheneverEnglishCaptionsIsOff) {
 TEST(SummaryPage, OutOfRangeValuesWidenOrNameThemselves) {
     Aircraft aircraft = OneWingAircraft();
     aircraft.calc_wing_count = 0;  // not a valid count: the first wing is still printed
-    aircraft.wing_b[1] = 1234567.0;
-    aircraft.wing_lam[1] = std::numeric_limits<double>::quiet_NaN();
     Results results = OneWingResults();
+    results.wing_b[1] = 1234567.0;
+    results.wing_lam[1] = std::numeric_limits<double>::quiet_NaN();
     results.x_np = -std::numeric_limits<double>::infinity();
     results.x_cg_manual = -12.34;
 
