@@ -39,7 +39,7 @@ bool WIRBEL_ERG(const Aircraft& aircraft, const Lattice& lattice, const PerPanel
         const auto n = static_cast<size_t>(lattice.chord_count[w]);
         const auto strips = static_cast<size_t>(lattice.span_count[w]);
         KALVESTA_CHECK(n <= kMaxChordCount && strips <= kMaxSpanCount);
-        KALVESTA_CHECK(p + n * strips <= kMaxPanels);
+        KALVESTA_CHECK(p + n * strips <= kPanelCapacity);
         double wing_lift = 0.0;
         double wing_moment = 0.0;
         double chord_sq = 0.0;

@@ -27,7 +27,7 @@
 namespace kalvesta {
 
 // The largest system solved: one unknown per panel.
-inline constexpr int kMaxEliminationSize = 3000;
+inline constexpr int kMaxEliminationSize = 4000;
 
 // A square matrix stored row by row: element (i, j), 1-based, at
 // base[(i-1) × stride + (j-1)].
@@ -47,7 +47,7 @@ class WorkerPool;
 
 // Eliminates a (1..n × 1..n) in place and leaves the solution in the right-hand
 // side: b[0..n-1] hold unknowns 1..n. Returns the number of singular steps (columns whose largest
-// magnitude was 0 and that were passed over with the scale 0). n ≤ 3000. With
+// magnitude was 0 and that were passed over with the scale 0). n ≤ 4000. With
 // `workers` the large updates are shared among the pool's threads (the results
 // are the same bits with any number of threads); without, the caller does all.
 int GaussEliminate(MatrixView a, double* b, int n, EliminationProgress* progress,

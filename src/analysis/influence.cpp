@@ -23,7 +23,7 @@ int FlattenPanels(int calc_wing_count, const Lattice& lattice, PanelPoints& poin
         const auto chords = static_cast<size_t>(lattice.chord_count[w]);
         for (size_t k = 1; k <= strips; ++k) {
             for (size_t m = 1; m <= chords; ++m, ++count) {
-                if (count >= kMaxPanels) {
+                if (count >= kPanelCapacity) {
                     continue;  // counted, and refused below
                 }
                 const auto p = static_cast<size_t>(count);
@@ -52,11 +52,11 @@ void EINFLUSS(int calc_wing_count, const Lattice& lattice, PanelPoints& points,
               PanelMatrix& influence_matrix, Memo& memo, WorkerPool* workers) {
     KALVESTA_CHECK(calc_wing_count >= 0 && calc_wing_count <= kMaxWings);
     const int walked = FlattenPanels(calc_wing_count, lattice, points);
-    const int n = std::clamp(lattice.panel_count, 0, kMaxPanels);
+    const int n = std::clamp(lattice.panel_count, 0, kPanelCapacity);
     influence_matrix.Resize(n);
     const auto un = static_cast<size_t>(n);
 
-    if (walked != lattice.panel_count || walked > kMaxPanels) {
+    if (walked != lattice.panel_count || walked > kPanelCapacity) {
         std::fill_n(influence_matrix.data(), un * un, 0.0);
         memo.ReportFailure("EINFLUSS: Irgend ein Kuddel-Muddel");
         return;

@@ -29,13 +29,13 @@ double INDU(Vec3 r1, Vec3 r2);
 // EINFLUSS writes the panels it walks before it reads them, and nothing else
 // is read, so the arrays are not initialised.
 struct PanelPoints {
-    std::array<double, kMaxPanels> control_x;
-    std::array<double, kMaxPanels> control_y;
-    std::array<double, kMaxPanels> vortex_x1;
-    std::array<double, kMaxPanels> vortex_x2;
-    std::array<double, kMaxPanels> vortex_y1;
-    std::array<double, kMaxPanels> vortex_y2;
-    std::array<double, kMaxPanels> z;
+    std::array<double, kPanelCapacity> control_x;
+    std::array<double, kPanelCapacity> control_y;
+    std::array<double, kPanelCapacity> vortex_x1;
+    std::array<double, kPanelCapacity> vortex_x2;
+    std::array<double, kPanelCapacity> vortex_y1;
+    std::array<double, kPanelCapacity> vortex_y2;
+    std::array<double, kPanelCapacity> z;
 };
 
 // Fills the lattice.panel_count × panel_count block of influence_matrix:

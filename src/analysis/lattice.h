@@ -28,8 +28,13 @@ inline constexpr int kStripCapacity = 300;
 inline constexpr int kChordLineCapacity = 300;
 inline constexpr int kMaxChordCount = kChordLineCapacity - 1;
 inline constexpr int kMaxSpanCount = kStripCapacity - 1;
-// Panels of the whole aircraft: the size of the linear system.
+// Panels of the whole aircraft in the calculation's own lattice, which GRID keeps
+// within this limit.
 inline constexpr int kMaxPanels = 3000;
+// Panels the linear system and the per-panel arrays hold: the calculation's 3000
+// and the finer lattices of the refined-lattice check, whose matrix of 4000 × 4000
+// doubles takes 128 MB once written.
+inline constexpr int kPanelCapacity = 4000;
 
 // Per-strip value [k = 0..300][w = 0..3].
 template <class T>
@@ -77,7 +82,7 @@ struct Lattice {
     // ---- Counts (GRID). Surfaces beyond calc_wing_count keep 0, and so does every
     // surface after GRID refused the aircraft: then no panel exists, and the
     // geometry is that of the last accepted calculation.
-    int32_t panel_count = 0;         // Σ chord_count[w] × span_count[w], ≤ 3000
+    int32_t panel_count = 0;         // Σ chord_count[w] × span_count[w], ≤ kPanelCapacity
     PerWing<int32_t> chord_count{};  // chordwise panels of every strip, 1..299
     PerWing<int32_t> span_count{};   // strips of the half-span, < 300
     PerTrapezoid trap_span_count{};  // strips of trapezoid t; 0 for no positive span

@@ -11,21 +11,21 @@
 
 namespace kalvesta {
 
-// A square matrix of fixed capacity kMaxPanels × kMaxPanels, used as a packed
+// A square matrix of fixed capacity kPanelCapacity × kPanelCapacity, used as a packed
 // size() × size() block: element (i, j), 1-based, lives at (i-1) × n + (j-1) for
 // the current n. The storage is reserved once and never initialised, so only the
 // pages of the block actually used become resident (on huge pages where the
 // system offers them). Reading outside the active block gives 0.
 class PanelMatrix {
 public:
-    static constexpr size_t kCapacity = static_cast<size_t>(kMaxPanels) * kMaxPanels;
+    static constexpr size_t kCapacity = static_cast<size_t>(kPanelCapacity) * kPanelCapacity;
 
     PanelMatrix() : data_(kCapacity) {}
 
-    // Makes the active block n × n (0..kMaxPanels). The elements of the new block
+    // Makes the active block n × n (0..kPanelCapacity). The elements of the new block
     // are unspecified until written.
     void Resize(int n) {
-        KALVESTA_CHECK(n >= 0 && n <= kMaxPanels);
+        KALVESTA_CHECK(n >= 0 && n <= kPanelCapacity);
         n_ = n;
     }
     int size() const { return n_; }
@@ -60,7 +60,7 @@ private:
 };
 
 // One value per panel, 1-based in the panel numbering (slot 0 unused).
-using PerPanelNumber = std::array<double, kMaxPanels + 1>;
+using PerPanelNumber = std::array<double, kPanelCapacity + 1>;
 
 struct Solution {
     // Vertical velocity × 4π induced at control point i by horseshoe j of unit

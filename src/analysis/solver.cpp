@@ -9,7 +9,7 @@
 namespace kalvesta {
 namespace {
 
-static_assert(kMaxPanels <= kMaxEliminationSize);
+static_assert(kPanelCapacity <= kMaxEliminationSize);
 
 // Passes the elimination's countdown on to the pipeline's observer.
 class SolveCountdown final : public EliminationProgress {
@@ -26,7 +26,7 @@ private:
 bool LOES(int panel_count, Solution& solution, Memo& memo, PipelineObserver& observer,
           WorkerPool* workers) {
     const int n = panel_count;
-    KALVESTA_CHECK(n >= 0 && n <= kMaxPanels && solution.influence_matrix.size() == n);
+    KALVESTA_CHECK(n >= 0 && n <= kPanelCapacity && solution.influence_matrix.size() == n);
     const size_t elements = static_cast<size_t>(n) * static_cast<size_t>(n);
 
     // The influence matrix holds velocities × 4π; it is scaled in place.
@@ -50,7 +50,7 @@ bool LOES(int panel_count, Solution& solution, Memo& memo, PipelineObserver& obs
 
 int SIMQ902(PerPanelNumber& b, int n, PanelMatrix& solve_matrix, PipelineObserver& observer,
             WorkerPool* workers) {
-    KALVESTA_CHECK(n >= 0 && n <= kMaxPanels && solve_matrix.size() == n);
+    KALVESTA_CHECK(n >= 0 && n <= kPanelCapacity && solve_matrix.size() == n);
     SolveCountdown countdown(observer);
     const MatrixView a{solve_matrix.data(), static_cast<size_t>(n)};
     const int singular_steps =
