@@ -14,6 +14,9 @@
 namespace kalvesta {
 namespace {
 
+// Panels the largest surface gets on its half-span.
+constexpr int kPanelBudget = 400;
+
 enum class Refusal { kNone, kNoArea, kTooManyChordPanels, kTooManyStrips };
 
 // A count rounded to the nearest integer (halves to even) and limited to `limit`,
@@ -24,12 +27,10 @@ int32_t RoundedCount(double value, int32_t limit) {
 }
 
 // Sizes one surface of positive area: chord_count and the strips per trapezoid.
-void CountSurface(const Aircraft& aircraft, size_t w, double reference_area, int largest_budget,
-                  Lattice& lattice) {
+void CountSurface(const Aircraft& aircraft, size_t w, double reference_area, Lattice& lattice) {
     const double area = aircraft.wing_s[w];
     // The largest surface gets the whole budget on its half, the others in proportion.
-    const int32_t panel_budget =
-        RoundedCount(largest_budget * area / reference_area, largest_budget);
+    const int32_t panel_budget = RoundedCount(kPanelBudget * area / reference_area, kPanelBudget);
 
     const auto last = static_cast<size_t>(aircraft.station_count[w] - 1);
     const double half_span = aircraft.plan_y[last][w] - aircraft.plan_y[0][w];
@@ -97,6 +98,29 @@ double CosineFraction(int i, int n) {
     return 0.5 * (1.0 - std::cos(std::numbers::pi * i / n));
 }
 
+// The control line of cosine strip s of n in trapezoid t of surface w, strip K:
+// at the strip's middle angle, the fraction (1 − cos(π (2s − 1) / 2n)) / 2 of the
+// trapezoid's span, with its own leading edge and chord; control point m at the
+// panel's rear angle, (1 − cos(π m / n_c)) / 2 of that chord.
+void LayCosineControlLine(const Aircraft& aircraft, size_t w, size_t t, int32_t s, int32_t n,
+                          size_t k, Lattice& lattice) {
+    const double fraction = CosineFraction(2 * s - 1, 2 * n);
+    const double x_le =
+        aircraft.plan_x[t - 1][w] + fraction * (aircraft.plan_x[t][w] - aircraft.plan_x[t - 1][w]);
+    const double chord =
+        aircraft.plan_c[t - 1][w] + fraction * (aircraft.plan_c[t][w] - aircraft.plan_c[t - 1][w]);
+    const auto n_c = static_cast<size_t>(lattice.chord_count[w]);
+    lattice.control_x[0][k][w] = x_le;
+    for (size_t m = 1; m <= n_c; ++m) {
+        lattice.control_x[m][k][w] =
+            x_le + chord * CosineFraction(static_cast<int>(m), static_cast<int>(n_c));
+    }
+    lattice.control_x[n_c + 1][k][w] = x_le + chord;
+    lattice.control_y[k][w] =
+        aircraft.plan_y[t - 1][w] + fraction * (aircraft.plan_y[t][w] - aircraft.plan_y[t - 1][w]);
+    lattice.strip_chord[k][w] = chord;
+}
+
 // Lays the strips of trapezoid t of surface w, numbered from strip K + 1 on.
 // `f` holds the edge fractions F[1..n+1].
 void LayStrips(const Aircraft& aircraft, size_t w, size_t t, const EdgeFractions& f, int32_t n,
@@ -136,11 +160,14 @@ void LayStrips(const Aircraft& aircraft, size_t w, size_t t, const EdgeFractions
             (edge == 1 ? lattice.vortex_y1 : lattice.vortex_y2)[k][w] = y;
             (edge == 1 ? lattice.grid_y1 : lattice.grid_y2)[k][w] = y;
         }
+        if (spacing == LatticeSpacing::kCosine) {
+            LayCosineControlLine(aircraft, w, t, static_cast<int32_t>(s), n, k, lattice);
+        }
     }
 }
 
-// Control points on each strip's centre line, the strip's chord.
-void LayControlPoints(size_t w, LatticeSpacing spacing, Lattice& lattice) {
+// Control points on each strip's arithmetic centre line, the strip's chord.
+void LayControlPoints(size_t w, Lattice& lattice) {
     const auto n_c = static_cast<size_t>(lattice.chord_count[w]);
     for (size_t k = 1; k <= static_cast<size_t>(lattice.span_count[w]); ++k) {
         const auto g = [&](size_t m) {
@@ -148,13 +175,8 @@ void LayControlPoints(size_t w, LatticeSpacing spacing, Lattice& lattice) {
         };
         lattice.control_x[0][k][w] = g(1) * 0.5;
         for (size_t m = 1; m <= n_c; ++m) {
-            if (spacing == LatticeSpacing::kTrimmedUniform) {
-                // Three quarters along panel m: (g[m] + 3 g[m+1]) / 8.
-                lattice.control_x[m][k][w] = 0.125 * g(m) + 0.375 * g(m + 1);
-            } else {
-                // On the panel's rear line, behind a vortex at its angular midpoint.
-                lattice.control_x[m][k][w] = g(m + 1) * 0.5;
-            }
+            // Three quarters along panel m: (g[m] + 3 g[m+1]) / 8.
+            lattice.control_x[m][k][w] = 0.125 * g(m) + 0.375 * g(m + 1);
         }
         lattice.control_x[n_c + 1][k][w] = g(n_c + 1) * 0.5;
         lattice.control_y[k][w] = (lattice.grid_y1[k][w] + lattice.grid_y2[k][w]) * 0.5;
@@ -164,10 +186,9 @@ void LayControlPoints(size_t w, LatticeSpacing spacing, Lattice& lattice) {
 
 }  // namespace
 
-void GRID(const Aircraft& aircraft, Lattice& lattice, Memo& memo, int panel_budget) {
+void GRID(const Aircraft& aircraft, Lattice& lattice, Memo& memo) {
     const int wings = aircraft.calc_wing_count;
     KALVESTA_CHECK(wings >= 0 && wings <= kMaxWings);
-    KALVESTA_CHECK(panel_budget >= 1);
     lattice.panel_count = 0;
     lattice.chord_count = {};
     lattice.span_count = {};
@@ -185,7 +206,7 @@ void GRID(const Aircraft& aircraft, Lattice& lattice, Memo& memo, int panel_budg
         // No area means no span or no chord: no budget and no aspect ratio.
         const bool has_area = aircraft.wing_s[w] > 0.0 && std::isfinite(aircraft.wing_s[w]);
         if (has_area) {
-            CountSurface(aircraft, w, reference_area, panel_budget, lattice);
+            CountSurface(aircraft, w, reference_area, lattice);
         }
         refusals[w] = CheckSurface(lattice, w, has_area);
         lattice.panel_count += lattice.chord_count[w] * lattice.span_count[w];
@@ -263,13 +284,18 @@ void TRAWY2(const Aircraft& aircraft, Lattice& lattice, TrimMatrix& trim_matrix,
             LayStrips(aircraft, w, t, fractions, n, spacing, K, lattice);
         }
         KALVESTA_CHECK(K == lattice.span_count[w]);
-        LayControlPoints(w, spacing, lattice);
+        if (spacing == LatticeSpacing::kTrimmedUniform) {
+            LayControlPoints(w, lattice);
+        }
     }
+    lattice.surface_z = SurfaceHeights(aircraft);
+}
 
+PerWing<double> SurfaceHeights(const Aircraft& aircraft) {
     // Every surface lies in its own plane; equal heights are moved apart (by the
     // decimal offsets 0.333, 0.666 and 0.5 mm), each test on the values as they
     // stand after the previous one.
-    PerWing<double>& z = lattice.surface_z;
+    PerWing<double> z{};
     for (size_t w = 1; w <= kMaxWings; ++w) {
         z[w] = aircraft.wing_z_mm[w];
     }
@@ -282,6 +308,7 @@ void TRAWY2(const Aircraft& aircraft, Lattice& lattice, TrimMatrix& trim_matrix,
     if (z[2] == z[3]) {
         z[3] = z[3] + 0.5;
     }
+    return z;
 }
 
 }  // namespace kalvesta

@@ -1,77 +1,234 @@
-// The refined-lattice check: GRID at a larger budget, TRAWY2 with cosine spacing,
-// then the calculation's own influence matrix, solve and circulation results.
+// The refined-lattice check: sizes the three lattices of the study, lays each with
+// cosine spacing (TRAWY2), solves it with the calculation's own influence matrix,
+// solve and circulation results, and estimates the limit of the neutral point.
 #include "analysis/refined_check.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "analysis/circulation_results.h"
 #include "analysis/grid.h"
 #include "analysis/influence.h"
 #include "analysis/solver.h"
+#include "model/check.h"
+#include "model/pixel.h"
 
 namespace kalvesta {
+namespace {
 
-int FinestPanelBudget(const Aircraft& calculated, AnalysisData& scratch) {
-    // The largest surface's half gets about its budget, so no budget beyond the
-    // panel capacity can fit; the count is not monotone in the budget (rounding),
-    // hence the search from the top.
-    for (int budget = kMaxPanels; budget >= kDocumentedPanelBudget; --budget) {
-        scratch.memo.Clear();
-        scratch.memo.calc_failed = false;
-        GRID(calculated, scratch.lattice, scratch.memo, budget);
-        if (!scratch.memo.calc_failed) {
-            return budget;
+// The units every count of the study is a multiple of.
+struct StudyUnits {
+    int chord = 0;          // chordwise panels of every surface, per multiplier
+    PerTrapezoid strips{};  // strips of trapezoid t of surface w, per multiplier
+};
+
+// Strip units for the chordwise unit `chord`: each trapezoid of positive span gets
+// at least one, and as many as make square panels of its mean chord.
+StudyUnits UnitsFor(const Aircraft& aircraft, int chord) {
+    StudyUnits units;
+    units.chord = chord;
+    for (size_t w = 1; w <= static_cast<size_t>(aircraft.calc_wing_count); ++w) {
+        for (size_t t = 1; t < static_cast<size_t>(aircraft.station_count[w]); ++t) {
+            const double dy = aircraft.plan_y[t][w] - aircraft.plan_y[t - 1][w];
+            if (dy > 0.0) {
+                const double mean_chord = (aircraft.plan_c[t - 1][w] + aircraft.plan_c[t][w]) / 2.0;
+                // Clamped: a trapezoid without chord needs "too many".
+                const int32_t square =
+                    std::min(RoundHalfEven(chord * dy / mean_chord), kStripCapacity);
+                units.strips[t][w] = std::max(square, 1);
+            }
         }
     }
-    return 0;
+    return units;
 }
 
-RefinedLattice SolveRefinedLattice(const Aircraft& calculated, int panel_budget,
-                                   AnalysisData& scratch) {
+// The counts of the lattice `multiplier` times the units (all others 0).
+void CountStudyLattice(const Aircraft& aircraft, const StudyUnits& units, int multiplier,
+                       Lattice& lattice) {
+    lattice.panel_count = 0;
+    lattice.chord_count = {};
+    lattice.span_count = {};
+    lattice.trap_span_count = {};
+    for (size_t w = 1; w <= static_cast<size_t>(aircraft.calc_wing_count); ++w) {
+        lattice.chord_count[w] = units.chord * multiplier;
+        for (size_t t = 1; t <= kMaxTrapezoids; ++t) {
+            lattice.trap_span_count[t][w] = units.strips[t][w] * multiplier;
+            lattice.span_count[w] += lattice.trap_span_count[t][w];
+        }
+        lattice.panel_count += lattice.chord_count[w] * lattice.span_count[w];
+    }
+}
+
+// What stops the finest lattice of `units` from fitting; all 0 when it fits.
+StudyRefusal FinestLatticeFit(const Aircraft& aircraft, const StudyUnits& units) {
+    const int multiplier = kStudyMultipliers.back();
+    StudyRefusal refusal;
+    long panels = 0;
+    for (size_t w = 1; w <= static_cast<size_t>(aircraft.calc_wing_count); ++w) {
+        long strip_units = 0;
+        for (size_t t = 1; t <= kMaxTrapezoids; ++t) {
+            strip_units += units.strips[t][w];
+        }
+        const long strips = strip_units * multiplier;
+        if (refusal.wing == 0 && strips > kMaxSpanCount) {
+            refusal.wing = static_cast<int>(w);
+            refusal.strips = static_cast<int>(strips);
+        }
+        panels += strips * units.chord * multiplier;
+    }
+    if (refusal.wing == 0 && panels > kPanelCapacity) {
+        refusal.panels = static_cast<int>(panels);
+    }
+    return refusal;
+}
+
+bool Fits(const StudyRefusal& refusal) {
+    return refusal.wing == 0 && refusal.panels == 0;
+}
+
+// The finest study that fits: the largest chordwise unit whose finest lattice
+// fits the strips and the panel capacity (and at most 299 chordwise panels).
+// `refusal` says why not even unit 1 fits.
+StudyUnits ChooseUnits(const Aircraft& aircraft, StudyRefusal& refusal) {
+    StudyUnits chosen = UnitsFor(aircraft, 1);
+    refusal = FinestLatticeFit(aircraft, chosen);
+    if (!Fits(refusal)) {
+        return StudyUnits{};
+    }
+    for (int chord = 2; chord * kStudyMultipliers.back() <= kMaxChordCount; ++chord) {
+        const StudyUnits finer = UnitsFor(aircraft, chord);
+        if (!Fits(FinestLatticeFit(aircraft, finer))) {
+            break;
+        }
+        chosen = finer;
+    }
+    return chosen;
+}
+
+// Two surfaces closer to each other than a panel of the coarsest lattice: that
+// lattice cannot resolve how they act on each other (measured: the neutral point
+// then jumps by millimetres from lattice to lattice), so no three lattices of the
+// study are asymptotic. Panel length and strip width are each trapezoid's mean.
+bool FindCloseSurfaces(const Aircraft& aircraft, const StudyUnits& units, RefinedCheck& check) {
+    const int wings = aircraft.calc_wing_count;
+    const int multiplier = kStudyMultipliers.front();
+    PerWing<double> coarsest_panel{};  // the largest panel length or strip width, mm
+    for (size_t w = 1; w <= static_cast<size_t>(wings); ++w) {
+        for (size_t t = 1; t < static_cast<size_t>(aircraft.station_count[w]); ++t) {
+            const int strips = units.strips[t][w] * multiplier;
+            if (strips == 0) {
+                continue;
+            }
+            const double dy = aircraft.plan_y[t][w] - aircraft.plan_y[t - 1][w];
+            const double mean_chord = (aircraft.plan_c[t - 1][w] + aircraft.plan_c[t][w]) / 2.0;
+            coarsest_panel[w] =
+                std::max({coarsest_panel[w], dy / strips, mean_chord / (units.chord * multiplier)});
+        }
+    }
+    // The closest such pair.
+    const PerWing<double> z = SurfaceHeights(aircraft);
+    bool found = false;
+    for (size_t a = 1; a <= static_cast<size_t>(wings); ++a) {
+        for (size_t b = a + 1; b <= static_cast<size_t>(wings); ++b) {
+            const double gap = std::fabs(z[a] - z[b]);
+            if (std::max(coarsest_panel[a], coarsest_panel[b]) > gap &&
+                (!found || gap < check.close_gap_mm)) {
+                found = true;
+                check.close_wing_a = static_cast<int>(a);
+                check.close_wing_b = static_cast<int>(b);
+                check.close_gap_mm = gap;
+            }
+        }
+    }
+    return found;
+}
+
+// Lays, solves and evaluates the lattice `multiplier` times `units` in `scratch`.
+// False, with the memo's lines in check.failure, when a step reported a failure.
+bool SolveStudyLattice(const Aircraft& calculated, const StudyUnits& units, int multiplier,
+                       AnalysisData& scratch, StudyLattice& solved, RefinedCheck& check) {
     Aircraft aircraft = calculated;  // WIRBEL_ERG rewrites the planform figures
     Memo& memo = scratch.memo;
     Lattice& lattice = scratch.lattice;
     memo.Reset(aircraft.english_captions);
     memo.calc_failed = false;
-
-    RefinedLattice refined;
-    refined.panel_budget = panel_budget;
-    GRID(aircraft, lattice, memo, panel_budget);
-    if (memo.calc_failed) {
-        return refined;
-    }
+    CountStudyLattice(aircraft, units, multiplier, lattice);
     TRAWY2(aircraft, lattice, scratch.trim_matrix, memo, LatticeSpacing::kCosine);
     EINFLUSS(aircraft.calc_wing_count, lattice, scratch.panel_points,
              scratch.solution.influence_matrix, memo, &scratch.workers);
     PipelineObserver quiet;
-    const bool solved = LOES(lattice.panel_count, scratch.solution, memo, quiet, &scratch.workers);
-    if (!solved ||
+    const bool solved_system =
+        LOES(lattice.panel_count, scratch.solution, memo, quiet, &scratch.workers);
+    if (!solved_system ||
         !WIRBEL_ERG(aircraft, lattice, scratch.solution.circulation, scratch.results, memo) ||
         memo.calc_failed) {
-        return refined;
+        for (int i = 1; i < memo.line_count(); ++i) {
+            if (i > 1) {
+                check.failure += '\n';
+            }
+            check.failure += memo.line(i);
+        }
+        return false;
     }
-    refined.ok = true;
-    refined.panel_count = lattice.panel_count;
-    for (size_t w = 1; w <= kMaxWings; ++w) {
-        refined.chord_count[w] = lattice.chord_count[w];
-        refined.span_count[w] = lattice.span_count[w];
-        refined.wing_lift_slope[w] = scratch.results.wing_lift_slope[w];
-        refined.wing_x_ac[w] = scratch.results.wing_x_ac[w];
-    }
-    refined.x_np = scratch.results.x_np;
-    return refined;
+    solved.panel_count = lattice.panel_count;
+    solved.chord_count = lattice.chord_count;
+    solved.span_count = lattice.span_count;
+    solved.wing_lift_slope = scratch.results.wing_lift_slope;
+    solved.wing_x_ac = scratch.results.wing_x_ac;
+    solved.x_np = scratch.results.x_np;
+    return true;
 }
 
+RefinedVerdict VerdictFor(const RefinedCheck& check) {
+    if (!IsConverged(check.x_np.verdict)) {
+        return RefinedVerdict::kNotConverged;
+    }
+    const double percent = std::fabs(check.x_np_change_percent);
+    if (percent < 0.5) {
+        return RefinedVerdict::kNegligible;
+    }
+    return percent <= 2.0 ? RefinedVerdict::kWorthKnowing : RefinedVerdict::kLarge;
+}
+
+}  // namespace
+
 RefinedCheck RunRefinedCheck(const Aircraft& calculated, const Results& documented,
-                             AnalysisData& scratch) {
+                             AnalysisData& scratch, RefinedCheckProgress& progress) {
+    KALVESTA_CHECK(calculated.calc_wing_count >= 1 && calculated.calc_wing_count <= kMaxWings);
     RefinedCheck check;
-    const int budget = FinestPanelBudget(calculated, scratch);
-    if (budget == 0) {
+    const StudyUnits units = ChooseUnits(calculated, check.refusal);
+    if (!Fits(check.refusal)) {
+        check.outcome = RefinedOutcome::kRefused;
         return check;
     }
-    check.refined = SolveRefinedLattice(calculated, budget, scratch);
-    if (check.refined.ok) {
-        check.x_np_change_mm = check.refined.x_np - documented.x_np;
-        check.x_np_change_percent = check.x_np_change_mm / documented.ref_length * 100.0;
+    for (size_t level = 0; level < kStudyLatticeCount; ++level) {
+        if (!progress.Continue(static_cast<int>(level) + 1, kStudyLatticeCount)) {
+            check.outcome = RefinedOutcome::kCancelled;
+            return check;
+        }
+        if (!SolveStudyLattice(calculated, units, kStudyMultipliers[level], scratch,
+                               check.lattices[level], check)) {
+            check.outcome = RefinedOutcome::kFailed;
+            return check;
+        }
     }
+    check.outcome = RefinedOutcome::kCompleted;
+
+    const std::array<double, kStudyLatticeCount> x_np = {
+        check.lattices[0].x_np, check.lattices[1].x_np, check.lattices[2].x_np};
+    if (FindCloseSurfaces(calculated, units, check)) {
+        // Not converged whatever the steps say: the finest value and the spread.
+        const auto [smallest, largest] = std::minmax({x_np[0], x_np[1], x_np[2]});
+        check.x_np = {ConvergenceVerdict::kSurfacesTooClose, x_np.back(), largest - smallest,
+                      std::numeric_limits<double>::quiet_NaN()};
+    } else {
+        check.x_np = EstimateLimit(x_np, kStudyRatio,
+                                   kSettledSpreadOfRefLength * std::fabs(documented.ref_length));
+    }
+    check.x_np_change_mm = check.x_np.value - documented.x_np;
+    check.x_np_change_percent = check.x_np_change_mm / documented.ref_length * 100.0;
+    check.verdict = VerdictFor(check);
     return check;
 }
 

@@ -1,44 +1,97 @@
-// How much the lattice itself moves the answer: the same surfaces and heights on a
-// finer lattice, cosine-spaced along the chord and along each trapezoid's span, as
-// fine as the panel capacity allows, against the calculation's own figures.
+// The refined-lattice check: how far the calculation's neutral point lies from the
+// answer the same vortex-lattice model gives on a fine lattice. Three cosine
+// lattices (see LatticeSpacing::kCosine) refine every surface together, chordwise
+// and spanwise, each one's panels 1.5 times smaller than the previous one's; the
+// limit of their neutral points is estimated by Richardson extrapolation, with an
+// uncertainty, or the check says that they have not converged.
 #pragma once
 
+#include <array>
+#include <string>
+
+#include "analysis/convergence.h"
 #include "analysis/pipeline.h"
+#include "analysis/results.h"
 #include "model/aircraft.h"
 
 namespace kalvesta {
 
-// One solve of the cosine-spaced lattice at a given panel budget.
-struct RefinedLattice {
-    bool ok = false;       // the lattice was laid and solved without a reported failure
-    int panel_budget = 0;  // panels of the largest surface's half, as GRID sizes them
-    int panel_count = 0;   // panels of the whole aircraft
+// Every count of a study lattice (chordwise panels of a surface, strips of a
+// trapezoid) is its unit times 4, 6 and 9 in turn: exactly 1.5 times finer each
+// time. Every surface has the same chordwise unit, and each trapezoid as many
+// strip units as make its panels about square.
+inline constexpr int kStudyLatticeCount = 3;
+inline constexpr std::array<int, kStudyLatticeCount> kStudyMultipliers = {4, 6, 9};
+inline constexpr double kStudyRatio = 1.5;
+// The three lattices agree "within nothing worth a figure": 0.01 % of ref_length.
+inline constexpr double kSettledSpreadOfRefLength = 1e-4;
+
+// One lattice of the study, solved.
+struct StudyLattice {
+    int panel_count = 0;
     PerWing<int> chord_count{};
     PerWing<int> span_count{};
     PerWing<double> wing_lift_slope{};  // per radian
-    PerWing<double> wing_x_ac{};        // mm
-    double x_np = 0.0;                  // mm
+    PerWing<double> wing_x_ac{};        // mm, aircraft x (aft of x = 0)
+    double x_np = 0.0;                  // mm, aircraft x
+};
+
+enum class RefinedOutcome {
+    kCompleted,  // every lattice solved; `x_np` says whether they converged
+    kRefused,    // not even the coarsest study fits: `refusal` says why
+    kFailed,     // a lattice could not be solved: `failure` holds the memo's lines
+    kCancelled,  // the progress said stop
+};
+
+// Why no study fits: in the finest lattice of the coarsest study, surface `wing`
+// would need `strips` strips on its half (more than 299), or the aircraft `panels`
+// panels (more than kPanelCapacity).
+struct StudyRefusal {
+    int wing = 0;
+    int strips = 0;
+    int panels = 0;
+};
+
+// The answer for a model builder, from the change in percent of ref_length.
+enum class RefinedVerdict {
+    kNegligible,    // under 0.5 %
+    kWorthKnowing,  // 0.5 % to 2 %
+    kLarge,         // above 2 %: trust the refined value
+    kNotConverged,  // the lattices disagree: the spread is all there is
 };
 
 struct RefinedCheck {
-    RefinedLattice refined;
-    double x_np_change_mm = 0.0;       // refined x_np − the calculation's x_np
-    double x_np_change_percent = 0.0;  // the same in percent of the calculation's ref_length
+    RefinedOutcome outcome = RefinedOutcome::kFailed;
+    std::array<StudyLattice, kStudyLatticeCount> lattices{};  // coarsest first
+    // The limit of x_np (mm, aircraft x) and its uncertainty, or, not converged,
+    // the finest lattice's x_np and the spread of the three.
+    ConvergenceEstimate x_np{};
+    // Surfaces too close for the lattices (kSurfacesTooClose): the pair, and the
+    // height between their planes in mm.
+    int close_wing_a = 0;
+    int close_wing_b = 0;
+    double close_gap_mm = 0.0;
+    double x_np_change_mm = 0.0;       // x_np.value − the calculation's x_np
+    double x_np_change_percent = 0.0;  // the same in percent of its ref_length
+    RefinedVerdict verdict = RefinedVerdict::kNotConverged;
+    StudyRefusal refusal{};
+    std::string failure;  // kFailed: the memo's lines after its heading, one per line
 };
 
-// `calculated` is the aircraft as a completed calculation left it (its planform
-// tables and calc_wing_count); it is not changed.
+// Hears the study between its lattices (on the thread that runs it).
+class RefinedCheckProgress {
+public:
+    virtual ~RefinedCheckProgress() = default;
+    // Before lattice `lattice` of `count` (1-based) is laid and solved; false
+    // stops the check (kCancelled).
+    virtual bool Continue(int /*lattice*/, int /*count*/) { return true; }
+};
 
-// The largest panel budget whose lattice GRID accepts within 3000 panels (at
-// least the calculation's own 400), or 0 when not even that one fits.
-int FinestPanelBudget(const Aircraft& calculated, AnalysisData& scratch);
-
-// Lays, solves and evaluates the cosine lattice of `panel_budget` in `scratch`.
-RefinedLattice SolveRefinedLattice(const Aircraft& calculated, int panel_budget,
-                                   AnalysisData& scratch);
-
-// The finest lattice against the figures `documented` of the same calculation.
+// The study on the aircraft as a completed calculation left it (its planform
+// tables and calc_wing_count; not changed), against that calculation's figures
+// `documented`, in `scratch` (its own analysis data: the calculation's lattice
+// and results stay as they are).
 RefinedCheck RunRefinedCheck(const Aircraft& calculated, const Results& documented,
-                             AnalysisData& scratch);
+                             AnalysisData& scratch, RefinedCheckProgress& progress);
 
 }  // namespace kalvesta

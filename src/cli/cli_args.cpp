@@ -172,10 +172,13 @@ positions, exactly as the window's "Calculate" does, without a window.
                       ref_area, ref_length, x_np,
                       stability {low, high, manual}, x_cg {low, high, manual},
                       static_margin (with --cg),
-                      refined {panel_count, x_np, x_np_change_mm,
+                      refined {converged, convergence, verdict, x_np,
+                               x_np_uncertainty_mm, order, x_np_change_mm,
                                x_np_change_percent,
+                               lattices [{panel_count, x_np}],
                                wings [{wing, chord_count, span_count,
-                                       lift_slope, x_ac}]} (with --refine),
+                                       lift_slope, x_ac}]}
+                        or refined {refused} (with --refine),
                       balance {mass_g, x_cg_mm, static_margin_percent,
                                target_margin_percent, target_x_cg_mm,
                                verdict (inside, nose_heavy, tail_heavy,
@@ -207,10 +210,26 @@ positions, exactly as the window's "Calculate" does, without a window.
                     chordwise counts, lengths in mm. Needs results (exit 1 without);
                     an earlier file there is only replaced once the new one is
                     complete.
-  --refine          also solve a finer lattice (cosine spacing along the chord and
-                    along each trapezoid's span, as fine as 3000 panels allow) and
-                    report its neutral point, lift slopes and aerodynamic centres
-                    and how far x_np moves; the other figures stay as they are.
+  --refine          also run the refined-lattice check, a convergence study of the
+                    same model: three lattices with cosine spacing along the chord
+                    and along each trapezoid's span, every surface refined
+                    together, each lattice's panels 1.5 times smaller than the
+                    previous one's (at most 4000 panels; a study that would need
+                    more is refused with the reason). x_np is the converged neutral
+                    point (convergence: extrapolated, by Richardson at the order
+                    the lattices show, or settled, the three within 0.01 % of
+                    ref_length) and x_np_uncertainty_mm its uncertainty; or, when
+                    converged is false (convergence: surfaces_too_close, two
+                    surfaces closer in height than the coarsest panels;
+                    steps_do_not_shrink; order_out_of_range, outside 0.5 to 6),
+                    the finest lattice's x_np and the spread of the three. Then
+                    x_np_change in mm and in percent of ref_length with a verdict:
+                    negligible under 0.5 %, worth_knowing to 2 %, large above, or
+                    not_converged; per wing the finest lattice's counts, lift
+                    slope and x_ac. Every x here, as elsewhere in this output,
+                    is in the aircraft's axes: mm from x = 0 of the top view,
+                    positive towards the tail (the printed summary gives x_ac from
+                    the wing's own position). The other figures stay as they are.
   --parts PARTS.csv the parts of the model instead of FILE.parts.csv: a CSV file
                     with the header "part,mass_g,x_mm" and one part a line, its name,
                     its mass in g and the x in mm of its own centre of gravity (from

@@ -68,32 +68,6 @@ std::string WingsArray(const CliRun& run) {
     return wings;
 }
 
-// The refined-lattice check: its neutral point and how far it moved, per wing its
-// counts, lift slope and aerodynamic centre; null when the finer lattice failed.
-std::string RefinedObject(const CliRun& run) {
-    const RefinedCheck& check = *run.refined;
-    const RefinedLattice& refined = check.refined;
-    if (!refined.ok) {
-        return "null";
-    }
-    std::string wings("[");
-    for (int wing = 1; wing <= run.aircraft.calc_wing_count; ++wing) {
-        const auto w = static_cast<size_t>(wing);
-        wings += wing > 1 ? ",\n      " : "\n      ";
-        wings += Object({{"wing", std::to_string(wing)},
-                         {"chord_count", std::to_string(refined.chord_count[w])},
-                         {"span_count", std::to_string(refined.span_count[w])},
-                         {"lift_slope", JsonNumber(refined.wing_lift_slope[w])},
-                         {"x_ac", JsonNumber(refined.wing_x_ac[w])}});
-    }
-    wings += "\n    ]";
-    return "{\n    \"panel_count\": " + std::to_string(refined.panel_count) +
-           ",\n    \"x_np\": " + JsonNumber(refined.x_np) +
-           ",\n    \"x_np_change_mm\": " + JsonNumber(check.x_np_change_mm) +
-           ",\n    \"x_np_change_percent\": " + JsonNumber(check.x_np_change_percent) +
-           ",\n    \"wings\": " + wings + "\n  }";
-}
-
 // {"key": value, ...} with one member a line, each indented by `indent` blanks.
 // Appended piece by piece for the same false warning as above.
 std::string MultiLineObject(const std::vector<Member>& members, size_t indent) {
@@ -109,6 +83,81 @@ std::string MultiLineObject(const std::vector<Member>& members, size_t indent) {
     json.append(indent - 2, ' ');
     json += '}';
     return json;
+}
+
+const char* RefinedVerdictName(RefinedVerdict verdict) {
+    switch (verdict) {
+        case RefinedVerdict::kNegligible:
+            return "negligible";
+        case RefinedVerdict::kWorthKnowing:
+            return "worth_knowing";
+        case RefinedVerdict::kLarge:
+            return "large";
+        case RefinedVerdict::kNotConverged:
+            return "not_converged";
+    }
+    return "";
+}
+
+const char* ConvergenceName(ConvergenceVerdict verdict) {
+    switch (verdict) {
+        case ConvergenceVerdict::kExtrapolated:
+            return "extrapolated";
+        case ConvergenceVerdict::kSettled:
+            return "settled";
+        case ConvergenceVerdict::kStepsDoNotShrink:
+            return "steps_do_not_shrink";
+        case ConvergenceVerdict::kOrderOutOfRange:
+            return "order_out_of_range";
+        case ConvergenceVerdict::kSurfacesTooClose:
+            return "surfaces_too_close";
+    }
+    return "";
+}
+
+// The refined-lattice check: the estimate of the converged neutral point with its
+// uncertainty, how far it lies from the calculation's, each lattice's panels and
+// x_np, and per wing the finest lattice's figures. Null without results; the
+// reason alone when no lattice was solved.
+std::string RefinedObject(const CliRun& run) {
+    const RefinedCheck& check = *run.refined;
+    if (!run.has_results()) {
+        return "null";
+    }
+    if (check.outcome != RefinedOutcome::kCompleted) {
+        return Object({{"refused", JsonString(RefinedRefusalReason(check))}});
+    }
+    std::string lattices("[");
+    for (const StudyLattice& lattice : check.lattices) {
+        lattices += lattices.size() > 1 ? ",\n      " : "\n      ";
+        lattices += Object({{"panel_count", std::to_string(lattice.panel_count)},
+                            {"x_np", JsonNumber(lattice.x_np)}});
+    }
+    lattices += "\n    ]";
+    const StudyLattice& finest = check.lattices.back();
+    std::string wings("[");
+    for (int wing = 1; wing <= run.aircraft.calc_wing_count; ++wing) {
+        const auto w = static_cast<size_t>(wing);
+        wings += wing > 1 ? ",\n      " : "\n      ";
+        wings += Object({{"wing", std::to_string(wing)},
+                         {"chord_count", std::to_string(finest.chord_count[w])},
+                         {"span_count", std::to_string(finest.span_count[w])},
+                         {"lift_slope", JsonNumber(finest.wing_lift_slope[w])},
+                         {"x_ac", JsonNumber(finest.wing_x_ac[w])}});
+    }
+    wings += "\n    ]";
+    const ConvergenceEstimate& x_np = check.x_np;
+    return MultiLineObject({{"converged", IsConverged(x_np.verdict) ? "true" : "false"},
+                            {"convergence", JsonString(ConvergenceName(x_np.verdict))},
+                            {"verdict", JsonString(RefinedVerdictName(check.verdict))},
+                            {"x_np", JsonNumber(x_np.value)},
+                            {"x_np_uncertainty_mm", JsonNumber(x_np.uncertainty)},
+                            {"order", JsonNumber(x_np.order)},
+                            {"x_np_change_mm", JsonNumber(check.x_np_change_mm)},
+                            {"x_np_change_percent", JsonNumber(check.x_np_change_percent)},
+                            {"lattices", lattices},
+                            {"wings", wings}},
+                           4);
 }
 
 const char* VerdictName(Verdict verdict) {

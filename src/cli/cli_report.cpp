@@ -1,6 +1,8 @@
 // The readable report of a kalvesta4-cli run. Numbers use "." whatever the locale.
 #include "cli/cli_report.h"
 
+#include <algorithm>
+
 #include "analysis/stability.h"
 #include "model/number_format.h"
 
@@ -45,29 +47,82 @@ std::string CentreOfGravityRow(double margin_percent, int decimals, double x_cg,
                "mm" + note);
 }
 
-// The finer lattice's figures beside the calculation's own.
+// Why the lattices are or are not taken as converged.
+std::string ConvergenceReason(const RefinedCheck& check) {
+    const ConvergenceEstimate& x_np = check.x_np;
+    switch (x_np.verdict) {
+        case ConvergenceVerdict::kExtrapolated:
+            return "extrapolated at the order " + FormatFixed(x_np.order, 2) + " the steps show";
+        case ConvergenceVerdict::kSettled:
+            return "the lattices agree within 0.01% of the reference length";
+        case ConvergenceVerdict::kStepsDoNotShrink:
+            return "the steps from lattice to lattice do not shrink";
+        case ConvergenceVerdict::kOrderOutOfRange:
+            return "the steps shrink at the order " + FormatFixed(x_np.order, 2) +
+                   ", outside 0.5 to 6";
+        case ConvergenceVerdict::kSurfacesTooClose:
+            return "Wing-" + std::to_string(check.close_wing_a) + " and Wing-" +
+                   std::to_string(check.close_wing_b) + " lie " +
+                   FormatFixed(check.close_gap_mm, 1) +
+                   " mm apart, closer than the coarsest lattice's panels";
+    }
+    return {};
+}
+
+std::string VerdictText(RefinedVerdict verdict) {
+    switch (verdict) {
+        case RefinedVerdict::kNegligible:
+            return "negligible";
+        case RefinedVerdict::kWorthKnowing:
+            return "worth knowing";
+        case RefinedVerdict::kLarge:
+            return "large: trust the refined value";
+        case RefinedVerdict::kNotConverged:
+            return "not converged";
+    }
+    return {};
+}
+
+// The convergence study beside the calculation's own figures; every x in aircraft
+// axes (mm aft of x = 0).
 std::string RefinedSection(const CliRun& run) {
     const RefinedCheck& check = *run.refined;
-    const RefinedLattice& refined = check.refined;
-    if (!refined.ok) {
-        return "Refined lattice\n  the finer lattice could not be solved\n";
+    std::string text = "Refined-lattice check (three cosine lattices, each 1.5 times finer)\n";
+    if (check.outcome != RefinedOutcome::kCompleted) {
+        return text + "  refused: " + RefinedRefusalReason(check) + "\n";
     }
-    std::string text = "Refined lattice (cosine spacing)\n";
-    text += Row("panels", std::to_string(refined.panel_count), "");
+    for (size_t level = 0; level < check.lattices.size(); ++level) {
+        const StudyLattice& lattice = check.lattices[level];
+        text += Row(
+            "lattice " + std::to_string(level + 1),
+            std::to_string(lattice.panel_count) + " panels, x_np " + FormatFixed(lattice.x_np, 4),
+            "mm");
+    }
+    const ConvergenceEstimate& x_np = check.x_np;
+    if (IsConverged(x_np.verdict)) {
+        text += Row("converged x_np",
+                    FormatFixed(x_np.value, 3) + " +/- " + FormatFixed(x_np.uncertainty, 3), "mm");
+    } else {
+        const auto [smallest, largest] =
+            std::minmax({check.lattices[0].x_np, check.lattices[1].x_np, check.lattices[2].x_np});
+        text += Row("not converged",
+                    "x_np " + Millimetres(smallest) + " to " + Millimetres(largest), "mm");
+    }
+    text += Row("", ConvergenceReason(check), "");
+    text += Row("x_np change", FormatFixed(check.x_np_change_mm, 3),
+                "mm (" + FormatFixed(check.x_np_change_percent, 3) +
+                    "% of the reference length): " + VerdictText(check.verdict));
+    const StudyLattice& finest = check.lattices.back();
     for (int wing = 1; wing <= run.aircraft.calc_wing_count; ++wing) {
         const auto w = static_cast<size_t>(wing);
-        text += Row("Wing-" + std::to_string(wing) + " panels",
-                    std::to_string(refined.chord_count[w]) + " chordwise x " +
-                        std::to_string(refined.span_count[w]) + " strips",
+        const std::string name = "Wing-" + std::to_string(wing);
+        text += Row(name + " finest panels",
+                    std::to_string(finest.chord_count[w]) + " chordwise x " +
+                        std::to_string(finest.span_count[w]) + " strips",
                     "");
-        text += Row("Wing-" + std::to_string(wing) + " lift slope",
-                    FormatFixed(refined.wing_lift_slope[w], 4), "per rad");
-        text +=
-            Row("Wing-" + std::to_string(wing) + " x_ac", Millimetres(refined.wing_x_ac[w]), "mm");
+        text += Row(name + " lift slope", FormatFixed(finest.wing_lift_slope[w], 4), "per rad");
+        text += Row(name + " x_ac", Millimetres(finest.wing_x_ac[w]), "mm from x = 0");
     }
-    text += Row("neutral point x_np", Millimetres(refined.x_np), "mm");
-    text += Row("x_np change", FormatFixed(check.x_np_change_mm, 3),
-                "mm (" + FormatFixed(check.x_np_change_percent, 3) + "% of the reference length)");
     return text;
 }
 

@@ -104,7 +104,27 @@ void CheckRefinedLattice(CliRun& run) {
         return;
     }
     const auto scratch = std::make_unique<AnalysisData>();
-    run.refined = RunRefinedCheck(run.aircraft, run.data->results, *scratch);
+    RefinedCheckProgress to_the_end;
+    run.refined = RunRefinedCheck(run.aircraft, run.data->results, *scratch, to_the_end);
+}
+
+std::string RefinedRefusalReason(const RefinedCheck& check) {
+    switch (check.outcome) {
+        case RefinedOutcome::kCompleted:
+        case RefinedOutcome::kCancelled:
+            return {};
+        case RefinedOutcome::kRefused:
+            if (check.refusal.wing != 0) {
+                return "the finest lattice would need " + std::to_string(check.refusal.strips) +
+                       " strips on the half of Wing-" + std::to_string(check.refusal.wing) +
+                       ", more than " + std::to_string(kMaxSpanCount);
+            }
+            return "the finest lattice would need " + std::to_string(check.refusal.panels) +
+                   " panels, more than " + std::to_string(kPanelCapacity);
+        case RefinedOutcome::kFailed:
+            return check.failure.empty() ? "there are no results to check" : check.failure;
+    }
+    return {};
 }
 
 std::string BallastRefusalReason(BallastStatus status) {

@@ -67,8 +67,12 @@ void Analyse(const std::string& margin_text, CliRun& run);
 FileResult ExportAvl(const std::string& path, const CliRun& run);
 
 // The refined-lattice check on the results (its own analysis data; the run's
-// figures stay as they are). Without results the check is left empty (not ok).
+// figures stay as they are). Without results the check does not run (kFailed).
 void CheckRefinedLattice(CliRun& run);
+
+// Why the check has no lattices to show, in words: the lattice that would not fit,
+// or the failure lines of a lattice's solve; empty when it completed.
+std::string RefinedRefusalReason(const RefinedCheck& check);
 
 // The memo's message lines below its "Error: " heading.
 std::vector<std::string> MemoMessages(const Memo& memo);

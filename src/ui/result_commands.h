@@ -1,7 +1,7 @@
-// The "Edit" commands on the results of the last calculation: the static margin at
-// a centre of gravity the user types (marked on the top view), and the refined-
-// lattice check. Captions follow the window's language (English or Russian),
-// messages are English or German like the analysis messages.
+// The "Edit" command on the results of the last calculation: the static margin at
+// a centre of gravity the user types (marked on the top view). Captions follow the
+// window's language (English or Russian), messages are English or German like the
+// analysis messages.
 #pragma once
 
 #include <QObject>
@@ -28,7 +28,6 @@ public:
 
 private:
     void OnStaticMargin();
-    void OnRefinedCheck();
 
     QWidget* window_;
     const Aircraft& aircraft_;

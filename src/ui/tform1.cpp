@@ -19,6 +19,7 @@
 #include "ui/file_dialogs.h"
 #include "ui/main_menus.h"
 #include "ui/program_icon.h"
+#include "ui/refined_check_command.h"
 #include "ui/result_commands.h"
 #include "ui/tform2.h"
 #include "ui/window_layout.h"
@@ -87,6 +88,7 @@ void TForm1::BuildWindow() {
     result_commands_ = new ResultCommands(this, *menus_, aircraft_, *analysis_, *aircraft_tab_);
     balance_commands_ =
         new BalanceCommands(this, *menus_, aircraft_, *analysis_, *aircraft_tab_, *file_commands_);
+    new RefinedCheckCommand(this, menus_->refined_check_item, aircraft_, *analysis_);
     move(23, 44);
     setFixedSize(sizeHint());
 }

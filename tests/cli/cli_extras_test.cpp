@@ -46,22 +46,36 @@ TEST_F(Cli, ExportAvlWritesTheFileNamingItsSource) {
               0u);
 }
 
-TEST_F(Cli, RefineAddsTheFinerLatticeAndKeepsTheFigures) {
+TEST_F(Cli, RefineAddsTheConvergenceStudyAndKeepsTheFigures) {
     const Outcome plain = Run({"--json"});
     const Outcome run = Run({"--refine", "--json"});
     ASSERT_EQ(run.exit_status, 0) << run.err;
     // Everything the calculation reports stays as it was; "refined" comes last.
     const std::string figures = plain.out.substr(0, plain.out.size() - 3);
     EXPECT_EQ(run.out.rfind(figures + ",\n  \"refined\": {", 0), 0u) << run.out;
-    EXPECT_EQ(NumberAt(run.out, {"refined", "panel_count"}), 2929);
-    const double refined = NumberAt(run.out, {"refined", "x_np"});
+    EXPECT_EQ(TextAt(run.out, "converged"), "true");
+    EXPECT_EQ(TextAt(run.out, "verdict"), "\"negligible\"");
+    EXPECT_LT(NumberAt(run.out, {"refined", "x_np_uncertainty_mm"}), 0.01);
+    for (const std::string panels : {"480", "1080", "2430"}) {
+        EXPECT_NE(run.out.find("{\"panel_count\": " + panels + ", \"x_np\": "), std::string::npos)
+            << panels;
+    }
     const double change = NumberAt(run.out, {"refined", "x_np_change_mm"});
-    EXPECT_EQ(change, refined - NumberAt(run.out, {"x_np"}));
+    EXPECT_EQ(change, NumberAt(run.out, {"refined", "x_np"}) - NumberAt(run.out, {"x_np"}));
     EXPECT_EQ(NumberAt(run.out, {"x_np_change_percent"}),
               change / NumberAt(run.out, {"ref_length"}) * 100.0);
-    // The finer lattice moves the start-up aircraft's neutral point about 0.57 mm forward.
-    EXPECT_NEAR(change, -0.574, 5e-4);
-    EXPECT_NE(Run({"--refine"}).out.find("Refined lattice"), std::string::npos);
+
+    // A study whose finest lattice would not fit says why.
+    const std::string slender = PathOf("slender.da4");
+    std::ofstream(slender) << "   1\r\n   1\r\n  80\r\n  80\r\n   0\r\n   0\r\n   0\r\n   0\r\n"
+                              "2960\r\n";
+    const std::string reason =
+        "the finest lattice would need 333 strips on the half of Wing-1, more than 299";
+    EXPECT_NE(Run({slender, "--refine", "--json"})
+                  .out.find("\"refined\": {\"refused\": \"" + reason + "\"}"),
+              std::string::npos);
+    EXPECT_NE(Run({slender, "--refine"}).out.find("  refused: " + reason + "\n"),
+              std::string::npos);
 }
 
 TEST_F(Cli, WithoutResultsTheAnswersAreNullAndNoFileIsWritten) {

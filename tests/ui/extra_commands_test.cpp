@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -68,6 +69,17 @@ public:
             ASSERT_NE(input, nullptr);
             input->setTextValue(text);
             input->accept();
+        };
+    }
+    // A progress dialog: its label is kept; it is left to run, or cancelled.
+    static Answer Progress(QString& label, bool cancel) {
+        return [&label, cancel](QWidget* dialog) {
+            auto* progress = qobject_cast<QProgressDialog*>(dialog);
+            ASSERT_NE(progress, nullptr);
+            label = progress->labelText();
+            if (cancel) {
+                progress->findChild<QPushButton*>()->click();
+            }
         };
     }
     // A file dialog accepted with the name box as it is.
@@ -188,21 +200,44 @@ TEST_F(ExtraCommandsTest, StaticMarginAsksForXAndMarksIt) {
     EXPECT_TRUE(texts[3].endsWith("instabil.")) << texts[3].toStdString();
 }
 
-TEST_F(ExtraCommandsTest, RefinedCheckShowsTheFinerLatticeAndKeepsTheResults) {
+TEST_F(ExtraCommandsTest, RefinedCheckAnswersWithAVerdictAndKeepsTheResults) {
     Calculate();
     const double x_np = form_.analysis().results.x_np;
+    QString progress;
     QStringList texts;
-    DialogAnswers answers({DialogAnswers::Read(texts)});
-    Command("RefinedCheck1")->trigger();
+    {
+        DialogAnswers answers(
+            {DialogAnswers::Progress(progress, false), DialogAnswers::Read(texts)});
+        Command("RefinedCheck1")->trigger();
+    }
+    EXPECT_EQ(progress, "Refined-lattice check: solving lattice 1 of 3…");
     ASSERT_EQ(texts.size(), 1);
-    EXPECT_TRUE(texts[0].startsWith(
-        "Refined lattice, cosine spacing: 2929 panels (calculation: 426)\n"
-        "Neutral point x_np: 92.73 mm (calculation: 93.31 mm)\n"
-        "Change: -0.574 mm, -0.211 % of the reference length\n"
-        "Wing-1: lift slope 3.7209 (3.7441) per rad, x_ac 77.29 (77.36) mm\nWing-2: "))
-        << texts[0].toStdString();
+    EXPECT_EQ(texts[0],
+              "Neutral point on a fine lattice: x_np = 92.222 ± 0.004 mm (converged)\n"
+              "Calculation: x_np = 93.31 mm\n"
+              "Difference: -1.08 mm, -0.40 % of the reference length 271.98 mm\n"
+              "The difference is negligible.\n"
+              "Finest lattice, 2430 panels:\n"
+              "Wing-1: lift slope 3.7022 per rad, x_ac 77.23 mm from x = 0\n"
+              "Wing-2: lift slope 1.4120 per rad, x_ac 822.25 mm from x = 0");
     EXPECT_EQ(form_.analysis().results.x_np, x_np);
     EXPECT_EQ(form_.analysis().lattice.panel_count, 426);
+}
+
+// Cancelled, the check ends without an answer, in either language.
+TEST_F(ExtraCommandsTest, RefinedCheckCancelledGivesNoAnswer) {
+    Calculate();
+    Command("german1")->trigger();
+    QString progress;
+    QStringList texts;
+    {
+        DialogAnswers answers(
+            {DialogAnswers::Progress(progress, true), DialogAnswers::Read(texts)});
+        Command("RefinedCheck1")->trigger();
+    }
+    EXPECT_EQ(progress, "Проверка на более мелкой сетке: решается сетка 1 из 3…");
+    EXPECT_TRUE(texts.isEmpty()) << texts.join("|").toStdString();
+    EXPECT_TRUE(Command("RefinedCheck1")->isEnabled());
 }
 
 TEST_F(ExtraCommandsTest, ExportAvlWritesTheChosenFile) {
