@@ -1,4 +1,5 @@
-// Speed of the whole analysis pipeline and of the elimination alone.
+// Speed of the whole analysis pipeline, of the refined-lattice check beside it,
+// and of the elimination alone.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -10,7 +11,10 @@
 #include "analysis/influence.h"
 #include "analysis/kernels/worker_pool.h"
 #include "analysis/pipeline.h"
+#include "analysis/refined_check.h"
 #include "analysis/solver.h"
+#include "files/da4_file.h"
+#include "files/da4_format.h"
 #include "model/aircraft_inputs.h"
 
 namespace kalvesta {
@@ -35,8 +39,16 @@ Aircraft BenchAircraft(bool three_equal_wings) {
     return aircraft;
 }
 
-void RunWholePipeline(benchmark::State& state, bool three_equal_wings) {
-    const Aircraft prepared = BenchAircraft(three_equal_wings);
+// The 2958-panel aircraft of bench/data: three surfaces of 1500 mm chord a few
+// centimetres apart in height.
+Aircraft ThreeLargeSurfaces() {
+    const Da4ReadResult read = ReadDa4File(KALVESTA_BENCH_DATA "/three_large_surfaces.da4");
+    Aircraft aircraft;
+    PrepareForCalculation(aircraft, ApplyDa4Values(read.values, DefaultAircraftInputs()));
+    return aircraft;
+}
+
+void RunWholePipeline(benchmark::State& state, const Aircraft& prepared) {
     auto data = std::make_unique<AnalysisData>();
     PipelineObserver observer;
     for (auto _ : state) {
@@ -59,14 +71,47 @@ void BM_MakeAnalysisData(benchmark::State& state) {
 BENCHMARK(BM_MakeAnalysisData)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_PipelineDefaultAircraft(benchmark::State& state) {
-    RunWholePipeline(state, false);
+    RunWholePipeline(state, BenchAircraft(false));
 }
 BENCHMARK(BM_PipelineDefaultAircraft)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_PipelineThreeEqualWings(benchmark::State& state) {
-    RunWholePipeline(state, true);
+    RunWholePipeline(state, BenchAircraft(true));
 }
 BENCHMARK(BM_PipelineThreeEqualWings)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_PipelineThreeLargeSurfaces(benchmark::State& state) {
+    RunWholePipeline(state, ThreeLargeSurfaces());
+}
+BENCHMARK(BM_PipelineThreeLargeSurfaces)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The whole refined-lattice check after a calculation, its analysis data made
+// once as the window's and the command line's are made per check (not timed).
+void RunRefinedCheck(benchmark::State& state, const Aircraft& prepared) {
+    Aircraft aircraft = prepared;
+    auto data = std::make_unique<AnalysisData>();
+    data->memo.Reset(true);
+    PipelineObserver observer;
+    RunPipeline(aircraft, *data, observer);
+    const Results documented = data->results;
+    auto scratch = std::make_unique<AnalysisData>();
+    RefinedCheckProgress to_the_end;
+    for (auto _ : state) {
+        const RefinedCheck check = RunRefinedCheck(aircraft, documented, *scratch, to_the_end);
+        benchmark::DoNotOptimize(check.x_np.value);
+        state.counters["finest_panels"] = check.lattices.back().panel_count;
+    }
+}
+
+void BM_RefinedCheckDefaultAircraft(benchmark::State& state) {
+    RunRefinedCheck(state, BenchAircraft(false));
+}
+BENCHMARK(BM_RefinedCheckDefaultAircraft)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_RefinedCheckThreeLargeSurfaces(benchmark::State& state) {
+    RunRefinedCheck(state, ThreeLargeSurfaces());
+}
+BENCHMARK(BM_RefinedCheckThreeLargeSurfaces)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // SIMQ902 alone on a random, diagonally dominant n × n system, with the given
 // number of threads; the copy that every run destroys is made outside the timing.
