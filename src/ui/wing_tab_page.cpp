@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "model/number_format.h"
@@ -202,6 +203,9 @@ void WingTabPage::ShowPlanform() {
     for (size_t row = 0; row < texts.size(); ++row) {
         ShowValueText(value_labels_[row], QString::fromStdString(*texts[row]));
     }
+    if (std::exchange(loaded_, false)) {
+        SetPlanformEndPen(planform_picture_->canvas(), aircraft_, wing_, CheckedTrapezoids());
+    }
     DrawPlanform(planform_picture_->canvas(), aircraft_, wing_, CheckedTrapezoids());
     planform_picture_->Refresh();
 }
@@ -247,6 +251,7 @@ void WingTabPage::ShowInputs(const WingInputs& inputs, int trapezoids) {
         values[static_cast<size_t>(ChordBox(t))] = inputs.chord[i];
         values[static_cast<size_t>(LeadingEdgeBox(t))] = inputs.le_x[i];
     }
+    loaded_ = true;
     for (size_t i = 0; i < kWingBoxCount; ++i) {
         const QSignalBlocker blocked(boxes_[i]);
         boxes_[i]->setText(QString::fromStdString(FormatInt(values[i], 4)));

@@ -54,7 +54,8 @@ public:
     // Puts a description's boxes and count on the tab without running the
     // handlers: the texts right-aligned in 4 characters, the sketch and the boxes
     // in use following a changed count. The planform is left to the next
-    // computation.
+    // computation, whose picture gets the frame a redrawing of the loaded wing
+    // gives.
     void ShowInputs(const WingInputs& inputs, int trapezoids);
 
     // The wing's planform computation: its boxes and count into the model, then
@@ -86,6 +87,10 @@ private:
     ImageControl* planform_picture_ = nullptr;  // Image1 / Image11 / Image111
     std::array<QLabel*, 5> value_descriptions_{};
     std::array<QLabel*, 5> value_labels_{};  // b, s, lm, r25, lam
+    // The next planform shows loaded values: the picture's frame, drawn with the
+    // pen the previous drawing left, takes the pen the loaded wing's own drawing
+    // leaves, as when each box's handler redrew the wing while it was loaded.
+    bool loaded_ = false;
 };
 
 }  // namespace kalvesta

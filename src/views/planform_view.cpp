@@ -34,6 +34,11 @@ int64_t ChordwiseExtent(const Aircraft& aircraft, size_t w, int trapezoids) {
     return e;
 }
 
+// A wing without chordwise extent has no vertical scale; it gets axes only.
+bool HasExtent(const Aircraft& aircraft, size_t w, int trapezoids) {
+    return ChordwiseExtent(aircraft, w, trapezoids) > 0;
+}
+
 void Line(Canvas& canvas, int x1, int y1, int x2, int y2) {
     canvas.MoveTo(x1, y1);
     canvas.LineTo(x2, y2);
@@ -57,10 +62,10 @@ void DrawPlanform(Canvas& canvas, const Aircraft& aircraft, int wing, int trapez
     const auto n = static_cast<size_t>(trapezoids);
     const double tip_y = aircraft.station_y_mm[n][w];
     const double sx = tip_y == 0.0 ? 1.0 : (width / 2.03) / tip_y;
-    const int64_t extent = ChordwiseExtent(aircraft, w, trapezoids);
-    // A wing without chordwise extent has no vertical scale; it gets axes only.
-    const bool has_extent = extent > 0;
-    const double sy = has_extent ? (height / 1.6) / static_cast<double>(extent) : sx;
+    const bool has_extent = HasExtent(aircraft, w, trapezoids);
+    const double sy =
+        has_extent ? (height / 1.6) / static_cast<double>(ChordwiseExtent(aircraft, w, trapezoids))
+                   : sx;
     const double q = std::min(sx, sy);
 
     // Axes in black with arrow heads at the bottom (x) and at the right (y).
@@ -134,6 +139,13 @@ void DrawPlanform(Canvas& canvas, const Aircraft& aircraft, int wing, int trapez
 
     canvas.TextOut(a + 5, height - 20, "x");
     canvas.TextOut(width - 18, p - 17, "y");
+}
+
+void SetPlanformEndPen(Canvas& canvas, const Aircraft& aircraft, int wing, int trapezoids) {
+    KALVESTA_CHECK(wing >= 1 && wing <= kMaxWings);
+    const bool has_extent = HasExtent(aircraft, static_cast<size_t>(wing), trapezoids);
+    canvas.pen.color = has_extent ? WingColor(wing) : colors::kRed;
+    canvas.pen.width = 1;
 }
 
 }  // namespace kalvesta

@@ -193,6 +193,9 @@ TEST_F(FileCommandsTest, ShortFilesAndOddCountsLoadWithoutComplaint) {
     EXPECT_EQ(Text("Edit8"), "   0");
     EXPECT_EQ(Text("Edit_x1"), "   0");
     EXPECT_EQ(Text("Edit14"), "   0");
+    // Wing-2 has no chord left: the frame of its picture has the red that drawing a
+    // wing without outline leaves, as every redrawing of the loaded wing gave it.
+    EXPECT_EQ(Control<ImageControl>(*form_, "Image11")->image().pixelColor(0, 0), QColor(Qt::red));
 }
 
 TEST_F(FileCommandsTest, CancelledOpenStillRecomputesAndOffersSave) {
