@@ -49,11 +49,12 @@ AnalysisData::AnalysisData() = default;
 
 PipelineOutcome RunPipeline(Aircraft& aircraft, AnalysisData& data, PipelineObserver& observer) {
     KALVESTA_CHECK(aircraft.wing_count >= 1 && aircraft.wing_count <= kMaxWings);
-    KALVESTA_CHECK(aircraft.calc_wing_count >= 1 && aircraft.calc_wing_count <= kMaxWings);
+    // The surfaces of this calculation, which the analysis steps and the result
+    // views read.
+    aircraft.calc_wing_count = aircraft.wing_count;
     const PipelineOutcome outcome = RunSteps(aircraft, data, observer);
     KALVESTA_CHECK(aircraft.results_valid == HasResults(outcome));
     KALVESTA_CHECK(data.memo.calc_failed == CalcFailed(outcome));
-    aircraft.calc_wing_count = aircraft.wing_count;
     return outcome;
 }
 

@@ -61,14 +61,14 @@ constexpr bool CalcFailed(PipelineOutcome outcome) {
 }
 
 // Runs, on an aircraft prepared by PrepareAircraft and a memo the caller has
-// reset (heading per english_captions): clear calc_failed; GRID (observer:
+// reset (heading per english_captions): calc_wing_count = wing_count, the one
+// place it is set; clear calc_failed; GRID (observer:
 // GridCounted); stop if failed (kRefused); TRAWY2; stop if failed (kTrimFailed,
 // else LatticeReady); EINFLUSS; LOES (on false "LOES: Fehler..." is added and the
 // memo shown); WIRBEL_ERG (a surface without lift stops here: kNoLift). Then
 // kSolveFailed if EINFLUSS or LOES failed, else kCompleted. results_valid and
-// calc_failed are left as HasResults and CalcFailed of the outcome say, and in
-// every case calc_wing_count = wing_count at the end. Requires wing_count and
-// calc_wing_count in 1..3.
+// calc_failed are left as HasResults and CalcFailed of the outcome say. Requires
+// wing_count in 1..3.
 PipelineOutcome RunPipeline(Aircraft& aircraft, AnalysisData& data, PipelineObserver& observer);
 
 }  // namespace kalvesta

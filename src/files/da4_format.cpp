@@ -44,7 +44,6 @@ void TakeCountsForSave(Aircraft& aircraft, const AircraftInputs& inputs) {
             aircraft.trapezoid_count[w] = inputs.trapezoids[w];
         }
     }
-    aircraft.calc_wing_count = aircraft.wing_count;
 }
 
 Da4Values AssembleDa4Values(const Aircraft& aircraft) {

@@ -35,8 +35,8 @@ inline constexpr int kWingZ = 16;
 // Index into Da4Values of `offset` in the block of `wing` (1..3).
 int Da4Index(int wing, int offset);
 
-// Save step 1: the checked count buttons become the model's counts (wing_count,
-// calc_wing_count and trapezoid_count). A count outside its range (no button
+// Save step 1: the checked count buttons become the model's counts (wing_count and
+// trapezoid_count). A count outside its range (no button
 // checked) keeps the model's previous value.
 void TakeCountsForSave(Aircraft& aircraft, const AircraftInputs& inputs);
 

@@ -37,7 +37,7 @@ struct Aircraft {
 
     // Counts.
     int32_t wing_count = 0;              // 1..3, from the wing-count buttons
-    int32_t calc_wing_count = 0;         // the copy the analysis and the views read
+    int32_t calc_wing_count = 0;         // the surfaces of the last calculation (RunPipeline)
     PerWing<int32_t> station_count{};    // trapezoids + 1, set by the planform computation
     PerWing<int32_t> trapezoid_count{};  // as written to and read from a ".da4" file
 

@@ -27,7 +27,6 @@ void PrepareAircraft(Aircraft& aircraft, const AircraftInputs& inputs) {
 
 void TakeCountsAndPositions(Aircraft& aircraft, const AircraftInputs& inputs) {
     aircraft.wing_count = inputs.wing_count;
-    aircraft.calc_wing_count = inputs.wing_count;
     aircraft.trapezoid_count = inputs.trapezoids;
     aircraft.wing_x_mm = inputs.wing_x_mm;
     aircraft.wing_z_mm = inputs.wing_z_mm;

@@ -28,7 +28,7 @@ AircraftInputs DefaultAircraftInputs();
 void PrepareAircraft(Aircraft& aircraft, const AircraftInputs& inputs);
 
 // What a description states beyond the wings' boxes, stored as loading a file
-// stores it: both wing counts, the trapezoid counts and the positions, so that the
+// stores it: the wing count, the trapezoid counts and the positions, so that the
 // next preparation computes every wing at its own position.
 void TakeCountsAndPositions(Aircraft& aircraft, const AircraftInputs& inputs);
 

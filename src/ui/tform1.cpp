@@ -135,7 +135,6 @@ void TForm1::StartUp() {
     // window needs no rescaling of its own.
     aircraft_.english_captions = ReadLanguageIsEnglish(kLanguageFileName);
     aircraft_.wing_count = 2;
-    aircraft_.calc_wing_count = 2;
     aircraft_.current_file_name = "Unknown.da4";
     RecomputeAircraft();
     for (int wing = 1; wing <= kMaxWings; ++wing) {
@@ -181,7 +180,6 @@ void TForm1::ShowPreparedAircraft() {
 
 void TForm1::OnWingCountChosen(int count) {
     aircraft_.wing_count = count;
-    aircraft_.calc_wing_count = count;
     ShowWingCount(count);
     RecomputeAircraft();
 }
@@ -213,7 +211,6 @@ void TForm1::OnCalculate() {
             failure.what());
         aircraft_.results_valid = false;
     }
-    aircraft_.calc_wing_count = aircraft_.wing_count;
     aircraft_tab_->ShowCalculationEnd(has_results);
     beeper_->Beep();
 }

@@ -116,7 +116,7 @@ void DrawWing(Canvas& canvas, const Aircraft& aircraft, const WingSelection& dra
 
 ViewMapping TopViewMapping(const Aircraft& aircraft, int width, int height) {
     PerWing<WingExtent> extents{};
-    const int counted = std::clamp(aircraft.calc_wing_count, 0, kMaxWings);
+    const int counted = std::clamp(aircraft.wing_count, 0, kMaxWings);
     for (int w = 1; w <= counted; ++w) {
         extents[static_cast<size_t>(w)] = ExtentOf(aircraft, static_cast<size_t>(w));
     }

@@ -12,7 +12,7 @@ namespace kalvesta {
 
 // The top view's placement for a picture of width × height pixels: the scale
 // (pixels per mm), the row of aircraft x = 0, and the 3-D view's scale reset to the
-// top view's. The first calc_wing_count wings count; the others count as half-span
+// top view's. The first wing_count wings count; the others count as half-span
 // 1, trailing edge 1 and leading edge 0. The scale is always finite and positive:
 // a zero half-span or length drops that candidate, and with neither the scale is
 // 1 pixel per mm.

@@ -110,12 +110,12 @@ TEST(RunPipeline, ResultsOfRemovedSurfacesAreCleared) {
 
 TEST(RunPipeline, RefusedSurfaceStopsAfterTheGrid) {
     Aircraft aircraft = PreparedAircraft({Rectangle(1000, 250), Trapezoid(3000, 12, 8)});
-    aircraft.wing_count = 1;  // the count chosen meanwhile takes effect at the end
+    aircraft.calc_wing_count = 1;  // the last calculation's: the pipeline takes the wing count
     PipelineRun run;
     run.Calculate(aircraft);
     EXPECT_EQ(run.outcome, PipelineOutcome::kRefused);
     EXPECT_FALSE(aircraft.results_valid);
-    EXPECT_EQ(aircraft.calc_wing_count, 1);
+    EXPECT_EQ(aircraft.calc_wing_count, 2);
     EXPECT_EQ(run.observer.grid_counted, 1);
     EXPECT_EQ(run.observer.lattice_ready, 0);
     EXPECT_EQ(run.observer.steps, 0);

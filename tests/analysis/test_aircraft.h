@@ -33,8 +33,9 @@ inline TestWing Rectangle(int32_t span_mm, int32_t chord_mm) {
     return Trapezoid(span_mm, chord_mm, chord_mm);
 }
 
-// The aircraft made of `wings` (wing_count = calc_wing_count = their number),
-// prepared as a calculation finds it.
+// The aircraft made of `wings` (wing_count = their number), prepared as a
+// calculation finds it, its calc_wing_count set as the pipeline sets it, so that
+// the analysis steps can run one by one.
 inline Aircraft PreparedAircraft(const std::vector<TestWing>& wings, bool english = true) {
     AircraftInputs inputs = DefaultAircraftInputs();
     inputs.wing_count = static_cast<int32_t>(wings.size());
@@ -47,6 +48,7 @@ inline Aircraft PreparedAircraft(const std::vector<TestWing>& wings, bool englis
     Aircraft aircraft;
     aircraft.english_captions = english;
     PrepareForCalculation(aircraft, inputs);
+    aircraft.calc_wing_count = aircraft.wing_count;
     return aircraft;
 }
 
@@ -57,6 +59,7 @@ inline Aircraft DefaultAircraft(int wing_count, bool english = true) {
     Aircraft aircraft;
     aircraft.english_captions = english;
     PrepareForCalculation(aircraft, inputs);
+    aircraft.calc_wing_count = aircraft.wing_count;
     return aircraft;
 }
 

@@ -17,7 +17,6 @@ struct StartUp {
     AircraftInputs inputs = DefaultAircraftInputs();
     StartUp() {
         aircraft.wing_count = 2;
-        aircraft.calc_wing_count = 2;
         PrepareAircraft(aircraft, inputs);
         TakeCountsForSave(aircraft, inputs);
     }
@@ -128,7 +127,6 @@ TEST(Da4Format, SaveCountsComeFromTheButtons) {
     inputs.trapezoids = {0, 3, 7, 2};  // 7: no button checked, the old count stays
     TakeCountsForSave(aircraft, inputs);
     EXPECT_EQ(aircraft.wing_count, 1);
-    EXPECT_EQ(aircraft.calc_wing_count, 1);
     EXPECT_EQ(aircraft.trapezoid_count, (PerWing<int32_t>{0, 3, 1, 2}));
 }
 

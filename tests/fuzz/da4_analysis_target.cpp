@@ -157,7 +157,8 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
         return fault;
     }
 
-    // "Calculate".
+    // "Calculate", its surfaces the wing count's, as the pipeline takes them.
+    aircraft.calc_wing_count = aircraft.wing_count;
     AnalysisData& data = SharedAnalysisData();
     data.memo.Reset(aircraft.english_captions);
     GRID(aircraft, data.lattice, data.memo);

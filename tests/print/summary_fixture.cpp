@@ -14,6 +14,7 @@ QImage DrawnSummaryPage(bool english) {
     aircraft.current_file_name = "Unknown.da4";
     const AircraftInputs inputs = DefaultAircraftInputs();
     PrepareForCalculation(aircraft, inputs);
+    aircraft.calc_wing_count = aircraft.wing_count;  // as a calculation leaves it
 
     Results results;
     results.x_np = 300.0;

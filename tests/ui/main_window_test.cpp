@@ -94,7 +94,7 @@ TEST(MainWindow, WingCountButtonsShowTabsAndMenuItems) {
     EXPECT_TRUE(Control<QAction>(form, "wing31")->isVisible());
     EXPECT_FALSE(Find<QLineEdit>(form, "Edit_x3")->isHidden());
     EXPECT_EQ(wing3_chord->text(), "95");
-    EXPECT_EQ(form.aircraft().calc_wing_count, 3);
+    EXPECT_EQ(form.aircraft().wing_count, 3);
 }
 
 TEST(MainWindow, TrapezoidButtonsShowBoxesAndKeepTheirTexts) {

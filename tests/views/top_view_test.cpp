@@ -65,15 +65,15 @@ TEST(TopViewMappingTest, WideAircraftIsScaledByItsSpan) {
     EXPECT_EQ(mapping.top_view_scale, (kWidth / 2.03) / 3000.0);
 }
 
-TEST(TopViewMappingTest, WingsBeyondTheCalculationCountAreLeftOut) {
+TEST(TopViewMappingTest, WingsBeyondTheWingCountAreLeftOut) {
     AircraftInputs inputs = DefaultAircraftInputs();
     Aircraft aircraft = PreparedAircraft(inputs);
-    aircraft.calc_wing_count = 1;
+    aircraft.wing_count = 1;
     // Only Wing-1: widest 550, back = 310, front = 0, so the span decides (with
     // Wing-2 the length would: 0.2862).
     EXPECT_EQ(TopViewMapping(aircraft, kWidth, kHeight).top_view_scale, (kWidth / 2.03) / 550.0);
     // A count the model cannot hold reads three wings, never beyond.
-    aircraft.calc_wing_count = 7;
+    aircraft.wing_count = 7;
     inputs.wing_count = 3;
     const Aircraft three = PreparedAircraft(inputs);
     EXPECT_EQ(TopViewMapping(aircraft, kWidth, kHeight).top_view_scale,
