@@ -22,19 +22,13 @@
 
 #include <cstddef>
 
+#include "analysis/kernels/matrix_view.h"
 #include "analysis/kernels/vector_width.h"
 
 namespace kalvesta {
 
 // The largest system solved: one unknown per panel.
 inline constexpr int kMaxEliminationSize = 4000;
-
-// A square matrix stored row by row: element (i, j), 1-based, at
-// base[(i-1) × stride + (j-1)].
-struct MatrixView {
-    double* base = nullptr;
-    size_t stride = 0;
-};
 
 // Receives n − k after elimination step k is complete, in ascending k.
 class EliminationProgress {

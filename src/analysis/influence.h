@@ -2,8 +2,7 @@
 // whole lattice with the mirrored left half (EINFLUSS).
 #pragma once
 
-#include <array>
-
+#include "analysis/kernels/panel_points.h"
 #include "analysis/kernels/worker_pool.h"
 #include "analysis/lattice.h"
 #include "analysis/memo.h"
@@ -23,20 +22,6 @@ struct Vec3 {
 // the end to x = +∞. A point on the bound segment's line or on a trailing leg's
 // line gets 0 from that part.
 double INDU(Vec3 r1, Vec3 r2);
-
-// The lattice flattened into panel order (surface, strip, chordwise panel), so
-// that the assembly loops run over contiguous numbers. Index p = 0..panel_count-1;
-// EINFLUSS writes the panels it walks before it reads them, and nothing else
-// is read, so the arrays are not initialised.
-struct PanelPoints {
-    std::array<double, kPanelCapacity> control_x;
-    std::array<double, kPanelCapacity> control_y;
-    std::array<double, kPanelCapacity> vortex_x1;
-    std::array<double, kPanelCapacity> vortex_x2;
-    std::array<double, kPanelCapacity> vortex_y1;
-    std::array<double, kPanelCapacity> vortex_y2;
-    std::array<double, kPanelCapacity> z;
-};
 
 // Fills the lattice.panel_count × panel_count block of influence_matrix:
 // element (i, j) = INDU(P_i − E1_j, P_i − E2_j) + INDU of the mirror image

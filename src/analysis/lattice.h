@@ -16,6 +16,7 @@
 #include <cstring>
 #include <utility>
 
+#include "analysis/kernels/panel_points.h"
 #include "analysis/kernels/zeroed_table.h"
 #include "model/aircraft.h"
 
@@ -31,10 +32,6 @@ inline constexpr int kMaxSpanCount = kStripCapacity - 1;
 // Panels of the whole aircraft in the calculation's own lattice, which GRID keeps
 // within this limit.
 inline constexpr int kMaxPanels = 3000;
-// Panels the linear system and the per-panel arrays hold: the calculation's 3000
-// and the finer lattices of the refined-lattice check, whose matrix of 4000 × 4000
-// doubles takes 128 MB once written.
-inline constexpr int kPanelCapacity = 4000;
 
 // Per-strip value [k = 0..300][w = 0..3].
 template <class T>

@@ -15,7 +15,8 @@
 #include <cmath>
 #include <cstddef>
 
-#include "analysis/elimination.h"
+#include "analysis/kernels/matrix_view.h"
+#include "analysis/kernels/vector_width.h"
 
 namespace kalvesta {
 

@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "analysis/influence.h"
+#include "analysis/kernels/panel_points.h"
 #include "analysis/kernels/vector_width.h"
 
 namespace kalvesta {
