@@ -19,6 +19,25 @@ WingInputs DefaultWingInputs(int wing) {
     return kDefaults[static_cast<size_t>(wing)];
 }
 
+int32_t& InputAt(WingInputs& inputs, int box) {
+    KALVESTA_CHECK(box >= 0 && box < kWingBoxCount);
+    if (box == kRootOffsetBox) {
+        return inputs.root_offset;
+    }
+    if (box == kRootChordBox) {
+        return inputs.root_chord;
+    }
+    const auto trapezoid = static_cast<size_t>((box + 1) / 3 - 1);
+    switch ((box + 1) % 3) {
+        case 0:
+            return inputs.span[trapezoid];
+        case 1:
+            return inputs.chord[trapezoid];
+        default:
+            return inputs.le_x[trapezoid];
+    }
+}
+
 PlanformValues NTRAP_SPEZIAL(int wing, int station_count, const PerStation<double>& x_table,
                              const PerStation<double>& y_table, const PerStation<double>& c_table) {
     KALVESTA_CHECK(wing >= 1 && wing <= kMaxWings);

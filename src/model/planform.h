@@ -21,6 +21,29 @@ struct WingInputs {
     std::array<int32_t, kMaxTrapezoids> le_x{};   // leading-edge x at station 1..4
 };
 
+// Index of each of a wing's fourteen inputs (and boxes), in reading order.
+enum WingBox : int {
+    kRootOffsetBox = 0,
+    kRootChordBox = 1,
+    // trapezoid t = 1..4: span at 3t - 1, chord at 3t, leading edge at 3t + 1
+};
+inline constexpr int kWingBoxCount = 14;
+constexpr int SpanBox(int trapezoid) {
+    return 3 * trapezoid - 1;
+}
+constexpr int ChordBox(int trapezoid) {
+    return 3 * trapezoid;
+}
+constexpr int LeadingEdgeBox(int trapezoid) {
+    return 3 * trapezoid + 1;
+}
+
+// The input at `box` (0..13, WingBox order).
+int32_t& InputAt(WingInputs& inputs, int box);
+inline int32_t InputAt(const WingInputs& inputs, int box) {
+    return InputAt(const_cast<WingInputs&>(inputs), box);
+}
+
 // The input values of the start-up aircraft, wing 1..3 (index 0 unused).
 WingInputs DefaultWingInputs(int wing);
 

@@ -80,21 +80,6 @@ constexpr std::array<WingTabNames, kMaxWings + 1> kWingTabNames{{
      560},
 }};
 
-// The start-up text of each box of a wing, in reading order.
-std::array<QString, kWingBoxCount> DefaultBoxTexts(int wing) {
-    const WingInputs defaults = DefaultWingInputs(wing);
-    std::array<QString, kWingBoxCount> texts;
-    texts[kRootOffsetBox] = QString::number(defaults.root_offset);
-    texts[kRootChordBox] = QString::number(defaults.root_chord);
-    for (int t = 1; t <= kMaxTrapezoids; ++t) {
-        const auto i = static_cast<size_t>(t - 1);
-        texts[static_cast<size_t>(SpanBox(t))] = QString::number(defaults.span[i]);
-        texts[static_cast<size_t>(ChordBox(t))] = QString::number(defaults.chord[i]);
-        texts[static_cast<size_t>(LeadingEdgeBox(t))] = QString::number(defaults.le_x[i]);
-    }
-    return texts;
-}
-
 int32_t BoxValue(const QLineEdit* box) {
     return TextToInt32(box->text().toStdString());
 }
@@ -144,9 +129,10 @@ void WingTabPage::Build() {
         QPoint(504, 160), QPoint(504, 80),  QPoint(names.span3_x, 64),
         QPoint(608, 176), QPoint(608, 104), QPoint(648, 64),
         QPoint(680, 200), QPoint(680, 112)};
-    const std::array<QString, kWingBoxCount> texts = DefaultBoxTexts(wing_);
+    const WingInputs defaults = DefaultWingInputs(wing_);
     for (size_t i = 0; i < kWingBoxCount; ++i) {
-        boxes_[i] = MakeEdit(this, names.boxes[i], QRect(positions[i], QSize(49, 21)), texts[i]);
+        boxes_[i] = MakeEdit(this, names.boxes[i], QRect(positions[i], QSize(49, 21)),
+                             QString::number(InputAt(defaults, static_cast<int>(i))));
         // Only the root boxes and those of trapezoid 1 show at start.
         boxes_[i]->setVisible(i <= static_cast<size_t>(LeadingEdgeBox(1)));
     }
@@ -171,13 +157,8 @@ void WingTabPage::Build() {
 
 WingInputs WingTabPage::Inputs() const {
     WingInputs inputs;
-    inputs.root_offset = BoxValue(box(kRootOffsetBox));
-    inputs.root_chord = BoxValue(box(kRootChordBox));
-    for (int t = 1; t <= kMaxTrapezoids; ++t) {
-        const auto i = static_cast<size_t>(t - 1);
-        inputs.span[i] = BoxValue(box(SpanBox(t)));
-        inputs.chord[i] = BoxValue(box(ChordBox(t)));
-        inputs.le_x[i] = BoxValue(box(LeadingEdgeBox(t)));
+    for (int i = 0; i < kWingBoxCount; ++i) {
+        InputAt(inputs, i) = BoxValue(box(i));
     }
     return inputs;
 }
@@ -242,19 +223,10 @@ void WingTabPage::ShowInputs(const WingInputs& inputs, int trapezoids) {
         }
         ShowTrapezoidCount(trapezoids);
     }
-    std::array<int32_t, kWingBoxCount> values{};
-    values[kRootOffsetBox] = inputs.root_offset;
-    values[kRootChordBox] = inputs.root_chord;
-    for (int t = 1; t <= kMaxTrapezoids; ++t) {
-        const auto i = static_cast<size_t>(t - 1);
-        values[static_cast<size_t>(SpanBox(t))] = inputs.span[i];
-        values[static_cast<size_t>(ChordBox(t))] = inputs.chord[i];
-        values[static_cast<size_t>(LeadingEdgeBox(t))] = inputs.le_x[i];
-    }
     loaded_ = true;
-    for (size_t i = 0; i < kWingBoxCount; ++i) {
-        const QSignalBlocker blocked(boxes_[i]);
-        boxes_[i]->setText(QString::fromStdString(FormatInt(values[i], 4)));
+    for (int i = 0; i < kWingBoxCount; ++i) {
+        const QSignalBlocker blocked(box(i));
+        box(i)->setText(QString::fromStdString(FormatInt(InputAt(inputs, i), 4)));
     }
 }
 

@@ -20,24 +20,6 @@ namespace kalvesta {
 
 class ImageControl;
 
-// Index of each of a wing's fourteen boxes, in the order the planform
-// computation reads them.
-enum WingBox : int {
-    kRootOffsetBox = 0,
-    kRootChordBox = 1,
-    // trapezoid t = 1..4: span at 3t - 1, chord at 3t, leading edge at 3t + 1
-};
-inline constexpr int kWingBoxCount = 14;
-constexpr int SpanBox(int trapezoid) {
-    return 3 * trapezoid - 1;
-}
-constexpr int ChordBox(int trapezoid) {
-    return 3 * trapezoid;
-}
-constexpr int LeadingEdgeBox(int trapezoid) {
-    return 3 * trapezoid + 1;
-}
-
 class WingTabPage : public QWidget {
     Q_OBJECT
 
