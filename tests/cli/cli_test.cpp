@@ -1,6 +1,5 @@
 // kalvesta4-cli run as a real program: figures of the start-up aircraft, exit
 // statuses, saving and reading back, and messages that name the file.
-#include <cmath>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -20,28 +19,12 @@ TEST_F(Cli, StartUpAircraftFigures) {
     EXPECT_EQ(TextAt(json, "ok"), "true");
     EXPECT_EQ(TextAt(json, "messages"), "[]");
     EXPECT_EQ(NumberAt(json, {"wing_count"}), 2);
-    // The documented start-up calculation: 14 × 29 + 4 × 5 = 426 panels, x_np about
-    // 93.31 mm, reference wing 1 (297000 mm², lm 271.975 mm), x_cg at 16 % and 8 %.
+    // The figures are the analysis tests' (RunPipeline) and, bit for bit, the
+    // window's (WindowAndCli); here what the command line adds: the default margin
+    // 7.5 % and a manual x_cg printed with 17 digits, so exact.
     EXPECT_EQ(NumberAt(json, {"panel_count"}), 426);
-    EXPECT_EQ(NumberAt(json, {"wing", "chord_count"}), 14);
-    EXPECT_EQ(NumberAt(json, {"wing", "span_count"}), 29);
-    EXPECT_EQ(NumberAt(json, {"wing", "wing", "chord_count"}), 4);
-    EXPECT_EQ(NumberAt(json, {"wing", "wing", "span_count"}), 5);
-    EXPECT_NEAR(NumberAt(json, {"wing", "lift_slope"}), 3.744, 5e-4);
-    EXPECT_NEAR(NumberAt(json, {"wing", "wing", "lift_slope"}), 1.519, 5e-4);
-    EXPECT_NEAR(NumberAt(json, {"wing", "x_ac"}), 77.36, 5e-3);
-    EXPECT_NEAR(NumberAt(json, {"wing", "wing", "x_ac"}), 822.71, 5e-3);
-    EXPECT_NEAR(NumberAt(json, {"wing", "r25"}), 82.253, 5e-4);  // planform of wing 1
-    EXPECT_NEAR(NumberAt(json, {"ref_area"}), 297000.0, 1e-6);
-    EXPECT_NEAR(NumberAt(json, {"ref_length"}), 271.975, 5e-4);
-    const double x_np = NumberAt(json, {"x_np"});
-    EXPECT_NEAR(x_np, 93.31, 5e-3);
-    EXPECT_EQ(NumberAt(json, {"stability", "low"}), 8);
-    EXPECT_EQ(NumberAt(json, {"stability", "high"}), 16);
     EXPECT_EQ(NumberAt(json, {"stability", "manual"}), 7.5);
-    EXPECT_NEAR(NumberAt(json, {"x_cg", "high"}), 49.79, 5e-3);
-    EXPECT_NEAR(NumberAt(json, {"x_cg", "low"}), 71.55, 5e-3);
-    // x_cg = x_np − ref_length × 7.5 × 0.01, printed with 17 digits: exact.
+    const double x_np = NumberAt(json, {"x_np"});
     const double ref_length = NumberAt(json, {"ref_length"});
     EXPECT_EQ(NumberAt(json, {"x_cg", "manual"}), x_np - ref_length * 7.5 * 0.01);
 }
@@ -49,14 +32,11 @@ TEST_F(Cli, StartUpAircraftFigures) {
 TEST_F(Cli, OneWingAndManualMargin) {
     const Outcome run = Run({"--wings", "1", "--margin", "10", "--json"});
     ASSERT_EQ(run.exit_status, 0) << run.err;
-    // The main wing alone: 14 × 29 panels, x_np = x_ac of wing 1, margins 4 and 8 %.
+    // The main wing alone: 14 × 29 panels.
     EXPECT_EQ(NumberAt(run.out, {"wing_count"}), 1);
     EXPECT_EQ(NumberAt(run.out, {"panel_count"}), 406);
     EXPECT_EQ(run.out.find("\"wing\": 2"), std::string::npos);
     const double x_np = NumberAt(run.out, {"x_np"});
-    EXPECT_NEAR(x_np, 77.34, 5e-3);
-    EXPECT_NEAR(NumberAt(run.out, {"x_cg", "high"}), 55.58, 5e-3);
-    EXPECT_NEAR(NumberAt(run.out, {"x_cg", "low"}), 66.46, 5e-3);
     EXPECT_EQ(NumberAt(run.out, {"stability", "manual"}), 10);
     const double ref_length = NumberAt(run.out, {"ref_length"});
     EXPECT_EQ(NumberAt(run.out, {"x_cg", "manual"}), x_np - ref_length * 10 * 0.01);
@@ -245,25 +225,3 @@ TEST_F(Cli, SummaryModuleIsFoundWhereInstalledAndItsAbsenceExplained) {
 }
 
 }  // namespace
-
-TEST_F(Cli, EveryFuzzCorpusFileEndsInFiguresOrAReason) {
-    // Hostile, truncated and odd ".da4" files: the program is never killed by a
-    // signal, gives finite figures when it completes, and explains every refusal
-    // on stderr.
-    const fs::path corpus = fs::path(KALVESTA_SOURCE_DIR) / "tests/fuzz/corpus/da4_analysis";
-    int files = 0;
-    for (const fs::directory_entry& entry : fs::directory_iterator(corpus)) {
-        ++files;
-        const Outcome run = Run({entry.path().string(), "--json"});
-        const std::string name = entry.path().filename().string();
-        ASSERT_TRUE(run.exit_status == 0 || run.exit_status == 1) << name << ": " << run.err;
-        if (run.exit_status == 0) {
-            for (const char* key : {"x_np", "ref_area", "ref_length"}) {
-                EXPECT_TRUE(std::isfinite(NumberAt(run.out, {key}))) << name << ": " << key;
-            }
-        } else {
-            EXPECT_NE(run.err, "") << name;
-        }
-    }
-    EXPECT_GT(files, 10);
-}

@@ -39,10 +39,6 @@ TEST_F(CalculateTest, DefaultAircraftGivesResultsAndIdlesWithCalculateDisabled) 
     const QImage before = Control<ImageControl>(form, "Image2")->image();
     Control<QPushButton>(form, "Button4")->click();
     const Results& results = form.analysis().results;
-    // The default aircraft: neutral point about 93.31 mm, 16 % and 8 % margins.
-    EXPECT_NEAR(results.x_np, 93.31, 0.01);
-    EXPECT_NEAR(results.x_cg_high, 49.79, 0.01);
-    EXPECT_NEAR(results.x_cg_low, 71.55, 0.01);
     EXPECT_TRUE(form.aircraft().results_valid);
     EXPECT_TRUE(Control<QPlainTextEdit>(form, "Memo1")->isHidden());
     EXPECT_FALSE(Control<QPushButton>(form, "Button6")->isHidden());
