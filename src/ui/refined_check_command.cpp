@@ -1,5 +1,5 @@
 // The refined-lattice check in the window: the study on its own thread, the
-// progress dialog, and the answer.
+// progress dialog, and the answer, in English or Russian as the captions are.
 #include "ui/refined_check_command.h"
 
 #include <QAction>
@@ -12,24 +12,15 @@
 #include <thread>
 
 #include "analysis/refined_check.h"
-#include "model/number_format.h"
+#include "ui/message_text.h"
 #include "ui/result_commands.h"
 
 namespace kalvesta {
 namespace {
 
-// English or Russian, as the window's captions are; "%1".. are filled in by arg().
-QString Text(bool english, const char* in_english, const char* in_russian) {
-    return QString::fromUtf8(english ? in_english : in_russian);
-}
-
-QString Fixed(double value, int decimals) {
-    return QString::fromStdString(FormatFixed(value, decimals));
-}
-
 QString LatticeText(bool english, int lattice, int count) {
-    return Text(english, "Refined-lattice check: solving lattice %1 of %2…",
-                "Проверка на более мелкой сетке: решается сетка %1 из %2…")
+    return InLanguage(english, "Refined-lattice check: solving lattice %1 of %2…",
+                      "Проверка на более мелкой сетке: решается сетка %1 из %2…")
         .arg(lattice)
         .arg(count);
 }
@@ -66,33 +57,34 @@ private:
 QString NotConvergedReason(const RefinedCheck& check, bool english) {
     switch (check.x_np.verdict) {
         case ConvergenceVerdict::kSurfacesTooClose:
-            return Text(english,
-                        "Wing-%1 and Wing-%2 lie %3 mm apart in height, closer than the "
-                        "lattices' panels can resolve.",
-                        "Крыло -%1 и крыло -%2 разнесены по высоте на %3 мм, меньше, чем "
-                        "различают панели сеток.")
+            return InLanguage(english,
+                              "Wing-%1 and Wing-%2 lie %3 mm apart in height, closer than the "
+                              "lattices' panels can resolve.",
+                              "Крыло -%1 и крыло -%2 разнесены по высоте на %3 мм, меньше, чем "
+                              "различают панели сеток.")
                 .arg(check.close_wing_a)
                 .arg(check.close_wing_b)
                 .arg(Fixed(check.close_gap_mm, 1));
         case ConvergenceVerdict::kOrderOutOfRange:
-            return Text(english, "The changes from lattice to lattice shrink too unevenly.",
-                        "Изменения от сетки к сетке убывают слишком неравномерно.");
+            return InLanguage(english, "The changes from lattice to lattice shrink too unevenly.",
+                              "Изменения от сетки к сетке убывают слишком неравномерно.");
         default:
-            return Text(english, "The changes from lattice to lattice do not shrink.",
-                        "Изменения от сетки к сетке не убывают.");
+            return InLanguage(english, "The changes from lattice to lattice do not shrink.",
+                              "Изменения от сетки к сетке не убывают.");
     }
 }
 
 QString VerdictText(RefinedVerdict verdict, bool english) {
     switch (verdict) {
         case RefinedVerdict::kNegligible:
-            return Text(english, "The difference is negligible.", "Разница пренебрежимо мала.");
+            return InLanguage(english, "The difference is negligible.",
+                              "Разница пренебрежимо мала.");
         case RefinedVerdict::kWorthKnowing:
-            return Text(english, "The difference is worth knowing.",
-                        "Разницу стоит принять во внимание.");
+            return InLanguage(english, "The difference is worth knowing.",
+                              "Разницу стоит принять во внимание.");
         case RefinedVerdict::kLarge:
-            return Text(english, "The difference is large: trust the refined value.",
-                        "Разница велика: доверяйте уточнённому значению.");
+            return InLanguage(english, "The difference is large: trust the refined value.",
+                              "Разница велика: доверяйте уточнённому значению.");
         case RefinedVerdict::kNotConverged:
             break;
     }
@@ -106,61 +98,64 @@ QString Answer(const RefinedCheck& check, const Results& documented, int wings, 
     const ConvergenceEstimate& x_np = check.x_np;
     QString answer;
     if (IsConverged(x_np.verdict)) {
-        answer = Text(english, "Neutral point on a fine lattice: x_np = %1 ± %2 mm (converged)\n",
-                      "Нейтральная точка на мелкой сетке: x_NP = %1 ± %2 мм (сошлось)\n")
-                     .arg(Fixed(x_np.value, 3), Fixed(x_np.uncertainty, 3));
+        answer =
+            InLanguage(english, "Neutral point on a fine lattice: x_np = %1 ± %2 mm (converged)\n",
+                       "Нейтральная точка на мелкой сетке: x_NP = %1 ± %2 мм (сошлось)\n")
+                .arg(Fixed(x_np.value, 3), Fixed(x_np.uncertainty, 3));
     } else {
         const auto [smallest, largest] =
             std::minmax({check.lattices[0].x_np, check.lattices[1].x_np, check.lattices[2].x_np});
-        answer = Text(english,
-                      "Not converged: the three lattices give x_np from %1 to %2 mm (spread "
-                      "%3 mm).\n%4\n",
-                      "Не сошлось: три сетки дают x_NP от %1 до %2 мм (разброс %3 мм).\n%4\n")
+        answer = InLanguage(english,
+                            "Not converged: the three lattices give x_np from %1 to %2 mm (spread "
+                            "%3 mm).\n%4\n",
+                            "Не сошлось: три сетки дают x_NP от %1 до %2 мм (разброс %3 мм).\n%4\n")
                      .arg(Fixed(smallest, 2), Fixed(largest, 2), Fixed(largest - smallest, 2),
                           NotConvergedReason(check, english));
     }
-    answer += Text(english,
-                   "Calculation: x_np = %1 mm\n"
-                   "Difference: %2 mm, %3 % of the reference length %4 mm\n",
-                   "Расчёт: x_NP = %1 мм\n"
-                   "Разница: %2 мм, %3 % длины хорды %4 мм\n")
+    answer += InLanguage(english,
+                         "Calculation: x_np = %1 mm\n"
+                         "Difference: %2 mm, %3 % of the reference length %4 mm\n",
+                         "Расчёт: x_NP = %1 мм\n"
+                         "Разница: %2 мм, %3 % длины хорды %4 мм\n")
                   .arg(Fixed(documented.x_np, 2), Fixed(check.x_np_change_mm, 2),
                        Fixed(check.x_np_change_percent, 2), Fixed(documented.ref_length, 2));
     if (check.verdict != RefinedVerdict::kNotConverged) {
         answer += VerdictText(check.verdict, english) + "\n";
     }
     const StudyLattice& finest = check.lattices.back();
-    answer += Text(english, "Finest lattice, %1 panels:", "Самая мелкая сетка, %1 панелей:")
+    answer += InLanguage(english, "Finest lattice, %1 panels:", "Самая мелкая сетка, %1 панелей:")
                   .arg(finest.panel_count);
     for (int wing = 1; wing <= wings; ++wing) {
         const auto w = static_cast<size_t>(wing);
-        answer += Text(english, "\nWing-%1: lift slope %2 per rad, x_ac %3 mm from x = 0",
+        answer +=
+            InLanguage(english, "\nWing-%1: lift slope %2 per rad, x_ac %3 mm from x = 0",
                        "\nКрыло -%1: производная подъёмной силы %2 на рад, x_ac %3 мм от x = 0")
-                      .arg(wing)
-                      .arg(Fixed(finest.wing_lift_slope[w], 4), Fixed(finest.wing_x_ac[w], 2));
+                .arg(wing)
+                .arg(Fixed(finest.wing_lift_slope[w], 4), Fixed(finest.wing_x_ac[w], 2));
     }
     return answer;
 }
 
 // Why the check could not run: the lattice that would not fit, or the failure.
 QString Refusal(const RefinedCheck& check, bool english) {
-    const QString heading = Text(english, "The refined-lattice check cannot run: ",
-                                 "Проверка на более мелкой сетке невозможна: ");
+    const QString heading = InLanguage(english, "The refined-lattice check cannot run: ",
+                                       "Проверка на более мелкой сетке невозможна: ");
     if (check.outcome == RefinedOutcome::kFailed) {
         return heading + QString::fromStdString(check.failure);
     }
     if (check.refusal.wing != 0) {
-        return heading + Text(english,
-                              "the finest lattice would need %1 strips on the half of Wing-%2, "
-                              "more than %3.",
-                              "самой мелкой сетке понадобилось бы %1 полос на половине "
-                              "крыла -%2, больше %3.")
-                             .arg(check.refusal.strips)
-                             .arg(check.refusal.wing)
-                             .arg(kMaxSpanCount);
+        return heading +
+               InLanguage(english,
+                          "the finest lattice would need %1 strips on the half of Wing-%2, "
+                          "more than %3.",
+                          "самой мелкой сетке понадобилось бы %1 полос на половине "
+                          "крыла -%2, больше %3.")
+                   .arg(check.refusal.strips)
+                   .arg(check.refusal.wing)
+                   .arg(kMaxSpanCount);
     }
-    return heading + Text(english, "the finest lattice would need %1 panels, more than %2.",
-                          "самой мелкой сетке понадобилось бы %1 панелей, больше %2.")
+    return heading + InLanguage(english, "the finest lattice would need %1 panels, more than %2.",
+                                "самой мелкой сетке понадобилось бы %1 панелей, больше %2.")
                          .arg(check.refusal.panels)
                          .arg(kPanelCapacity);
 }
@@ -191,7 +186,7 @@ void RefinedCheckCommand::OnRefinedCheck() {
     dialog.setAutoClose(false);
     dialog.setAutoReset(false);
     dialog.setMinimumDuration(0);
-    dialog.setCancelButtonText(Text(english, "Cancel", "Отмена"));
+    dialog.setCancelButtonText(InLanguage(english, "Cancel", "Отмена"));
     dialog.setRange(0, kStudyLatticeCount);
     dialog.setValue(0);
     dialog.setLabelText(LatticeText(english, 1, kStudyLatticeCount));

@@ -6,32 +6,20 @@
 #include <QMessageBox>
 
 #include "analysis/stability.h"
-#include "model/number_format.h"
 #include "model/text_to_double.h"
 #include "ui/aircraft_tab_page.h"
 #include "ui/main_menus.h"
+#include "ui/message_text.h"
 
 namespace kalvesta {
-namespace {
-
-// English or German, as the analysis messages are; "%1".. are filled in by arg().
-QString Message(bool english, const char* in_english, const char* in_german) {
-    return QString::fromUtf8(english ? in_english : in_german);
-}
-
-QString Fixed(double value, int decimals) {
-    return QString::fromStdString(FormatFixed(value, decimals));
-}
-
-}  // namespace
 
 bool HasResultsOrSays(QWidget* parent, const Aircraft& aircraft) {
     if (aircraft.results_valid) {
         return true;
     }
-    QMessageBox::information(
-        parent, QStringLiteral("Kalvesta4"),
-        Message(aircraft.english_captions, "Please calculate first.", "Bitte zuerst berechnen."));
+    QMessageBox::information(parent, QStringLiteral("Kalvesta4"),
+                             InLanguage(aircraft.english_captions, "Please calculate first.",
+                                        "Bitte zuerst berechnen."));
     return false;
 }
 
@@ -52,10 +40,10 @@ void ResultCommands::OnStaticMargin() {
     const bool english = aircraft_.english_captions;
     const Results& results = analysis_.results;
     bool accepted = false;
-    const QString text =
-        QInputDialog::getText(window_, QStringLiteral("Kalvesta4"),
-                              Message(english, "Centre of gravity x (mm):", "Schwerpunkt x (mm):"),
-                              QLineEdit::Normal, Fixed(results.x_cg_manual, 1), &accepted);
+    const QString text = QInputDialog::getText(
+        window_, QStringLiteral("Kalvesta4"),
+        InLanguage(english, "Centre of gravity x (mm):", "Schwerpunkt x (mm):"), QLineEdit::Normal,
+        Fixed(results.x_cg_manual, 1), &accepted);
     if (!accepted) {
         return;
     }
@@ -63,24 +51,24 @@ void ResultCommands::OnStaticMargin() {
     if (!x_cg) {
         QMessageBox::warning(
             window_, QStringLiteral("Kalvesta4"),
-            Message(english, "\"%1\" is no position in mm.", "\"%1\" ist keine Position in mm.")
+            InLanguage(english, "\"%1\" is no position in mm.", "\"%1\" ist keine Position in mm.")
                 .arg(text));
         return;
     }
     aircraft_tab_.ShowStabilityWithCentreOfGravity(*x_cg);
 
     const double margin = StaticMarginPercent(results, *x_cg);
-    QString shown = Message(english,
-                            "Static margin at x = %1 mm: %2 % of the reference length %3 mm\n"
-                            "(neutral point x_np = %4 mm).",
-                            "Stabilitätsmaß bei x = %1 mm: %2 % der Bezugslänge %3 mm\n"
-                            "(Neutralpunkt x_np = %4 mm).")
+    QString shown = InLanguage(english,
+                               "Static margin at x = %1 mm: %2 % of the reference length %3 mm\n"
+                               "(neutral point x_np = %4 mm).",
+                               "Stabilitätsmaß bei x = %1 mm: %2 % der Bezugslänge %3 mm\n"
+                               "(Neutralpunkt x_np = %4 mm).")
                         .arg(Fixed(*x_cg, 1), Fixed(margin, 2), Fixed(results.ref_length, 2),
                              Fixed(results.x_np, 2));
     if (margin < 0.0) {
         shown +=
-            Message(english, "\nThe centre of gravity lies behind the neutral point: unstable.",
-                    "\nDer Schwerpunkt liegt hinter dem Neutralpunkt: instabil.");
+            InLanguage(english, "\nThe centre of gravity lies behind the neutral point: unstable.",
+                       "\nDer Schwerpunkt liegt hinter dem Neutralpunkt: instabil.");
     }
     QMessageBox::information(window_, QStringLiteral("Kalvesta4"), shown);
 }
