@@ -106,34 +106,68 @@ StudyUnits ChooseUnits(const Aircraft& aircraft, StudyRefusal& refusal) {
     return chosen;
 }
 
-// Two surfaces closer to each other than a panel of the coarsest lattice: that
-// lattice cannot resolve how they act on each other (measured: the neutral point
-// then jumps by millimetres from lattice to lattice), so no three lattices of the
-// study are asymptotic. Panel length and strip width are each trapezoid's mean.
-bool FindCloseSurfaces(const Aircraft& aircraft, const StudyUnits& units, RefinedCheck& check) {
-    const int wings = aircraft.calc_wing_count;
+// The coarsest lattice's resolution of one surface, and where it lies along x.
+struct CoarsestPanels {
+    double strip_width = 0.0;   // mm, the widest of its trapezoids' mean strips
+    double panel_length = 0.0;  // mm, the longest of their mean chordwise panels
+    double front_x = 0.0;       // mm, its foremost leading edge
+    double back_x = 0.0;        // mm, its rearmost trailing edge
+};
+
+CoarsestPanels CoarsestPanelsOf(const Aircraft& aircraft, const StudyUnits& units, size_t w) {
     const int multiplier = kStudyMultipliers.front();
-    PerWing<double> coarsest_panel{};  // the largest panel length or strip width, mm
-    for (size_t w = 1; w <= static_cast<size_t>(wings); ++w) {
-        for (size_t t = 1; t < static_cast<size_t>(aircraft.station_count[w]); ++t) {
-            const int strips = units.strips[t][w] * multiplier;
-            if (strips == 0) {
-                continue;
-            }
-            const double dy = aircraft.plan_y[t][w] - aircraft.plan_y[t - 1][w];
-            const double mean_chord = (aircraft.plan_c[t - 1][w] + aircraft.plan_c[t][w]) / 2.0;
-            coarsest_panel[w] =
-                std::max({coarsest_panel[w], dy / strips, mean_chord / (units.chord * multiplier)});
+    CoarsestPanels panels;
+    panels.front_x = aircraft.plan_x[0][w];
+    panels.back_x = aircraft.plan_x[0][w] + aircraft.plan_c[0][w];
+    for (size_t t = 1; t < static_cast<size_t>(aircraft.station_count[w]); ++t) {
+        panels.front_x = std::min(panels.front_x, aircraft.plan_x[t][w]);
+        panels.back_x = std::max(panels.back_x, aircraft.plan_x[t][w] + aircraft.plan_c[t][w]);
+        const int strips = units.strips[t][w] * multiplier;
+        if (strips == 0) {
+            continue;
         }
+        const double dy = aircraft.plan_y[t][w] - aircraft.plan_y[t - 1][w];
+        const double mean_chord = (aircraft.plan_c[t - 1][w] + aircraft.plan_c[t][w]) / 2.0;
+        panels.strip_width = std::max(panels.strip_width, dy / strips);
+        panels.panel_length =
+            std::max(panels.panel_length, mean_chord / (units.chord * multiplier));
     }
-    // The closest such pair.
+    return panels;
+}
+
+// Two surfaces closer in height than the coarsest lattice can resolve, so that
+// no three lattices of the study are asymptotic; the closest such pair.
+// - Surfaces over each other (their x ranges overlap) act panel on panel: not
+//   resolved when a panel is longer or a strip wider than the height between
+//   them. The three large surfaces of 1500 mm chord 30 to 80 mm apart, on panels
+//   of 190 mm: x_np jumps by tens of millimetres from lattice to lattice.
+// - Otherwise the rear surface lies in the front one's trailing vortices, which
+//   the lattice spaces a strip apart: not resolved when the front surface's
+//   strips are more than five times wider than the height between them. The
+//   start-up tailplane 0.333 to 3 mm above the wing's plane (its strips 23 mm
+//   wide): x_np moves by 0.1 to 4 mm from lattice to lattice without an order;
+//   5 mm and more above it, x_np settles within 0.03 mm.
+bool FindCloseSurfaces(const Aircraft& aircraft, const StudyUnits& units, RefinedCheck& check) {
+    const auto wings = static_cast<size_t>(aircraft.calc_wing_count);
+    PerWing<CoarsestPanels> panels{};
+    for (size_t w = 1; w <= wings; ++w) {
+        panels[w] = CoarsestPanelsOf(aircraft, units, w);
+    }
     const PerWing<double> z = SurfaceHeights(aircraft);
     bool found = false;
-    for (size_t a = 1; a <= static_cast<size_t>(wings); ++a) {
-        for (size_t b = a + 1; b <= static_cast<size_t>(wings); ++b) {
+    for (size_t a = 1; a <= wings; ++a) {
+        for (size_t b = a + 1; b <= wings; ++b) {
             const double gap = std::fabs(z[a] - z[b]);
-            if (std::max(coarsest_panel[a], coarsest_panel[b]) > gap &&
-                (!found || gap < check.close_gap_mm)) {
+            const CoarsestPanels& pa = panels[a];
+            const CoarsestPanels& pb = panels[b];
+            const bool over_each_other =
+                std::max(pa.front_x, pb.front_x) < std::min(pa.back_x, pb.back_x);
+            const double front_strips = pa.front_x < pb.front_x ? pa.strip_width : pb.strip_width;
+            const bool resolved = over_each_other
+                                      ? std::max({pa.strip_width, pa.panel_length, pb.strip_width,
+                                                  pb.panel_length}) <= gap
+                                      : front_strips <= 5.0 * gap;
+            if (!resolved && (!found || gap < check.close_gap_mm)) {
                 found = true;
                 check.close_wing_a = static_cast<int>(a);
                 check.close_wing_b = static_cast<int>(b);
