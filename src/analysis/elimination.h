@@ -28,7 +28,7 @@
 namespace kalvesta {
 
 // The largest system solved: one unknown per panel.
-inline constexpr int kMaxEliminationSize = 4000;
+inline constexpr int kMaxEliminationSize = 3500;
 
 // Receives n − k after elimination step k is complete, in ascending k.
 class EliminationProgress {
@@ -41,7 +41,7 @@ class WorkerPool;
 
 // Eliminates a (1..n × 1..n) in place and leaves the solution in the right-hand
 // side: b[0..n-1] hold unknowns 1..n. Returns the number of singular steps (columns whose largest
-// magnitude was 0 and that were passed over with the scale 0). n ≤ 4000. With
+// magnitude was 0 and that were passed over with the scale 0). n ≤ 3500. With
 // `workers` the large updates are shared among the pool's threads (the results
 // are the same bits with any number of threads); without, the caller does all.
 int GaussEliminate(MatrixView a, double* b, int n, EliminationProgress* progress,

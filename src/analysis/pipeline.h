@@ -18,10 +18,10 @@
 
 namespace kalvesta {
 
-// All analysis state: about 15 MB of lattice and a matrix of 4000 × 4000
+// All analysis state: about 15 MB of lattice and a matrix of 3500 × 3500
 // reserved (not touched until a calculation writes them), and the threads that
 // share the big loops (started with the data, so that no calculation starts
-// one). Heap-allocate it once (std::make_unique) and keep it: its own 350 KB
+// one). Heap-allocate it once (std::make_unique) and keep it: its own 320 KB
 // come on zeroed (huge) pages too, so that making it touches one page, not the
 // seventy small ones its members would otherwise fault in one by one.
 struct AnalysisData {

@@ -19,23 +19,31 @@ namespace {
 
 // The units every count of the study is a multiple of.
 struct StudyUnits {
-    int chord = 0;          // chordwise panels of every surface, per multiplier
+    PerWing<int> chord{};   // chordwise panels of surface w, per multiplier
     PerTrapezoid strips{};  // strips of trapezoid t of surface w, per multiplier
 };
 
-// Strip units for the chordwise unit `chord`: each trapezoid of positive span gets
-// at least one, and as many as make square panels of its mean chord.
-StudyUnits UnitsFor(const Aircraft& aircraft, int chord) {
+// The units for `chord` chordwise units on every surface, one more on the
+// `raised` largest ones (by area, the earlier first on equal areas); each
+// trapezoid of positive span gets at least one strip unit, and as many as make
+// square panels of its mean chord.
+StudyUnits UnitsFor(const Aircraft& aircraft, int chord, int raised) {
+    const auto wings = static_cast<size_t>(aircraft.calc_wing_count);
     StudyUnits units;
-    units.chord = chord;
-    for (size_t w = 1; w <= static_cast<size_t>(aircraft.calc_wing_count); ++w) {
+    for (size_t w = 1; w <= wings; ++w) {
+        int larger = 0;
+        for (size_t other = 1; other <= wings; ++other) {
+            const double area = aircraft.wing_s[other];
+            larger += area > aircraft.wing_s[w] || (area == aircraft.wing_s[w] && other < w);
+        }
+        units.chord[w] = larger < raised ? chord + 1 : chord;
         for (size_t t = 1; t < static_cast<size_t>(aircraft.station_count[w]); ++t) {
             const double dy = aircraft.plan_y[t][w] - aircraft.plan_y[t - 1][w];
             if (dy > 0.0) {
                 const double mean_chord = (aircraft.plan_c[t - 1][w] + aircraft.plan_c[t][w]) / 2.0;
                 // Clamped: a trapezoid without chord needs "too many".
                 const int32_t square =
-                    std::min(RoundHalfEven(chord * dy / mean_chord), kStripCapacity);
+                    std::min(RoundHalfEven(units.chord[w] * dy / mean_chord), kStripCapacity);
                 units.strips[t][w] = std::max(square, 1);
             }
         }
@@ -51,7 +59,7 @@ void CountStudyLattice(const Aircraft& aircraft, const StudyUnits& units, int mu
     lattice.span_count = {};
     lattice.trap_span_count = {};
     for (size_t w = 1; w <= static_cast<size_t>(aircraft.calc_wing_count); ++w) {
-        lattice.chord_count[w] = units.chord * multiplier;
+        lattice.chord_count[w] = units.chord[w] * multiplier;
         for (size_t t = 1; t <= kMaxTrapezoids; ++t) {
             lattice.trap_span_count[t][w] = units.strips[t][w] * multiplier;
             lattice.span_count[w] += lattice.trap_span_count[t][w];
@@ -75,7 +83,7 @@ StudyRefusal FinestLatticeFit(const Aircraft& aircraft, const StudyUnits& units)
             refusal.wing = static_cast<int>(w);
             refusal.strips = static_cast<int>(strips);
         }
-        panels += strips * units.chord * multiplier;
+        panels += strips * units.chord[w] * multiplier;
     }
     if (refusal.wing == 0 && panels > kPanelCapacity) {
         refusal.panels = static_cast<int>(panels);
@@ -87,23 +95,28 @@ bool Fits(const StudyRefusal& refusal) {
     return refusal.wing == 0 && refusal.panels == 0;
 }
 
-// The finest study that fits: the largest chordwise unit whose finest lattice
-// fits the strips and the panel capacity (and at most 299 chordwise panels).
-// `refusal` says why not even unit 1 fits.
+// The finest study that fits the strips and the panel capacity (and at most 299
+// chordwise panels): the most chordwise units on every surface, then one more on
+// as many of the largest surfaces as still fit, so that every surface is refined
+// as far as the largest allows. `refusal` says why not even one unit fits.
 StudyUnits ChooseUnits(const Aircraft& aircraft, StudyRefusal& refusal) {
-    StudyUnits chosen = UnitsFor(aircraft, 1);
-    refusal = FinestLatticeFit(aircraft, chosen);
+    refusal = FinestLatticeFit(aircraft, UnitsFor(aircraft, 1, 0));
     if (!Fits(refusal)) {
         return StudyUnits{};
     }
-    for (int chord = 2; chord * kStudyMultipliers.back() <= kMaxChordCount; ++chord) {
-        const StudyUnits finer = UnitsFor(aircraft, chord);
-        if (!Fits(FinestLatticeFit(aircraft, finer))) {
-            break;
-        }
-        chosen = finer;
+    const auto fits = [&aircraft](int chord, int raised) {
+        return (chord + (raised > 0 ? 1 : 0)) * kStudyMultipliers.back() <= kMaxChordCount &&
+               Fits(FinestLatticeFit(aircraft, UnitsFor(aircraft, chord, raised)));
+    };
+    int chord = 1;
+    while (fits(chord + 1, 0)) {
+        ++chord;
     }
-    return chosen;
+    int raised = 0;
+    while (raised + 1 < aircraft.calc_wing_count && fits(chord, raised + 1)) {
+        ++raised;
+    }
+    return UnitsFor(aircraft, chord, raised);
 }
 
 // The coarsest lattice's resolution of one surface, and where it lies along x.
@@ -130,7 +143,7 @@ CoarsestPanels CoarsestPanelsOf(const Aircraft& aircraft, const StudyUnits& unit
         const double mean_chord = (aircraft.plan_c[t - 1][w] + aircraft.plan_c[t][w]) / 2.0;
         panels.strip_width = std::max(panels.strip_width, dy / strips);
         panels.panel_length =
-            std::max(panels.panel_length, mean_chord / (units.chord * multiplier));
+            std::max(panels.panel_length, mean_chord / (units.chord[w] * multiplier));
     }
     return panels;
 }

@@ -18,8 +18,9 @@ namespace kalvesta {
 
 // Every count of a study lattice (chordwise panels of a surface, strips of a
 // trapezoid) is its unit times 4, 6 and 9 in turn: exactly 1.5 times finer each
-// time. Every surface has the same chordwise unit, and each trapezoid as many
-// strip units as make its panels about square.
+// time. Every surface has as many chordwise units as the panel capacity allows,
+// the largest ones possibly one more, and each trapezoid as many strip units as
+// make its panels about square.
 inline constexpr int kStudyLatticeCount = 3;
 inline constexpr std::array<int, kStudyLatticeCount> kStudyMultipliers = {4, 6, 9};
 inline constexpr double kStudyRatio = 1.5;

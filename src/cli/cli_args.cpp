@@ -214,7 +214,7 @@ positions, exactly as the window's "Calculate" does, without a window.
                     same model: three lattices with cosine spacing along the chord
                     and along each trapezoid's span, every surface refined
                     together, each lattice's panels 1.5 times smaller than the
-                    previous one's (at most 4000 panels; a study that would need
+                    previous one's (at most 3500 panels; a study that would need
                     more is refused with the reason). x_np is the converged neutral
                     point (convergence: extrapolated, by Richardson at the order
                     the lattices show, or settled, the three within 0.01 % of

@@ -17,6 +17,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <deque>
@@ -210,7 +211,11 @@ TEST_F(ExtraCommandsTest, RefinedCheckAnswersWithAVerdictAndKeepsTheResults) {
             {DialogAnswers::Progress(progress, false), DialogAnswers::Read(texts)});
         Command("RefinedCheck1")->trigger();
     }
-    EXPECT_EQ(progress, "Refined-lattice check: solving lattice 1 of 3…");
+    // Whichever lattice the dialog was found on.
+    EXPECT_TRUE(QRegularExpression("^Refined-lattice check: solving lattice [123] of 3…$")
+                    .match(progress)
+                    .hasMatch())
+        << progress.toStdString();
     ASSERT_EQ(texts.size(), 1);
     EXPECT_EQ(texts[0],
               "Neutral point on a fine lattice: x_np = 92.222 ± 0.004 mm (converged)\n"
@@ -235,7 +240,10 @@ TEST_F(ExtraCommandsTest, RefinedCheckCancelledGivesNoAnswer) {
             {DialogAnswers::Progress(progress, true), DialogAnswers::Read(texts)});
         Command("RefinedCheck1")->trigger();
     }
-    EXPECT_EQ(progress, "Проверка на более мелкой сетке: решается сетка 1 из 3…");
+    EXPECT_TRUE(QRegularExpression("^Проверка на более мелкой сетке: решается сетка [123] из 3…$")
+                    .match(progress)
+                    .hasMatch())
+        << progress.toStdString();
     EXPECT_TRUE(texts.isEmpty()) << texts.join("|").toStdString();
     EXPECT_TRUE(Command("RefinedCheck1")->isEnabled());
 }

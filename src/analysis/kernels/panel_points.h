@@ -7,9 +7,9 @@
 namespace kalvesta {
 
 // Panels the linear system and the per-panel arrays hold: the calculation's 3000
-// and the finer lattices of the refined-lattice check, whose matrix of 4000 × 4000
-// doubles takes 128 MB once written.
-inline constexpr int kPanelCapacity = 4000;
+// and the finer lattices of the refined-lattice check, whose matrix of 3500 × 3500
+// doubles takes 98 MB once written.
+inline constexpr int kPanelCapacity = 3500;
 
 // The panels in the order surface, strip, chordwise panel, so that the assembly
 // loops run over contiguous numbers. Index p = 0..panel_count-1; EINFLUSS writes
