@@ -57,18 +57,18 @@ TEST_F(CliBalance, PartsTravelWithTheDesign) {
     ASSERT_EQ(Run({"--save", PathOf("bare.da4")}).exit_status, 0);
     ASSERT_EQ(Run({"--parts", FiveParts(), "--save", da4}).exit_status, 0);
     // The design file is the same as without parts; its parts lie beside it.
-    EXPECT_EQ(Slurp(da4), Slurp(PathOf("bare.da4")));
+    EXPECT_EQ(FileContents(da4), FileContents(PathOf("bare.da4")));
     EXPECT_FALSE(fs::exists(PathOf("bare.parts.csv")));
-    const std::string saved = Slurp(PathOf("plane.parts.csv"));
+    const std::string saved = FileContents(PathOf("plane.parts.csv"));
     EXPECT_EQ(saved.rfind("part,mass_g,x_mm\r\nmotor,110,-60\r\n", 0), 0u);
 
     // Opened again, the design brings its parts; saved again, they are unchanged.
     const Outcome reopened = Run({da4, "--save", PathOf("again.da4"), "--json"});
     EXPECT_EQ(NumberAt(reopened.out, {"balance", "mass_g"}), 808.0);
-    EXPECT_EQ(Slurp(PathOf("again.parts.csv")), saved);
+    EXPECT_EQ(FileContents(PathOf("again.parts.csv")), saved);
     // Saved without parts, the design leaves a parts file there alone: it was not read.
     ASSERT_EQ(Run({"--save", da4}).exit_status, 0);
-    EXPECT_EQ(Slurp(PathOf("plane.parts.csv")), saved);
+    EXPECT_EQ(FileContents(PathOf("plane.parts.csv")), saved);
 }
 
 TEST_F(CliBalance, RefusesWhatItCannotUse) {

@@ -34,15 +34,16 @@ TEST_F(Cli, ExportAvlWritesTheFileNamingItsSource) {
     ASSERT_EQ(run.exit_status, 0) << run.err;
     // The file itself is read back in the export's own tests; here: written, and
     // its comment names the program and the source.
-    EXPECT_EQ(Slurp(avl).rfind("# Written by Kalvesta4 from the start-up aircraft\n", 0), 0u);
+    EXPECT_EQ(FileContents(avl).rfind("# Written by Kalvesta4 from the start-up aircraft\n", 0),
+              0u);
 
     // A file given by name is named in the comment and the title.
     const std::string da4 = PathOf("saved.da4");
     ASSERT_EQ(Run({"--save", da4}).exit_status, 0);
     ASSERT_EQ(Run({da4, "--export-avl", avl}).exit_status, 0);
-    EXPECT_EQ(Slurp(avl).rfind("# Written by Kalvesta4 from " + da4 + "\n" + da4 +
-                                   ", on the program's own lattice (mm)\n",
-                               0),
+    EXPECT_EQ(FileContents(avl).rfind("# Written by Kalvesta4 from " + da4 + "\n" + da4 +
+                                          ", on the program's own lattice (mm)\n",
+                                      0),
               0u);
 }
 

@@ -12,9 +12,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
+
+#include "support/temp_folder.h"
 
 extern char** environ;
 
@@ -28,21 +29,13 @@ struct Outcome {
     std::string err;
 };
 
-inline std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using kalvesta::FileContents;
 
 class Cli : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "cli_test.XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { ASSERT_FALSE(dir_.empty()); }
 
-    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+    std::string PathOf(const std::string& name) const { return folder_.PathOf(name); }
 
     // Runs the program with `args`, its output and errors captured in files.
     // `output`, when given, receives standard output instead (and is not read back).
@@ -72,12 +65,13 @@ protected:
             outcome.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         }
         posix_spawn_file_actions_destroy(&actions);
-        outcome.out = output.empty() ? Slurp(out_file) : std::string();
-        outcome.err = Slurp(err_file);
+        outcome.out = output.empty() ? FileContents(out_file) : std::string();
+        outcome.err = FileContents(err_file);
         return outcome;
     }
 
-    fs::path dir_;
+    kalvesta::TempFolder folder_{"cli_test"};
+    const fs::path& dir_ = folder_.path();
 };
 
 // The number after the keys `path` found one after another in `json`, e.g.

@@ -60,7 +60,7 @@ TEST_F(Cli, SaveWritesTheFileThatReadsBackToTheSameFigures) {
     const std::string saved = PathOf("three.da4");
     const Outcome first = Run({"--wings", "3", "--save", saved, "--json"});
     ASSERT_EQ(first.exit_status, 0) << first.err;
-    const std::string bytes = Slurp(saved);
+    const std::string bytes = FileContents(saved);
     EXPECT_EQ(bytes.size(), 53u * 6u);
     EXPECT_TRUE(bytes.starts_with("   3\r\n   1\r\n 310\r\n"));
     EXPECT_NE(bytes.find("\r\n-130\r\n  30\r\n   0\r\n"), std::string::npos);
@@ -150,7 +150,7 @@ TEST_F(Cli, SummaryPageAsPngAndPdf) {
     const std::string pdf = PathOf("summary.PDF");
     ASSERT_EQ(Run({"--summary", png}).exit_status, 0);
     ASSERT_EQ(Run({"--summary=" + pdf, "--wings", "3"}).exit_status, 0);
-    const std::string png_bytes = Slurp(png);
+    const std::string png_bytes = FileContents(png);
     ASSERT_GT(png_bytes.size(), 24u);
     EXPECT_EQ(png_bytes.substr(1, 3), "PNG");
     auto be32 = [&](size_t at) {
@@ -162,7 +162,7 @@ TEST_F(Cli, SummaryPageAsPngAndPdf) {
     };
     EXPECT_EQ(be32(16), 800u);
     EXPECT_EQ(be32(20), 1220u);
-    const std::string pdf_bytes = Slurp(pdf);
+    const std::string pdf_bytes = FileContents(pdf);
     EXPECT_EQ(pdf_bytes.substr(0, 5), "%PDF-");
     EXPECT_NE(pdf_bytes.find("/Count 1"), std::string::npos);
 }
@@ -171,7 +171,7 @@ TEST_F(Cli, SummaryPageAsPngAndPdf) {
 // the file that receives it, and with "-" the report is left out.
 TEST_F(Cli, StandardOutputReceivesTheFile) {
     ASSERT_EQ(Run({"--save", PathOf("plane.da4"), "--summary", PathOf("page.png")}).exit_status, 0);
-    const std::string da4 = Slurp(PathOf("plane.da4"));
+    const std::string da4 = FileContents(PathOf("plane.da4"));
 
     const Outcome through_link = Run({"--save", "/dev/stdout"});
     EXPECT_EQ(through_link.exit_status, 0) << through_link.err;
@@ -184,7 +184,7 @@ TEST_F(Cli, StandardOutputReceivesTheFile) {
     EXPECT_EQ(dash.out, da4);
     const Outcome page = Run({"--summary", "-"});
     EXPECT_EQ(page.exit_status, 0) << page.err;
-    EXPECT_EQ(page.out, Slurp(PathOf("page.png")));
+    EXPECT_EQ(page.out, FileContents(PathOf("page.png")));
 
     const Outcome both = Run({"--save", "-", "--summary", "-"});
     EXPECT_EQ(both.exit_status, 2);

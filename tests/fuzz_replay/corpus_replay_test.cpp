@@ -4,13 +4,12 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "fuzz_entries.h"
+#include "support/temp_folder.h"
 
 namespace kalvesta::fuzz {
 namespace {
@@ -57,11 +56,8 @@ class CorpusReplay : public testing::TestWithParam<CorpusFile> {};
 TEST_P(CorpusReplay, HoldsEveryProperty) {
     const Entry entry = EntryFor(GetParam().target);
     ASSERT_TRUE(entry) << "no fuzz target for corpus folder " << GetParam().target;
-    std::ifstream stream(GetParam().path, std::ios::binary);
-    ASSERT_TRUE(stream) << GetParam().path;
-    const std::string bytes((std::istreambuf_iterator<char>(stream)),
-                            std::istreambuf_iterator<char>());
-    EXPECT_EQ(entry(bytes), "") << GetParam().path;
+    ASSERT_TRUE(std::filesystem::is_regular_file(GetParam().path)) << GetParam().path;
+    EXPECT_EQ(entry(FileContents(GetParam().path)), "") << GetParam().path;
 }
 
 std::string TestName(const testing::TestParamInfo<CorpusFile>& info) {

@@ -2,6 +2,7 @@
 #include "support/temp_folder.h"
 
 #include <cstdlib>
+#include <fstream>
 #include <iterator>
 
 namespace kalvesta {
@@ -22,6 +23,11 @@ TempFolder::~TempFolder() {
     std::error_code ec;
     fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
     fs::remove_all(path_, ec);
+}
+
+std::string FileContents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 size_t TempFolder::EntryCount() const {

@@ -1,5 +1,6 @@
 // A fresh folder under the system's temporary folder for one test, removed with all
-// it holds (write permission restored first, for tests that take it away).
+// it holds (write permission restored first, for tests that take it away), and the
+// whole content of a file.
 #pragma once
 
 #include <cstddef>
@@ -24,5 +25,8 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// The bytes of the file at `path`; "" when it cannot be read.
+std::string FileContents(const std::filesystem::path& path);
 
 }  // namespace kalvesta

@@ -7,10 +7,10 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QString>
-#include <QTemporaryDir>
 #include <memory>
 #include <stdexcept>
 
+#include "support/temp_folder.h"
 #include "ui/beeper.h"
 #include "ui/tform1.h"
 #include "ui/wing_tab_page.h"
@@ -76,14 +76,25 @@ inline const BeepCounter& CountBeeps(TForm1& form) {
 // another test, so a window made in it starts in English.
 class InEmptyFolder {
 public:
-    InEmptyFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(folder_.path()); }
+    InEmptyFolder() : previous_(QDir::currentPath()) {
+        QDir::setCurrent(QString::fromStdString(folder_.path().string()));
+    }
     ~InEmptyFolder() { QDir::setCurrent(previous_); }
     InEmptyFolder(const InEmptyFolder&) = delete;
     InEmptyFolder& operator=(const InEmptyFolder&) = delete;
 
+    QString PathOf(const QString& name) const {
+        return QString::fromStdString(folder_.PathOf(name.toStdString()));
+    }
+
 private:
-    QTemporaryDir folder_;
+    TempFolder folder_{"window_test"};
     QString previous_;
 };
+
+// The bytes of a file; empty when it cannot be read.
+inline QByteArray Bytes(const QString& path) {
+    return QByteArray::fromStdString(FileContents(path.toStdString()));
+}
 
 }  // namespace kalvesta::testing_support

@@ -18,11 +18,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <deque>
 #include <functional>
 
+#include "support/window_controls.h"
 #include "ui/image_control.h"
 #include "ui/tform1.h"
 
@@ -109,19 +109,12 @@ private:
 
 class ExtraCommandsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        // No language file from another test: start in English.
-        previous_ = QDir::currentPath();
-        QDir::setCurrent(folder_.path());
-    }
-    void TearDown() override { QDir::setCurrent(previous_); }
-
     QAction* Command(const char* name) { return form_.findChild<QAction*>(name); }
     void Calculate() { form_.findChild<QPushButton*>("Button4")->click(); }
-    QString PathOf(const QString& name) const { return folder_.filePath(name); }
+    QString PathOf(const QString& name) const { return folder_.PathOf(name); }
 
-    QTemporaryDir folder_;
-    QString previous_;
+    // No language file from another test: the window starts in English.
+    testing_support::InEmptyFolder folder_;
     TForm1 form_;
 };
 
@@ -253,9 +246,7 @@ TEST_F(ExtraCommandsTest, ExportAvlWritesTheChosenFile) {
     const QString avl = PathOf("plane.avl");
     DialogAnswers answers({DialogAnswers::Choose(avl)});
     Command("ExportAvl1")->trigger();
-    QFile file(avl);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray text = file.readAll();
+    const QByteArray text = testing_support::Bytes(avl);
     EXPECT_TRUE(
         text.startsWith("# Written by Kalvesta4 from Unknown.da4\n"
                         "Unknown.da4, on the program's own lattice (mm)\n"));

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <deque>
@@ -26,6 +25,7 @@
 namespace kalvesta {
 namespace {
 
+using testing_support::Bytes;
 using testing_support::Control;
 
 // Answers the dialogs from a queue (nothing queued: cancelled) and keeps the errors.
@@ -49,23 +49,12 @@ struct FakeDialogs : FileDialogs {
 class FileCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        previous_ = QDir::currentPath();
-        QDir::setCurrent(folder_.path());
         auto dialogs = std::make_unique<FakeDialogs>();
         dialogs_ = dialogs.get();
         form_ = std::make_unique<TForm1>();
         form_->SetFileDialogs(std::move(dialogs));
     }
-    void TearDown() override {
-        form_.reset();
-        QDir::setCurrent(previous_);
-    }
-
-    QString Path(const QString& name) const { return folder_.filePath(name); }
-    static QByteArray Bytes(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QString Path(const QString& name) const { return folder_.PathOf(name); }
     static void Write(const QString& path, const QByteArray& bytes) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -81,8 +70,7 @@ protected:
         Control<QAction>(*form_, "Open2")->trigger();
     }
 
-    QTemporaryDir folder_;
-    QString previous_;
+    testing_support::InEmptyFolder folder_;
     FakeDialogs* dialogs_ = nullptr;
     std::unique_ptr<TForm1> form_;
 };
@@ -208,7 +196,7 @@ TEST_F(FileCommandsTest, CancelledOpenStillRecomputesAndOffersSave) {
 }
 
 TEST_F(FileCommandsTest, UnreadableFileIsReportedAndKeepsTheName) {
-    QDir(folder_.path()).mkdir("folder.da4");
+    QDir().mkdir(Path("folder.da4"));
     Open(Path("folder.da4"));
     Open(Path("missing.da4"));
     ASSERT_EQ(dialogs_->errors.size(), 2);

@@ -28,10 +28,7 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    static QByteArray LanguageFile() {
-        QFile file("Default.pa4");
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    static QByteArray LanguageFile() { return testing_support::Bytes("Default.pa4"); }
 
 private:
     testing_support::InEmptyFolder folder_;
