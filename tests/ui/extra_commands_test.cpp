@@ -211,7 +211,7 @@ TEST_F(ExtraCommandsTest, RefinedCheckAnswersWithAVerdictAndKeepsTheResults) {
         << progress.toStdString();
     ASSERT_EQ(texts.size(), 1);
     EXPECT_EQ(texts[0],
-              "Neutral point on a fine lattice: x_np = 92.222 ± 0.004 mm (converged)\n"
+              "Neutral point on a fine lattice: x_np = 92.222 ± 0.006 mm (converged)\n"
               "Calculation: x_np = 93.31 mm\n"
               "Difference: -1.08 mm, -0.40 % of the reference length 271.98 mm\n"
               "The difference is negligible.\n"
