@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "analysis/pipeline.h"
+#include "support/pipeline_run.h"
 #include "test_aircraft.h"
 
 namespace kalvesta {
@@ -60,17 +61,11 @@ std::vector<TestWing> RandomAircraft(uint32_t seed) {
     return wings;
 }
 
-struct Analysis {
-    std::unique_ptr<AnalysisData> data = std::make_unique<AnalysisData>();
+struct Analysis : testing_support::PipelineRun {
     Aircraft aircraft;
-    PipelineOutcome outcome = PipelineOutcome::kRefused;
-
     explicit Analysis(const std::vector<TestWing>& wings) : aircraft(PreparedAircraft(wings)) {
-        data->memo.Reset(true);
-        PipelineObserver quiet;
-        outcome = RunPipeline(aircraft, *data, quiet);
+        Calculate(aircraft);
     }
-    const Results& results() const { return data->results; }
 };
 
 // |actual − expected| within kRelative of `scale`.

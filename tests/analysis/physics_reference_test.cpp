@@ -8,6 +8,7 @@
 #include <numbers>
 
 #include "analysis/pipeline.h"
+#include "support/pipeline_run.h"
 #include "test_aircraft.h"
 
 namespace kalvesta {
@@ -27,12 +28,9 @@ struct WingFigures {
 WingFigures Analyse(int32_t half_span_mm, int32_t tip_le_mm = 0) {
     constexpr int32_t kChordMm = 100;
     Aircraft aircraft = PreparedAircraft({Trapezoid(half_span_mm, kChordMm, kChordMm, tip_le_mm)});
-    auto data = std::make_unique<AnalysisData>();
-    data->memo.Reset(true);
-    PipelineObserver quiet;
-    EXPECT_EQ(RunPipeline(aircraft, *data, quiet), PipelineOutcome::kCompleted)
-        << data->memo.Text();
-    return {data->results.wing_lift_slope[1], data->results.wing_x_ac[1]};
+    testing_support::PipelineRun run;
+    EXPECT_EQ(run.Calculate(aircraft), PipelineOutcome::kCompleted) << run.data->memo.Text();
+    return {run.results().wing_lift_slope[1], run.results().wing_x_ac[1]};
 }
 
 // Helmbold's low-aspect-ratio lift slope, in the form with the section slope

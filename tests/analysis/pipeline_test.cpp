@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "analysis/stability.h"
+#include "support/pipeline_run.h"
 #include "test_aircraft.h"
 
 namespace kalvesta {
@@ -30,14 +31,11 @@ public:
     int last_remaining = -1;
 };
 
-struct PipelineRun {
-    std::unique_ptr<AnalysisData> data = std::make_unique<AnalysisData>();
+// A calculation whose observer counts what it hears.
+struct PipelineRun : testing_support::PipelineRun {
     CountingObserver observer;
-    PipelineOutcome outcome = PipelineOutcome::kRefused;
-
     void Calculate(Aircraft& aircraft) {
-        data->memo.Reset(aircraft.english_captions);
-        outcome = RunPipeline(aircraft, *data, observer);
+        testing_support::PipelineRun::Calculate(aircraft, observer);
     }
 };
 

@@ -10,6 +10,7 @@
 #include "analysis/pipeline.h"
 #include "analysis/stability.h"
 #include "support/hostile_aircraft.h"
+#include "support/pipeline_run.h"
 #include "support/sound_views.h"
 
 namespace kalvesta {
@@ -25,12 +26,11 @@ TEST_P(Degenerate, StopsWithAReasonOrGivesFiniteFigures) {
     const AircraftInputs description = DescriptionOf(GetParam());
     Aircraft aircraft;
     PrepareForCalculation(aircraft, description);
-    auto data = std::make_unique<AnalysisData>();
-    data->memo.Reset(true);
-    PipelineObserver observer;
-    const PipelineOutcome outcome = RunPipeline(aircraft, *data, observer);
+    testing_support::PipelineRun run;
+    const PipelineOutcome outcome = run.Calculate(aircraft);
+    AnalysisData* const data = run.data.get();
     const WingSelection drawn{description.wing_count, description.trapezoids};
-    EXPECT_EQ(SoundViewsFault(aircraft, drawn, HasResults(outcome) ? data.get() : nullptr), "");
+    EXPECT_EQ(SoundViewsFault(aircraft, drawn, HasResults(outcome) ? data : nullptr), "");
     if (GetParam().expected != HostileOutcome::kEither) {
         EXPECT_EQ(HasResults(outcome), GetParam().expected == HostileOutcome::kCompletes)
             << data->memo.Text();
