@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <memory>
 #include <numbers>
 
 #include "analysis/pipeline.h"

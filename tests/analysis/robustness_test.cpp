@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <memory>
 
 #include "analysis/pipeline.h"
 #include "analysis/stability.h"
