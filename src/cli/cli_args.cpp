@@ -220,7 +220,9 @@ positions, exactly as the window's "Calculate" does, without a window.
                     the lattices show, or settled, the three within 0.01 % of
                     ref_length) and x_np_uncertainty_mm its uncertainty; or, when
                     converged is false (convergence: surfaces_too_close, two
-                    surfaces closer in height than the coarsest panels;
+                    surfaces too close in height for the coarsest lattice: closer
+                    than its panels where one lies over the other, than a fifth
+                    of the front one's strips where one lies behind the other;
                     steps_do_not_shrink; order_out_of_range, outside 0.5 to 6),
                     the finest lattice's x_np and the spread of the three. Then
                     x_np_change in mm and in percent of ref_length with a verdict:

@@ -64,7 +64,7 @@ std::string ConvergenceReason(const RefinedCheck& check) {
             return "Wing-" + std::to_string(check.close_wing_a) + " and Wing-" +
                    std::to_string(check.close_wing_b) + " lie " +
                    FormatFixed(check.close_gap_mm, 1) +
-                   " mm apart, closer than the coarsest lattice's panels";
+                   " mm apart in height, too close for the coarsest lattice";
     }
     return {};
 }

@@ -58,8 +58,8 @@ QString NotConvergedReason(const RefinedCheck& check, bool english) {
     switch (check.x_np.verdict) {
         case ConvergenceVerdict::kSurfacesTooClose:
             return InLanguage(english,
-                              "Wing-%1 and Wing-%2 lie %3 mm apart in height, closer than the "
-                              "lattices' panels can resolve.",
+                              "Wing-%1 and Wing-%2 lie %3 mm apart in height, too close for the "
+                              "lattices' panels to resolve.",
                               "Крыло -%1 и крыло -%2 разнесены по высоте на %3 мм, меньше, чем "
                               "различают панели сеток.")
                 .arg(check.close_wing_a)
