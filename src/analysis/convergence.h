@@ -23,8 +23,9 @@ constexpr bool IsConverged(ConvergenceVerdict verdict) {
 
 struct ConvergenceEstimate {
     ConvergenceVerdict verdict = ConvergenceVerdict::kStepsDoNotShrink;
-    // Converged: the estimate of the limit and its uncertainty (±). Otherwise the
-    // finest lattice's value and the spread of the three values.
+    // Converged: the estimate of the limit and its uncertainty (±; settled, the
+    // negligible spread). Otherwise the finest lattice's value and the spread of
+    // the three values.
     double value = 0.0;
     double uncertainty = 0.0;
     // The order p the steps show, d1 / d2 = ratio^p; NaN when they do not shrink.
