@@ -1,5 +1,6 @@
 // kalvesta4-cli run as a real program from a test: a fixture with a private
-// folder that runs it with captured output, and readers of its --json output.
+// folder that runs it with captured output, and readers of its --json output (on
+// nlohmann-json).
 #pragma once
 
 #include <fcntl.h>
@@ -12,6 +13,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -74,29 +78,45 @@ protected:
     const fs::path& dir_ = folder_.path();
 };
 
-// The number after the keys `path` found one after another in `json`, e.g.
-// {"x_cg", "high"}; NaN when a key is missing or the value is not a number.
-inline double NumberAt(const std::string& json, const std::vector<std::string>& path) {
-    size_t at = 0;
-    for (const std::string& key : path) {
-        at = json.find("\"" + key + "\": ", at);
-        if (at == std::string::npos) {
-            return std::nan("");
+// The value reached through the keys `path` found one after another in the order
+// `json` writes its members, e.g. {"x_cg", "high"}, or {"wing", "wing", "x_ac"} for
+// the second wing's; nothing when a key is missing or the text is no JSON.
+inline std::optional<nlohmann::ordered_json> ValueAt(const std::string& json,
+                                                     const std::vector<std::string>& path) {
+    size_t next = 0;
+    std::optional<nlohmann::ordered_json> found;
+    const std::function<void(const nlohmann::ordered_json&)> walk = [&](const auto& node) {
+        for (const auto& [key, value] : node.items()) {
+            if (found) {
+                return;
+            }
+            // A key of the path moves the search on to the next one, from here.
+            if (node.is_object() && key == path[next] && ++next == path.size()) {
+                found = value;
+                return;
+            }
+            if (value.is_structured()) {
+                walk(value);
+            }
         }
-        at += key.size() + 4;
+    };
+    if (const auto document = nlohmann::ordered_json::parse(json, nullptr, false);
+        document.is_structured()) {
+        walk(document);
     }
-    char* end = nullptr;
-    const double value = std::strtod(json.c_str() + at, &end);
-    return end == json.c_str() + at ? std::nan("") : value;
+    return found;
 }
 
+// The number there; NaN when a key is missing or the value is not a number.
+inline double NumberAt(const std::string& json, const std::vector<std::string>& path) {
+    const auto value = ValueAt(json, path);
+    return value && value->is_number() ? value->get<double>() : std::nan("");
+}
+
+// The value of the first member `key` as JSON text, non-ASCII escaped; "" when missing.
 inline std::string TextAt(const std::string& json, const std::string& key) {
-    const size_t at = json.find("\"" + key + "\": ");
-    if (at == std::string::npos) {
-        return "";
-    }
-    const size_t start = at + key.size() + 4;
-    return json.substr(start, json.find_first_of(",\n", start) - start);
+    const auto value = ValueAt(json, {key});
+    return value ? value->dump(-1, ' ', true) : "";
 }
 
 }  // namespace kalvesta::cli_testing

@@ -140,7 +140,8 @@ TEST_F(Cli, FileNamesAreEscapedInJson) {
     const Outcome run = Run({name, "--json"});
     ASSERT_EQ(run.exit_status, 1);  // wing 1 without chords is refused
     const std::string escaped = PathOf("odd \\\"name\\\"\\\\\\t\\ufffd.da4");
-    EXPECT_EQ(TextAt(run.out, "file"), std::string("\"").append(escaped).append("\""));
+    // As written, not only as read back: the escapes themselves.
+    EXPECT_NE(run.out.find("\"file\": \"" + escaped + "\""), std::string::npos) << run.out;
 }
 
 // The summary page without a printer: the PNG is the 800 x 1220 page (PNG header:

@@ -156,9 +156,6 @@ TEST_P(WindowAndCli, SameFileGivesTheSameFiguresOrTheSameRefusal) {
     const Figures figures = CliFigures(json);
     if (form.aircraft().results_valid) {
         EXPECT_EQ(WindowFigures(form), figures);
-        for (const auto& [key, value] : figures) {
-            EXPECT_TRUE(std::isfinite(value)) << key;
-        }
     } else {
         EXPECT_TRUE(figures.empty()) << "the command line has figures, the window none";
     }
