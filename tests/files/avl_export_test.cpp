@@ -4,16 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "../analysis/test_aircraft.h"
-#include "analysis/pipeline.h"
+#include "support/pipeline_run.h"
+#include "support/temp_folder.h"
 
 namespace kalvesta {
 namespace {
@@ -68,17 +65,14 @@ AvlFile ReadAvl(const std::string& text) {
     return file;
 }
 
-struct Exported {
+struct Exported : testing_support::PipelineRun {
     Aircraft aircraft;
-    std::unique_ptr<AnalysisData> data = std::make_unique<AnalysisData>();
     std::string text;
 
     explicit Exported(Aircraft prepared, std::string_view source = "")
         : aircraft(std::move(prepared)) {
-        data->memo.Reset(true);
-        PipelineObserver quiet;
-        EXPECT_EQ(RunPipeline(aircraft, *data, quiet), PipelineOutcome::kCompleted);
-        text = FormatAvlFile(aircraft, data->lattice, data->results, source);
+        EXPECT_EQ(Calculate(aircraft), PipelineOutcome::kCompleted);
+        text = FormatAvlFile(aircraft, data->lattice, results(), source);
     }
 };
 
@@ -86,9 +80,9 @@ TEST(FormatAvlFile, StartUpAircraftAsTheReferenceFileHasIt) {
     const Exported exported(testing_support::DefaultAircraft(2));
     const std::string reference_path =
         std::string(KALVESTA_SOURCE_DIR) + "/tests/files/data/start-up-aircraft.avl";
-    std::ifstream in(reference_path);
-    ASSERT_TRUE(in) << reference_path;
-    const AvlFile reference = ReadAvl(std::string(std::istreambuf_iterator<char>(in), {}));
+    const std::string reference_text = FileContents(reference_path);
+    ASSERT_FALSE(reference_text.empty()) << reference_path;
+    const AvlFile reference = ReadAvl(reference_text);
     const AvlFile file = ReadAvl(exported.text);
 
     EXPECT_EQ(exported.text.rfind("# Written by Kalvesta4 from the start-up aircraft\n", 0), 0u);

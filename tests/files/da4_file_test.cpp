@@ -7,8 +7,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "support/temp_folder.h"
@@ -23,15 +21,6 @@ protected:
     void SetUp() override { ASSERT_FALSE(dir_.empty()); }
 
     std::string PathOf(const std::string& name) const { return folder_.PathOf(name); }
-
-    static void Put(const std::string& path, const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
-    static std::string Get(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    size_t EntryCount() const { return folder_.EntryCount(); }
 
     static Da4Values Sample() {
         Da4Values values{};
@@ -60,8 +49,8 @@ TEST_F(Da4File, WritesExactBytesAndReadsThemBack) {
                                          : "   0";
         expected += std::string(field) + "\r\n";
     }
-    EXPECT_EQ(Get(path), expected);
-    EXPECT_EQ(EntryCount(), 1u);
+    EXPECT_EQ(FileContents(path), expected);
+    EXPECT_EQ(EntriesIn(dir_), 1u);
 
     const Da4ReadResult read = ReadDa4File(path);
     ASSERT_TRUE(read.result.ok()) << read.result.message;
@@ -71,7 +60,7 @@ TEST_F(Da4File, WritesExactBytesAndReadsThemBack) {
 TEST_F(Da4File, OddFilesReadWithoutComplaint) {
     // A 10-line LF file with a first line of 5 wings: the rest read as 0.
     const std::string short_file = PathOf("short.da4");
-    Put(short_file, "   5\n   1\n 310\n 230\n   0\n   0\n   0\n   0\n 550\n   0\n");
+    PutFileContents(short_file, "   5\n   1\n 310\n 230\n   0\n   0\n   0\n   0\n 550\n   0\n");
     const Da4ReadResult read = ReadDa4File(short_file);
     ASSERT_TRUE(read.result.ok());
     EXPECT_EQ(read.values[0], 5);
@@ -84,11 +73,11 @@ TEST_F(Da4File, OddFilesReadWithoutComplaint) {
     for (int line = 1; line <= 10000; ++line) {
         text += std::to_string(line) + "\r\n";
     }
-    Put(long_file, text);
+    PutFileContents(long_file, text);
     EXPECT_EQ(ReadDa4File(long_file).values[52], 53);
 
     const std::string empty_file = PathOf("empty.da4");
-    Put(empty_file, "");
+    PutFileContents(empty_file, "");
     EXPECT_TRUE(ReadDa4File(empty_file).result.ok());
 }
 
@@ -96,7 +85,7 @@ TEST_F(Da4File, ReadingStopsAtTheScanLimit) {
     // A sparse file far beyond the limit, all one line of zero bytes after line 1:
     // reading ends at the limit instead of scanning it all.
     const std::string path = PathOf("sparse.da4");
-    Put(path, "   3\r\n");
+    PutFileContents(path, "   3\r\n");
     fs::resize_file(path, static_cast<uintmax_t>(kMaxDa4ScanBytes) * 16);
     const Da4ReadResult read = ReadDa4File(path);
     ASSERT_TRUE(read.result.ok());
@@ -115,7 +104,7 @@ TEST_F(Da4File, UnreadablePathsGiveAMessageWithNameAndReason) {
     EXPECT_EQ(folder.result.message, "Cannot open \"" + dir_.string() + "\": Is a directory");
 
     // A path through a plain file fails for root as well.
-    Put(PathOf("plain"), "x");
+    PutFileContents(PathOf("plain"), "x");
     const Da4ReadResult through_file = ReadDa4File(PathOf("plain/a.da4"));
     EXPECT_EQ(through_file.result.message,
               "Cannot open \"" + PathOf("plain/a.da4") + "\": Not a directory");
@@ -126,7 +115,7 @@ TEST_F(Da4File, UnreadablePathsGiveAMessageWithNameAndReason) {
 
     if (::geteuid() != 0) {
         const std::string locked = PathOf("locked.da4");
-        Put(locked, "   2\r\n");
+        PutFileContents(locked, "   2\r\n");
         ::chmod(locked.c_str(), 0);
         EXPECT_EQ(ReadDa4File(locked).result.message,
                   "Cannot open \"" + locked + "\": Permission denied");

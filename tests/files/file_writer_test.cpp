@@ -18,8 +18,6 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "support/small_disk.h"
@@ -41,21 +39,8 @@ struct stat StatusOf(const std::string& path) {
     return status;
 }
 
-std::string Get(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void Put(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 std::string CannotWrite(const std::string& path, const std::string& reason) {
     return "Cannot write \"" + path + "\": " + reason;
-}
-
-size_t EntriesIn(const fs::path& folder) {
-    return static_cast<size_t>(std::distance(fs::directory_iterator(folder), {}));
 }
 
 // An extended attribute's value, "<none>" when the file has none of that name.
@@ -134,7 +119,6 @@ protected:
     void SetUp() override { ASSERT_FALSE(dir_.empty()); }
 
     std::string PathOf(const std::string& name) const { return folder_.PathOf(name); }
-    size_t EntryCount() const { return folder_.EntryCount(); }
 
     TempFolder folder_{"file_writer_test"};
     const fs::path& dir_ = folder_.path();
@@ -170,7 +154,7 @@ TEST_F(FileWriter, PipesAndSocketsAreWrittenInPlaceOrRefused) {
               CannotWrite(socket_path, "No such device or address"));
     EXPECT_TRUE(S_ISSOCK(StatusOf(socket_path).st_mode));
     ::close(listener);
-    EXPECT_EQ(EntryCount(), 2u);
+    EXPECT_EQ(EntriesIn(dir_), 2u);
 }
 
 TEST_F(FileWriter, DeviceNodeIsWrittenNotReplaced) {
@@ -182,7 +166,7 @@ TEST_F(FileWriter, DeviceNodeIsWrittenNotReplaced) {
     EXPECT_TRUE(written.ok()) << written.message;
     EXPECT_TRUE(S_ISCHR(StatusOf(device).st_mode));
     EXPECT_EQ(StatusOf(device).st_rdev, ::makedev(1, 3));
-    EXPECT_EQ(EntryCount(), 1u);
+    EXPECT_EQ(EntriesIn(dir_), 1u);
 }
 
 // Standard error appended to a log (2>>log), also as /dev/fd/2: written where it
@@ -190,7 +174,7 @@ TEST_F(FileWriter, DeviceNodeIsWrittenNotReplaced) {
 // A socket as /dev/fd/N, which cannot be opened by name, is written too.
 TEST_F(FileWriter, OwnDescriptorsAreWrittenWhereTheyStand) {
     const std::string log = PathOf("log");
-    Put(log, "before\n");
+    PutFileContents(log, "before\n");
     const ino_t inode = StatusOf(log).st_ino;
     const pid_t child = ::fork();
     if (child == 0) {
@@ -210,14 +194,14 @@ TEST_F(FileWriter, OwnDescriptorsAreWrittenWhereTheyStand) {
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    EXPECT_EQ(Get(log), "before\none\ntwo\nafter\n");
+    EXPECT_EQ(FileContents(log), "before\none\ntwo\nafter\n");
     EXPECT_EQ(StatusOf(log).st_ino, inode);
-    EXPECT_EQ(EntryCount(), 1u);
+    EXPECT_EQ(EntriesIn(dir_), 1u);
 }
 
 TEST_F(FileWriter, NamesAndLinks) {
     fs::create_directory(dir_ / "real");
-    Put(PathOf("real/plane.da4"), "old");
+    PutFileContents(PathOf("real/plane.da4"), "old");
     fs::create_symlink("real/plane.da4", dir_ / "near.da4");
     fs::create_symlink(dir_ / "near.da4", dir_ / "far.da4");  // a chain of two
     fs::create_symlink("real/new.da4", dir_ / "dangling.da4");
@@ -227,35 +211,35 @@ TEST_F(FileWriter, NamesAndLinks) {
         const FileResult written = WriteFileContents(PathOf(link), kNewContent);
         EXPECT_TRUE(written.ok()) << written.message;
         EXPECT_TRUE(fs::is_symlink(dir_ / link));
-        EXPECT_EQ(Get(PathOf(link)), kNewContent);
+        EXPECT_EQ(FileContents(PathOf(link)), kNewContent);
     }
     // The dangling link made its target, as the shell's ">" does.
-    EXPECT_EQ(Get(PathOf("real/new.da4")), kNewContent);
+    EXPECT_EQ(FileContents(PathOf("real/new.da4")), kNewContent);
     EXPECT_EQ(EntriesIn(dir_ / "real"), 2u);
 
     // A name of the longest length a folder entry can have is created and replaced.
     const std::string longest = PathOf(std::string(251, 'n') + ".da4");
     EXPECT_TRUE(WriteFileContents(longest, "first").ok());
     EXPECT_TRUE(WriteFileContents(longest, kNewContent).ok());
-    EXPECT_EQ(Get(longest), kNewContent);
+    EXPECT_EQ(FileContents(longest), kNewContent);
 
     fs::create_directory(dir_ / "folder");
-    Put(PathOf("plain"), "x");
+    PutFileContents(PathOf("plain"), "x");
     for (const auto& [name, reason] : {std::pair{"folder", "Is a directory"},
                                        {"plain/x.da4", "Not a directory"},
                                        {"gone/x.da4", "No such file or directory"}}) {
         EXPECT_EQ(WriteFileContents(PathOf(name), kNewContent).message,
                   CannotWrite(PathOf(name), reason));
     }
-    EXPECT_EQ(EntryCount(), 7u);
+    EXPECT_EQ(EntriesIn(dir_), 7u);
 }
 
 TEST_F(FileWriter, ReplacedFileKeepsOwnerModeAttributesAclAndHardLinks) {
     const std::string single = PathOf("single.da4");
     const std::string linked = PathOf("linked.da4");
     const std::string other_name = PathOf("other-name.da4");
-    Put(single, "old");
-    Put(linked, "old old");
+    PutFileContents(single, "old");
+    PutFileContents(linked, "old old");
     ASSERT_EQ(::link(linked.c_str(), other_name.c_str()), 0);
     // The ACL lets one more user write; its mask stands in the mode's group bits.
     const std::string acl = AclGivingNobodyWrite();
@@ -278,12 +262,12 @@ TEST_F(FileWriter, ReplacedFileKeepsOwnerModeAttributesAclAndHardLinks) {
         EXPECT_EQ(Attribute(path, kComment), "wing");
         EXPECT_EQ(Attribute(path, kAcl), acl);
     }
-    EXPECT_EQ(Get(single), kNewContent);
+    EXPECT_EQ(FileContents(single), kNewContent);
     // The second name still is the same file, with the new content.
     EXPECT_EQ(StatusOf(linked).st_ino, linked_inode);
     EXPECT_EQ(StatusOf(linked).st_nlink, 2u);
-    EXPECT_EQ(Get(other_name), kNewContent);
-    EXPECT_EQ(EntryCount(), 3u);
+    EXPECT_EQ(FileContents(other_name), kNewContent);
+    EXPECT_EQ(EntriesIn(dir_), 3u);
 }
 
 // Files of the unprivileged user 65534 saved by that user.
@@ -300,7 +284,7 @@ class UnprivilegedSave : public FileWriter,
 TEST_P(UnprivilegedSave, KeepsModeAndAttributes) {
     const UnprivilegedCase& each = GetParam();
     const std::string path = PathOf("plane.da4");
-    Put(path, "old old old old");
+    PutFileContents(path, "old old old old");
     ASSERT_EQ(::setxattr(path.c_str(), kComment, "wing", 4, 0), 0);
     ASSERT_NO_FATAL_FAILURE(GiveToUnprivilegedUser(path));
     ASSERT_EQ(::chmod(path.c_str(), each.mode), 0);
@@ -310,11 +294,11 @@ TEST_P(UnprivilegedSave, KeepsModeAndAttributes) {
 
     EXPECT_EQ(AsUnprivilegedUser([&] { return WriteFileContents(path, kNewContent); }), "");
     ASSERT_EQ(::chmod(dir_.c_str(), 0755), 0);
-    EXPECT_EQ(Get(path), kNewContent);
+    EXPECT_EQ(FileContents(path), kNewContent);
     EXPECT_EQ(StatusOf(path).st_mode & 07777, each.mode);
     EXPECT_EQ(Attribute(path, kComment), "wing");
     EXPECT_EQ(StatusOf(path).st_ino == inode, each.written_in_place);
-    EXPECT_EQ(EntryCount(), 1u);
+    EXPECT_EQ(EntriesIn(dir_), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -331,12 +315,12 @@ TEST_F(FileWriter, WriteProtectedFileIsRefusedAsTheShellRefusesIt) {
     // A folder everyone may write, as /tmp is (without its sticky bit).
     ASSERT_EQ(::chmod(dir_.c_str(), 0777), 0);
     const std::string own = PathOf("keep.da4");
-    Put(own, "old");
+    PutFileContents(own, "old");
     ASSERT_NO_FATAL_FAILURE(GiveToUnprivilegedUser(own));
     ASSERT_EQ(::chmod(own.c_str(), 0444), 0);
     EXPECT_EQ(AsUnprivilegedUser([&] { return WriteFileContents(own, kNewContent); }),
               CannotWrite(own, "Permission denied"));
-    EXPECT_EQ(Get(own), "old");
+    EXPECT_EQ(FileContents(own), "old");
 
     if (::geteuid() != 0) {
         // A folder the user may not write takes no new file.
@@ -348,24 +332,24 @@ TEST_F(FileWriter, WriteProtectedFileIsRefusedAsTheShellRefusesIt) {
         GTEST_SKIP() << "the cases of a root-owned file need root";
     }
     const std::string roots = PathOf("root.da4");
-    Put(roots, "old");
+    PutFileContents(roots, "old");
     ASSERT_EQ(::chmod(roots.c_str(), 0444), 0);
     EXPECT_EQ(AsUnprivilegedUser([&] { return WriteFileContents(roots, kNewContent); }),
               CannotWrite(roots, "Permission denied"));
-    EXPECT_EQ(Get(roots), "old");
+    EXPECT_EQ(FileContents(roots), "old");
     EXPECT_EQ(StatusOf(roots).st_uid, 0u);
     // Root itself may write it, and it stays read-only.
     EXPECT_TRUE(WriteFileContents(roots, kNewContent).ok());
-    EXPECT_EQ(Get(roots), kNewContent);
+    EXPECT_EQ(FileContents(roots), kNewContent);
     EXPECT_EQ(StatusOf(roots).st_mode & 07777, 0444u);
-    EXPECT_EQ(EntryCount(), 2u);
+    EXPECT_EQ(EntriesIn(dir_), 2u);
 }
 
 // A file size limit (ulimit -f) that the new content passes, without the program
 // ignoring SIGXFSZ itself: the writer reports it, and leaves no partial file.
 TEST_F(FileWriter, FileSizeLimitIsReportedNotFatal) {
     const std::string earlier = PathOf("plane.da4");
-    Put(earlier, "old");
+    PutFileContents(earlier, "old");
     const std::string content(300, 'n');
     const pid_t child = ::fork();
     if (child == 0) {
@@ -381,8 +365,8 @@ TEST_F(FileWriter, FileSizeLimitIsReportedNotFatal) {
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
     EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(Get(earlier), "old");
-    EXPECT_EQ(EntryCount(), 1u);
+    EXPECT_EQ(FileContents(earlier), "old");
+    EXPECT_EQ(EntriesIn(dir_), 1u);
 }
 
 // The window shows failures in its own language: the same parts in English and Russian.
@@ -430,7 +414,7 @@ TEST_P(FullDisk, EarlierFilesStayWholeAndTheReasonIsGiven) {
     ASSERT_EQ(::chmod(copies.path().c_str(), 0777), 0);
     fs::create_directory(disk.PathOf("locked"));
     for (const char* name : {"plane.pdf", "linked.pdf", "locked/plane.pdf"}) {
-        Put(disk.PathOf(name), earlier);
+        PutFileContents(disk.PathOf(name), earlier);
         ASSERT_NO_FATAL_FAILURE(GiveToUnprivilegedUser(disk.PathOf(name)));
     }
     ASSERT_EQ(::link(disk.PathOf("linked.pdf").c_str(), disk.PathOf("second.pdf").c_str()), 0);
@@ -458,10 +442,10 @@ TEST_P(FullDisk, EarlierFilesStayWholeAndTheReasonIsGiven) {
         const bool refused = !copy_possible && GetParam() == DiskKind::kExt2;
         EXPECT_EQ(message, CannotWrite(locked, refused ? no_safe_way : no_space))
             << "copy possible: " << copy_possible;
-        EXPECT_EQ(copies.EntryCount(), 0u);
+        EXPECT_EQ(EntriesIn(copies.path()), 0u);
     }
     for (const char* name : {"plane.pdf", "linked.pdf", "locked/plane.pdf"}) {
-        const std::string now = Get(disk.PathOf(name));
+        const std::string now = FileContents(disk.PathOf(name));
         EXPECT_TRUE(now == earlier) << name << " holds " << now.size() << " bytes";
     }
     // The files, the folder, the filler, and lost+found on the ext images.
@@ -483,7 +467,7 @@ TEST(FirstSaveRace, FailedSaveLeavesTheOtherProcesssFile) {
         GTEST_SKIP() << disk.why_not();
     }
     const std::string target = disk.PathOf("plane.da4");
-    Put(disk.PathOf("other.tmp"), "other");
+    PutFileContents(disk.PathOf("other.tmp"), "other");
     ASSERT_TRUE(disk.Fill());
     WriterSeam other_process_saves;
     other_process_saves.new_file_created = [&] {
@@ -491,7 +475,7 @@ TEST(FirstSaveRace, FailedSaveLeavesTheOtherProcesssFile) {
     };
     EXPECT_EQ(WriteFileContents(target, std::string(8192, 'n'), other_process_saves).message,
               CannotWrite(target, "No space left on device"));
-    EXPECT_EQ(Get(target), "other");
+    EXPECT_EQ(FileContents(target), "other");
     EXPECT_EQ(EntriesIn(disk.PathOf("")), 2u);
 }
 

@@ -30,8 +30,12 @@ std::string FileContents(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-size_t TempFolder::EntryCount() const {
-    return static_cast<size_t>(std::distance(fs::directory_iterator(path_), {}));
+void PutFileContents(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+size_t EntriesIn(const fs::path& folder) {
+    return static_cast<size_t>(std::distance(fs::directory_iterator(folder), {}));
 }
 
 }  // namespace kalvesta

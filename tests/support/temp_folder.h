@@ -1,6 +1,6 @@
 // A fresh folder under the system's temporary folder for one test, removed with all
-// it holds (write permission restored first, for tests that take it away), and the
-// whole content of a file.
+// it holds (write permission restored first, for tests that take it away), and a
+// whole file read, written or counted in one call.
 #pragma once
 
 #include <cstddef>
@@ -19,8 +19,6 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
     std::string PathOf(const std::string& name) const { return (path_ / name).string(); }
-    // Names in the folder, to see that no temporary file is left behind.
-    size_t EntryCount() const;
 
 private:
     std::filesystem::path path_;
@@ -28,5 +26,11 @@ private:
 
 // The bytes of the file at `path`; "" when it cannot be read.
 std::string FileContents(const std::filesystem::path& path);
+
+// Makes the file at `path` hold `bytes` (a test's input file, written directly).
+void PutFileContents(const std::filesystem::path& path, const std::string& bytes);
+
+// Names in `folder`, to see that no temporary file is left behind.
+size_t EntriesIn(const std::filesystem::path& folder);
 
 }  // namespace kalvesta
