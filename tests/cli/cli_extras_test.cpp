@@ -1,5 +1,6 @@
 // The command line's questions beyond the calculation: the static margin of a
-// measured centre of gravity, the AVL export and the refined-lattice check.
+// measured centre of gravity, the AVL export and the refined-lattice check (their
+// answers without results are the refused aircraft's test).
 #include <string>
 #include <vector>
 
@@ -77,19 +78,6 @@ TEST_F(Cli, RefineAddsTheConvergenceStudyAndKeepsTheFigures) {
               std::string::npos);
     EXPECT_NE(Run({slender, "--refine"}).out.find("  refused: " + reason + "\n"),
               std::string::npos);
-}
-
-TEST_F(Cli, WithoutResultsTheAnswersAreNullAndNoFileIsWritten) {
-    // One wing with no chords: the grid refuses it.
-    const std::string path = PathOf("flat.da4");
-    std::ofstream(path) << "   1\r\n   1\r\n";
-    const std::string avl = PathOf("flat.avl");
-    const Outcome run = Run({path, "--cg", "62", "--refine", "--export-avl", avl, "--json"});
-    EXPECT_EQ(run.exit_status, 1);
-    EXPECT_EQ(TextAt(run.out, "static_margin"), "null");
-    EXPECT_EQ(TextAt(run.out, "refined"), "null");
-    EXPECT_FALSE(fs::exists(avl));
-    EXPECT_NE(run.err.find("no AVL file written to \"" + avl + "\""), std::string::npos) << run.err;
 }
 
 TEST_F(Cli, BadCentreOfGravityOrAvlFileExitWithTwo) {

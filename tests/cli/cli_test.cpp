@@ -71,19 +71,23 @@ TEST_F(Cli, SaveWritesTheFileThatReadsBackToTheSameFigures) {
     EXPECT_EQ(NumberAt(again.out, {"wing_count"}), 3);
 }
 
-TEST_F(Cli, RefusedAircraftExitsWithOne) {
+TEST_F(Cli, RefusedAircraftExitsWithOneAnswersNullAndWritesNoFile) {
     // One wing with no chords: the grid refuses it.
     const std::string path = PathOf("flat.da4");
     std::ofstream(path) << "   1\r\n   1\r\n";
-    const Outcome run = Run({path, "--json"});
+    const std::string avl = PathOf("flat.avl");
+    const Outcome run = Run({path, "--cg", "62", "--refine", "--export-avl", avl, "--json"});
     EXPECT_EQ(run.exit_status, 1);
     EXPECT_EQ(TextAt(run.out, "ok"), "false");
-    for (const char* key :
-         {"panel_count", "wings", "ref_area", "ref_length", "x_np", "stability", "x_cg"}) {
+    for (const char* key : {"panel_count", "wings", "ref_area", "ref_length", "x_np", "stability",
+                            "x_cg", "static_margin", "refined"}) {
         EXPECT_EQ(TextAt(run.out, key), "null") << key;
     }
     EXPECT_NE(TextAt(run.out, "messages"), "[]");
-    EXPECT_NE(run.err, "");
+    EXPECT_FALSE(fs::exists(avl));
+    // Standard error says why: the calculation's messages and the export's.
+    EXPECT_NE(run.err.find("kalvesta4-cli: Can not calculate wing-1."), std::string::npos);
+    EXPECT_NE(run.err.find("no AVL file written to \"" + avl + "\""), std::string::npos) << run.err;
 }
 
 TEST_F(Cli, UsageAndFileProblemsExitWithTwo) {
