@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "analysis/stability.h"
 #include "support/pipeline_run.h"
 #include "test_aircraft.h"
@@ -40,18 +38,13 @@ struct PipelineRun : testing_support::PipelineRun {
 };
 
 TEST(RunPipeline, DefaultAircraft) {
-    // Reference figures of the start-up aircraft (two one-trapezoid surfaces).
+    // Reference figures of the start-up aircraft (two one-trapezoid surfaces); its
+    // lattice's counts are the grid's test, here one solve step per panel.
     Aircraft aircraft = DefaultAircraft(2);
     PipelineRun run;
     run.Calculate(aircraft);
     ASSERT_EQ(run.outcome, PipelineOutcome::kCompleted);
-    const Lattice& lattice = run.data->lattice;
     Results& results = run.data->results;
-    EXPECT_EQ(lattice.chord_count[1], 14);
-    EXPECT_EQ(lattice.chord_count[2], 4);
-    EXPECT_EQ(lattice.span_count[1], 29);
-    EXPECT_EQ(lattice.span_count[2], 5);
-    EXPECT_EQ(lattice.panel_count, 426);
     EXPECT_FALSE(run.data->memo.visible);
     EXPECT_FALSE(run.data->memo.calc_failed);
     EXPECT_TRUE(aircraft.results_valid);
