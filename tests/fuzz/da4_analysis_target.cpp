@@ -13,12 +13,10 @@
 #include "files/da4_text_reader.h"
 #include "fuzz_entries.h"
 #include "model/text_to_double.h"
-#include "support/recording_canvas.h"
+#include "support/sound_views.h"
 #include "views/grid_view.h"
-#include "views/planform_view.h"
 #include "views/result_top_view.h"
 #include "views/summary_page.h"
-#include "views/top_view.h"
 #include "views/view3d.h"
 
 namespace kalvesta::fuzz {
@@ -131,19 +129,8 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
     WingSelection drawn;
     drawn.wing_count = inputs.wing_count;
     drawn.trapezoids = inputs.trapezoids;
-    for (int wing = 1; wing <= kMaxWings; ++wing) {
-        RecordingCanvas planform(536, 289);
-        DrawPlanform(planform, aircraft, wing, drawn.trapezoids[static_cast<size_t>(wing)]);
-        if (std::string fault = DrawingFault(planform, "planform"); !fault.empty()) {
-            return fault;
-        }
-    }
-    ViewMapping mapping;
-    RecordingCanvas top_view(616, 321);
-    ClearTopView(top_view);
-    DrawTopView(top_view, aircraft, drawn, mapping);
-    RecordingCanvas view_3d(616, 191);
-    DrawView3D(view_3d, aircraft, drawn, View3DControls{}, mapping);
+    testing_support::AircraftViews views = testing_support::DrawAircraftViews(aircraft, drawn);
+    ViewMapping& mapping = views.mapping;
     for (const View3DPoint& point : View3DPointsOf(aircraft, mapping.view3d_scale)) {
         if (!std::isfinite(point.x) || !std::isfinite(point.y) || !std::isfinite(point.z)) {
             return "a point of the 3-D view is not finite";
@@ -152,9 +139,8 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
     if (!std::isfinite(mapping.top_view_scale) || !std::isfinite(mapping.view3d_scale)) {
         return "view scale is not finite";
     }
-    if (std::string fault = DrawingFault(top_view, "top view") + DrawingFault(view_3d, "3-D view");
-        !fault.empty()) {
-        return fault;
+    if (!views.fault.empty()) {
+        return views.fault;
     }
 
     // "Calculate", its surfaces the wing count's, as the pipeline takes them.
@@ -182,7 +168,7 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
         if (data.memo.calc_failed) {
             return {};  // the window draws no grid that failed to be laid
         }
-        RecordingCanvas grid(616, 321);
+        RecordingCanvas grid(views.top_view.Width(), views.top_view.Height());
         DrawGrid(grid, data.lattice, aircraft.calc_wing_count, mapping);
         return DrawingFault(grid, "grid");
     }
@@ -200,10 +186,10 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
         if (std::string fault = ResultsFault(results); !fault.empty()) {
             return fault;
         }
-        RecordingCanvas result_view(616, 321);
+        RecordingCanvas result_view(views.top_view.Width(), views.top_view.Height());
         DrawResultTopView(result_view, aircraft, data.lattice, results, drawn, manual, mapping);
         RecordingCanvas page(kSummaryPageWidth, kSummaryPageHeight);
-        DrawSummaryPage(page, aircraft, results, result_view, view_3d);
+        DrawSummaryPage(page, aircraft, results, result_view, views.view_3d);
         if (std::string fault =
                 DrawingFault(result_view, "result view") + DrawingFault(page, "summary page");
             !fault.empty()) {

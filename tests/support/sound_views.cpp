@@ -1,7 +1,6 @@
 // Draws the window's pictures on recording canvases and collects their faults.
 #include "support/sound_views.h"
 
-#include "support/recording_canvas.h"
 #include "views/planform_view.h"
 #include "views/result_top_view.h"
 #include "views/top_view.h"
@@ -10,12 +9,9 @@
 namespace kalvesta::testing_support {
 namespace {
 
-// Picture sizes in pixels, as the window lays them out.
+// The planforms' size in pixels, as the window lays them out.
 constexpr int kPlanformWidth = 536;
 constexpr int kPlanformHeight = 289;
-constexpr int kTopViewWidth = 616;
-constexpr int kTopViewHeight = 321;
-constexpr int kView3DHeight = 191;
 
 void AddFault(std::string& faults, const RecordingCanvas& canvas, const std::string& picture) {
     const std::string fault = canvas.DrawingFault();
@@ -26,28 +22,31 @@ void AddFault(std::string& faults, const RecordingCanvas& canvas, const std::str
 
 }  // namespace
 
-std::string SoundViewsFault(const Aircraft& aircraft, const WingSelection& drawn,
-                            const AnalysisData* analysis) {
-    std::string faults;
+AircraftViews DrawAircraftViews(const Aircraft& aircraft, const WingSelection& drawn) {
+    AircraftViews views;
     for (int wing = 1; wing <= kMaxWings; ++wing) {
         RecordingCanvas planform(kPlanformWidth, kPlanformHeight);
         DrawPlanform(planform, aircraft, wing, drawn.trapezoids[static_cast<size_t>(wing)]);
-        AddFault(faults, planform, "planform of wing " + std::to_string(wing));
+        AddFault(views.fault, planform, "planform of wing " + std::to_string(wing));
     }
-    ViewMapping mapping;
-    RecordingCanvas top_view(kTopViewWidth, kTopViewHeight);
-    DrawTopView(top_view, aircraft, drawn, mapping);
-    AddFault(faults, top_view, "top view");
-    RecordingCanvas view_3d(kTopViewWidth, kView3DHeight);
-    DrawView3D(view_3d, aircraft, drawn, View3DControls{}, mapping);
-    AddFault(faults, view_3d, "3-D view");
+    ClearTopView(views.top_view);
+    DrawTopView(views.top_view, aircraft, drawn, views.mapping);
+    AddFault(views.fault, views.top_view, "top view");
+    DrawView3D(views.view_3d, aircraft, drawn, View3DControls{}, views.mapping);
+    AddFault(views.fault, views.view_3d, "3-D view");
+    return views;
+}
+
+std::string SoundViewsFault(const Aircraft& aircraft, const WingSelection& drawn,
+                            const AnalysisData* analysis) {
+    AircraftViews views = DrawAircraftViews(aircraft, drawn);
     if (analysis != nullptr) {
-        RecordingCanvas result_view(kTopViewWidth, kTopViewHeight);
+        RecordingCanvas result_view(views.top_view.Width(), views.top_view.Height());
         DrawResultTopView(result_view, aircraft, analysis->lattice, analysis->results, drawn, false,
-                          mapping);
-        AddFault(faults, result_view, "result view");
+                          views.mapping);
+        AddFault(views.fault, result_view, "result view");
     }
-    return faults;
+    return views.fault;
 }
 
 }  // namespace kalvesta::testing_support

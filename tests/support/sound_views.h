@@ -7,12 +7,25 @@
 
 #include "analysis/pipeline.h"
 #include "model/aircraft.h"
+#include "support/recording_canvas.h"
+#include "views/view_mapping.h"
 #include "views/wing_selection.h"
 
 namespace kalvesta::testing_support {
 
-// "" when every picture is sound; otherwise one line per faulty picture,
-// "<picture>: <fault>". `analysis` is null when there are no results to draw.
+// The pictures without results (planforms, top view, 3-D view); the top and 3-D
+// views kept with their mapping for what is drawn from them afterwards. `fault` is
+// "" when every picture is sound, otherwise one line per faulty picture,
+// "<picture>: <fault>".
+struct AircraftViews {
+    ViewMapping mapping;
+    RecordingCanvas top_view{616, 321};  // the window's sizes, in pixels
+    RecordingCanvas view_3d{616, 191};
+    std::string fault;
+};
+AircraftViews DrawAircraftViews(const Aircraft& aircraft, const WingSelection& drawn);
+
+// Their faults and, when `analysis` is not null, the result view's.
 std::string SoundViewsFault(const Aircraft& aircraft, const WingSelection& drawn,
                             const AnalysisData* analysis);
 
