@@ -83,10 +83,9 @@ TEST(PartsCsv, OnlyRegularFilesAreRead) {
     TempFolder folder("parts_csv");
     const std::string fifo = folder.PathOf("pipe.parts.csv");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // The opening rules are the .da4 file's test; here that they hold for parts too.
     EXPECT_EQ(ReadPartsFile(fifo).result.message,
               "Cannot open \"" + fifo + "\": Not a regular file");
-    EXPECT_EQ(ReadPartsFile(folder.path().string()).result.message,
-              "Cannot open \"" + folder.path().string() + "\": Is a directory");
 
     const std::string path = folder.PathOf("plane.parts.csv");
     const std::vector<Part> parts = {{"motor", 95.5, -40}};
