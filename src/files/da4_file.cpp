@@ -46,6 +46,7 @@ Da4ReadResult ReadDa4File(const std::string& path) {
         }
     }
     read.values = reader.Finish();
+    read.numbered_lines = reader.numbered_lines();
     return read;
 }
 

@@ -12,7 +12,8 @@ namespace kalvesta {
 
 struct Da4ReadResult {
     FileResult result;
-    Da4Values values{};  // all 0 when result is not ok
+    Da4Values values{};      // all 0 when result is not ok
+    int numbered_lines = 0;  // of the 53 lines read, those that held a number
 };
 
 // Reads the 53 values of the file at `path` (rules in da4_text_reader.h). Reads no

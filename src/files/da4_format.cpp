@@ -69,6 +69,13 @@ Da4Values AssembleDa4Values(const Aircraft& aircraft) {
     return values;
 }
 
+Da4Values Da4ValuesOf(const AircraftInputs& inputs) {
+    Aircraft aircraft;
+    PrepareAircraft(aircraft, inputs);
+    TakeCountsForSave(aircraft, inputs);
+    return AssembleDa4Values(aircraft);
+}
+
 std::string FormatDa4Text(const Da4Values& values) {
     std::string text;
     text.reserve(values.size() * (kFieldWidth + 2));

@@ -45,6 +45,10 @@ void TakeCountsForSave(Aircraft& aircraft, const AircraftInputs& inputs);
 // and positions signed, all three wings and all four trapezoids, line 53 = 0.
 Da4Values AssembleDa4Values(const Aircraft& aircraft);
 
+// The 53 values that saving the aircraft of these inputs would write: what the
+// design in the window is, as a file holds it.
+Da4Values Da4ValuesOf(const AircraftInputs& inputs);
+
 // The file text: every value right-aligned in a field of 4 characters (wider when it
 // needs more), each line ended by carriage return and line feed.
 std::string FormatDa4Text(const Da4Values& values);

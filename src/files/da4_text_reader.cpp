@@ -98,7 +98,9 @@ void Da4TextReader::EndLine() {
         kept_.erase(0, first == std::string::npos ? kept_.size() : first);
     }
     TrimTrailingBlanks(kept_);
-    values_[static_cast<size_t>(line_index_)] = TextToInt32(kept_);
+    const Int32Reading reading = ReadInt32(kept_);
+    values_[static_cast<size_t>(line_index_)] = reading.value;
+    numbered_lines_ += reading.has_digits ? 1 : 0;
     ++line_index_;
     kept_.clear();
 }

@@ -33,6 +33,10 @@ public:
     // Ends the input (an unterminated last line counts) and returns the values.
     Da4Values Finish();
 
+    // How many of the lines read held a number (a digit after the blanks, a sign
+    // or a hexadecimal prefix): none means the file is no aircraft file at all.
+    int numbered_lines() const { return numbered_lines_; }
+
 private:
     enum class LineEnds { kUnknown, kLf, kCr };
 
@@ -43,6 +47,7 @@ private:
 
     Da4Values values_{};
     int line_index_ = 0;
+    int numbered_lines_ = 0;
     LineEnds line_ends_ = LineEnds::kUnknown;
     int pending_cr_ = 0;        // carriage returns not yet known to be line ends or blanks
     bool last_was_cr_ = false;  // CR mode: a line feed right after a carriage return

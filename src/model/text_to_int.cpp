@@ -34,7 +34,7 @@ int32_t Clamp(int64_t value) {
 
 }  // namespace
 
-int32_t TextToInt32(std::string_view text) {
+Int32Reading ReadInt32(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && text[i] == ' ') {
         ++i;
@@ -57,6 +57,7 @@ int32_t TextToInt32(std::string_view text) {
     // forty digits cost forty steps and never overflow the 64-bit accumulator.
     int64_t magnitude = 0;
     bool any_digit = false;
+    bool capped = false;
     bool valid = true;
     for (; i < text.size(); ++i) {
         const int digit = DigitValue(text[i], base);
@@ -68,15 +69,20 @@ int32_t TextToInt32(std::string_view text) {
         magnitude = magnitude * base + digit;
         if (magnitude > kInt32Max + 1) {
             magnitude = kInt32Max + 1;
+            capped = true;
         }
     }
     if (!any_digit) {
         valid = false;
     }
     if (valid && negative) {
-        return Clamp(-magnitude);
+        return {Clamp(-magnitude), any_digit, capped};
     }
-    return Clamp(magnitude);
+    return {Clamp(magnitude), any_digit, capped || magnitude > kInt32Max};
+}
+
+int32_t TextToInt32(std::string_view text) {
+    return ReadInt32(text).value;
 }
 
 int32_t SaturatingAbs(int32_t value) {

@@ -17,6 +17,15 @@ namespace kalvesta {
 // 2147483647 rather than wrapping round to -1.
 int32_t TextToInt32(std::string_view text);
 
+// What the conversion made of a text: the value, whether the text held a digit
+// at all, and whether the value was cut to the 32-bit range.
+struct Int32Reading {
+    int32_t value = 0;
+    bool has_digits = false;
+    bool saturated = false;
+};
+Int32Reading ReadInt32(std::string_view text);
+
 // |value| without overflow: the magnitude of -2147483648 saturates to 2147483647.
 int32_t SaturatingAbs(int32_t value);
 

@@ -63,6 +63,17 @@ TEST(Da4TextReader, TenLineFileLeavesTheRestZero) {
     }
 }
 
+// A file without one number is no aircraft file; the window tells it by this count.
+TEST(Da4TextReader, CountsTheLinesThatHoldANumber) {
+    for (const auto& [text, numbered] :
+         {std::pair<std::string, int>{"abc\n\n-\n\x01\xff", 0}, {"  17\nabc\n-3x\n$1F\n", 3}}) {
+        Da4TextReader reader;
+        reader.Feed(text);
+        reader.Finish();
+        EXPECT_EQ(reader.numbered_lines(), numbered) << text;
+    }
+}
+
 TEST(Da4TextReader, StopsAfterLine53) {
     std::vector<std::string> lines(10000, "   9");
     lines[52] = "  53";
