@@ -117,13 +117,18 @@ void AircraftTabPage::Connect() {
                 &AircraftTabPage::PositionsChanged);
         connect(position_z_boxes_[w], &QLineEdit::textChanged, this,
                 &AircraftTabPage::PositionsChanged);
+        connect(position_x_boxes_[w], &QLineEdit::returnPressed, this,
+                &AircraftTabPage::CalculateIfEnabled);
+        connect(position_z_boxes_[w], &QLineEdit::returnPressed, this,
+                &AircraftTabPage::CalculateIfEnabled);
     }
+    connect(margin_box_, &QLineEdit::returnPressed, this, &AircraftTabPage::CalculateIfEnabled);
     connect(calculate_button_, &QPushButton::clicked, this, &AircraftTabPage::CalculateClicked);
     connect(automatic_margin_button_, &QRadioButton::clicked, this,
             &AircraftTabPage::OnAutomaticMargin);
     connect(manual_margin_button_, &QRadioButton::clicked, this, &AircraftTabPage::OnManualMargin);
     connect(margin_box_, &QLineEdit::textChanged, this, &AircraftTabPage::ShowStability);
-    connect(print_button_, &QPushButton::clicked, this, &AircraftTabPage::OnPrint);
+    connect(print_button_, &QPushButton::clicked, this, &AircraftTabPage::Print);
 }
 
 void AircraftTabPage::ReadPositions(AircraftInputs& inputs) const {
@@ -257,7 +262,13 @@ std::string AircraftTabPage::MarginText() const {
     return margin_box_->text().toStdString();
 }
 
-void AircraftTabPage::OnPrint() {
+void AircraftTabPage::CalculateIfEnabled() {
+    if (calculate_button_->isEnabled()) {
+        emit CalculateClicked();
+    }
+}
+
+void AircraftTabPage::Print() {
     DrawSummaryPage(summary_page_->canvas(), aircraft_, analysis_.results, top_view_->canvas(),
                     view3d_->picture().canvas());
     summary_page_->Refresh();

@@ -78,6 +78,10 @@ public:
     void ShowCalculationEnd(bool has_results);
     // The margin box's text.
     std::string MarginText() const;
+    // F9 or Return in a box of the tab: "Calculate", when it is enabled.
+    void CalculateIfEnabled();
+    // "Print": composes the summary page, then opens the printer window modally.
+    void Print();
 
     // The printer window, made on first use (it reloads everything it shows each
     // time it opens, so when it is made does not matter to the user).
@@ -99,8 +103,6 @@ private:
     void DrawResults();
     void OnAutomaticMargin();
     void OnManualMargin();
-    // "Print": composes the summary page, then opens the printer window modally.
-    void OnPrint();
 
     Aircraft& aircraft_;
     AnalysisData& analysis_;

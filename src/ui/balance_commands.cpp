@@ -99,8 +99,10 @@ void BalanceCommands::OnDesignOpened(const std::string& path) {
             opened_.parts = std::move(read->parts);
             parts_path_ = PartsFileNameFor(path);
         } else {
-            files_.dialogs().ShowFileError(window_, QString::fromStdString(FileMessage(
-                                                        read->result, aircraft_.english_captions)));
+            files_.dialogs().ShowFileError(
+                window_,
+                QString::fromStdString(FileMessage(read->result, aircraft_.english_captions)),
+                aircraft_.english_captions);
         }
     }
     if (balance_window_ != nullptr) {
@@ -114,12 +116,14 @@ void BalanceCommands::OnDesignSaved(const std::string& path) {
     if (reading.problem) {
         // The design is saved; the parts file keeps what it held.
         files_.dialogs().ShowFileError(
-            window_, QString::fromUtf8(aircraft_.english_captions ? "The parts were not saved to "
-                                                                    "\"%1\": %2"
-                                                                  : "Детали не сохранены в "
-                                                                    "«%1»: %2")
-                         .arg(QString::fromStdString(parts_path),
-                              DescribeRowProblem(*reading.problem, aircraft_.english_captions)));
+            window_,
+            QString::fromUtf8(aircraft_.english_captions ? "The parts were not saved to "
+                                                           "\"%1\": %2"
+                                                         : "Детали не сохранены в "
+                                                           "«%1»: %2")
+                .arg(QString::fromStdString(parts_path),
+                     DescribeRowProblem(*reading.problem, aircraft_.english_captions)),
+            aircraft_.english_captions);
         return;
     }
     if (reading.parts.empty() && parts_path != parts_path_) {
@@ -128,7 +132,8 @@ void BalanceCommands::OnDesignSaved(const std::string& path) {
     const FileResult written = WritePartsFile(parts_path, reading.parts);
     if (!written.ok()) {
         files_.dialogs().ShowFileError(
-            window_, QString::fromStdString(FileMessage(written, aircraft_.english_captions)));
+            window_, QString::fromStdString(FileMessage(written, aircraft_.english_captions)),
+            aircraft_.english_captions);
         return;
     }
     parts_path_ = parts_path;

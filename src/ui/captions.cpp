@@ -21,7 +21,8 @@ struct CaptionRow {
     const char* russian;
 };
 
-// Texts exactly as the window shows them, blanks included. The Russian "Save"
+// Texts exactly as the window shows them, blanks included; "&" marks the letter
+// that, underlined, chooses a menu or item from the keyboard. The Russian "Save"
 // says "Сохранить" so that the command says what it does.
 const std::array<CaptionRow, 39> kCaptions{{
     {{"Label1", "Label6", "Label16"}, "wing span (b):", "Размах крыла b:"},
@@ -47,24 +48,24 @@ const std::array<CaptionRow, 39> kCaptions{{
     {{"RadioButton3"}, "3 Wings", "3 Крыла "},
     {{"RadioButton15"}, "Automatic choice of stability", "Считать стабилизац.автоматич"},
     {{"RadioButton16"}, "Manual choice of stability", "Выбрать стабилизацию вручную"},
-    {{"EEdit1"}, "Edit", "  Edit    "},
-    {{"wing11"}, "Wing-1", "Крыло -1"},
-    {{"wing21"}, "Wing-2", "Крыло -2"},
-    {{"wing31"}, "Wing-3", "Крыло -3"},
-    {{"aircraft1"}, "Aircraft", "Самолёт "},
-    {{"Open1"}, "File", "File "},
-    {{"Open2"}, "Open", "Откр. "},
-    {{"Save2"}, "Save as", "Сохранить как"},
-    {{"Save3"}, "Save", "Сохранить"},
-    {{"Exit1"}, "Exit", "Выход  "},
-    {{"Langu1"}, "Lang-ge", "  Язык  "},
-    {{"german1"}, "Русский", "english"},
+    {{"EEdit1"}, "&Edit", "  &Edit    "},
+    {{"wing11"}, "Wing-&1", "Крыло -&1"},
+    {{"wing21"}, "Wing-&2", "Крыло -&2"},
+    {{"wing31"}, "Wing-&3", "Крыло -&3"},
+    {{"aircraft1"}, "&Aircraft", "&Самолёт "},
+    {{"Open1"}, "&File", "&File "},
+    {{"Open2"}, "&Open", "&Откр. "},
+    {{"Save2"}, "Save &as", "Сохранить &как"},
+    {{"Save3"}, "&Save", "&Сохранить"},
+    {{"Exit1"}, "E&xit", "&Выход  "},
+    {{"Langu1"}, "&Lang-ge", "  &Язык  "},
+    {{"german1"}, "&Русский", "&english"},
     {{"StaticMargin1"},
-     "Static margin at a centre of gravity…",
-     "Запас устойчивости при центре тяжести…"},
-    {{"RefinedCheck1"}, "Refined-lattice check", "Проверка на более мелкой сетке"},
-    {{"Balance1"}, "Balance…", "Центровка…"},
-    {{"ExportAvl1"}, "Export AVL…", "Экспорт в AVL…"},
+     "&Static margin at a centre of gravity…",
+     "&Запас устойчивости при центре тяжести…"},
+    {{"RefinedCheck1"}, "&Refined-lattice check", "&Проверка на более мелкой сетке"},
+    {{"Balance1"}, "&Balance…", "&Центровка…"},
+    {{"ExportAvl1"}, "&Export AVL…", "&Экспорт в AVL…"},
 }};
 
 void SetCaption(const ComponentTable& components, QTabWidget& tabs, const char* component,

@@ -1,9 +1,10 @@
 // "Open", "Save as", "Save" and "Export AVL…": the ".da4" file exchanged with the
-// window, the aircraft written for AVL.
+// window, the aircraft written for AVL, and the questions that keep a design.
 #include "ui/file_commands.h"
 
 #include <QAction>
-#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QStyle>
 #include <QToolButton>
@@ -19,6 +20,13 @@
 namespace kalvesta {
 namespace {
 
+// The export's name: ".avl" appended unless the name ends in it (in any case).
+std::string CompleteAvlExtension(const std::string& name) {
+    return QString::fromStdString(name).endsWith(QStringLiteral(".avl"), Qt::CaseInsensitive)
+               ? name
+               : name + ".avl";
+}
+
 // The file name proposed for the export: the aircraft file's, ending in ".avl".
 QString ProposedAvlName(const std::string& da4_name) {
     QString name = QString::fromStdString(da4_name);
@@ -30,8 +38,8 @@ QString ProposedAvlName(const std::string& da4_name) {
 
 }  // namespace
 
-FileCommands::FileCommands(QWidget* window, QWidget* strip, const MainMenus& menus,
-                           Aircraft& aircraft, const AnalysisData& analysis,
+FileCommands::FileCommands(QWidget* window, QWidget* strip, MainMenus& menus, Aircraft& aircraft,
+                           const AnalysisData& analysis,
                            std::function<AircraftInputs()> window_inputs)
     : QObject(window),
       window_(window),
@@ -62,10 +70,10 @@ FileCommands::FileCommands(QWidget* window, QWidget* strip, const MainMenus& men
 
     connect(open_button_, &QToolButton::clicked, this, &FileCommands::OnOpen);
     connect(menus.open_item, &QAction::triggered, this, &FileCommands::OnOpen);
-    connect(save_as_button_, &QToolButton::clicked, this, [this] { OnSave(true); });
-    connect(menus.save_as_item, &QAction::triggered, this, [this] { OnSave(true); });
-    connect(save_button_, &QToolButton::clicked, this, [this] { OnSave(false); });
-    connect(menus.save_item, &QAction::triggered, this, [this] { OnSave(false); });
+    connect(save_as_button_, &QToolButton::clicked, this, [this] { Save(true); });
+    connect(menus.save_as_item, &QAction::triggered, this, [this] { Save(true); });
+    connect(save_button_, &QToolButton::clicked, this, [this] { Save(false); });
+    connect(menus.save_item, &QAction::triggered, this, [this] { Save(false); });
     connect(menus.export_avl_item, &QAction::triggered, this, &FileCommands::OnExportAvl);
 }
 
@@ -81,84 +89,188 @@ void FileCommands::SetDialogs(std::unique_ptr<FileDialogs> dialogs) {
     dialogs_ = std::move(dialogs);
 }
 
-void FileCommands::ShowSaveCommands() {
-    save_button_->show();
-    menus_.save_item->setVisible(true);
+void FileCommands::TakeDesignAsSaved() {
+    saved_design_ = Da4ValuesOf(window_inputs_());
+    emit DesignStateChanged();
 }
 
-void FileCommands::OnSave(bool ask_for_name) {
+bool FileCommands::IsModified() const {
+    return Da4ValuesOf(window_inputs_()) != saved_design_;
+}
+
+bool FileCommands::MayDropDesign() {
+    if (!IsModified()) {
+        return true;
+    }
+    switch (dialogs_->AskSaveChanges(window_, FileName(), english())) {
+        case SaveChoice::kSave:
+            return Save(false);
+        case SaveChoice::kDiscard:
+            return true;
+        case SaveChoice::kCancel:
+            break;
+    }
+    return false;
+}
+
+QString FileCommands::WindowTitle(const QString& caption) const {
+    const bool modified = IsModified();
+    if (!named_ && !modified) {
+        return caption;
+    }
+    return caption + QStringLiteral(" – ") + FileName() +
+           (modified ? QStringLiteral(" *") : QString());
+}
+
+QString FileCommands::FileName() const {
+    return QFileInfo(QString::fromStdString(aircraft_.current_file_name)).fileName();
+}
+
+QString FileCommands::FileFolder() const {
+    return named_ ? QFileInfo(QString::fromStdString(aircraft_.current_file_name)).absolutePath()
+                  : QString();
+}
+
+void FileCommands::ShowSaveCommands() {
+    save_button_->show();
+    menus_.ShowSaveItem();
+}
+
+// The label is 473 pixels wide: a longer path loses its beginning to "…", and the
+// whole of it shows as the label's tip.
+void FileCommands::ShowFileName() {
+    const QString path = QString::fromStdString(aircraft_.current_file_name);
+    file_name_label_->setText(QFontMetrics(file_name_label_->font())
+                                  .elidedText(path, Qt::ElideLeft, file_name_label_->width()));
+    file_name_label_->setToolTip(path);
+}
+
+std::optional<std::string> FileCommands::ChooseFileToWrite(
+    const std::function<std::optional<QString>(const QString&)>& ask, QString proposal,
+    const std::function<std::string(const std::string&)>& complete) {
+    for (;;) {
+        const std::optional<QString> chosen = ask(proposal);
+        if (!chosen) {
+            return std::nullopt;
+        }
+        const std::string name = complete(chosen->toStdString());
+        const QString path = QString::fromStdString(name);
+        if (!QFileInfo::exists(path) ||
+            dialogs_->AskReplace(window_, QFileInfo(path).fileName(), english())) {
+            return name;
+        }
+        proposal = path;
+    }
+}
+
+bool FileCommands::Save(bool ask_for_name) {
     TakeCountsForSave(aircraft_, window_inputs_());
 
     const std::string previous_name = aircraft_.current_file_name;
-    bool confirmed = false;
-    if (ask_for_name) {
-        if (const auto chosen = dialogs_->SaveFileName(window_)) {
-            aircraft_.current_file_name = chosen->toStdString();
-            ShowSaveCommands();
-            confirmed = true;
+    const bool asks = ask_for_name || !named_;
+    if (asks) {
+        const QString proposal =
+            named_ ? QString::fromStdString(aircraft_.current_file_name) : QStringLiteral("*.da4");
+        const std::optional<std::string> chosen = ChooseFileToWrite(
+            [this](const QString& start) { return dialogs_->SaveFileName(window_, start); },
+            proposal, [](const std::string& name) { return CompleteDa4Extension(name); });
+        if (!chosen) {
+            aircraft_.current_file_name = CompleteDa4Extension(aircraft_.current_file_name);
+            return false;
         }
+        aircraft_.current_file_name = *chosen;
+        ShowSaveCommands();
     }
     aircraft_.current_file_name = CompleteDa4Extension(aircraft_.current_file_name);
-    if (ask_for_name && !confirmed) {
-        return;
-    }
 
-    const FileResult written =
-        WriteDa4File(aircraft_.current_file_name, AssembleDa4Values(aircraft_));
+    const Da4Values values = AssembleDa4Values(aircraft_);
+    const FileResult written = WriteDa4File(aircraft_.current_file_name, values);
     if (!written.ok()) {
         // "Save" keeps writing where the window says it does.
-        if (ask_for_name) {
+        if (asks) {
             aircraft_.current_file_name = previous_name;
         }
-        dialogs_->ShowFileError(
-            window_, QString::fromStdString(FileMessage(written, aircraft_.english_captions)));
-        return;
+        dialogs_->ShowFileError(window_, QString::fromStdString(FileMessage(written, english())),
+                                english());
+        return false;
     }
-    file_name_label_->setText(QString::fromStdString(aircraft_.current_file_name));
+    named_ = true;
+    saved_design_ = values;
+    ShowFileName();
     emit DesignSaved(aircraft_.current_file_name);
+    emit DesignStateChanged();
+    return true;
 }
 
 void FileCommands::OnOpen() {
-    OpenFile(dialogs_->OpenFileName(window_));
+    if (!MayDropDesign()) {
+        return;
+    }
+    OpenFile(dialogs_->OpenFileName(window_, FileFolder()));
 }
 
 void FileCommands::OpenFile(const std::optional<QString>& chosen) {
+    bool loaded = false;
     if (chosen) {
         const std::string name = chosen->toStdString();
         const Da4ReadResult read = ReadDa4File(name);
-        if (read.result.ok()) {
+        if (!read.result.ok()) {
+            // The current file name stays, so "Save" still writes where the window says.
+            dialogs_->ShowFileError(
+                window_, QString::fromStdString(FileMessage(read.result, english())), english());
+        } else if (read.numbered_lines == 0) {
+            // Not one number: no aircraft file, and the design in the window stays.
+            dialogs_->ShowFileError(
+                window_,
+                InLanguage(english(),
+                           "\"%1\" is no aircraft file: not one of its lines holds a number. "
+                           "The design in the window is kept.",
+                           "«%1» — не файл самолёта: ни в одной его строке нет числа. "
+                           "Проект в окне сохранён без изменений.")
+                    .arg(*chosen),
+                english());
+        } else {
             aircraft_.current_file_name = name;
             // Counts the file states out of range keep the window's buttons.
             emit Loaded(ApplyDa4Values(read.values, window_inputs_()));
-            file_name_label_->setText(QString::fromStdString(name));
             emit DesignOpened(name);
-        } else {
-            // The current file name stays, so "Save" still writes where the window says.
-            dialogs_->ShowFileError(window_, QString::fromStdString(FileMessage(
-                                                 read.result, aircraft_.english_captions)));
+            named_ = true;
+            loaded = true;
         }
     }
     emit OpenEnded();
+    if (loaded) {
+        saved_design_ = Da4ValuesOf(window_inputs_());
+        ShowFileName();
+    }
     ShowSaveCommands();
+    emit DesignStateChanged();
 }
 
 void FileCommands::OnExportAvl() {
     if (!HasResultsOrSays(window_, aircraft_)) {
         return;
     }
-    // No overwrite question: the file is replaced only once the new one is complete.
-    const QString name = QFileDialog::getSaveFileName(
-        window_, QString(), ProposedAvlName(aircraft_.current_file_name),
-        QStringLiteral("*.avl (*.avl)"), nullptr, QFileDialog::DontConfirmOverwrite);
-    if (name.isEmpty()) {
+    const std::optional<std::string> name = ChooseFileToWrite(
+        [this](const QString& start) {
+            return dialogs_->ExportFileName(window_, start, english());
+        },
+        ProposedAvlName(aircraft_.current_file_name), &CompleteAvlExtension);
+    if (!name) {
         return;
     }
-    const FileResult written = WriteAvlFile(name.toStdString(), aircraft_, analysis_.lattice,
-                                            analysis_.results, aircraft_.current_file_name);
+    const FileResult written = WriteAvlFile(*name, aircraft_, analysis_.lattice, analysis_.results,
+                                            aircraft_.current_file_name);
     if (!written.ok()) {
-        dialogs_->ShowFileError(
-            window_, QString::fromStdString(FileMessage(written, aircraft_.english_captions)));
+        dialogs_->ShowFileError(window_, QString::fromStdString(FileMessage(written, english())),
+                                english());
+        return;
     }
+    dialogs_->ShowDone(window_,
+                       InLanguage(english(), "The aircraft was written for AVL to\n%1",
+                                  "Самолёт записан для AVL в файл\n%1")
+                           .arg(QFileInfo(QString::fromStdString(*name)).absoluteFilePath()),
+                       english());
 }
 
 }  // namespace kalvesta

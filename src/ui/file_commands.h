@@ -1,6 +1,8 @@
 // The file commands: "Open", "Save as" and "Save" with their tool buttons, the
-// file-name label, and "Export AVL…". A design is never lost: writes replace a file
-// only when complete, and a file that cannot be read or written is reported by
+// file-name label, and "Export AVL…". A design is never lost: the commands know
+// whether the window's design differs from the one last opened or saved and ask
+// before it would be dropped, ask before a file is replaced, replace a file only
+// when the new one is complete, and report a file that cannot be read or written by
 // name and reason.
 #pragma once
 
@@ -12,6 +14,7 @@
 #include <string>
 
 #include "analysis/pipeline.h"
+#include "files/da4_format.h"
 #include "model/aircraft.h"
 #include "model/aircraft_inputs.h"
 
@@ -32,7 +35,7 @@ public:
     // Makes the tool buttons (SpeedButton1..3) and the file-name label (Lab_FName)
     // on `strip` and connects them and the menu items; `window` parents the dialogs.
     // `window_inputs` reads the window's boxes and buttons.
-    FileCommands(QWidget* window, QWidget* strip, const MainMenus& menus, Aircraft& aircraft,
+    FileCommands(QWidget* window, QWidget* strip, MainMenus& menus, Aircraft& aircraft,
                  const AnalysisData& analysis, std::function<AircraftInputs()> window_inputs);
     ~FileCommands() override;
 
@@ -45,6 +48,18 @@ public:
     // "Open" with the file already chosen (nothing: the dialog was cancelled).
     void OpenFile(const std::optional<QString>& chosen);
 
+    // The window's design as it stands counts as saved (the start-up aircraft).
+    void TakeDesignAsSaved();
+    // Whether the window's design differs from the one last opened or saved.
+    bool IsModified() const;
+    // Before the design is dropped: "Save changes to NAME?" when it is modified.
+    // True when the caller may go on (nothing to save, saved, or discarded); false
+    // when the user cancels or the design could not be saved.
+    bool MayDropDesign();
+    // The window title: `caption`, then the file's name once the design has one or
+    // differs from the start-up one, and " *" while it is modified.
+    QString WindowTitle(const QString& caption) const;
+
 signals:
     // A file was read: the window takes its description.
     void Loaded(const AircraftInputs& description);
@@ -53,16 +68,29 @@ signals:
     void DesignSaved(const std::string& path);
     // "Open" has ended, whatever it found: the window recomputes the aircraft.
     void OpenEnded();
+    // The file's name or the saved design changed: the window title follows.
+    void DesignStateChanged();
 
 private:
     void OnOpen();
-    // "Save as" (asking for a name) and "Save".
-    void OnSave(bool ask_for_name);
+    // "Save as" (asking for a name) and "Save" (asking only while the design has no
+    // name); true when the file was written.
+    bool Save(bool ask_for_name);
     void OnExportAvl();
+    // A name to write to from `ask` (nothing: cancelled), completed by `complete`;
+    // an existing file is replaced only when the user says so, else `ask` again.
+    std::optional<std::string> ChooseFileToWrite(
+        const std::function<std::optional<QString>(const QString&)>& ask, QString proposal,
+        const std::function<std::string(const std::string&)>& complete);
     void ShowSaveCommands();
+    void ShowFileName();
+    // The folder of the current file, where the dialogs start (empty: the current folder).
+    QString FileFolder() const;
+    QString FileName() const;
+    bool english() const { return aircraft_.english_captions; }
 
     QWidget* window_;
-    const MainMenus& menus_;
+    MainMenus& menus_;
     Aircraft& aircraft_;
     const AnalysisData& analysis_;
     std::function<AircraftInputs()> window_inputs_;
@@ -71,6 +99,10 @@ private:
     QToolButton* save_as_button_ = nullptr;  // SpeedButton2
     QToolButton* save_button_ = nullptr;     // SpeedButton3, hidden until a name is known
     QLabel* file_name_label_ = nullptr;      // Lab_FName
+    // The design has a file: opened from it or saved into it.
+    bool named_ = false;
+    // The design as last opened or saved, as the file holds it.
+    Da4Values saved_design_{};
 };
 
 }  // namespace kalvesta

@@ -1,7 +1,9 @@
-// The menu bar's menus and items with their component names and English captions.
+// The menu bar's menus and items with their component names, English captions
+// (captions.cpp switches them, mnemonics included) and keys.
 #include "ui/main_menus.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -24,40 +26,55 @@ QMenu* Menu(QMenuBar* bar, const char* name, const char* caption) {
 
 MainMenus::MainMenus(QMenuBar* bar) {
     bar->setObjectName("MainMenu1");
-    file_menu = Menu(bar, "Open1", "File");
-    open_item = Item(file_menu, "Open2", "Open");
-    save_as_item = Item(file_menu, "Save2", "Save as");
-    save_item = Item(file_menu, "Save3", "Save");
+    file_menu = Menu(bar, "Open1", "&File");
+    open_item = Item(file_menu, "Open2", "&Open");
+    save_as_item = Item(file_menu, "Save2", "Save &as");
+    save_item = Item(file_menu, "Save3", "&Save");
     save_item->setVisible(false);
-    exit_item = Item(file_menu, "Exit1", "Exit");
+    // The one command beyond the documented items that is not in "Edit": an export
+    // belongs with the files, above the command that ends the program.
+    file_menu->addSeparator();
+    export_avl_item = Item(file_menu, "ExportAvl1", "&Export AVL…");
+    file_menu->addSeparator();
+    exit_item = Item(file_menu, "Exit1", "E&xit");
 
-    edit_menu = Menu(bar, "EEdit1", "Edit");
-    wing_items[1] = Item(edit_menu, "wing11", "Wing-1");
-    wing_items[2] = Item(edit_menu, "wing21", "Wing-2");
-    wing_items[3] = Item(edit_menu, "wing31", "Wing-3");
+    edit_menu = Menu(bar, "EEdit1", "&Edit");
+    wing_items[1] = Item(edit_menu, "wing11", "Wing-&1");
+    wing_items[2] = Item(edit_menu, "wing21", "Wing-&2");
+    wing_items[3] = Item(edit_menu, "wing31", "Wing-&3");
     wing_items[3]->setVisible(false);
-    aircraft_item = Item(edit_menu, "aircraft1", "Aircraft");
+    aircraft_item = Item(edit_menu, "aircraft1", "&Aircraft");
 
-    language_menu = Menu(bar, "Langu1", "Lang-ge");
-    switch_language_item = Item(language_menu, "german1", "Русский");
+    language_menu = Menu(bar, "Langu1", "&Lang-ge");
+    switch_language_item = Item(language_menu, "german1", "&Русский");
 
     // "Info" has no items: a click on the menu title itself opens the info window.
-    info_item = bar->addAction("Info");
+    info_item = bar->addAction("&Info");
     info_item->setObjectName("Info1");
 
-    // The commands beyond the documented items come after every one of them, so
-    // that none of those moves.
+    // The commands on the results come after every documented item of "Edit".
     edit_menu->addSeparator();
-    static_margin_item = Item(edit_menu, "StaticMargin1", "Static margin at a centre of gravity…");
-    refined_check_item = Item(edit_menu, "RefinedCheck1", "Refined-lattice check");
-    balance_item = Item(edit_menu, "Balance1", "Balance…");
-    file_menu->addSeparator();
-    export_avl_item = Item(file_menu, "ExportAvl1", "Export AVL…");
+    static_margin_item = Item(edit_menu, "StaticMargin1", "&Static margin at a centre of gravity…");
+    refined_check_item = Item(edit_menu, "RefinedCheck1", "&Refined-lattice check");
+    balance_item = Item(edit_menu, "Balance1", "&Balance…");
+
+    open_item->setShortcut(QKeySequence::Open);
+    // Until "Save" shows, "Save as" answers both save keys: a design without a
+    // name is saved by asking for one.
+    save_as_item->setShortcuts(QKeySequence::keyBindings(QKeySequence::SaveAs) +
+                               QKeySequence::keyBindings(QKeySequence::Save));
+    save_item->setShortcut(QKeySequence::Save);
+    exit_item->setShortcut(QKeySequence::Quit);
 }
 
 void MainMenus::ShowWingItems(int wing_count) {
     wing_items[2]->setVisible(wing_count >= 2);
     wing_items[3]->setVisible(wing_count >= 3);
+}
+
+void MainMenus::ShowSaveItem() {
+    save_item->setVisible(true);
+    save_as_item->setShortcut(QKeySequence::SaveAs);
 }
 
 }  // namespace kalvesta

@@ -1,6 +1,7 @@
 // The main window's menu bar: "File", "Edit", the language menu and "Info", with
-// the commands beyond the documented items after them. The window connects the
-// items to the parts that carry them out.
+// the commands beyond the documented items after them (the AVL export above
+// "Exit"), every menu and item with a mnemonic and the usual keys. The window
+// connects the items to the parts that carry them out.
 #pragma once
 
 #include "model/aircraft.h"
@@ -17,13 +18,15 @@ struct MainMenus {
 
     // The wing items of the wings in use: Wing-2 with two or three, Wing-3 with three.
     void ShowWingItems(int wing_count);
+    // Shows "Save", which takes the save key from "Save as".
+    void ShowSaveItem();
 
     QMenu* file_menu = nullptr;               // Open1
     QAction* open_item = nullptr;             // Open2
     QAction* save_as_item = nullptr;          // Save2
     QAction* save_item = nullptr;             // Save3, hidden until a name is known
-    QAction* exit_item = nullptr;             // Exit1
     QAction* export_avl_item = nullptr;       // ExportAvl1
+    QAction* exit_item = nullptr;             // Exit1
     QMenu* edit_menu = nullptr;               // EEdit1
     PerWing<QAction*> wing_items{};           // wing11, wing21, wing31
     QAction* aircraft_item = nullptr;         // aircraft1

@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QEventLoop>
-#include <QMessageBox>
 #include <QProgressDialog>
 #include <algorithm>
 #include <atomic>
@@ -12,6 +11,7 @@
 #include <thread>
 
 #include "analysis/refined_check.h"
+#include "ui/message_boxes.h"
 #include "ui/message_text.h"
 #include "ui/result_commands.h"
 
@@ -220,11 +220,11 @@ void RefinedCheckCommand::OnRefinedCheck() {
         return;
     }
     if (check.outcome != RefinedOutcome::kCompleted) {
-        QMessageBox::warning(window_, QStringLiteral("Kalvesta4"), Refusal(check, english));
+        Tell(window_, QMessageBox::Warning, Refusal(check, english), english);
         return;
     }
-    QMessageBox::information(window_, QStringLiteral("Kalvesta4"),
-                             Answer(check, documented, aircraft_.calc_wing_count, english));
+    Tell(window_, QMessageBox::Information,
+         Answer(check, documented, aircraft_.calc_wing_count, english), english);
 }
 
 }  // namespace kalvesta

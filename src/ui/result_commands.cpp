@@ -2,24 +2,30 @@
 #include "ui/result_commands.h"
 
 #include <QAction>
-#include <QInputDialog>
-#include <QMessageBox>
 
 #include "analysis/stability.h"
-#include "model/text_to_double.h"
 #include "ui/aircraft_tab_page.h"
+#include "ui/length_dialog.h"
 #include "ui/main_menus.h"
+#include "ui/message_boxes.h"
 #include "ui/message_text.h"
 
 namespace kalvesta {
+namespace {
+
+// Above this static margin, in percent, a model flies but hardly answers the elevator.
+constexpr double kQuestionableMarginPercent = 40.0;
+
+}  // namespace
 
 bool HasResultsOrSays(QWidget* parent, const Aircraft& aircraft) {
     if (aircraft.results_valid) {
         return true;
     }
-    QMessageBox::information(parent, QStringLiteral("Kalvesta4"),
-                             InLanguage(aircraft.english_captions, "Please calculate first.",
-                                        "Bitte zuerst berechnen."));
+    Tell(parent, QMessageBox::Information,
+         InLanguage(aircraft.english_captions, "Please calculate first.",
+                    "Сначала выполните расчёт."),
+         aircraft.english_captions);
     return false;
 }
 
@@ -39,20 +45,10 @@ void ResultCommands::OnStaticMargin() {
     }
     const bool english = aircraft_.english_captions;
     const Results& results = analysis_.results;
-    bool accepted = false;
-    const QString text = QInputDialog::getText(
-        window_, QStringLiteral("Kalvesta4"),
-        InLanguage(english, "Centre of gravity x (mm):", "Schwerpunkt x (mm):"), QLineEdit::Normal,
-        Fixed(results.x_cg_manual, 1), &accepted);
-    if (!accepted) {
-        return;
-    }
-    const std::optional<double> x_cg = TextToMeasuredPosition(text.toStdString());
+    const std::optional<double> x_cg = LengthDialog::Ask(
+        window_, InLanguage(english, "Centre of gravity x (mm):", "Центр тяжести x (мм):"),
+        Fixed(results.x_cg_manual, 1), english);
     if (!x_cg) {
-        QMessageBox::warning(
-            window_, QStringLiteral("Kalvesta4"),
-            InLanguage(english, "\"%1\" is no position in mm.", "\"%1\" ist keine Position in mm.")
-                .arg(text));
         return;
     }
     aircraft_tab_.ShowStabilityWithCentreOfGravity(*x_cg);
@@ -61,16 +57,22 @@ void ResultCommands::OnStaticMargin() {
     QString shown = InLanguage(english,
                                "Static margin at x = %1 mm: %2 % of the reference length %3 mm\n"
                                "(neutral point x_np = %4 mm).",
-                               "Stabilitätsmaß bei x = %1 mm: %2 % der Bezugslänge %3 mm\n"
-                               "(Neutralpunkt x_np = %4 mm).")
+                               "Запас устойчивости при x = %1 мм: %2 % от базовой длины %3 мм\n"
+                               "(нейтральная точка x_np = %4 мм).")
                         .arg(Fixed(*x_cg, 1), Fixed(margin, 2), Fixed(results.ref_length, 2),
                              Fixed(results.x_np, 2));
+    // A margin a builder should question: none at all, or more than any model needs.
     if (margin < 0.0) {
         shown +=
             InLanguage(english, "\nThe centre of gravity lies behind the neutral point: unstable.",
-                       "\nDer Schwerpunkt liegt hinter dem Neutralpunkt: instabil.");
+                       "\nЦентр тяжести лежит позади нейтральной точки: модель неустойчива.");
+    } else if (margin > kQuestionableMarginPercent) {
+        shown += InLanguage(english,
+                            "\nMore than 40 %: the model is very nose-heavy and hard to pull up.",
+                            "\nБольше 40 %: модель сильно перетяжелена на нос и плохо слушается "
+                            "руля высоты.");
     }
-    QMessageBox::information(window_, QStringLiteral("Kalvesta4"), shown);
+    Tell(window_, QMessageBox::Information, shown, english);
 }
 
 }  // namespace kalvesta

@@ -1,7 +1,6 @@
 // The "Edit" command on the results of the last calculation: the static margin at
-// a centre of gravity the user types (marked on the top view). Captions follow the
-// window's language (English or Russian), messages are English or German like the
-// analysis messages.
+// a centre of gravity the user types (marked on the top view). Captions and
+// messages follow the window's language (English or Russian).
 #pragma once
 
 #include <QObject>
@@ -16,7 +15,8 @@ namespace kalvesta {
 class AircraftTabPage;
 struct MainMenus;
 
-// True with valid results; otherwise says "Please calculate first." over `parent`.
+// True with valid results; otherwise says "Please calculate first." over `parent`,
+// in the window's language.
 bool HasResultsOrSays(QWidget* parent, const Aircraft& aircraft);
 
 class ResultCommands : public QObject {

@@ -3,6 +3,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -27,6 +31,11 @@
 #include "ui/wing_tab_page.h"
 
 namespace kalvesta {
+namespace {
+
+const QString kWindowCaption = QStringLiteral(" Kalvesta4  V1.12  beta");
+
+}  // namespace
 
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent),
@@ -38,6 +47,7 @@ TForm1::TForm1(QWidget* parent)
     Q_ASSERT(components_->duplicates().isEmpty());
     Q_ASSERT(UncaptionableNames(*components_).isEmpty());
     Connect();
+    ConnectKeys();
     StartUp();
     info_window_ = std::make_unique<TForm2>();
     // The printer window is made when first needed: asking the print system for
@@ -48,7 +58,7 @@ TForm1::~TForm1() = default;
 
 void TForm1::BuildWindow() {
     setObjectName("Form1");
-    setWindowTitle(" Kalvesta4  V1.12  beta");
+    setWindowTitle(kWindowCaption);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QPalette palette = this->palette();
@@ -126,6 +136,20 @@ void TForm1::Connect() {
     connect(menus_->info_item, &QAction::triggered, this, &TForm1::OnInfo);
     connect(file_commands_, &FileCommands::Loaded, this, &TForm1::ShowLoadedInputs);
     connect(file_commands_, &FileCommands::OpenEnded, this, &TForm1::RecomputeAircraft);
+    connect(file_commands_, &FileCommands::DesignStateChanged, this, &TForm1::ShowTitle);
+    for (int wing = 1; wing <= kMaxWings; ++wing) {
+        connect(&wing_tab(wing), &WingTabPage::InputsChanged, this, &TForm1::ShowTitle);
+    }
+}
+
+void TForm1::ConnectKeys() {
+    connect(new QShortcut(QKeySequence(Qt::Key_F9), this), &QShortcut::activated, this,
+            &TForm1::OnCalculateKey);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
+            &TForm1::OnPrintKey);
+    // F10 opens the first menu, as on other desktops.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menus_->file_menu->menuAction()); });
 }
 
 void TForm1::StartUp() {
@@ -143,6 +167,7 @@ void TForm1::StartUp() {
     if (!aircraft_.english_captions) {
         ApplyLanguage(false);
     }
+    file_commands_->TakeDesignAsSaved();
 }
 
 AircraftInputs TForm1::WindowInputs() const {
@@ -176,9 +201,42 @@ void TForm1::ShowPreparedAircraft() {
         wing_tab(wing).ShowPlanform();
     }
     aircraft_tab_->ShowAircraftViews();
+    ShowTitle();
+}
+
+void TForm1::ShowTitle() {
+    setWindowTitle(file_commands_->WindowTitle(kWindowCaption));
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (file_commands_->MayDropDesign()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TForm1::OnCalculateKey() {
+    tabs_->setCurrentWidget(aircraft_tab_);
+    aircraft_tab_->CalculateIfEnabled();
+}
+
+void TForm1::OnPrintKey() {
+    if (HasResultsOrSays(this, aircraft_)) {
+        aircraft_tab_->Print();
+    }
 }
 
 void TForm1::OnWingCountChosen(int count) {
+    if (count < aircraft_.wing_count) {
+        // Asked with the earlier count checked again, so that "Save" writes the
+        // design with the wing that is about to go.
+        wing_count_choice_->Show(aircraft_.wing_count);
+        if (!file_commands_->MayDropDesign()) {
+            return;
+        }
+        wing_count_choice_->Show(count);
+    }
     aircraft_.wing_count = count;
     ShowWingCount(count);
     RecomputeAircraft();
@@ -238,11 +296,13 @@ void TForm1::ShowLoadedInputs(const AircraftInputs& description) {
         wing_tab(wing).ShowInputs(description.wings[w], description.trapezoids[w]);
     }
     aircraft_tab_->ShowPositions(description);
+    MarkBoxRanges(*this, aircraft_.english_captions);
 }
 
 void TForm1::ApplyLanguage(bool english_captions) {
     ApplyCaptions(*components_, *tabs_, english_captions);
     balance_commands_->ApplyLanguage(english_captions);
+    MarkBoxRanges(*this, english_captions);
     aircraft_tab_->TitlePositionPictures();
     aircraft_tab_->ShowStability();
     for (int wing = 1; wing <= kMaxWings; ++wing) {

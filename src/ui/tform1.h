@@ -67,17 +67,30 @@ public:
 protected:
     // After the first paint the icons are made (GiveIcons).
     void paintEvent(QPaintEvent* event) override;
+    // Exit and the title bar's close button: a modified design is offered for saving
+    // first, and "Cancel" keeps the window open.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildWindow();
     void Connect();
+    // F9, Ctrl+P and F10, which no menu item carries.
+    void ConnectKeys();
     // The program icon and the open and save glyphs, given after the first paint.
     void GiveIcons();
     // Start-up: the language file, both wing counts 2, "Unknown.da4", the
     // whole-aircraft preparation and the sketches, then Russian if remembered.
     void StartUp();
 
+    // A count that drops a wing first offers a modified design for saving; on
+    // "Cancel" the earlier count stays checked.
     void OnWingCountChosen(int count);
+    // F9: the "Aircraft" tab, then "Calculate" if it is enabled.
+    void OnCalculateKey();
+    // Ctrl+P: "Print" when there are results to print.
+    void OnPrintKey();
+    // The caption, the file's name and whether the design is modified.
+    void ShowTitle();
     // While no valid result exists, a tab change recomputes the aircraft.
     void OnTabChanged();
     // English <-> Russian, remembered in the language file.

@@ -30,20 +30,21 @@ constexpr std::array<InfoLabel, 9> kInfoLabels{{
 struct InfoText {
     int number;
     const char* english;
-    const char* german;
+    // The description's second language is German; the lines added to it, credits
+    // and where to read more, follow the window into Russian.
+    const char* other;
 };
 
-// Set in this order. The contact lines read the same in both languages.
+// Set in this order.
 constexpr std::array<InfoText, 7> kInfoTexts{{
     {1, "   Kalvesta calculates the aerodynamic center   ",
      "   Kalvesta berechnet den Neutralpunkt eines   "},
     {2, "of an aircraft and suggests a suitable", "Flugzeugs und schlägt einen günstigen "},
     {7, "range for the center of gravity", "Bereich für die Schwerpunktlage vor"},
-    {3, "Idea and formulas: the Kalvesta4 developers",
-     "Idee und Formeln: die Kalvesta4-Entwickler"},
-    {4, "see README.md", "see README.md"},
-    {5, "Realisation: the Kalvesta4 developers", "Realisierung: die Kalvesta4-Entwickler"},
-    {6, "of the Kalvesta4 project", "of the Kalvesta4 project"},
+    {3, "Idea and formulas: the Kalvesta4 developers", "Идея и формулы: разработчики Kalvesta4"},
+    {4, "see README.md", "см. README.md"},
+    {5, "Realisation: the Kalvesta4 developers", "Реализация: разработчики Kalvesta4"},
+    {6, "of the Kalvesta4 project", "проекта Kalvesta4"},
 }};
 
 }  // namespace
@@ -71,7 +72,7 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
 void TForm2::ShowInfo(bool english_captions) {
     for (const InfoText& text : kInfoTexts) {
         QLabel* label = Label(text.number);
-        label->setText(QString::fromUtf8(english_captions ? text.english : text.german));
+        label->setText(QString::fromUtf8(english_captions ? text.english : text.other));
         label->adjustSize();
     }
     adjustSize();

@@ -1,4 +1,5 @@
-// The info window: what the program does, and who made it, in English or German.
+// The info window: what the program does, in English or German, and who made it,
+// in English or Russian.
 #pragma once
 
 #include <QWidget>

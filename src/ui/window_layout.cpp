@@ -7,7 +7,31 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "model/length_text.h"
+#include "ui/message_boxes.h"
+
 namespace kalvesta {
+namespace {
+
+// Box property: the tip's language, English unless set otherwise.
+constexpr char kRussianTip[] = "kalvestaRussianTip";
+
+// Red text and a tip naming the range while the box's value lies outside it.
+void MarkRange(QLineEdit* edit) {
+    const bool within = IsWithinLengthLimit(ReadInt32(edit->text().toStdString()));
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Text, within ? kBlueFont : kRedFont);
+    edit->setPalette(palette);
+    const bool english = !edit->property(kRussianTip).toBool();
+    edit->setToolTip(within ? QString()
+                            : InLanguage(english,
+                                         "Drawn and calculated as typed between -100000 and "
+                                         "100000 mm; this value lies outside.",
+                                         "Рисуется и рассчитывается как введено от -100000 до "
+                                         "100000 мм; это значение вне диапазона."));
+}
+
+}  // namespace
 
 void SetFont(QWidget* widget, int pixel_size, QColor color) {
     QFont font = widget->font();
@@ -33,7 +57,18 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect geometry, const 
     edit->setObjectName(name);
     edit->setGeometry(geometry);
     SetFont(edit, 12, kBlueFont);
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { MarkRange(edit); });
+    edit->setProperty(kRussianTip, false);
     return edit;
+}
+
+void MarkBoxRanges(const QWidget& window, bool english) {
+    for (QLineEdit* edit : window.findChildren<QLineEdit*>()) {
+        if (edit->property(kRussianTip).isValid()) {
+            edit->setProperty(kRussianTip, !english);
+            MarkRange(edit);
+        }
+    }
 }
 
 QRadioButton* MakeRadio(QWidget* parent, const QString& name, const QString& text, QPoint at,

@@ -28,8 +28,15 @@ void SetFont(QWidget* widget, int pixel_size, QColor color);
 // A label as wide as its text.
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QPoint at);
 
-// An input box in blue 12-pixel text.
+// An input box in blue 12-pixel text. Its text is read silently by the
+// text-to-integer rule; a value that rule cuts to the 32-bit range, or that lies
+// beyond ±100000 mm, turns the text red and the box's tip names the range.
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect geometry, const QString& text);
+
+// Marks every box below `window` made by MakeEdit anew, its tip in the window's
+// language: after a language switch, and after boxes were filled without their
+// handlers.
+void MarkBoxRanges(const QWidget& window, bool english);
 
 // A radio button at `at`, `width` wide (0: as wide as its caption). Buttons in a row
 // get the room up to their neighbour, so that either language's caption fits.

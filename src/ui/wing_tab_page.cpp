@@ -175,6 +175,7 @@ int WingTabPage::CheckedTrapezoids() const {
 void WingTabPage::ComputePlanform() {
     ComputeWing(aircraft_, wing_, Inputs(), CheckedTrapezoids());
     ShowPlanform();
+    emit InputsChanged();
 }
 
 void WingTabPage::ShowPlanform() {

@@ -48,6 +48,10 @@ public:
     // The dimension sketch for the checked count, captioned in the model's language.
     void ShowDimensionSketch();
 
+signals:
+    // A box or the trapezoid count changed, and the wing was computed anew.
+    void InputsChanged();
+
 private:
     void Build();
     QRadioButton* trapezoid_button(int trapezoids) const {

@@ -27,6 +27,13 @@ T* Control(const QObject& window, const QString& name) {
     return control;
 }
 
+// A menu caption as the user reads it: without the "&" before its mnemonic letter.
+inline QString Shown(QString caption) {
+    return caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(u'&')
+        .replace(QStringLiteral("\x01"), QStringLiteral("&"));
+}
+
 // Box `box` (in WingBox order) of a wing tab: the tab page's own edit boxes, which
 // the layout makes in that order.
 inline QLineEdit* WingBox(const QObject& window, int wing, int box) {

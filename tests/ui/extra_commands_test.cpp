@@ -10,8 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -24,10 +24,13 @@
 
 #include "support/window_controls.h"
 #include "ui/image_control.h"
+#include "ui/length_dialog.h"
 #include "ui/tform1.h"
 
 namespace kalvesta {
 namespace {
+
+using testing_support::Shown;
 
 // Answers the modal dialogs a command opens, in order: each answer gets the
 // dialog once it is the active modal widget. Texts of message boxes are kept.
@@ -64,12 +67,13 @@ public:
             box->accept();
         };
     }
+    // The length dialog: `text` typed, then "OK".
     static Answer Type(const QString& text) {
         return [text](QWidget* dialog) {
-            auto* input = qobject_cast<QInputDialog*>(dialog);
-            ASSERT_NE(input, nullptr);
-            input->setTextValue(text);
-            input->accept();
+            auto* box = dialog->findChild<QLineEdit*>("LengthBox");
+            ASSERT_NE(box, nullptr);
+            box->setText(text);
+            QMetaObject::invokeMethod(dialog, "accept");
         };
     }
     // A progress dialog: its label is kept; it is left to run, or cancelled.
@@ -125,23 +129,26 @@ TEST_F(ExtraCommandsTest, CommandsFollowEveryDocumentedItemInBothLanguages) {
     ASSERT_NE(edit_menu, nullptr);
     const QList<QAction*> file_items = file_menu->actions();
     const QList<QAction*> edit_items = edit_menu->actions();
-    const QStringList documented_file = {"Open2", "Save2", "Save3", "Exit1"};
     const QStringList documented_edit = {"wing11", "wing21", "wing31", "aircraft1"};
     for (qsizetype i = 0; i < 4; ++i) {
-        EXPECT_EQ(file_items.at(i)->objectName(), documented_file[i]);
         EXPECT_EQ(edit_items.at(i)->objectName(), documented_edit[i]);
     }
-    EXPECT_EQ(file_items.last()->objectName(), "ExportAvl1");
+    // The export sits with the files, above "Exit".
+    QStringList file_names;
+    for (const QAction* item : file_items) {
+        file_names << item->objectName();
+    }
+    EXPECT_EQ(file_names, QStringList({"Open2", "Save2", "Save3", "", "ExportAvl1", "", "Exit1"}));
     EXPECT_EQ(edit_items.last()->objectName(), "Balance1");
-    EXPECT_EQ(Command("StaticMargin1")->text(), "Static margin at a centre of gravity…");
-    EXPECT_EQ(Command("ExportAvl1")->text(), "Export AVL…");
-    EXPECT_EQ(Command("Balance1")->text(), "Balance…");
+    EXPECT_EQ(Shown(Command("StaticMargin1")->text()), "Static margin at a centre of gravity…");
+    EXPECT_EQ(Shown(Command("ExportAvl1")->text()), "Export AVL…");
+    EXPECT_EQ(Shown(Command("Balance1")->text()), "Balance…");
 
     Command("german1")->trigger();
-    EXPECT_EQ(Command("StaticMargin1")->text(), "Запас устойчивости при центре тяжести…");
-    EXPECT_EQ(Command("RefinedCheck1")->text(), "Проверка на более мелкой сетке");
-    EXPECT_EQ(Command("ExportAvl1")->text(), "Экспорт в AVL…");
-    EXPECT_EQ(Command("Balance1")->text(), "Центровка…");
+    EXPECT_EQ(Shown(Command("StaticMargin1")->text()), "Запас устойчивости при центре тяжести…");
+    EXPECT_EQ(Shown(Command("RefinedCheck1")->text()), "Проверка на более мелкой сетке");
+    EXPECT_EQ(Shown(Command("ExportAvl1")->text()), "Экспорт в AVL…");
+    EXPECT_EQ(Shown(Command("Balance1")->text()), "Центровка…");
 }
 
 TEST_F(ExtraCommandsTest, StaticMarginAsksForXAndMarksIt) {
@@ -176,12 +183,12 @@ TEST_F(ExtraCommandsTest, StaticMarginAsksForXAndMarksIt) {
     }
     EXPECT_GT(marked, 0);
     {
-        // German messages; text that is no number is refused; behind the neutral
-        // point the model is unstable.
-        Command("german1")->trigger();
-        DialogAnswers answers({DialogAnswers::Type("abc"), DialogAnswers::Read(texts)});
+        // Far ahead of the neutral point; then in Russian, with a decimal comma,
+        // behind it: each result carries its remark.
+        DialogAnswers ahead({DialogAnswers::Type("-200"), DialogAnswers::Read(texts)});
         Command("StaticMargin1")->trigger();
-        DialogAnswers behind({DialogAnswers::Type("100.5"), DialogAnswers::Read(texts)});
+        Command("german1")->trigger();
+        DialogAnswers behind({DialogAnswers::Type("100,5"), DialogAnswers::Read(texts)});
         Command("StaticMargin1")->trigger();
     }
     ASSERT_EQ(texts.size(), 4);
@@ -189,9 +196,27 @@ TEST_F(ExtraCommandsTest, StaticMarginAsksForXAndMarksIt) {
     EXPECT_EQ(texts[1],
               "Static margin at x = 62.0 mm: 11.51 % of the reference length 271.98 mm\n"
               "(neutral point x_np = 93.31 mm).");
-    EXPECT_EQ(texts[2], "\"abc\" ist keine Position in mm.");
-    EXPECT_TRUE(texts[3].startsWith("Stabilitätsmaß bei x = 100.5 mm: -2.65 % der Bezugslänge"));
-    EXPECT_TRUE(texts[3].endsWith("instabil.")) << texts[3].toStdString();
+    EXPECT_TRUE(texts[2].endsWith("very nose-heavy and hard to pull up."))
+        << texts[2].toStdString();
+    EXPECT_TRUE(
+        texts[3].startsWith("Запас устойчивости при x = 100.5 мм: -2.65 % от базовой длины"))
+        << texts[3].toStdString();
+    EXPECT_TRUE(texts[3].endsWith("модель неустойчива.")) << texts[3].toStdString();
+}
+
+// What is no length is refused in the dialog itself, with the reason, until mended.
+TEST_F(ExtraCommandsTest, LengthDialogRefusesWhatIsNoLength) {
+    LengthDialog dialog(&form_, "x (mm):", "1e300", true);
+    auto* box = dialog.findChild<QLineEdit*>("LengthBox");
+    auto* reason = dialog.findChild<QLabel*>("LengthReason");
+    const auto ok = [&dialog] { return dialog.findChildren<QPushButton*>().first(); };
+    EXPECT_EQ(reason->text(), "A length must lie between -100000 and 100000 mm.");
+    EXPECT_FALSE(ok()->isEnabled());
+    box->setText("abc");
+    EXPECT_EQ(reason->text(), "\"abc\" is not a number.");
+    box->setText("110,5");
+    EXPECT_TRUE(reason->text().isEmpty());
+    EXPECT_TRUE(ok()->isEnabled());
 }
 
 TEST_F(ExtraCommandsTest, RefinedCheckAnswersWithAVerdictAndKeepsTheResults) {
@@ -243,9 +268,12 @@ TEST_F(ExtraCommandsTest, RefinedCheckCancelledGivesNoAnswer) {
 
 TEST_F(ExtraCommandsTest, ExportAvlWritesTheChosenFile) {
     Calculate();
+    // ".avl" is added to the name, and the user is told where the file went.
     const QString avl = PathOf("plane.avl");
-    DialogAnswers answers({DialogAnswers::Choose(avl)});
+    QStringList texts;
+    DialogAnswers answers({DialogAnswers::Choose(PathOf("plane")), DialogAnswers::Read(texts)});
     Command("ExportAvl1")->trigger();
+    EXPECT_EQ(texts, QStringList("The aircraft was written for AVL to\n" + avl));
     const QByteArray text = testing_support::Bytes(avl);
     EXPECT_TRUE(
         text.startsWith("# Written by Kalvesta4 from Unknown.da4\n"

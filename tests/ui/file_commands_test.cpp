@@ -13,11 +13,14 @@
 #include <QTest>
 #include <QToolButton>
 #include <deque>
+#include <optional>
+#include <string>
+#include <tuple>
 #include <vector>
 
+#include "fake_file_dialogs.h"
 #include "support/window_controls.h"
 #include "ui/balance_window.h"
-#include "ui/file_dialogs.h"
 #include "ui/image_control.h"
 #include "ui/tform1.h"
 
@@ -26,24 +29,7 @@ namespace {
 
 using testing_support::Bytes;
 using testing_support::Control;
-
-// Answers the dialogs from a queue (nothing queued: cancelled) and keeps the errors.
-struct FakeDialogs : FileDialogs {
-    std::deque<QString> answers;
-    QStringList errors;
-
-    std::optional<QString> Next() {
-        if (answers.empty()) {
-            return std::nullopt;
-        }
-        const QString answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    std::optional<QString> OpenFileName(QWidget*) override { return Next(); }
-    std::optional<QString> SaveFileName(QWidget*) override { return Next(); }
-    void ShowFileError(QWidget*, const QString& message) override { errors << message; }
-};
+using testing_support::FakeDialogs;
 
 class FileCommandsTest : public ::testing::Test {
 protected:
@@ -61,11 +47,11 @@ protected:
     }
     QString Text(const char* box) const { return form_->findChild<QLineEdit*>(box)->text(); }
     void SaveAs(const QString& name) {
-        dialogs_->answers.push_back(name);
+        dialogs_->names.push_back(name);
         Control<QAction>(*form_, "Save2")->trigger();
     }
     void Open(const QString& name) {
-        dialogs_->answers.push_back(name);
+        dialogs_->names.push_back(name);
         Control<QAction>(*form_, "Open2")->trigger();
     }
 
@@ -110,6 +96,7 @@ TEST_F(FileCommandsTest, OpenRestoresEveryBoxAndCount) {
     edited.replace(0, 4, "   3");  // three wings
     Write(Path("three.da4"), edited);
     form_->findChild<QLineEdit*>("Edit1")->setText("123");
+    dialogs_->save_choices.push_back(SaveChoice::kDiscard);
     Open(Path("three.da4"));
     EXPECT_TRUE(form_->findChild<QRadioButton*>("RadioButton3")->isChecked());
     EXPECT_EQ(Text("Edit1"), " 550");
@@ -168,6 +155,7 @@ TEST_F(FileCommandsTest, ShortFilesAndOddCountsLoadWithoutComplaint) {
     // wing-count button stays, and the model's count with it.
     Write(Path("short.da4"), "   5\n   4\n 200\n 100\n 0\n0\n0\n 7\n 300\n\n-20\t\n");
     Control<QRadioButton>(*form_, "RadioButton3")->click();
+    dialogs_->save_choices.push_back(SaveChoice::kDiscard);
     Open(Path("short.da4"));
     EXPECT_TRUE(dialogs_->errors.isEmpty());
     EXPECT_TRUE(form_->findChild<QRadioButton*>("RadioButton3")->isChecked());
@@ -187,12 +175,144 @@ TEST_F(FileCommandsTest, ShortFilesAndOddCountsLoadWithoutComplaint) {
 
 TEST_F(FileCommandsTest, CancelledOpenStillRecomputesAndOffersSave) {
     form_->findChild<QLineEdit*>("Edit1")->setText("600");
-    Control<QAction>(*form_, "Open2")->trigger();  // nothing queued: cancelled
+    dialogs_->save_choices.push_back(SaveChoice::kDiscard);
+    Control<QAction>(*form_, "Open2")->trigger();  // no name queued: cancelled
     EXPECT_FALSE(form_->aircraft().results_valid);
     EXPECT_FALSE(Control<QToolButton>(*form_, "SpeedButton3")->isHidden());
     EXPECT_TRUE(Control<QAction>(*form_, "Save3")->isVisible());
     EXPECT_EQ(form_->aircraft().current_file_name, "Unknown.da4");
+    // A design without a name: "Save" asks for one rather than write "Unknown.da4".
+    Control<QAction>(*form_, "Save3")->trigger();
+    EXPECT_EQ(dialogs_->asked, QStringList({"changes Unknown.da4", "open ", "save *.da4"}));
+    EXPECT_FALSE(QFile::exists(Path("Unknown.da4")));
 }
+
+// The title names the file and marks a design that differs from it; the dialogs
+// start in the file's folder; a replaced file is asked for, and "Cancel" asks
+// for another name.
+TEST_F(FileCommandsTest, TitleFolderAndReplaceFollowTheFile) {
+    const QString caption = " Kalvesta4  V1.12  beta";
+    EXPECT_EQ(form_->windowTitle(), caption);
+    form_->findChild<QLineEdit*>("Edit1")->setText("600");
+    EXPECT_EQ(form_->windowTitle(), caption + " – Unknown.da4 *");
+    QDir().mkpath(Path("sub"));
+    SaveAs(Path("sub/plane"));
+    EXPECT_EQ(form_->windowTitle(), caption + " – plane.da4");
+    form_->findChild<QLineEdit*>("Edit1")->setText("601");
+    form_->findChild<QLineEdit*>("Edit1")->setText("600");  // back as saved: not modified
+    EXPECT_EQ(form_->windowTitle(), caption + " – plane.da4");
+    const QByteArray saved = Bytes(Path("sub/plane.da4"));
+
+    form_->findChild<QRadioButton*>("RadioButton3")->click();
+    dialogs_->names = {Path("sub/plane"), Path("sub/plane.da4")};
+    dialogs_->replace_answers = {false, true};
+    Control<QAction>(*form_, "Save2")->trigger();
+    EXPECT_NE(Bytes(Path("sub/plane.da4")), saved);
+    Control<QAction>(*form_, "Open2")->trigger();  // nothing to save, then cancelled
+    EXPECT_EQ(dialogs_->asked, QStringList({"save *.da4", "save " + Path("sub/plane.da4"),
+                                            "replace plane.da4", "save " + Path("sub/plane.da4"),
+                                            "replace plane.da4", "open " + Path("sub")}));
+}
+
+// A long path loses its beginning in the label, never its name; the tip holds it all.
+TEST_F(FileCommandsTest, LongPathShowsItsEndInTheLabel) {
+    const QString deep = QString("folder-with-a-long-name/").repeated(8);
+    QDir().mkpath(Path(deep));
+    SaveAs(Path(deep + "plane.da4"));
+    const auto* label = Control<QLabel>(*form_, "Lab_FName");
+    EXPECT_TRUE(label->text().startsWith(QChar(0x2026))) << label->text().toStdString();
+    EXPECT_TRUE(label->text().endsWith("/plane.da4"));
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+    EXPECT_EQ(label->toolTip(), Path(deep + "plane.da4"));
+}
+
+// A file in which not one line holds a number is no aircraft file: it is refused,
+// and the design in the window stays with its name.
+TEST_F(FileCommandsTest, FileWithoutANumberKeepsTheDesign) {
+    QByteArray garbage;
+    for (int i = 0; i < 3000; ++i) {
+        garbage += static_cast<char>("ab\n\x01\xff-"[i % 6]);
+    }
+    Write(Path("garbage.da4"), garbage);
+    form_->findChild<QLineEdit*>("Edit1")->setText("600");
+    dialogs_->save_choices.push_back(SaveChoice::kDiscard);
+    Open(Path("garbage.da4"));
+    ASSERT_EQ(dialogs_->errors.size(), 1);
+    EXPECT_TRUE(dialogs_->errors[0].contains("garbage.da4"));
+    EXPECT_EQ(Text("Edit1"), "600");
+    EXPECT_EQ(form_->aircraft().current_file_name, "Unknown.da4");
+    EXPECT_EQ(form_->windowTitle(), " Kalvesta4  V1.12  beta – Unknown.da4 *");
+}
+
+// Every way the design could be dropped asks first when it is modified: the
+// title bar's close button, "Exit", "Open", and a wing count that drops a wing.
+struct DropCase {
+    const char* name;
+    void (*drop)(TForm1&);
+    bool (*dropped)(const TForm1&, const FakeDialogs&);
+};
+
+const DropCase kDropCases[] = {
+    {"Close", [](TForm1& form) { form.close(); },
+     [](const TForm1& form, const FakeDialogs&) { return form.isHidden(); }},
+    {"Exit", [](TForm1& form) { Control<QAction>(form, "Exit1")->trigger(); },
+     [](const TForm1& form, const FakeDialogs&) { return form.isHidden(); }},
+    {"Open", [](TForm1& form) { Control<QAction>(form, "Open2")->trigger(); },
+     [](const TForm1&, const FakeDialogs& dialogs) {
+         return dialogs.asked.last().startsWith("open");
+     }},
+    {"OneWing", [](TForm1& form) { Control<QRadioButton>(form, "RadioButton1")->click(); },
+     [](const TForm1& form, const FakeDialogs&) {
+         return form.aircraft().wing_count == 1 &&
+                Control<QRadioButton>(form, "RadioButton1")->isChecked();
+     }},
+};
+
+struct DropAnswer {
+    const char* name;
+    std::optional<SaveChoice> answer;  // nothing: the design is not modified
+    bool dropped;
+};
+
+const DropAnswer kDropAnswers[] = {{"Save", SaveChoice::kSave, true},
+                                   {"Discard", SaveChoice::kDiscard, true},
+                                   {"Cancel", SaveChoice::kCancel, false},
+                                   {"Unmodified", std::nullopt, true}};
+
+class DropDesignTest : public FileCommandsTest,
+                       public ::testing::WithParamInterface<std::tuple<DropCase, DropAnswer>> {};
+
+TEST_P(DropDesignTest, AsksBeforeAModifiedDesignIsDropped) {
+    const auto& [action, reply] = GetParam();
+    form_->show();
+    if (reply.answer) {
+        form_->findChild<QLineEdit*>("Edit1")->setText("600");
+        dialogs_->save_choices.push_back(*reply.answer);
+        dialogs_->names.push_back(Path("kept"));  // the name "Save" asks for
+    }
+    action.drop(*form_);
+    EXPECT_EQ(action.dropped(*form_, *dialogs_), reply.dropped);
+    EXPECT_EQ(dialogs_->asked.contains("changes Unknown.da4"), reply.answer.has_value());
+    const QByteArray kept = Bytes(Path("kept.da4"));
+    EXPECT_EQ(!kept.isEmpty(), reply.answer == SaveChoice::kSave);
+    if (!kept.isEmpty()) {
+        // Saved as it was before the drop: two wings, the typed span.
+        EXPECT_TRUE(kept.startsWith("   2\r\n")) << kept.left(6).toStdString();
+        EXPECT_TRUE(kept.contains("\r\n 600\r\n"));
+    }
+    if (!reply.dropped) {
+        EXPECT_TRUE(form_->isVisible());
+        EXPECT_TRUE(Control<QRadioButton>(*form_, "RadioButton2")->isChecked());
+        EXPECT_EQ(form_->aircraft().wing_count, 2);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, DropDesignTest,
+    ::testing::Combine(::testing::ValuesIn(kDropCases), ::testing::ValuesIn(kDropAnswers)),
+    [](const ::testing::TestParamInfo<std::tuple<DropCase, DropAnswer>>& param_info) {
+        return std::string(std::get<0>(param_info.param).name) + std::get<1>(param_info.param).name;
+    });
 
 TEST_F(FileCommandsTest, UnreadableFileIsReportedAndKeepsTheName) {
     Open(Path("missing.da4"));

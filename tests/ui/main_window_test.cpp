@@ -78,9 +78,9 @@ TEST(MainWindow, TypingASpanRecomputesTheWing) {
 
 TEST(MainWindow, WingCountButtonsShowTabsAndMenuItems) {
     TForm1 form;
+    Find<QRadioButton>(form, "RadioButton1")->click();
     QLineEdit* wing3_chord = Find<QLineEdit>(form, "Edit24");
     wing3_chord->setText("95");
-    Find<QRadioButton>(form, "RadioButton1")->click();
     EXPECT_FALSE(TabShown(form, "TabSheet2"));
     EXPECT_FALSE(Control<QAction>(form, "wing21")->isVisible());
     EXPECT_TRUE(Find<QLineEdit>(form, "Edit_x2")->isHidden());

@@ -16,29 +16,16 @@
 #include <utility>
 #include <vector>
 
+#include "fake_file_dialogs.h"
 #include "support/window_controls.h"
-#include "ui/file_dialogs.h"
 #include "ui/tform1.h"
 
 namespace kalvesta {
 namespace {
 
 using testing_support::Control;
+using testing_support::FakeDialogs;
 using testing_support::WingCountButton;
-
-// "Open" always answers with one file.
-class OneFileDialog : public FileDialogs {
-public:
-    explicit OneFileDialog(QString path) : path_(std::move(path)) {}
-    std::optional<QString> OpenFileName(QWidget*) override { return path_; }
-    std::optional<QString> SaveFileName(QWidget*) override { return std::nullopt; }
-    void ShowFileError(QWidget*, const QString& message) override {
-        ADD_FAILURE() << message.toStdString();
-    }
-
-private:
-    QString path_;
-};
 
 using Figures = std::vector<std::pair<std::string, double>>;  // in the JSON's order
 
@@ -135,8 +122,18 @@ TEST_P(WindowAndCli, SameFileGivesTheSameFiguresOrTheSameRefusal) {
     TForm1 form;
     if (!path.isEmpty()) {
         args << path;
-        form.SetFileDialogs(std::make_unique<OneFileDialog>(path));
+        auto dialogs = std::make_unique<FakeDialogs>();
+        dialogs->names.push_back(path);
+        const FakeDialogs& answered = *dialogs;
+        form.SetFileDialogs(std::move(dialogs));
         Control<QAction>(form, "Open2")->trigger();
+        if (!answered.errors.isEmpty()) {
+            // A file without one number the window refuses, where the command line
+            // reads it as an aircraft of zeros.
+            EXPECT_TRUE(answered.errors[0].contains("no aircraft file"));
+            EXPECT_EQ(form.aircraft().current_file_name, "Unknown.da4");
+            return;
+        }
     }
     if (c.wings != 0) {
         args << "--wings" << QString::number(c.wings);
