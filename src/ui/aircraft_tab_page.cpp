@@ -42,6 +42,7 @@ void AircraftTabPage::Build() {
     top_view_ = new ImageControl("Image2", QRect(200, 0, 616, 321), this);
     view3d_ = new View3DPanel(this, aircraft_, view_mapping_, selection_);
     BuildResultControls();
+    FitCaptions();
 }
 
 void AircraftTabPage::BuildPositions() {
@@ -169,6 +170,12 @@ void AircraftTabPage::ShowAircraftViews() {
     ShowMemo();
     measured_cg_mm_.reset();
     emit ResultsShown();
+}
+
+// 193 pixels wide on the layout; the room reaches the top view.
+void AircraftTabPage::FitCaptions() {
+    FitButtonCaption(*automatic_margin_button_, 193, top_view_->x());
+    FitButtonCaption(*manual_margin_button_, 193, top_view_->x());
 }
 
 void AircraftTabPage::TitlePositionPictures() {

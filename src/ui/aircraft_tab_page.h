@@ -52,6 +52,9 @@ public:
     // view and the 3-D view of the model, the position titles, "Print" hidden and
     // the memo reset to its heading and hidden.
     void ShowAircraftViews();
+    // The stability choice's captions within their room (after a language switch,
+    // or at 144 dpi).
+    void FitCaptions();
     // The position pictures with their titles in the model's language.
     void TitlePositionPictures();
     // The stability recommendation on the stored results, drawn into the top view;

@@ -6,10 +6,13 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <algorithm>
 #include <exception>
 
 #include "files/language_file.h"
@@ -67,10 +70,17 @@ void TForm1::BuildWindow() {
     SubstituteLayoutFont();
     setFont(LayoutFont(11));
 
-    auto* client = new QWidget(this);
+    auto* client = new QWidget;
     client->setObjectName("ClientArea");
     client->setFixedSize(825, 583);
-    setCentralWidget(client);
+    // The layout is fixed in logical pixels. Where the screen cannot hold it (a
+    // 1920 × 1080 screen at twice the scale holds 960 × 540), the window takes what
+    // the screen has and the client area scrolls, so every control stays reachable.
+    client_scroll_ = new QScrollArea(this);
+    client_scroll_->setObjectName("ClientScroll");
+    client_scroll_->setFrameShape(QFrame::NoFrame);
+    client_scroll_->setWidget(client);
+    setCentralWidget(client_scroll_);
 
     menus_ = std::make_unique<MainMenus>(menuBar());
     tabs_ = new QTabWidget(client);
@@ -99,8 +109,27 @@ void TForm1::BuildWindow() {
     balance_commands_ =
         new BalanceCommands(this, *menus_, aircraft_, *analysis_, *aircraft_tab_, *file_commands_);
     new RefinedCheckCommand(this, menus_->refined_check_item, aircraft_, *analysis_);
-    move(23, 44);
-    setFixedSize(sizeHint());
+    FitToScreen();
+}
+
+void TForm1::FitToScreen() {
+    // The whole layout: the menu bar over the client area.
+    client_scroll_->setMinimumSize(client_scroll_->widget()->size());
+    const QSize whole = sizeHint();
+    client_scroll_->setMinimumSize(0, 0);
+    // The frame is the desktop's: room for a title bar and borders.
+    const QMargins frame(8, 40, 8, 8);
+    const QRect room = screen()->availableGeometry().marginsRemoved(frame);
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const bool wide = whole.width() > room.width() ||
+                      (whole.height() > room.height() && whole.width() + bar > room.width());
+    const bool tall = whole.height() + (wide ? bar : 0) > room.height();
+    setFixedSize(std::min(whole.width() + (tall ? bar : 0), room.width()),
+                 std::min(whole.height() + (wide ? bar : 0), room.height()));
+    // At (23, 44) where the window with its frame fits there, else at the top left.
+    const QRect screen_room = screen()->availableGeometry();
+    const QPoint at(23, 44);
+    move(screen_room.contains(QRect(at, size().grownBy(frame))) ? at : screen_room.topLeft());
 }
 
 // The icons are made just after the window's first paint: the first icon of a
@@ -303,6 +332,11 @@ void TForm1::ApplyLanguage(bool english_captions) {
     ApplyCaptions(*components_, *tabs_, english_captions);
     balance_commands_->ApplyLanguage(english_captions);
     MarkBoxRanges(*this, english_captions);
+    wing_count_choice_->FitCaptions();
+    aircraft_tab_->FitCaptions();
+    for (int wing = 1; wing <= kMaxWings; ++wing) {
+        wing_tab(wing).FitCaptions();
+    }
     aircraft_tab_->TitlePositionPictures();
     aircraft_tab_->ShowStability();
     for (int wing = 1; wing <= kMaxWings; ++wing) {

@@ -16,6 +16,7 @@
 #include "model/aircraft_inputs.h"
 #include "views/wing_selection.h"
 
+class QScrollArea;
 class QTabWidget;
 
 namespace kalvesta {
@@ -73,6 +74,9 @@ protected:
 
 private:
     void BuildWindow();
+    // The window at its designed size where the screen holds it, else as large as
+    // the screen allows with the client area scrolling.
+    void FitToScreen();
     void Connect();
     // F9, Ctrl+P and F10, which no menu item carries.
     void ConnectKeys();
@@ -118,6 +122,7 @@ private:
     PipelineRunner run_pipeline_;
     std::unique_ptr<Beeper> beeper_;
     std::unique_ptr<MainMenus> menus_;
+    QScrollArea* client_scroll_ = nullptr;
     QTabWidget* tabs_ = nullptr;  // PageControl1
     PerWing<WingTabPage*> wing_tabs_{};
     AircraftTabPage* aircraft_tab_ = nullptr;

@@ -1,11 +1,14 @@
 // Making the main window's controls.
 #include "ui/window_layout.h"
 
+#include <QAbstractButton>
+#include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "model/length_text.h"
 #include "ui/message_boxes.h"
@@ -81,6 +84,37 @@ QRadioButton* MakeRadio(QWidget* parent, const QString& name, const QString& tex
         radio->resize(width, radio->height());
     }
     return radio;
+}
+
+void FitButtonRow(QFrame& panel, const std::vector<QAbstractButton*>& buttons,
+                  const std::vector<int>& x, bool grow_left) {
+    bool fits = true;
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        fits = fits && buttons[i]->sizeHint().width() <= x[i + 1] - x[i];
+    }
+    int left = x.front();
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        const int width =
+            fits ? x[i + 1] - x[i] : std::max(x[i + 1] - x[i], buttons[i]->sizeHint().width());
+        buttons[i]->setGeometry(fits ? x[i] : left, buttons[i]->y(), width, buttons[i]->height());
+        left += width;
+    }
+    const int panel_width = fits ? x.back() : left;
+    const int right = panel.geometry().right() + 1;
+    panel.setGeometry(grow_left ? right - panel_width : panel.x(), panel.y(), panel_width,
+                      panel.height());
+}
+
+void FitButtonCaption(QAbstractButton& button, int width, int room) {
+    QFont font = button.font();
+    font.setPixelSize(QFontInfo(button.parentWidget()->font()).pixelSize());
+    button.setFont(font);
+    while (button.sizeHint().width() > room && font.pixelSize() > 6) {
+        font.setPixelSize(font.pixelSize() - 1);
+        button.setFont(font);
+    }
+    button.resize(std::clamp(button.sizeHint().width(), width, std::max(width, room)),
+                  button.height());
 }
 
 QFrame* MakePanel(QWidget* parent, const char* name, QRect geometry) {

@@ -7,7 +7,9 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <vector>
 
+class QAbstractButton;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -42,6 +44,19 @@ void MarkBoxRanges(const QWidget& window, bool english);
 // get the room up to their neighbour, so that either language's caption fits.
 QRadioButton* MakeRadio(QWidget* parent, const QString& name, const QString& text, QPoint at,
                         int width = 0);
+
+// Lays out a row of buttons on their panel: at their layout places `x` (one more
+// entry: the panel's width) while every caption fits there, as the layout has it;
+// otherwise, where the style draws larger (at 144 dpi) or a caption is longer,
+// each as wide as it needs, packed from the first place, and the panel widened,
+// to the left when `grow_left` (its right edge stays).
+void FitButtonRow(QFrame& panel, const std::vector<QAbstractButton*>& buttons,
+                  const std::vector<int>& x, bool grow_left);
+
+// A button's caption within `room` pixels: the layout's `width` while the caption
+// fits it, else as wide as the caption needs up to `room`, and beyond that in the
+// largest smaller font in which the whole caption fits.
+void FitButtonCaption(QAbstractButton& button, int width, int room);
 
 // A raised panel.
 QFrame* MakePanel(QWidget* parent, const char* name, QRect geometry);

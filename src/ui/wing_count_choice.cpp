@@ -14,6 +14,7 @@ WingCountChoice::WingCountChoice(QWidget* strip) : QObject(strip) {
     buttons_[2] = MakeRadio(panel_, "RadioButton2", "2 Wings", {81, 8}, 152 - 81);
     buttons_[3] = MakeRadio(panel_, "RadioButton3", "3 Wings", {152, 8}, 225 - 152);
     buttons_[2]->setChecked(true);
+    FitCaptions();
     // The panel lies over the right end of the tab row, as on the original layout.
     panel_->raise();
     for (int count = 1; count <= kMaxWings; ++count) {
@@ -23,6 +24,10 @@ WingCountChoice::WingCountChoice(QWidget* strip) : QObject(strip) {
             }
         });
     }
+}
+
+void WingCountChoice::FitCaptions() {
+    FitButtonRow(*panel_, {buttons_[1], buttons_[2], buttons_[3]}, {8, 81, 152, 225}, true);
 }
 
 void WingCountChoice::Show(int count) {

@@ -21,6 +21,9 @@ public:
 
     // The checked count, 1..3, or `unchecked` when no button is checked.
     int Checked(int unchecked) const;
+    // The buttons at their layout places, or wider where their captions need it
+    // (after a language switch, or at 144 dpi), the panel growing to the left.
+    void FitCaptions();
     // Checks the button of `count` without running the handlers.
     void Show(int count);
 

@@ -118,6 +118,7 @@ void WingTabPage::Build() {
                                           {button_x[t], 8}, button_x[t + 1] - button_x[t]);
     }
     trapezoid_buttons_[0]->setChecked(true);
+    FitCaptions();
 
     dimension_sketch_ = new ImageControl(names.sketch, QRect(16, 40, 750, 200), this);
     planform_picture_ = new ImageControl(names.planform, QRect(280, 240, 536, 289), this);
@@ -190,6 +191,12 @@ void WingTabPage::ShowPlanform() {
     }
     DrawPlanform(planform_picture_->canvas(), aircraft_, wing_, CheckedTrapezoids());
     planform_picture_->Refresh();
+}
+
+void WingTabPage::FitCaptions() {
+    const int second_x = kWingTabNames[static_cast<size_t>(wing_)].second_button_x;
+    FitButtonRow(*trapezoid_panel_, {trapezoid_buttons_.begin(), trapezoid_buttons_.end()},
+                 {8, second_x, 214, 318, 425}, false);
 }
 
 void WingTabPage::ShowDimensionSketch() {

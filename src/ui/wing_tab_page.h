@@ -47,6 +47,9 @@ public:
     void ShowPlanform();
     // The dimension sketch for the checked count, captioned in the model's language.
     void ShowDimensionSketch();
+    // The trapezoid-count buttons at their layout places, or wider where their
+    // captions need it (after a language switch, or at 144 dpi).
+    void FitCaptions();
 
 signals:
     // A box or the trapezoid count changed, and the wing was computed anew.

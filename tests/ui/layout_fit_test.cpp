@@ -12,6 +12,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -147,6 +150,29 @@ INSTANTIATE_TEST_SUITE_P(Window, LayoutFit,
                              return std::string(case_info.param.english ? "English" : "Russian") +
                                     std::to_string(case_info.param.wings) + "Wings";
                          });
+
+// On whatever screen the tests run on (1920 × 1080, also at twice the scale and at
+// 144 dpi), the window with a frame fits the screen, and the client area it cannot
+// show whole scrolls to its every corner.
+TEST_F(InTemporaryFolder, WindowFitsTheScreenAndReachesEveryControl) {
+    TForm1 form;
+    form.show();
+    QCoreApplication::processEvents();
+    const QRect room = form.screen()->availableGeometry();
+    EXPECT_TRUE(room.contains(QRect(form.pos(), form.size().grownBy(QMargins(8, 40, 8, 8)))))
+        << form.width() << " x " << form.height() << " on " << room.width() << " x "
+        << room.height();
+    auto* scroll = Find<QScrollArea>(form, "ClientScroll");
+    const QSize client = Find<QWidget>(form, "ClientArea")->size();
+    EXPECT_GE(scroll->viewport()->width() + scroll->horizontalScrollBar()->maximum(),
+              client.width());
+    EXPECT_GE(scroll->viewport()->height() + scroll->verticalScrollBar()->maximum(),
+              client.height());
+    if (room.height() >= 700) {
+        // Where the screen holds it, the window shows the whole layout without bars.
+        EXPECT_EQ(scroll->viewport()->size(), client);
+    }
+}
 
 struct WingCase {
     const char* name;

@@ -39,8 +39,11 @@ bool TabShown(const TForm1& form, const char* page) {
 TEST(MainWindow, StartUpShowsComputedValuesOfAllWings) {
     TForm1 form;
     EXPECT_EQ(form.windowTitle(), " Kalvesta4  V1.12  beta");
-    // Every wing computed and shown (the label texts are the planform tests').
     EXPECT_EQ(LabelText(form, "Label_b1"), "1100mm");
+    EXPECT_EQ(LabelText(form, "Label_s1"), "29.70dm^2");
+    EXPECT_EQ(LabelText(form, "Label_lm1"), "272.0mm");
+    EXPECT_EQ(LabelText(form, "Label_r251"), "82.3mm");
+    EXPECT_EQ(LabelText(form, "Label_lam1"), " 4.1");
     EXPECT_EQ(LabelText(form, "Label_b2"), " 200mm");
     EXPECT_EQ(LabelText(form, "Label_b3"), " 200mm");
     EXPECT_EQ(form.aircraft().wing_count, 2);
@@ -124,7 +127,7 @@ TEST(MainWindow, EditMenuSelectsTabs) {
 TEST(MainWindowScale, KeepsItsDesignedPlaceAndSize) {
     TForm1 form;
     EXPECT_EQ(form.pos(), QPoint(23, 44));
-    EXPECT_EQ(form.centralWidget()->size(), QSize(825, 583));
+    EXPECT_EQ(Control<QWidget>(form, "ClientArea")->size(), QSize(825, 583));
     EXPECT_EQ(Control<QPushButton>(form, "Button4")->geometry(), QRect(40, 384, 97, 33));
 }
 

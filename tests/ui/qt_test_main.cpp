@@ -1,10 +1,19 @@
-// Test entry for the window tests: one QApplication (offscreen) for all of them.
+// Test entry for the window tests: one QApplication (offscreen) for all of them, on
+// a 1920 × 1080 screen at 96 dpi, or on the screen KALVESTA_TEST_SCREEN names in
+// tests/ui/screens (QT_SCALE_FACTOR scales either, as on a desktop).
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QByteArray screen = qEnvironmentVariableIsEmpty("KALVESTA_TEST_SCREEN")
+                                  ? QByteArray("1920x1080")
+                                  : qgetenv("KALVESTA_TEST_SCREEN");
+    qputenv("QT_QPA_PLATFORM",
+            "offscreen:configfile=" KALVESTA_SOURCE_DIR "/tests/ui/screens/" + screen + ".json");
+    // As the program: whole device pixel ratios only.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
