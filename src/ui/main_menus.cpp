@@ -22,6 +22,16 @@ QMenu* Menu(QMenuBar* bar, const char* name, const char* caption) {
     return menu;
 }
 
+// The desktop's keys for `key`, and `usual` besides where they lack it (without a
+// desktop theme there is no key for "Save as" or "Quit").
+QList<QKeySequence> Keys(QKeySequence::StandardKey key, const char* usual) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    if (!keys.contains(QKeySequence(usual))) {
+        keys << QKeySequence(usual);
+    }
+    return keys;
+}
+
 }  // namespace
 
 MainMenus::MainMenus(QMenuBar* bar) {
@@ -58,13 +68,13 @@ MainMenus::MainMenus(QMenuBar* bar) {
     refined_check_item = Item(edit_menu, "RefinedCheck1", "&Refined-lattice check");
     balance_item = Item(edit_menu, "Balance1", "&Balance…");
 
-    open_item->setShortcut(QKeySequence::Open);
+    open_item->setShortcuts(Keys(QKeySequence::Open, "Ctrl+O"));
     // Until "Save" shows, "Save as" answers both save keys: a design without a
     // name is saved by asking for one.
-    save_as_item->setShortcuts(QKeySequence::keyBindings(QKeySequence::SaveAs) +
-                               QKeySequence::keyBindings(QKeySequence::Save));
-    save_item->setShortcut(QKeySequence::Save);
-    exit_item->setShortcut(QKeySequence::Quit);
+    save_as_item->setShortcuts(Keys(QKeySequence::SaveAs, "Ctrl+Shift+S") +
+                               Keys(QKeySequence::Save, "Ctrl+S"));
+    save_item->setShortcuts(Keys(QKeySequence::Save, "Ctrl+S"));
+    exit_item->setShortcuts(Keys(QKeySequence::Quit, "Ctrl+Q"));
 }
 
 void MainMenus::ShowWingItems(int wing_count) {
@@ -74,7 +84,7 @@ void MainMenus::ShowWingItems(int wing_count) {
 
 void MainMenus::ShowSaveItem() {
     save_item->setVisible(true);
-    save_as_item->setShortcut(QKeySequence::SaveAs);
+    save_as_item->setShortcuts(Keys(QKeySequence::SaveAs, "Ctrl+Shift+S"));
 }
 
 }  // namespace kalvesta

@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -10,8 +12,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
+#include <functional>
 
 #include "support/window_controls.h"
+#include "ui/file_dialogs.h"
+#include "ui/length_dialog.h"
 #include "ui/tform1.h"
 #include "ui/tform2.h"
 
@@ -121,6 +127,98 @@ TEST_F(LanguageTest, InfoWindowIsEnglishOrGermanAndRefreshedAtEachOpening) {
     EXPECT_EQ(info->Label(2)->text(), "Flugzeugs und schlägt einen günstigen ");
     EXPECT_FALSE(info->Label(3)->text().contains('@'));
     info->hide();
+}
+
+// Reads every modal dialog that opens (its title, and the texts of its labels and
+// buttons, mnemonics removed), then closes it.
+class ModalReader {
+public:
+    ModalReader() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (dialog == nullptr || dialog == read_) {
+                return;
+            }
+            read_ = dialog;
+            // The next dialog may come at the same address.
+            QObject::connect(qobject_cast<QDialog*>(dialog), &QDialog::finished, &timer_,
+                             [this] { read_ = nullptr; });
+            QStringList texts{dialog->windowTitle()};
+            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+                texts << label->text();
+            }
+            for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+                texts << testing_support::Shown(button->text());
+            }
+            dialogs << texts;
+            QMetaObject::invokeMethod(dialog, "reject");
+        });
+        timer_.start(10);
+    }
+    QList<QStringList> dialogs;
+
+private:
+    QWidget* read_ = nullptr;
+    QTimer timer_;
+};
+
+// A text in Latin letters alone, without a Cyrillic one.
+bool LatinOnly(const QString& text) {
+    bool latin = false;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x0400 && c.unicode() <= 0x04FF) {
+            return false;
+        }
+        latin = latin || (c.toLower() >= u'a' && c.toLower() <= u'z');
+    }
+    return latin;
+}
+
+// In Russian, every dialog and message the program adds beyond the documented ones
+// speaks Russian: no title, label or button in Latin letters alone but the
+// program's name.
+TEST_F(LanguageTest, AddedDialogsAndMessagesSpeakRussian) {
+    TForm1 form;
+    Control<QAction>(form, "german1")->trigger();
+    ModalReader reader;
+    const auto ask = [&](const std::function<void()>& open) {
+        open();
+        QCoreApplication::processEvents();
+    };
+    ask([&] { Control<QAction>(form, "StaticMargin1")->trigger(); });  // "calculate first"
+    ask([&] { form.OpenFile(QStringLiteral("missing.da4")); });
+    QFile empty("empty.da4");
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    ask([&] { form.OpenFile(QStringLiteral("empty.da4")); });
+    QtFileDialogs dialogs;
+    ask([&] { dialogs.AskSaveChanges(&form, "plane.da4", false); });
+    ask([&] { dialogs.AskReplace(&form, "plane.da4", false); });
+    ask([&] { dialogs.ExportFileName(&form, "plane.avl", false); });
+    ask([&] { LengthDialog::Ask(&form, "x (мм):", "abc", false); });
+    Control<QPushButton>(form, "Button4")->click();
+    ask([&] { Control<QAction>(form, "StaticMargin1")->trigger(); });
+    ask([&] { Control<QAction>(form, "ExportAvl1")->trigger(); });
+    ASSERT_EQ(reader.dialogs.size(), 9) << [&] {
+        QStringList heads;
+        for (const QStringList& texts : reader.dialogs) {
+            heads << texts.mid(0, 2).join(" / ");
+        }
+        return heads.join(" || ").toStdString();
+    }();
+
+    for (const QStringList& texts : reader.dialogs) {
+        for (const QString& text : texts) {
+            EXPECT_TRUE(!LatinOnly(text) || text == "Kalvesta4")
+                << text.toStdString() << " in " << texts.join(" | ").toStdString();
+        }
+    }
+    // The info window's added lines follow the window; its description is German.
+    Control<QAction>(form, "Info1")->trigger();
+    for (const int number : {3, 4, 5, 6}) {
+        EXPECT_FALSE(LatinOnly(form.info_window()->Label(number)->text())) << number;
+    }
+    form.info_window()->hide();
 }
 
 }  // namespace

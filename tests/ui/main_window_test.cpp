@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "fake_file_dialogs.h"
 #include "support/window_controls.h"
 #include "ui/captions.h"
 #include "ui/component_table.h"
@@ -130,6 +132,69 @@ TEST(MainWindowScale, KeepsItsDesignedPlaceAndSize) {
     EXPECT_EQ(Control<QWidget>(form, "ClientArea")->size(), QSize(825, 583));
     EXPECT_EQ(Control<QPushButton>(form, "Button4")->geometry(), QRect(40, 384, 97, 33));
 }
+
+// The keys a user without a mouse relies on, each with what it must do.
+struct KeyCase {
+    const char* name;
+    const char* focus;  // the control that has the focus; nullptr: the window
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* asked;  // the file dialog asked for, or "" for none
+    bool calculated;
+    bool closed;
+    const char* popup;  // the menu that opens, or nullptr
+};
+
+class KeySequences : public ::testing::TestWithParam<KeyCase> {
+private:
+    testing_support::InEmptyFolder folder_;
+};
+
+TEST_P(KeySequences, ReachTheirCommand) {
+    const KeyCase& c = GetParam();
+    TForm1 form;
+    auto dialogs = std::make_unique<testing_support::FakeDialogs>();
+    const testing_support::FakeDialogs& answered = *dialogs;
+    form.SetFileDialogs(std::move(dialogs));
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    Control<QAction>(form, "wing11")->trigger();  // F9 calculates from any tab
+    QWidget* target =
+        c.focus == nullptr ? static_cast<QWidget*>(&form) : Control<QWidget>(form, c.focus);
+    if (c.focus != nullptr) {
+        Control<QAction>(form, "aircraft1")->trigger();
+        target->setFocus();
+    }
+    QTest::keyClick(target, c.key, c.modifiers);
+    EXPECT_EQ(answered.asked.join(" "), c.asked);
+    EXPECT_EQ(form.aircraft().results_valid, c.calculated);
+    EXPECT_EQ(form.isHidden(), c.closed);
+    const QWidget* popup = QApplication::activePopupWidget();
+    EXPECT_EQ(popup == nullptr ? QString() : popup->objectName(),
+              c.popup == nullptr ? QString() : QString(c.popup));
+    if (popup != nullptr) {
+        QApplication::activePopupWidget()->close();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, KeySequences,
+    ::testing::Values(
+        KeyCase{"CtrlO", nullptr, Qt::Key_O, Qt::ControlModifier, "open ", false, false, nullptr},
+        KeyCase{"CtrlS", nullptr, Qt::Key_S, Qt::ControlModifier, "save *.da4", false, false,
+                nullptr},
+        KeyCase{"CtrlShiftS", nullptr, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier,
+                "save *.da4", false, false, nullptr},
+        KeyCase{"CtrlQ", nullptr, Qt::Key_Q, Qt::ControlModifier, "", false, true, nullptr},
+        KeyCase{"F9", nullptr, Qt::Key_F9, Qt::NoModifier, "", true, false, nullptr},
+        KeyCase{"ReturnInAPositionBox", "Edit_z2", Qt::Key_Return, Qt::NoModifier, "", true, false,
+                nullptr},
+        KeyCase{"AltF", nullptr, Qt::Key_F, Qt::AltModifier, "", false, false, "Open1"},
+        KeyCase{"F10", nullptr, Qt::Key_F10, Qt::NoModifier, "", false, false, "Open1"}),
+    [](const ::testing::TestParamInfo<KeyCase>& key_case) {
+        return std::string(key_case.param.name);
+    });
 
 }  // namespace
 }  // namespace kalvesta
