@@ -26,6 +26,8 @@ BalanceCommands::BalanceCommands(QWidget* window, const MainMenus& menus, const 
     connect(&files, &FileCommands::DesignSaved, this, &BalanceCommands::OnDesignSaved);
     connect(&aircraft_tab, &AircraftTabPage::ResultsShown, this, &BalanceCommands::Refresh);
     aircraft_tab.SetMarksSource([this](bool manual_margin) { return Marks(manual_margin); });
+    // Parts typed and not yet saved beside the design are asked for like the design.
+    files.AlsoChangedWhen([this] { return PartsChanged(); });
 }
 
 void BalanceCommands::OnShowWindow() {
@@ -48,11 +50,17 @@ void BalanceCommands::ApplyLanguage(bool english) {
     }
 }
 
+bool BalanceCommands::PartsChanged() const {
+    const TableReading& reading = Reading();
+    return reading.problem.has_value() || reading.parts != kept_parts_;
+}
+
 const TableReading& BalanceCommands::Reading() const {
     return balance_window_ != nullptr ? balance_window_->reading() : opened_;
 }
 
 void BalanceCommands::OnEdited() {
+    files_.ShowDesignState();
     // Redraws the results with the new marks, which refreshes the figures too; without
     // results only the figures change.
     if (aircraft_.results_valid) {
@@ -105,6 +113,7 @@ void BalanceCommands::OnDesignOpened(const std::string& path) {
                 aircraft_.english_captions);
         }
     }
+    kept_parts_ = opened_.parts;
     if (balance_window_ != nullptr) {
         balance_window_->SetParts(opened_.parts);
     }
@@ -127,6 +136,7 @@ void BalanceCommands::OnDesignSaved(const std::string& path) {
         return;
     }
     if (reading.parts.empty() && parts_path != parts_path_) {
+        kept_parts_.clear();
         return;
     }
     const FileResult written = WritePartsFile(parts_path, reading.parts);
@@ -137,6 +147,7 @@ void BalanceCommands::OnDesignSaved(const std::string& path) {
         return;
     }
     parts_path_ = parts_path;
+    kept_parts_ = reading.parts;
 }
 
 }  // namespace kalvesta

@@ -45,6 +45,8 @@ private:
     std::vector<CentreOfGravityMark> Marks(bool manual_margin) const;
     // The window's table, or the parts of the design while there is no window.
     const TableReading& Reading() const;
+    // Whether the list differs from the parts last read or written beside the design.
+    bool PartsChanged() const;
 
     QWidget* window_;
     const Aircraft& aircraft_;
@@ -56,6 +58,7 @@ private:
     // The parts file the list was read from or last written to: an emptied list is
     // written only there, never over a parts file this window has not read.
     std::string parts_path_;
+    std::vector<Part> kept_parts_;  // as last read from or written to the parts file
 };
 
 }  // namespace kalvesta

@@ -95,7 +95,11 @@ void FileCommands::TakeDesignAsSaved() {
 }
 
 bool FileCommands::IsModified() const {
-    return Da4ValuesOf(window_inputs_()) != saved_design_;
+    return Da4ValuesOf(window_inputs_()) != saved_design_ || (also_changed_ && also_changed_());
+}
+
+void FileCommands::AlsoChangedWhen(std::function<bool()> also_changed) {
+    also_changed_ = std::move(also_changed);
 }
 
 bool FileCommands::MayDropDesign() {

@@ -50,8 +50,12 @@ public:
 
     // The window's design as it stands counts as saved (the start-up aircraft).
     void TakeDesignAsSaved();
-    // Whether the window's design differs from the one last opened or saved.
+    // Whether the window's design differs from the one last opened or saved, or
+    // `also_changed` (the parts list beside it, say) says it has changed.
     bool IsModified() const;
+    void AlsoChangedWhen(std::function<bool()> also_changed);
+    // Something `also_changed` answers for has changed: the title follows.
+    void ShowDesignState() { emit DesignStateChanged(); }
     // Before the design is dropped: "Save changes to NAME?" when it is modified.
     // True when the caller may go on (nothing to save, saved, or discarded); false
     // when the user cancels or the design could not be saved.
@@ -95,6 +99,7 @@ private:
     const AnalysisData& analysis_;
     std::function<AircraftInputs()> window_inputs_;
     std::unique_ptr<FileDialogs> dialogs_;
+    std::function<bool()> also_changed_;
     QToolButton* open_button_ = nullptr;     // SpeedButton1
     QToolButton* save_as_button_ = nullptr;  // SpeedButton2
     QToolButton* save_button_ = nullptr;     // SpeedButton3, hidden until a name is known

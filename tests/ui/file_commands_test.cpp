@@ -386,8 +386,13 @@ TEST_F(FileCommandsTest, BalanceFollowsEveryKeystrokeAndTravelsWithTheDesign) {
     SaveAs(Path("plane"));
     const QByteArray parts = Bytes(Path("plane.parts.csv"));
     EXPECT_TRUE(parts.contains("\r\nbattery,150,-80\r\n")) << parts.toStdString();
+    // A part added and not saved counts as a change of the design.
+    EXPECT_FALSE(form_->windowTitle().endsWith(" *"));
     balance->PasteRows("tail wheel\t5\t900\n");
+    EXPECT_TRUE(form_->windowTitle().endsWith(" *"));
+    dialogs_->save_choices.push_back(SaveChoice::kDiscard);
     Open(Path("plane.da4"));
+    EXPECT_TRUE(dialogs_->asked.contains("changes plane.da4"));
     EXPECT_EQ(table->rowCount(), 5);
     SaveAs(Path("again"));
     EXPECT_EQ(Bytes(Path("again.parts.csv")), parts);
