@@ -72,6 +72,11 @@ QString JobProblemMessage(const QString& printer, int job, const PrintReport& re
     return text + QLatin1Char('.');
 }
 
+QString NoPrinterText(bool english) {
+    return english ? QStringLiteral("No printer is set up.")
+                   : QStringLiteral("Принтер не установлен.");
+}
+
 QString FollowingJobText(int job, bool english) {
     return (english ? QStringLiteral("Job %1 is with CUPS; waiting for it to print…")
                     : QStringLiteral("Задание %1 передано CUPS; ожидание печати…"))

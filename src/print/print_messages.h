@@ -16,6 +16,9 @@ QString PrintFailureMessage(const QString& printer, const PrintReport& report, b
 // stopped; the job waits in the queue (CUPS: "Paused").
 QString JobProblemMessage(const QString& printer, int job, const PrintReport& report, bool english);
 
+// Shown instead of an empty printer list.
+QString NoPrinterText(bool english);
+
 // Shown while the window waits for the job to print.
 QString FollowingJobText(int job, bool english);
 

@@ -74,7 +74,7 @@ void TForm3::BuildControls() {
     ButtonClose->setGeometry(238, 113, 73, 25);
     ButtonClose->setEnabled(false);
 
-    LabelNoPrinter = new QLabel(QStringLiteral("No printer is set up."), this);
+    LabelNoPrinter = new QLabel(NoPrinterText(english_), this);
     LabelNoPrinter->setObjectName(QStringLiteral("LabelNoPrinter"));
     LabelNoPrinter->setGeometry(3, 151, 369, 17);
     LabelNoPrinter->hide();
@@ -119,6 +119,7 @@ void TForm3::FormCreate() {
         ComboBox1->setCurrentIndex(XPrintSet1->PrinterIndex());
     }
     ButtonClose->setEnabled(available);
+    LabelNoPrinter->setText(NoPrinterText(english_));
     LabelNoPrinter->setVisible(!available);
 
     // Column widths: a quarter and three quarters of the grid, less 10 pixels each.

@@ -35,9 +35,10 @@ QString Cell(const QTableWidget& grid, int row, int column) {
 }
 
 // Runs `action` once the modal window is up, then shows it for `page`.
-int ShowModalThen(TForm3& form, const QImage& page, const std::function<void()>& action) {
+int ShowModalThen(TForm3& form, const QImage& page, const std::function<void()>& action,
+                  bool english = true) {
     QTimer::singleShot(0, &form, action);
-    return form.ShowModalFor(page);
+    return form.ShowModalFor(page, english);
 }
 
 QImage SummarySizedPage() {
@@ -173,10 +174,16 @@ TEST(TForm3, NoPrinterIsSaidAndSendsNothingUntilOneIsSetUp) {
     EXPECT_EQ(no_printer->text(), QStringLiteral("No printer is set up."));
 
     const QImage page = SummarySizedPage();
-    ShowModalThen(form, page, [&form] {
-        QTest::mouseClick(form.ButtonClose, Qt::LeftButton);  // disabled: no effect
-        QTest::mouseClick(form.Button1, Qt::LeftButton);
-    });
+    QString russian;
+    ShowModalThen(
+        form, page,
+        [&form, &russian, no_printer] {
+            russian = no_printer->text();
+            QTest::mouseClick(form.ButtonClose, Qt::LeftButton);  // disabled: no effect
+            QTest::mouseClick(form.Button1, Qt::LeftButton);
+        },
+        false);
+    EXPECT_EQ(russian, QStringLiteral("Принтер не установлен."));
     EXPECT_EQ(job.begin_count, 0);
     EXPECT_TRUE(job.targets.empty());
 
