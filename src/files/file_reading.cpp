@@ -10,11 +10,6 @@
 
 namespace kalvesta {
 
-FileResult FileFailure(FileError error, std::string_view verb, const std::string& path,
-                       std::string_view reason) {
-    return TextFailure(error, std::string(verb) + " \"" + path + "\": " + std::string(reason));
-}
-
 FileResult OpenRegularFile(const std::string& path, std::optional<FileDescriptor>& file) {
     // Non-blocking, so that opening a named pipe cannot hang; it is refused below.
     file.emplace(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -53,9 +48,10 @@ FileResult ReadWholeFile(const std::string& path, int64_t max_bytes, std::string
         }
         if (static_cast<int64_t>(bytes.size()) + count > max_bytes) {
             bytes.clear();
-            return FileFailure(
-                FileError::kCannotRead, "Cannot read", path,
-                "the file is longer than " + std::to_string(max_bytes >> 20) + " MiB");
+            const std::string mebibytes = std::to_string(max_bytes >> 20);
+            return ContentFailure(FileError::kCannotRead, path,
+                                  {"the file is longer than " + mebibytes + " MiB",
+                                   "файл длиннее " + mebibytes + " МиБ"});
         }
         bytes.append(buffer.data(), static_cast<size_t>(count));
     }

@@ -6,17 +6,11 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "files/file_descriptor.h"
 #include "files/file_writer.h"
 
 namespace kalvesta {
-
-// The failure `<verb> "<path>": <reason>` told in English only, e.g. Cannot read
-// "parts.csv": line 3: no mass.
-FileResult FileFailure(FileError error, std::string_view verb, const std::string& path,
-                       std::string_view reason);
 
 // Opens `path` for reading without waiting on a pipe and refuses anything that is
 // not a regular file; on success `file` holds the open file.

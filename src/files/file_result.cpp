@@ -122,6 +122,9 @@ std::string FileMessage(const FileResult& result, bool english) {
             text += std::string(texts.no_safe_way) + " (" +
                     SystemReason(result.system_error, english) + ")";
             break;
+        case FileReason::kContent:
+            text += english ? result.content.english : result.content.russian;
+            break;
     }
     if (!result.copy_path.empty()) {
         text += texts.copy_kept + Quoted(texts, result.copy_path);
@@ -138,6 +141,16 @@ FileResult FileFailure(FileError error, const std::string& path, FileReason reas
     result.reason = reason;
     result.path = path;
     result.system_error = system_error;
+    result.message = FileMessage(result, true);
+    return result;
+}
+
+FileResult ContentFailure(FileError error, const std::string& path, TwoLanguages problem) {
+    FileResult result;
+    result.error = error;
+    result.reason = FileReason::kContent;
+    result.path = path;
+    result.content = std::move(problem);
     result.message = FileMessage(result, true);
     return result;
 }

@@ -23,6 +23,13 @@ enum class FileReason {
     kNotRegularFile,  // reading a pipe, a device or a socket
     kNoSafeWay,       // the file can only be written in place, and neither could its space be
                       // reserved nor a safety copy be made (`system_error`: why not the copy)
+    kContent,         // what the file holds breaks a rule of its format (`content` says which)
+};
+
+// A text the program gives in either of the window's languages.
+struct TwoLanguages {
+    std::string english;
+    std::string russian;
 };
 
 struct FileResult {
@@ -33,6 +40,7 @@ struct FileResult {
     FileReason reason = FileReason::kText;
     std::string path;
     int system_error = 0;  // an errno value
+    TwoLanguages content;  // the rule the content breaks, for kContent
     // Where the complete new content was kept when the file itself could not take it.
     std::string copy_path;
     // Written in place, failed, and the earlier content could not be put back.
@@ -47,6 +55,10 @@ FileResult FileFailure(FileError error, const std::string& path, FileReason reas
 inline FileResult SystemFailure(FileError error, const std::string& path, int system_error) {
     return FileFailure(error, path, FileReason::kSystem, system_error);
 }
+
+// A failure of what the file at `path` holds, such as `line 4: mass_g "abc" is not a
+// number`.
+FileResult ContentFailure(FileError error, const std::string& path, TwoLanguages problem);
 
 // A failure told by a text of its own (English only).
 FileResult TextFailure(FileError error, std::string message);

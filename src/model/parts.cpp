@@ -62,25 +62,25 @@ PartRow ReadPartRow(std::string_view name, std::string_view mass_g, std::string_
 }
 
 std::string DescribePartRowProblem(PartRowProblem problem, std::string_view mass_g,
-                                   std::string_view x_mm) {
+                                   std::string_view x_mm, bool english) {
     // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) about "\"" + text.
-    const auto quoted = [](std::string_view text) {
-        std::string out(1, '"');
+    const auto quoted = [english](std::string_view text) {
+        std::string out = english ? "\"" : "«";
         out += TrimBlanks(text);
-        out += '"';
+        out += english ? "\"" : "»";
         return out;
     };
     switch (problem) {
         case PartRowProblem::kNone:
             return {};
         case PartRowProblem::kEmptyName:
-            return "the part has no name";
+            return english ? "the part has no name" : "у детали нет названия";
         case PartRowProblem::kMassNotANumber:
-            return "mass_g " + quoted(mass_g) + " is not a number";
+            return "mass_g " + quoted(mass_g) + (english ? " is not a number" : " — не число");
         case PartRowProblem::kMassNotPositive:
-            return "mass_g " + quoted(mass_g) + " is not more than 0";
+            return "mass_g " + quoted(mass_g) + (english ? " is not more than 0" : " не больше 0");
         case PartRowProblem::kXNotANumber:
-            return "x_mm " + quoted(x_mm) + " is not a number";
+            return "x_mm " + quoted(x_mm) + (english ? " is not a number" : " — не число");
     }
     return {};
 }

@@ -39,9 +39,10 @@ struct PartRow {
 PartRow ReadPartRow(std::string_view name, std::string_view mass_g, std::string_view x_mm,
                     bool decimal_comma);
 
-// The problem in words, naming the text at fault: `mass_g "-3" is not more than 0`.
+// The problem in English or Russian words, naming the column and the text at fault:
+// `mass_g "-3" is not more than 0`.
 std::string DescribePartRowProblem(PartRowProblem problem, std::string_view mass_g,
-                                   std::string_view x_mm);
+                                   std::string_view x_mm, bool english);
 
 // A number by the row rule above, or nothing.
 std::optional<double> ReadPartNumber(std::string_view text, bool decimal_comma);

@@ -76,6 +76,11 @@ TEST(PartsCsv, BadRowsNameTheFileAndLine) {
         EXPECT_TRUE(read.parts.empty()) << text;
         EXPECT_EQ(read.result.message.rfind("Cannot read \"plane.parts.csv\": " + reason, 0), 0u)
             << read.result.message;
+        // The window's Russian says the same, with no English reason left in it.
+        const std::string russian = FileMessage(read.result, false);
+        EXPECT_EQ(russian.rfind("Не удаётся прочитать «plane.parts.csv»: строка ", 0), 0u)
+            << russian;
+        EXPECT_EQ(russian.find(reason.substr(reason.find(": ") + 2)), std::string::npos) << russian;
     }
 }
 
