@@ -157,9 +157,10 @@ positions, exactly as the window's "Calculate" does, without a window.
 
   FILE.da4          the aircraft file to read, as the "Open" command reads it (lines
                     missing at the end read as 0, a wing or trapezoid count out of
-                    range keeps the start-up count), with its parts list FILE.parts.csv
-                    when there is one. Without FILE: the start-up aircraft (two
-                    wings, one trapezoid each).
+                    range keeps the start-up count, a file in which not one line holds
+                    a number is refused), with its parts list FILE.parts.csv when
+                    there is one. Without FILE: the start-up aircraft (two wings, one
+                    trapezoid each).
   --wings N         number of wings in the analysis, 1, 2 or 3 (after loading).
   --margin PERCENT  the manual stability margin in percent of the reference length,
                     read like the margin box: "." as decimal separator, text that is

@@ -18,8 +18,8 @@ FileResult LoadAircraft(const CliOptions& options, CliRun& run) {
     run.aircraft.english_captions = true;
     if (options.file) {
         const Da4ReadResult read = ReadDa4File(*options.file);
-        if (!read.result.ok()) {
-            return read.result;
+        if (const FileResult usable = AircraftFileResult(read, *options.file); !usable.ok()) {
+            return usable;
         }
         run.file = options.file;
         run.aircraft.current_file_name = *options.file;

@@ -24,6 +24,12 @@ Da4ReadResult ReadDa4File(const std::string& path);
 
 inline constexpr int64_t kMaxDa4ScanBytes = int64_t{64} << 20;
 
+// Whether a read file can be opened as an aircraft: its read failure, or, when not
+// one of its lines held a number, that it is no aircraft file (random bytes or a
+// text of another kind, which would otherwise load as an aircraft of zeros and be
+// overwritten by the next Save); success otherwise.
+FileResult AircraftFileResult(const Da4ReadResult& read, const std::string& path);
+
 // Writes the values as the 53-line file text to `path` by WriteFileContents: an
 // earlier file is replaced only once the new content is complete, keeps its mode,
 // owner, group and links, and is left untouched on failure.

@@ -218,21 +218,14 @@ void FileCommands::OpenFile(const std::optional<QString>& chosen) {
     if (chosen) {
         const std::string name = chosen->toStdString();
         const Da4ReadResult read = ReadDa4File(name);
-        if (!read.result.ok()) {
-            // The current file name stays, so "Save" still writes where the window says.
-            dialogs_->ShowFileError(
-                window_, QString::fromStdString(FileMessage(read.result, english())), english());
-        } else if (read.numbered_lines == 0) {
-            // Not one number: no aircraft file, and the design in the window stays.
-            dialogs_->ShowFileError(
-                window_,
-                InLanguage(english(),
-                           "\"%1\" is no aircraft file: not one of its lines holds a number. "
-                           "The design in the window is kept.",
-                           "«%1» — не файл самолёта: ни в одной его строке нет числа. "
-                           "Проект в окне сохранён без изменений.")
-                    .arg(*chosen),
-                english());
+        if (const FileResult usable = AircraftFileResult(read, name); !usable.ok()) {
+            // The design in the window and its name stay, so "Save" still writes where
+            // the window says.
+            dialogs_->ShowFileError(window_,
+                                    QString::fromStdString(FileMessage(usable, english())) +
+                                        InLanguage(english(), ". The design in the window is kept.",
+                                                   ". Проект в окне сохранён без изменений."),
+                                    english());
         } else {
             aircraft_.current_file_name = name;
             // Counts the file states out of range keep the window's buttons.

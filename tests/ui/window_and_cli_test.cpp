@@ -119,36 +119,44 @@ TEST_P(WindowAndCli, SameFileGivesTheSameFiguresOrTheSameRefusal) {
                              : QString(KALVESTA_SOURCE_DIR) + "/tests/fuzz/corpus/da4_analysis/" +
                                    QString::fromStdString(c.file);
     QStringList args{"--json"};
-    TForm1 form;
     if (!path.isEmpty()) {
         args << path;
+    }
+    if (c.wings != 0) {
+        args << "--wings" << QString::number(c.wings);
+    }
+    QProcess cli;
+    cli.start(KALVESTA_CLI_PATH, args);
+    ASSERT_TRUE(cli.waitForFinished(120000));
+    ASSERT_EQ(cli.exitStatus(), QProcess::NormalExit);
+    const QByteArray cli_output = cli.readAllStandardOutput();
+    const QByteArray cli_errors = cli.readAllStandardError();
+
+    TForm1 form;
+    if (!path.isEmpty()) {
         auto dialogs = std::make_unique<FakeDialogs>();
         dialogs->names.push_back(path);
         const FakeDialogs& answered = *dialogs;
         form.SetFileDialogs(std::move(dialogs));
         Control<QAction>(form, "Open2")->trigger();
         if (!answered.errors.isEmpty()) {
-            // A file without one number the window refuses, where the command line
-            // reads it as an aircraft of zeros.
+            // A file without one number is no aircraft file, to either of them.
             EXPECT_TRUE(answered.errors[0].contains("no aircraft file"));
             EXPECT_EQ(form.aircraft().current_file_name, "Unknown.da4");
+            EXPECT_EQ(cli.exitCode(), 2);
+            EXPECT_TRUE(cli_errors.contains("no aircraft file")) << cli_errors.toStdString();
             return;
         }
     }
     if (c.wings != 0) {
-        args << "--wings" << QString::number(c.wings);
         WingCountButton(form, c.wings)->click();
     }
     Control<QPushButton>(form, "Button4")->click();
 
-    QProcess cli;
-    cli.start(KALVESTA_CLI_PATH, args);
-    ASSERT_TRUE(cli.waitForFinished(120000));
-    ASSERT_EQ(cli.exitStatus(), QProcess::NormalExit);
-    const auto json = nlohmann::ordered_json::parse(cli.readAllStandardOutput().toStdString());
+    const auto json = nlohmann::ordered_json::parse(cli_output.toStdString());
     const bool ok = json.at("ok").get<bool>();
     EXPECT_EQ(cli.exitCode(), ok ? 0 : 1);
-    EXPECT_EQ(cli.readAllStandardError().isEmpty(), ok);
+    EXPECT_EQ(cli_errors.isEmpty(), ok);
 
     const Figures figures = CliFigures(json);
     if (form.aircraft().results_valid) {
