@@ -9,6 +9,7 @@
 #include "ui/file_commands.h"
 #include "ui/file_dialogs.h"
 #include "ui/main_menus.h"
+#include "ui/message_text.h"
 
 namespace kalvesta {
 
@@ -126,10 +127,8 @@ void BalanceCommands::OnDesignSaved(const std::string& path) {
         // The design is saved; the parts file keeps what it held.
         files_.dialogs().ShowFileError(
             window_,
-            QString::fromUtf8(aircraft_.english_captions ? "The parts were not saved to "
-                                                           "\"%1\": %2"
-                                                         : "Детали не сохранены в "
-                                                           "«%1»: %2")
+            InLanguage(aircraft_.english_captions, "The parts were not saved to \"%1\": %2",
+                       "Детали не сохранены в «%1»: %2")
                 .arg(QString::fromStdString(parts_path),
                      DescribeRowProblem(*reading.problem, aircraft_.english_captions)),
             aircraft_.english_captions);

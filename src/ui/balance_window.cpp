@@ -20,7 +20,7 @@
 #include <string>
 
 #include "files/parts_csv.h"
-#include "model/number_format.h"
+#include "ui/message_text.h"
 
 namespace kalvesta {
 namespace {
@@ -48,10 +48,6 @@ public:
     }
 };
 
-QString Fixed(double value, int decimals) {
-    return QString::fromStdString(FormatFixed(value, decimals));
-}
-
 void Colour(QLabel* label, QColor color) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, color);
@@ -66,7 +62,7 @@ constexpr QColor kWrongColour(255, 0, 0);
 
 QString DescribeRowProblem(const TableRowProblem& problem, bool english) {
     const auto text = [english](const char* in_english, const char* in_russian) {
-        return QString::fromUtf8(english ? in_english : in_russian);
+        return InLanguage(english, in_english, in_russian);
     };
     const QString mass = problem.mass_text.trimmed();
     QString what;
@@ -173,7 +169,7 @@ void BalanceWindow::Build() {
 }
 
 QString BalanceWindow::Text(const char* english, const char* russian) const {
-    return QString::fromUtf8(english_ ? english : russian);
+    return InLanguage(english_, english, russian);
 }
 
 void BalanceWindow::ApplyLanguage(bool english) {
