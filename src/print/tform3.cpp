@@ -17,6 +17,18 @@
 #include "qtcanvas/printed_page_rect.h"
 
 namespace kalvesta {
+namespace {
+
+// A warning over the printer window whose one button speaks its language (the
+// Russian "ОК" in Cyrillic letters).
+void Warn(QWidget* window, const QString& text, bool english) {
+    QMessageBox box(QMessageBox::Warning, window->windowTitle(), text, QMessageBox::NoButton,
+                    window);
+    box.addButton(english ? QStringLiteral("OK") : QStringLiteral("ОК"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+}  // namespace
 
 TForm3::TForm3(QWidget* parent)
     : QDialog(parent),
@@ -191,9 +203,8 @@ void TForm3::ButtonCloseClick() {
         printed = XPrint1->EndDoc();
     }
     if (!printed) {
-        QMessageBox::warning(
-            this, windowTitle(),
-            PrintFailureMessage(ComboBox1->currentText(), XPrint1->Failure(), english_));
+        Warn(this, PrintFailureMessage(ComboBox1->currentText(), XPrint1->Failure(), english_),
+             english_);
         return;
     }
     if (XPrint1->JobId() <= 0) {
@@ -228,8 +239,7 @@ void TForm3::FollowJob() {
         accept();
         return;
     }
-    QMessageBox::warning(this, windowTitle(),
-                         JobProblemMessage(ComboBox1->currentText(), job, status.report, english_));
+    Warn(this, JobProblemMessage(ComboBox1->currentText(), job, status.report, english_), english_);
 }
 
 void TForm3::StopFollowing() {

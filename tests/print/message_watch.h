@@ -18,6 +18,7 @@ public:
         QObject::connect(&timer_, &QTimer::timeout, [this, &form] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 message = box->text();
+                button = box->buttons().value(0)->text();
                 box->accept();
                 window_open_after = form.isVisible();
                 form.Button1Click();
@@ -27,6 +28,7 @@ public:
     }
 
     QString message;                 // empty: no message box came
+    QString button;                  // the caption of its (one) button
     bool window_open_after = false;  // the window was still open behind it
 
 private:

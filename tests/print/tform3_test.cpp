@@ -225,6 +225,9 @@ TEST_P(TForm3Job, PrintedOrWhyNot) {
 
     EXPECT_EQ(watch->message, QString::fromUtf8(GetParam().message));
     const bool printed = *GetParam().message == '\0';
+    if (!printed) {
+        EXPECT_EQ(watch->button, GetParam().english ? "OK" : "ОК");
+    }
     EXPECT_EQ(result, printed ? QDialog::Accepted : QDialog::Rejected);
     EXPECT_EQ(watch->window_open_after, !printed);
     EXPECT_EQ(job.status_calls, GetParam().accept_jobs ? GetParam().statuses.size() : 0u);
