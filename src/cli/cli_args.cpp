@@ -9,7 +9,6 @@
 namespace kalvesta::cli {
 namespace {
 
-// A whole number without blanks, sign or other text, in 1..3.
 bool EndsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
@@ -19,6 +18,7 @@ bool IsSummaryFileName(std::string_view name) {
            EndsWith(name, ".PDF") || EndsWith(name, ".PNG");
 }
 
+// A whole number without blanks, sign or other text, in 1..3.
 std::optional<int> ParseWingCount(std::string_view text) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
