@@ -6,7 +6,9 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include "test_aircraft.h"
 
@@ -36,47 +38,50 @@ std::unique_ptr<GridRun> Grid(const Aircraft& aircraft) {
     return run;
 }
 
-TEST(GRID, RectangularWingGetsFourHundredSquarePanels) {
-    // Half-span 1000, chord 250: Λ = 2000² / 500000 = 8, n_c = √(800 / 8) = 10,
-    // strips = 10 × 1000 / 250 = 40.
-    const auto run = Grid(PreparedAircraft({Rectangle(1000, 250)}));
-    EXPECT_EQ(run->lattice->chord_count[1], 10);
-    EXPECT_EQ(run->lattice->span_count[1], 40);
-    EXPECT_EQ(run->lattice->panel_count, 400);
-    EXPECT_FALSE(run->memo.calc_failed);
-}
+// Chordwise panels and strips per surface (one trapezoid each), and the panel total.
+struct CountCase {
+    const char* name;
+    Aircraft aircraft;
+    PerWing<int> chords;
+    PerWing<int> strips;
+    int panels;
+};
 
-TEST(GRID, SmallerSurfaceGetsItsShareOfTheBudget) {
-    // Second surface 60000 mm², Λ = 6: budget round(400 × 0.12) = 48,
-    // n_c = round(√16) = 4, strips 4 × 300 / 100 = 12.
-    const auto run = Grid(PreparedAircraft({Rectangle(1000, 250), Rectangle(300, 100)}));
-    EXPECT_EQ(run->lattice->chord_count[1], 10);
-    EXPECT_EQ(run->lattice->span_count[1], 40);
-    EXPECT_EQ(run->lattice->chord_count[2], 4);
-    EXPECT_EQ(run->lattice->span_count[2], 12);
-    EXPECT_EQ(run->lattice->panel_count, 448);
-}
-
-TEST(GRID, DefaultAircraftCounts) {
-    // Wing-1: Λ ≈ 4.074, n_c = round(√(800 / 4.074)) = 14, 14 × 550 / 270 ≈ 28.5 → 29
-    // (rounding 28.52); Wing-2: budget round(400 × 16000 / 297000) = 22, Λ = 2.5, n_c = 4,
-    // 4 × 100 / 80 = 5 strips.
-    const auto run = Grid(DefaultAircraft(2));
-    const Lattice& lattice = *run->lattice;
-    EXPECT_EQ(lattice.chord_count[1], 14);
-    EXPECT_EQ(lattice.trap_span_count[1][1], 29);
-    EXPECT_EQ(lattice.chord_count[2], 4);
-    EXPECT_EQ(lattice.trap_span_count[1][2], 5);
-    EXPECT_EQ(lattice.panel_count, 426);
-    EXPECT_EQ(lattice.chord_count[3], 0);  // outside the analysis
-    EXPECT_EQ(lattice.span_count[3], 0);
-}
-
-TEST(GRID, EqualSurfacesShareTheFullBudget) {
-    const auto run = Grid(PreparedAircraft({Rectangle(1000, 250), Rectangle(1000, 250)}));
-    EXPECT_EQ(run->lattice->chord_count[2], 10);
-    EXPECT_EQ(run->lattice->span_count[2], 40);
-    EXPECT_EQ(run->lattice->panel_count, 800);
+TEST(GRID, PanelCountsShareTheBudgetByArea) {
+    const TestWing main_wing = Rectangle(1000, 250);
+    const CountCase cases[] = {
+        // Half-span 1000, chord 250: Λ = 2000² / 500000 = 8, n_c = √(800 / 8) = 10,
+        // strips = 10 × 1000 / 250 = 40.
+        {"square panels", PreparedAircraft({main_wing}), {0, 10, 0, 0}, {0, 40, 0, 0}, 400},
+        // Second surface 60000 mm², Λ = 6: budget round(400 × 0.12) = 48,
+        // n_c = round(√16) = 4, strips 4 × 300 / 100 = 12.
+        {"smaller surface's share",
+         PreparedAircraft({main_wing, Rectangle(300, 100)}),
+         {0, 10, 4, 0},
+         {0, 40, 12, 0},
+         448},
+        {"equal surfaces",
+         PreparedAircraft({main_wing, main_wing}),
+         {0, 10, 10, 0},
+         {0, 40, 40, 0},
+         800},
+        // Wing-1: Λ ≈ 4.074, n_c = round(√(800 / 4.074)) = 14, 14 × 550 / 270 ≈ 28.5 → 29
+        // (rounding 28.52); Wing-2: budget round(400 × 16000 / 297000) = 22, Λ = 2.5,
+        // n_c = 4, 4 × 100 / 80 = 5 strips; Wing-3 outside the analysis.
+        {"start-up aircraft", DefaultAircraft(2), {0, 14, 4, 0}, {0, 29, 5, 0}, 426},
+    };
+    for (const CountCase& each : cases) {
+        SCOPED_TRACE(each.name);
+        const auto run = Grid(each.aircraft);
+        const Lattice& lattice = *run->lattice;
+        EXPECT_FALSE(run->memo.calc_failed);
+        for (size_t w = 1; w <= kMaxWings; ++w) {
+            EXPECT_EQ(lattice.chord_count[w], each.chords[w]) << "wing " << w;
+            EXPECT_EQ(lattice.span_count[w], each.strips[w]) << "wing " << w;
+            EXPECT_EQ(lattice.trap_span_count[1][w], each.strips[w]) << "wing " << w;
+        }
+        EXPECT_EQ(lattice.panel_count, each.panels);
+    }
 }
 
 // A one-trapezoid wing of mean chord 10 (12 at the root, 8 at the tip) gets one
@@ -106,96 +111,84 @@ TEST_P(StripLimit, UpTo299StripsAreLaidAndTrimmed) {
 
 INSTANTIATE_TEST_SUITE_P(AroundTheTrimCapacity, StripLimit, testing::Values(296, 297, 298, 299));
 
-TEST(GRID, ThreeHundredStripsAreRefusedInEitherLanguage) {
-    for (const bool english : {true, false}) {
-        const auto run = Grid(PreparedAircraft({Trapezoid(3000, 12, 8)}, english));
-        ASSERT_TRUE(run->memo.calc_failed);
-        EXPECT_TRUE(run->memo.visible);
-        ASSERT_EQ(run->memo.line_count(), 3);
-        if (english) {
-            EXPECT_EQ(run->memo.line(0), "Error: ");
-            EXPECT_EQ(run->memo.line(1), "Can not calculate wing-1. ");
-            EXPECT_EQ(run->memo.line(2), "Please change this wing (less aspect ratio)!");
-        } else {
-            EXPECT_EQ(run->memo.line(0), "Fehler: ");
-            EXPECT_EQ(run->memo.line(1), "Kann Flügel-1 nicht berechnen.");
-            EXPECT_EQ(run->memo.line(2), "Bitte Streckung verkleinern!");
-        }
-        // A refused lattice holds no panels, so nothing reads past its arrays.
-        EXPECT_EQ(run->lattice->panel_count, 0);
-        EXPECT_EQ(run->lattice->span_count[1], 0);
-    }
-}
-
-TEST(GRID, EveryRefusedSurfaceIsReportedInOrder) {
-    const TestWing too_long = Trapezoid(4000, 12, 8);
-    const auto run = Grid(PreparedAircraft({too_long, Rectangle(300, 100), too_long}));
-    ASSERT_EQ(run->memo.line_count(), 5);
-    EXPECT_EQ(run->memo.line(1), "Can not calculate wing-1. ");
-    EXPECT_EQ(run->memo.line(3), "Can not calculate wing-3. ");
-    EXPECT_EQ(run->memo.line(4), "Please change this wing (less aspect ratio)!");
-}
-
-TEST(GRID, SurfaceWithoutAreaIsRefused) {
-    // No chord anywhere: no budget, no aspect ratio. Wing-2 of no span likewise.
-    const auto run = Grid(PreparedAircraft({Rectangle(500, 0), Rectangle(0, 100)}));
-    ASSERT_EQ(run->memo.line_count(), 5);
-    EXPECT_EQ(run->memo.line(1), "Can not calculate wing-1. ");
-    EXPECT_EQ(run->memo.line(2), "Please change this wing (it has no area)!");
-    EXPECT_EQ(run->memo.line(3), "Can not calculate wing-2. ");
-
-    const auto german = Grid(PreparedAircraft({Rectangle(500, 0)}, false));
-    ASSERT_EQ(german->memo.line_count(), 3);
-    EXPECT_EQ(german->memo.line(2), "Bitte Flügel ändern (keine Fläche)!");
-}
-
-TEST(GRID, TrapeziumWithoutChordIsRefusedAsTooManyStrips) {
-    // Trapezoid 2 has chord 0 at both ends but a span: its strip count (span over
-    // mean chord) is unbounded.
-    TestWing wing = Trapezoid(500, 200, 0);
-    wing.trapezoids = 2;
-    wing.inputs.span[1] = 300;
-    wing.inputs.chord[1] = 0;
-    const auto run = Grid(PreparedAircraft({wing}));
-    ASSERT_EQ(run->memo.line_count(), 3);
-    EXPECT_EQ(run->memo.line(2), "Please change this wing (less aspect ratio)!");
-}
-
-TEST(GRID, MoreThan299ChordwisePanelsAreRefused) {
-    // Span 10, chord 2000: Λ = 0.005, n_c = √(800 / 0.005) = 400.
-    for (const bool english : {true, false}) {
-        const auto run = Grid(PreparedAircraft({Rectangle(5, 2000)}, english));
-        ASSERT_EQ(run->memo.line_count(), 3);
-        EXPECT_EQ(run->memo.line(2), english ? "Please change this wing (more aspect ratio)!"
-                                             : "Bitte Streckung vergrößern!");
-        EXPECT_EQ(run->lattice->chord_count[1], 0);
-    }
-}
-
-TEST(GRID, MoreThan3000PanelsAreRefused) {
-    // Four trapezoids of chord 2000 over 9 + 1 + 1 + 1 mm: Λ = 24² / 48000 = 0.012,
-    // n_c = round(√(800 / 0.012)) = 258, one strip per trapezoid: 1032 panels per
-    // surface, 3096 for three of them.
+// Four trapezoids of chord 2000 over 9 + 1 + 1 + 1 mm: Λ = 24² / 48000 = 0.012,
+// n_c = round(√(800 / 0.012)) = 258, one strip per trapezoid: 1032 panels per surface.
+TestWing ShortDeepWing() {
     TestWing wing = Rectangle(9, 2000);
     wing.trapezoids = 4;
     for (size_t t = 1; t < 4; ++t) {
         wing.inputs.span[t] = 1;
         wing.inputs.chord[t] = 2000;
     }
-    for (const bool english : {true, false}) {
-        const auto run = Grid(PreparedAircraft({wing, wing, wing}, english));
-        ASSERT_EQ(run->memo.line_count(), 3) << run->memo.Text();
-        if (english) {
-            EXPECT_EQ(run->memo.line(1), "Can not calculate the aircraft. ");
-            EXPECT_EQ(run->memo.line(2), "Please change the wings (more than 3000 panels)!");
-        } else {
-            EXPECT_EQ(run->memo.line(1), "Kann Flugzeug nicht berechnen.");
-            EXPECT_EQ(run->memo.line(2), "Bitte Flügel ändern (mehr als 3000 Panels)!");
+    return wing;
+}
+
+// An aircraft the grid refuses, with the memo it leaves in each language.
+struct RefusalCase {
+    const char* name;
+    std::vector<TestWing> wings;
+    const char* english;
+    const char* german;
+};
+
+TEST(GRID, RefusedAircraftNamesEveryReasonInEitherLanguage) {
+    // A trapezoid with chord 0 at both ends but a span: its strip count (span over
+    // mean chord) is unbounded.
+    TestWing chordless_trapezoid = Trapezoid(500, 200, 0);
+    chordless_trapezoid.trapezoids = 2;
+    chordless_trapezoid.inputs.span[1] = 300;
+    chordless_trapezoid.inputs.chord[1] = 0;
+    const RefusalCase cases[] = {
+        {"300 strips",
+         {Trapezoid(3000, 12, 8)},
+         "Error: \nCan not calculate wing-1. \nPlease change this wing (less aspect ratio)!",
+         "Fehler: \nKann Flügel-1 nicht berechnen.\nBitte Streckung verkleinern!"},
+        {"chordless trapezoid",
+         {chordless_trapezoid},
+         "Error: \nCan not calculate wing-1. \nPlease change this wing (less aspect ratio)!",
+         "Fehler: \nKann Flügel-1 nicht berechnen.\nBitte Streckung verkleinern!"},
+        // Span 10, chord 2000: Λ = 0.005, n_c = √(800 / 0.005) = 400.
+        {"400 chordwise panels",
+         {Rectangle(5, 2000)},
+         "Error: \nCan not calculate wing-1. \nPlease change this wing (more aspect ratio)!",
+         "Fehler: \nKann Flügel-1 nicht berechnen.\nBitte Streckung vergrößern!"},
+        // Every refused surface, in order.
+        {"two of three",
+         {Trapezoid(4000, 12, 8), Rectangle(300, 100), Trapezoid(4000, 12, 8)},
+         "Error: \nCan not calculate wing-1. \nPlease change this wing (less aspect ratio)!\n"
+         "Can not calculate wing-3. \nPlease change this wing (less aspect ratio)!",
+         "Fehler: \nKann Flügel-1 nicht berechnen.\nBitte Streckung verkleinern!\n"
+         "Kann Flügel-3 nicht berechnen.\nBitte Streckung verkleinern!"},
+        // No chord anywhere: no budget, no aspect ratio. Wing-2 of no span likewise.
+        {"no area",
+         {Rectangle(500, 0), Rectangle(0, 100)},
+         "Error: \nCan not calculate wing-1. \nPlease change this wing (it has no area)!\n"
+         "Can not calculate wing-2. \nPlease change this wing (it has no area)!",
+         "Fehler: \nKann Flügel-1 nicht berechnen.\nBitte Flügel ändern (keine Fläche)!\n"
+         "Kann Flügel-2 nicht berechnen.\nBitte Flügel ändern (keine Fläche)!"},
+        // 3096 panels for three such surfaces.
+        {"3000 panels",
+         {ShortDeepWing(), ShortDeepWing(), ShortDeepWing()},
+         "Error: \nCan not calculate the aircraft. \n"
+         "Please change the wings (more than 3000 panels)!",
+         "Fehler: \nKann Flugzeug nicht berechnen.\n"
+         "Bitte Flügel ändern (mehr als 3000 Panels)!"},
+    };
+    for (const RefusalCase& each : cases) {
+        for (const bool english : {true, false}) {
+            SCOPED_TRACE(std::string(each.name) + (english ? " in English" : " in German"));
+            const auto run = Grid(PreparedAircraft(each.wings, english));
+            EXPECT_TRUE(run->memo.calc_failed);
+            EXPECT_TRUE(run->memo.visible);
+            EXPECT_EQ(run->memo.Text(), english ? each.english : each.german);
+            // A refused lattice holds no panels, so nothing reads past its arrays.
+            EXPECT_EQ(run->lattice->panel_count, 0);
+            EXPECT_EQ(run->lattice->chord_count[1], 0);
+            EXPECT_EQ(run->lattice->span_count[1], 0);
         }
-        EXPECT_EQ(run->lattice->panel_count, 0);
     }
-    // Two of them (2064 panels) are accepted.
-    const auto two = Grid(PreparedAircraft({wing, wing}));
+    // Two of the 1032-panel surfaces (2064 panels) are accepted.
+    const auto two = Grid(PreparedAircraft({ShortDeepWing(), ShortDeepWing()}));
     EXPECT_FALSE(two->memo.calc_failed);
     EXPECT_EQ(two->lattice->chord_count[1], 258);
     EXPECT_EQ(two->lattice->panel_count, 2064);
