@@ -21,21 +21,14 @@ namespace {
 
 using testing_support::Control;
 
-template <class T>
-T* Find(const TForm1& form, const char* name) {
-    T* child = form.findChild<T*>(name);
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-}
-
 QString LabelText(const TForm1& form, const char* name) {
-    return Find<QLabel>(form, name)->text();
+    return Control<QLabel>(form, name)->text();
 }
 
 bool TabShown(const TForm1& form, const char* page) {
     return Control<QTabWidget>(form, "PageControl1")
         ->isTabVisible(
-            Control<QTabWidget>(form, "PageControl1")->indexOf(Find<QWidget>(form, page)));
+            Control<QTabWidget>(form, "PageControl1")->indexOf(Control<QWidget>(form, page)));
 }
 
 TEST(MainWindow, StartUpShowsComputedValuesOfAllWings) {
@@ -68,7 +61,7 @@ TEST(MainWindow, EveryCaptionedNameIsOneControl) {
 
 TEST(MainWindow, TypingASpanRecomputesTheWing) {
     TForm1 form;
-    QLineEdit* span = Find<QLineEdit>(form, "Edit1");
+    QLineEdit* span = Control<QLineEdit>(form, "Edit1");
     span->selectAll();
     QTest::keyClicks(span, "600");
     EXPECT_EQ(LabelText(form, "Label_b1"), "1200mm");
@@ -83,32 +76,32 @@ TEST(MainWindow, TypingASpanRecomputesTheWing) {
 
 TEST(MainWindow, WingCountButtonsShowTabsAndMenuItems) {
     TForm1 form;
-    Find<QRadioButton>(form, "RadioButton1")->click();
-    QLineEdit* wing3_chord = Find<QLineEdit>(form, "Edit24");
+    Control<QRadioButton>(form, "RadioButton1")->click();
+    QLineEdit* wing3_chord = Control<QLineEdit>(form, "Edit24");
     wing3_chord->setText("95");
     EXPECT_FALSE(TabShown(form, "TabSheet2"));
     EXPECT_FALSE(Control<QAction>(form, "wing21")->isVisible());
-    EXPECT_TRUE(Find<QLineEdit>(form, "Edit_x2")->isHidden());
-    Find<QRadioButton>(form, "RadioButton3")->click();
+    EXPECT_TRUE(Control<QLineEdit>(form, "Edit_x2")->isHidden());
+    Control<QRadioButton>(form, "RadioButton3")->click();
     EXPECT_TRUE(TabShown(form, "TabSheet2"));
     EXPECT_TRUE(TabShown(form, "TabSheet3"));
     EXPECT_TRUE(Control<QAction>(form, "wing21")->isVisible());
     EXPECT_TRUE(Control<QAction>(form, "wing31")->isVisible());
-    EXPECT_FALSE(Find<QLineEdit>(form, "Edit_x3")->isHidden());
+    EXPECT_FALSE(Control<QLineEdit>(form, "Edit_x3")->isHidden());
     EXPECT_EQ(wing3_chord->text(), "95");
     EXPECT_EQ(form.aircraft().wing_count, 3);
 }
 
 TEST(MainWindow, TrapezoidButtonsShowBoxesAndKeepTheirTexts) {
     TForm1 form;
-    QLineEdit* tip4 = Find<QLineEdit>(form, "Edit14x");
+    QLineEdit* tip4 = Control<QLineEdit>(form, "Edit14x");
     EXPECT_TRUE(tip4->isHidden());
-    Find<QRadioButton>(form, "RadioButton41t")->click();
+    Control<QRadioButton>(form, "RadioButton41t")->click();
     EXPECT_FALSE(tip4->isHidden());
-    EXPECT_FALSE(Find<QLineEdit>(form, "Edit2")->isHidden());
+    EXPECT_FALSE(Control<QLineEdit>(form, "Edit2")->isHidden());
     // Four trapezoids: 550 + 550 + 80 + 20 each side.
     EXPECT_EQ(LabelText(form, "Label_b1"), "2400mm");
-    Find<QRadioButton>(form, "RadioButton4")->click();
+    Control<QRadioButton>(form, "RadioButton4")->click();
     EXPECT_TRUE(tip4->isHidden());
     EXPECT_EQ(tip4->text(), "6");
     EXPECT_EQ(LabelText(form, "Label_b1"), "1100mm");
@@ -118,7 +111,7 @@ TEST(MainWindow, EditMenuSelectsTabs) {
     TForm1 form;
     Control<QAction>(form, "wing11")->trigger();
     EXPECT_EQ(Control<QTabWidget>(form, "PageControl1")->currentWidget(),
-              Find<QWidget>(form, "TabSheet1"));
+              Control<QWidget>(form, "TabSheet1"));
     Control<QAction>(form, "aircraft1")->trigger();
     EXPECT_EQ(Control<QTabWidget>(form, "PageControl1")->currentWidget(),
               Control<QWidget>(form, "TabSheet5"));
