@@ -128,7 +128,8 @@ TEST_F(Cli, UsageAndFileProblemsExitWithTwo) {
     const Outcome help = Run({"--help"});
     EXPECT_EQ(help.exit_status, 0);
     for (const char* option :
-         {"--wings", "--margin", "--json", "--save", "--version", "Exit status"}) {
+         {"--wings", "--margin", "--json", "--save", "--version", "--cg", "--export-avl",
+          "--refine", "static_margin", "refined", "Exit status"}) {
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     }
 }
