@@ -62,7 +62,7 @@ PartRow ReadPartRow(std::string_view name, std::string_view mass_g, std::string_
 }
 
 std::string DescribePartRowProblem(PartRowProblem problem, std::string_view mass_g,
-                                   std::string_view x_mm, bool english) {
+                                   std::string_view x_mm, bool english, PartFieldNames names) {
     // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) about "\"" + text.
     const auto quoted = [english](std::string_view text) {
         std::string out = english ? "\"" : "«";
@@ -76,11 +76,14 @@ std::string DescribePartRowProblem(PartRowProblem problem, std::string_view mass
         case PartRowProblem::kEmptyName:
             return english ? "the part has no name" : "у детали нет названия";
         case PartRowProblem::kMassNotANumber:
-            return "mass_g " + quoted(mass_g) + (english ? " is not a number" : " — не число");
+            return std::string(names.mass) + " " + quoted(mass_g) +
+                   (english ? " is not a number" : " — не число");
         case PartRowProblem::kMassNotPositive:
-            return "mass_g " + quoted(mass_g) + (english ? " is not more than 0" : " не больше 0");
+            return std::string(names.mass) + " " + quoted(mass_g) +
+                   (english ? " is not more than 0" : " не больше 0");
         case PartRowProblem::kXNotANumber:
-            return "x_mm " + quoted(x_mm) + (english ? " is not a number" : " — не число");
+            return std::string(names.x) + " " + quoted(x_mm) +
+                   (english ? " is not a number" : " — не число");
     }
     return {};
 }

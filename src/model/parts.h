@@ -39,10 +39,17 @@ struct PartRow {
 PartRow ReadPartRow(std::string_view name, std::string_view mass_g, std::string_view x_mm,
                     bool decimal_comma);
 
-// The problem in English or Russian words, naming the column and the text at fault:
+// What a description calls the mass and the x: the file's columns unless the
+// caller names them as it shows them.
+struct PartFieldNames {
+    std::string_view mass = "mass_g";
+    std::string_view x = "x_mm";
+};
+
+// The problem in English or Russian words, naming the field and the text at fault:
 // `mass_g "-3" is not more than 0`.
 std::string DescribePartRowProblem(PartRowProblem problem, std::string_view mass_g,
-                                   std::string_view x_mm, bool english);
+                                   std::string_view x_mm, bool english, PartFieldNames names = {});
 
 // A number by the row rule above, or nothing.
 std::optional<double> ReadPartNumber(std::string_view text, bool decimal_comma);

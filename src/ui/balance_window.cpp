@@ -61,29 +61,14 @@ constexpr QColor kWrongColour(255, 0, 0);
 }  // namespace
 
 QString DescribeRowProblem(const TableRowProblem& problem, bool english) {
-    const auto text = [english](const char* in_english, const char* in_russian) {
-        return InLanguage(english, in_english, in_russian);
-    };
-    const QString mass = problem.mass_text.trimmed();
-    QString what;
-    switch (problem.problem) {
-        case PartRowProblem::kNone:
-            break;
-        case PartRowProblem::kEmptyName:
-            what = text("the part has no name", "у детали нет названия");
-            break;
-        case PartRowProblem::kMassNotANumber:
-            what = text("mass \"%1\" is not a number", "масса «%1» — не число").arg(mass);
-            break;
-        case PartRowProblem::kMassNotPositive:
-            what = text("mass \"%1\" is not more than 0", "масса «%1» не больше 0").arg(mass);
-            break;
-        case PartRowProblem::kXNotANumber:
-            what =
-                text("x \"%1\" is not a number", "x «%1» — не число").arg(problem.x_text.trimmed());
-            break;
-    }
-    return text("Row %1: %2", "Строка %1: %2").arg(problem.row).arg(what);
+    // The fields are named as the table's columns are.
+    const PartFieldNames columns{english ? "mass" : "масса", "x"};
+    const std::string what =
+        DescribePartRowProblem(problem.problem, problem.mass_text.toStdString(),
+                               problem.x_text.toStdString(), english, columns);
+    return InLanguage(english, "Row %1: %2", "Строка %1: %2")
+        .arg(problem.row)
+        .arg(QString::fromStdString(what));
 }
 
 BalanceWindow::BalanceWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
