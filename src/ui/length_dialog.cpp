@@ -37,7 +37,7 @@ QString Reason(LengthTextError error, const QString& text, bool english) {
 LengthDialog::LengthDialog(QWidget* parent, const QString& prompt, const QString& text,
                            bool english)
     : QDialog(parent), english_(english) {
-    setWindowTitle(QStringLiteral("Kalvesta4"));
+    setWindowTitle(kMessageTitle);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(prompt, this));
     box_ = new QLineEdit(text, this);

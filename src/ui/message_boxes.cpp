@@ -15,14 +15,14 @@ QString CancelCaption(bool english) {
 }
 
 void Tell(QWidget* parent, QMessageBox::Icon icon, const QString& text, bool english) {
-    QMessageBox box(icon, QStringLiteral("Kalvesta4"), text, QMessageBox::NoButton, parent);
+    QMessageBox box(icon, kMessageTitle, text, QMessageBox::NoButton, parent);
     box.addButton(OkCaption(english), QMessageBox::AcceptRole);
     box.exec();
 }
 
 SaveChoice AskSaveChanges(QWidget* parent, const QString& file_name, bool english) {
     QMessageBox box(
-        QMessageBox::Question, QStringLiteral("Kalvesta4"),
+        QMessageBox::Question, kMessageTitle,
         InLanguage(english, "Save changes to %1?", "Сохранить изменения в «%1»?").arg(file_name),
         QMessageBox::NoButton, parent);
     QPushButton* save =
@@ -40,7 +40,7 @@ SaveChoice AskSaveChanges(QWidget* parent, const QString& file_name, bool englis
 }
 
 bool AskReplace(QWidget* parent, const QString& file_name, bool english) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Kalvesta4"),
+    QMessageBox box(QMessageBox::Warning, kMessageTitle,
                     InLanguage(english, "%1 already exists. Replace it?",
                                "Файл «%1» уже существует. Заменить его?")
                         .arg(file_name),

@@ -11,6 +11,9 @@ class QWidget;
 
 namespace kalvesta {
 
+// The title of every message and dialog of the window.
+inline constexpr char kMessageTitle[] = "Kalvesta4";
+
 // The buttons' captions.
 QString OkCaption(bool english);
 QString CancelCaption(bool english);

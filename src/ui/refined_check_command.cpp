@@ -181,12 +181,12 @@ void RefinedCheckCommand::OnRefinedCheck() {
 
     QProgressDialog dialog(window_);
     dialog.setObjectName("RefinedCheckProgress");
-    dialog.setWindowTitle(QStringLiteral("Kalvesta4"));
+    dialog.setWindowTitle(kMessageTitle);
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setAutoClose(false);
     dialog.setAutoReset(false);
     dialog.setMinimumDuration(0);
-    dialog.setCancelButtonText(InLanguage(english, "Cancel", "Отмена"));
+    dialog.setCancelButtonText(CancelCaption(english));
     dialog.setRange(0, kStudyLatticeCount);
     dialog.setValue(0);
     dialog.setLabelText(LatticeText(english, 1, kStudyLatticeCount));
