@@ -1,6 +1,6 @@
 // The main window's controls found by their component names (as the window's own
-// layout names them), a beep that is counted instead of sounded, and an empty
-// current folder for a window to start in.
+// layout names them), a beep that is counted instead of sounded, an empty current
+// folder for a window to start in, and a whole file read or written in one call.
 #pragma once
 
 #include <QDir>
@@ -102,6 +102,11 @@ private:
 // The bytes of a file; empty when it cannot be read.
 inline QByteArray Bytes(const QString& path) {
     return QByteArray::fromStdString(FileContents(path.toStdString()));
+}
+
+// Makes the file at `path` hold `bytes` (a test's input file).
+inline void PutBytes(const QString& path, const QByteArray& bytes) {
+    PutFileContents(path.toStdString(), bytes.toStdString());
 }
 
 }  // namespace kalvesta::testing_support

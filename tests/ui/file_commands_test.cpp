@@ -30,6 +30,7 @@ namespace {
 using testing_support::Bytes;
 using testing_support::Control;
 using testing_support::FakeDialogs;
+using testing_support::PutBytes;
 
 class FileCommandsTest : public ::testing::Test {
 protected:
@@ -40,11 +41,6 @@ protected:
         form_->SetFileDialogs(std::move(dialogs));
     }
     QString Path(const QString& name) const { return folder_.PathOf(name); }
-    static void Write(const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
     QString Text(const char* box) const { return form_->findChild<QLineEdit*>(box)->text(); }
     void SaveAs(const QString& name) {
         dialogs_->names.push_back(name);
@@ -94,7 +90,7 @@ TEST_F(FileCommandsTest, OpenRestoresEveryBoxAndCount) {
     const QByteArray saved = Bytes(Path("three.da4"));
     QByteArray edited = saved;
     edited.replace(0, 4, "   3");  // three wings
-    Write(Path("three.da4"), edited);
+    PutBytes(Path("three.da4"), edited);
     form_->findChild<QLineEdit*>("Edit1")->setText("123");
     dialogs_->save_choices.push_back(SaveChoice::kDiscard);
     Open(Path("three.da4"));
@@ -153,7 +149,7 @@ TEST_F(FileCommandsTest, OpenShowsWhatTypingTheValuesShows) {
 TEST_F(FileCommandsTest, ShortFilesAndOddCountsLoadWithoutComplaint) {
     // Ten lines, LF ends, a first line out of range: the rest reads as 0 and the
     // wing-count button stays, and the model's count with it.
-    Write(Path("short.da4"), "   5\n   4\n 200\n 100\n 0\n0\n0\n 7\n 300\n\n-20\t\n");
+    PutBytes(Path("short.da4"), "   5\n   4\n 200\n 100\n 0\n0\n0\n 7\n 300\n\n-20\t\n");
     Control<QRadioButton>(*form_, "RadioButton3")->click();
     dialogs_->save_choices.push_back(SaveChoice::kDiscard);
     Open(Path("short.da4"));
@@ -233,7 +229,7 @@ TEST_F(FileCommandsTest, FileThatCannotBeLoadedKeepsTheDesign) {
     for (int i = 0; i < 3000; ++i) {
         garbage += static_cast<char>("ab\n\x01\xff-"[i % 6]);
     }
-    Write(Path("garbage.da4"), garbage);
+    PutBytes(Path("garbage.da4"), garbage);
     form_->findChild<QLineEdit*>("Edit1")->setText("600");
     for (const QString name : {"missing.da4", "garbage.da4"}) {
         dialogs_->save_choices.push_back(SaveChoice::kDiscard);

@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -30,11 +29,6 @@ using testing_support::Shown;
 // Each test runs in its own empty current directory, where "Default.pa4" lives.
 class LanguageTest : public ::testing::Test {
 protected:
-    static void WriteLanguageFile(const QByteArray& bytes) {
-        QFile file("Default.pa4");
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
     static QByteArray LanguageFile() { return testing_support::Bytes("Default.pa4"); }
 
 private:
@@ -88,7 +82,7 @@ class StartLanguageTest : public LanguageTest, public ::testing::WithParamInterf
 
 TEST_P(StartLanguageTest, StartsInTheRememberedLanguage) {
     if (GetParam().bytes != nullptr) {
-        WriteLanguageFile(GetParam().bytes);
+        testing_support::PutBytes("Default.pa4", GetParam().bytes);
     }
     if (GetParam().pipe) {
         ASSERT_EQ(::mkfifo("Default.pa4", 0600), 0);
@@ -187,9 +181,7 @@ TEST_F(LanguageTest, AddedDialogsAndMessagesSpeakRussian) {
     };
     ask([&] { Control<QAction>(form, "StaticMargin1")->trigger(); });  // "calculate first"
     ask([&] { form.OpenFile(QStringLiteral("missing.da4")); });
-    QFile empty("empty.da4");
-    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
-    empty.close();
+    testing_support::PutBytes("empty.da4", "");
     ask([&] { form.OpenFile(QStringLiteral("empty.da4")); });
     QtFileDialogs dialogs;
     ask([&] { dialogs.AskSaveChanges(&form, "plane.da4", false); });
