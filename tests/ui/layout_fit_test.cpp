@@ -30,18 +30,13 @@
 namespace kalvesta {
 namespace {
 
+using testing_support::Control;
+
 // Each window test in its own empty folder: no language file from another test.
 class InTemporaryFolder : public ::testing::Test {
 private:
     testing_support::InEmptyFolder folder_;
 };
-
-template <class T>
-T* Find(const QWidget& form, const QString& name) {
-    T* child = form.findChild<T*>(name);
-    EXPECT_NE(child, nullptr) << name.toStdString();
-    return child;
-}
 
 // How much of the control's width its text needs, in the control's own font.
 int NeededWidth(const QWidget* control) {
@@ -101,28 +96,28 @@ TEST_P(LayoutFit, EveryTextFitsAndNoControlsOverlap) {
     TForm1 form;
     form.show();  // lays out the tab row and the pages
     if (!GetParam().english) {
-        Find<QAction>(form, "german1")->trigger();
+        Control<QAction>(form, "german1")->trigger();
     }
     // As many controls as the window ever shows at rest: all wings' boxes and the
     // manual margin, after a calculation.
-    Find<QRadioButton>(form, QString("RadioButton%1").arg(GetParam().wings))->click();
+    Control<QRadioButton>(form, QString("RadioButton%1").arg(GetParam().wings))->click();
     for (const char* four : {"RadioButton41t", "RadioButton42t", "RadioButton43t"}) {
-        Find<QRadioButton>(form, four)->click();
+        Control<QRadioButton>(form, four)->click();
     }
-    Find<QRadioButton>(form, "RadioButton16")->click();
-    auto* tabs = Find<QTabWidget>(form, "PageControl1");
-    tabs->setCurrentWidget(Find<QWidget>(form, "TabSheet5"));
-    Find<QPushButton>(form, "Button4")->click();
+    Control<QRadioButton>(form, "RadioButton16")->click();
+    auto* tabs = Control<QTabWidget>(form, "PageControl1");
+    tabs->setCurrentWidget(Control<QWidget>(form, "TabSheet5"));
+    Control<QPushButton>(form, "Button4")->click();
 
-    std::vector<const QWidget*> containers{Find<QWidget>(form, "ClientArea"),
-                                           Find<QWidget>(form, "Panel1")};
+    std::vector<const QWidget*> containers{Control<QWidget>(form, "ClientArea"),
+                                           Control<QWidget>(form, "Panel1")};
     for (int page = 0; page < tabs->count(); ++page) {
         if (tabs->isTabVisible(page)) {
             containers.push_back(tabs->widget(page));
         }
     }
     for (const char* panel : {"Panel2", "Panel3", "Panel4"}) {
-        containers.push_back(Find<QWidget>(form, panel));
+        containers.push_back(Control<QWidget>(form, panel));
     }
     for (const QWidget* container : containers) {
         for (const std::string& fault : LayoutFaults(container)) {
@@ -130,7 +125,7 @@ TEST_P(LayoutFit, EveryTextFitsAndNoControlsOverlap) {
         }
     }
     // The wing-count panel lies on the tab row right of the last tab, above the pages.
-    const QRect panel = Find<QWidget>(form, "Panel1")->geometry();
+    const QRect panel = Control<QWidget>(form, "Panel1")->geometry();
     for (int page = 0; page < tabs->count(); ++page) {
         const QRect tab = tabs->tabBar()->tabRect(page).translated(
             tabs->tabBar()->mapTo(tabs->parentWidget(), QPoint(0, 0)));
@@ -139,7 +134,7 @@ TEST_P(LayoutFit, EveryTextFitsAndNoControlsOverlap) {
                   panel.bottom());
     }
     // The layout font is drawn in the free sans that fits it.
-    EXPECT_EQ(QFontInfo(Find<QLabel>(form, "Label4")->font()).family(), "Liberation Sans");
+    EXPECT_EQ(QFontInfo(Control<QLabel>(form, "Label4")->font()).family(), "Liberation Sans");
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, LayoutFit,
@@ -162,8 +157,8 @@ TEST_F(InTemporaryFolder, WindowFitsTheScreenAndReachesEveryControl) {
     EXPECT_TRUE(room.contains(QRect(form.pos(), form.size().grownBy(QMargins(8, 40, 8, 8)))))
         << form.width() << " x " << form.height() << " on " << room.width() << " x "
         << room.height();
-    auto* scroll = Find<QScrollArea>(form, "ClientScroll");
-    const QSize client = Find<QWidget>(form, "ClientArea")->size();
+    auto* scroll = Control<QScrollArea>(form, "ClientScroll");
+    const QSize client = Control<QWidget>(form, "ClientArea")->size();
     EXPECT_GE(scroll->viewport()->width() + scroll->horizontalScrollBar()->maximum(),
               client.width());
     EXPECT_GE(scroll->viewport()->height() + scroll->verticalScrollBar()->maximum(),
@@ -187,16 +182,16 @@ class ValueLabels : public InTemporaryFolder, public ::testing::WithParamInterfa
 // 9999 mm span and 999.99 dm², in a smaller one beyond.
 TEST_P(ValueLabels, KeepEveryDigitLeftOfThePlanform) {
     TForm1 form;
-    Find<QLineEdit>(form, "Edit1")->setText(GetParam().half_span);
-    Find<QLineEdit>(form, "Edit4")->setText(GetParam().chord);
-    Find<QLineEdit>(form, "Edit5")->setText(GetParam().chord);
-    const int picture_x = Find<ImageControl>(form, "Image1")->x();
+    Control<QLineEdit>(form, "Edit1")->setText(GetParam().half_span);
+    Control<QLineEdit>(form, "Edit4")->setText(GetParam().chord);
+    Control<QLineEdit>(form, "Edit5")->setText(GetParam().chord);
+    const int picture_x = Control<ImageControl>(form, "Image1")->x();
     for (const char* name : {"Label_b1", "Label_s1", "Label_lm1", "Label_r251", "Label_lam1"}) {
-        const auto* label = Find<QLabel>(form, name);
+        const auto* label = Control<QLabel>(form, name);
         EXPECT_LE(label->x() + NeededWidth(label), picture_x)
             << name << " " << label->text().toStdString();
     }
-    const auto* area = Find<QLabel>(form, "Label_s1");
+    const auto* area = Control<QLabel>(form, "Label_s1");
     EXPECT_EQ(area->font().pixelSize() == 12, GetParam().layout_font) << area->text().toStdString();
 }
 
@@ -218,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(Window, ValueLabels,
 TEST_F(InTemporaryFolder, InputDuringCalculateIsHandledAfterIt) {
     TForm1 form;
     form.show();
-    auto* box = Find<QLineEdit>(form, "Edit_x2");
+    auto* box = Control<QLineEdit>(form, "Edit_x2");
     const QPointF at = box->mapTo(&form, QPoint(box->width() - 4, box->height() / 2));
     QString text_during_run;
     std::vector<std::string> faults_during_run{"not run"};
@@ -239,10 +234,10 @@ TEST_F(InTemporaryFolder, InputDuringCalculateIsHandledAfterIt) {
         const PipelineOutcome outcome = RunPipeline(aircraft, data, window);
         text_during_run = box->text();
         // "- calculation is running -" and the countdown fit beside ScrollBar1.
-        faults_during_run = LayoutFaults(Find<QWidget>(form, "TabSheet5"));
+        faults_during_run = LayoutFaults(Control<QWidget>(form, "TabSheet5"));
         return outcome;
     });
-    Find<QPushButton>(form, "Button4")->click();
+    Control<QPushButton>(form, "Button4")->click();
     EXPECT_EQ(text_during_run, "800");
     EXPECT_TRUE(faults_during_run.empty()) << faults_during_run.front();
     EXPECT_TRUE(form.aircraft().results_valid);
@@ -250,7 +245,7 @@ TEST_F(InTemporaryFolder, InputDuringCalculateIsHandledAfterIt) {
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(box->text(), "8009");
     EXPECT_FALSE(form.aircraft().results_valid);
-    EXPECT_TRUE(Find<QPushButton>(form, "Button4")->isEnabled());
+    EXPECT_TRUE(Control<QPushButton>(form, "Button4")->isEnabled());
 }
 
 TEST(WindowIcon, MainWindowCarriesTheProgramIconOnceShown) {
