@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "support/pipeline_run.h"
 #include "test_aircraft.h"
 
 namespace kalvesta {
@@ -55,14 +56,12 @@ struct Checked {
 };
 
 Checked CheckOf(Aircraft aircraft) {
-    auto data = std::make_unique<AnalysisData>();
-    data->memo.Reset(aircraft.english_captions);
-    PipelineObserver quiet;
-    EXPECT_EQ(RunPipeline(aircraft, *data, quiet), PipelineOutcome::kCompleted);
+    testing_support::PipelineRun run;
+    EXPECT_EQ(run.Calculate(aircraft), PipelineOutcome::kCompleted);
     RefinedCheckProgress to_the_end;
     Checked checked;
-    checked.documented = data->results;
-    checked.check = RunRefinedCheck(aircraft, checked.documented, *data, to_the_end);
+    checked.documented = run.results();
+    checked.check = RunRefinedCheck(aircraft, checked.documented, *run.data, to_the_end);
     return checked;
 }
 
