@@ -74,15 +74,11 @@ void MarkBoxRanges(const QWidget& window, bool english) {
     }
 }
 
-QRadioButton* MakeRadio(QWidget* parent, const QString& name, const QString& text, QPoint at,
-                        int width) {
+QRadioButton* MakeRadio(QWidget* parent, const QString& name, const QString& text, QPoint at) {
     auto* radio = new QRadioButton(text, parent);
     radio->setObjectName(name);
     radio->move(at);
     radio->adjustSize();
-    if (width > 0) {
-        radio->resize(width, radio->height());
-    }
     return radio;
 }
 

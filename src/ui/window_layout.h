@@ -40,10 +40,8 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect geometry, const 
 // handlers.
 void MarkBoxRanges(const QWidget& window, bool english);
 
-// A radio button at `at`, `width` wide (0: as wide as its caption). Buttons in a row
-// get the room up to their neighbour, so that either language's caption fits.
-QRadioButton* MakeRadio(QWidget* parent, const QString& name, const QString& text, QPoint at,
-                        int width = 0);
+// A radio button at `at`, as wide as its caption (FitButtonRow places a row of them).
+QRadioButton* MakeRadio(QWidget* parent, const QString& name, const QString& text, QPoint at);
 
 // Lays out a row of buttons on their panel: at their layout places `x` (one more
 // entry: the panel's width) while every caption fits there, as the layout has it;

@@ -10,10 +10,11 @@ namespace kalvesta {
 
 WingCountChoice::WingCountChoice(QWidget* strip) : QObject(strip) {
     panel_ = MakePanel(strip, "Panel1", QRect(600, 8, 225, 33));
-    buttons_[1] = MakeRadio(panel_, "RadioButton1", "1 Wing", {8, 8}, 81 - 8);
-    buttons_[2] = MakeRadio(panel_, "RadioButton2", "2 Wings", {81, 8}, 152 - 81);
-    buttons_[3] = MakeRadio(panel_, "RadioButton3", "3 Wings", {152, 8}, 225 - 152);
+    buttons_[1] = MakeRadio(panel_, "RadioButton1", "1 Wing", {8, 8});
+    buttons_[2] = MakeRadio(panel_, "RadioButton2", "2 Wings", {8, 8});
+    buttons_[3] = MakeRadio(panel_, "RadioButton3", "3 Wings", {8, 8});
     buttons_[2]->setChecked(true);
+    // The buttons take their places in the row.
     FitCaptions();
     // The panel lies over the right end of the tab row, as on the original layout.
     panel_->raise();

@@ -112,12 +112,12 @@ void WingTabPage::Build() {
     SetFont(trapezoid_panel_, 11, kBlueFont);
     const std::array<const char*, kMaxTrapezoids> captions{"1 trapezium", "2 trapeziums",
                                                            "3 trapeziums", "4 trapeziums"};
-    const std::array<int, kMaxTrapezoids + 1> button_x{8, names.second_button_x, 214, 318, 425};
     for (size_t t = 0; t < kMaxTrapezoids; ++t) {
-        trapezoid_buttons_[t] = MakeRadio(trapezoid_panel_, names.trapezoid_buttons[t], captions[t],
-                                          {button_x[t], 8}, button_x[t + 1] - button_x[t]);
+        trapezoid_buttons_[t] =
+            MakeRadio(trapezoid_panel_, names.trapezoid_buttons[t], captions[t], {8, 8});
     }
     trapezoid_buttons_[0]->setChecked(true);
+    // The buttons take their places in the row.
     FitCaptions();
 
     dimension_sketch_ = new ImageControl(names.sketch, QRect(16, 40, 750, 200), this);
