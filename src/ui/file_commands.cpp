@@ -14,7 +14,7 @@
 #include "files/da4_format.h"
 #include "ui/file_dialogs.h"
 #include "ui/main_menus.h"
-#include "ui/result_commands.h"
+#include "ui/message_boxes.h"
 #include "ui/window_layout.h"
 
 namespace kalvesta {

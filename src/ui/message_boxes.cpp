@@ -3,6 +3,8 @@
 
 #include <QPushButton>
 
+#include "model/aircraft.h"
+
 namespace kalvesta {
 
 QString OkCaption(bool english) {
@@ -52,6 +54,17 @@ bool AskReplace(QWidget* parent, const QString& file_name, bool english) {
     box.setEscapeButton(cancel);
     box.exec();
     return box.clickedButton() == replace;
+}
+
+bool HasResultsOrSays(QWidget* parent, const Aircraft& aircraft) {
+    if (aircraft.results_valid) {
+        return true;
+    }
+    Tell(parent, QMessageBox::Information,
+         InLanguage(aircraft.english_captions, "Please calculate first.",
+                    "Сначала выполните расчёт."),
+         aircraft.english_captions);
+    return false;
 }
 
 }  // namespace kalvesta

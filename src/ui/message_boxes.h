@@ -11,6 +11,8 @@ class QWidget;
 
 namespace kalvesta {
 
+struct Aircraft;
+
 // The title of every message and dialog of the window.
 inline constexpr char kMessageTitle[] = "Kalvesta4";
 
@@ -28,5 +30,9 @@ SaveChoice AskSaveChanges(QWidget* parent, const QString& file_name, bool englis
 
 // "NAME already exists. Replace it?" with "Replace" and "Cancel" (the default).
 bool AskReplace(QWidget* parent, const QString& file_name, bool english);
+
+// True with valid results; otherwise says "Please calculate first." over `parent`,
+// in the window's language.
+bool HasResultsOrSays(QWidget* parent, const Aircraft& aircraft);
 
 }  // namespace kalvesta

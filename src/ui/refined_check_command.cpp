@@ -13,7 +13,6 @@
 #include "analysis/refined_check.h"
 #include "ui/message_boxes.h"
 #include "ui/message_text.h"
-#include "ui/result_commands.h"
 
 namespace kalvesta {
 namespace {

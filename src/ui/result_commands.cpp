@@ -18,17 +18,6 @@ constexpr double kQuestionableMarginPercent = 40.0;
 
 }  // namespace
 
-bool HasResultsOrSays(QWidget* parent, const Aircraft& aircraft) {
-    if (aircraft.results_valid) {
-        return true;
-    }
-    Tell(parent, QMessageBox::Information,
-         InLanguage(aircraft.english_captions, "Please calculate first.",
-                    "Сначала выполните расчёт."),
-         aircraft.english_captions);
-    return false;
-}
-
 ResultCommands::ResultCommands(QWidget* window, const MainMenus& menus, const Aircraft& aircraft,
                                const AnalysisData& analysis, AircraftTabPage& aircraft_tab)
     : QObject(window),

@@ -15,10 +15,6 @@ namespace kalvesta {
 class AircraftTabPage;
 struct MainMenus;
 
-// True with valid results; otherwise says "Please calculate first." over `parent`,
-// in the window's language.
-bool HasResultsOrSays(QWidget* parent, const Aircraft& aircraft);
-
 class ResultCommands : public QObject {
     Q_OBJECT
 

@@ -25,6 +25,7 @@
 #include "ui/file_commands.h"
 #include "ui/file_dialogs.h"
 #include "ui/main_menus.h"
+#include "ui/message_boxes.h"
 #include "ui/program_icon.h"
 #include "ui/refined_check_command.h"
 #include "ui/result_commands.h"
