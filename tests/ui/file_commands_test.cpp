@@ -1,6 +1,7 @@
 // "Open" and "Save" through the real window, the dialogs answered by a fake and the
-// files real: exact bytes, extension rule, odd files, failed writes, and the parts
-// list of the balance window saved and opened beside the design.
+// files real: exact bytes, the extension added or kept (the rule's cases are the
+// format's test), odd files, failed writes, and the parts list of the balance
+// window saved and opened beside the design.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -74,15 +75,6 @@ TEST_F(FileCommandsTest, SaveAsWritesTheDocumentedBytes) {
     EXPECT_EQ(Control<QLabel>(*form_, "Lab_FName")->text(), Path("plane.da4"));
     EXPECT_FALSE(Control<QToolButton>(*form_, "SpeedButton3")->isHidden());
     EXPECT_TRUE(Control<QAction>(*form_, "Save3")->isVisible());
-}
-
-TEST_F(FileCommandsTest, ExtensionIsAddedOnlyWithoutDa4InTheName) {
-    for (const char* name : {"my.da4.old", "X.DA4"}) {
-        SaveAs(Path(name));
-        EXPECT_TRUE(QFile::exists(Path(name))) << name;
-    }
-    SaveAs(Path("Y.Da4"));
-    EXPECT_TRUE(QFile::exists(Path("Y.Da4.da4")));
 }
 
 TEST_F(FileCommandsTest, OpenRestoresEveryBoxAndCount) {
