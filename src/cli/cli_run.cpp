@@ -70,9 +70,8 @@ std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run) {
     return std::nullopt;
 }
 
-FileResult SaveAircraft(const std::string& path, CliRun& run) {
-    PrepareForCalculation(run.aircraft, run.description);
-    const Da4Values values = AssembleDa4Values(run.aircraft);
+FileResult SaveAircraft(const std::string& path, const CliRun& run) {
+    const Da4Values values = Da4ValuesOf(run.description);
     if (path == kStandardOutputArg) {
         return WriteStandardOutput(FormatDa4Text(values));
     }

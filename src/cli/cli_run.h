@@ -48,10 +48,10 @@ FileResult LoadAircraft(const CliOptions& options, CliRun& run);
 // balance option without parts, a --move naming no part or several.
 std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run);
 
-// Writes the aircraft as "Save" does (counts from the buttons, then the 53 values),
-// then the parts beside it when there are any;
-// the path "-" writes the aircraft's file text to standard output.
-FileResult SaveAircraft(const std::string& path, CliRun& run);
+// Writes the aircraft's description as "Save" does (Da4ValuesOf), then the parts
+// beside it when there are any; the path "-" writes the aircraft's file text to
+// standard output.
+FileResult SaveAircraft(const std::string& path, const CliRun& run);
 
 // The balance of the run's parts, against its results where there are any.
 Balance BalanceOf(const CliRun& run);
