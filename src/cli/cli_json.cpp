@@ -19,17 +19,23 @@ struct Member {
     std::string value;
 };
 
-// {"key": value, ...} on one line. Built by appending: GCC 12 warns falsely
+// "key": value. Built by appending, as the texts below: GCC 12 warns falsely
 // (-Wrestrict) about chains of string concatenation here.
+std::string MemberText(const Member& member) {
+    std::string text = JsonString(member.key);
+    text += ": ";
+    text += member.value;
+    return text;
+}
+
+// {"key": value, ...} on one line.
 std::string Object(std::initializer_list<Member> members) {
     std::string out = "{";
     for (const Member& member : members) {
         if (out.size() > 1) {
             out += ", ";
         }
-        out += JsonString(member.key);
-        out += ": ";
-        out += member.value;
+        out += MemberText(member);
     }
     out += "}";
     return out;
@@ -57,32 +63,37 @@ std::string WingObject(const CliRun& run, int wing) {
                    {"x_ac", JsonNumber(results.wing_x_ac[w])}});
 }
 
-// [{wing 1}, ...] over the wings of the analysis, one per line.
-std::string WingsArray(const CliRun& run) {
-    std::string wings("[");
-    for (int w = 1; w <= run.aircraft.calc_wing_count; ++w) {
-        wings += w > 1 ? ",\n    " : "\n    ";
-        wings += WingObject(run, w);
-    }
-    wings += "\n  ]";
-    return wings;
-}
-
-// {"key": value, ...} with one member a line, each indented by `indent` blanks.
-// Appended piece by piece for the same false warning as above.
-std::string MultiLineObject(const std::vector<Member>& members, size_t indent) {
-    std::string json = "{";
-    for (const Member& member : members) {
+// [item, ...] or {member, ...}: the items between the brackets `open` and `close`,
+// one a line indented by `indent` blanks, the closing bracket by two blanks less.
+std::string MultiLine(char open, const std::vector<std::string>& items, char close, size_t indent) {
+    std::string json(1, open);
+    for (const std::string& item : items) {
         json += json.size() > 1 ? ",\n" : "\n";
         json.append(indent, ' ');
-        json += JsonString(member.key);
-        json += ": ";
-        json += member.value;
+        json += item;
     }
     json += '\n';
     json.append(indent - 2, ' ');
-    json += '}';
+    json += close;
     return json;
+}
+
+// {"key": value, ...} with one member a line, each indented by `indent` blanks.
+std::string MultiLineObject(const std::vector<Member>& members, size_t indent) {
+    std::vector<std::string> items;
+    for (const Member& member : members) {
+        items.push_back(MemberText(member));
+    }
+    return MultiLine('{', items, '}', indent);
+}
+
+// [{wing 1}, ...] over the wings of the analysis, one per line.
+std::string WingsArray(const CliRun& run) {
+    std::vector<std::string> wings;
+    for (int w = 1; w <= run.aircraft.calc_wing_count; ++w) {
+        wings.push_back(WingObject(run, w));
+    }
+    return MultiLine('[', wings, ']', 4);
 }
 
 const char* RefinedVerdictName(RefinedVerdict verdict) {
@@ -127,25 +138,21 @@ std::string RefinedObject(const CliRun& run) {
     if (check.outcome != RefinedOutcome::kCompleted) {
         return Object({{"refused", JsonString(RefinedRefusalReason(check))}});
     }
-    std::string lattices("[");
+    std::vector<std::string> lattices;
     for (const StudyLattice& lattice : check.lattices) {
-        lattices += lattices.size() > 1 ? ",\n      " : "\n      ";
-        lattices += Object({{"panel_count", std::to_string(lattice.panel_count)},
-                            {"x_np", JsonNumber(lattice.x_np)}});
+        lattices.push_back(Object({{"panel_count", std::to_string(lattice.panel_count)},
+                                   {"x_np", JsonNumber(lattice.x_np)}}));
     }
-    lattices += "\n    ]";
     const StudyLattice& finest = check.lattices.back();
-    std::string wings("[");
+    std::vector<std::string> wings;
     for (int wing = 1; wing <= run.aircraft.calc_wing_count; ++wing) {
         const auto w = static_cast<size_t>(wing);
-        wings += wing > 1 ? ",\n      " : "\n      ";
-        wings += Object({{"wing", std::to_string(wing)},
-                         {"chord_count", std::to_string(finest.chord_count[w])},
-                         {"span_count", std::to_string(finest.span_count[w])},
-                         {"lift_slope", JsonNumber(finest.wing_lift_slope[w])},
-                         {"x_ac", JsonNumber(finest.wing_x_ac[w])}});
+        wings.push_back(Object({{"wing", std::to_string(wing)},
+                                {"chord_count", std::to_string(finest.chord_count[w])},
+                                {"span_count", std::to_string(finest.span_count[w])},
+                                {"lift_slope", JsonNumber(finest.wing_lift_slope[w])},
+                                {"x_ac", JsonNumber(finest.wing_x_ac[w])}}));
     }
-    wings += "\n    ]";
     const ConvergenceEstimate& x_np = check.x_np;
     return MultiLineObject({{"converged", IsConverged(x_np.verdict) ? "true" : "false"},
                             {"convergence", JsonString(ConvergenceName(x_np.verdict))},
@@ -155,8 +162,8 @@ std::string RefinedObject(const CliRun& run) {
                             {"order", JsonNumber(x_np.order)},
                             {"x_np_change_mm", JsonNumber(check.x_np_change_mm)},
                             {"x_np_change_percent", JsonNumber(check.x_np_change_percent)},
-                            {"lattices", lattices},
-                            {"wings", wings}},
+                            {"lattices", MultiLine('[', lattices, ']', 6)},
+                            {"wings", MultiLine('[', wings, ']', 6)}},
                            4);
 }
 
