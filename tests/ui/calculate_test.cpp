@@ -1,5 +1,5 @@
-// "Calculate" on the real window: results, running state, manual margin, refusals
-// and an injected failure.
+// "Calculate" on the real window: results, running state, manual margin and an
+// injected failure (refused aircraft are the hostile aircraft's test).
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -77,23 +77,6 @@ TEST_F(CalculateTest, ManualMarginRedrawsOnlyAfterACalculation) {
     EXPECT_DOUBLE_EQ(form.analysis().results.x_cg_manual, results.x_np);
     Control<QRadioButton>(form, "RadioButton15")->click();
     EXPECT_TRUE(Control<QLineEdit>(form, "Edit31")->isHidden());
-}
-
-TEST_F(CalculateTest, RefusedSurfaceStopsWithItsLinesInTheMemo) {
-    TForm1 form;
-    const BeepCounter& beeps = CountBeeps(form);
-    // A wing of 5000 mm half-span and 10 mm chord needs far more than 299 strips.
-    form.findChild<QLineEdit*>("Edit1")->setText("5000");
-    form.findChild<QLineEdit*>("Edit4")->setText("10");
-    form.findChild<QLineEdit*>("Edit5")->setText("10");
-    Control<QPushButton>(form, "Button4")->click();
-    EXPECT_FALSE(Control<QPlainTextEdit>(form, "Memo1")->isHidden());
-    EXPECT_EQ(Control<QPlainTextEdit>(form, "Memo1")->toPlainText(),
-              "Error: \nCan not calculate wing-1. \nPlease change this wing (less aspect ratio)!");
-    EXPECT_TRUE(Control<QPushButton>(form, "Button6")->isHidden());
-    EXPECT_FALSE(form.aircraft().results_valid);
-    EXPECT_FALSE(Control<QPushButton>(form, "Button4")->isEnabled());
-    EXPECT_EQ(beeps.count, 1);
 }
 
 TEST_F(CalculateTest, UnexpectedFailureReturnsTheWindowToIdle) {

@@ -80,8 +80,9 @@ TEST_P(HostileAircraftWindow, RefusesOrShowsFiniteResultsAndReturnsToIdle) {
     Control<QAction>(form, "aircraft1")->trigger();
     Control<QPushButton>(form, "Button4")->click();
 
-    // Idle again.
+    // Idle again, "Calculate" disabled until the next edit.
     EXPECT_FALSE(Control<QPushButton>(form, "Button4")->isHidden());
+    EXPECT_FALSE(Control<QPushButton>(form, "Button4")->isEnabled());
     EXPECT_TRUE(Control<QLabel>(form, "Label_w")->isHidden());
     EXPECT_TRUE(Control<QLabel>(form, "Label24")->isHidden());
     EXPECT_EQ(beeps.count, 1);
