@@ -27,7 +27,7 @@ constexpr int kBoxHeight = 24;
 
 class PositionPictureTest : public testing::TestWithParam<PositionLayout> {};
 
-TEST_P(PositionPictureTest, TheXBoxSitsOnTheXArrowAndTheZBoxBesideTheZArrow) {
+TEST_P(PositionPictureTest, BoxesSitOnTheirArrowsAndOnlyWing1HasLettersAndDirection) {
     const PositionLayout& layout = GetParam();
     RecordingCanvas canvas(172, layout.height);
     DrawPositionPicture(canvas, layout.wing);
@@ -76,12 +76,8 @@ TEST_P(PositionPictureTest, TheXBoxSitsOnTheXArrowAndTheZBoxBesideTheZArrow) {
     EXPECT_EQ(section->points[0],
               (Point{std::max(x_arrow->from.x, x_arrow->to.x), x_arrow->from.y}));
     EXPECT_EQ(section->points[0].x, z_column);
-}
 
-TEST_P(PositionPictureTest, OnlyWing1CarriesTheAxisLettersAndTheFlightDirection) {
-    const PositionLayout& layout = GetParam();
-    RecordingCanvas canvas(172, layout.height);
-    DrawPositionPicture(canvas, layout.wing);
+    // Only Wing-1 carries the axis letters and the flight direction.
     const auto lines = canvas.Lines();
     const auto red = std::find_if(lines.begin(), lines.end(),
                                   [](const RecordedLine& l) { return l.color == colors::kRed; });
