@@ -193,9 +193,8 @@ bool FindCloseSurfaces(const Aircraft& aircraft, const StudyUnits& units, Refine
 
 // Lays, solves and evaluates the lattice `multiplier` times `units` in `scratch`.
 // False, with the memo's lines in check.failure, when a step reported a failure.
-bool SolveStudyLattice(const Aircraft& calculated, const StudyUnits& units, int multiplier,
+bool SolveStudyLattice(const Aircraft& aircraft, const StudyUnits& units, int multiplier,
                        AnalysisData& scratch, StudyLattice& solved, RefinedCheck& check) {
-    Aircraft aircraft = calculated;  // WIRBEL_ERG rewrites the planform figures
     Memo& memo = scratch.memo;
     Lattice& lattice = scratch.lattice;
     memo.Reset(aircraft.english_captions);
