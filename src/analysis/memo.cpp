@@ -47,10 +47,10 @@ std::string_view Memo::line(int i) const {
     return {l.bytes.data(), l.size};
 }
 
-std::string Memo::Text() const {
+std::string Memo::Text(int first_line) const {
     std::string text;
-    for (int i = 0; i < line_count_; ++i) {
-        if (i > 0) {
+    for (int i = first_line; i < line_count_; ++i) {
+        if (i > first_line) {
             text += '\n';
         }
         text += line(i);

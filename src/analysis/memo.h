@@ -45,8 +45,9 @@ public:
     // Line i = 0..line_count()-1.
     std::string_view line(int i) const;
 
-    // All lines joined by "\n" (for display; allocates).
-    std::string Text() const;
+    // The lines from `first_line` on (all by default) joined by "\n" (for display;
+    // allocates).
+    std::string Text(int first_line = 0) const;
 
 private:
     struct Line {

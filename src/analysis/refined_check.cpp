@@ -209,12 +209,7 @@ bool SolveStudyLattice(const Aircraft& aircraft, const StudyUnits& units, int mu
     if (!solved_system ||
         !WIRBEL_ERG(aircraft, lattice, scratch.solution.circulation, scratch.results, memo) ||
         memo.calc_failed) {
-        for (int i = 1; i < memo.line_count(); ++i) {
-            if (i > 1) {
-                check.failure += '\n';
-            }
-            check.failure += memo.line(i);
-        }
+        check.failure = memo.Text(1);
         return false;
     }
     solved.panel_count = lattice.panel_count;

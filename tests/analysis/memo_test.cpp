@@ -18,6 +18,7 @@ TEST(Memo, ResetLeavesTheHeadingHidden) {
     memo.Reset(true);
     memo.ReportFailure("first", "second");
     EXPECT_EQ(memo.Text(), "Error: \nfirst\nsecond");
+    EXPECT_EQ(memo.Text(1), "first\nsecond");  // the lines after the heading
     EXPECT_TRUE(memo.visible);
 }
 
