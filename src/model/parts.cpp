@@ -16,17 +16,20 @@ std::string_view TrimBlanks(std::string_view text) {
 
 std::optional<double> ReadPartNumber(std::string_view text, bool decimal_comma) {
     std::string number(TrimBlanks(text));
-    // from_chars takes no "+"; a second sign after it stays and is refused.
+    // from_chars takes no "+", so it is dropped; the digits follow the one sign.
+    size_t digits_at = 0;
     if (!number.empty() && number.front() == '+') {
         number.erase(0, 1);
+    } else if (!number.empty() && number.front() == '-') {
+        digits_at = 1;
     }
     if (decimal_comma && number.find('.') == std::string::npos) {
         if (const size_t comma = number.find(','); comma != std::string::npos) {
             number[comma] = '.';
         }
     }
-    // "inf", "nan" and hexadecimal forms are refused: only digits may start it.
-    const size_t digits_at = !number.empty() && number.front() == '-' ? 1 : 0;
+    // A second sign, "inf", "nan" and hexadecimal forms are refused: only digits
+    // (or the decimal point) may start the number.
     if (digits_at >= number.size() ||
         (number[digits_at] != '.' && (number[digits_at] < '0' || number[digits_at] > '9'))) {
         return std::nullopt;

@@ -62,6 +62,7 @@ TEST(PartsCsv, BadRowsNameTheFileAndLine) {
         {header + "motor,1,1e999\n", "line 2: x_mm \"1e999\" is not a number"},
         {header + "motor,\"1,5\",2\n", "line 2: mass_g \"1,5\" is not a number"},
         {header + "motor,0x10,2\n", "line 2: mass_g \"0x10\" is not a number"},
+        {header + "motor,1,+-2\n", "line 2: x_mm \"+-2\" is not a number"},
         {header + "  ,1,2\n", "line 2: the part has no name"},
         {header + "motor,1,2,3\n", "line 2: 4 fields where a part has 3"},
         {header + "motor,1\n", "line 2: 2 fields where a part has 3"},
