@@ -14,13 +14,6 @@ namespace {
 constexpr std::array<std::string_view, kMaxWings + 1> kSurfaceNames = {"", "Wing", "Tail",
                                                                        "Canard"};
 
-// The shortest text that reads back as the same double ("80", "0.333").
-std::string Shortest(double value) {
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
-}
-
 // Ten decimals, sign kept: 0.1 µm, far below what moves a neutral point.
 std::string TenDecimals(double value) {
     std::array<char, 340> buffer{};
@@ -62,7 +55,7 @@ std::string Section(double x_le, double x_te, double y, const std::string& z, bo
 std::string Surface(const Lattice& lattice, size_t w) {
     const auto n_c = static_cast<size_t>(lattice.chord_count[w]);
     const auto strips = static_cast<size_t>(lattice.span_count[w]);
-    const std::string z = Shortest(lattice.surface_z[w]);
+    const std::string z = FormatShortest(lattice.surface_z[w]);
     std::string text =
         "SURFACE\n" + std::string(kSurfaceNames[w]) + "\n" + std::to_string(n_c) + " 0.0\n";
     // Edge 1 of every strip, then edge 2 of the tip strip.
