@@ -32,10 +32,7 @@ Aircraft BenchAircraft(bool three_equal_wings) {
         inputs.wing_z_mm = {0, 0, 80, 30};
     }
     Aircraft aircraft;
-    PrepareAircraft(aircraft, inputs);
-    PrepareAircraft(aircraft, inputs);
-    aircraft.wing_count = inputs.wing_count;
-    aircraft.calc_wing_count = inputs.wing_count;
+    PrepareForCalculation(aircraft, inputs);
     return aircraft;
 }
 
@@ -150,6 +147,7 @@ BENCHMARK(BM_SIMQ902)
 void BM_EINFLUSS(benchmark::State& state) {
     WorkerPool workers(static_cast<int>(state.range(0)));
     Aircraft aircraft = BenchAircraft(true);
+    aircraft.calc_wing_count = aircraft.wing_count;  // as the pipeline sets it
     auto data = std::make_unique<AnalysisData>();
     data->memo.Reset(true);
     GRID(aircraft, data->lattice, data->memo);
