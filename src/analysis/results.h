@@ -10,10 +10,10 @@ namespace kalvesta {
 struct Results {
     // WIRBEL_ERG. Surfaces outside the analysis hold 0. The planform figures are the
     // lattice's own (its strips, not the trapezoids the wing tabs integrate).
-    PerWing<double> wing_b{};    // mm, span tip to tip
-    PerWing<double> wing_s{};    // mm², area of both halves
-    PerWing<double> wing_lm{};   // mm, mean aerodynamic chord
-    PerWing<double> wing_lam{};  // aspect ratio b² / s
+    PerWing<double> wing_b{};           // mm, span tip to tip
+    PerWing<double> wing_s{};           // mm², area of both halves
+    PerWing<double> wing_lm{};          // mm, mean aerodynamic chord
+    PerWing<double> wing_lam{};         // aspect ratio b² / s
     PerWing<double> wing_lift_slope{};  // per radian, referred to the surface's own area
     PerWing<double> wing_x_ac{};        // aerodynamic centre, mm in aircraft x
     double ref_area = 0.0;              // mm², area of the reference surface

@@ -84,7 +84,6 @@ void DrawStabilityResults(Canvas& canvas, const Results& results, bool manual_ma
     canvas.pen.width = 1;
 }
 
-
 std::string CentreOfGravityLabel(const CentreOfGravityMark& mark, bool english_captions) {
     using Kind = CentreOfGravityMark::Kind;
     std::string label;
