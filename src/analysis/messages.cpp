@@ -1,27 +1,22 @@
 // Refusal lines of the analysis.
 #include "analysis/messages.h"
 
-#include <string>
+#include <array>
+#include <charconv>
 
 namespace kalvesta {
 
-void ReportSurfaceRefusal(Memo& memo, bool english_captions, int wing,
-                          std::string_view english_reason, std::string_view german_reason) {
-    const std::string number = std::to_string(wing);
-    if (english_captions) {
-        memo.ReportFailure("Can not calculate wing-" + number + ". ", english_reason);
-    } else {
-        memo.ReportFailure("Kann Flügel-" + number + " nicht berechnen.", german_reason);
-    }
+void ReportSurfaceRefusal(Memo& memo, int wing, TextId reason) {
+    std::array<char, 12> number{};
+    const char* const end = std::to_chars(number.begin(), number.end(), wing).ptr;
+    memo.AddLine(TextId::kAnalysisCannotCalculateWing,
+                 {{"wing", std::string_view(number.data(), end)}});
+    memo.ReportFailure(reason);
 }
 
-void ReportAircraftRefusal(Memo& memo, bool english_captions, std::string_view english_reason,
-                           std::string_view german_reason) {
-    if (english_captions) {
-        memo.ReportFailure("Can not calculate the aircraft. ", english_reason);
-    } else {
-        memo.ReportFailure("Kann Flugzeug nicht berechnen.", german_reason);
-    }
+void ReportAircraftRefusal(Memo& memo, TextId reason) {
+    memo.AddLine(TextId::kAnalysisCannotCalculateAircraft);
+    memo.ReportFailure(reason);
 }
 
 }  // namespace kalvesta

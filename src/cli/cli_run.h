@@ -37,7 +37,10 @@ struct CliRun {
     bool ok() const { return outcome == PipelineOutcome::kCompleted; }
 };
 
-// The start-up aircraft (two wings, English captions), then the file of the options
+// The command line speaks English.
+inline constexpr Catalogue kCliTexts{Language::kEnglish};
+
+// The start-up aircraft (two wings), then the file of the options
 // read into it as "Open" does, then the wing count of --wings. A file that cannot
 // be read leaves the start-up aircraft and returns the failure.
 FileResult LoadAircraft(const CliOptions& options, CliRun& run);
@@ -74,7 +77,7 @@ void CheckRefinedLattice(CliRun& run);
 // or the failure lines of a lattice's solve; empty when it completed.
 std::string RefinedRefusalReason(const RefinedCheck& check);
 
-// The memo's message lines below its "Error: " heading.
+// The memo's message lines below its heading, in words.
 std::vector<std::string> MemoMessages(const Memo& memo);
 
 }  // namespace kalvesta::cli

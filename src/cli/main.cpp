@@ -25,7 +25,7 @@ void PrintError(const std::string& message) {
 bool PrintOutput(const std::string& text) {
     const kalvesta::FileResult written = kalvesta::WriteStandardOutput(text);
     if (!written.ok()) {
-        PrintError(written.message);
+        PrintError(kalvesta::FileMessage(written, kalvesta::cli::kCliTexts));
     }
     return written.ok();
 }
@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
 
     CliRun run;
     if (const auto loaded = LoadAircraft(options, run); !loaded.ok()) {
-        PrintError(loaded.message);
+        PrintError(FileMessage(loaded, kCliTexts));
         return kExitUsageOrFile;
     }
     if (const auto wrong = LoadParts(options, run)) {
@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     }
     if (options.save_file) {
         if (const auto saved = SaveAircraft(*options.save_file, run); !saved.ok()) {
-            PrintError(saved.message);
+            PrintError(FileMessage(saved, kCliTexts));
             return kExitUsageOrFile;
         }
     }
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
         PrintError("no AVL file written to \"" + *options.avl_file + "\": there are no results");
     } else if (options.avl_file) {
         if (const auto exported = ExportAvl(*options.avl_file, run); !exported.ok()) {
-            PrintError(exported.message);
+            PrintError(FileMessage(exported, kCliTexts));
             return kExitUsageOrFile;
         }
     }
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     if (options.summary_file && run.has_results()) {
         if (const auto written = WriteSummaryWithModule(*options.summary_file, run);
             !written.ok()) {
-            PrintError(written.message);
+            PrintError(FileMessage(written, kCliTexts));
             return kExitUsageOrFile;
         }
     }

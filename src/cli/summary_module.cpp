@@ -25,8 +25,8 @@ std::vector<fs::path> ModuleCandidates() {
             (folder / KALVESTA_MODULE_DIR_FROM_BIN / kSummaryModuleName).lexically_normal()};
 }
 
-FileResult Failure(const std::string& reason) {
-    return TextFailure(FileError::kCannotWrite, "cannot write the summary: " + reason);
+FileResult Failure(const std::string& path, const std::string& reason) {
+    return LibraryFailure(FileError::kCannotWrite, path, reason);
 }
 
 }  // namespace
@@ -45,19 +45,20 @@ FileResult WriteSummaryWithModule(const std::string& path, const CliRun& run) {
         void* const module = ::dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (module == nullptr) {
             const char* const reason = ::dlerror();
-            return Failure(candidate.string() +
-                           " cannot be loaded: " + (reason != nullptr ? reason : "unknown reason"));
+            return Failure(path, candidate.string() + " cannot be loaded: " +
+                                     (reason != nullptr ? reason : "unknown reason"));
         }
         const auto entry = reinterpret_cast<SummaryEntry>(::dlsym(module, kSummaryEntryName));
         if (entry == nullptr) {
-            return Failure(candidate.string() + " has no " + kSummaryEntryName);
+            return Failure(path, candidate.string() + " has no " + kSummaryEntryName);
         }
         FileResult result;
         entry(path, run, result);
         return result;
     }
-    return Failure(std::string("the module ") + kSummaryModuleName + " is missing (looked for " +
-                   (looked_in.empty() ? std::string("the program's own folder") : looked_in) + ")");
+    return Failure(
+        path, std::string("the module ") + kSummaryModuleName + " is missing (looked for " +
+                  (looked_in.empty() ? std::string("the program's own folder") : looked_in) + ")");
 }
 
 }  // namespace kalvesta::cli

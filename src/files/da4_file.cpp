@@ -54,9 +54,7 @@ FileResult AircraftFileResult(const Da4ReadResult& read, const std::string& path
     if (!read.result.ok() || read.numbered_lines > 0) {
         return read.result;
     }
-    return ContentFailure(FileError::kCannotRead, path,
-                          {"not one of its lines holds a number: it is no aircraft file",
-                           "ни в одной его строке нет числа: это не файл самолёта"});
+    return ContentFailure(FileError::kCannotRead, path, TextId::kFileNoAircraft);
 }
 
 FileResult WriteDa4File(const std::string& path, const Da4Values& values) {

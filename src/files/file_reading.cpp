@@ -48,10 +48,9 @@ FileResult ReadWholeFile(const std::string& path, int64_t max_bytes, std::string
         }
         if (static_cast<int64_t>(bytes.size()) + count > max_bytes) {
             bytes.clear();
-            const std::string mebibytes = std::to_string(max_bytes >> 20);
-            return ContentFailure(FileError::kCannotRead, path,
-                                  {"the file is longer than " + mebibytes + " MiB",
-                                   "файл длиннее " + mebibytes + " МиБ"});
+            return ContentFailure(
+                FileError::kCannotRead, path,
+                {TextId::kFileTooLong, {{"mebibytes", std::to_string(max_bytes >> 20)}}});
         }
         bytes.append(buffer.data(), static_cast<size_t>(count));
     }

@@ -27,7 +27,7 @@ public:
     int line() const { return line_; }
 
     // The next record into `fields`; on malformed quoting the reason, else nothing.
-    std::optional<TwoLanguages> Next(std::vector<std::string>& fields) {
+    std::optional<Message> Next(std::vector<std::string>& fields) {
         fields.clear();
         while (true) {
             std::string& field = fields.emplace_back();
@@ -62,13 +62,12 @@ private:
         ++line_;
     }
 
-    std::optional<TwoLanguages> ReadQuoted(std::string& field) {
+    std::optional<Message> ReadQuoted(std::string& field) {
         const std::string opened_on = std::to_string(line_);
         ++at_;
         while (true) {
             if (AtEnd()) {
-                return TwoLanguages{"the quote opened on line " + opened_on + " is not closed",
-                                    "кавычка, открытая в строке " + opened_on + ", не закрыта"};
+                return Message(TextId::kPartsQuoteNotClosed, {{"line", opened_on}});
             }
             const char c = text_[at_++];
             if (c == '"' && Peek() == '"') {
@@ -85,8 +84,7 @@ private:
             ++at_;
         }
         if (!AtEnd() && Peek() != separator_ && Peek() != '\r' && Peek() != '\n') {
-            return TwoLanguages{"text follows a closing quote",
-                                "после закрывающей кавычки стоит текст"};
+            return TextId::kPartsTextAfterQuote;
         }
         return std::nullopt;
     }
@@ -134,12 +132,9 @@ int LineOfFirstNonUtf8(std::string_view text) {
     return line;
 }
 
-PartsReadResult LineFailure(const std::string& path, int line, const TwoLanguages& reason) {
-    const std::string number = std::to_string(line);
+PartsReadResult LineFailure(const std::string& path, int line, Message reason) {
     PartsReadResult read;
-    read.result = ContentFailure(
-        FileError::kCannotRead, path,
-        {"line " + number + ": " + reason.english, "строка " + number + ": " + reason.russian});
+    read.result = ContentFailure(FileError::kCannotRead, path, std::move(reason), line);
     return read;
 }
 
@@ -187,9 +182,7 @@ PartsReadResult ParsePartsCsv(std::string_view text, const std::string& path) {
         text.remove_prefix(kByteOrderMark.size());
     }
     if (!IsUtf8(text)) {
-        return LineFailure(path, LineOfFirstNonUtf8(text),
-                           {"the text is not UTF-8 (save the file as UTF-8 CSV)",
-                            "текст не в кодировке UTF-8 (сохраните файл как CSV в UTF-8)"});
+        return LineFailure(path, LineOfFirstNonUtf8(text), TextId::kPartsNotUtf8);
     }
     // The header tells the dialect: ";" between its names means ";" and a decimal comma.
     const std::string_view first_line = text.substr(0, text.find_first_of("\r\n"));
@@ -199,11 +192,7 @@ PartsReadResult ParsePartsCsv(std::string_view text, const std::string& path) {
     CsvRecords records(text, separator);
     std::vector<std::string> fields;
     if (records.AtEnd() || records.Next(fields) || !IsPartsHeader(fields)) {
-        return LineFailure(path, 1,
-                           {std::string("the first line must be the header \"") + kPartsHeader +
-                                "\" (or with \";\" between the names)",
-                            std::string("первая строка должна быть заголовком «") + kPartsHeader +
-                                "» (или с «;» между названиями)"});
+        return LineFailure(path, 1, {TextId::kPartsNoHeader, {{"header", kPartsHeader}}});
     }
     PartsReadResult read;
     while (!records.AtEnd()) {
@@ -215,17 +204,15 @@ PartsReadResult ParsePartsCsv(std::string_view text, const std::string& path) {
             continue;
         }
         if (fields.size() != kHeaderNames.size()) {
-            const std::string count = std::to_string(fields.size());
-            return LineFailure(path, line,
-                               {count + (fields.size() == 1 ? " field" : " fields") +
-                                    " where a part has 3 (part, mass_g, x_mm)",
-                                "полей: " + count + ", а у детали их 3 (part, mass_g, x_mm)"});
+            return LineFailure(
+                path, line,
+                {fields.size() == 1 ? TextId::kPartsOneField : TextId::kPartsFieldCount,
+                 {{"count", std::to_string(fields.size())}}});
         }
         PartRow row = ReadPartRow(fields[0], fields[1], fields[2], decimal_comma);
         if (row.problem != PartRowProblem::kNone) {
             return LineFailure(path, line,
-                               {DescribePartRowProblem(row.problem, fields[1], fields[2], true),
-                                DescribePartRowProblem(row.problem, fields[1], fields[2], false)});
+                               DescribePartRowProblem(row.problem, fields[1], fields[2]));
         }
         read.parts.push_back(std::move(row.part));
     }

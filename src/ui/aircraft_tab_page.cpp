@@ -15,6 +15,7 @@
 #include "model/text_to_int.h"
 #include "print/tform3.h"
 #include "ui/image_control.h"
+#include "ui/window_language.h"
 #include "ui/window_layout.h"
 #include "views/position_picture.h"
 #include "views/result_top_view.h"
@@ -25,12 +26,17 @@
 namespace kalvesta {
 
 AircraftTabPage::AircraftTabPage(Aircraft& aircraft, AnalysisData& analysis,
-                                 WingSelectionSource selection, QTabWidget& tabs)
-    : aircraft_(aircraft), analysis_(analysis), selection_(std::move(selection)) {
+                                 WingSelectionSource selection, const WindowLanguage& language,
+                                 QTabWidget& tabs)
+    : aircraft_(aircraft),
+      analysis_(analysis),
+      selection_(std::move(selection)),
+      language_(language),
+      tabs_(tabs) {
     setObjectName("TabSheet5");
     // On its tab before anything is laid out on it: the controls take the size of
     // their captions in the window's font.
-    tabs.addTab(this, "     Aircraft    ");
+    tabs.addTab(this, language.Text(TextId::kAircraftTabStartCaption));
     Build();
     Connect();
 }
@@ -46,7 +52,8 @@ void AircraftTabPage::Build() {
 }
 
 void AircraftTabPage::BuildPositions() {
-    positioning_caption_ = MakeLabel(this, "Label23", "Positioning", {8, 2});
+    positioning_caption_ =
+        MakeLabel(this, "Label23", language_.Text(TextId::kAircraftTabPositioning), {8, 2});
     const std::array<const char*, 4> picture_names{"", "Image5", "Image55", "Image555"};
     const std::array<QRect, 4> picture_rects{QRect(), QRect(8, 16, 172, 84), QRect(8, 104, 172, 85),
                                              QRect(8, 192, 172, 84)};
@@ -67,14 +74,15 @@ void AircraftTabPage::BuildPositions() {
 }
 
 void AircraftTabPage::BuildResultControls() {
-    automatic_margin_button_ =
-        MakeRadio(this, "RadioButton15", "Automatic choice of stability", {0, 280});
+    automatic_margin_button_ = MakeRadio(
+        this, "RadioButton15", language_.Text(TextId::kAircraftTabAutomaticMargin), {0, 280});
     automatic_margin_button_->resize(193, 17);
     automatic_margin_button_->setChecked(true);
-    manual_margin_button_ =
-        MakeRadio(this, "RadioButton16", "Manual choice of stability", {0, 304});
+    manual_margin_button_ = MakeRadio(this, "RadioButton16",
+                                      language_.Text(TextId::kAircraftTabManualMargin), {0, 304});
     manual_margin_button_->resize(193, 17);
-    margin_caption_ = MakeLabel(this, "Label22", "Desired Static Stability:", {0, 328});
+    margin_caption_ =
+        MakeLabel(this, "Label22", language_.Text(TextId::kAircraftTabDesiredStability), {0, 328});
     margin_caption_->hide();
     margin_box_ = new QLineEdit("7.5", this);
     margin_box_->setObjectName("Edit31");
@@ -83,10 +91,11 @@ void AircraftTabPage::BuildResultControls() {
     margin_unit_ = MakeLabel(this, "Label21", "%", {112, 348});
     margin_unit_->hide();
 
-    calculate_button_ = new QPushButton("Calculate", this);
+    calculate_button_ = new QPushButton(language_.Text(TextId::kAircraftTabCalculate), this);
     calculate_button_->setObjectName("Button4");
     calculate_button_->setGeometry(40, 384, 97, 33);
-    running_label_ = MakeLabel(this, "Label_w", "- calculation is running -", {8, 384});
+    running_label_ =
+        MakeLabel(this, "Label_w", language_.Text(TextId::kAircraftTabRunning), {8, 384});
     // Wider than the layout's 137 pixels, as wide as its caption: the free room
     // before ScrollBar1 holds either language's text, which 137 pixels do not.
     SetFont(running_label_, 15, kGreenFont);
@@ -96,7 +105,7 @@ void AircraftTabPage::BuildResultControls() {
     SetFont(countdown_label_, 15, kGreenFont);
     countdown_label_->resize(80, 18);
     countdown_label_->hide();
-    print_button_ = new QPushButton("Print", this);
+    print_button_ = new QPushButton(language_.Text(TextId::kAircraftTabPrint), this);
     print_button_->setObjectName("Button6");
     print_button_->setGeometry(56, 424, 65, 25);
     print_button_->hide();
@@ -130,6 +139,21 @@ void AircraftTabPage::Connect() {
     connect(manual_margin_button_, &QRadioButton::clicked, this, &AircraftTabPage::OnManualMargin);
     connect(margin_box_, &QLineEdit::textChanged, this, &AircraftTabPage::ShowStability);
     connect(print_button_, &QPushButton::clicked, this, &AircraftTabPage::Print);
+    connect(&language_, &WindowLanguage::Changed, this, &AircraftTabPage::ApplyLanguage);
+}
+
+void AircraftTabPage::ApplyLanguage() {
+    tabs_.setTabText(tabs_.indexOf(this), language_.Text(TextId::kAircraftTabCaption));
+    SetLabelText(positioning_caption_, language_.Text(TextId::kAircraftTabPositioning));
+    SetLabelText(margin_caption_, language_.Text(TextId::kAircraftTabDesiredStability));
+    SetLabelText(running_label_, language_.Text(TextId::kAircraftTabRunning));
+    calculate_button_->setText(language_.Text(TextId::kAircraftTabCalculate));
+    print_button_->setText(language_.Text(TextId::kAircraftTabPrint));
+    automatic_margin_button_->setText(language_.Text(TextId::kAircraftTabAutomaticMargin));
+    manual_margin_button_->setText(language_.Text(TextId::kAircraftTabManualMargin));
+    FitCaptions();
+    TitlePositionPictures();
+    ShowStability();
 }
 
 void AircraftTabPage::ReadPositions(AircraftInputs& inputs) const {
@@ -166,7 +190,7 @@ void AircraftTabPage::ShowAircraftViews() {
     view3d_->Redraw();
     TitlePositionPictures();
     print_button_->hide();
-    analysis_.memo.Reset(aircraft_.english_captions);
+    analysis_.memo.Reset();
     ShowMemo();
     measured_cg_mm_.reset();
     emit ResultsShown();
@@ -183,13 +207,13 @@ void AircraftTabPage::TitlePositionPictures() {
         ImageControl* picture = position_pictures_[static_cast<size_t>(wing)];
         // The picture is redrawn under its title so that a shorter title leaves no rest.
         DrawPositionPicture(picture->canvas(), wing);
-        DrawPositionTitle(picture->canvas(), wing, aircraft_.english_captions);
+        DrawPositionTitle(picture->canvas(), wing, language_.texts());
         picture->Refresh();
     }
 }
 
 void AircraftTabPage::ShowMemo() {
-    memo_->setPlainText(QString::fromStdString(analysis_.memo.Text()));
+    memo_->setPlainText(QString::fromStdString(analysis_.memo.Text(language_.texts())));
     memo_->setVisible(analysis_.memo.visible);
 }
 
@@ -213,7 +237,7 @@ bool AircraftTabPage::ManualMargin() const {
 void AircraftTabPage::DrawResults() {
     Canvas& top_view = top_view_->canvas();
     DrawResultTopView(top_view, aircraft_, analysis_.lattice, analysis_.results, selection_(),
-                      ManualMargin(), view_mapping_);
+                      ManualMargin(), language_.texts(), view_mapping_);
     std::vector<CentreOfGravityMark> marks;
     if (marks_source_) {
         marks = marks_source_(ManualMargin());
@@ -222,7 +246,7 @@ void AircraftTabPage::DrawResults() {
         marks.push_back({CentreOfGravityMark::Kind::kMeasured, *measured_cg_mm_,
                          StaticMarginPercent(analysis_.results, *measured_cg_mm_)});
     }
-    DrawCentreOfGravityMarks(top_view, marks, aircraft_.english_captions, view_mapping_);
+    DrawCentreOfGravityMarks(top_view, marks, language_.texts(), view_mapping_);
     top_view_->Refresh();
     emit ResultsShown();
 }
@@ -277,9 +301,9 @@ void AircraftTabPage::CalculateIfEnabled() {
 
 void AircraftTabPage::Print() {
     DrawSummaryPage(summary_page_->canvas(), aircraft_, analysis_.results, top_view_->canvas(),
-                    view3d_->picture().canvas());
+                    view3d_->picture().canvas(), language_.texts());
     summary_page_->Refresh();
-    printer_window()->ShowModalFor(summary_page_->image(), aircraft_.english_captions);
+    printer_window()->ShowModalFor(summary_page_->image(), language_.texts());
 }
 
 TForm3* AircraftTabPage::printer_window() {

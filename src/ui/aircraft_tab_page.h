@@ -1,7 +1,8 @@
 // The "Aircraft" tab: the position boxes on their pictures, the top view, the
 // three-dimensional view, the stability choice and margin, "Calculate" with its
 // running label and countdown, "Print", and the message memo. It shows the
-// aircraft and the results the model holds; the window runs the calculation.
+// aircraft and the results the model holds, in the window's language; the window
+// runs the calculation.
 #pragma once
 
 #include <QWidget>
@@ -30,6 +31,7 @@ namespace kalvesta {
 
 class ImageControl;
 class TForm3;
+class WindowLanguage;
 
 class AircraftTabPage : public QWidget {
     Q_OBJECT
@@ -37,7 +39,7 @@ class AircraftTabPage : public QWidget {
 public:
     // TabSheet5, added to `tabs`, with the positions at their defaults.
     AircraftTabPage(Aircraft& aircraft, AnalysisData& analysis, WingSelectionSource selection,
-                    QTabWidget& tabs);
+                    const WindowLanguage& language, QTabWidget& tabs);
     ~AircraftTabPage() override;
 
     // The position boxes through the text-to-integer rule.
@@ -52,11 +54,6 @@ public:
     // view and the 3-D view of the model, the position titles, "Print" hidden and
     // the memo reset to its heading and hidden.
     void ShowAircraftViews();
-    // The stability choice's captions within their room (after a language switch,
-    // or at 144 dpi).
-    void FitCaptions();
-    // The position pictures with their titles in the model's language.
-    void TitlePositionPictures();
     // The stability recommendation on the stored results, drawn into the top view;
     // nothing without valid results.
     void ShowStability();
@@ -101,6 +98,12 @@ private:
     void BuildPositions();
     void BuildResultControls();
     void Connect();
+    // The captions, position titles and results in the window's language.
+    void ApplyLanguage();
+    // The stability choice's captions within their room (in Russian, or at 144 dpi).
+    void FitCaptions();
+    // The position pictures with their titles.
+    void TitlePositionPictures();
     void ShowMemo();
     // The result top view of the stored results, with the margins' lines.
     void DrawResults();
@@ -110,6 +113,8 @@ private:
     Aircraft& aircraft_;
     AnalysisData& analysis_;
     WingSelectionSource selection_;
+    const WindowLanguage& language_;
+    QTabWidget& tabs_;
     ViewMapping view_mapping_;
     std::optional<double> measured_cg_mm_;
     MarksSource marks_source_;

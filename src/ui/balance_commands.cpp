@@ -9,23 +9,25 @@
 #include "ui/file_commands.h"
 #include "ui/file_dialogs.h"
 #include "ui/main_menus.h"
-#include "ui/message_text.h"
+#include "ui/window_language.h"
 
 namespace kalvesta {
 
 BalanceCommands::BalanceCommands(QWidget* window, const MainMenus& menus, const Aircraft& aircraft,
-                                 const AnalysisData& analysis, AircraftTabPage& aircraft_tab,
-                                 FileCommands& files)
+                                 const AnalysisData& analysis, const WindowLanguage& language,
+                                 AircraftTabPage& aircraft_tab, FileCommands& files)
     : QObject(window),
       window_(window),
       aircraft_(aircraft),
       analysis_(analysis),
+      language_(language),
       aircraft_tab_(aircraft_tab),
       files_(files) {
     connect(menus.balance_item, &QAction::triggered, this, &BalanceCommands::OnShowWindow);
     connect(&files, &FileCommands::DesignOpened, this, &BalanceCommands::OnDesignOpened);
     connect(&files, &FileCommands::DesignSaved, this, &BalanceCommands::OnDesignSaved);
     connect(&aircraft_tab, &AircraftTabPage::ResultsShown, this, &BalanceCommands::Refresh);
+    connect(&language, &WindowLanguage::Changed, this, &BalanceCommands::ApplyLanguage);
     aircraft_tab.SetMarksSource([this](bool manual_margin) { return Marks(manual_margin); });
     // Parts typed and not yet saved beside the design are asked for like the design.
     files.AlsoChangedWhen([this] { return PartsChanged(); });
@@ -34,7 +36,7 @@ BalanceCommands::BalanceCommands(QWidget* window, const MainMenus& menus, const 
 void BalanceCommands::OnShowWindow() {
     if (balance_window_ == nullptr) {
         balance_window_ = new BalanceWindow(window_);
-        balance_window_->ApplyLanguage(aircraft_.english_captions);
+        balance_window_->ApplyLanguage(language_.texts());
         balance_window_->SetParts(opened_.parts);
         connect(balance_window_, &BalanceWindow::Edited, this, &BalanceCommands::OnEdited);
         Refresh();
@@ -44,9 +46,9 @@ void BalanceCommands::OnShowWindow() {
     balance_window_->activateWindow();
 }
 
-void BalanceCommands::ApplyLanguage(bool english) {
+void BalanceCommands::ApplyLanguage() {
     if (balance_window_ != nullptr) {
-        balance_window_->ApplyLanguage(english);
+        balance_window_->ApplyLanguage(language_.texts());
         Refresh();
     }
 }
@@ -109,9 +111,8 @@ void BalanceCommands::OnDesignOpened(const std::string& path) {
             parts_path_ = PartsFileNameFor(path);
         } else {
             files_.dialogs().ShowFileError(
-                window_,
-                QString::fromStdString(FileMessage(read->result, aircraft_.english_captions)),
-                aircraft_.english_captions);
+                window_, QString::fromStdString(FileMessage(read->result, language_.texts())),
+                language_.texts());
         }
     }
     kept_parts_ = opened_.parts;
@@ -125,13 +126,13 @@ void BalanceCommands::OnDesignSaved(const std::string& path) {
     const TableReading& reading = Reading();
     if (reading.problem) {
         // The design is saved; the parts file keeps what it held.
+        const Catalogue& texts = language_.texts();
         files_.dialogs().ShowFileError(
             window_,
-            InLanguage(aircraft_.english_captions, "The parts were not saved to \"%1\": %2",
-                       "Детали не сохранены в «%1»: %2")
-                .arg(QString::fromStdString(parts_path),
-                     DescribeRowProblem(*reading.problem, aircraft_.english_captions)),
-            aircraft_.english_captions);
+            QText(texts, TextId::kBalancePartsNotSaved,
+                  {{"path", parts_path},
+                   {"problem", DescribeRowProblem(*reading.problem, texts).toStdString()}}),
+            texts);
         return;
     }
     if (reading.parts.empty() && parts_path != parts_path_) {
@@ -141,8 +142,8 @@ void BalanceCommands::OnDesignSaved(const std::string& path) {
     const FileResult written = WritePartsFile(parts_path, reading.parts);
     if (!written.ok()) {
         files_.dialogs().ShowFileError(
-            window_, QString::fromStdString(FileMessage(written, aircraft_.english_captions)),
-            aircraft_.english_captions);
+            window_, QString::fromStdString(FileMessage(written, language_.texts())),
+            language_.texts());
         return;
     }
     parts_path_ = parts_path;

@@ -19,6 +19,7 @@ namespace kalvesta {
 
 class AircraftTabPage;
 class FileCommands;
+class WindowLanguage;
 struct MainMenus;
 
 class BalanceCommands : public QObject {
@@ -26,12 +27,12 @@ class BalanceCommands : public QObject {
 
 public:
     BalanceCommands(QWidget* window, const MainMenus& menus, const Aircraft& aircraft,
-                    const AnalysisData& analysis, AircraftTabPage& aircraft_tab,
-                    FileCommands& files);
-
-    void ApplyLanguage(bool english);
+                    const AnalysisData& analysis, const WindowLanguage& language,
+                    AircraftTabPage& aircraft_tab, FileCommands& files);
 
 private:
+    // The window's captions and figures in the window's language.
+    void ApplyLanguage();
     void OnShowWindow();
     // A change in the window: the figures and the top view follow.
     void OnEdited();
@@ -51,6 +52,7 @@ private:
     QWidget* window_;
     const Aircraft& aircraft_;
     const AnalysisData& analysis_;
+    const WindowLanguage& language_;
     AircraftTabPage& aircraft_tab_;
     FileCommands& files_;
     BalanceWindow* balance_window_ = nullptr;  // made when "Balance…" is first chosen

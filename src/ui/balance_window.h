@@ -6,11 +6,13 @@
 
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
 #include "analysis/balance.h"
 #include "model/parts.h"
+#include "texts/catalogue.h"
 
 class QComboBox;
 class QLabel;
@@ -28,8 +30,8 @@ struct TableRowProblem {
     QString x_text;
 };
 
-// "Row 3: mass "abc" is not a number", in English or Russian.
-QString DescribeRowProblem(const TableRowProblem& problem, bool english);
+// "Row 3: mass "abc" is not a number".
+QString DescribeRowProblem(const TableRowProblem& problem, const Catalogue& texts);
 
 // The table's parts; rows with nothing in them are left out.
 struct TableReading {
@@ -54,7 +56,8 @@ public:
     // Shows the figures of `balance` (its status says how far they go) or, when the
     // table has a bad row, that row's problem.
     void ShowBalance(const Balance& balance, const std::optional<TableRowProblem>& problem);
-    void ApplyLanguage(bool english);
+    // Captions and the texts of the figures from `texts`.
+    void ApplyLanguage(const Catalogue& texts);
 
     // Rows copied from a spreadsheet (fields between tabs, or ";"), written from the
     // current cell on, with rows added as needed; a header line is skipped.
@@ -86,11 +89,11 @@ private:
     void Collect();
     // The part choice offers the names of the table's parts, keeping the choice.
     void OfferParts();
-    QString Text(const char* english, const char* russian) const;
+    QString Text(TextId id, std::initializer_list<TextValue> values = {}) const;
 
     std::vector<RowReading> rows_;
     TableReading reading_;
-    bool english_ = true;
+    Catalogue texts_;
     QLabel* axis_note_ = nullptr;
     QTableWidget* table_ = nullptr;
     QPushButton* add_button_ = nullptr;

@@ -15,6 +15,7 @@
 #include "ui/file_dialogs.h"
 #include "ui/main_menus.h"
 #include "ui/message_boxes.h"
+#include "ui/window_language.h"
 #include "ui/window_layout.h"
 
 namespace kalvesta {
@@ -39,27 +40,29 @@ QString ProposedAvlName(const std::string& da4_name) {
 }  // namespace
 
 FileCommands::FileCommands(QWidget* window, QWidget* strip, MainMenus& menus, Aircraft& aircraft,
-                           const AnalysisData& analysis,
+                           const AnalysisData& analysis, const WindowLanguage& language,
                            std::function<AircraftInputs()> window_inputs)
     : QObject(window),
       window_(window),
       menus_(menus),
       aircraft_(aircraft),
       analysis_(analysis),
+      language_(language),
       window_inputs_(std::move(window_inputs)),
       dialogs_(std::make_unique<QtFileDialogs>()) {
-    // The glyphs follow with the program icon (GiveIcons).
-    auto tool_button = [strip](const char* name, const char* hint, int x) {
+    // The glyphs follow with the program icon (GiveIcons). The hints stay as they
+    // are whatever the language.
+    auto tool_button = [strip, &language](const char* name, TextId hint, int x) {
         auto* button = new QToolButton(strip);
         button->setObjectName(name);
         button->setGeometry(x, 0, 23, 22);
-        button->setToolTip(hint);
+        button->setToolTip(language.Text(hint));
         button->setAutoRaise(true);
         return button;
     };
-    open_button_ = tool_button("SpeedButton1", "Open File", 2);
-    save_as_button_ = tool_button("SpeedButton2", "Save File as", 28);
-    save_button_ = tool_button("SpeedButton3", "Save File", 54);
+    open_button_ = tool_button("SpeedButton1", TextId::kFileOpenHint, 2);
+    save_as_button_ = tool_button("SpeedButton2", TextId::kFileSaveAsHint, 28);
+    save_button_ = tool_button("SpeedButton3", TextId::kFileSaveHint, 54);
     save_button_->hide();
 
     file_name_label_ = new QLabel(strip);
@@ -106,7 +109,7 @@ bool FileCommands::MayDropDesign() {
     if (!IsModified()) {
         return true;
     }
-    switch (dialogs_->AskSaveChanges(window_, FileName(), english())) {
+    switch (dialogs_->AskSaveChanges(window_, FileName(), texts())) {
         case SaveChoice::kSave:
             return Save(false);
         case SaveChoice::kDiscard:
@@ -124,6 +127,10 @@ QString FileCommands::WindowTitle(const QString& caption) const {
     }
     return caption + QStringLiteral(" – ") + FileName() +
            (modified ? QStringLiteral(" *") : QString());
+}
+
+const Catalogue& FileCommands::texts() const {
+    return language_.texts();
 }
 
 QString FileCommands::FileName() const {
@@ -160,7 +167,7 @@ std::optional<std::string> FileCommands::ChooseFileToWrite(
         const std::string name = complete(chosen->toStdString());
         const QString path = QString::fromStdString(name);
         if (!QFileInfo::exists(path) ||
-            dialogs_->AskReplace(window_, QFileInfo(path).fileName(), english())) {
+            dialogs_->AskReplace(window_, QFileInfo(path).fileName(), texts())) {
             return name;
         }
         proposal = path;
@@ -194,8 +201,8 @@ bool FileCommands::Save(bool ask_for_name) {
         if (asks) {
             aircraft_.current_file_name = previous_name;
         }
-        dialogs_->ShowFileError(window_, QString::fromStdString(FileMessage(written, english())),
-                                english());
+        dialogs_->ShowFileError(window_, QString::fromStdString(FileMessage(written, texts())),
+                                texts());
         return false;
     }
     named_ = true;
@@ -222,10 +229,9 @@ void FileCommands::OpenFile(const std::optional<QString>& chosen) {
             // The design in the window and its name stay, so "Save" still writes where
             // the window says.
             dialogs_->ShowFileError(window_,
-                                    QString::fromStdString(FileMessage(usable, english())) +
-                                        InLanguage(english(), ". The design in the window is kept.",
-                                                   ". Проект в окне сохранён без изменений."),
-                                    english());
+                                    QText(texts(), TextId::kFileDesignKept,
+                                          {{"problem", FileMessage(usable, texts())}}),
+                                    texts());
         } else {
             aircraft_.current_file_name = name;
             // Counts the file states out of range keep the window's buttons.
@@ -245,13 +251,11 @@ void FileCommands::OpenFile(const std::optional<QString>& chosen) {
 }
 
 void FileCommands::OnExportAvl() {
-    if (!HasResultsOrSays(window_, aircraft_)) {
+    if (!HasResultsOrSays(window_, aircraft_, texts())) {
         return;
     }
     const std::optional<std::string> name = ChooseFileToWrite(
-        [this](const QString& start) {
-            return dialogs_->ExportFileName(window_, start, english());
-        },
+        [this](const QString& start) { return dialogs_->ExportFileName(window_, start, texts()); },
         ProposedAvlName(aircraft_.current_file_name), &CompleteAvlExtension);
     if (!name) {
         return;
@@ -259,15 +263,16 @@ void FileCommands::OnExportAvl() {
     const FileResult written = WriteAvlFile(*name, aircraft_, analysis_.lattice, analysis_.results,
                                             aircraft_.current_file_name);
     if (!written.ok()) {
-        dialogs_->ShowFileError(window_, QString::fromStdString(FileMessage(written, english())),
-                                english());
+        dialogs_->ShowFileError(window_, QString::fromStdString(FileMessage(written, texts())),
+                                texts());
         return;
     }
-    dialogs_->ShowDone(window_,
-                       InLanguage(english(), "The aircraft was written for AVL to\n%1",
-                                  "Самолёт записан для AVL в файл\n%1")
-                           .arg(QFileInfo(QString::fromStdString(*name)).absoluteFilePath()),
-                       english());
+    dialogs_->ShowDone(
+        window_,
+        QText(
+            texts(), TextId::kAvlWritten,
+            {{"path", QFileInfo(QString::fromStdString(*name)).absoluteFilePath().toStdString()}}),
+        texts());
 }
 
 }  // namespace kalvesta

@@ -26,6 +26,7 @@ class QWidget;
 namespace kalvesta {
 
 class FileDialogs;
+class WindowLanguage;
 struct MainMenus;
 
 class FileCommands : public QObject {
@@ -34,9 +35,11 @@ class FileCommands : public QObject {
 public:
     // Makes the tool buttons (SpeedButton1..3) and the file-name label (Lab_FName)
     // on `strip` and connects them and the menu items; `window` parents the dialogs.
-    // `window_inputs` reads the window's boxes and buttons.
+    // `window_inputs` reads the window's boxes and buttons. Questions and messages
+    // are in the window's language.
     FileCommands(QWidget* window, QWidget* strip, MainMenus& menus, Aircraft& aircraft,
-                 const AnalysisData& analysis, std::function<AircraftInputs()> window_inputs);
+                 const AnalysisData& analysis, const WindowLanguage& language,
+                 std::function<AircraftInputs()> window_inputs);
     ~FileCommands() override;
 
     // The open and save glyphs, given with the program icon.
@@ -91,12 +94,13 @@ private:
     // The folder of the current file, where the dialogs start (empty: the current folder).
     QString FileFolder() const;
     QString FileName() const;
-    bool english() const { return aircraft_.english_captions; }
+    const Catalogue& texts() const;
 
     QWidget* window_;
     MainMenus& menus_;
     Aircraft& aircraft_;
     const AnalysisData& analysis_;
+    const WindowLanguage& language_;
     std::function<AircraftInputs()> window_inputs_;
     std::unique_ptr<FileDialogs> dialogs_;
     std::function<bool()> also_changed_;

@@ -1,10 +1,12 @@
 // The main window's menu bar: "File", "Edit", the language menu and "Info", with
 // the commands beyond the documented items after them (the AVL export above
-// "Exit"), every menu and item with a mnemonic and the usual keys. The window
-// connects the items to the parts that carry them out.
+// "Exit"), every menu and item with a mnemonic and the usual keys, captioned in the
+// window's language. The window connects the items to the parts that carry them
+// out.
 #pragma once
 
 #include "model/aircraft.h"
+#include "texts/catalogue.h"
 
 class QAction;
 class QMenu;
@@ -12,14 +14,18 @@ class QMenuBar;
 
 namespace kalvesta {
 
+class WindowLanguage;
+
 struct MainMenus {
-    // Fills `bar` (MainMenu1) with every menu and item.
-    explicit MainMenus(QMenuBar* bar);
+    // Fills `bar` (MainMenu1) with every menu and item, which follow `language`.
+    MainMenus(QMenuBar* bar, const WindowLanguage& language);
 
     // The wing items of the wings in use: Wing-2 with two or three, Wing-3 with three.
     void ShowWingItems(int wing_count);
     // Shows "Save", which takes the save key from "Save as".
     void ShowSaveItem();
+    // Every caption but "Info"'s, which is not switched.
+    void ApplyCaptions(const Catalogue& texts);
 
     QMenu* file_menu = nullptr;               // Open1
     QAction* open_item = nullptr;             // Open2

@@ -1,6 +1,6 @@
 // The "Edit" command on the results of the last calculation: the static margin at
 // a centre of gravity the user types (marked on the top view). Captions and
-// messages follow the window's language (English or Russian).
+// messages follow the window's language.
 #pragma once
 
 #include <QObject>
@@ -13,6 +13,7 @@ class QWidget;
 namespace kalvesta {
 
 class AircraftTabPage;
+class WindowLanguage;
 struct MainMenus;
 
 class ResultCommands : public QObject {
@@ -20,7 +21,8 @@ class ResultCommands : public QObject {
 
 public:
     ResultCommands(QWidget* window, const MainMenus& menus, const Aircraft& aircraft,
-                   const AnalysisData& analysis, AircraftTabPage& aircraft_tab);
+                   const AnalysisData& analysis, const WindowLanguage& language,
+                   AircraftTabPage& aircraft_tab);
 
 private:
     void OnStaticMargin();
@@ -28,6 +30,7 @@ private:
     QWidget* window_;
     const Aircraft& aircraft_;
     const AnalysisData& analysis_;
+    const WindowLanguage& language_;
     AircraftTabPage& aircraft_tab_;
 };
 

@@ -15,41 +15,36 @@
 #include <algorithm>
 #include <exception>
 
-#include "files/language_file.h"
 #include "qtcanvas/layout_font.h"
 #include "ui/aircraft_tab_page.h"
 #include "ui/balance_commands.h"
 #include "ui/beeper.h"
-#include "ui/captions.h"
 #include "ui/component_table.h"
 #include "ui/file_commands.h"
 #include "ui/file_dialogs.h"
+#include "ui/language_file.h"
 #include "ui/main_menus.h"
 #include "ui/message_boxes.h"
 #include "ui/program_icon.h"
 #include "ui/refined_check_command.h"
 #include "ui/result_commands.h"
 #include "ui/tform2.h"
+#include "ui/window_language.h"
 #include "ui/window_layout.h"
 #include "ui/wing_count_choice.h"
 #include "ui/wing_tab_page.h"
 
 namespace kalvesta {
-namespace {
-
-const QString kWindowCaption = QStringLiteral(" Kalvesta4  V1.12  beta");
-
-}  // namespace
 
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent),
+      language_(new WindowLanguage(this)),
       analysis_(std::make_unique<AnalysisData>()),
       run_pipeline_(&RunPipeline),
       beeper_(std::make_unique<SystemBeeper>()) {
     BuildWindow();
     components_ = std::make_unique<ComponentTable>(*this);
     Q_ASSERT(components_->duplicates().isEmpty());
-    Q_ASSERT(UncaptionableNames(*components_).isEmpty());
     Connect();
     ConnectKeys();
     StartUp();
@@ -62,7 +57,6 @@ TForm1::~TForm1() = default;
 
 void TForm1::BuildWindow() {
     setObjectName("Form1");
-    setWindowTitle(kWindowCaption);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QPalette palette = this->palette();
@@ -83,7 +77,7 @@ void TForm1::BuildWindow() {
     client_scroll_->setWidget(client);
     setCentralWidget(client_scroll_);
 
-    menus_ = std::make_unique<MainMenus>(menuBar());
+    menus_ = std::make_unique<MainMenus>(menuBar(), *language_);
     tabs_ = new QTabWidget(client);
     tabs_->setObjectName("PageControl1");
     tabs_->setGeometry(0, 22, 825, 561);
@@ -91,10 +85,11 @@ void TForm1::BuildWindow() {
     tab_font.setPixelSize(12);
     tabs_->tabBar()->setFont(tab_font);
     for (int wing = 1; wing <= kMaxWings; ++wing) {
-        wing_tabs_[static_cast<size_t>(wing)] = new WingTabPage(wing, aircraft_, *tabs_);
+        wing_tabs_[static_cast<size_t>(wing)] =
+            new WingTabPage(wing, aircraft_, *language_, *tabs_);
     }
     aircraft_tab_ = new AircraftTabPage(
-        aircraft_, *analysis_, [this] { return SelectedWings(); }, *tabs_);
+        aircraft_, *analysis_, [this] { return SelectedWings(); }, *language_, *tabs_);
     for (int i = 0; i < tabs_->count(); ++i) {
         tabs_->tabBar()->setTabTextColor(i, kGreenFont);
         // The pages show the window's silver, not the style's lighter tab face.
@@ -103,13 +98,14 @@ void TForm1::BuildWindow() {
     tabs_->setTabVisible(tabs_->indexOf(&wing_tab(3)), false);
     tabs_->setCurrentWidget(aircraft_tab_);
 
-    file_commands_ = new FileCommands(this, client, *menus_, aircraft_, *analysis_,
+    file_commands_ = new FileCommands(this, client, *menus_, aircraft_, *analysis_, *language_,
                                       [this] { return WindowInputs(); });
-    wing_count_choice_ = new WingCountChoice(client);
-    result_commands_ = new ResultCommands(this, *menus_, aircraft_, *analysis_, *aircraft_tab_);
-    balance_commands_ =
-        new BalanceCommands(this, *menus_, aircraft_, *analysis_, *aircraft_tab_, *file_commands_);
-    new RefinedCheckCommand(this, menus_->refined_check_item, aircraft_, *analysis_);
+    wing_count_choice_ = new WingCountChoice(client, *language_);
+    result_commands_ =
+        new ResultCommands(this, *menus_, aircraft_, *analysis_, *language_, *aircraft_tab_);
+    balance_commands_ = new BalanceCommands(this, *menus_, aircraft_, *analysis_, *language_,
+                                            *aircraft_tab_, *file_commands_);
+    new RefinedCheckCommand(this, menus_->refined_check_item, aircraft_, *analysis_, *language_);
     FitToScreen();
 }
 
@@ -167,6 +163,8 @@ void TForm1::Connect() {
     connect(file_commands_, &FileCommands::Loaded, this, &TForm1::ShowLoadedInputs);
     connect(file_commands_, &FileCommands::OpenEnded, this, &TForm1::RecomputeAircraft);
     connect(file_commands_, &FileCommands::DesignStateChanged, this, &TForm1::ShowTitle);
+    connect(language_, &WindowLanguage::Changed, this,
+            [this] { MarkBoxRanges(*this, language_->texts()); });
     for (int wing = 1; wing <= kMaxWings; ++wing) {
         connect(&wing_tab(wing), &WingTabPage::InputsChanged, this, &TForm1::ShowTitle);
     }
@@ -187,15 +185,16 @@ void TForm1::StartUp() {
     // resolution text and controls keep their proportions: both grow only with
     // the whole-number device pixel ratio the program entry chooses, and the
     // window needs no rescaling of its own.
-    aircraft_.english_captions = ReadLanguageIsEnglish(kLanguageFileName);
+    // The window is made in English; the second language switches every part.
+    if (const Language remembered = ReadLanguageFile(kLanguageFileName);
+        remembered != Language::kEnglish) {
+        language_->Switch(remembered);
+    }
     aircraft_.wing_count = 2;
     aircraft_.current_file_name = "Unknown.da4";
     RecomputeAircraft();
     for (int wing = 1; wing <= kMaxWings; ++wing) {
         wing_tab(wing).ShowDimensionSketch();
-    }
-    if (!aircraft_.english_captions) {
-        ApplyLanguage(false);
     }
     file_commands_->TakeDesignAsSaved();
 }
@@ -235,7 +234,8 @@ void TForm1::ShowPreparedAircraft() {
 }
 
 void TForm1::ShowTitle() {
-    setWindowTitle(file_commands_->WindowTitle(kWindowCaption));
+    setWindowTitle(file_commands_->WindowTitle(
+        language_->Text(TextId::kWindowCaption, {{"version", KALVESTA_VERSION}})));
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -252,7 +252,7 @@ void TForm1::OnCalculateKey() {
 }
 
 void TForm1::OnPrintKey() {
-    if (HasResultsOrSays(this, aircraft_)) {
+    if (HasResultsOrSays(this, aircraft_, language_->texts())) {
         aircraft_tab_->Print();
     }
 }
@@ -294,9 +294,8 @@ void TForm1::OnCalculate() {
                                            *analysis_, progress, run_pipeline_));
     } catch (const std::exception& failure) {
         // Whatever went wrong, the user reads it and the window goes back to idle.
-        analysis_->memo.ReportFailure(
-            aircraft_.english_captions ? "Calculation failed:" : "Berechnung fehlgeschlagen:",
-            failure.what());
+        analysis_->memo.AddLine(TextId::kAnalysisCalculationFailed);
+        analysis_->memo.ReportFailure(TextId::kMemoText, {{"text", failure.what()}});
         aircraft_.results_valid = false;
     }
     aircraft_tab_->ShowCalculationEnd(has_results);
@@ -326,34 +325,18 @@ void TForm1::ShowLoadedInputs(const AircraftInputs& description) {
         wing_tab(wing).ShowInputs(description.wings[w], description.trapezoids[w]);
     }
     aircraft_tab_->ShowPositions(description);
-    MarkBoxRanges(*this, aircraft_.english_captions);
-}
-
-void TForm1::ApplyLanguage(bool english_captions) {
-    ApplyCaptions(*components_, *tabs_, english_captions);
-    balance_commands_->ApplyLanguage(english_captions);
-    MarkBoxRanges(*this, english_captions);
-    wing_count_choice_->FitCaptions();
-    aircraft_tab_->FitCaptions();
-    for (int wing = 1; wing <= kMaxWings; ++wing) {
-        wing_tab(wing).FitCaptions();
-    }
-    aircraft_tab_->TitlePositionPictures();
-    aircraft_tab_->ShowStability();
-    for (int wing = 1; wing <= kMaxWings; ++wing) {
-        wing_tab(wing).ShowDimensionSketch();
-    }
+    MarkBoxRanges(*this, language_->texts());
 }
 
 void TForm1::OnSwitchLanguage() {
-    aircraft_.english_captions = !aircraft_.english_captions;
-    ApplyLanguage(aircraft_.english_captions);
+    language_->Switch(language_->language() == Language::kEnglish ? Language::kRussian
+                                                                  : Language::kEnglish);
     // A language file that cannot be written only means the next start is English.
-    WriteLanguage(kLanguageFileName, aircraft_.english_captions);
+    WriteLanguageFile(kLanguageFileName, language_->language());
 }
 
 void TForm1::OnInfo() {
-    info_window_->ShowInfo(aircraft_.english_captions);
+    info_window_->ShowInfo(language_->texts());
 }
 
 TForm3* TForm1::printer_window() {

@@ -1,9 +1,10 @@
 // The main window. It owns the aircraft model and the analysis data and composes
 // the parts the user sees, each owning its controls: the menus, the file commands
 // with the file-name label, the wing-count buttons, the three wing tabs and the
-// "Aircraft" tab, and the commands on the results. It handles what spans parts:
-// start-up, the wing count, the tab change, the whole-aircraft preparation,
-// "Calculate" and the language.
+// "Aircraft" tab, and the commands on the results. It owns the window's language,
+// which each part follows, and handles what spans parts: start-up, the wing count,
+// the tab change, the whole-aircraft preparation, "Calculate" and the language
+// switch.
 #pragma once
 
 #include <QMainWindow>
@@ -30,6 +31,7 @@ class FileDialogs;
 class ResultCommands;
 class TForm2;
 class TForm3;
+class WindowLanguage;
 class WingCountChoice;
 class WingTabPage;
 struct MainMenus;
@@ -43,6 +45,7 @@ public:
 
     const Aircraft& aircraft() const { return aircraft_; }
     const AnalysisData& analysis() const { return *analysis_; }
+    const WindowLanguage& language() const { return *language_; }
     // The window's controls by component name, built and checked at start.
     const ComponentTable& components() const { return *components_; }
 
@@ -93,14 +96,13 @@ private:
     void OnCalculateKey();
     // Ctrl+P: "Print" when there are results to print.
     void OnPrintKey();
-    // The caption, the file's name and whether the design is modified.
+    // The caption with the program's version, the file's name and whether the
+    // design is modified.
     void ShowTitle();
     // While no valid result exists, a tab change recomputes the aircraft.
     void OnTabChanged();
     // English <-> Russian, remembered in the language file.
     void OnSwitchLanguage();
-    // Puts one language's captions on the window and redraws what is drawn in it.
-    void ApplyLanguage(bool english_captions);
     // "Info": the info window in the current language, not blocking this one.
     void OnInfo();
     // The views of the aircraft as the model holds it: the planforms and the
@@ -118,6 +120,7 @@ private:
     WingTabPage& wing_tab(int wing) const { return *wing_tabs_[static_cast<size_t>(wing)]; }
 
     Aircraft aircraft_;
+    WindowLanguage* language_ = nullptr;
     std::unique_ptr<AnalysisData> analysis_;
     PipelineRunner run_pipeline_;
     std::unique_ptr<Beeper> beeper_;

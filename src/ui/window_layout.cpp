@@ -11,13 +11,14 @@
 #include <algorithm>
 
 #include "model/length_text.h"
-#include "ui/message_boxes.h"
+#include "ui/window_language.h"
 
 namespace kalvesta {
 namespace {
 
-// Box property: the tip's language, English unless set otherwise.
-constexpr char kRussianTip[] = "kalvestaRussianTip";
+// Box property: the tip of a value outside the range, in the window's language (the
+// window is made in English).
+constexpr char kRangeTip[] = "kalvestaRangeTip";
 
 // Red text and a tip naming the range while the box's value lies outside it.
 void MarkRange(QLineEdit* edit) {
@@ -25,13 +26,7 @@ void MarkRange(QLineEdit* edit) {
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Text, within ? kBlueFont : kRedFont);
     edit->setPalette(palette);
-    const bool english = !edit->property(kRussianTip).toBool();
-    edit->setToolTip(within ? QString()
-                            : InLanguage(english,
-                                         "Drawn and calculated as typed between -100000 and "
-                                         "100000 mm; this value lies outside.",
-                                         "Рисуется и рассчитывается как введено от -100000 до "
-                                         "100000 мм; это значение вне диапазона."));
+    edit->setToolTip(within ? QString() : edit->property(kRangeTip).toString());
 }
 
 }  // namespace
@@ -61,17 +56,23 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect geometry, const 
     edit->setGeometry(geometry);
     SetFont(edit, 12, kBlueFont);
     QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { MarkRange(edit); });
-    edit->setProperty(kRussianTip, false);
+    edit->setProperty(kRangeTip, QText(Catalogue(Language::kEnglish), TextId::kBoxOutOfRange));
     return edit;
 }
 
-void MarkBoxRanges(const QWidget& window, bool english) {
+void MarkBoxRanges(const QWidget& window, const Catalogue& texts) {
+    const QString tip = QText(texts, TextId::kBoxOutOfRange);
     for (QLineEdit* edit : window.findChildren<QLineEdit*>()) {
-        if (edit->property(kRussianTip).isValid()) {
-            edit->setProperty(kRussianTip, !english);
+        if (edit->property(kRangeTip).isValid()) {
+            edit->setProperty(kRangeTip, tip);
             MarkRange(edit);
         }
     }
+}
+
+void SetLabelText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->resize(label->sizeHint().width(), label->height());
 }
 
 QRadioButton* MakeRadio(QWidget* parent, const QString& name, const QString& text, QPoint at) {

@@ -9,6 +9,8 @@
 #include <QString>
 #include <vector>
 
+#include "texts/catalogue.h"
+
 class QAbstractButton;
 class QFrame;
 class QLabel;
@@ -29,16 +31,18 @@ void SetFont(QWidget* widget, int pixel_size, QColor color);
 
 // A label as wide as its text.
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QPoint at);
+// A new text for a label made by MakeLabel: as wide as the text, the height kept.
+void SetLabelText(QLabel* label, const QString& text);
 
 // An input box in blue 12-pixel text. Its text is read silently by the
 // text-to-integer rule; a value that rule cuts to the 32-bit range, or that lies
 // beyond ±100000 mm, turns the text red and the box's tip names the range.
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect geometry, const QString& text);
 
-// Marks every box below `window` made by MakeEdit anew, its tip in the window's
-// language: after a language switch, and after boxes were filled without their
+// Marks every box below `window` made by MakeEdit anew, its tip in the language of
+// `texts`: after a language switch, and after boxes were filled without their
 // handlers.
-void MarkBoxRanges(const QWidget& window, bool english);
+void MarkBoxRanges(const QWidget& window, const Catalogue& texts);
 
 // A radio button at `at`, as wide as its caption (FitButtonRow places a row of them).
 QRadioButton* MakeRadio(QWidget* parent, const QString& name, const QString& text, QPoint at);

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "model/text_to_int.h"
 #include "ui/image_control.h"
 #include "ui/value_label.h"
+#include "ui/window_language.h"
 #include "ui/window_layout.h"
 #include "views/dimension_sketch.h"
 #include "views/planform_view.h"
@@ -24,7 +26,7 @@ namespace {
 // Component names and positions of the wing tabs, per wing 1..3.
 struct WingTabNames {
     const char* page;
-    const char* caption;
+    TextId caption;  // at start; the language's captions differ in their blanks
     const char* panel;
     std::array<const char*, kMaxTrapezoids> trapezoid_buttons;
     int second_button_x;
@@ -40,7 +42,7 @@ struct WingTabNames {
 constexpr std::array<WingTabNames, kMaxWings + 1> kWingTabNames{{
     {},
     {"TabSheet1",
-     " Wing-1 ",
+     TextId::kWingTabStartCaption1,
      "Panel2",
      {"RadioButton4", "RadioButton5", "RadioButton6", "RadioButton41t"},
      112,
@@ -53,7 +55,7 @@ constexpr std::array<WingTabNames, kMaxWings + 1> kWingTabNames{{
      400,
      568},
     {"TabSheet2",
-     "  Wing-2  ",
+     TextId::kWingTabStartCaption2,
      "Panel3",
      {"RadioButton7", "RadioButton8", "RadioButton9", "RadioButton42t"},
      104,
@@ -66,7 +68,7 @@ constexpr std::array<WingTabNames, kMaxWings + 1> kWingTabNames{{
      403,
      568},
     {"TabSheet3",
-     " Wing-3 ",
+     TextId::kWingTabStartCaption3,
      "Panel4",
      {"RadioButton10", "RadioButton11", "RadioButton12", "RadioButton43t"},
      104,
@@ -80,20 +82,31 @@ constexpr std::array<WingTabNames, kMaxWings + 1> kWingTabNames{{
      560},
 }};
 
+constexpr std::array<TextId, kMaxTrapezoids> kTrapezoidCaptions{
+    TextId::kWingTabTrapezoids1, TextId::kWingTabTrapezoids2, TextId::kWingTabTrapezoids3,
+    TextId::kWingTabTrapezoids4};
+
+// b, s, lm, r25, lam.
+constexpr std::array<TextId, 5> kValueDescriptions{
+    TextId::kWingTabSpan, TextId::kWingTabArea, TextId::kWingTabMeanChord,
+    TextId::kWingTabGeometricCenter, TextId::kWingTabAspectRatio};
+
 int32_t BoxValue(const QLineEdit* box) {
     return TextToInt32(box->text().toStdString());
 }
 
 }  // namespace
 
-WingTabPage::WingTabPage(int wing, Aircraft& aircraft, QTabWidget& tabs)
-    : wing_(wing), aircraft_(aircraft) {
+WingTabPage::WingTabPage(int wing, Aircraft& aircraft, const WindowLanguage& language,
+                         QTabWidget& tabs)
+    : wing_(wing), aircraft_(aircraft), language_(language), tabs_(tabs) {
     const WingTabNames& names = kWingTabNames[static_cast<size_t>(wing_)];
     setObjectName(names.page);
     // On its tab before anything is laid out on it: the controls take the size of
     // their captions in the window's font.
-    tabs.addTab(this, names.caption);
+    tabs.addTab(this, language.Text(names.caption));
     Build();
+    connect(&language, &WindowLanguage::Changed, this, &WingTabPage::ApplyLanguage);
     for (QLineEdit* box : boxes_) {
         connect(box, &QLineEdit::textChanged, this, &WingTabPage::ComputePlanform);
     }
@@ -110,11 +123,9 @@ void WingTabPage::Build() {
     const WingTabNames& names = kWingTabNames[static_cast<size_t>(wing_)];
     trapezoid_panel_ = MakePanel(this, names.panel, QRect(0, 0, 425, 33));
     SetFont(trapezoid_panel_, 11, kBlueFont);
-    const std::array<const char*, kMaxTrapezoids> captions{"1 trapezium", "2 trapeziums",
-                                                           "3 trapeziums", "4 trapeziums"};
     for (size_t t = 0; t < kMaxTrapezoids; ++t) {
-        trapezoid_buttons_[t] =
-            MakeRadio(trapezoid_panel_, names.trapezoid_buttons[t], captions[t], {8, 8});
+        trapezoid_buttons_[t] = MakeRadio(trapezoid_panel_, names.trapezoid_buttons[t],
+                                          language_.Text(kTrapezoidCaptions[t]), {8, 8});
     }
     trapezoid_buttons_[0]->setChecked(true);
     // The buttons take their places in the row.
@@ -138,14 +149,11 @@ void WingTabPage::Build() {
         boxes_[i]->setVisible(i <= static_cast<size_t>(LeadingEdgeBox(1)));
     }
 
-    const std::array<const char*, 5> descriptions{
-        "wing span (b):", "wing area (s):", "mean aerod. chord (lm):", "geometric center (r25):",
-        "aspect ratio (lam):"};
     const std::array<const char*, 5> placeholders{"b:", "s:", "lm:", "r25:", "lam:"};
     for (size_t row = 0; row < 5; ++row) {
         const int y = 336 + 16 * static_cast<int>(row);
-        value_descriptions_[row] =
-            MakeLabel(this, names.descriptions[row], descriptions[row], {38, y});
+        value_descriptions_[row] = MakeLabel(this, names.descriptions[row],
+                                             language_.Text(kValueDescriptions[row]), {38, y});
         value_labels_[row] = MakeLabel(this, names.values[row], placeholders[row], {208, y});
         SetFont(value_descriptions_[row], 12, kBlueFont);
         SetFont(value_labels_[row], 12, kBlueFont);
@@ -200,9 +208,21 @@ void WingTabPage::FitCaptions() {
 }
 
 void WingTabPage::ShowDimensionSketch() {
-    DrawDimensionSketch(dimension_sketch_->canvas(), wing_, CheckedTrapezoids(),
-                        aircraft_.english_captions);
+    DrawDimensionSketch(dimension_sketch_->canvas(), wing_, CheckedTrapezoids(), language_.texts());
     dimension_sketch_->Refresh();
+}
+
+void WingTabPage::ApplyLanguage() {
+    tabs_.setTabText(tabs_.indexOf(this),
+                     language_.Text(TextId::kWingTabCaption, {{"wing", std::to_string(wing_)}}));
+    for (size_t t = 0; t < kMaxTrapezoids; ++t) {
+        trapezoid_buttons_[t]->setText(language_.Text(kTrapezoidCaptions[t]));
+    }
+    for (size_t row = 0; row < value_descriptions_.size(); ++row) {
+        SetLabelText(value_descriptions_[row], language_.Text(kValueDescriptions[row]));
+    }
+    FitCaptions();
+    ShowDimensionSketch();
 }
 
 void WingTabPage::OnTrapezoidCountChosen(int trapezoids) {

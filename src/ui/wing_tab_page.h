@@ -1,7 +1,8 @@
 // One wing tab ("Wing-1", "Wing-2", "Wing-3"): the wing's fourteen input boxes on
 // their dimension sketch, its trapezoid-count buttons, and its planform picture with
 // the five planform values. Typing into a box or choosing a count recomputes the
-// wing into the model and redraws its planform.
+// wing into the model and redraws its planform. Captions and the sketch follow the
+// window's language.
 #pragma once
 
 #include <QWidget>
@@ -19,6 +20,7 @@ class QTabWidget;
 namespace kalvesta {
 
 class ImageControl;
+class WindowLanguage;
 
 class WingTabPage : public QWidget {
     Q_OBJECT
@@ -26,7 +28,7 @@ class WingTabPage : public QWidget {
 public:
     // The tab page of `wing` (1..3), TabSheet1..3, added to `tabs`, with its boxes at
     // their defaults.
-    WingTabPage(int wing, Aircraft& aircraft, QTabWidget& tabs);
+    WingTabPage(int wing, Aircraft& aircraft, const WindowLanguage& language, QTabWidget& tabs);
 
     int wing() const { return wing_; }
     // The boxes through the text-to-integer rule.
@@ -45,11 +47,8 @@ public:
     void ComputePlanform();
     // The five values and the planform picture as the model holds them.
     void ShowPlanform();
-    // The dimension sketch for the checked count, captioned in the model's language.
+    // The dimension sketch for the checked count, captioned in the window's language.
     void ShowDimensionSketch();
-    // The trapezoid-count buttons at their layout places, or wider where their
-    // captions need it (after a language switch, or at 144 dpi).
-    void FitCaptions();
 
 signals:
     // A box or the trapezoid count changed, and the wing was computed anew.
@@ -66,9 +65,17 @@ private:
     void OnTrapezoidCountChosen(int trapezoids);
     // The sketch and the boxes of the trapezoids in use.
     void ShowTrapezoidCount(int trapezoids);
+    // The trapezoid-count buttons at their layout places, or wider where their
+    // captions need it (in Russian, or at 144 dpi).
+    void FitCaptions();
+    // The tab's, the buttons' and the values' captions and the sketch in the
+    // window's language.
+    void ApplyLanguage();
 
     const int wing_;
     Aircraft& aircraft_;
+    const WindowLanguage& language_;
+    QTabWidget& tabs_;
     QFrame* trapezoid_panel_ = nullptr;  // Panel2 / Panel3 / Panel4
     std::array<QRadioButton*, kMaxTrapezoids> trapezoid_buttons_{};
     std::array<QLineEdit*, kWingBoxCount> boxes_{};

@@ -32,7 +32,7 @@ struct ResultsRun {
 
     void Evaluate(int wings) {
         aircraft.calc_wing_count = wings;
-        memo.Reset(aircraft.english_captions);
+        memo.Reset();
         ok = WIRBEL_ERG(aircraft, *lattice, circulation, results, memo);
     }
 };
@@ -95,9 +95,9 @@ TEST(WIRBEL_ERG, ReferenceSurfaceIsTheWidestThenTheLargest) {
 }
 
 TEST(WIRBEL_ERG, SurfaceWithoutLiftIsRefused) {
-    for (const bool english : {true, false}) {
+    for (const Language language : {Language::kEnglish, Language::kRussian}) {
+        const bool english = language == Language::kEnglish;
         ResultsRun run;
-        run.aircraft.english_captions = english;
         AddStrip(*run.lattice, 1, 0.0, 1.0, 1.0, 1.0);
         AddStrip(*run.lattice, 2, 0.0, 1.0, 1.0, 1.0);
         run.circulation = {0.0, 1.0, 0.0};
@@ -105,9 +105,9 @@ TEST(WIRBEL_ERG, SurfaceWithoutLiftIsRefused) {
         EXPECT_FALSE(run.ok);
         EXPECT_TRUE(run.memo.calc_failed);
         ASSERT_EQ(run.memo.line_count(), 3);
-        EXPECT_EQ(run.memo.line(1),
+        EXPECT_EQ(Catalogue(language).Text(run.memo.line(1)),
                   english ? "Can not calculate wing-2. " : "Kann Flügel-2 nicht berechnen.");
-        EXPECT_EQ(run.memo.line(2),
+        EXPECT_EQ(Catalogue(language).Text(run.memo.line(2)),
                   english ? "This wing carries no lift!" : "Dieser Flügel trägt keinen Auftrieb!");
         EXPECT_EQ(run.results.wing_lift_slope[2], 0.0);
         EXPECT_EQ(run.results.wing_x_ac[2], 0.0);
@@ -123,8 +123,8 @@ TEST(WIRBEL_ERG, AircraftWhoseLiftsCancelIsRefused) {
     run.Evaluate(2);
     EXPECT_FALSE(run.ok);
     ASSERT_EQ(run.memo.line_count(), 3);
-    EXPECT_EQ(run.memo.line(1), "Can not calculate the aircraft. ");
-    EXPECT_EQ(run.memo.line(2), "The aircraft carries no lift!");
+    EXPECT_EQ(Catalogue().Text(run.memo.line(1)), "Can not calculate the aircraft. ");
+    EXPECT_EQ(Catalogue().Text(run.memo.line(2)), "The aircraft carries no lift!");
     EXPECT_EQ(run.results.x_np, 0.0);
     // Each surface by itself has a lift slope and a centre.
     EXPECT_EQ(run.results.wing_lift_slope[2], -2.0);

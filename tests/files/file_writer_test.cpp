@@ -77,7 +77,7 @@ std::string AclGivingNobodyWrite() {
 template <typename Write>
 std::string AsUnprivilegedUser(Write write) {
     if (::geteuid() != 0) {
-        return write().message;
+        return FileMessage(write(), Catalogue());
     }
     int channel[2];
     if (::pipe(channel) != 0) {
@@ -90,7 +90,7 @@ std::string AsUnprivilegedUser(Write write) {
             ::setresuid(kNobody, kNobody, kNobody) != 0) {
             ::_exit(3);
         }
-        const std::string message = write().message;
+        const std::string message = FileMessage(write(), Catalogue());
         const ssize_t sent = ::write(channel[1], message.data(), message.size());
         ::_exit(sent == static_cast<ssize_t>(message.size()) ? 0 : 4);
     }
@@ -129,14 +129,14 @@ TEST_F(FileWriter, PipesAndSocketsAreWrittenInPlaceOrRefused) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
 
     // Without a reader the pipe is refused at once, not waited for.
-    EXPECT_EQ(WriteFileContents(fifo, kNewContent).message,
+    EXPECT_EQ(FileMessage(WriteFileContents(fifo, kNewContent), Catalogue()),
               CannotWrite(fifo, "No program is reading from the pipe"));
 
     // A reader that is there before the write; the text fits the pipe's buffer.
     const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     ASSERT_GE(reader, 0);
     const FileResult to_reader = WriteFileContents(fifo, kNewContent);
-    EXPECT_TRUE(to_reader.ok()) << to_reader.message;
+    EXPECT_TRUE(to_reader.ok()) << FileMessage(to_reader, Catalogue());
     char received[64] = {};
     EXPECT_EQ(::read(reader, received, sizeof(received)), std::strlen(kNewContent));
     EXPECT_STREQ(received, kNewContent);
@@ -150,7 +150,7 @@ TEST_F(FileWriter, PipesAndSocketsAreWrittenInPlaceOrRefused) {
     address.sun_family = AF_UNIX;
     std::strncpy(address.sun_path, socket_path.c_str(), sizeof(address.sun_path) - 1);
     ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
-    EXPECT_EQ(WriteFileContents(socket_path, kNewContent).message,
+    EXPECT_EQ(FileMessage(WriteFileContents(socket_path, kNewContent), Catalogue()),
               CannotWrite(socket_path, "No such device or address"));
     EXPECT_TRUE(S_ISSOCK(StatusOf(socket_path).st_mode));
     ::close(listener);
@@ -163,7 +163,7 @@ TEST_F(FileWriter, DeviceNodeIsWrittenNotReplaced) {
         GTEST_SKIP() << "mknod refused: " << std::strerror(errno);
     }
     const FileResult written = WriteFileContents(device, kNewContent);
-    EXPECT_TRUE(written.ok()) << written.message;
+    EXPECT_TRUE(written.ok()) << FileMessage(written, Catalogue());
     EXPECT_TRUE(S_ISCHR(StatusOf(device).st_mode));
     EXPECT_EQ(StatusOf(device).st_rdev, ::makedev(1, 3));
     EXPECT_EQ(EntriesIn(dir_), 1u);
@@ -209,7 +209,7 @@ TEST_F(FileWriter, NamesAndLinks) {
     for (const char* link : {"near.da4", "far.da4", "dangling.da4"}) {
         SCOPED_TRACE(link);
         const FileResult written = WriteFileContents(PathOf(link), kNewContent);
-        EXPECT_TRUE(written.ok()) << written.message;
+        EXPECT_TRUE(written.ok()) << FileMessage(written, Catalogue());
         EXPECT_TRUE(fs::is_symlink(dir_ / link));
         EXPECT_EQ(FileContents(PathOf(link)), kNewContent);
     }
@@ -228,7 +228,7 @@ TEST_F(FileWriter, NamesAndLinks) {
     for (const auto& [name, reason] : {std::pair{"folder", "Is a directory"},
                                        {"plain/x.da4", "Not a directory"},
                                        {"gone/x.da4", "No such file or directory"}}) {
-        EXPECT_EQ(WriteFileContents(PathOf(name), kNewContent).message,
+        EXPECT_EQ(FileMessage(WriteFileContents(PathOf(name), kNewContent), Catalogue()),
                   CannotWrite(PathOf(name), reason));
     }
     EXPECT_EQ(EntriesIn(dir_), 7u);
@@ -254,7 +254,7 @@ TEST_F(FileWriter, ReplacedFileKeepsOwnerModeAttributesAclAndHardLinks) {
 
     for (const std::string& path : {single, linked}) {
         const FileResult written = WriteFileContents(path, kNewContent);
-        EXPECT_TRUE(written.ok()) << written.message;
+        EXPECT_TRUE(written.ok()) << FileMessage(written, Catalogue());
         const struct stat after = StatusOf(path);
         EXPECT_EQ(after.st_mode, before.st_mode);
         EXPECT_EQ(after.st_uid, before.st_uid);
@@ -326,7 +326,7 @@ TEST_F(FileWriter, WriteProtectedFileIsRefusedAsTheShellRefusesIt) {
         // A folder the user may not write takes no new file.
         const std::string fresh = PathOf("fresh.da4");
         ::chmod(dir_.c_str(), 0555);
-        EXPECT_EQ(WriteFileContents(fresh, kNewContent).message,
+        EXPECT_EQ(FileMessage(WriteFileContents(fresh, kNewContent), Catalogue()),
                   CannotWrite(fresh, "Permission denied"));
         ::chmod(dir_.c_str(), 0755);
         GTEST_SKIP() << "the cases of a root-owned file need root";
@@ -356,8 +356,9 @@ TEST_F(FileWriter, FileSizeLimitIsReportedNotFatal) {
         const rlimit small{100, 100};
         const bool reported =
             ::setrlimit(RLIMIT_FSIZE, &small) == 0 &&
-            WriteFileContents(earlier, content).message == CannotWrite(earlier, "File too large") &&
-            WriteFileContents(PathOf("new.da4"), content).message ==
+            FileMessage(WriteFileContents(earlier, content), Catalogue()) ==
+                CannotWrite(earlier, "File too large") &&
+            FileMessage(WriteFileContents(PathOf("new.da4"), content), Catalogue()) ==
                 CannotWrite(PathOf("new.da4"), "File too large");
         ::_exit(reported ? 0 : 1);
     }
@@ -391,9 +392,8 @@ TEST(FileFailureTexts, EnglishAndRussian) {
          "Не удаётся прочитать «d»: Stale file handle"},
     };
     for (const auto& each : cases) {
-        EXPECT_EQ(each.result.message, each.english);
-        EXPECT_EQ(FileMessage(each.result, true), each.english);
-        EXPECT_EQ(FileMessage(each.result, false), each.russian);
+        EXPECT_EQ(FileMessage(each.result, Catalogue()), each.english);
+        EXPECT_EQ(FileMessage(each.result, Catalogue(Language::kRussian)), each.russian);
     }
 }
 
@@ -425,7 +425,7 @@ TEST_P(FullDisk, EarlierFilesStayWholeAndTheReasonIsGiven) {
         "safety copy could be made (Permission denied)";
 
     for (const char* name : {"plane.pdf", "linked.pdf", "new.pdf"}) {
-        EXPECT_EQ(WriteFileContents(disk.PathOf(name), content).message,
+        EXPECT_EQ(FileMessage(WriteFileContents(disk.PathOf(name), content), Catalogue()),
                   CannotWrite(disk.PathOf(name), no_space));
     }
     // The unprivileged owner of a file in a folder it may not write: the file itself
@@ -473,7 +473,8 @@ TEST(FirstSaveRace, FailedSaveLeavesTheOtherProcesssFile) {
     other_process_saves.new_file_created = [&] {
         ASSERT_EQ(::rename(disk.PathOf("other.tmp").c_str(), target.c_str()), 0);
     };
-    EXPECT_EQ(WriteFileContents(target, std::string(8192, 'n'), other_process_saves).message,
+    EXPECT_EQ(FileMessage(WriteFileContents(target, std::string(8192, 'n'), other_process_saves),
+                          Catalogue()),
               CannotWrite(target, "No space left on device"));
     EXPECT_EQ(FileContents(target), "other");
     EXPECT_EQ(EntriesIn(disk.PathOf("")), 2u);

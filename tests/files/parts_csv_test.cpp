@@ -16,7 +16,7 @@ namespace {
 
 std::vector<Part> Parse(const std::string& text) {
     const PartsReadResult read = ParsePartsCsv(text, "p.csv");
-    EXPECT_TRUE(read.result.ok()) << read.result.message;
+    EXPECT_TRUE(read.result.ok()) << FileMessage(read.result, Catalogue());
     return read.parts;
 }
 
@@ -75,10 +75,10 @@ TEST(PartsCsv, BadRowsNameTheFileAndLine) {
         const PartsReadResult read = ParsePartsCsv(text, "plane.parts.csv");
         EXPECT_FALSE(read.result.ok()) << text;
         EXPECT_TRUE(read.parts.empty()) << text;
-        EXPECT_EQ(read.result.message.rfind("Cannot read \"plane.parts.csv\": " + reason, 0), 0u)
-            << read.result.message;
+        const std::string english = FileMessage(read.result, Catalogue());
+        EXPECT_EQ(english.rfind("Cannot read \"plane.parts.csv\": " + reason, 0), 0u) << english;
         // The window's Russian says the same, with no English reason left in it.
-        const std::string russian = FileMessage(read.result, false);
+        const std::string russian = FileMessage(read.result, Catalogue(Language::kRussian));
         EXPECT_EQ(russian.rfind("Не удаётся прочитать «plane.parts.csv»: строка ", 0), 0u)
             << russian;
         EXPECT_EQ(russian.find(reason.substr(reason.find(": ") + 2)), std::string::npos) << russian;
@@ -90,7 +90,7 @@ TEST(PartsCsv, OnlyRegularFilesAreRead) {
     const std::string fifo = folder.PathOf("pipe.parts.csv");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     // The opening rules are the .da4 file's test; here that they hold for parts too.
-    EXPECT_EQ(ReadPartsFile(fifo).result.message,
+    EXPECT_EQ(FileMessage(ReadPartsFile(fifo).result, Catalogue()),
               "Cannot open \"" + fifo + "\": Not a regular file");
 
     const std::string path = folder.PathOf("plane.parts.csv");

@@ -12,9 +12,9 @@ namespace kalvesta::fuzz {
 std::string PartsCsvTarget(std::string_view file_bytes) {
     const PartsReadResult read = ParsePartsCsv(file_bytes, "fuzz.parts.csv");
     if (!read.result.ok()) {
-        const bool names_line =
-            read.result.message.rfind("Cannot read \"fuzz.parts.csv\": line ", 0) == 0;
-        return !names_line          ? "a refusal names no line: " + read.result.message
+        const bool names_line = FileMessage(read.result, Catalogue())
+                                    .rfind("Cannot read \"fuzz.parts.csv\": line ", 0) == 0;
+        return !names_line ? "a refusal names no line: " + FileMessage(read.result, Catalogue())
                : read.parts.empty() ? ""
                                     : "a refused file leaves parts behind";
     }

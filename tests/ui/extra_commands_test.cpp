@@ -206,7 +206,7 @@ TEST_F(ExtraCommandsTest, StaticMarginAsksForXAndMarksIt) {
 
 // What is no length is refused in the dialog itself, with the reason, until mended.
 TEST_F(ExtraCommandsTest, LengthDialogRefusesWhatIsNoLength) {
-    LengthDialog dialog(&form_, "x (mm):", "1e300", true);
+    LengthDialog dialog(&form_, "x (mm):", "1e300", Catalogue());
     auto* box = dialog.findChild<QLineEdit*>("LengthBox");
     auto* reason = dialog.findChild<QLabel*>("LengthReason");
     const auto ok = [&dialog] { return dialog.findChildren<QPushButton*>().first(); };
