@@ -8,10 +8,6 @@
 namespace kalvesta {
 namespace {
 
-void AddText(Memo& memo, const std::string& text) {
-    memo.AddLine(TextId::kMemoText, {{"text", text}});
-}
-
 TEST(Memo, ResetLeavesTheHeadingHidden) {
     Memo memo;
     memo.ReportFailure(TextId::kMemoText, {{"text", "a line"}});
@@ -19,7 +15,7 @@ TEST(Memo, ResetLeavesTheHeadingHidden) {
     EXPECT_EQ(memo.Text(Catalogue(Language::kRussian)), "Fehler: ");
     EXPECT_FALSE(memo.visible);
     EXPECT_TRUE(memo.calc_failed);  // only the driver clears it
-    AddText(memo, "first");
+    memo.AddLine(TextId::kMemoText, {{"text", "first"}});
     memo.ReportFailure(TextId::kMemoText, {{"text", "second"}});
     EXPECT_EQ(memo.Text(Catalogue()), "Error: \nfirst\nsecond");
     EXPECT_EQ(memo.Text(Catalogue(), 1), "first\nsecond");  // the lines after the heading
@@ -29,14 +25,14 @@ TEST(Memo, ResetLeavesTheHeadingHidden) {
 TEST(Memo, LongValuesAreCutAtACharacterBoundary) {
     Memo memo;
     // 159 ASCII bytes and a two-byte "ä" would end one byte past the capacity.
-    AddText(memo, std::string(Memo::kMaxValueBytes - 1, 'x') + "äbc");
+    memo.AddLine(TextId::kMemoText, {{"text", std::string(Memo::kMaxValueBytes - 1, 'x') + "äbc"}});
     EXPECT_EQ(memo.Text(Catalogue()), std::string(Memo::kMaxValueBytes - 1, 'x'));
 }
 
 TEST(Memo, LinesBeyondTheCapacityAreDropped) {
     Memo memo;
     for (int i = 0; i < Memo::kMaxLines + 5; ++i) {
-        AddText(memo, std::to_string(i));
+        memo.AddLine(TextId::kMemoText, {{"text", std::to_string(i)}});
     }
     EXPECT_EQ(memo.line_count(), Memo::kMaxLines);
     EXPECT_EQ(memo.line(Memo::kMaxLines - 1),

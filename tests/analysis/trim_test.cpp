@@ -89,17 +89,6 @@ TEST(TRAPEZ_TRIM, PointedTipFailsWithTheEnglishLines) {
     }
 }
 
-TEST(TRAPEZ_TRIM, FailureLinesInGerman) {
-    const auto run = Trim(5, 500.0, 200.0, 0.0, {2, 1});
-    ASSERT_EQ(run->memo.line_count(), 3);
-    const auto german = [&run](int line) {
-        return Catalogue(Language::kRussian).Text(run->memo.line(line));
-    };
-    EXPECT_EQ(german(0), "Fehler: ");
-    EXPECT_EQ(german(1), "Kann Flügel  2 / Trapez  1 nicht berechnen.");
-    EXPECT_EQ(german(2), "Bitte dieses Trapez verändern (Außentiefe größer)!");
-}
-
 TEST(TRIM9M, IterationLimitNotPositive) {
     TrimVector x{};
     TrimMask mask{};

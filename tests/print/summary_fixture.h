@@ -5,9 +5,9 @@
 #include <QColor>
 #include <QImage>
 
-#include "texts/catalogue.h"
-
 namespace kalvesta {
+
+class Catalogue;
 
 // The stand-in pictures' colours, to be found again on the sheet.
 inline const QColor kTopViewColor{0, 0, 255};

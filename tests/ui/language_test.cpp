@@ -120,7 +120,8 @@ TEST_F(LanguageTest, InfoWindowIsEnglishOrGermanAndRefreshedAtEachOpening) {
     EXPECT_EQ(info->Label(2)->text(), "of an aircraft and suggests a suitable");
     Control<QAction>(form, "Info1")->trigger();
     EXPECT_EQ(info->Label(2)->text(), "Flugzeugs und schlägt einen günstigen ");
-    EXPECT_FALSE(info->Label(3)->text().contains('@'));
+    EXPECT_EQ(info->Label(3)->text(),
+              "Идея и формулы: разработчики Kalvesta4");  // follows the window
     info->hide();
 }
 
@@ -207,12 +208,6 @@ TEST_F(LanguageTest, AddedDialogsAndMessagesSpeakRussian) {
                 << text.toStdString() << " in " << texts.join(" | ").toStdString();
         }
     }
-    // The info window's added lines follow the window; its description is German.
-    Control<QAction>(form, "Info1")->trigger();
-    for (const int number : {3, 4, 5, 6}) {
-        EXPECT_FALSE(LatinOnly(form.info_window()->Label(number)->text())) << number;
-    }
-    form.info_window()->hide();
 }
 
 }  // namespace

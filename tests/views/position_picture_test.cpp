@@ -112,8 +112,6 @@ TEST(PositionTitleTest, TitlesBlackOnSilverAtSevenTenthsOfTheWidth) {
     EXPECT_EQ(texts[0].color, colors::kBlack);
     EXPECT_EQ(texts[0].background, colors::kSilver);
     EXPECT_EQ(texts[1].text, "Крыло -3");
-    EXPECT_EQ(PositionTitle(2, Catalogue()), "Wing-2  ");
-    EXPECT_EQ(PositionTitle(2, Catalogue(Language::kRussian)), "Крыло -2");
 }
 
 }  // namespace
