@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <string>
+#include <utility>
 
 #include "ui/window_language.h"
 
@@ -84,24 +85,29 @@ MainMenus::MainMenus(QMenuBar* bar, const WindowLanguage& language) {
 }
 
 void MainMenus::ApplyCaptions(const Catalogue& texts) {
-    const auto caption = [&texts](TextId id) { return QText(texts, id); };
-    file_menu->setTitle(caption(TextId::kMenuFile));
-    open_item->setText(caption(TextId::kMenuOpen));
-    save_as_item->setText(caption(TextId::kMenuSaveAs));
-    save_item->setText(caption(TextId::kMenuSave));
-    export_avl_item->setText(caption(TextId::kMenuExportAvl));
-    exit_item->setText(caption(TextId::kMenuExit));
-    edit_menu->setTitle(caption(TextId::kMenuEdit));
+    // A menu's title is the text of its action.
+    const std::pair<QAction*, TextId> captions[] = {
+        {file_menu->menuAction(), TextId::kMenuFile},
+        {open_item, TextId::kMenuOpen},
+        {save_as_item, TextId::kMenuSaveAs},
+        {save_item, TextId::kMenuSave},
+        {export_avl_item, TextId::kMenuExportAvl},
+        {exit_item, TextId::kMenuExit},
+        {edit_menu->menuAction(), TextId::kMenuEdit},
+        {aircraft_item, TextId::kMenuAircraft},
+        {static_margin_item, TextId::kMenuStaticMargin},
+        {refined_check_item, TextId::kMenuRefinedCheck},
+        {balance_item, TextId::kMenuBalance},
+        {language_menu->menuAction(), TextId::kMenuLanguage},
+        {switch_language_item, TextId::kMenuSwitchLanguage},
+    };
+    for (const auto& [item, caption] : captions) {
+        item->setText(QText(texts, caption));
+    }
     for (int wing = 1; wing <= kMaxWings; ++wing) {
         wing_items[static_cast<size_t>(wing)]->setText(
             QText(texts, TextId::kMenuWing, {{"wing", std::to_string(wing)}}));
     }
-    aircraft_item->setText(caption(TextId::kMenuAircraft));
-    static_margin_item->setText(caption(TextId::kMenuStaticMargin));
-    refined_check_item->setText(caption(TextId::kMenuRefinedCheck));
-    balance_item->setText(caption(TextId::kMenuBalance));
-    language_menu->setTitle(caption(TextId::kMenuLanguage));
-    switch_language_item->setText(caption(TextId::kMenuSwitchLanguage));
 }
 
 void MainMenus::ShowWingItems(int wing_count) {
