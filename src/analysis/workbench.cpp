@@ -1,0 +1,116 @@
+// The open design and what is computed from it, kept in step in one place.
+#include "analysis/workbench.h"
+
+#include <exception>
+
+namespace kalvesta {
+
+Workbench::Workbench() : analysis_(std::make_unique<AnalysisData>()) {
+    design_.Listen([this](const DesignChange& change) { Follow(change); });
+    aircraft_.wing_count = design_.inputs().wing_count;
+    PrepareAll();
+    Rebalance();
+}
+
+Workbench::~Workbench() = default;
+
+void Workbench::Tell(const WorkbenchChange& change) const {
+    for (const Listener& listener : listeners_) {
+        listener(change);
+    }
+}
+
+void Workbench::PrepareAll() {
+    PrepareAircraft(aircraft_, design_.inputs());
+    analysis_->memo.Reset(aircraft_.english_captions);
+    measured_cg_mm_.reset();
+}
+
+void Workbench::Prepare() {
+    PrepareAll();
+    Rebalance();
+    Tell({{}, true, true});
+}
+
+// A wing's boxes or trapezoid count recompute that wing alone, as its tab shows it;
+// the aircraft's views follow with the next whole-aircraft preparation. The wing
+// count and the positions prepare the whole aircraft; a new design is taken as a
+// file's is, counts and positions first.
+void Workbench::Follow(const DesignChange& change) {
+    const AircraftInputs& inputs = design_.inputs();
+    WorkbenchChange told{change};
+    if (change.replaced) {
+        TakeCountsAndPositions(aircraft_, inputs);
+        PrepareAll();
+        told.results = true;
+    } else if (change.wing_count || change.positions) {
+        aircraft_.wing_count = inputs.wing_count;
+        PrepareAll();
+        told.results = true;
+    } else {
+        for (int wing = 1; wing <= kMaxWings; ++wing) {
+            const auto w = static_cast<size_t>(wing);
+            if (change.wing[w]) {
+                ComputeWing(aircraft_, wing, inputs.wings[w], inputs.trapezoids[w]);
+                measured_cg_mm_.reset();
+                told.results = true;
+            }
+        }
+    }
+    if (change.margin && !told.results && aircraft_.results_valid) {
+        Restabilise();
+        told.results = true;
+    }
+    if (told.results || change.parts || change.margin) {
+        Rebalance();
+        told.balance = true;
+    }
+    Tell(told);
+}
+
+void Workbench::Restabilise() {
+    StabilityForMargin(aircraft_, design_.margin().text, analysis_->results);
+}
+
+void Workbench::Rebalance() {
+    BalanceQuestion question = question_;
+    question.manual_margin = design_.margin().manual;
+    balance_ = ComputeBalance(design_.parts().reading().parts,
+                              aircraft_.results_valid ? &analysis_->results : nullptr, question);
+}
+
+PipelineOutcome Workbench::Calculate(PipelineObserver& observer, const PipelineRunner& run_pipeline,
+                                     std::string_view failure_heading) {
+    design_.FinishEdit();
+    measured_cg_mm_.reset();
+    PipelineOutcome outcome = PipelineOutcome::kRefused;
+    try {
+        outcome = kalvesta::Calculate(design_.inputs(), design_.margin().text, aircraft_,
+                                      *analysis_, observer, run_pipeline);
+    } catch (const std::exception& failure) {
+        // Whatever went wrong, the user reads it and there are no results.
+        analysis_->memo.ReportFailure(failure_heading, failure.what());
+        aircraft_.results_valid = false;
+        outcome = PipelineOutcome::kRefused;
+    }
+    Rebalance();
+    Tell({{}, true, true});
+    return outcome;
+}
+
+void Workbench::SetEnglishMessages(bool english) {
+    aircraft_.english_captions = english;
+}
+
+void Workbench::AskBalance(const BalanceQuestion& question) {
+    question_ = question;
+    Rebalance();
+    Tell({{}, false, true});
+}
+
+void Workbench::MeasureCentreOfGravity(double x_cg_mm) {
+    measured_cg_mm_ = x_cg_mm;
+    Tell({{}, true, false});
+}
+
+}  // namespace kalvesta
