@@ -5,9 +5,11 @@
 
 namespace kalvesta {
 
-Workbench::Workbench() : analysis_(std::make_unique<AnalysisData>()) {
+Workbench::Workbench(bool english_messages) : analysis_(std::make_unique<AnalysisData>()) {
     design_.Listen([this](const DesignChange& change) { Follow(change); });
+    aircraft_.english_captions = english_messages;
     aircraft_.wing_count = design_.inputs().wing_count;
+    aircraft_.current_file_name = "Unknown.da4";
     PrepareAll();
     Rebalance();
 }
@@ -29,7 +31,9 @@ void Workbench::PrepareAll() {
 void Workbench::Prepare() {
     PrepareAll();
     Rebalance();
-    Tell({{}, true, true});
+    WorkbenchChange told;
+    told.prepared = told.balance = true;
+    Tell(told);
 }
 
 // A wing's boxes or trapezoid count recompute that wing alone, as its tab shows it;
@@ -38,30 +42,34 @@ void Workbench::Prepare() {
 // file's is, counts and positions first.
 void Workbench::Follow(const DesignChange& change) {
     const AircraftInputs& inputs = design_.inputs();
-    WorkbenchChange told{change};
+    aircraft_.current_file_name = design_.path().empty() ? "Unknown.da4" : design_.path();
+    WorkbenchChange told;
+    told.design = change;
+    bool geometry = false;
     if (change.replaced) {
         TakeCountsAndPositions(aircraft_, inputs);
         PrepareAll();
-        told.results = true;
+        told.prepared = true;
     } else if (change.wing_count || change.positions) {
         aircraft_.wing_count = inputs.wing_count;
         PrepareAll();
-        told.results = true;
+        told.prepared = true;
     } else {
         for (int wing = 1; wing <= kMaxWings; ++wing) {
             const auto w = static_cast<size_t>(wing);
             if (change.wing[w]) {
                 ComputeWing(aircraft_, wing, inputs.wings[w], inputs.trapezoids[w]);
                 measured_cg_mm_.reset();
-                told.results = true;
+                geometry = true;
             }
         }
     }
-    if (change.margin && !told.results && aircraft_.results_valid) {
+    geometry = geometry || told.prepared;
+    if (change.margin && !geometry && aircraft_.results_valid) {
         Restabilise();
-        told.results = true;
+        told.restabilised = true;
     }
-    if (told.results || change.parts || change.margin) {
+    if (geometry || change.parts || change.margin) {
         Rebalance();
         told.balance = true;
     }
@@ -94,7 +102,9 @@ PipelineOutcome Workbench::Calculate(PipelineObserver& observer, const PipelineR
         outcome = PipelineOutcome::kRefused;
     }
     Rebalance();
-    Tell({{}, true, true});
+    WorkbenchChange told;
+    told.calculated = told.balance = true;
+    Tell(told);
     return outcome;
 }
 
@@ -105,12 +115,16 @@ void Workbench::SetEnglishMessages(bool english) {
 void Workbench::AskBalance(const BalanceQuestion& question) {
     question_ = question;
     Rebalance();
-    Tell({{}, false, true});
+    WorkbenchChange told;
+    told.balance = true;
+    Tell(told);
 }
 
 void Workbench::MeasureCentreOfGravity(double x_cg_mm) {
     measured_cg_mm_ = x_cg_mm;
-    Tell({{}, true, false});
+    WorkbenchChange told;
+    told.restabilised = true;
+    Tell(told);
 }
 
 }  // namespace kalvesta

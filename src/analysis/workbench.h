@@ -19,20 +19,22 @@
 
 namespace kalvesta {
 
-// What a change touched: the design's part, and whether the results (their figures
-// or their validity) and the balance changed with it.
+// What a change touched: the design's part, and what followed from it.
 struct WorkbenchChange {
     DesignChange design;
-    bool results = false;
-    bool balance = false;
+    bool prepared = false;      // the whole aircraft prepared anew: no results, memo reset
+    bool restabilised = false;  // the stability figures or a measured mark on valid results
+    bool calculated = false;    // a calculation ended (results, or a failure in the memo)
+    bool balance = false;       // the balance of the parts
 };
 
 class Workbench {
 public:
     using Listener = std::function<void(const WorkbenchChange&)>;
 
-    // The start-up design, prepared, without results.
-    Workbench();
+    // The start-up design, prepared, without results; the memo's heading in English
+    // or German.
+    explicit Workbench(bool english_messages = true);
     ~Workbench();
 
     Design& design() { return design_; }

@@ -248,7 +248,9 @@ void Design::Open(const std::string& path, const AircraftInputs& inputs,
     done_.clear();
     undone_.clear();
     TakeAsSaved();
-    Tell(Whole());
+    DesignChange change = Whole();
+    change.opened = true;
+    Tell(change);
 }
 
 void Design::New() {
@@ -261,9 +263,12 @@ void Design::New() {
     Tell(Whole());
 }
 
-void Design::MarkSaved(const std::string& path) {
+void Design::MarkSaved(const std::string& path, bool with_parts) {
     path_ = path;
-    TakeAsSaved();
+    saved_inputs_ = inputs_;
+    if (with_parts) {
+        saved_parts_ = parts_.reading().parts;
+    }
     DesignChange change;
     change.file = true;
     Tell(change);

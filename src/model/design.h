@@ -32,6 +32,7 @@ struct DesignChange {
     bool margin = false;
     bool parts = false;
     bool replaced = false;  // Open or New: a new design, a new history
+    bool opened = false;    // ... read from a file
     bool file = false;      // the file's name, the saved state or the history
 };
 
@@ -110,8 +111,9 @@ public:
               const std::vector<Part>& parts);
     // The start-up aircraft takes the place of this one: no parts, no file.
     void New();
-    // The design was written to `path` as it stands.
-    void MarkSaved(const std::string& path);
+    // The design was written to `path` as it stands, its parts too unless
+    // `with_parts` is false (they could not be written and still differ).
+    void MarkSaved(const std::string& path, bool with_parts = true);
 
 private:
     // One step: the inputs, the margin and a splice of the parts table before and

@@ -19,8 +19,9 @@ namespace {
 // Box property: the tip's language, English unless set otherwise.
 constexpr char kRussianTip[] = "kalvestaRussianTip";
 
-// Red text and a tip naming the range while the box's value lies outside it.
-void MarkRange(QLineEdit* edit) {
+}  // namespace
+
+void MarkBoxRange(QLineEdit* edit) {
     const bool within = IsWithinLengthLimit(ReadInt32(edit->text().toStdString()));
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Text, within ? kBlueFont : kRedFont);
@@ -33,8 +34,6 @@ void MarkRange(QLineEdit* edit) {
                                          "Рисуется и рассчитывается как введено от -100000 до "
                                          "100000 мм; это значение вне диапазона."));
 }
-
-}  // namespace
 
 void SetFont(QWidget* widget, int pixel_size, QColor color) {
     QFont font = widget->font();
@@ -60,7 +59,7 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect geometry, const 
     edit->setObjectName(name);
     edit->setGeometry(geometry);
     SetFont(edit, 12, kBlueFont);
-    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { MarkRange(edit); });
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { MarkBoxRange(edit); });
     edit->setProperty(kRussianTip, false);
     return edit;
 }
@@ -69,7 +68,7 @@ void MarkBoxRanges(const QWidget& window, bool english) {
     for (QLineEdit* edit : window.findChildren<QLineEdit*>()) {
         if (edit->property(kRussianTip).isValid()) {
             edit->setProperty(kRussianTip, !english);
-            MarkRange(edit);
+            MarkBoxRange(edit);
         }
     }
 }
