@@ -1,5 +1,6 @@
-// "Open", "Save as", "Save" and "Export AVL…": the ".da4" file exchanged with the
-// window, the aircraft written for AVL, and the questions that keep a design.
+// "New", "Open", "Save as", "Save" and "Export AVL…": the ".da4" file and its parts
+// exchanged with the design, the aircraft written for AVL, and the questions that
+// keep a design.
 #include "ui/file_commands.h"
 
 #include <QAction>
@@ -12,9 +13,12 @@
 #include "files/avl_export.h"
 #include "files/da4_file.h"
 #include "files/da4_format.h"
+#include "files/parts_csv.h"
+#include "ui/balance_window.h"
 #include "ui/file_dialogs.h"
 #include "ui/main_menus.h"
 #include "ui/message_boxes.h"
+#include "ui/recent_files.h"
 #include "ui/window_language.h"
 #include "ui/window_layout.h"
 
@@ -39,17 +43,16 @@ QString ProposedAvlName(const std::string& da4_name) {
 
 }  // namespace
 
-FileCommands::FileCommands(QWidget* window, QWidget* strip, MainMenus& menus, Aircraft& aircraft,
-                           const AnalysisData& analysis, const WindowLanguage& language,
-                           std::function<AircraftInputs()> window_inputs)
+FileCommands::FileCommands(QWidget* window, QWidget* strip, MainMenus& menus, Workbench& bench,
+                           const WindowLanguage& language)
     : QObject(window),
       window_(window),
       menus_(menus),
-      aircraft_(aircraft),
-      analysis_(analysis),
+      bench_(bench),
+      design_(bench.design()),
       language_(language),
-      window_inputs_(std::move(window_inputs)),
-      dialogs_(std::make_unique<QtFileDialogs>()) {
+      dialogs_(std::make_unique<QtFileDialogs>()),
+      recent_files_(new RecentFiles(*menus.recent_menu, language)) {
     // The glyphs follow with the program icon (GiveIcons). The hints stay as they
     // are whatever the language.
     auto tool_button = [strip, &language](const char* name, TextId hint, int x) {
@@ -71,6 +74,8 @@ FileCommands::FileCommands(QWidget* window, QWidget* strip, MainMenus& menus, Ai
     file_name_label_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     SetFont(file_name_label_, 7, kBlueFont);
 
+    connect(menus.new_item, &QAction::triggered, this, &FileCommands::OnNew);
+    connect(recent_files_, &RecentFiles::Chosen, this, &FileCommands::OnOpenRecent);
     connect(open_button_, &QToolButton::clicked, this, &FileCommands::OnOpen);
     connect(menus.open_item, &QAction::triggered, this, &FileCommands::OnOpen);
     connect(save_as_button_, &QToolButton::clicked, this, [this] { Save(true); });
@@ -92,21 +97,9 @@ void FileCommands::SetDialogs(std::unique_ptr<FileDialogs> dialogs) {
     dialogs_ = std::move(dialogs);
 }
 
-void FileCommands::TakeDesignAsSaved() {
-    saved_design_ = Da4ValuesOf(window_inputs_());
-    emit DesignStateChanged();
-}
-
-bool FileCommands::IsModified() const {
-    return Da4ValuesOf(window_inputs_()) != saved_design_ || (also_changed_ && also_changed_());
-}
-
-void FileCommands::AlsoChangedWhen(std::function<bool()> also_changed) {
-    also_changed_ = std::move(also_changed);
-}
-
 bool FileCommands::MayDropDesign() {
-    if (!IsModified()) {
+    design_.FinishEdit();
+    if (!design_.IsModified()) {
         return true;
     }
     switch (dialogs_->AskSaveChanges(window_, FileName(), texts())) {
@@ -121,8 +114,8 @@ bool FileCommands::MayDropDesign() {
 }
 
 QString FileCommands::WindowTitle(const QString& caption) const {
-    const bool modified = IsModified();
-    if (!named_ && !modified) {
+    const bool modified = design_.IsModified();
+    if (design_.path().empty() && !modified) {
         return caption;
     }
     return caption + QStringLiteral(" – ") + FileName() +
@@ -134,12 +127,13 @@ const Catalogue& FileCommands::texts() const {
 }
 
 QString FileCommands::FileName() const {
-    return QFileInfo(QString::fromStdString(aircraft_.current_file_name)).fileName();
+    return QFileInfo(QString::fromStdString(bench_.aircraft().current_file_name)).fileName();
 }
 
 QString FileCommands::FileFolder() const {
-    return named_ ? QFileInfo(QString::fromStdString(aircraft_.current_file_name)).absolutePath()
-                  : QString();
+    return design_.path().empty()
+               ? QString()
+               : QFileInfo(QString::fromStdString(design_.path())).absolutePath();
 }
 
 void FileCommands::ShowSaveCommands() {
@@ -150,7 +144,7 @@ void FileCommands::ShowSaveCommands() {
 // The label is 473 pixels wide: a longer path loses its beginning to "…", and the
 // whole of it shows as the label's tip.
 void FileCommands::ShowFileName() {
-    const QString path = QString::fromStdString(aircraft_.current_file_name);
+    const QString path = QString::fromStdString(design_.path());
     file_name_label_->setText(QFontMetrics(file_name_label_->font())
                                   .elidedText(path, Qt::ElideLeft, file_name_label_->width()));
     file_name_label_->setToolTip(path);
@@ -175,42 +169,65 @@ std::optional<std::string> FileCommands::ChooseFileToWrite(
 }
 
 bool FileCommands::Save(bool ask_for_name) {
-    TakeCountsForSave(aircraft_, window_inputs_());
-
-    const std::string previous_name = aircraft_.current_file_name;
-    const bool asks = ask_for_name || !named_;
-    if (asks) {
+    design_.FinishEdit();
+    std::string path = CompleteDa4Extension(design_.path());
+    if (ask_for_name || design_.path().empty()) {
         const QString proposal =
-            named_ ? QString::fromStdString(aircraft_.current_file_name) : QStringLiteral("*.da4");
+            design_.path().empty() ? QStringLiteral("*.da4") : QString::fromStdString(path);
         const std::optional<std::string> chosen = ChooseFileToWrite(
             [this](const QString& start) { return dialogs_->SaveFileName(window_, start); },
             proposal, [](const std::string& name) { return CompleteDa4Extension(name); });
         if (!chosen) {
-            aircraft_.current_file_name = CompleteDa4Extension(aircraft_.current_file_name);
             return false;
         }
-        aircraft_.current_file_name = *chosen;
+        path = *chosen;
         ShowSaveCommands();
     }
-    aircraft_.current_file_name = CompleteDa4Extension(aircraft_.current_file_name);
-
-    const Da4Values values = AssembleDa4Values(aircraft_);
-    const FileResult written = WriteDa4File(aircraft_.current_file_name, values);
+    const FileResult written = WriteDa4File(path, Da4ValuesOf(design_.inputs()));
     if (!written.ok()) {
-        // "Save" keeps writing where the window says it does.
-        if (asks) {
-            aircraft_.current_file_name = previous_name;
-        }
         dialogs_->ShowFileError(window_, QString::fromStdString(FileMessage(written, texts())),
                                 texts());
         return false;
     }
-    named_ = true;
-    saved_design_ = values;
+    const bool parts_saved = SaveParts(path);
+    design_.MarkSaved(path, parts_saved);
+    recent_files_->Add(QString::fromStdString(path));
     ShowFileName();
-    emit DesignSaved(aircraft_.current_file_name);
-    emit DesignStateChanged();
+    return parts_saved;
+}
+
+bool FileCommands::SaveParts(const std::string& path) {
+    const std::string parts_path = PartsFileNameFor(path);
+    const PartsReading& reading = design_.parts().reading();
+    if (reading.problem) {
+        // The design is saved; the parts file keeps what it held.
+        dialogs_->ShowFileError(
+            window_,
+            QText(texts(), TextId::kBalancePartsNotSaved,
+                  {{"path", parts_path},
+                   {"problem", DescribeRowProblem(*reading.problem, texts()).toStdString()}}),
+            texts());
+        return false;
+    }
+    if (reading.parts.empty() && parts_path != parts_path_) {
+        return true;
+    }
+    const FileResult written = WritePartsFile(parts_path, reading.parts);
+    if (!written.ok()) {
+        dialogs_->ShowFileError(window_, QString::fromStdString(FileMessage(written, texts())),
+                                texts());
+        return false;
+    }
+    parts_path_ = parts_path;
     return true;
+}
+
+void FileCommands::OnNew() {
+    if (MayDropDesign()) {
+        parts_path_.clear();
+        design_.New();
+        ShowFileName();
+    }
 }
 
 void FileCommands::OnOpen() {
@@ -220,48 +237,66 @@ void FileCommands::OnOpen() {
     OpenFile(dialogs_->OpenFileName(window_, FileFolder()));
 }
 
+void FileCommands::OnOpenRecent(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        recent_files_->Remove(path);
+        dialogs_->ShowFileError(
+            window_, QText(texts(), TextId::kRecentGone, {{"path", path.toStdString()}}), texts());
+        return;
+    }
+    if (MayDropDesign()) {
+        OpenFile(path);
+    }
+}
+
 void FileCommands::OpenFile(const std::optional<QString>& chosen) {
-    bool loaded = false;
-    if (chosen) {
-        const std::string name = chosen->toStdString();
-        const Da4ReadResult read = ReadDa4File(name);
-        if (const FileResult usable = AircraftFileResult(read, name); !usable.ok()) {
-            // The design in the window and its name stay, so "Save" still writes where
-            // the window says.
-            dialogs_->ShowFileError(window_,
-                                    QText(texts(), TextId::kFileDesignKept,
-                                          {{"problem", FileMessage(usable, texts())}}),
-                                    texts());
-        } else {
-            aircraft_.current_file_name = name;
-            // Counts the file states out of range keep the window's buttons.
-            emit Loaded(ApplyDa4Values(read.values, window_inputs_()));
-            emit DesignOpened(name);
-            named_ = true;
-            loaded = true;
-        }
+    if (!chosen) {
+        ShowSaveCommands();
+        bench_.Prepare();
+        return;
     }
-    emit OpenEnded();
-    if (loaded) {
-        saved_design_ = Da4ValuesOf(window_inputs_());
-        ShowFileName();
+    const std::string name = chosen->toStdString();
+    const Da4ReadResult read = ReadDa4File(name);
+    if (const FileResult usable = AircraftFileResult(read, name); !usable.ok()) {
+        // The design in the window and its name stay, so "Save" still writes where
+        // the window says.
+        dialogs_->ShowFileError(
+            window_,
+            QText(texts(), TextId::kFileDesignKept, {{"problem", FileMessage(usable, texts())}}),
+            texts());
+        ShowSaveCommands();
+        bench_.Prepare();
+        return;
     }
+    std::optional<PartsReadResult> parts = ReadPartsBeside(name);
+    const bool parts_read = parts && parts->result.ok();
+    parts_path_ = parts_read ? PartsFileNameFor(name) : std::string();
     ShowSaveCommands();
-    emit DesignStateChanged();
+    // Counts the file states out of range keep the design's.
+    design_.Open(name, ApplyDa4Values(read.values, design_.inputs()),
+                 parts_read ? parts->parts : std::vector<Part>{});
+    recent_files_->Add(*chosen);
+    ShowFileName();
+    if (parts && !parts_read) {
+        dialogs_->ShowFileError(
+            window_, QString::fromStdString(FileMessage(parts->result, texts())), texts());
+    }
 }
 
 void FileCommands::OnExportAvl() {
-    if (!HasResultsOrSays(window_, aircraft_, texts())) {
+    const Aircraft& aircraft = bench_.aircraft();
+    if (!HasResultsOrSays(window_, aircraft, texts())) {
         return;
     }
     const std::optional<std::string> name = ChooseFileToWrite(
         [this](const QString& start) { return dialogs_->ExportFileName(window_, start, texts()); },
-        ProposedAvlName(aircraft_.current_file_name), &CompleteAvlExtension);
+        ProposedAvlName(aircraft.current_file_name), &CompleteAvlExtension);
     if (!name) {
         return;
     }
-    const FileResult written = WriteAvlFile(*name, aircraft_, analysis_.lattice, analysis_.results,
-                                            aircraft_.current_file_name);
+    const AnalysisData& analysis = bench_.analysis();
+    const FileResult written = WriteAvlFile(*name, aircraft, analysis.lattice, analysis.results,
+                                            aircraft.current_file_name);
     if (!written.ok()) {
         dialogs_->ShowFileError(window_, QString::fromStdString(FileMessage(written, texts())),
                                 texts());

@@ -25,12 +25,14 @@ QMenu* Menu(QMenuBar* bar, const char* name) {
     return menu;
 }
 
-// The desktop's keys for `key`, and `usual` besides where they lack it (without a
-// desktop theme there is no key for "Save as" or "Quit").
-QList<QKeySequence> Keys(QKeySequence::StandardKey key, const char* usual) {
+// The desktop's keys for `key`, and the `usual` ones besides where they lack them
+// (without a desktop theme there is no key for "Save as" or "Quit").
+QList<QKeySequence> Keys(QKeySequence::StandardKey key, std::initializer_list<const char*> usual) {
     QList<QKeySequence> keys = QKeySequence::keyBindings(key);
-    if (!keys.contains(QKeySequence(usual))) {
-        keys << QKeySequence(usual);
+    for (const char* sequence : usual) {
+        if (!keys.contains(QKeySequence(sequence))) {
+            keys << QKeySequence(sequence);
+        }
     }
     return keys;
 }
@@ -40,7 +42,10 @@ QList<QKeySequence> Keys(QKeySequence::StandardKey key, const char* usual) {
 MainMenus::MainMenus(QMenuBar* bar, const WindowLanguage& language) {
     bar->setObjectName("MainMenu1");
     file_menu = Menu(bar, "Open1");
+    new_item = Item(file_menu, "New1");
     open_item = Item(file_menu, "Open2");
+    recent_menu = file_menu->addMenu(QString());
+    recent_menu->setObjectName("Recent1");
     save_as_item = Item(file_menu, "Save2");
     save_item = Item(file_menu, "Save3");
     save_item->setVisible(false);
@@ -52,6 +57,9 @@ MainMenus::MainMenus(QMenuBar* bar, const WindowLanguage& language) {
     exit_item = Item(file_menu, "Exit1");
 
     edit_menu = Menu(bar, "EEdit1");
+    undo_item = Item(edit_menu, "Undo1");
+    redo_item = Item(edit_menu, "Redo1");
+    edit_menu->addSeparator();
     wing_items[1] = Item(edit_menu, "wing11");
     wing_items[2] = Item(edit_menu, "wing21");
     wing_items[3] = Item(edit_menu, "wing31");
@@ -71,13 +79,16 @@ MainMenus::MainMenus(QMenuBar* bar, const WindowLanguage& language) {
     refined_check_item = Item(edit_menu, "RefinedCheck1");
     balance_item = Item(edit_menu, "Balance1");
 
-    open_item->setShortcuts(Keys(QKeySequence::Open, "Ctrl+O"));
+    new_item->setShortcuts(Keys(QKeySequence::New, {"Ctrl+N"}));
+    open_item->setShortcuts(Keys(QKeySequence::Open, {"Ctrl+O"}));
+    undo_item->setShortcuts(Keys(QKeySequence::Undo, {"Ctrl+Z"}));
+    redo_item->setShortcuts(Keys(QKeySequence::Redo, {"Ctrl+Shift+Z", "Ctrl+Y"}));
     // Until "Save" shows, "Save as" answers both save keys: a design without a
     // name is saved by asking for one.
-    save_as_item->setShortcuts(Keys(QKeySequence::SaveAs, "Ctrl+Shift+S") +
-                               Keys(QKeySequence::Save, "Ctrl+S"));
-    save_item->setShortcuts(Keys(QKeySequence::Save, "Ctrl+S"));
-    exit_item->setShortcuts(Keys(QKeySequence::Quit, "Ctrl+Q"));
+    save_as_item->setShortcuts(Keys(QKeySequence::SaveAs, {"Ctrl+Shift+S"}) +
+                               Keys(QKeySequence::Save, {"Ctrl+S"}));
+    save_item->setShortcuts(Keys(QKeySequence::Save, {"Ctrl+S"}));
+    exit_item->setShortcuts(Keys(QKeySequence::Quit, {"Ctrl+Q"}));
 
     ApplyCaptions(language.texts());
     QObject::connect(&language, &WindowLanguage::Changed, bar,
@@ -88,7 +99,9 @@ void MainMenus::ApplyCaptions(const Catalogue& texts) {
     // A menu's title is the text of its action.
     const std::pair<QAction*, TextId> captions[] = {
         {file_menu->menuAction(), TextId::kMenuFile},
+        {new_item, TextId::kMenuNew},
         {open_item, TextId::kMenuOpen},
+        {recent_menu->menuAction(), TextId::kMenuRecent},
         {save_as_item, TextId::kMenuSaveAs},
         {save_item, TextId::kMenuSave},
         {export_avl_item, TextId::kMenuExportAvl},
@@ -117,7 +130,7 @@ void MainMenus::ShowWingItems(int wing_count) {
 
 void MainMenus::ShowSaveItem() {
     save_item->setVisible(true);
-    save_as_item->setShortcuts(Keys(QKeySequence::SaveAs, "Ctrl+Shift+S"));
+    save_as_item->setShortcuts(Keys(QKeySequence::SaveAs, {"Ctrl+Shift+S"}));
 }
 
 }  // namespace kalvesta

@@ -4,7 +4,6 @@
 #include <QAction>
 
 #include "analysis/stability.h"
-#include "ui/aircraft_tab_page.h"
 #include "ui/length_dialog.h"
 #include "ui/main_menus.h"
 #include "ui/message_boxes.h"
@@ -19,30 +18,24 @@ constexpr double kQuestionableMarginPercent = 40.0;
 
 }  // namespace
 
-ResultCommands::ResultCommands(QWidget* window, const MainMenus& menus, const Aircraft& aircraft,
-                               const AnalysisData& analysis, const WindowLanguage& language,
-                               AircraftTabPage& aircraft_tab)
-    : QObject(window),
-      window_(window),
-      aircraft_(aircraft),
-      analysis_(analysis),
-      language_(language),
-      aircraft_tab_(aircraft_tab) {
+ResultCommands::ResultCommands(QWidget* window, const MainMenus& menus, Workbench& bench,
+                               const WindowLanguage& language)
+    : QObject(window), window_(window), bench_(bench), language_(language) {
     connect(menus.static_margin_item, &QAction::triggered, this, &ResultCommands::OnStaticMargin);
 }
 
 void ResultCommands::OnStaticMargin() {
     const Catalogue& texts = language_.texts();
-    if (!HasResultsOrSays(window_, aircraft_, texts)) {
+    if (!HasResultsOrSays(window_, bench_.aircraft(), texts)) {
         return;
     }
-    const Results& results = analysis_.results;
+    const Results& results = bench_.analysis().results;
     const std::optional<double> x_cg = LengthDialog::Ask(
         window_, QText(texts, TextId::kMarginPrompt), Fixed(results.x_cg_manual, 1), texts);
     if (!x_cg) {
         return;
     }
-    aircraft_tab_.ShowStabilityWithCentreOfGravity(*x_cg);
+    bench_.MeasureCentreOfGravity(*x_cg);
 
     const double margin = StaticMarginPercent(results, *x_cg);
     std::string shown =

@@ -5,14 +5,12 @@
 
 #include <QObject>
 
-#include "analysis/pipeline.h"
-#include "model/aircraft.h"
+#include "analysis/workbench.h"
 
 class QWidget;
 
 namespace kalvesta {
 
-class AircraftTabPage;
 class WindowLanguage;
 struct MainMenus;
 
@@ -20,18 +18,15 @@ class ResultCommands : public QObject {
     Q_OBJECT
 
 public:
-    ResultCommands(QWidget* window, const MainMenus& menus, const Aircraft& aircraft,
-                   const AnalysisData& analysis, const WindowLanguage& language,
-                   AircraftTabPage& aircraft_tab);
+    ResultCommands(QWidget* window, const MainMenus& menus, Workbench& bench,
+                   const WindowLanguage& language);
 
 private:
     void OnStaticMargin();
 
     QWidget* window_;
-    const Aircraft& aircraft_;
-    const AnalysisData& analysis_;
+    Workbench& bench_;
     const WindowLanguage& language_;
-    AircraftTabPage& aircraft_tab_;
 };
 
 }  // namespace kalvesta

@@ -9,9 +9,8 @@
 
 namespace kalvesta {
 
-View3DPanel::View3DPanel(QWidget* page, const Aircraft& aircraft, ViewMapping& mapping,
-                         WingSelectionSource selection)
-    : QObject(page), aircraft_(aircraft), mapping_(mapping), selection_(std::move(selection)) {
+View3DPanel::View3DPanel(QWidget* page, const Workbench& bench, ViewMapping& mapping)
+    : QObject(page), bench_(bench), mapping_(mapping) {
     picture_ = new ImageControl("Image3", QRect(200, 322, 616, 191), page);
     elevation_bar_ =
         MakeScrollBar(page, "ScrollBar1", Qt::Vertical, QRect(185, 344, 13, 185), 0, 90, 80);
@@ -61,7 +60,8 @@ void View3DPanel::Connect() {
 }
 
 void View3DPanel::Redraw() {
-    DrawView3D(picture_->canvas(), aircraft_, selection_(), controls_, mapping_);
+    DrawView3D(picture_->canvas(), bench_.aircraft(), SelectionOf(bench_.design().inputs()),
+               controls_, mapping_);
     picture_->Refresh();
 }
 

@@ -20,16 +20,15 @@ namespace {
 // window is made in English).
 constexpr char kRangeTip[] = "kalvestaRangeTip";
 
-// Red text and a tip naming the range while the box's value lies outside it.
-void MarkRange(QLineEdit* edit) {
+}  // namespace
+
+void MarkBoxRange(QLineEdit* edit) {
     const bool within = IsWithinLengthLimit(ReadInt32(edit->text().toStdString()));
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Text, within ? kBlueFont : kRedFont);
     edit->setPalette(palette);
     edit->setToolTip(within ? QString() : edit->property(kRangeTip).toString());
 }
-
-}  // namespace
 
 void SetFont(QWidget* widget, int pixel_size, QColor color) {
     QFont font = widget->font();
@@ -55,7 +54,7 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect geometry, const 
     edit->setObjectName(name);
     edit->setGeometry(geometry);
     SetFont(edit, 12, kBlueFont);
-    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { MarkRange(edit); });
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { MarkBoxRange(edit); });
     edit->setProperty(kRangeTip, QText(Catalogue(Language::kEnglish), TextId::kBoxOutOfRange));
     return edit;
 }
@@ -65,7 +64,7 @@ void MarkBoxRanges(const QWidget& window, const Catalogue& texts) {
     for (QLineEdit* edit : window.findChildren<QLineEdit*>()) {
         if (edit->property(kRangeTip).isValid()) {
             edit->setProperty(kRangeTip, tip);
-            MarkRange(edit);
+            MarkBoxRange(edit);
         }
     }
 }

@@ -39,9 +39,11 @@ void SetLabelText(QLabel* label, const QString& text);
 // beyond ±100000 mm, turns the text red and the box's tip names the range.
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect geometry, const QString& text);
 
+// Red text and a tip naming the range while the box's value lies outside it.
+void MarkBoxRange(QLineEdit* edit);
+
 // Marks every box below `window` made by MakeEdit anew, its tip in the language of
-// `texts`: after a language switch, and after boxes were filled without their
-// handlers.
+// `texts`: after a language switch.
 void MarkBoxRanges(const QWidget& window, const Catalogue& texts);
 
 // A radio button at `at`, as wide as its caption (FitButtonRow places a row of them).

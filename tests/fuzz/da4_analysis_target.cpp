@@ -125,9 +125,7 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
         return "a saved file reads back differently";
     }
 
-    WingSelection drawn;
-    drawn.wing_count = inputs.wing_count;
-    drawn.trapezoids = inputs.trapezoids;
+    const WingSelection drawn = SelectionOf(inputs);
     testing_support::AircraftViews views = testing_support::DrawAircraftViews(aircraft, drawn);
     ViewMapping& mapping = views.mapping;
     for (const View3DPoint& point : View3DPointsOf(aircraft, mapping.view3d_scale)) {

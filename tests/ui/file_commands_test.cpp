@@ -8,9 +8,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 #include <deque>
@@ -334,6 +335,30 @@ std::vector<int> PartsMarkRows(const QImage& top_view) {
     return rows;
 }
 
+TEST_F(FileCommandsTest, NewStartsAfreshAndRecentFilesForgetWhatIsGone) {
+    form_->findChild<QLineEdit*>("Edit4")->setText("280");
+    SaveAs(Path("plane"));
+    QMenu* recent = Control<QMenu>(*form_, "Recent1");
+    ASSERT_FALSE(recent->actions().isEmpty());
+    EXPECT_EQ(testing_support::Shown(recent->actions().first()->text()), "1 plane.da4");
+
+    form_->findChild<QLineEdit*>("Edit4")->setText("270");
+    dialogs_->save_choices.push_back(SaveChoice::kDiscard);
+    Control<QAction>(*form_, "New1")->trigger();
+    EXPECT_TRUE(dialogs_->asked.contains("changes plane.da4"));
+    EXPECT_EQ(Text("Edit4"), "310");
+    EXPECT_FALSE(Control<QAction>(*form_, "Undo1")->isEnabled());
+    EXPECT_FALSE(form_->windowTitle().contains("plane"));
+
+    QFile::remove(Path("plane.da4"));
+    recent->actions().first()->trigger();
+    ASSERT_EQ(dialogs_->errors.size(), 1);
+    EXPECT_TRUE(dialogs_->errors.front().contains(Path("plane.da4")));
+    for (const QAction* item : recent->actions()) {
+        EXPECT_NE(item->toolTip(), Path("plane.da4"));
+    }
+}
+
 TEST_F(FileCommandsTest, BalanceFollowsEveryKeystrokeAndTravelsWithTheDesign) {
     Control<QPushButton>(*form_, "Button4")->click();
     Control<QAction>(*form_, "Balance1")->trigger();
@@ -350,9 +375,9 @@ TEST_F(FileCommandsTest, BalanceFollowsEveryKeystrokeAndTravelsWithTheDesign) {
     ASSERT_FALSE(tail_heavy_rows.empty());
 
     // The battery 60 mm forward, typed: (59280 − 150 · 60) / 808 = 62.23 mm.
-    auto* table = Control<QTableWidget>(*balance, "PartsTable");
-    table->setCurrentCell(1, 2);
-    table->editItem(table->item(1, 2));
+    auto* table = Control<QTableView>(*balance, "PartsTable");
+    table->setCurrentIndex(table->model()->index(1, 2));
+    table->edit(table->currentIndex());
     auto* editor = table->viewport()->findChild<QLineEdit*>();
     ASSERT_NE(editor, nullptr);
     editor->selectAll();
@@ -367,14 +392,20 @@ TEST_F(FileCommandsTest, BalanceFollowsEveryKeystrokeAndTravelsWithTheDesign) {
     SaveAs(Path("plane"));
     const QByteArray parts = Bytes(Path("plane.parts.csv"));
     EXPECT_TRUE(parts.contains("\r\nbattery,150,-80\r\n")) << parts.toStdString();
-    // A part added and not saved counts as a change of the design.
+    // A part added and not saved counts as a change of the design, until it is undone.
     EXPECT_FALSE(form_->windowTitle().endsWith(" *"));
     balance->PasteRows("tail wheel\t5\t900\n");
+    EXPECT_TRUE(form_->windowTitle().endsWith(" *"));
+    auto* undo = Control<QAction>(*form_, "Undo1");
+    EXPECT_EQ(testing_support::Shown(undo->text()), "Undo paste");
+    undo->trigger();
+    EXPECT_FALSE(form_->windowTitle().endsWith(" *"));
+    Control<QAction>(*form_, "Redo1")->trigger();
     EXPECT_TRUE(form_->windowTitle().endsWith(" *"));
     dialogs_->save_choices.push_back(SaveChoice::kDiscard);
     Open(Path("plane.da4"));
     EXPECT_TRUE(dialogs_->asked.contains("changes plane.da4"));
-    EXPECT_EQ(table->rowCount(), 5);
+    EXPECT_EQ(table->model()->rowCount(), 5);
     SaveAs(Path("again"));
     EXPECT_EQ(Bytes(Path("again.parts.csv")), parts);
     EXPECT_EQ(Bytes(Path("again.da4")), Bytes(Path("plane.da4")));
