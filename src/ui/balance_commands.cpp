@@ -17,6 +17,10 @@ BalanceCommands::BalanceCommands(QWidget* window, const MainMenus& menus, Workbe
     connect(&language, &WindowLanguage::Changed, this, &BalanceCommands::ApplyLanguage);
 }
 
+BalanceCommands::~BalanceCommands() {
+    delete balance_window_;
+}
+
 void BalanceCommands::OnShowWindow() {
     if (balance_window_ == nullptr) {
         balance_window_ = new BalanceWindow(window_, bench_.design());

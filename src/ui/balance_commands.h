@@ -21,6 +21,8 @@ class BalanceCommands : public QObject {
 public:
     BalanceCommands(QWidget* window, const MainMenus& menus, Workbench& bench,
                     const WindowLanguage& language);
+    // Takes its window along.
+    ~BalanceCommands() override;
 
 private:
     // The window's captions and figures in the window's language.

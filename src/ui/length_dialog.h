@@ -28,7 +28,7 @@ public:
 private:
     void Check();
 
-    const Catalogue& texts_;
+    Catalogue texts_;
     double length_mm_ = 0.0;
     QLineEdit* box_ = nullptr;
     QLabel* reason_ = nullptr;

@@ -53,7 +53,11 @@ TForm1::TForm1(QWidget* parent)
     // its printers takes longer than everything else the window does at start.
 }
 
-TForm1::~TForm1() = default;
+// The balance window shows the design's parts table: it goes while the workbench
+// is still there, not with the window's other children after it.
+TForm1::~TForm1() {
+    delete balance_commands_;
+}
 
 void TForm1::BuildWindow() {
     setObjectName("Form1");
