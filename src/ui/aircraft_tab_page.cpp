@@ -29,6 +29,7 @@ AircraftTabPage::AircraftTabPage(Workbench& bench, QTabWidget& tabs) : bench_(be
     calculation_->BuildMemo(this);
     print_->BuildPage(this);
     margin_->FitCaptions(top_view_->picture().x());
+    view3d_->ShowHint(true);
 
     connect(positions_, &PositionsPanel::CalculateAsked, this,
             &AircraftTabPage::CalculateIfEnabled);
@@ -70,6 +71,7 @@ void AircraftTabPage::ShowWingCount(int wing_count) {
 
 void AircraftTabPage::ApplyLanguage() {
     margin_->FitCaptions(top_view_->picture().x());
+    view3d_->ShowHint(bench_.aircraft().english_captions);
     positions_->TitlePictures(bench_.aircraft().english_captions);
     top_view_->DrawResults();
 }

@@ -170,7 +170,7 @@ bool FileCommands::Save(bool ask_for_name) {
     std::string path = CompleteDa4Extension(design_.path());
     if (ask_for_name || design_.path().empty()) {
         const QString proposal =
-            design_.path().empty() ? QStringLiteral("*.da4") : QString::fromStdString(path);
+            design_.path().empty() ? QStringLiteral("plane.da4") : QString::fromStdString(path);
         const std::optional<std::string> chosen = ChooseFileToWrite(
             [this](const QString& start) { return dialogs_->SaveFileName(window_, start); },
             proposal, [](const std::string& name) { return CompleteDa4Extension(name); });

@@ -3,6 +3,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include "qtcanvas/picture_memory.h"
 
@@ -42,6 +43,21 @@ void ImageControl::mouseMoveEvent(QMouseEvent* event) {
 void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     emit MouseUp(event->button(), at.x(), at.y());
+}
+
+void ImageControl::mouseDoubleClickEvent(QMouseEvent* /*event*/) {
+    emit DoubleClicked();
+}
+
+// A notch is 120 eighths of a degree; a touchpad's smaller steps add up.
+void ImageControl::wheelEvent(QWheelEvent* event) {
+    wheel_eighths_ += event->angleDelta().y();
+    const int notches = wheel_eighths_ / 120;
+    wheel_eighths_ -= notches * 120;
+    if (notches != 0) {
+        emit Wheel(notches);
+    }
+    event->accept();
 }
 
 }  // namespace kalvesta

@@ -38,6 +38,14 @@ void View3DPanel::Connect() {
             Redraw();
         }
     });
+    // The wheel zooms by three steps of the zoom bar a notch; a double click fits the
+    // turned aircraft into the picture.
+    connect(picture_, &ImageControl::Wheel, this,
+            [this](int notches) { Zoom(controls_.ScrollBar4().Position() - 3LL * notches); });
+    connect(picture_, &ImageControl::DoubleClicked, this, [this] {
+        Zoom(FitZoomPosition(bench_.aircraft(), SelectionOf(bench_.design().inputs()), controls_,
+                             mapping_.top_view_scale, picture_->width(), picture_->height()));
+    });
     connect(picture_, &ImageControl::MouseDown, this,
             [this](Qt::MouseButton, int x, int y) { controls_.MouseDown(x, y); });
     connect(picture_, &ImageControl::MouseUp, this,
@@ -57,6 +65,22 @@ void View3DPanel::Connect() {
                     Redraw();
                 }
             });
+}
+
+void View3DPanel::Zoom(long long position) {
+    if (controls_.SetScrollBar4(position, mapping_)) {
+        const QSignalBlocker block_zoom(zoom_bar_);
+        zoom_bar_->setValue(controls_.ScrollBar4().Position());
+        Redraw();
+    }
+}
+
+void View3DPanel::ShowHint(bool english) {
+    picture_->setToolTip(english ? QStringLiteral("Drag to turn, with the right button to zoom; "
+                                                  "the wheel zooms, a double click fits.")
+                                 : QStringLiteral("Тяните мышью, чтобы повернуть, правой кнопкой "
+                                                  "— масштаб; колесо — масштаб, двойной щелчок — "
+                                                  "вписать."));
 }
 
 void View3DPanel::Redraw() {

@@ -1,6 +1,7 @@
 // The three-dimensional view on the "Aircraft" tab with what turns and zooms it:
 // the elevation and azimuth scroll bars beside the picture, the hidden zoom bar,
-// and the mouse dragged over the picture.
+// the mouse dragged over the picture, its wheel, and a double click that fits the
+// aircraft into the picture.
 #pragma once
 
 #include <QObject>
@@ -26,10 +27,14 @@ public:
 
     // Redraws the view from the model with the current bars.
     void Redraw();
+    // The picture's tip on how to turn, zoom and fit it.
+    void ShowHint(bool english);
     ImageControl& picture() { return *picture_; }
 
 private:
     void Connect();
+    // The zoom bar at `position` (clamped), and the view redrawn when it moved.
+    void Zoom(long long position);
 
     const Workbench& bench_;
     ViewMapping& mapping_;

@@ -22,17 +22,29 @@ constexpr char kRussianTip[] = "kalvestaRussianTip";
 }  // namespace
 
 void MarkBoxRange(QLineEdit* edit) {
-    const bool within = IsWithinLengthLimit(ReadInt32(edit->text().toStdString()));
+    const Int32Reading reading = ReadInt32(edit->text().toStdString());
+    const bool within = IsWithinLengthLimit(reading);
+    // A text that is no whole number reads as its leading digits (letters as 0), as
+    // documented; the box says so instead of hiding it. An empty box is not marked.
+    const QString trimmed = edit->text().trimmed();
+    const bool number = trimmed.isEmpty() || ReadInt32(trimmed.toStdString()).whole;
     QPalette palette = edit->palette();
-    palette.setColor(QPalette::Text, within ? kBlueFont : kRedFont);
+    palette.setColor(QPalette::Text, within && number ? kBlueFont : kRedFont);
     edit->setPalette(palette);
     const bool english = !edit->property(kRussianTip).toBool();
-    edit->setToolTip(within ? QString()
-                            : InLanguage(english,
-                                         "Drawn and calculated as typed between -100000 and "
-                                         "100000 mm; this value lies outside.",
-                                         "Рисуется и рассчитывается как введено от -100000 до "
-                                         "100000 мм; это значение вне диапазона."));
+    QString tip;
+    if (!number) {
+        tip = InLanguage(english, "Not a whole number: drawn and calculated as %1.",
+                         "Не целое число: рисуется и рассчитывается как %1.")
+                  .arg(reading.value);
+    } else if (!within) {
+        tip = InLanguage(english,
+                         "Drawn and calculated as typed between -100000 and "
+                         "100000 mm; this value lies outside.",
+                         "Рисуется и рассчитывается как введено от -100000 до "
+                         "100000 мм; это значение вне диапазона.");
+    }
+    edit->setToolTip(tip);
 }
 
 void SetFont(QWidget* widget, int pixel_size, QColor color) {

@@ -47,6 +47,13 @@ TEST(IsWithinLengthLimit, SaturatedAndFarValuesAreOutside) {
     EXPECT_TRUE(ReadInt32("-2147483649").saturated);
     EXPECT_FALSE(ReadInt32("-").has_digits);
     EXPECT_TRUE(ReadInt32("$1F").has_digits);
+    // Whole numbers, and texts a box marks because they read as their leading digits.
+    for (const char* whole : {"-130", " 310", "$1F", "0x10", "+7"}) {
+        EXPECT_TRUE(ReadInt32(whole).whole) << whole;
+    }
+    for (const char* part : {"abc", "12a", "310 ", "-", "", "1.5"}) {
+        EXPECT_FALSE(ReadInt32(part).whole) << part;
+    }
 }
 
 }  // namespace

@@ -172,7 +172,7 @@ TEST_F(FileCommandsTest, CancelledOpenStillRecomputesAndOffersSave) {
     EXPECT_EQ(form_->aircraft().current_file_name, "Unknown.da4");
     // A design without a name: "Save" asks for one rather than write "Unknown.da4".
     Control<QAction>(*form_, "Save3")->trigger();
-    EXPECT_EQ(dialogs_->asked, QStringList({"changes Unknown.da4", "open ", "save *.da4"}));
+    EXPECT_EQ(dialogs_->asked, QStringList({"changes Unknown.da4", "open ", "save plane.da4"}));
     EXPECT_FALSE(QFile::exists(Path("Unknown.da4")));
 }
 
@@ -198,7 +198,7 @@ TEST_F(FileCommandsTest, TitleFolderAndReplaceFollowTheFile) {
     Control<QAction>(*form_, "Save2")->trigger();
     EXPECT_NE(Bytes(Path("sub/plane.da4")), saved);
     Control<QAction>(*form_, "Open2")->trigger();  // nothing to save, then cancelled
-    EXPECT_EQ(dialogs_->asked, QStringList({"save *.da4", "save " + Path("sub/plane.da4"),
+    EXPECT_EQ(dialogs_->asked, QStringList({"save plane.da4", "save " + Path("sub/plane.da4"),
                                             "replace plane.da4", "save " + Path("sub/plane.da4"),
                                             "replace plane.da4", "open " + Path("sub")}));
 }
