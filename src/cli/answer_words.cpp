@@ -20,6 +20,10 @@ Distance DistanceOf(double behind_mm, const ReportUnits& units) {
 
 }  // namespace
 
+std::string DistanceSize(double behind_mm, const ReportUnits& units) {
+    return DistanceOf(behind_mm, units).value + " " + units.LengthName();
+}
+
 std::string AnswerMargins(const BalanceAnswer& answer) {
     if (answer.IsOnePosition()) {
         return FormatFixed(answer.range.front_margin_percent, 1);

@@ -17,6 +17,10 @@ namespace kalvesta::cli {
 // for distances ahead of the edge).
 std::string PlainAnswerSentence(const BalanceAnswer& answer, const ReportUnits& units);
 
+// A distance from the root leading edge as a size, rounded, with its unit and
+// without its side: "70 mm", "2.76 in".
+std::string DistanceSize(double behind_mm, const ReportUnits& units);
+
 // The margins of the answer: "16 to 8", or "7.5" for one position.
 std::string AnswerMargins(const BalanceAnswer& answer);
 

@@ -10,15 +10,6 @@
 namespace kalvesta::cli {
 namespace {
 
-// A distance from the root leading edge as a dimension shows it: its size.
-std::string Dimension(double behind_mm, const ReportUnits& units) {
-    std::string text = units.RoundedLength(behind_mm);
-    if (text.front() == '-') {
-        text.erase(0, 1);
-    }
-    return text + " " + units.LengthName();
-}
-
 // Text cut or padded to `width` characters (bytes: names of other scripts may
 // come out shorter, never longer).
 std::string Column(std::string text, size_t width) {
@@ -115,9 +106,9 @@ TemplatePages ComposeTemplate(const CliRun& run, const CliOptions& options) {
     texts.leading_edge = "leading edge of Wing-1's root";
     texts.band = "recommended range, static margin " + FormatFixed(band.front_margin_percent, 0) +
                  " to " + FormatFixed(band.aft_margin_percent, 0) + " %";
-    texts.band_front = Dimension(band.front_x_mm - answer.datum_x_mm, units);
-    texts.band_aft = Dimension(band.aft_x_mm - answer.datum_x_mm, units);
-    texts.chosen = "balance here: " + Dimension(request.chosen_x_mm - answer.datum_x_mm, units) +
+    texts.band_front = DistanceSize(band.front_x_mm - answer.datum_x_mm, units);
+    texts.band_aft = DistanceSize(band.aft_x_mm - answer.datum_x_mm, units);
+    texts.chosen = "balance here: " + DistanceSize(request.chosen_x_mm - answer.datum_x_mm, units) +
                    " (static margin " + FormatFixed(target_margin, 1) + " %)";
     const size_t sheets = pages.layout.sheets.size();
     for (size_t i = 0; i < sheets; ++i) {
