@@ -294,7 +294,7 @@ where to balance the model: so many mm behind the leading edge of Wing-1's root.
                     write the balance template: the root region of Wing-1 at
                     full size, with the recommended range as a band dimensioned
                     from the root leading edge, the centre of gravity aimed at
-                    (--margin given: its position; else --target-margin or the
+                    (at --target-margin; else at --margin when given; else at the
                     middle of the range), the parts list with its balance, and a
                     check bar of 100 mm (4 in with --units in) to measure that the
                     page was printed at actual size. A root chord longer than the

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "analysis/stability.h"
 #include "cli/answer_words.h"
 #include "model/number_format.h"
 
@@ -75,23 +74,13 @@ std::vector<std::string> PartsBlock(const CliRun& run, const ReportUnits& units)
 }  // namespace
 
 TemplatePages ComposeTemplate(const CliRun& run, const CliOptions& options) {
-    const Results& results = run.data->results;
     const ReportUnits units{options.units, options.mass_units};
     const BalanceAnswer answer = AnswerOf(run);
-    const CentreOfGravityRange band = RecommendedRange(results, false);
-    const double target_margin = options.target_margin.value_or(
-        (answer.range.front_margin_percent + answer.range.aft_margin_percent) / 2.0);
-
-    BalanceTemplateRequest request;
-    request.paper = options.paper;
-    request.band_front_x_mm = band.front_x_mm;
-    request.band_aft_x_mm = band.aft_x_mm;
-    request.chosen_x_mm = CentreOfGravityAtMargin(results, target_margin);
-    request.check_bar_mm = options.units == LengthUnit::kInch ? 4.0 * kMmPerInch : 100.0;
-
     BalanceTemplateTexts texts;
     texts.parts = PartsBlock(run, units);
-    request.parts_lines = texts.parts.size();
+    const BalanceTemplateRequest request =
+        TemplateRequestFor(run.data->results, options.margin_given, options.target_margin,
+                           options.units, options.paper, texts.parts.size());
     TemplatePages pages;
     pages.layout = LayOutBalanceTemplate(run.aircraft, request);
 
@@ -104,12 +93,13 @@ TemplatePages ComposeTemplate(const CliRun& run, const CliOptions& options) {
                       "the page).";
     texts.centre_line = "centre line";
     texts.leading_edge = "leading edge of Wing-1's root";
-    texts.band = "recommended range, static margin " + FormatFixed(band.front_margin_percent, 0) +
-                 " to " + FormatFixed(band.aft_margin_percent, 0) + " %";
-    texts.band_front = DistanceSize(band.front_x_mm - answer.datum_x_mm, units);
-    texts.band_aft = DistanceSize(band.aft_x_mm - answer.datum_x_mm, units);
+    texts.band = "recommended range, static margin " +
+                 FormatFixed(request.band_front_margin_percent, 0) + " to " +
+                 FormatFixed(request.band_aft_margin_percent, 0) + " %";
+    texts.band_front = DistanceSize(request.band_front_x_mm - answer.datum_x_mm, units);
+    texts.band_aft = DistanceSize(request.band_aft_x_mm - answer.datum_x_mm, units);
     texts.chosen = "balance here: " + DistanceSize(request.chosen_x_mm - answer.datum_x_mm, units) +
-                   " (static margin " + FormatFixed(target_margin, 1) + " %)";
+                   " (static margin " + FormatFixed(request.chosen_margin_percent, 1) + " %)";
     const size_t sheets = pages.layout.sheets.size();
     for (size_t i = 0; i < sheets; ++i) {
         const std::string number = std::to_string(i + 1);

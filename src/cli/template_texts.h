@@ -16,9 +16,9 @@ struct TemplatePages {
     std::vector<BalanceTemplateTexts> texts;  // one per sheet
 };
 
-// The band is the automatic range; the centre of gravity aimed at is the manual
-// margin's position with --margin, else that of --target-margin, else the middle
-// of the range. Needs results.
+// The request of TemplateRequestFor: the automatic range as the band, the centre of
+// gravity aimed at the --target-margin, else at the --margin given, else at the
+// middle of the range. Needs results.
 TemplatePages ComposeTemplate(const CliRun& run, const CliOptions& options);
 
 // Why the layout has no sheets, in words; empty when it has.

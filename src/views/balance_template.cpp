@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/stability.h"
 #include "model/pixel.h"
 
 namespace kalvesta {
@@ -233,6 +234,25 @@ void DrawJoin(SheetPainter& painter, double x_mm, const std::string& text, bool 
 }
 
 }  // namespace
+
+BalanceTemplateRequest TemplateRequestFor(const Results& results, bool manual_margin,
+                                          std::optional<double> target_margin_percent,
+                                          LengthUnit unit, PaperSize paper, size_t parts_lines) {
+    const CentreOfGravityRange band = RecommendedRange(results, false);
+    const CentreOfGravityRange recommended = RecommendedRange(results, manual_margin);
+    BalanceTemplateRequest request;
+    request.paper = paper;
+    request.band_front_x_mm = band.front_x_mm;
+    request.band_aft_x_mm = band.aft_x_mm;
+    request.band_front_margin_percent = band.front_margin_percent;
+    request.band_aft_margin_percent = band.aft_margin_percent;
+    request.chosen_margin_percent = target_margin_percent.value_or(
+        (recommended.front_margin_percent + recommended.aft_margin_percent) / 2.0);
+    request.chosen_x_mm = CentreOfGravityAtMargin(results, request.chosen_margin_percent);
+    request.check_bar_mm = unit == LengthUnit::kInch ? 4.0 * kMmPerInch : 100.0;
+    request.parts_lines = parts_lines;
+    return request;
+}
 
 BalanceTemplateLayout LayOutBalanceTemplate(const Aircraft& aircraft,
                                             const BalanceTemplateRequest& request) {

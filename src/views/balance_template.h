@@ -14,7 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "analysis/results.h"
 #include "model/aircraft.h"
+#include "model/display_units.h"
 #include "views/canvas.h"
 
 namespace kalvesta {
@@ -35,10 +37,22 @@ struct BalanceTemplateRequest {
     PaperSize paper = kA4Paper;
     double band_front_x_mm = 0.0;  // the recommended range in aircraft x
     double band_aft_x_mm = 0.0;
-    double chosen_x_mm = 0.0;     // the chosen centre of gravity
+    double band_front_margin_percent = 0.0;  // its margins, for the caller's texts
+    double band_aft_margin_percent = 0.0;
+    double chosen_x_mm = 0.0;  // the chosen centre of gravity
+    double chosen_margin_percent = 0.0;
     double check_bar_mm = 100.0;  // 100 mm, or 101.6 mm (4 in)
     size_t parts_lines = 0;       // lines of the parts block (at most kMaxTemplatePartsLines)
 };
+
+// The request for the results of a calculation (their stability figures): the
+// automatic range as the band; the centre of gravity aimed at the target margin
+// when there is one, else at the middle of the recommended range (the manual
+// margin alone with `manual_margin`); a check bar of 100 mm, or of 4 in for a
+// template in inches.
+BalanceTemplateRequest TemplateRequestFor(const Results& results, bool manual_margin,
+                                          std::optional<double> target_margin_percent,
+                                          LengthUnit unit, PaperSize paper, size_t parts_lines);
 
 // One station of Wing-1 in aircraft axes (mm).
 struct TemplateStation {
