@@ -2,18 +2,28 @@
 #include "cli/template_texts.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "cli/answer_words.h"
 #include "model/number_format.h"
+#include "model/utf8.h"
 
 namespace kalvesta::cli {
 namespace {
 
-// Text cut or padded to `width` characters (bytes: names of other scripts may
-// come out shorter, never longer).
-std::string Column(std::string text, size_t width) {
-    text.resize(width, ' ');
-    return text;
+// Text cut to at most `width` characters, never inside one, and padded with
+// blanks to `width` of them.
+std::string Column(std::string_view text, size_t width) {
+    std::string column;
+    size_t characters = 0;
+    while (!text.empty() && characters < width) {
+        const size_t length = std::max<size_t>(1, Utf8SequenceLength(text));
+        column.append(text.substr(0, length));
+        text.remove_prefix(length);
+        ++characters;
+    }
+    column.append(width - characters, ' ');
+    return column;
 }
 
 // The parts with their masses and positions, then the balance they give: the
@@ -28,7 +38,7 @@ std::vector<std::string> PartsBlock(const CliRun& run, const ReportUnits& units)
     const std::string length = std::string(units.LengthName());
     lines.push_back(Column("Parts (" + run.parts_file.value_or("") + ")", 40) +
                     Column("mass " + mass, 12) + "x " + length);
-    constexpr size_t kBalanceLines = 3;
+    constexpr size_t kBalanceLines = 2;  // the total, the ballast
     const size_t room = kMaxTemplatePartsLines - 1 - kBalanceLines;
     const size_t shown = run.parts.size() > room ? room - 1 : run.parts.size();
     for (size_t i = 0; i < shown; ++i) {
