@@ -13,9 +13,13 @@ bool EndsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
+bool IsPdfFileName(std::string_view name) {
+    return EndsWith(name, ".pdf") || EndsWith(name, ".PDF");
+}
+
 bool IsSummaryFileName(std::string_view name) {
-    return name == kStandardOutputArg || EndsWith(name, ".pdf") || EndsWith(name, ".png") ||
-           EndsWith(name, ".PDF") || EndsWith(name, ".PNG");
+    return name == kStandardOutputArg || IsPdfFileName(name) || EndsWith(name, ".png") ||
+           EndsWith(name, ".PNG");
 }
 
 // A whole number without blanks, sign or other text, in 1..3.
@@ -126,6 +130,29 @@ CliArgsResult ParseCliArgs(const std::vector<std::string>& args) {
                 }
                 options.avl_file = *text;
             }
+        } else if (name == "--units" || name == "--mass-units" || name == "--paper") {
+            if (const auto text = take_value()) {
+                if (name == "--units" && (*text == "mm" || *text == "in")) {
+                    options.units = *text == "in" ? LengthUnit::kInch : LengthUnit::kMillimetre;
+                } else if (name == "--mass-units" && (*text == "g" || *text == "oz")) {
+                    options.mass_units = *text == "oz" ? MassUnit::kOunce : MassUnit::kGram;
+                } else if (name == "--paper" && (*text == "a4" || *text == "letter")) {
+                    options.paper = *text == "letter" ? kLetterPaper : kA4Paper;
+                } else {
+                    parsed.error = name + " takes " +
+                                   (name == "--units"        ? "mm or in"
+                                    : name == "--mass-units" ? "g or oz"
+                                                             : "a4 or letter") +
+                                   ", not \"" + *text + "\"";
+                }
+            }
+        } else if (name == "--template") {
+            if (const auto text = take_value()) {
+                if (!IsPdfFileName(*text)) {
+                    parsed.error = "--template writes a .pdf file, not \"" + *text + "\"";
+                }
+                options.template_file = *text;
+            }
         } else if (name == "--refine" && !value) {
             options.refine = true;
         } else {
@@ -149,11 +176,13 @@ std::string UsageText() {
     return R"(Usage: kalvesta4-cli [FILE.da4] [--wings N] [--margin PERCENT] [--json] [--save OUT.da4]
                      [--summary OUT.pdf|OUT.png] [--cg X_MM] [--export-avl OUT.avl]
                      [--refine] [--parts PARTS.csv] [--target-margin PERCENT]
-                     [--move PART] [--ballast-at X_MM]
+                     [--move PART] [--ballast-at X_MM] [--units mm|in]
+                     [--mass-units g|oz] [--template OUT.pdf] [--paper a4|letter]
        kalvesta4-cli --help | --version
 
 Computes the neutral point of an aircraft and the recommended centre-of-gravity
-positions, exactly as the window's "Calculate" does, without a window.
+positions, exactly as the window's "Calculate" does, without a window, and says
+where to balance the model: so many mm behind the leading edge of Wing-1's root.
 
   FILE.da4          the aircraft file to read, as the "Open" command reads it (lines
                     missing at the end read as 0, a wing or trapezoid count out of
@@ -168,8 +197,16 @@ positions, exactly as the window's "Calculate" does, without a window.
                     balance's recommended position instead of the automatic range.
   --json            print one JSON object instead of the report:
                       file, wing_count, ok, messages, panel_count,
+                      units {length: "mm", area: "mm^2", mass: "g"},
                       wings [{wing, chord_count, span_count, b, s, lm, lam, r25,
-                              lift_slope, x_ac}],
+                              lift_slope, x_ac,
+                              volume_coefficient (tail volume against
+                                Wing-1; null for Wing-1),
+                              strips [{y_mm, dy_mm, chord_mm, cl_per_CL}]
+                                (one half, root to tip: the strip's
+                                middle, width, chord there, and its
+                                local lift coefficient per lift
+                                coefficient of the aircraft)}],
                       ref_area, ref_length, x_np,
                       stability {low, high, manual}, x_cg {low, high, manual},
                       static_margin (with --cg),
@@ -189,7 +226,8 @@ positions, exactly as the window's "Calculate" does, without a window.
                                ballast {x_mm, mass_g, and refused: the
                                         reason when mass_g is null}
                                  (with --ballast-at)} (with a parts list)
-                    Lengths in mm, areas in mm^2, lift slopes per radian, 17
+                    Lengths in mm, areas in mm^2, masses in g whatever
+                    --units and --mass-units say, lift slopes per radian, 17
                     significant digits. When the analysis stopped, ok is false and
                     the result keys are null.
   --save OUT.da4    write the aircraft (after --wings) to OUT.da4 under exactly that
@@ -249,6 +287,21 @@ positions, exactly as the window's "Calculate" does, without a window.
   --ballast-at X_MM how much ballast at x = X_MM (mm, on the same axis) brings the
                     centre of gravity to the target margin; refused with the reason
                     where ballast there cannot help.
+  --units mm|in     the report's lengths in mm (default) or inches; the
+                    template's too. Lengths given on the command line stay in mm.
+  --mass-units g|oz the report's masses in g (default) or ounces.
+  --template OUT.pdf
+                    write the balance template: the root region of Wing-1 at
+                    full size, with the recommended range as a band dimensioned
+                    from the root leading edge, the centre of gravity aimed at
+                    (at --target-margin; else at --margin when given; else at the
+                    middle of the range), the parts list with its balance, and a
+                    check bar of 100 mm (4 in with --units in) to measure that the
+                    page was printed at actual size. A root chord longer than the
+                    sheet continues on further pages, which overlap by 15 mm and
+                    carry alignment marks. Written like --save; needs results
+                    (exit 1 without).
+  --paper a4|letter the template's paper (default a4).
   --help            show this text.
   --version         show the program's version.
 

@@ -87,6 +87,15 @@ Balance BalanceOf(const CliRun& run) {
                           run.balance_question);
 }
 
+BalanceAnswer AnswerOf(const CliRun& run) {
+    return PlainBalanceAnswer(run.aircraft, run.data->results, run.balance_question.manual_margin);
+}
+
+SpanLoading SpanLoadingOf(const CliRun& run) {
+    return ComputeSpanLoading(run.aircraft, run.data->lattice, run.data->solution.circulation,
+                              run.data->results);
+}
+
 void Analyse(const std::string& margin_text, CliRun& run) {
     PipelineObserver quiet;
     run.outcome = Calculate(run.description, margin_text, run.aircraft, *run.data, quiet);

@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "analysis/balance.h"
+#include "analysis/balance_answer.h"
 #include "analysis/pipeline.h"
 #include "analysis/refined_check.h"
+#include "analysis/span_loading.h"
 #include "cli/cli_args.h"
 #include "files/da4_file.h"
 #include "model/aircraft.h"
@@ -55,6 +57,13 @@ FileResult SaveAircraft(const std::string& path, const CliRun& run);
 
 // The balance of the run's parts, against its results where there are any.
 Balance BalanceOf(const CliRun& run);
+
+// Where to balance the model: the recommended range (the manual margin alone when
+// --margin was given) from the root leading edge of Wing-1. Needs results.
+BalanceAnswer AnswerOf(const CliRun& run);
+
+// The lift along the span of the calculation. Needs results.
+SpanLoading SpanLoadingOf(const CliRun& run);
 
 // Why ballast at that place cannot help, in words; empty for kOk.
 std::string BallastRefusalReason(BallastStatus status);

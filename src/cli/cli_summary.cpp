@@ -9,6 +9,7 @@
 #include "model/check.h"
 #include "qtcanvas/page_export.h"
 #include "qtcanvas/qt_canvas.h"
+#include "qtcanvas/template_export.h"
 #include "views/result_top_view.h"
 #include "views/summary_page.h"
 #include "views/top_view.h"
@@ -22,6 +23,18 @@ namespace {
 constexpr int kTopViewWidth = 616;
 constexpr int kTopViewHeight = 321;
 constexpr int kView3DHeight = 191;
+
+// The encoded bytes to `path` through the program's file writer ("-": standard
+// output), or why they could not be made.
+FileResult WriteEncoded(const std::string& path, const EncodedPage& encoded) {
+    if (!encoded.ok()) {
+        return TextFailure(FileError::kCannotWrite,
+                           "Cannot write \"" + path + "\": " + encoded.error.toStdString());
+    }
+    const std::string_view bytes(encoded.bytes.constData(),
+                                 static_cast<size_t>(encoded.bytes.size()));
+    return path == kStandardOutputArg ? WriteStandardOutput(bytes) : WriteFileContents(path, bytes);
+}
 
 bool IsPdf(const std::string& path) {
     const std::string end = path.size() >= 4 ? path.substr(path.size() - 4) : std::string();
@@ -50,24 +63,22 @@ FileResult WriteSummary(const std::string& path, const CliRun& run) {
     DrawView3D(view_3d, aircraft, drawn, View3DControls{}, mapping);
     DrawSummaryPage(page, aircraft, run.data->results, top_view, view_3d);
 
-    const EncodedPage encoded =
-        IsPdf(path) ? EncodeSummaryPdf(page_image) : EncodeSummaryPng(page_image);
-    if (!encoded.ok()) {
-        return TextFailure(FileError::kCannotWrite,
-                           "Cannot write \"" + path + "\": " + encoded.error.toStdString());
-    }
-    const std::string_view bytes(encoded.bytes.constData(),
-                                 static_cast<size_t>(encoded.bytes.size()));
-    return path == kStandardOutputArg ? WriteStandardOutput(bytes) : WriteFileContents(path, bytes);
+    return WriteEncoded(path,
+                        IsPdf(path) ? EncodeSummaryPdf(page_image) : EncodeSummaryPng(page_image));
+}
+
+FileResult WriteTemplate(const std::string& path, const TemplatePages& pages) {
+    return WriteEncoded(path, EncodeTemplatePdf(pages.layout, pages.texts));
 }
 
 }  // namespace kalvesta::cli
 
-// The module's entry. Fonts and pictures need a Qt Gui application; no display
-// is used.
-extern "C" __attribute__((visibility("default"))) void kalvesta4_write_summary(
-    const std::string& path, const kalvesta::cli::CliRun& run, kalvesta::FileResult& result) {
-    static_assert(std::is_same_v<decltype(&kalvesta4_write_summary), kalvesta::cli::SummaryEntry>);
+namespace {
+
+// Runs `write` inside a Qt Gui application, which fonts and pictures need; no
+// display is used.
+template <class Write>
+void InQtGuiApplication(Write write) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
@@ -75,5 +86,22 @@ extern "C" __attribute__((visibility("default"))) void kalvesta4_write_summary(
     static char* qt_argv[] = {program_name, nullptr};
     int qt_argc = 1;
     std::optional<QGuiApplication> application(std::in_place, qt_argc, qt_argv);
-    result = kalvesta::cli::WriteSummary(path, run);
+    write();
+}
+
+}  // namespace
+
+// The module's entries.
+extern "C" __attribute__((visibility("default"))) void kalvesta4_write_summary(
+    const std::string& path, const kalvesta::cli::CliRun& run, kalvesta::FileResult& result) {
+    static_assert(std::is_same_v<decltype(&kalvesta4_write_summary), kalvesta::cli::SummaryEntry>);
+    InQtGuiApplication([&] { result = kalvesta::cli::WriteSummary(path, run); });
+}
+
+extern "C" __attribute__((visibility("default"))) void kalvesta4_write_template(
+    const std::string& path, const kalvesta::cli::TemplatePages& pages,
+    kalvesta::FileResult& result) {
+    static_assert(
+        std::is_same_v<decltype(&kalvesta4_write_template), kalvesta::cli::TemplateEntry>);
+    InQtGuiApplication([&] { result = kalvesta::cli::WriteTemplate(path, pages); });
 }

@@ -8,6 +8,7 @@
 #include "cli/cli_report.h"
 #include "cli/cli_run.h"
 #include "cli/summary_module.h"
+#include "cli/template_texts.h"
 #include "files/file_writer.h"
 
 namespace {
@@ -84,10 +85,23 @@ int main(int argc, char** argv) {
         }
     }
 
+    if (options.template_file && run.has_results()) {
+        const TemplatePages pages = ComposeTemplate(run, options);
+        const std::string refused = TemplateRefusalReason(pages.layout);
+        const kalvesta::FileResult written =
+            refused.empty() ? WriteTemplateWithModule(*options.template_file, pages)
+                            : kalvesta::TextFailure(kalvesta::FileError::kCannotWrite,
+                                                    "no balance template written to \"" +
+                                                        *options.template_file + "\": " + refused);
+        if (!written.ok()) {
+            PrintError(written.message);
+            return kExitUsageOrFile;
+        }
+    }
+
     // Standard output that carries a written file gets nothing else.
     if (!options.OutputTakenByFile()) {
-        const std::string output =
-            options.json ? FormatJson(run) : FormatReport(run, options.margin_text);
+        const std::string output = options.json ? FormatJson(run) : FormatReport(run, options);
         if (!PrintOutput(output)) {
             return kExitUsageOrFile;
         }

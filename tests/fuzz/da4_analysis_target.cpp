@@ -194,7 +194,7 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
             return fault;
         }
     }
-    return {};
+    return testing_support::ResultDrawingsFault(aircraft, data);
 }
 
 }  // namespace kalvesta::fuzz
