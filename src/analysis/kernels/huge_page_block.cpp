@@ -1,5 +1,5 @@
-// The block is mapped anonymously (zero, untouched) with room to start it on a
-// 2 MB boundary; the part before and after the aligned block is returned.
+// The block is mapped anonymously (zero, untouched); on Linux with room to start it
+// on a 2 MB boundary, the part before and after the aligned block returned.
 #include "analysis/kernels/huge_page_block.h"
 
 #include <sys/mman.h>
@@ -17,6 +17,8 @@ size_t RoundUp(size_t bytes, size_t unit) {
 }
 
 }  // namespace
+
+#if defined(__linux__)
 
 void* MapZeroedPages(size_t bytes) {
     bytes = RoundUp(bytes, kHugePage);
@@ -39,6 +41,20 @@ void* MapZeroedPages(size_t bytes) {
     ::madvise(reinterpret_cast<void*>(aligned), bytes, MADV_HUGEPAGE);
     return reinterpret_cast<void*>(aligned);
 }
+
+#else
+
+// Elsewhere (WebAssembly) a mapping is returned only whole: no trimmed alignment.
+void* MapZeroedPages(size_t bytes) {
+    void* const map = ::mmap(nullptr, RoundUp(bytes, kHugePage), PROT_READ | PROT_WRITE,
+                             MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (map == MAP_FAILED) {
+        throw std::bad_alloc();
+    }
+    return map;
+}
+
+#endif
 
 void UnmapZeroedPages(void* block, size_t bytes) noexcept {
     ::munmap(block, RoundUp(bytes, kHugePage));
