@@ -6,7 +6,7 @@ import "./style.css";
 import { Core } from "./core";
 import { designFileRefusal, downloadName, maxDesignBytes } from "./design_file";
 import { paint, show } from "./painter";
-import type { AnalyseOptions, DesignState, Picture } from "./protocol";
+import type { AnalyseOptions, DesignState, FileContent, Picture } from "./protocol";
 import { remembered, remember } from "./storage";
 import { type TextId, text } from "./texts";
 import { buildPage, type PageElements } from "./layout";
@@ -25,8 +25,8 @@ const t = (id: TextId, values: Record<string, string | number> = {}) => text(id,
 declare global {
   interface Window {
     kalvesta: {
-      analyse(da4Text: string, options?: AnalyseOptions): Promise<unknown>;
-      analyseText(da4Text: string, options?: AnalyseOptions): Promise<string>;
+      analyse(da4Text: FileContent, options?: AnalyseOptions): Promise<unknown>;
+      analyseText(da4Text: FileContent, options?: AnalyseOptions): Promise<string>;
       ready: Promise<void>;
     };
   }
@@ -149,7 +149,7 @@ async function openFile(file: File): Promise<void> {
   }
   const answer = await core.request<{ ok: boolean; message?: string }>({
     op: "open",
-    text: await file.text(),
+    text: new Uint8Array(await file.arrayBuffer()),
     name: file.name,
   });
   if (!answer.ok) {

@@ -74,12 +74,15 @@ export async function startBrowser(viewport = { width: 1280, height: 900 }) {
   };
 }
 
-// The page opened and ready (its first drawings done).
+// The page opened and ready (its first drawings done), with nothing remembered
+// from an earlier test.
 export async function openPage(context, url) {
   const page = await context.newPage();
   const errors = [];
   page.on("pageerror", (error) => errors.push(error.message));
   await page.goto(url);
+  await page.evaluate(() => localStorage.clear());
+  await page.reload();
   await page.waitForSelector("body[data-ready=true]");
   page.errors = errors;
   return page;
