@@ -14,6 +14,8 @@
 //   kalvesta_set_box(session, wing, box, text)
 //   kalvesta_set_position(session, wing, height, text)
 //   kalvesta_set_margin(session, manual, text)
+//   kalvesta_set_parts(session, csv) -> {"ok", "message"}
+//   kalvesta_check_refined(session): the refined-lattice check on the results
 //   kalvesta_open(session, bytes, size, name) -> {"ok", "message"}
 //   kalvesta_save(session) -> ".da4" text
 //   kalvesta_state(session) -> inputs, planform labels, results
@@ -131,6 +133,14 @@ EMSCRIPTEN_KEEPALIVE void kalvesta_set_position(PageSession* session, int wing, 
 
 EMSCRIPTEN_KEEPALIVE void kalvesta_set_margin(PageSession* session, int manual, const char* text) {
     session->SetMargin(manual != 0, text);
+}
+
+EMSCRIPTEN_KEEPALIVE char* kalvesta_set_parts(PageSession* session, const char* csv) {
+    return Give(session->SetParts(csv));
+}
+
+EMSCRIPTEN_KEEPALIVE void kalvesta_check_refined(PageSession* session) {
+    session->CheckRefined();
 }
 
 EMSCRIPTEN_KEEPALIVE char* kalvesta_open(PageSession* session, const char* bytes, int size,

@@ -5,6 +5,7 @@
 #include "cli/cli_json.h"
 #include "files/da4_file.h"
 #include "files/da4_format.h"
+#include "files/parts_csv.h"
 #include "model/planform.h"
 #include "model/text_to_int.h"
 #include "views/dimension_sketch.h"
@@ -48,6 +49,8 @@ PageSession::PageSession() {
 
 void PageSession::Prepare() {
     PrepareAircraft(run_.aircraft, run_.description);
+    run_.outcome = PipelineOutcome::kRefused;
+    run_.refined.reset();
     mapping_ = TopViewMapping(run_.aircraft, kTopViewWidth, kTopViewHeight);
     run_.data->memo.Reset(run_.aircraft.english_captions);
 }
@@ -92,9 +95,23 @@ void PageSession::SetPosition(int wing, bool height, std::string_view text) {
 void PageSession::SetMargin(bool manual, std::string_view text) {
     manual_margin_ = manual;
     margin_text_ = std::string(text);
+    run_.balance_question.manual_margin = manual;
     if (HasResults()) {
         StabilityForMargin(run_.aircraft, margin_text_, run_.data->results);
     }
+}
+
+std::string PageSession::SetParts(std::string_view csv) {
+    PartsReadResult read = ParsePartsCsv(csv, "parts");
+    if (!read.result.ok()) {
+        return "{\"ok\":false,\"message\":" + cli::JsonString(read.result.message) + "}";
+    }
+    run_.parts = std::move(read.parts);
+    return "{\"ok\":true}";
+}
+
+void PageSession::CheckRefined() {
+    cli::CheckRefinedLattice(run_);
 }
 
 std::string PageSession::Open(std::string_view text, const std::string& name) {
@@ -107,7 +124,6 @@ std::string PageSession::Open(std::string_view text, const std::string& name) {
     run_.description = ApplyDa4Values(read.values, run_.description);
     run_.file = name;
     run_.aircraft.current_file_name = name;
-    run_.outcome = PipelineOutcome::kRefused;
     TakeCountsAndPositions(run_.aircraft, run_.description);
     run_.aircraft.calc_wing_count = run_.aircraft.wing_count;
     Prepare();
@@ -147,7 +163,7 @@ std::string PageSession::State() const {
                      std::to_string(line.color.r) + "," + std::to_string(line.color.g) + "," +
                      std::to_string(line.color.b) + "]}";
         }
-        results = "{\"lines\":[" + lines + "],\"json\":" + cli::FormatJson(run_) + "}";
+        results = "[" + lines + "]";
     }
     const Memo& memo = run_.data->memo;
     return "{\"english\":" + Bool(run_.aircraft.english_captions) +
@@ -156,10 +172,11 @@ std::string PageSession::State() const {
            ",\"elevation\":" + std::to_string(controls_.ScrollBar1().Position()) +
            ",\"azimuth\":" + std::to_string(controls_.ScrollBar2().Position()) +
            ",\"memo\":" + (memo.visible ? cli::JsonString(memo.Text()) : "null") +
-           ",\"results\":" + results + "}";
+           ",\"lines\":" + results + ",\"json\":" + cli::FormatJson(run_) + "}";
 }
 
 void PageSession::Calculate(PipelineObserver& observer) {
+    run_.refined.reset();
     run_.outcome =
         kalvesta::Calculate(run_.description, margin_text_, run_.aircraft, *run_.data, observer);
     run_.aircraft.calc_wing_count = run_.aircraft.wing_count;

@@ -34,6 +34,12 @@ public:
     // the new stability figures.
     void SetMargin(bool manual, std::string_view text);
 
+    // The parts list as the text of a parts file (header part,mass_g,x_mm): {"ok":
+    // true}, or {"ok": false, "message": what is wrong} with the parts unchanged.
+    std::string SetParts(std::string_view csv);
+    // The refined-lattice check on the results (none without them).
+    void CheckRefined();
+
     // "Open" of a file's text: {"ok": true}, or {"ok": false, "message": the
     // window's refusal} with the design unchanged.
     std::string Open(std::string_view text, const std::string& name);
@@ -41,8 +47,9 @@ public:
     std::string Save() const;
 
     // The inputs as the boxes show them, each wing's planform labels, the 3-D
-    // bars, and after a calculation its memo, stability lines and the command line's
-    // JSON (null while there are no results for the inputs).
+    // bars, the memo when shown, the command line's JSON (its results null while
+    // there are none for the inputs; the parts' balance and the refined-lattice
+    // check when there are such), and with results the stability lines.
     std::string State() const;
 
     // "Calculate": the observer hears the solve's countdown.

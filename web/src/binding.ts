@@ -35,6 +35,8 @@ export class Binding {
       set_position: [null, ["number", "number", "number", "string"]],
       set_margin: [null, ["number", "number", "string"]],
       open: ["number", ["number", "number", "number", "string"]],
+      set_parts: ["number", ["number", "string"]],
+      check_refined: [null, ["number"]],
       save: ["number", ["number"]],
       state: ["number", ["number"]],
       calculate: [null, ["number"]],
@@ -124,6 +126,11 @@ export class Binding {
         break;
       case "open":
         return this.withBytes(request.text, (bytes, size) => this.json(c.open(s, bytes, size, request.name)));
+      case "setParts":
+        return this.json(c.set_parts(s, request.csv));
+      case "checkRefined":
+        c.check_refined(s);
+        break;
       case "save":
         return this.take(c.save(s));
       case "state":

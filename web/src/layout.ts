@@ -42,6 +42,11 @@ export interface PageElements {
   countdown: HTMLElement;
   memo: HTMLElement;
   results: HTMLElement;
+  refinedCheck: HTMLButtonElement;
+  refined: HTMLElement;
+  parts: HTMLTextAreaElement;
+  partsMessage: HTMLElement;
+  balance: HTMLElement;
   topView: HTMLCanvasElement;
   view3d: HTMLCanvasElement;
   elevation: HTMLInputElement;
@@ -152,6 +157,12 @@ export function buildPage(root: HTMLElement): PageElements {
   const running = element("div", { id: "running", hidden: "" }, caption("running"), progress, countdown);
   const memo = element("pre", { id: "memo", hidden: "" });
   const results = element("ul", { id: "results" });
+  const refinedCheck = element("button", { id: "refined-check", type: "button", "data-text": "refinedCheck" });
+  const refined = element("p", { id: "refined" });
+  const parts = element("textarea", { id: "parts", rows: "4", spellcheck: "false" });
+  parts.value = "part,mass_g,x_mm\n";
+  const partsMessage = element("p", { id: "parts-message", class: "error", hidden: "" });
+  const balance = element("ul", { id: "balance" });
   const topView = element("canvas", { id: "top-view", class: "picture" });
   const view3d = element("canvas", { id: "view3d", class: "picture" });
   const elevation = element("input", { id: "elevation", type: "range", min: "0", max: "90" });
@@ -161,7 +172,9 @@ export function buildPage(root: HTMLElement): PageElements {
       wingCountGroup,
       element("fieldset", {}, caption("positioning", "legend"), ...positions.map((p) => p.row)),
       element("fieldset", {}, caption("stability", "legend"), marginGroup, marginRow),
-      calculate, running, memo, results),
+      calculate, running, memo, results, refinedCheck, refined,
+      element("fieldset", {}, caption("balance", "legend"),
+        element("label", { class: "box" }, caption("partsHint"), parts), partsMessage, balance)),
     element("div", { class: "views" },
       element("div", { class: "picture-frame" }, topView),
       element("div", { class: "picture-frame" }, view3d),
@@ -185,6 +198,6 @@ export function buildPage(root: HTMLElement): PageElements {
   return {
     open, file, save, summaryPng, print, language, fileName, fileMessage, tabButtons, sections, wings,
     wingCount, positions, margin: { automatic, manual, row: marginRow, box: marginBox }, calculate, running,
-    progress, countdown, memo, results, topView, view3d, elevation, azimuth, printImage, allBoxes,
+    progress, countdown, memo, results, refinedCheck, refined, parts, partsMessage, balance, topView, view3d, elevation, azimuth, printImage, allBoxes,
   };
 }

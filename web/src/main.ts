@@ -6,7 +6,7 @@ import "./style.css";
 import { Core } from "./core";
 import { designFileRefusal, downloadName, maxDesignBytes } from "./design_file";
 import { paint, show } from "./painter";
-import type { AnalyseOptions, DesignState, FileContent, Picture } from "./protocol";
+import type { AnalyseOptions, CliJson, DesignState, FileContent, Picture } from "./protocol";
 import { remembered, remember } from "./storage";
 import { type TextId, text } from "./texts";
 import { buildPage, type PageElements } from "./layout";
@@ -74,17 +74,57 @@ function showState(next: DesignState): void {
   page.memo.hidden = state.memo === null;
   page.memo.textContent = state.memo ?? "";
   page.results.replaceChildren(
-    ...(state.results?.lines ?? []).map((line) => {
+    ...(state.lines ?? []).map((line) => {
       const item = document.createElement("li");
       item.textContent = line.text;
       item.style.color = `rgb(${line.color.join(",")})`;
       return item;
     }),
   );
-  page.calculate.disabled = state.results !== null;
+  page.calculate.disabled = state.lines !== null;
+  page.refinedCheck.disabled = state.lines === null;
+  showRefined(state.json.refined);
+  showBalance(state.json.balance);
   if (activeTab !== "aircraft" && Number(activeTab.slice(4)) > state.wing_count) {
     selectTab("aircraft");
   }
+}
+
+const fixed = (value: number | null | undefined, decimals: number) =>
+  value === null || value === undefined ? "–" : value.toFixed(decimals);
+
+function showRefined(refined: CliJson["refined"]): void {
+  page.refined.hidden = !refined;
+  if (refined?.refused !== undefined) {
+    page.refined.textContent = refined.refused;
+  } else if (refined) {
+    page.refined.textContent = t("refinedResult", {
+      x_np: fixed(refined.x_np, 3),
+      uncertainty: fixed(refined.x_np_uncertainty_mm, 3),
+      change: fixed(refined.x_np_change_mm, 3),
+      percent: fixed(refined.x_np_change_percent, 2),
+      verdict: t((refined.verdict ?? "not_converged") as TextId),
+    });
+  }
+}
+
+function showBalance(balance: CliJson["balance"]): void {
+  const lines: string[] = [];
+  if (balance && balance.mass_g !== null) {
+    lines.push(t("balanceResult", { mass: fixed(balance.mass_g, 1), x: fixed(balance.x_cg_mm, 1) }));
+  }
+  if (balance?.verdict) {
+    lines.push(t("balanceMargin", {
+      margin: fixed(balance.static_margin_percent, 1),
+      verdict: t(balance.verdict as TextId),
+      target: fixed(balance.target_x_cg_mm, 1),
+    }));
+  }
+  page.balance.replaceChildren(...lines.map((line) => {
+    const item = document.createElement("li");
+    item.textContent = line;
+    return item;
+  }));
 }
 
 async function drawInto(canvas: HTMLCanvasElement, view: string, wing = 0): Promise<void> {
@@ -233,6 +273,19 @@ function connect(): void {
   page.margin.manual.addEventListener("change", setMargin);
   page.margin.box.addEventListener("input", setMargin);
   page.calculate.addEventListener("click", () => void calculate());
+  page.refinedCheck.addEventListener("click", async () => {
+    page.refinedCheck.disabled = true;
+    showState(await core.change({ op: "checkRefined" }));
+  });
+  page.parts.addEventListener("input", async () => {
+    const answer = await core.request<{ ok: boolean; message?: string }>({ op: "setParts", csv: page.parts.value });
+    page.partsMessage.hidden = answer.ok;
+    page.partsMessage.textContent = answer.message ?? "";
+    remember("parts", page.parts.value);
+    if (answer.ok) {
+      showState(await core.change({ op: "state" }));
+    }
+  });
   for (const box of page.allBoxes) {
     box.addEventListener("keydown", (event) => {
       if (event.key === "Enter" && activeTab === "aircraft" && !page.calculate.disabled) {
@@ -336,6 +389,11 @@ async function start(): Promise<void> {
     }
   }
   page.fileName.textContent = fileName;
+  const parts = remembered("parts");
+  if (parts !== null) {
+    page.parts.value = parts;
+    await core.request({ op: "setParts", csv: parts });
+  }
   showState(await core.change({ op: "state" }));
   selectTab("aircraft");
   await redraw();

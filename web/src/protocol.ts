@@ -28,7 +28,28 @@ export interface DesignState {
   elevation: number;
   azimuth: number;
   memo: string | null; // the red message memo when it is shown
-  results: { lines: StabilityLine[]; json: Record<string, unknown> } | null;
+  lines: StabilityLine[] | null; // the stability results, while there are results
+  json: CliJson; // what kalvesta4-cli --json says of the design as it stands
+}
+
+// The parts of kalvesta4-cli --json that the page shows.
+export interface CliJson {
+  refined?: {
+    refused?: string;
+    converged?: boolean;
+    verdict?: string;
+    x_np?: number;
+    x_np_uncertainty_mm?: number;
+    x_np_change_mm?: number;
+    x_np_change_percent?: number;
+  } | null;
+  balance?: {
+    mass_g: number | null;
+    x_cg_mm: number | null;
+    static_margin_percent: number | null;
+    target_x_cg_mm: number | null;
+    verdict: string | null;
+  };
 }
 
 export type Command =
@@ -58,6 +79,8 @@ export type Operation =
   | { op: "setPosition"; wing: number; height: boolean; text: string }
   | { op: "setMargin"; manual: boolean; text: string }
   | { op: "open"; text: FileContent; name: string }
+  | { op: "setParts"; csv: string }
+  | { op: "checkRefined" }
   | { op: "save" }
   | { op: "state" }
   | { op: "calculate" }

@@ -43,7 +43,20 @@ const english = {
   calculateFirst: "Please calculate first.",
   dropHint: "Drop a .da4 file here to open it.",
   tooLarge: 'Cannot read "{name}": at {size} bytes it is larger than any aircraft file.',
-  units: "mm",
+  refinedCheck: "Refined-lattice check",
+  refinedResult: "x_np on a fine lattice: {x_np} ± {uncertainty} mm, {change} mm ({percent} %) from the calculation's: {verdict}",
+  negligible: "negligible",
+  worth_knowing: "worth knowing",
+  large: "large",
+  not_converged: "the lattices do not settle",
+  balance: "Balance",
+  partsHint: "Parts list: part,mass_g,x_mm, one part a line (pasted from a spreadsheet too)",
+  balanceResult: "mass {mass} g, centre of gravity {x} mm",
+  balanceMargin: "static margin {margin} %: {verdict}, target {target} mm",
+  inside: "inside the recommended range",
+  nose_heavy: "nose-heavy",
+  tail_heavy: "tail-heavy",
+  unstable: "unstable",
 };
 
 export type TextId = keyof typeof english;
@@ -88,7 +101,20 @@ const russian: Record<TextId, string> = {
   calculateFirst: "Сначала выполните расчёт.",
   dropHint: "Перетащите сюда файл .da4, чтобы открыть его.",
   tooLarge: "Не удаётся прочитать «{name}»: при {size} байтах он больше любого файла самолёта.",
-  units: "мм",
+  refinedCheck: "Проверка на более мелкой сетке",
+  refinedResult: "x_np на мелкой сетке: {x_np} ± {uncertainty} мм, {change} мм ({percent} %) от расчёта: {verdict}",
+  negligible: "пренебрежимо",
+  worth_knowing: "стоит учесть",
+  large: "велико",
+  not_converged: "сетки не сходятся",
+  balance: "Центровка",
+  partsHint: "Список деталей: part,mass_g,x_mm, по детали в строке (можно вставить из таблицы)",
+  balanceResult: "масса {mass} г, центр тяжести {x} мм",
+  balanceMargin: "запас устойчивости {margin} %: {verdict}, цель {target} мм",
+  inside: "в рекомендуемом диапазоне",
+  nose_heavy: "перетяжелён нос",
+  tail_heavy: "перетяжелён хвост",
+  unstable: "неустойчив",
 };
 
 // The text in the language, its {placeholders} filled in.

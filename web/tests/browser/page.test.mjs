@@ -39,6 +39,13 @@ describe("journeys", () => {
     assert.ok(lines.some((line) => line.includes(json.x_cg.low.toFixed(1))), lines.join("|"));
     assert.ok(lines.some((line) => line.includes(json.x_cg.high.toFixed(1))), lines.join("|"));
     assert.equal(await page.isDisabled("#calculate"), true);
+
+    // The balance of a parts list against these results, and the refined-lattice check.
+    await page.fill("#parts", "part,mass_g,x_mm\nbattery,100,20\nservo,20,300\n");
+    await page.waitForFunction(() => document.querySelectorAll("#balance li").length === 2);
+    assert.match(await page.textContent("#balance li"), /^mass 120\.0 g, centre of gravity 66\.7 mm$/);
+    await page.click("#refined-check");
+    await page.waitForFunction(() => document.querySelector("#refined").textContent.includes("±"));
     assert.deepEqual(page.errors, []);
     await page.close();
   });
