@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace kalvesta {
 namespace {
@@ -53,6 +54,21 @@ Numeral ScanNumeral(std::string_view text) {
     }
     numeral.length = i;
     return numeral;
+}
+
+// The number at the start of `text` (ScanNumeral), its value and error from
+// `convert`, which is given the numeral's text and whether it is nonzero.
+template <class Convert>
+DecimalRead ReadNumeral(std::string_view text, Convert convert) {
+    const Numeral numeral = ScanNumeral(text);
+    DecimalRead read;
+    read.length = numeral.length;
+    if (numeral.length > 0) {
+        const auto [error, value] = convert(text.substr(0, numeral.length), numeral.nonzero);
+        read.error = error;
+        read.value = error == std::errc{} ? value : 0.0;
+    }
+    return read;
 }
 
 // The calling thread works in the "C" locale while this lives, so that printf
@@ -183,35 +199,34 @@ std::string DecimalShortest(double value) {
 }
 
 DecimalRead ReadDecimal(std::string_view text) {
-    const Numeral numeral = ScanNumeral(text);
-    DecimalRead read;
-    read.length = numeral.length;
-    if (numeral.length == 0) {
-        return read;
-    }
-    const std::string number(text.substr(0, numeral.length));
-    const CLocaleScope c_locale;
-    const double value = std::strtod(number.c_str(), nullptr);
-    if (std::isinf(value) || (value == 0.0 && numeral.nonzero)) {
-        read.error = std::errc::result_out_of_range;
-        return read;
-    }
-    read.error = std::errc{};
-    read.value = value;
-    return read;
+    return ReadNumeral(text, [](std::string_view numeral, bool nonzero) {
+        const std::string number(numeral);
+        const CLocaleScope c_locale;
+        const double value = std::strtod(number.c_str(), nullptr);
+        const bool beyond = std::isinf(value) || (value == 0.0 && nonzero);
+        return std::pair(beyond ? std::errc::result_out_of_range : std::errc{}, value);
+    });
 }
 
 }  // namespace c_library
 
 #if defined(__cpp_lib_to_chars)
 
-std::string DecimalFixed(double value, int decimals) {
-    // The largest double has 309 integer digits.
-    std::string text(static_cast<size_t>(std::max(decimals, 0)) + 312, '\0');
-    const auto result = std::to_chars(text.data(), text.data() + text.size(), value,
-                                      std::chars_format::fixed, decimals);
+namespace {
+
+// to_chars in `format` with `precision`, room for any double (309 integer digits).
+std::string ToChars(double value, std::chars_format format, int precision) {
+    std::string text(static_cast<size_t>(std::max(precision, 0)) + 312, '\0');
+    const auto result =
+        std::to_chars(text.data(), text.data() + text.size(), value, format, precision);
     text.resize(static_cast<size_t>(result.ptr - text.data()));
     return text;
+}
+
+}  // namespace
+
+std::string DecimalFixed(double value, int decimals) {
+    return ToChars(value, std::chars_format::fixed, decimals);
 }
 
 std::string DecimalShortest(double value) {
@@ -221,24 +236,15 @@ std::string DecimalShortest(double value) {
 }
 
 std::string DecimalSignificant(double value, int digits) {
-    std::string text(static_cast<size_t>(std::max(digits, 0)) + 32, '\0');
-    const auto result = std::to_chars(text.data(), text.data() + text.size(), value,
-                                      std::chars_format::general, digits);
-    text.resize(static_cast<size_t>(result.ptr - text.data()));
-    return text;
+    return ToChars(value, std::chars_format::general, digits);
 }
 
 DecimalRead ReadDecimal(std::string_view text) {
-    const Numeral numeral = ScanNumeral(text);
-    DecimalRead read;
-    read.length = numeral.length;
-    if (numeral.length == 0) {
-        return read;
-    }
-    double value = 0.0;
-    read.error = std::from_chars(text.data(), text.data() + numeral.length, value).ec;
-    read.value = read.error == std::errc{} ? value : 0.0;
-    return read;
+    return ReadNumeral(text, [](std::string_view numeral, bool) {
+        double value = 0.0;
+        const auto result = std::from_chars(numeral.data(), numeral.data() + numeral.size(), value);
+        return std::pair(result.ec, value);
+    });
 }
 
 #else
