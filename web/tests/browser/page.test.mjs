@@ -1,6 +1,6 @@
 // The page in Debian's Chromium, headless: a user's journeys (type a design and
 // calculate, open and save files, a hostile and an oversized file, the language,
-// a phone's width, turning the 3-D view) and every corpus aircraft through
+// a phone's width, offline, turning the 3-D view) and every corpus aircraft through
 // window.kalvesta against kalvesta4-cli --json, byte for byte.
 import assert from "node:assert/strict";
 import { mkdtempSync, readFileSync, readdirSync, writeFileSync } from "node:fs";
@@ -102,6 +102,21 @@ describe("journeys", () => {
     }
     await page.click("#calculate");
     await page.waitForSelector("#results li");
+    await page.close();
+  });
+
+  test("once loaded the page works offline", async () => {
+    const page = await openPage(browser.context, server.url);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await browser.context.setOffline(true);
+    try {
+      await page.reload();
+      await page.waitForSelector("body[data-ready=true]");
+      await page.click("#calculate");
+      await page.waitForSelector("#results li");
+    } finally {
+      await browser.context.setOffline(false);
+    }
     await page.close();
   });
 
