@@ -179,7 +179,6 @@ void PageSession::Calculate(PipelineObserver& observer) {
     run_.refined.reset();
     run_.outcome =
         kalvesta::Calculate(run_.description, margin_text_, run_.aircraft, *run_.data, observer);
-    run_.aircraft.calc_wing_count = run_.aircraft.wing_count;
 }
 
 std::string PageSession::Draw(std::string_view view, int wing) const {

@@ -172,14 +172,15 @@ export function buildPage(root: HTMLElement): PageElements {
       wingCountGroup,
       element("fieldset", {}, caption("positioning", "legend"), ...positions.map((p) => p.row)),
       element("fieldset", {}, caption("stability", "legend"), marginGroup, marginRow),
-      calculate, running, memo, results, refinedCheck, refined,
-      element("fieldset", {}, caption("balance", "legend"),
-        element("label", { class: "box" }, caption("partsHint"), parts), partsMessage, balance)),
+      calculate, running, memo, results),
     element("div", { class: "views" },
       element("div", { class: "picture-frame" }, topView),
       element("div", { class: "picture-frame" }, view3d),
       element("label", { class: "bar" }, caption("elevation"), elevation),
-      element("label", { class: "bar" }, caption("azimuth"), azimuth)));
+      element("label", { class: "bar" }, caption("azimuth"), azimuth)),
+    element("div", { class: "extras" }, refinedCheck, refined,
+      element("fieldset", {}, caption("balance", "legend"),
+        element("label", { class: "box" }, caption("partsHint"), parts), partsMessage, balance)));
   sections.push(aircraft);
 
   const printImage = element("img", { id: "print-image", alt: "" });
