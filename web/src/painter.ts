@@ -36,9 +36,11 @@ const rgb = (r: unknown, g: unknown, b: unknown) => `rgb(${r},${g},${b})`;
 // The desktop fonts the views name, in a browser's families; points at 96 dpi.
 export function cssFont(name: string, sizePt: number): string {
   const pixels = Math.round((sizePt * 96) / 72);
+  // Courier New's metric twin first where it is missing, so that columns of the
+  // summary line up as the core placed them.
   const family = /courier/i.test(name)
-    ? '"DejaVu Sans Mono", "Courier New", monospace'
-    : '"DejaVu Sans", Arial, Helvetica, sans-serif';
+    ? '"Courier New", "Liberation Mono", "Cousine", monospace'
+    : 'Arial, "Liberation Sans", "DejaVu Sans", Helvetica, sans-serif';
   return `${pixels}px ${family}`;
 }
 

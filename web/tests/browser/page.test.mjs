@@ -23,7 +23,7 @@ after(async () => {
 const resultLines = (page) => page.$$eval("#results li", (items) => items.map((item) => item.textContent));
 
 describe("journeys", () => {
-  test("type a design, calculate, read the recommended range", async () => {
+  test("type a design, calculate, read the range, weigh the parts, check the lattice", async () => {
     const page = await openPage(browser.context, server.url);
     await page.click("#tab-wing1");
     await page.fill("#w1-box1", "300");
@@ -44,6 +44,10 @@ describe("journeys", () => {
     await page.fill("#parts", "part,mass_g,x_mm\nbattery,100,20\nservo,20,300\n");
     await page.waitForFunction(() => document.querySelectorAll("#balance li").length === 2);
     assert.match(await page.textContent("#balance li"), /^mass 120\.0 g, centre of gravity 66\.7 mm$/);
+    const [summary] = await Promise.all([page.waitForEvent("download"), page.click("#summary-png")]);
+    assert.equal(summary.suggestedFilename(), "Unknown.png");
+    const png = readFileSync(await summary.path());
+    assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], [1600, 2440]); // twice the page
     await page.click("#refined-check");
     await page.waitForFunction(() => document.querySelector("#refined").textContent.includes("±"));
     assert.deepEqual(page.errors, []);
