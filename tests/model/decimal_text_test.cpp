@@ -27,7 +27,7 @@ std::vector<double> Doubles() {
     std::vector<double> values = {
         0.0, -0.0, 5e-324, std::numeric_limits<double>::max(), std::numeric_limits<double>::min(),
         0.1, 1e22, 1e23};
-    for (int i = 0; i < 20000; ++i) {
+    for (int i = 0; i < 10000; ++i) {
         const double value = std::bit_cast<double>(random());
         if (std::isfinite(value)) {
             values.push_back(value);
@@ -40,7 +40,7 @@ std::vector<double> Doubles() {
     }
     std::uniform_int_distribution<int> digits(1, 99999);
     std::uniform_int_distribution<int> scale(-30, 30);
-    for (int i = 0; i < 20000; ++i) {
+    for (int i = 0; i < 10000; ++i) {
         values.push_back(-digits(random) * std::pow(10.0, scale(random)));
     }
     return values;
