@@ -1,8 +1,6 @@
 // JSON formatting of a kalvesta4-cli run.
 #include "cli/cli_json.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <initializer_list>
 #include <optional>
@@ -10,6 +8,7 @@
 
 #include "analysis/stability.h"
 #include "analysis/tail_volume.h"
+#include "model/decimal_text.h"
 #include "model/utf8.h"
 
 namespace kalvesta::cli {
@@ -276,10 +275,7 @@ std::string JsonNumber(double value) {
     if (!std::isfinite(value)) {
         return "null";
     }
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::general, 17);
-    return std::string(buffer.data(), result.ptr);
+    return DecimalSignificant(value, 17);
 }
 
 std::string FormatJson(const CliRun& run) {

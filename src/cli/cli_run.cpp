@@ -14,10 +14,10 @@ constexpr std::string_view kEnglishMemoHeading = "Error: ";
 
 }  // namespace
 
-FileResult LoadAircraft(const CliOptions& options, CliRun& run) {
+FileResult LoadAircraft(const CliOptions& options, CliRun& run, const Da4Reader& read_file) {
     run.aircraft.english_captions = true;
     if (options.file) {
-        const Da4ReadResult read = ReadDa4File(*options.file);
+        const Da4ReadResult read = read_file(*options.file);
         if (const FileResult usable = AircraftFileResult(read, *options.file); !usable.ok()) {
             return usable;
         }

@@ -3,6 +3,7 @@
 // "Calculate" button runs on it.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,10 +40,15 @@ struct CliRun {
     bool ok() const { return outcome == PipelineOutcome::kCompleted; }
 };
 
+// How the file of the options is read: ReadDa4File, or for the browser page a
+// text it holds in memory.
+using Da4Reader = std::function<Da4ReadResult(const std::string& name)>;
+
 // The start-up aircraft (two wings, English captions), then the file of the options
 // read into it as "Open" does, then the wing count of --wings. A file that cannot
 // be read leaves the start-up aircraft and returns the failure.
-FileResult LoadAircraft(const CliOptions& options, CliRun& run);
+FileResult LoadAircraft(const CliOptions& options, CliRun& run,
+                        const Da4Reader& read_file = ReadDa4File);
 
 // The parts of --parts, else those of the file beside the loaded design (when it
 // exists), and the balance question of the options. Returns what is wrong, or

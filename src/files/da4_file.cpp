@@ -50,6 +50,15 @@ Da4ReadResult ReadDa4File(const std::string& path) {
     return read;
 }
 
+Da4ReadResult ReadDa4Text(std::string_view text) {
+    Da4TextReader reader;
+    reader.Feed(text.substr(0, static_cast<size_t>(kMaxDa4ScanBytes)));
+    Da4ReadResult read;
+    read.values = reader.Finish();
+    read.numbered_lines = reader.numbered_lines();
+    return read;
+}
+
 FileResult AircraftFileResult(const Da4ReadResult& read, const std::string& path) {
     if (!read.result.ok() || read.numbered_lines > 0) {
         return read.result;

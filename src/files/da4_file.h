@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "files/da4_format.h"
 #include "files/file_writer.h"
@@ -23,6 +24,10 @@ struct Da4ReadResult {
 Da4ReadResult ReadDa4File(const std::string& path);
 
 inline constexpr int64_t kMaxDa4ScanBytes = int64_t{64} << 20;
+
+// The same for a file's whole text held in memory (a file the browser page was
+// given): the same rules, and nothing beyond kMaxDa4ScanBytes.
+Da4ReadResult ReadDa4Text(std::string_view text);
 
 // Whether a read file can be opened as an aircraft: its read failure, or, when not
 // one of its lines held a number, that it is no aircraft file (random bytes or a

@@ -1,8 +1,10 @@
 // Owner, extended attributes and mode of a file, copied with fchown, the *xattr
-// calls and fchmod.
+// calls (Linux's; elsewhere a file has no extended attributes to copy) and fchmod.
 #include "files/file_attributes.h"
 
+#if defined(__linux__)
 #include <sys/xattr.h>
+#endif
 #include <unistd.h>
 
 #include <algorithm>
@@ -16,6 +18,8 @@ namespace {
 
 constexpr mode_t kModeBits = 07777;
 constexpr mode_t kSetIdBits = S_ISUID | S_ISGID;
+
+#if defined(__linux__)
 
 // The names of the file's extended attributes that this process can see; none on a
 // file system without them, nothing when they cannot be listed.
@@ -87,6 +91,14 @@ bool CopyAttributes(int original, int copy) {
     }
     return true;
 }
+
+#else
+
+bool CopyAttributes(int /*original*/, int /*copy*/) {
+    return true;
+}
+
+#endif
 
 }  // namespace
 

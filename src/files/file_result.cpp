@@ -93,8 +93,13 @@ std::string SystemReason(int error_number, bool english) {
             }
         }
     }
-    // The English text whatever the locale.
+    // The English text whatever the locale: glibc's own, or the C library's where its
+    // texts are English only.
+#if defined(__GLIBC__)
     const char* const description = ::strerrordesc_np(error_number);
+#else
+    const char* const description = std::strerror(error_number);
+#endif
     return description != nullptr ? description : "Unknown error " + std::to_string(error_number);
 }
 

@@ -1,4 +1,5 @@
-// The in-place write on fallocate(FALLOC_FL_KEEP_SIZE), pwrite and ftruncate.
+// The in-place write on fallocate(FALLOC_FL_KEEP_SIZE) (Linux's; elsewhere no
+// blocks can be reserved), pwrite and ftruncate.
 #include "files/in_place_write.h"
 
 #include <fcntl.h>
@@ -22,6 +23,19 @@ bool BeyondSizeLimit(off_t size) {
     rlimit limit{};
     return ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
            static_cast<rlim_t>(size) > limit.rlim_cur;
+}
+
+// Reserves the blocks of `size` bytes without changing the file's length; false
+// with errno set when they cannot be (EOPNOTSUPP where the system cannot).
+bool ReserveBlocks(int fd, off_t size) {
+#if defined(__linux__)
+    return ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) == 0;
+#else
+    static_cast<void>(fd);
+    static_cast<void>(size);
+    errno = EOPNOTSUPP;
+    return false;
+#endif
 }
 
 // The first `count` bytes of the file, read through a descriptor of its own (the
@@ -116,7 +130,7 @@ FileResult WriteIntoFile(const std::string& path, int fd, const struct stat& sta
     }
     // The blocks the new content needs, without changing the file's length, so that
     // a full disk is met before the first byte changes.
-    const bool reserved = new_size == 0 || ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, new_size) == 0;
+    const bool reserved = new_size == 0 || ReserveBlocks(fd, new_size);
     if (!reserved && errno != EOPNOTSUPP) {
         return give_up(errno);
     }
