@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <cmath>
 
 #include "qtcanvas/picture_memory.h"
 
@@ -23,6 +24,10 @@ void ImageControl::MakePicture() const {
 
 void ImageControl::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
+    // At a device pixel ratio that is no whole number (144 dpi: 1.5) the picture is
+    // scaled smoothly rather than doubling every other pixel row.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                          std::fmod(devicePixelRatioF(), 1.0) != 0.0);
     if (image_.isNull()) {
         painter.fillRect(rect(), Qt::white);
     } else {
