@@ -147,8 +147,4 @@ std::string FormatPartsCsv(const std::vector<Part>& parts) {
     return text;
 }
 
-FileResult WritePartsFile(const std::string& path, const std::vector<Part>& parts) {
-    return WriteFileContents(path, FormatPartsCsv(parts));
-}
-
 }  // namespace kalvesta

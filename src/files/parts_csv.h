@@ -16,7 +16,6 @@
 #include "files/csv_table.h"
 #include "files/file_reading.h"
 #include "files/file_result.h"
-#include "files/file_writer.h"
 #include "model/parts.h"
 
 namespace kalvesta {
@@ -65,8 +64,5 @@ std::optional<PartsReadResult> ReadPartsBeside(const std::string& design_path);
 // first "'" that would be taken for that mark), numbers in their shortest form that
 // reads back to the same double.
 std::string FormatPartsCsv(const std::vector<Part>& parts);
-
-// Writes FormatPartsCsv(parts) to `path` by WriteFileContents.
-FileResult WritePartsFile(const std::string& path, const std::vector<Part>& parts);
 
 }  // namespace kalvesta

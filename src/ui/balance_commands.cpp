@@ -4,10 +4,7 @@
 #include <QAction>
 
 #include "analysis/balance.h"
-#include "files/parts_csv.h"
 #include "ui/aircraft_tab_page.h"
-#include "ui/file_commands.h"
-#include "ui/file_dialogs.h"
 #include "ui/main_menus.h"
 #include "ui/message_text.h"
 
@@ -27,8 +24,9 @@ BalanceCommands::BalanceCommands(QWidget* window, const MainMenus& menus, const 
     connect(&files, &FileCommands::DesignSaved, this, &BalanceCommands::OnDesignSaved);
     connect(&aircraft_tab, &AircraftTabPage::ResultsShown, this, &BalanceCommands::Refresh);
     aircraft_tab.SetMarksSource([this](bool manual_margin) { return Marks(manual_margin); });
-    // Parts typed and not yet saved beside the design are asked for like the design.
+    // Parts typed and not yet saved with the design are asked for like the design.
     files.AlsoChangedWhen([this] { return PartsChanged(); });
+    files.SavePartsFrom([this] { return PartsForSave(); });
 }
 
 void BalanceCommands::OnShowWindow() {
@@ -100,53 +98,30 @@ std::vector<CentreOfGravityMark> BalanceCommands::Marks(bool manual_margin) cons
             {Kind::kTarget, balance.target_x_cg_mm, balance.target_margin_percent}};
 }
 
-void BalanceCommands::OnDesignOpened(const std::string& path) {
-    opened_.parts.clear();
-    parts_path_.clear();
-    if (std::optional<PartsReadResult> read = ReadPartsBeside(path)) {
-        if (read->result.ok()) {
-            opened_.parts = std::move(read->parts);
-            parts_path_ = PartsFileNameFor(path);
-        } else {
-            files_.dialogs().ShowFileError(
-                window_,
-                QString::fromStdString(FileMessage(read->result, aircraft_.english_captions)),
-                aircraft_.english_captions);
-        }
-    }
-    kept_parts_ = opened_.parts;
+void BalanceCommands::OnDesignOpened(const std::string& /*path*/, const std::vector<Part>& parts) {
+    opened_.parts = parts;
+    kept_parts_ = parts;
     if (balance_window_ != nullptr) {
-        balance_window_->SetParts(opened_.parts);
+        balance_window_->SetParts(parts);
     }
 }
 
-void BalanceCommands::OnDesignSaved(const std::string& path) {
-    const std::string parts_path = PartsFileNameFor(path);
+void BalanceCommands::OnDesignSaved() {
+    kept_parts_ = Reading().parts;
+}
+
+PartsToSave BalanceCommands::PartsForSave() const {
     const TableReading& reading = Reading();
-    if (reading.problem) {
-        // The design is saved; the parts file keeps what it held.
-        files_.dialogs().ShowFileError(
-            window_,
-            InLanguage(aircraft_.english_captions, "The parts were not saved to \"%1\": %2",
-                       "Детали не сохранены в «%1»: %2")
-                .arg(QString::fromStdString(parts_path),
-                     DescribeRowProblem(*reading.problem, aircraft_.english_captions)),
-            aircraft_.english_captions);
-        return;
+    if (!reading.problem) {
+        return {reading.parts, {}};
     }
-    if (reading.parts.empty() && parts_path != parts_path_) {
-        kept_parts_.clear();
-        return;
-    }
-    const FileResult written = WritePartsFile(parts_path, reading.parts);
-    if (!written.ok()) {
-        files_.dialogs().ShowFileError(
-            window_, QString::fromStdString(FileMessage(written, aircraft_.english_captions)),
-            aircraft_.english_captions);
-        return;
-    }
-    parts_path_ = parts_path;
-    kept_parts_ = reading.parts;
+    return {{},
+            InLanguage(aircraft_.english_captions,
+                       "Nothing was saved: a design is saved with its parts, and the parts "
+                       "list must be put right first. %1",
+                       "Ничего не сохранено: проект сохраняется вместе с деталями, а список "
+                       "деталей сначала нужно исправить. %1")
+                .arg(DescribeRowProblem(*reading.problem, aircraft_.english_captions))};
 }
 
 }  // namespace kalvesta

@@ -1,5 +1,5 @@
 // The balance of the model's parts: "Balance…" in the "Edit" menu and its window,
-// the parts list opened and saved beside the design, and the marks of the parts'
+// the parts list opened and saved with the design, and the marks of the parts'
 // centre of gravity and of the target on the top view.
 #pragma once
 
@@ -11,6 +11,7 @@
 #include "model/aircraft.h"
 #include "model/parts.h"
 #include "ui/balance_window.h"
+#include "ui/file_commands.h"
 #include "views/stability_view.h"
 
 class QWidget;
@@ -18,7 +19,6 @@ class QWidget;
 namespace kalvesta {
 
 class AircraftTabPage;
-class FileCommands;
 struct MainMenus;
 
 class BalanceCommands : public QObject {
@@ -37,15 +37,17 @@ private:
     void OnEdited();
     // The window's figures for the parts and the results as they now are.
     void Refresh();
-    // The design's parts file, read when there is one; without one the list is empty.
-    void OnDesignOpened(const std::string& path);
-    // The parts beside the saved design, when there are any or they came from there.
-    void OnDesignSaved(const std::string& path);
+    // The opened design's parts become the list.
+    void OnDesignOpened(const std::string& path, const std::vector<Part>& parts);
+    // The list as saved with the design.
+    void OnDesignSaved();
+    // The list for "Save", or why it cannot be saved (a row that breaks the rules).
+    PartsToSave PartsForSave() const;
     // The parts' centre of gravity and the target, with valid results and parts.
     std::vector<CentreOfGravityMark> Marks(bool manual_margin) const;
     // The window's table, or the parts of the design while there is no window.
     const TableReading& Reading() const;
-    // Whether the list differs from the parts last read or written beside the design.
+    // Whether the list differs from the parts last opened or saved with the design.
     bool PartsChanged() const;
 
     QWidget* window_;
@@ -55,10 +57,7 @@ private:
     FileCommands& files_;
     BalanceWindow* balance_window_ = nullptr;  // made when "Balance…" is first chosen
     TableReading opened_;                      // the design's parts while there is no window
-    // The parts file the list was read from or last written to: an emptied list is
-    // written only there, never over a parts file this window has not read.
-    std::string parts_path_;
-    std::vector<Part> kept_parts_;  // as last read from or written to the parts file
+    std::vector<Part> kept_parts_;             // as last opened or saved with the design
 };
 
 }  // namespace kalvesta

@@ -12,6 +12,7 @@
 #include "files/avl_export.h"
 #include "files/da4_file.h"
 #include "files/da4_format.h"
+#include "files/parts_csv.h"
 #include "ui/file_dialogs.h"
 #include "ui/main_menus.h"
 #include "ui/message_boxes.h"
@@ -102,6 +103,10 @@ void FileCommands::AlsoChangedWhen(std::function<bool()> also_changed) {
     also_changed_ = std::move(also_changed);
 }
 
+void FileCommands::SavePartsFrom(std::function<PartsToSave()> parts) {
+    parts_to_save_ = std::move(parts);
+}
+
 bool FileCommands::MayDropDesign() {
     if (!IsModified()) {
         return true;
@@ -169,6 +174,13 @@ std::optional<std::string> FileCommands::ChooseFileToWrite(
 
 bool FileCommands::Save(bool ask_for_name) {
     TakeCountsForSave(aircraft_, window_inputs_());
+    // The design and its parts are saved together or not at all.
+    const PartsToSave parts = parts_to_save_ ? parts_to_save_() : PartsToSave{};
+    if (!parts.problem.isEmpty()) {
+        aircraft_.current_file_name = CompleteDa4Extension(aircraft_.current_file_name);
+        dialogs_->ShowFileError(window_, parts.problem, english());
+        return false;
+    }
 
     const std::string previous_name = aircraft_.current_file_name;
     const bool asks = ask_for_name || !named_;
@@ -188,14 +200,21 @@ bool FileCommands::Save(bool ask_for_name) {
     aircraft_.current_file_name = CompleteDa4Extension(aircraft_.current_file_name);
 
     const Da4Values values = AssembleDa4Values(aircraft_);
-    const FileResult written = WriteDa4File(aircraft_.current_file_name, values);
+    Da4Sections sections;
+    if (!parts.parts.empty()) {
+        sections.parts = parts.parts;
+    }
+    const FileResult written = WriteDa4File(aircraft_.current_file_name, values, sections);
+    if (!written.message.empty()) {
+        // A failure, or a safety copy that could not be removed.
+        dialogs_->ShowFileError(window_, QString::fromStdString(FileMessage(written, english())),
+                                english());
+    }
     if (!written.ok()) {
         // "Save" keeps writing where the window says it does.
         if (asks) {
             aircraft_.current_file_name = previous_name;
         }
-        dialogs_->ShowFileError(window_, QString::fromStdString(FileMessage(written, english())),
-                                english());
         return false;
     }
     named_ = true;
@@ -227,10 +246,22 @@ void FileCommands::OpenFile(const std::optional<QString>& chosen) {
                                                    ". Проект в окне сохранён без изменений."),
                                     english());
         } else {
+            // The parts: the file's own, else those of the parts file beside a file
+            // that holds none (how parts were saved before).
+            std::vector<Part> parts = read.sections.parts.value_or(std::vector<Part>{});
+            std::optional<PartsReadResult> beside;
+            if (!read.sections.parts && (beside = ReadPartsBeside(name)) && beside->result.ok()) {
+                parts = std::move(beside->parts);
+            }
             aircraft_.current_file_name = name;
             // Counts the file states out of range keep the window's buttons.
             emit Loaded(ApplyDa4Values(read.values, window_inputs_()));
-            emit DesignOpened(name);
+            if (beside && !beside->result.ok()) {
+                dialogs_->ShowFileError(
+                    window_, QString::fromStdString(FileMessage(beside->result, english())),
+                    english());
+            }
+            emit DesignOpened(name, parts);
             named_ = true;
             loaded = true;
         }

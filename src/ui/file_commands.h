@@ -17,6 +17,7 @@
 #include "files/da4_format.h"
 #include "model/aircraft.h"
 #include "model/aircraft_inputs.h"
+#include "model/parts.h"
 
 class QLabel;
 class QStyle;
@@ -27,6 +28,12 @@ namespace kalvesta {
 
 class FileDialogs;
 struct MainMenus;
+
+// The parts saved with the design: the list, or why it cannot be saved as it stands.
+struct PartsToSave {
+    std::vector<Part> parts;
+    QString problem;  // empty when the list can be saved
+};
 
 class FileCommands : public QObject {
     Q_OBJECT
@@ -54,6 +61,8 @@ public:
     // `also_changed` (the parts list beside it, say) says it has changed.
     bool IsModified() const;
     void AlsoChangedWhen(std::function<bool()> also_changed);
+    // Where "Save" takes the parts it writes into the design's file.
+    void SavePartsFrom(std::function<PartsToSave()> parts);
     // Something `also_changed` answers for has changed: the title follows.
     void ShowDesignState() { emit DesignStateChanged(); }
     // Before the design is dropped: "Save changes to NAME?" when it is modified.
@@ -67,8 +76,9 @@ public:
 signals:
     // A file was read: the window takes its description.
     void Loaded(const AircraftInputs& description);
-    // The design at `path` was read, after Loaded, or written.
-    void DesignOpened(const std::string& path);
+    // The design at `path` was read, after Loaded, with its parts (its file's, or
+    // those of the parts file beside a file that holds none), or written.
+    void DesignOpened(const std::string& path, const std::vector<Part>& parts);
     void DesignSaved(const std::string& path);
     // "Open" has ended, whatever it found: the window recomputes the aircraft.
     void OpenEnded();
@@ -100,6 +110,7 @@ private:
     std::function<AircraftInputs()> window_inputs_;
     std::unique_ptr<FileDialogs> dialogs_;
     std::function<bool()> also_changed_;
+    std::function<PartsToSave()> parts_to_save_;
     QToolButton* open_button_ = nullptr;     // SpeedButton1
     QToolButton* save_as_button_ = nullptr;  // SpeedButton2
     QToolButton* save_button_ = nullptr;     // SpeedButton3, hidden until a name is known

@@ -24,6 +24,7 @@
 #include <string>
 #include <thread>
 
+#include "files/da4_file.h"
 #include "support/small_disk.h"
 #include "support/temp_folder.h"
 
@@ -548,6 +549,38 @@ TEST_F(FileWriter, TargetRenamedAfterItWasOpenedIsRefused) {
                           "was written"));
     EXPECT_EQ(FileContents(PathOf("moved.da4")), "old");
     EXPECT_EQ(EntriesIn(dir_), 1u);
+}
+
+// A design and its parts are one replace: a kill just before it leaves the old pair
+// whole, and after it the new pair is whole.
+TEST_F(FileWriter, KillDuringTheReplaceLeavesTheOldOrTheNewDesignWhole) {
+    const std::string path = PathOf("plane.da4");
+    Da4Values values{};
+    values[0] = 1;
+    Da4Sections old_parts;
+    old_parts.parts = {{"motor", 110, -60}};
+    ASSERT_TRUE(WriteDa4File(path, values, old_parts).ok());
+    values[0] = 2;
+    Da4Sections new_parts;
+    new_parts.parts = {{"motor", 90, -50}, {"battery", 150, -20}};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        WriterSeam killed;
+        killed.before_replace = [] { ::raise(SIGKILL); };
+        WriteFileContents(path, FormatDa4File(values, new_parts), killed);
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    const Da4ReadResult old_read = ReadDa4File(path);
+    EXPECT_EQ(old_read.values[0], 1);
+    EXPECT_EQ(old_read.sections.parts, old_parts.parts);
+
+    ASSERT_TRUE(WriteDa4File(path, values, new_parts).ok());
+    const Da4ReadResult new_read = ReadDa4File(path);
+    EXPECT_EQ(new_read.values[0], 2);
+    EXPECT_EQ(new_read.sections.parts, new_parts.parts);
 }
 
 // Written in place (a second hard link) with a safety copy beside it that the user
