@@ -129,7 +129,10 @@ void Da4SectionsReader::EndLine() {
 }
 
 void Da4SectionsReader::EndTable() {
-    table_peak_ = std::max(table_peak_, table_->peak_bytes_kept());
+    // A heading, the table's row, and every list kept so far.
+    const size_t kept = sections_.parts ? BytesOf(*sections_.parts) : 0;
+    peak_bytes_kept_ =
+        std::max(peak_bytes_kept_, kMaxHeadingBytes + table_->peak_bytes_kept() + kept);
     if (table_->problem()) {
         problem_ = table_->problem();
     }
@@ -153,11 +156,6 @@ void Da4SectionsReader::Finish() {
         table_->Finish();
         EndTable();
     }
-}
-
-size_t Da4SectionsReader::peak_bytes_kept() const {
-    const size_t table = std::max(table_peak_, table_ ? table_->peak_bytes_kept() : 0);
-    return kMaxHeadingBytes + table + (sections_.parts ? BytesOf(*sections_.parts) : 0);
 }
 
 std::string FormatSection(std::string_view name, size_t rows, std::string_view table_text) {

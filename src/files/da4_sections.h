@@ -54,7 +54,7 @@ public:
     const std::optional<LineProblem>& problem() const { return problem_; }
     Da4Sections& sections() { return sections_; }
     // The most bytes of lines, rows and kept values held at once.
-    size_t peak_bytes_kept() const;
+    size_t peak_bytes_kept() const { return peak_bytes_kept_; }
 
 private:
     enum class State { kFirstHeading, kBetween, kInTable, kIgnored };
@@ -71,7 +71,7 @@ private:
     std::string text_;  // the line outside the tables, its first kMaxHeadingBytes
     bool skip_line_feed_ = false;
     std::optional<CsvTableReader> table_;
-    size_t table_peak_ = 0;
+    size_t peak_bytes_kept_ = 0;
     Da4Sections sections_;
     std::optional<LineProblem> problem_;
 };
