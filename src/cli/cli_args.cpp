@@ -187,9 +187,10 @@ where to balance the model: so many mm behind the leading edge of Wing-1's root.
   FILE.da4          the aircraft file to read, as the "Open" command reads it (lines
                     missing at the end read as 0, a wing or trapezoid count out of
                     range keeps the start-up count, a file in which not one line holds
-                    a number is refused), with its parts list FILE.parts.csv when
-                    there is one. Without FILE: the start-up aircraft (two wings, one
-                    trapezoid each).
+                    a number is refused), with its parts list: the file's own
+                    parts section, or FILE.parts.csv beside a file saved before
+                    parts went into it. Without FILE: the start-up aircraft (two
+                    wings, one trapezoid each).
   --wings N         number of wings in the analysis, 1, 2 or 3 (after loading).
   --margin PERCENT  the manual stability margin in percent of the reference length,
                     read like the margin box: "." as decimal separator, text that is
@@ -231,10 +232,12 @@ where to balance the model: so many mm behind the leading edge of Wing-1's root.
                     significant digits. When the analysis stopped, ok is false and
                     the result keys are null.
   --save OUT.da4    write the aircraft (after --wings) to OUT.da4 under exactly that
-                    name, before the analysis runs; an earlier file there is only
-                    replaced once the new one is complete, and keeps its mode, owner,
-                    group and links. A device or a named pipe is written as it is.
-                    "-" writes to standard output (and the report is left out).
+                    name, before the analysis runs, with its parts as a section
+                    "[parts] ROWS" after the 53 lines, in one file; an earlier file
+                    there is only replaced once the new one is complete, and keeps
+                    its mode, owner, group and links. A device or a named pipe is
+                    written as it is. "-" writes to standard output (and the report
+                    is left out).
   --summary OUT     write the one-page summary the "Print" button prints, without a
                     printer: OUT.png as the 800 x 1220 page picture, OUT.pdf as one
                     A4 page placed as on a printer, "-" the PNG to standard output
@@ -271,15 +274,16 @@ where to balance the model: so many mm behind the leading edge of Wing-1's root.
                     is in the aircraft's axes: mm from x = 0 of the top view,
                     positive towards the tail (the printed summary gives x_ac from
                     the wing's own position). The other figures stay as they are.
-  --parts PARTS.csv the parts of the model instead of FILE.parts.csv: a CSV file
-                    with the header "part,mass_g,x_mm" and one part a line, its name,
+  --parts PARTS.csv the parts of the model instead of FILE's: a CSV file (at most
+                    10000 rows of 4096 bytes) with the header "part,mass_g,x_mm"
+                    and one part a line, its name,
                     its mass in g and the x in mm of its own centre of gravity (from
                     x = 0 of the top view, where the wings' positions are measured
                     from, positive towards the tail); ";" between the fields and a
                     decimal comma are read too. Adds the balance: total mass, centre
                     of gravity, static margin and whether it lies inside the
                     recommended range, nose-heavy or tail-heavy, or unstable
-                    (behind the neutral point); --save also writes OUT.parts.csv.
+                    (behind the neutral point); --save writes them into OUT.da4.
   --target-margin PERCENT
                     the margin the corrections aim at (read like --cg); default the
                     middle of the recommended range.
@@ -308,7 +312,8 @@ where to balance the model: so many mm behind the leading edge of Wing-1's root.
 Exit status: 0 with results; 1 when the analysis refused the aircraft or failed
 (its messages also go to standard error; the balance then has no margin); 2 for a
 wrong command line, a file that cannot be read or written (the message names the
-file and the reason, and the line of a parts file), or a --move, --ballast-at or
+file and the reason, and the line of a parts list; a pipe whose reader closed it
+early too), or a --move, --ballast-at or
 --target-margin without parts, or a --move naming no part or two.
 )";
 }

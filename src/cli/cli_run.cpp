@@ -24,6 +24,7 @@ FileResult LoadAircraft(const CliOptions& options, CliRun& run, const Da4Reader&
         run.file = options.file;
         run.aircraft.current_file_name = *options.file;
         run.description = ApplyDa4Values(read.values, run.description);
+        run.sections = read.sections;
     }
     if (options.wings) {
         run.description.wing_count = *options.wings;
@@ -36,6 +37,9 @@ std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run) {
     if (options.parts_file) {
         run.parts_file = options.parts_file;
         read = ReadPartsFile(*options.parts_file);
+    } else if (run.sections.parts) {
+        run.parts_file = run.file;
+        run.parts = *run.sections.parts;
     } else if (options.file && (read = ReadPartsBeside(*options.file))) {
         run.parts_file = PartsFileNameFor(*options.file);
     }
@@ -72,14 +76,12 @@ std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run) {
 
 FileResult SaveAircraft(const std::string& path, const CliRun& run) {
     const Da4Values values = Da4ValuesOf(run.description);
-    if (path == kStandardOutputArg) {
-        return WriteStandardOutput(FormatDa4Text(values));
+    Da4Sections sections;
+    if (!run.parts.empty()) {
+        sections.parts = run.parts;
     }
-    if (const FileResult written = WriteDa4File(path, values); !written.ok()) {
-        return written;
-    }
-    // Without parts a parts file already there is left alone: it was not read.
-    return run.parts.empty() ? FileResult{} : WritePartsFile(PartsFileNameFor(path), run.parts);
+    return path == kStandardOutputArg ? WriteStandardOutput(FormatDa4File(values, sections))
+                                      : WriteDa4File(path, values, sections);
 }
 
 Balance BalanceOf(const CliRun& run) {

@@ -1,8 +1,13 @@
 // Summary page export of kalvesta4-cli, built into the summary module.
 #include "cli/cli_summary.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QGuiApplication>
 #include <QImage>
+#include <cstdlib>
+#include <filesystem>
 #include <optional>
 
 #include "cli/summary_module.h"
@@ -75,6 +80,56 @@ FileResult WriteTemplate(const std::string& path, const TemplatePages& pages) {
 
 namespace {
 
+// A Qt Gui application starts by looking into the user's runtime folder
+// (XDG_RUNTIME_DIR); where there is none fit for use (an existing folder of the
+// user's, mode 0700), it creates one under the temporary folder and warns. The
+// drawing needs none, so for its length an unfit one is replaced by a private,
+// empty folder, which is removed afterwards: nothing is left behind.
+class RuntimeFolderForQt {
+public:
+    RuntimeFolderForQt() {
+        const char* const given = std::getenv(kVariable);
+        struct stat status {};
+        if (given != nullptr && ::lstat(given, &status) == 0 && S_ISDIR(status.st_mode) &&
+            status.st_uid == ::geteuid() && (status.st_mode & 07777) == 0700) {
+            return;
+        }
+        if (given != nullptr) {
+            previous_ = given;
+        }
+        std::error_code ec;
+        std::string pattern =
+            (std::filesystem::temp_directory_path(ec) / "kalvesta-runtime-XXXXXX").string();
+        if (!ec && ::mkdtemp(pattern.data()) != nullptr) {
+            folder_ = pattern;
+            ::setenv(kVariable, folder_.c_str(), 1);
+        }
+    }
+    ~RuntimeFolderForQt() {
+        if (folder_.empty()) {
+            return;
+        }
+        ::rmdir(folder_.c_str());
+        if (previous_) {
+            ::setenv(kVariable, previous_->c_str(), 1);
+        } else {
+            ::unsetenv(kVariable);
+        }
+    }
+    RuntimeFolderForQt(const RuntimeFolderForQt&) = delete;
+    RuntimeFolderForQt& operator=(const RuntimeFolderForQt&) = delete;
+
+private:
+    static constexpr char kVariable[] = "XDG_RUNTIME_DIR";
+    std::string folder_;
+    std::optional<std::string> previous_;
+};
+
+// The command line prints its own messages only: Qt's notes about its platform
+// and fonts are dropped while the page is drawn.
+void DropQtMessage(QtMsgType /*type*/, const QMessageLogContext& /*context*/,
+                   const QString& /*text*/) {}
+
 // Runs `write` inside a Qt Gui application, which fonts and pictures need; no
 // display is used.
 template <class Write>
@@ -82,11 +137,16 @@ void InQtGuiApplication(Write write) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    static char program_name[] = "kalvesta4-cli";
-    static char* qt_argv[] = {program_name, nullptr};
-    int qt_argc = 1;
-    std::optional<QGuiApplication> application(std::in_place, qt_argc, qt_argv);
-    write();
+    const QtMessageHandler previous_handler = qInstallMessageHandler(DropQtMessage);
+    {
+        const RuntimeFolderForQt runtime_folder;
+        static char program_name[] = "kalvesta4-cli";
+        static char* qt_argv[] = {program_name, nullptr};
+        int qt_argc = 1;
+        std::optional<QGuiApplication> application(std::in_place, qt_argc, qt_argv);
+        write();
+    }
+    qInstallMessageHandler(previous_handler);
 }
 
 }  // namespace

@@ -2,18 +2,50 @@
 // the program's one file writer.
 #include "files/da4_file.h"
 
-#include <unistd.h>
+#include <sys/stat.h>
 
-#include <algorithm>
-#include <array>
-#include <cerrno>
 #include <optional>
-#include <string_view>
 
-#include "files/da4_text_reader.h"
 #include "files/file_reading.h"
+#include "files/parts_csv.h"
 
 namespace kalvesta {
+
+bool Da4FileReader::Feed(std::string_view chunk) {
+    if (!in_sections_) {
+        const size_t before = lines_.taken();
+        if (lines_.Feed(chunk)) {
+            return true;
+        }
+        chunk.remove_prefix(lines_.taken() - before);
+        in_sections_ = true;
+        if (lines_.ended_with_cr()) {
+            sections_.AfterCarriageReturn();
+        }
+    }
+    return sections_.Feed(chunk);
+}
+
+Da4ReadResult Da4FileReader::Finish(const std::string& path) {
+    Da4ReadResult read;
+    if (in_sections_) {
+        sections_.Finish();
+        if (sections_.problem()) {
+            read.result = LineFailure(path, *sections_.problem());
+            return read;
+        }
+        read.sections = std::move(sections_.sections());
+    }
+    read.values = lines_.Finish();
+    read.numbered_lines = lines_.numbered_lines();
+    return read;
+}
+
+Da4ReadResult ParseDa4File(std::string_view text, const std::string& path) {
+    Da4FileReader reader;
+    reader.Feed(text);
+    return reader.Finish(path);
+}
 
 Da4ReadResult ReadDa4File(const std::string& path) {
     Da4ReadResult read;
@@ -22,32 +54,10 @@ Da4ReadResult ReadDa4File(const std::string& path) {
     if (!read.result.ok()) {
         return read;
     }
-
-    Da4TextReader reader;
-    std::array<char, 16384> buffer{};
-    int64_t scanned = 0;
-    while (scanned < kMaxDa4ScanBytes) {
-        const ssize_t count = ::read(file->get(), buffer.data(), buffer.size());
-        if (count < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            read.result = SystemFailure(FileError::kCannotRead, path, errno);
-            return read;
-        }
-        if (count == 0) {
-            break;
-        }
-        const auto usable =
-            static_cast<size_t>(std::min<int64_t>(count, kMaxDa4ScanBytes - scanned));
-        scanned += static_cast<int64_t>(usable);
-        if (!reader.Feed(std::string_view(buffer.data(), usable))) {
-            break;
-        }
-    }
-    read.values = reader.Finish();
-    read.numbered_lines = reader.numbered_lines();
-    return read;
+    Da4FileReader reader;
+    read.result = ReadInChunks(path, *file, kMaxDa4ScanBytes,
+                               [&reader](std::string_view chunk) { return reader.Feed(chunk); });
+    return read.result.ok() ? reader.Finish(path) : read;
 }
 
 Da4ReadResult ReadDa4Text(std::string_view text) {
@@ -68,8 +78,16 @@ FileResult AircraftFileResult(const Da4ReadResult& read, const std::string& path
                            "ни в одной его строке нет числа: это не файл самолёта"});
 }
 
-FileResult WriteDa4File(const std::string& path, const Da4Values& values) {
-    return WriteFileContents(path, FormatDa4Text(values));
+std::string FormatDa4File(const Da4Values& values, const Da4Sections& sections) {
+    return FormatDa4Text(values) + FormatSections(sections);
+}
+
+FileResult WriteDa4File(const std::string& path, const Da4Values& values, Da4Sections sections) {
+    struct stat companion {};
+    if (!sections.parts && ::lstat(PartsFileNameFor(path).c_str(), &companion) == 0) {
+        sections.parts.emplace();
+    }
+    return WriteFileContents(path, FormatDa4File(values, sections));
 }
 
 }  // namespace kalvesta

@@ -30,6 +30,12 @@ public:
     // the caller need not feed any more.
     bool Feed(std::string_view chunk);
 
+    // The bytes of the input that made the 53 lines, their line ends included (what
+    // follows them starts after as many bytes), and whether the last of them ended
+    // with a carriage return (a line feed right after it belongs to that line end).
+    size_t taken() const { return taken_; }
+    bool ended_with_cr() const { return last_taken_ == '\r'; }
+
     // Ends the input (an unterminated last line counts) and returns the values.
     Da4Values Finish();
 
@@ -40,7 +46,8 @@ public:
 private:
     enum class LineEnds { kUnknown, kLf, kCr };
 
-    void TakeChar(char c);
+    // False when `c` was not needed: it belongs after the 53rd line.
+    bool TakeChar(char c);
     void KeepChar(char c);
     void EndLine();
     bool Done() const { return line_index_ >= kDa4LineCount; }
@@ -52,6 +59,8 @@ private:
     int pending_cr_ = 0;        // carriage returns not yet known to be line ends or blanks
     bool last_was_cr_ = false;  // CR mode: a line feed right after a carriage return
     std::string kept_;          // the kept text of the current line
+    size_t taken_ = 0;
+    char last_taken_ = '\0';
 };
 
 // The values of a whole text held in memory.

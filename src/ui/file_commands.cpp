@@ -167,6 +167,17 @@ std::optional<std::string> FileCommands::ChooseFileToWrite(
 
 bool FileCommands::Save(bool ask_for_name) {
     design_.FinishEdit();
+    // The design and its parts are saved together or not at all.
+    const PartsReading& parts = design_.parts().reading();
+    if (parts.problem) {
+        dialogs_->ShowFileError(
+            window_,
+            InLanguage(english(), "Not saved: the parts table does not read. %1",
+                       "Не сохранено: таблица деталей не читается. %1")
+                .arg(DescribeRowProblem(*parts.problem, english())),
+            english());
+        return false;
+    }
     std::string path = CompleteDa4Extension(design_.path());
     if (ask_for_name || design_.path().empty()) {
         const QString proposal =
@@ -180,48 +191,27 @@ bool FileCommands::Save(bool ask_for_name) {
         path = *chosen;
         ShowSaveCommands();
     }
-    const FileResult written = WriteDa4File(path, Da4ValuesOf(design_.inputs()));
-    if (!written.ok()) {
+    Da4Sections sections;
+    if (!parts.parts.empty()) {
+        sections.parts = parts.parts;
+    }
+    const FileResult written = WriteDa4File(path, Da4ValuesOf(design_.inputs()), sections);
+    if (!written.message.empty()) {
+        // A failure, or a safety copy that could not be removed.
         dialogs_->ShowFileError(window_, QString::fromStdString(FileMessage(written, english())),
                                 english());
+    }
+    if (!written.ok()) {
         return false;
     }
-    const bool parts_saved = SaveParts(path);
-    design_.MarkSaved(path, parts_saved);
+    design_.MarkSaved(path);
     recent_files_->Add(QString::fromStdString(path));
     ShowFileName();
-    return parts_saved;
-}
-
-bool FileCommands::SaveParts(const std::string& path) {
-    const std::string parts_path = PartsFileNameFor(path);
-    const PartsReading& reading = design_.parts().reading();
-    if (reading.problem) {
-        // The design is saved; the parts file keeps what it held.
-        dialogs_->ShowFileError(window_,
-                                InLanguage(english(), "The parts were not saved to \"%1\": %2",
-                                           "Детали не сохранены в «%1»: %2")
-                                    .arg(QString::fromStdString(parts_path),
-                                         DescribeRowProblem(*reading.problem, english())),
-                                english());
-        return false;
-    }
-    if (reading.parts.empty() && parts_path != parts_path_) {
-        return true;
-    }
-    const FileResult written = WritePartsFile(parts_path, reading.parts);
-    if (!written.ok()) {
-        dialogs_->ShowFileError(window_, QString::fromStdString(FileMessage(written, english())),
-                                english());
-        return false;
-    }
-    parts_path_ = parts_path;
     return true;
 }
 
 void FileCommands::OnNew() {
     if (MayDropDesign()) {
-        parts_path_.clear();
         design_.New();
         ShowFileName();
     }
@@ -270,18 +260,21 @@ void FileCommands::OpenFile(const std::optional<QString>& chosen) {
         bench_.Prepare();
         return;
     }
-    std::optional<PartsReadResult> parts = ReadPartsBeside(name);
-    const bool parts_read = parts && parts->result.ok();
-    parts_path_ = parts_read ? PartsFileNameFor(name) : std::string();
+    // The parts: the file's own, else those of the parts file beside a file that
+    // holds none (how parts were saved before).
+    std::vector<Part> parts = read.sections.parts.value_or(std::vector<Part>{});
+    std::optional<PartsReadResult> beside;
+    if (!read.sections.parts && (beside = ReadPartsBeside(name)) && beside->result.ok()) {
+        parts = std::move(beside->parts);
+    }
     ShowSaveCommands();
     // Counts the file states out of range keep the design's.
-    design_.Open(name, ApplyDa4Values(read.values, design_.inputs()),
-                 parts_read ? parts->parts : std::vector<Part>{});
+    design_.Open(name, ApplyDa4Values(read.values, design_.inputs()), parts);
     recent_files_->Add(*chosen);
     ShowFileName();
-    if (parts && !parts_read) {
+    if (beside && !beside->result.ok()) {
         dialogs_->ShowFileError(
-            window_, QString::fromStdString(FileMessage(parts->result, english())), english());
+            window_, QString::fromStdString(FileMessage(beside->result, english())), english());
     }
 }
 

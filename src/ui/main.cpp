@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTimer>
 #include <QWindow>
+#include <csignal>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -42,6 +43,10 @@ public:
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // A pipe whose reader has gone (a FIFO chosen as a file, standard output piped into
+    // a program that ended) is a failed write the window reports, not the end of the
+    // program with the design in it.
+    std::signal(SIGPIPE, SIG_IGN);
     // Read before the application starts, so that --help, --version and a wrong
     // option need no display.
     const kalvesta::WindowArguments arguments =
