@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <optional>
 
 #include "files/file_reading.h"
@@ -38,6 +39,8 @@ Da4ReadResult Da4FileReader::Finish(const std::string& path) {
     }
     read.values = lines_.Finish();
     read.numbered_lines = lines_.numbered_lines();
+    read.lines_read = lines_.lines_read();
+    read.unclear_lines = lines_.unclear_lines();
     return read;
 }
 
@@ -88,6 +91,36 @@ FileResult WriteDa4File(const std::string& path, const Da4Values& values, Da4Sec
         sections.parts.emplace();
     }
     return WriteFileContents(path, FormatDa4File(values, sections));
+}
+
+bool Da4Leniency::empty() const {
+    return first_missing_line == 0 && unclear_lines.empty() && !wing_count &&
+           std::none_of(trapezoid_counts.begin(), trapezoid_counts.end(),
+                        [](const std::optional<int32_t>& count) { return count.has_value(); });
+}
+
+Da4Leniency LeniencyOf(const Da4ReadResult& read) {
+    constexpr int kLastUsedLine = kDa4LineCount - 1;
+    Da4Leniency leniency;
+    if (read.lines_read < kLastUsedLine) {
+        leniency.first_missing_line = read.lines_read + 1;
+    }
+    for (const int line : read.unclear_lines) {
+        if (line <= kLastUsedLine) {
+            leniency.unclear_lines.push_back({line, read.values[static_cast<size_t>(line - 1)]});
+        }
+    }
+    if (read.values[0] < 1 || read.values[0] > kMaxWings) {
+        leniency.wing_count = read.values[0];
+    }
+    for (int wing = 1; wing <= kMaxWings; ++wing) {
+        const int32_t count =
+            read.values[static_cast<size_t>(Da4Index(wing, da4::kTrapezoidCount))];
+        if (count < 1 || count > kMaxTrapezoids) {
+            leniency.trapezoid_counts[static_cast<size_t>(wing)] = count;
+        }
+    }
+    return leniency;
 }
 
 }  // namespace kalvesta

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "files/da4_format.h"
 #include "files/da4_sections.h"
@@ -16,9 +18,11 @@ namespace kalvesta {
 
 struct Da4ReadResult {
     FileResult result;
-    Da4Values values{};      // all 0 when result is not ok
-    int numbered_lines = 0;  // of the 53 lines read, those that held a number
-    Da4Sections sections;    // none when result is not ok
+    Da4Values values{};              // all 0 when result is not ok
+    int numbered_lines = 0;          // of the 53 lines read, those that held a number
+    int lines_read = 0;              // of the 53 lines, those the file held; the rest read as 0
+    std::vector<int> unclear_lines;  // lines (from 1) that were no whole number
+    Da4Sections sections;            // none when result is not ok
 };
 
 // Reads a ".da4" file's text chunk by chunk: the 53 values, then the sections.
@@ -57,6 +61,23 @@ Da4ReadResult ReadDa4Text(std::string_view text);
 // text of another kind, which would otherwise load as an aircraft of zeros and be
 // overwritten by the next Save); success otherwise.
 FileResult AircraftFileResult(const Da4ReadResult& read, const std::string& path);
+
+// What the lenient reading of a file filled in or kept, for the user to know: lines
+// missing before the 53rd (read as 0), lines that were no whole number (read as
+// their leading digits), and counts outside their range (the current ones kept).
+// Line 53 is never used, so it is never named.
+struct Da4Leniency {
+    struct UnclearLine {
+        int line = 0;  // from 1
+        int32_t value = 0;
+    };
+    int first_missing_line = 0;  // 0: none missing
+    std::vector<UnclearLine> unclear_lines;
+    std::optional<int32_t> wing_count;                   // the file's, when it is not 1..3
+    PerWing<std::optional<int32_t>> trapezoid_counts{};  // the file's, when not 1..4
+    bool empty() const;
+};
+Da4Leniency LeniencyOf(const Da4ReadResult& read);
 
 // The file text: the 53 lines, then the sections that hold something.
 std::string FormatDa4File(const Da4Values& values, const Da4Sections& sections);

@@ -103,6 +103,9 @@ void Da4TextReader::EndLine() {
     const Int32Reading reading = ReadInt32(kept_);
     values_[static_cast<size_t>(line_index_)] = reading.value;
     numbered_lines_ += reading.has_digits ? 1 : 0;
+    if (!reading.whole) {
+        unclear_lines_.push_back(line_index_ + 1);
+    }
     ++line_index_;
     kept_.clear();
 }
@@ -115,6 +118,7 @@ Da4Values Da4TextReader::Finish() {
     if (!Done() && !kept_.empty()) {
         EndLine();
     }
+    lines_read_ = line_index_;
     return values_;
 }
 

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "files/da4_format.h"
 
@@ -42,6 +43,11 @@ public:
     // How many of the lines read held a number (a digit after the blanks, a sign
     // or a hexadecimal prefix): none means the file is no aircraft file at all.
     int numbered_lines() const { return numbered_lines_; }
+    // How many of the 53 lines the text held (after Finish); the rest read as 0.
+    int lines_read() const { return lines_read_; }
+    // The lines (numbered from 1) whose text was no whole number and read as its
+    // leading digits, or as 0.
+    const std::vector<int>& unclear_lines() const { return unclear_lines_; }
 
 private:
     enum class LineEnds { kUnknown, kLf, kCr };
@@ -55,6 +61,8 @@ private:
     Da4Values values_{};
     int line_index_ = 0;
     int numbered_lines_ = 0;
+    int lines_read_ = 0;
+    std::vector<int> unclear_lines_;
     LineEnds line_ends_ = LineEnds::kUnknown;
     int pending_cr_ = 0;        // carriage returns not yet known to be line ends or blanks
     bool last_was_cr_ = false;  // CR mode: a line feed right after a carriage return

@@ -130,6 +130,30 @@ TEST_F(Da4File, EmptyAndHugeFilesReadWithoutComplaint) {
     EXPECT_EQ(read.values[1], 0);
 }
 
+// What the lenient reading filled in or kept: a file of 20 lines with a letter in
+// line 3 and counts out of range names lines 21 on, line 3, and both counts.
+TEST(Da4Leniency, NamesWhatWasFilledInOrKept) {
+    std::string text = "   5\r\n   0\r\n 31x\r\n";
+    for (int line = 4; line <= 20; ++line) {
+        text += "   1\r\n";
+    }
+    const Da4Leniency leniency = LeniencyOf(ParseDa4File(text, "p.da4"));
+    EXPECT_EQ(leniency.first_missing_line, 21);
+    ASSERT_EQ(leniency.unclear_lines.size(), 1u);
+    EXPECT_EQ(leniency.unclear_lines[0].line, 3);
+    EXPECT_EQ(leniency.unclear_lines[0].value, 31);
+    EXPECT_EQ(leniency.wing_count, 5);
+    EXPECT_EQ(leniency.trapezoid_counts[1], 0);  // line 2
+    EXPECT_FALSE(leniency.trapezoid_counts[2]);  // line 19: 1
+    EXPECT_EQ(leniency.trapezoid_counts[3], 0);  // line 36, missing: read as 0
+    // A whole file, its last line without its line end: nothing to say.
+    std::string whole = "   2\r\n";
+    for (int line = 2; line <= kDa4LineCount; ++line) {
+        whole += line == 2 || line == 19 || line == 36 ? "   1\r\n" : "   0\r\n";
+    }
+    EXPECT_TRUE(LeniencyOf(ParseDa4File(whole.substr(0, whole.size() - 2), "p.da4")).empty());
+}
+
 TEST_F(Da4File, UnreadablePathsGiveAMessageWithNameAndReason) {
     const Da4ReadResult missing = ReadDa4File(PathOf("missing.da4"));
     EXPECT_EQ(missing.result.error, FileError::kCannotOpen);
