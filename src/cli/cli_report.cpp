@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "analysis/stability.h"
+#include "analysis/tail_volume.h"
+#include "cli/answer_words.h"
 #include "model/number_format.h"
 
 namespace kalvesta::cli {
@@ -16,35 +18,36 @@ std::string Row(const std::string& label, const std::string& value, const std::s
     return row + value + (unit.empty() ? "" : " " + unit) + "\n";
 }
 
-std::string Millimetres(double value) {
-    return FormatFixed(value, 2);
-}
-
-std::string WingSection(const CliRun& run, int wing) {
+std::string WingSection(const CliRun& run, const SurfaceLoading& loading, int wing,
+                        const ReportUnits& units) {
     const auto w = static_cast<size_t>(wing);
     const Aircraft& aircraft = run.aircraft;
     const Lattice& lattice = run.data->lattice;
     const Results& results = run.data->results;
+    const std::string mm = units.LengthName();
     std::string text = "Wing-" + std::to_string(wing) + "\n";
     text += Row("panels",
                 std::to_string(lattice.chord_count[w]) + " chordwise x " +
                     std::to_string(lattice.span_count[w]) + " strips",
                 "");
-    text += Row("span b", Millimetres(results.wing_b[w]), "mm");
-    // The area in dm² as the window shows it (mm² / 10000).
-    text += Row("area s", FormatFixed(results.wing_s[w] / 10000.0, 2), "dm^2");
-    text += Row("mean chord lm", Millimetres(results.wing_lm[w]), "mm");
-    text += Row("r25", Millimetres(aircraft.wing_r25[w]), "mm");
+    text += Row("span b", units.Length(results.wing_b[w]), mm);
+    text += Row("area s", units.Area(results.wing_s[w]), units.AreaName());
+    text += Row("mean chord lm", units.Length(results.wing_lm[w]), mm);
+    text += Row("r25", units.Length(aircraft.wing_r25[w]), mm);
     text += Row("aspect ratio lam", FormatFixed(results.wing_lam[w], 3), "");
     text += Row("lift slope", FormatFixed(results.wing_lift_slope[w], 4), "per rad");
-    text += Row("aerodynamic centre x_ac", Millimetres(results.wing_x_ac[w]), "mm");
+    text += Row("aerodynamic centre x_ac", units.Length(results.wing_x_ac[w]), mm);
+    if (const std::optional<double> volume = TailVolume(results, wing)) {
+        text += Row("tail volume V", FormatFixed(*volume, 3), TailVolumeNote(*volume));
+    }
+    text += "  " + StallSentence(loading, units) + "\n";
     return text;
 }
 
 std::string CentreOfGravityRow(double margin_percent, int decimals, double x_cg,
-                               const std::string& note) {
-    return Row("x_cg (" + FormatFixed(margin_percent, decimals) + "%)", Millimetres(x_cg),
-               "mm" + note);
+                               const std::string& note, const ReportUnits& units) {
+    return Row("x_cg (" + FormatFixed(margin_percent, decimals) + "%)", units.Length(x_cg),
+               units.LengthName() + note);
 }
 
 // Why the lattices are or are not taken as converged.
@@ -71,7 +74,8 @@ std::string ConvergenceReason(const RefinedCheck& check) {
 
 // The convergence study beside the calculation's own figures; every x in aircraft
 // axes (mm aft of x = 0).
-std::string RefinedSection(const CliRun& run) {
+std::string RefinedSection(const CliRun& run, const ReportUnits& units) {
+    const std::string mm = units.LengthName();
     const RefinedCheck& check = *run.refined;
     std::string text = "Refined-lattice check (three cosine lattices, each 1.5 times finer)\n";
     if (check.outcome != RefinedOutcome::kCompleted) {
@@ -81,22 +85,22 @@ std::string RefinedSection(const CliRun& run) {
         const StudyLattice& lattice = check.lattices[level];
         text += Row(
             "lattice " + std::to_string(level + 1),
-            std::to_string(lattice.panel_count) + " panels, x_np " + FormatFixed(lattice.x_np, 4),
-            "mm");
+            std::to_string(lattice.panel_count) + " panels, x_np " + units.Length(lattice.x_np, 4),
+            mm);
     }
     const ConvergenceEstimate& x_np = check.x_np;
     if (IsConverged(x_np.verdict)) {
         text += Row("converged x_np",
-                    FormatFixed(x_np.value, 3) + " +/- " + FormatFixed(x_np.uncertainty, 3), "mm");
+                    units.Length(x_np.value, 3) + " +/- " + units.Length(x_np.uncertainty, 3), mm);
     } else {
         const auto [smallest, largest] =
             std::minmax({check.lattices[0].x_np, check.lattices[1].x_np, check.lattices[2].x_np});
         text += Row("not converged",
-                    "x_np " + Millimetres(smallest) + " to " + Millimetres(largest), "mm");
+                    "x_np " + units.Length(smallest) + " to " + units.Length(largest), mm);
     }
     text += Row("", ConvergenceReason(check), "");
-    text += Row("x_np change", FormatFixed(check.x_np_change_mm, 3),
-                "mm (" + FormatFixed(check.x_np_change_percent, 3) +
+    text += Row("x_np change", units.Length(check.x_np_change_mm, 3),
+                mm + " (" + FormatFixed(check.x_np_change_percent, 3) +
                     "% of the reference length): " + kCliTexts.Text(VerdictText(check.verdict)));
     const StudyLattice& finest = check.lattices.back();
     for (int wing = 1; wing <= run.aircraft.calc_wing_count; ++wing) {
@@ -107,31 +111,29 @@ std::string RefinedSection(const CliRun& run) {
                         std::to_string(finest.span_count[w]) + " strips",
                     "");
         text += Row(name + " lift slope", FormatFixed(finest.wing_lift_slope[w], 4), "per rad");
-        text += Row(name + " x_ac", Millimetres(finest.wing_x_ac[w]), "mm from x = 0");
+        text += Row(name + " x_ac", units.Length(finest.wing_x_ac[w]), mm + " from x = 0");
     }
     return text;
 }
 
-std::string Grams(double value) {
-    return FormatFixed(value, 1);
-}
-
 // Where the centre of gravity should be: the automatic range, or the manual position.
-std::string RecommendedSentence(const Balance& balance) {
+std::string RecommendedSentence(const Balance& balance, const ReportUnits& units) {
+    const std::string mm = std::string(" ") + units.LengthName();
     if (balance.front_x_mm == balance.aft_x_mm) {
-        return "  The recommended position is x = " + Millimetres(balance.front_x_mm) +
-               " mm (margin " + FormatFixed(balance.front_margin_percent, 1) + " %).\n";
+        return "  The recommended position is x = " + units.Length(balance.front_x_mm) + mm +
+               " (margin " + FormatFixed(balance.front_margin_percent, 1) + " %).\n";
     }
-    return "  The recommended range is x = " + Millimetres(balance.front_x_mm) + " to " +
-           Millimetres(balance.aft_x_mm) + " mm (margins " +
+    return "  The recommended range is x = " + units.Length(balance.front_x_mm) + " to " +
+           units.Length(balance.aft_x_mm) + mm + " (margins " +
            FormatFixed(balance.front_margin_percent, 0) + " to " +
            FormatFixed(balance.aft_margin_percent, 0) + " %).\n";
 }
 
-std::string VerdictSentence(const Balance& balance, double x_np) {
+std::string VerdictSentence(const Balance& balance, double x_np, const ReportUnits& units) {
+    const std::string mm = std::string(" ") + units.LengthName();
     const std::string margin =
         "  That is a static margin of " + FormatFixed(balance.static_margin_percent, 2) + " %: ";
-    const std::string off_by = Millimetres(balance.off_by_mm) + " mm";
+    const std::string off_by = units.Length(balance.off_by_mm) + mm;
     switch (balance.verdict) {
         case Verdict::kInside:
             return margin + "inside.\n";
@@ -140,43 +142,45 @@ std::string VerdictSentence(const Balance& balance, double x_np) {
         case Verdict::kTailHeavy:
             return margin + "tail-heavy by " + off_by + ".\n";
         case Verdict::kUnstable:
-            return margin + "unstable, behind the neutral point x_np = " + Millimetres(x_np) +
-                   " mm (tail-heavy by " + off_by + ").\n";
+            return margin + "unstable, behind the neutral point x_np = " + units.Length(x_np) + mm +
+                   " (tail-heavy by " + off_by + ").\n";
     }
     return {};
 }
 
 // The balance of the parts in sentences.
-std::string BalanceSection(const CliRun& run) {
+std::string BalanceSection(const CliRun& run, const ReportUnits& units) {
     const Balance balance = BalanceOf(run);
     const size_t count = run.parts.size();
+    const std::string mm = std::string(" ") + units.LengthName();
+    const std::string g = std::string(" ") + units.MassName();
     std::string text = "Balance (" + *run.parts_file + ")\n";
     if (balance.status == BalanceStatus::kBeyondRange ||
         balance.status == BalanceStatus::kNoParts) {
         return text + "  The masses and positions are too large to add up.\n";
     }
     text += "  The " + std::to_string(count) + (count == 1 ? " part weighs " : " parts weigh ") +
-            Grams(balance.mass_g) +
-            " g; the centre of gravity lies at x = " + Millimetres(balance.x_cg_mm) + " mm.\n";
+            units.Mass(balance.mass_g) + g +
+            "; the centre of gravity lies at x = " + units.Length(balance.x_cg_mm) + mm + ".\n";
     if (balance.status == BalanceStatus::kNoNeutralPoint) {
         return text +
                "  The margin, the verdict and the corrections need a neutral point, and the "
                "calculation gave none.\n";
     }
-    text += RecommendedSentence(balance);
-    text += VerdictSentence(balance, run.data->results.x_np);
+    text += RecommendedSentence(balance, units);
+    text += VerdictSentence(balance, run.data->results.x_np, units);
     text += "  For the target margin of " + FormatFixed(balance.target_margin_percent, 2) +
-            " % the centre of gravity belongs at x = " + Millimetres(balance.target_x_cg_mm) +
-            " mm.\n";
+            " % the centre of gravity belongs at x = " + units.Length(balance.target_x_cg_mm) + mm +
+            ".\n";
     if (const std::optional<PartMove>& move = balance.move) {
-        text += "  Move \"" + move->part + "\" from x = " + Millimetres(move->from_x_mm) +
-                " mm to x = " + Millimetres(move->to_x_mm) + " mm (by " + Millimetres(move->by_mm) +
-                " mm).\n";
+        text += "  Move \"" + move->part + "\" from x = " + units.Length(move->from_x_mm) + mm +
+                " to x = " + units.Length(move->to_x_mm) + mm + " (by " +
+                units.Length(move->by_mm) + mm + ").\n";
     }
     if (const std::optional<Ballast>& ballast = balance.ballast) {
-        text += "  Ballast at x = " + Millimetres(ballast->x_mm) + " mm: ";
+        text += "  Ballast at x = " + units.Length(ballast->x_mm) + mm + ": ";
         text += ballast->status == BallastStatus::kOk
-                    ? Grams(ballast->mass_g) + " g.\n"
+                    ? units.Mass(ballast->mass_g) + g + ".\n"
                     : "none can help, " + BallastRefusalReason(ballast->status) + ".\n";
     }
     return text;
@@ -184,7 +188,9 @@ std::string BalanceSection(const CliRun& run) {
 
 }  // namespace
 
-std::string FormatReport(const CliRun& run, const std::string& margin_text) {
+std::string FormatReport(const CliRun& run, const CliOptions& options) {
+    const ReportUnits units{options.units, options.mass_units};
+    const std::string mm = units.LengthName();
     const Aircraft& aircraft = run.aircraft;
     std::string text = "Aircraft: " + (run.file ? *run.file : std::string("start-up aircraft")) +
                        ", " + std::to_string(aircraft.wing_count) +
@@ -198,32 +204,34 @@ std::string FormatReport(const CliRun& run, const std::string& margin_text) {
     }
     if (!run.has_results()) {
         text += "The analysis stopped before results.\n";
-        return run.parts.empty() ? text : text + BalanceSection(run);
+        return run.parts.empty() ? text : text + BalanceSection(run, units);
     }
 
     const Results& results = run.data->results;
+    text += PlainAnswerSentence(AnswerOf(run), units) + "\n";
     text += "Panels: " + std::to_string(run.data->lattice.panel_count) + "\n\n";
+    const SpanLoading loading = SpanLoadingOf(run);
     for (int w = 1; w <= aircraft.calc_wing_count; ++w) {
-        text += WingSection(run, w) + "\n";
+        text += WingSection(run, loading.wings[static_cast<size_t>(w)], w, units) + "\n";
     }
     text += "Aircraft\n";
-    text += Row("reference area", FormatFixed(results.ref_area / 10000.0, 2), "dm^2");
-    text += Row("reference length", Millimetres(results.ref_length), "mm");
-    text += Row("neutral point x_np", Millimetres(results.x_np), "mm");
+    text += Row("reference area", units.Area(results.ref_area), units.AreaName());
+    text += Row("reference length", units.Length(results.ref_length), mm);
+    text += Row("neutral point x_np", units.Length(results.x_np), mm);
     text += "Centre of gravity\n";
-    text += CentreOfGravityRow(results.stability_high, 0, results.x_cg_high, "");
-    text += CentreOfGravityRow(results.stability_low, 0, results.x_cg_low, "");
+    text += CentreOfGravityRow(results.stability_high, 0, results.x_cg_high, "", units);
+    text += CentreOfGravityRow(results.stability_low, 0, results.x_cg_low, "", units);
     text += CentreOfGravityRow(results.stability_manual, 1, results.x_cg_manual,
-                               "  (manual margin \"" + margin_text + "\")");
+                               "  (manual margin \"" + options.margin_text + "\")", units);
     if (run.cg_mm) {
         text += Row("static margin", FormatFixed(StaticMarginPercent(results, *run.cg_mm), 2),
-                    "% at x_cg " + Millimetres(*run.cg_mm) + " mm");
+                    "% at x_cg " + units.Length(*run.cg_mm) + " " + mm);
     }
     if (run.refined) {
-        text += RefinedSection(run);
+        text += RefinedSection(run, units);
     }
     if (!run.parts.empty()) {
-        text += BalanceSection(run);
+        text += BalanceSection(run, units);
     }
     return text;
 }

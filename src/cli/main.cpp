@@ -1,4 +1,5 @@
 // kalvesta4-cli: the aircraft analysis without a window, for scripts and batch runs.
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "cli/cli_report.h"
 #include "cli/cli_run.h"
 #include "cli/summary_module.h"
+#include "cli/template_texts.h"
 #include "files/file_writer.h"
 
 namespace {
@@ -16,24 +18,34 @@ constexpr int kExitResults = 0;
 constexpr int kExitAnalysisFailed = 1;
 constexpr int kExitUsageOrFile = 2;
 
+// The whole message, also where a file name or a field holds a NUL.
 void PrintError(const std::string& message) {
-    std::fprintf(stderr, "kalvesta4-cli: %s\n", message.c_str());
+    const std::string line = "kalvesta4-cli: " + message + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
+// A file written, and what the user should know of it (a safety copy left).
+bool Written(const kalvesta::FileResult& written) {
+    if (const std::string said = kalvesta::FileMessage(written, kalvesta::cli::kCliTexts);
+        !said.empty()) {
+        PrintError(said);
+    }
+    return written.ok();
 }
 
 // Writes `text` to standard output; false, with the system's reason said, when it
 // could not be written.
 bool PrintOutput(const std::string& text) {
-    const kalvesta::FileResult written = kalvesta::WriteStandardOutput(text);
-    if (!written.ok()) {
-        PrintError(kalvesta::FileMessage(written, kalvesta::cli::kCliTexts));
-    }
-    return written.ok();
+    return Written(kalvesta::WriteStandardOutput(text));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace kalvesta::cli;
+    // A pipe whose reader has gone is a failed write, reported as such, not the end
+    // of the program.
+    std::signal(SIGPIPE, SIG_IGN);
     const CliArgsResult args = ParseCliArgs(std::vector<std::string>(argv + 1, argv + argc));
     if (!args.ok()) {
         PrintError(args.error);
@@ -57,8 +69,7 @@ int main(int argc, char** argv) {
         return kExitUsageOrFile;
     }
     if (options.save_file) {
-        if (const auto saved = SaveAircraft(*options.save_file, run); !saved.ok()) {
-            PrintError(FileMessage(saved, kCliTexts));
+        if (!Written(SaveAircraft(*options.save_file, run))) {
             return kExitUsageOrFile;
         }
     }
@@ -70,24 +81,32 @@ int main(int argc, char** argv) {
     if (options.avl_file && !run.has_results()) {
         PrintError("no AVL file written to \"" + *options.avl_file + "\": there are no results");
     } else if (options.avl_file) {
-        if (const auto exported = ExportAvl(*options.avl_file, run); !exported.ok()) {
-            PrintError(FileMessage(exported, kCliTexts));
+        if (!Written(ExportAvl(*options.avl_file, run))) {
             return kExitUsageOrFile;
         }
     }
 
     if (options.summary_file && run.has_results()) {
-        if (const auto written = WriteSummaryWithModule(*options.summary_file, run);
-            !written.ok()) {
-            PrintError(FileMessage(written, kCliTexts));
+        if (!Written(WriteSummaryWithModule(*options.summary_file, run))) {
+            return kExitUsageOrFile;
+        }
+    }
+
+    if (options.template_file && run.has_results()) {
+        const TemplatePages pages = ComposeTemplate(run, options);
+        if (const std::string refused = TemplateRefusalReason(pages.layout); !refused.empty()) {
+            PrintError("no balance template written to \"" + *options.template_file +
+                       "\": " + refused);
+            return kExitUsageOrFile;
+        }
+        if (!Written(WriteTemplateWithModule(*options.template_file, pages))) {
             return kExitUsageOrFile;
         }
     }
 
     // Standard output that carries a written file gets nothing else.
     if (!options.OutputTakenByFile()) {
-        const std::string output =
-            options.json ? FormatJson(run) : FormatReport(run, options.margin_text);
+        const std::string output = options.json ? FormatJson(run) : FormatReport(run, options);
         if (!PrintOutput(output)) {
             return kExitUsageOrFile;
         }

@@ -60,6 +60,16 @@ std::string Reason(const FileResult& result, const Catalogue& texts) {
         }
         case FileReason::kLibrary:
             return result.library_reason;
+        case FileReason::kReaderClosed:
+            return texts.Text(TextId::kFileReaderClosed);
+        case FileReason::kLinkNotFollowed:
+            return texts.Text(TextId::kFileLinkNotFollowed);
+        case FileReason::kTargetChanged:
+            return texts.Text(TextId::kFileTargetChanged);
+        case FileReason::kSetIdBitsNotKept:
+            return texts.Text(TextId::kFileSetIdBitsNotKept);
+        case FileReason::kSetIdBitsDropped:
+            return texts.Text(TextId::kFileSetIdBitsDropped);
     }
     return {};
 }
@@ -72,12 +82,23 @@ std::string SystemReason(int error_number, const Catalogue& texts) {
             return texts.Text(known.text);
         }
     }
-    // The English text whatever the locale.
+    // The English text whatever the locale: glibc's own, or the C library's where its
+    // texts are English only.
+#if defined(__GLIBC__)
     const char* const description = ::strerrordesc_np(error_number);
+#else
+    const char* const description = std::strerror(error_number);
+#endif
     return description != nullptr ? description : "Unknown error " + std::to_string(error_number);
 }
 
 std::string FileMessage(const FileResult& result, const Catalogue& texts) {
+    if (result.ok() && !result.left_copy_path.empty()) {
+        return texts.Text(TextId::kFileCopyLeft,
+                          {{"path", result.path},
+                           {"copy", result.left_copy_path},
+                           {"reason", SystemReason(result.system_error, texts)}});
+    }
     if (result.ok()) {
         return {};
     }
@@ -119,6 +140,14 @@ FileResult LibraryFailure(FileError error, const std::string& path, std::string 
 FileResult WithAftermath(FileResult result, const std::string& copy_path, bool file_incomplete) {
     result.copy_path = copy_path;
     result.file_incomplete = file_incomplete;
+    return result;
+}
+
+FileResult WithLeftCopy(const std::string& path, const std::string& copy_path, int system_error) {
+    FileResult result;
+    result.path = path;
+    result.left_copy_path = copy_path;
+    result.system_error = system_error;
     return result;
 }
 

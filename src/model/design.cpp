@@ -263,12 +263,9 @@ void Design::New() {
     Tell(Whole());
 }
 
-void Design::MarkSaved(const std::string& path, bool with_parts) {
+void Design::MarkSaved(const std::string& path) {
     path_ = path;
-    saved_inputs_ = inputs_;
-    if (with_parts) {
-        saved_parts_ = parts_.reading().parts;
-    }
+    TakeAsSaved();
     DesignChange change;
     change.file = true;
     Tell(change);

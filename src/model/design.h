@@ -111,9 +111,8 @@ public:
               const std::vector<Part>& parts);
     // The start-up aircraft takes the place of this one: no parts, no file.
     void New();
-    // The design was written to `path` as it stands, its parts too unless
-    // `with_parts` is false (they could not be written and still differ).
-    void MarkSaved(const std::string& path, bool with_parts = true);
+    // The design was written to `path` as it stands.
+    void MarkSaved(const std::string& path);
 
 private:
     // One step: the inputs, the margin and a splice of the parts table before and

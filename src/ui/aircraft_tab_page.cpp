@@ -24,7 +24,7 @@ AircraftTabPage::AircraftTabPage(Workbench& bench, const WindowLanguage& languag
     Design& design = bench.design();
     positions_ = new PositionsPanel(this, design, language);
     top_view_ = new TopViewPanel(this, bench, language, view_mapping_);
-    view3d_ = new View3DPanel(this, bench, view_mapping_);
+    view3d_ = new View3DPanel(this, bench, language, view_mapping_);
     margin_ = new MarginChoicePanel(this, design, language);
     calculation_ = new CalculationPanel(this, bench, language);
     print_ = new PrintCommand(this, bench, language);

@@ -6,6 +6,7 @@
 #include "ui/balance_window.h"
 #include "ui/main_menus.h"
 #include "ui/window_language.h"
+#include "ui/window_placement.h"
 
 namespace kalvesta {
 
@@ -29,6 +30,7 @@ void BalanceCommands::OnShowWindow() {
         connect(balance_window_, &BalanceWindow::QuestionChanged, this,
                 [this] { bench_.AskBalance(balance_window_->Question()); });
         ShowBalance();
+        PlaceBeside(*balance_window_, *window_);
     }
     balance_window_->show();
     balance_window_->raise();

@@ -170,10 +170,20 @@ std::optional<std::string> FileCommands::ChooseFileToWrite(
 
 bool FileCommands::Save(bool ask_for_name) {
     design_.FinishEdit();
+    // The design and its parts are saved together or not at all.
+    const PartsReading& parts = design_.parts().reading();
+    if (parts.problem) {
+        dialogs_->ShowFileError(
+            window_,
+            QText(texts(), TextId::kFilePartsUnread,
+                  {{"problem", DescribeRowProblem(*parts.problem, texts()).toStdString()}}),
+            texts());
+        return false;
+    }
     std::string path = CompleteDa4Extension(design_.path());
     if (ask_for_name || design_.path().empty()) {
         const QString proposal =
-            design_.path().empty() ? QStringLiteral("*.da4") : QString::fromStdString(path);
+            design_.path().empty() ? QStringLiteral("plane.da4") : QString::fromStdString(path);
         const std::optional<std::string> chosen = ChooseFileToWrite(
             [this](const QString& start) { return dialogs_->SaveFileName(window_, start); },
             proposal, [](const std::string& name) { return CompleteDa4Extension(name); });
@@ -183,48 +193,26 @@ bool FileCommands::Save(bool ask_for_name) {
         path = *chosen;
         ShowSaveCommands();
     }
-    const FileResult written = WriteDa4File(path, Da4ValuesOf(design_.inputs()));
+    Da4Sections sections;
+    if (!parts.parts.empty()) {
+        sections.parts = parts.parts;
+    }
+    const FileResult written = WriteDa4File(path, Da4ValuesOf(design_.inputs()), sections);
+    if (const std::string said = FileMessage(written, texts()); !said.empty()) {
+        // A failure, or a safety copy that could not be removed.
+        dialogs_->ShowFileError(window_, QString::fromStdString(said), texts());
+    }
     if (!written.ok()) {
-        dialogs_->ShowFileError(window_, QString::fromStdString(FileMessage(written, texts())),
-                                texts());
         return false;
     }
-    const bool parts_saved = SaveParts(path);
-    design_.MarkSaved(path, parts_saved);
+    design_.MarkSaved(path);
     recent_files_->Add(QString::fromStdString(path));
     ShowFileName();
-    return parts_saved;
-}
-
-bool FileCommands::SaveParts(const std::string& path) {
-    const std::string parts_path = PartsFileNameFor(path);
-    const PartsReading& reading = design_.parts().reading();
-    if (reading.problem) {
-        // The design is saved; the parts file keeps what it held.
-        dialogs_->ShowFileError(
-            window_,
-            QText(texts(), TextId::kBalancePartsNotSaved,
-                  {{"path", parts_path},
-                   {"problem", DescribeRowProblem(*reading.problem, texts()).toStdString()}}),
-            texts());
-        return false;
-    }
-    if (reading.parts.empty() && parts_path != parts_path_) {
-        return true;
-    }
-    const FileResult written = WritePartsFile(parts_path, reading.parts);
-    if (!written.ok()) {
-        dialogs_->ShowFileError(window_, QString::fromStdString(FileMessage(written, texts())),
-                                texts());
-        return false;
-    }
-    parts_path_ = parts_path;
     return true;
 }
 
 void FileCommands::OnNew() {
     if (MayDropDesign()) {
-        parts_path_.clear();
         design_.New();
         ShowFileName();
     }
@@ -268,18 +256,21 @@ void FileCommands::OpenFile(const std::optional<QString>& chosen) {
         bench_.Prepare();
         return;
     }
-    std::optional<PartsReadResult> parts = ReadPartsBeside(name);
-    const bool parts_read = parts && parts->result.ok();
-    parts_path_ = parts_read ? PartsFileNameFor(name) : std::string();
+    // The parts: the file's own, else those of the parts file beside a file that
+    // holds none (how parts were saved before).
+    std::vector<Part> parts = read.sections.parts.value_or(std::vector<Part>{});
+    std::optional<PartsReadResult> beside;
+    if (!read.sections.parts && (beside = ReadPartsBeside(name)) && beside->result.ok()) {
+        parts = std::move(beside->parts);
+    }
     ShowSaveCommands();
     // Counts the file states out of range keep the design's.
-    design_.Open(name, ApplyDa4Values(read.values, design_.inputs()),
-                 parts_read ? parts->parts : std::vector<Part>{});
+    design_.Open(name, ApplyDa4Values(read.values, design_.inputs()), parts);
     recent_files_->Add(*chosen);
     ShowFileName();
-    if (parts && !parts_read) {
+    if (beside && !beside->result.ok()) {
         dialogs_->ShowFileError(
-            window_, QString::fromStdString(FileMessage(parts->result, texts())), texts());
+            window_, QString::fromStdString(FileMessage(beside->result, texts())), texts());
     }
 }
 

@@ -61,9 +61,6 @@ private:
     // "Save as" (asking for a name) and "Save" (asking only while the design has no
     // name); true when the file was written.
     bool Save(bool ask_for_name);
-    // Writes the design's parts beside the design saved at `path`, as far as there
-    // are parts to keep there; false after telling why they were not written.
-    bool SaveParts(const std::string& path);
     void OnExportAvl();
     // A name to write to from `ask` (nothing: cancelled), completed by `complete`;
     // an existing file is replaced only when the user says so, else `ask` again.
@@ -88,9 +85,6 @@ private:
     QToolButton* save_as_button_ = nullptr;  // SpeedButton2
     QToolButton* save_button_ = nullptr;     // SpeedButton3, hidden until a name is known
     QLabel* file_name_label_ = nullptr;      // Lab_FName
-    // The parts file the parts were read from or last written to: an emptied list
-    // is written only there, never over a parts file this window has not read.
-    std::string parts_path_;
 };
 
 }  // namespace kalvesta

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
 #include <QTabBar>
@@ -271,10 +272,16 @@ void TForm1::OnTabChanged() {
 }
 
 void TForm1::OnCalculate() {
+    // Hiding the focused button moves the focus, and the scrolled client area would
+    // follow it to the top: the user keeps the place they calculated from.
+    const QPoint scrolled(client_scroll_->horizontalScrollBar()->value(),
+                          client_scroll_->verticalScrollBar()->value());
     aircraft_tab_->ShowCalculationRunning();
     CalculationProgress progress = aircraft_tab_->Progress([this] { ShowPreparedAircraft(); });
     const PipelineOutcome outcome = workbench_.Calculate(progress, run_pipeline_);
     aircraft_tab_->ShowCalculationEnd(HasResults(outcome));
+    client_scroll_->horizontalScrollBar()->setValue(scrolled.x());
+    client_scroll_->verticalScrollBar()->setValue(scrolled.y());
     beeper_->Beep();
 }
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "qtcanvas/layout_font.h"
+#include "ui/window_placement.h"
 
 namespace kalvesta {
 namespace {
@@ -73,6 +74,7 @@ void TForm2::ShowInfo(const Catalogue& texts) {
         label->adjustSize();
     }
     adjustSize();
+    KeepOnScreen(*this);
     show();
     raise();
     activateWindow();

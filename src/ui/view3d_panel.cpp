@@ -4,14 +4,19 @@
 #include <QScrollBar>
 
 #include "ui/image_control.h"
+#include "ui/window_language.h"
 #include "ui/window_layout.h"
 #include "views/view3d.h"
 
 namespace kalvesta {
 
-View3DPanel::View3DPanel(QWidget* page, const Workbench& bench, ViewMapping& mapping)
+View3DPanel::View3DPanel(QWidget* page, const Workbench& bench, const WindowLanguage& language,
+                         ViewMapping& mapping)
     : QObject(page), bench_(bench), mapping_(mapping) {
     picture_ = new ImageControl("Image3", QRect(200, 322, 616, 191), page);
+    picture_->setToolTip(language.Text(TextId::kView3dHint));
+    connect(&language, &WindowLanguage::Changed, this,
+            [this, &language] { picture_->setToolTip(language.Text(TextId::kView3dHint)); });
     elevation_bar_ =
         MakeScrollBar(page, "ScrollBar1", Qt::Vertical, QRect(185, 344, 13, 185), 0, 90, 80);
     azimuth_bar_ =
@@ -38,6 +43,14 @@ void View3DPanel::Connect() {
             Redraw();
         }
     });
+    // The wheel zooms by three steps of the zoom bar a notch; a double click fits the
+    // turned aircraft into the picture.
+    connect(picture_, &ImageControl::Wheel, this,
+            [this](int notches) { Zoom(controls_.ScrollBar4().Position() - 3LL * notches); });
+    connect(picture_, &ImageControl::DoubleClicked, this, [this] {
+        Zoom(FitZoomPosition(bench_.aircraft(), SelectionOf(bench_.design().inputs()), controls_,
+                             mapping_.top_view_scale, picture_->width(), picture_->height()));
+    });
     connect(picture_, &ImageControl::MouseDown, this,
             [this](Qt::MouseButton, int x, int y) { controls_.MouseDown(x, y); });
     connect(picture_, &ImageControl::MouseUp, this,
@@ -57,6 +70,14 @@ void View3DPanel::Connect() {
                     Redraw();
                 }
             });
+}
+
+void View3DPanel::Zoom(long long position) {
+    if (controls_.SetScrollBar4(position, mapping_)) {
+        const QSignalBlocker block_zoom(zoom_bar_);
+        zoom_bar_->setValue(controls_.ScrollBar4().Position());
+        Redraw();
+    }
 }
 
 void View3DPanel::Redraw() {

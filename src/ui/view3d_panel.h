@@ -1,6 +1,7 @@
 // The three-dimensional view on the "Aircraft" tab with what turns and zooms it:
 // the elevation and azimuth scroll bars beside the picture, the hidden zoom bar,
-// and the mouse dragged over the picture.
+// the mouse dragged over the picture, its wheel, and a double click that fits the
+// aircraft into the picture.
 #pragma once
 
 #include <QObject>
@@ -15,14 +16,17 @@ class QWidget;
 namespace kalvesta {
 
 class ImageControl;
+class WindowLanguage;
 
 class View3DPanel : public QObject {
     Q_OBJECT
 
 public:
     // Makes the picture (Image3) and its bars (ScrollBar1, ScrollBar2, ScrollBar4)
-    // on `page`.
-    View3DPanel(QWidget* page, const Workbench& bench, ViewMapping& mapping);
+    // on `page`, the picture's tip on how to turn, zoom and fit it in the window's
+    // language.
+    View3DPanel(QWidget* page, const Workbench& bench, const WindowLanguage& language,
+                ViewMapping& mapping);
 
     // Redraws the view from the model with the current bars.
     void Redraw();
@@ -30,6 +34,8 @@ public:
 
 private:
     void Connect();
+    // The zoom bar at `position` (clamped), and the view redrawn when it moved.
+    void Zoom(long long position);
 
     const Workbench& bench_;
     ViewMapping& mapping_;

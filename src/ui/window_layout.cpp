@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <algorithm>
+#include <string>
 
 #include "model/length_text.h"
 #include "ui/window_language.h"
@@ -16,18 +17,29 @@
 namespace kalvesta {
 namespace {
 
-// Box property: the tip of a value outside the range, in the window's language (the
-// window is made in English).
-constexpr char kRangeTip[] = "kalvestaRangeTip";
+// Box property: the language of its tips, the window's (which is made in English).
+constexpr char kTipLanguage[] = "kalvestaTipLanguage";
 
 }  // namespace
 
 void MarkBoxRange(QLineEdit* edit) {
-    const bool within = IsWithinLengthLimit(ReadInt32(edit->text().toStdString()));
+    const Int32Reading reading = ReadInt32(edit->text().toStdString());
+    const bool within = IsWithinLengthLimit(reading);
+    // A text that is no whole number reads as its leading digits (letters as 0), as
+    // documented; the box says so instead of hiding it. An empty box is not marked.
+    const QString trimmed = edit->text().trimmed();
+    const bool number = trimmed.isEmpty() || ReadInt32(trimmed.toStdString()).whole;
     QPalette palette = edit->palette();
-    palette.setColor(QPalette::Text, within ? kBlueFont : kRedFont);
+    palette.setColor(QPalette::Text, within && number ? kBlueFont : kRedFont);
     edit->setPalette(palette);
-    edit->setToolTip(within ? QString() : edit->property(kRangeTip).toString());
+    const Catalogue texts(static_cast<Language>(edit->property(kTipLanguage).toInt()));
+    QString tip;
+    if (!number) {
+        tip = QText(texts, TextId::kBoxNotWhole, {{"value", std::to_string(reading.value)}});
+    } else if (!within) {
+        tip = QText(texts, TextId::kBoxOutOfRange);
+    }
+    edit->setToolTip(tip);
 }
 
 void SetFont(QWidget* widget, int pixel_size, QColor color) {
@@ -55,15 +67,14 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect geometry, const 
     edit->setGeometry(geometry);
     SetFont(edit, 12, kBlueFont);
     QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { MarkBoxRange(edit); });
-    edit->setProperty(kRangeTip, QText(Catalogue(Language::kEnglish), TextId::kBoxOutOfRange));
+    edit->setProperty(kTipLanguage, static_cast<int>(Language::kEnglish));
     return edit;
 }
 
 void MarkBoxRanges(const QWidget& window, const Catalogue& texts) {
-    const QString tip = QText(texts, TextId::kBoxOutOfRange);
     for (QLineEdit* edit : window.findChildren<QLineEdit*>()) {
-        if (edit->property(kRangeTip).isValid()) {
-            edit->setProperty(kRangeTip, tip);
+        if (edit->property(kTipLanguage).isValid()) {
+            edit->setProperty(kTipLanguage, static_cast<int>(texts.language()));
             MarkBoxRange(edit);
         }
     }

@@ -81,8 +81,16 @@ TEST_F(Cli, RefineAddsTheConvergenceStudyAndKeepsTheFigures) {
 }
 
 TEST_F(Cli, BadCentreOfGravityOrAvlFileExitWithTwo) {
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"--cg", "abc"}, {"--cg", ""}, {"--cg", "-."}, {"--cg"}, {"--export-avl", ""}}) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--cg", "abc"},
+                                               {"--cg", ""},
+                                               {"--cg", "-."},
+                                               {"--cg"},
+                                               {"--export-avl", ""},
+                                               {"--units", "cm"},
+                                               {"--mass-units", "kg"},
+                                               {"--paper", "a3"},
+                                               {"--template", "balance.png"}}) {
         const Outcome bad = Run(args);
         EXPECT_EQ(bad.exit_status, 2) << args[0];
         EXPECT_EQ(bad.out, "");

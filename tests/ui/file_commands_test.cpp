@@ -1,7 +1,7 @@
 // "Open" and "Save" through the real window, the dialogs answered by a fake and the
 // files real: exact bytes, the extension added or kept (the rule's cases are the
 // format's test), odd files, failed writes, and the parts list of the balance
-// window saved and opened beside the design.
+// window saved and opened with the design.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -172,7 +172,7 @@ TEST_F(FileCommandsTest, CancelledOpenStillRecomputesAndOffersSave) {
     EXPECT_EQ(form_->aircraft().current_file_name, "Unknown.da4");
     // A design without a name: "Save" asks for one rather than write "Unknown.da4".
     Control<QAction>(*form_, "Save3")->trigger();
-    EXPECT_EQ(dialogs_->asked, QStringList({"changes Unknown.da4", "open ", "save *.da4"}));
+    EXPECT_EQ(dialogs_->asked, QStringList({"changes Unknown.da4", "open ", "save plane.da4"}));
     EXPECT_FALSE(QFile::exists(Path("Unknown.da4")));
 }
 
@@ -198,7 +198,7 @@ TEST_F(FileCommandsTest, TitleFolderAndReplaceFollowTheFile) {
     Control<QAction>(*form_, "Save2")->trigger();
     EXPECT_NE(Bytes(Path("sub/plane.da4")), saved);
     Control<QAction>(*form_, "Open2")->trigger();  // nothing to save, then cancelled
-    EXPECT_EQ(dialogs_->asked, QStringList({"save *.da4", "save " + Path("sub/plane.da4"),
+    EXPECT_EQ(dialogs_->asked, QStringList({"save plane.da4", "save " + Path("sub/plane.da4"),
                                             "replace plane.da4", "save " + Path("sub/plane.da4"),
                                             "replace plane.da4", "open " + Path("sub")}));
 }
@@ -388,10 +388,14 @@ TEST_F(FileCommandsTest, BalanceFollowsEveryKeystrokeAndTravelsWithTheDesign) {
     EXPECT_EQ(verdict(), "Inside (recommended 49.8 to 71.5 mm)");
     EXPECT_LT(PartsMarkRows(top_view).front(), tail_heavy_rows.front());
 
-    // Saved beside the design, opened again unchanged, saved again to the same bytes.
+    // Saved with the design in its file, opened again unchanged, saved again to the
+    // same bytes.
     SaveAs(Path("plane"));
-    const QByteArray parts = Bytes(Path("plane.parts.csv"));
-    EXPECT_TRUE(parts.contains("\r\nbattery,150,-80\r\n")) << parts.toStdString();
+    const QByteArray saved = Bytes(Path("plane.da4"));
+    EXPECT_TRUE(
+        saved.contains("\r\n[parts] 5\r\npart,mass_g,x_mm\r\nmotor,110,-60\r\n"
+                       "battery,150,-80\r\n"))
+        << saved.toStdString();
     // A part added and not saved counts as a change of the design, until it is undone.
     EXPECT_FALSE(form_->windowTitle().endsWith(" *"));
     balance->PasteRows("tail wheel\t5\t900\n");
@@ -407,9 +411,16 @@ TEST_F(FileCommandsTest, BalanceFollowsEveryKeystrokeAndTravelsWithTheDesign) {
     EXPECT_TRUE(dialogs_->asked.contains("changes plane.da4"));
     EXPECT_EQ(table->model()->rowCount(), 5);
     SaveAs(Path("again"));
-    EXPECT_EQ(Bytes(Path("again.parts.csv")), parts);
-    EXPECT_EQ(Bytes(Path("again.da4")), Bytes(Path("plane.da4")));
+    EXPECT_EQ(Bytes(Path("again.da4")), saved);
     EXPECT_TRUE(dialogs_->errors.isEmpty());
+
+    // A row that breaks the rules: nothing is saved, and the row is named.
+    table->model()->setData(table->model()->index(0, 1), "five");
+    Control<QAction>(*form_, "Save3")->trigger();
+    ASSERT_EQ(dialogs_->errors.size(), 1);
+    EXPECT_TRUE(dialogs_->errors[0].endsWith("Row 1: mass \"five\" is not a number"))
+        << dialogs_->errors[0].toStdString();
+    EXPECT_EQ(Bytes(Path("again.da4")), saved);
 }
 
 }  // namespace

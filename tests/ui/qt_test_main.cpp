@@ -13,9 +13,9 @@ int main(int argc, char* argv[]) {
                                   : qgetenv("KALVESTA_TEST_SCREEN");
     qputenv("QT_QPA_PLATFORM",
             "offscreen:configfile=" KALVESTA_SOURCE_DIR "/tests/ui/screens/" + screen + ".json");
-    // As the program: whole device pixel ratios only.
+    // As the program: the whole window scaled for the screen's resolution.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     // The recent files go to a configuration folder of the run's own, never the user's.
     const QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
