@@ -26,7 +26,8 @@ FileResult LoadAircraft(const CliOptions& options, CliRun& run, const Da4Reader&
     return FileResult{};
 }
 
-std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run) {
+std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run,
+                                     const PartsBesideReader& read_beside) {
     std::optional<PartsReadResult> read;
     if (options.parts_file) {
         run.parts_file = options.parts_file;
@@ -34,7 +35,7 @@ std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run) {
     } else if (run.sections.parts) {
         run.parts_file = run.file;
         run.parts = *run.sections.parts;
-    } else if (options.file && (read = ReadPartsBeside(*options.file))) {
+    } else if (options.file && (read = read_beside(*options.file))) {
         run.parts_file = PartsFileNameFor(*options.file);
     }
     if (read && !read->result.ok()) {

@@ -16,6 +16,7 @@
 #include "analysis/span_loading.h"
 #include "cli/cli_args.h"
 #include "files/da4_file.h"
+#include "files/parts_csv.h"
 #include "model/aircraft.h"
 #include "model/aircraft_inputs.h"
 #include "model/parts.h"
@@ -59,8 +60,12 @@ FileResult LoadAircraft(const CliOptions& options, CliRun& run,
 // of the parts file beside a design without that section (when it exists), and the
 // balance question of the options. Returns what is wrong, or nothing: a parts file
 // that cannot be read, a --parts file without parts, a balance option without
-// parts, a --move naming no part or several.
-std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run);
+// parts, a --move naming no part or several. The browser page's text has no file
+// beside it: it reads none (`read_beside` gives nothing).
+using PartsBesideReader =
+    std::function<std::optional<PartsReadResult>(const std::string& design_path)>;
+std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run,
+                                     const PartsBesideReader& read_beside = ReadPartsBeside);
 
 // Writes the aircraft's description as "Save" does (Da4ValuesOf), with its parts as
 // a section of the same file when there are any, in one replace; the path "-" writes

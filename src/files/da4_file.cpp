@@ -46,7 +46,7 @@ Da4ReadResult Da4FileReader::Finish(const std::string& path) {
 
 Da4ReadResult ParseDa4File(std::string_view text, const std::string& path) {
     Da4FileReader reader;
-    reader.Feed(text);
+    reader.Feed(text.substr(0, static_cast<size_t>(kMaxDa4ScanBytes)));
     return reader.Finish(path);
 }
 
@@ -61,15 +61,6 @@ Da4ReadResult ReadDa4File(const std::string& path) {
     read.result = ReadInChunks(path, *file, kMaxDa4ScanBytes,
                                [&reader](std::string_view chunk) { return reader.Feed(chunk); });
     return read.result.ok() ? reader.Finish(path) : read;
-}
-
-Da4ReadResult ReadDa4Text(std::string_view text) {
-    Da4TextReader reader;
-    reader.Feed(text.substr(0, static_cast<size_t>(kMaxDa4ScanBytes)));
-    Da4ReadResult read;
-    read.values = reader.Finish();
-    read.numbered_lines = reader.numbered_lines();
-    return read;
 }
 
 FileResult AircraftFileResult(const Da4ReadResult& read, const std::string& path) {

@@ -91,9 +91,18 @@ EMSCRIPTEN_KEEPALIVE int kalvesta_analyse(const char* bytes, int size, const cha
     }
     CliRun run;
     const std::string_view text(bytes, static_cast<size_t>(size));
-    const auto read_text = [text](const std::string&) { return kalvesta::ReadDa4Text(text); };
+    const auto read_text = [text](const std::string& path) {
+        return kalvesta::ParseDa4File(text, path);
+    };
     if (const auto loaded = LoadAircraft(parsed.options, run, read_text); !loaded.ok()) {
         *output = Give(FileMessage(loaded, kalvesta::cli::kCliTexts));
+        return 2;
+    }
+    const auto none_beside = [](const std::string&) {
+        return std::optional<kalvesta::PartsReadResult>();
+    };
+    if (const auto wrong = LoadParts(parsed.options, run, none_beside)) {
+        *output = Give(*wrong);
         return 2;
     }
     Analyse(parsed.options.margin_text, run);

@@ -116,7 +116,7 @@ void PageSession::CheckRefined() {
 }
 
 std::string PageSession::Open(std::string_view text, const std::string& name) {
-    const Da4ReadResult read = ReadDa4Text(text);
+    const Da4ReadResult read = ParseDa4File(text, name);
     const FileResult usable = AircraftFileResult(read, name);
     if (!usable.ok()) {
         return "{\"ok\":false,\"message\":" + cli::JsonString(FileMessage(usable, texts_)) + "}";
@@ -126,12 +126,18 @@ std::string PageSession::Open(std::string_view text, const std::string& name) {
     run_.aircraft.current_file_name = name;
     TakeCountsAndPositions(run_.aircraft, run_.description);
     run_.aircraft.calc_wing_count = run_.aircraft.wing_count;
+    run_.parts = read.sections.parts.value_or(std::vector<Part>{});
     Prepare();
-    return "{\"ok\":true}";
+    const std::string parts = run_.parts.empty() ? "" : FormatPartsCsv(run_.parts);
+    return "{\"ok\":true,\"parts\":" + cli::JsonString(parts) + "}";
 }
 
 std::string PageSession::Save() const {
-    return FormatDa4Text(Da4ValuesOf(run_.description));
+    Da4Sections sections;
+    if (!run_.parts.empty()) {
+        sections.parts = run_.parts;
+    }
+    return FormatDa4File(Da4ValuesOf(run_.description), sections);
 }
 
 std::string PageSession::State() const {
