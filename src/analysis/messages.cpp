@@ -1,16 +1,13 @@
 // Refusal lines of the analysis.
 #include "analysis/messages.h"
 
-#include <array>
-#include <charconv>
+#include <string>
 
 namespace kalvesta {
 
 void ReportSurfaceRefusal(Memo& memo, int wing, TextId reason) {
-    std::array<char, 12> number{};
-    const char* const end = std::to_chars(number.begin(), number.end(), wing).ptr;
-    memo.AddLine(TextId::kAnalysisCannotCalculateWing,
-                 {{"wing", std::string_view(number.data(), end)}});
+    const std::string number = std::to_string(wing);
+    memo.AddLine(TextId::kAnalysisCannotCalculateWing, {{"wing", number}});
     memo.ReportFailure(reason);
 }
 
