@@ -31,7 +31,7 @@ PipelineOutcome RunSteps(Aircraft& aircraft, AnalysisData& data, PipelineObserve
     EINFLUSS(aircraft.calc_wing_count, data.lattice, data.panel_points,
              data.solution.influence_matrix, memo, &data.workers);
     if (!LOES(data.lattice.panel_count, data.solution, memo, observer, &data.workers)) {
-        memo.AddLine("LOES: Fehler...");
+        memo.AddLine(TextId::kAnalysisSolveFailedAfter);
         memo.visible = true;
     }
     // Except for a surface without lift: it has no aerodynamic centre to show.

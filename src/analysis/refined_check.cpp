@@ -197,7 +197,7 @@ bool SolveStudyLattice(const Aircraft& aircraft, const StudyUnits& units, int mu
                        AnalysisData& scratch, StudyLattice& solved, RefinedCheck& check) {
     Memo& memo = scratch.memo;
     Lattice& lattice = scratch.lattice;
-    memo.Reset(aircraft.english_captions);
+    memo.Reset();
     memo.calc_failed = false;
     CountStudyLattice(aircraft, units, multiplier, lattice);
     TRAWY2(aircraft, lattice, scratch.trim_matrix, memo, LatticeSpacing::kCosine);
@@ -209,7 +209,7 @@ bool SolveStudyLattice(const Aircraft& aircraft, const StudyUnits& units, int mu
     if (!solved_system ||
         !WIRBEL_ERG(aircraft, lattice, scratch.solution.circulation, scratch.results, memo) ||
         memo.calc_failed) {
-        check.failure = memo.Text(1);
+        check.failure = memo.Lines(1);
         return false;
     }
     solved.panel_count = lattice.panel_count;
@@ -233,6 +233,20 @@ RefinedVerdict VerdictFor(const RefinedCheck& check) {
 }
 
 }  // namespace
+
+TextId VerdictText(RefinedVerdict verdict) {
+    switch (verdict) {
+        case RefinedVerdict::kNegligible:
+            return TextId::kRefinedVerdictNegligible;
+        case RefinedVerdict::kWorthKnowing:
+            return TextId::kRefinedVerdictWorthKnowing;
+        case RefinedVerdict::kLarge:
+            return TextId::kRefinedVerdictLarge;
+        case RefinedVerdict::kNotConverged:
+            break;
+    }
+    return TextId::kRefinedVerdictNotConverged;
+}
 
 RefinedCheck RunRefinedCheck(const Aircraft& calculated, const Results& documented,
                              AnalysisData& scratch, RefinedCheckProgress& progress) {

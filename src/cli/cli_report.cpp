@@ -72,20 +72,6 @@ std::string ConvergenceReason(const RefinedCheck& check) {
     return {};
 }
 
-std::string VerdictText(RefinedVerdict verdict) {
-    switch (verdict) {
-        case RefinedVerdict::kNegligible:
-            return "negligible";
-        case RefinedVerdict::kWorthKnowing:
-            return "worth knowing";
-        case RefinedVerdict::kLarge:
-            return "large: trust the refined value";
-        case RefinedVerdict::kNotConverged:
-            return "not converged";
-    }
-    return {};
-}
-
 // The convergence study beside the calculation's own figures; every x in aircraft
 // axes (mm aft of x = 0).
 std::string RefinedSection(const CliRun& run, const ReportUnits& units) {
@@ -115,7 +101,7 @@ std::string RefinedSection(const CliRun& run, const ReportUnits& units) {
     text += Row("", ConvergenceReason(check), "");
     text += Row("x_np change", units.Length(check.x_np_change_mm, 3),
                 mm + " (" + FormatFixed(check.x_np_change_percent, 3) +
-                    "% of the reference length): " + VerdictText(check.verdict));
+                    "% of the reference length): " + kCliTexts.Text(VerdictText(check.verdict)));
     const StudyLattice& finest = check.lattices.back();
     for (int wing = 1; wing <= run.aircraft.calc_wing_count; ++wing) {
         const auto w = static_cast<size_t>(wing);

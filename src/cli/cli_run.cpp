@@ -8,14 +8,8 @@
 #include "files/parts_csv.h"
 
 namespace kalvesta::cli {
-namespace {
-
-constexpr std::string_view kEnglishMemoHeading = "Error: ";
-
-}  // namespace
 
 FileResult LoadAircraft(const CliOptions& options, CliRun& run, const Da4Reader& read_file) {
-    run.aircraft.english_captions = true;
     if (options.file) {
         const Da4ReadResult read = read_file(*options.file);
         if (const FileResult usable = AircraftFileResult(read, *options.file); !usable.ok()) {
@@ -45,7 +39,7 @@ std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run,
         run.parts_file = PartsFileNameFor(*options.file);
     }
     if (read && !read->result.ok()) {
-        return read->result.message;
+        return FileMessage(read->result, kCliTexts);
     }
     if (read) {
         run.parts = std::move(read->parts);
@@ -133,7 +127,8 @@ std::string RefinedRefusalReason(const RefinedCheck& check) {
             return "the finest lattice would need " + std::to_string(check.refusal.panels) +
                    " panels, more than " + std::to_string(kPanelCapacity);
         case RefinedOutcome::kFailed:
-            return check.failure.empty() ? "there are no results to check" : check.failure;
+            return check.failure.empty() ? "there are no results to check"
+                                         : kCliTexts.Lines(check.failure);
     }
     return {};
 }
@@ -153,11 +148,10 @@ std::string BallastRefusalReason(BallastStatus status) {
 
 std::vector<std::string> MemoMessages(const Memo& memo) {
     std::vector<std::string> messages;
-    for (int i = 0; i < memo.line_count(); ++i) {
-        if (i == 0 && memo.line(0) == kEnglishMemoHeading) {
-            continue;
+    for (const Message& line : memo.Lines()) {
+        if (line.id() != TextId::kMemoHeading) {
+            messages.push_back(kCliTexts.Text(line));
         }
-        messages.emplace_back(memo.line(i));
     }
     return messages;
 }

@@ -43,11 +43,14 @@ struct CliRun {
     bool ok() const { return outcome == PipelineOutcome::kCompleted; }
 };
 
+// The command line speaks English.
+inline constexpr Catalogue kCliTexts{Language::kEnglish};
+
 // How the file of the options is read: ReadDa4File, or for the browser page a
 // text it holds in memory.
 using Da4Reader = std::function<Da4ReadResult(const std::string& name)>;
 
-// The start-up aircraft (two wings, English captions), then the file of the options
+// The start-up aircraft (two wings), then the file of the options
 // read into it as "Open" does, then the wing count of --wings. A file that cannot
 // be read leaves the start-up aircraft and returns the failure.
 FileResult LoadAircraft(const CliOptions& options, CliRun& run,
@@ -97,7 +100,7 @@ void CheckRefinedLattice(CliRun& run);
 // or the failure lines of a lattice's solve; empty when it completed.
 std::string RefinedRefusalReason(const RefinedCheck& check);
 
-// The memo's message lines below its "Error: " heading.
+// The memo's message lines below its heading, in words.
 std::vector<std::string> MemoMessages(const Memo& memo);
 
 }  // namespace kalvesta::cli

@@ -67,9 +67,7 @@ FileResult AircraftFileResult(const Da4ReadResult& read, const std::string& path
     if (!read.result.ok() || read.numbered_lines > 0) {
         return read.result;
     }
-    return ContentFailure(FileError::kCannotRead, path,
-                          {"not one of its lines holds a number: it is no aircraft file",
-                           "ни в одной его строке нет числа: это не файл самолёта"});
+    return ContentFailure(FileError::kCannotRead, path, TextId::kFileNoAircraft);
 }
 
 std::string FormatDa4File(const Da4Values& values, const Da4Sections& sections) {

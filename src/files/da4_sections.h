@@ -64,7 +64,7 @@ private:
     void EndLine();
     void StartSection(std::string_view heading);
     void EndTable();
-    void Fail(int line, TwoLanguages reason);
+    void Fail(int line, Message reason);
 
     State state_ = State::kFirstHeading;
     int line_;

@@ -9,11 +9,11 @@ namespace kalvesta {
 
 void DrawResultTopView(Canvas& canvas, const Aircraft& aircraft, const Lattice& lattice,
                        const Results& results, const WingSelection& drawn, bool manual_margin,
-                       ViewMapping& mapping) {
+                       const Catalogue& texts, ViewMapping& mapping) {
     ClearTopView(canvas);
     DrawGrid(canvas, lattice, aircraft.calc_wing_count, mapping);
     DrawTopView(canvas, aircraft, drawn, mapping);
-    DrawStabilityResults(canvas, results, manual_margin, aircraft.english_captions, mapping);
+    DrawStabilityResults(canvas, results, manual_margin, texts, mapping);
 }
 
 }  // namespace kalvesta

@@ -6,6 +6,7 @@
 #include "analysis/lattice.h"
 #include "analysis/results.h"
 #include "model/aircraft.h"
+#include "texts/catalogue.h"
 #include "views/canvas.h"
 #include "views/view_mapping.h"
 #include "views/wing_selection.h"
@@ -14,9 +15,10 @@ namespace kalvesta {
 
 // Clears the picture, draws the grid (with the mapping of the previous top view,
 // which the preparation drew for the same aircraft), the top view (renewing the
-// mapping), then the stability lines and marks of `results`.
+// mapping), then the stability lines and marks of `results` in the language of
+// `texts`.
 void DrawResultTopView(Canvas& canvas, const Aircraft& aircraft, const Lattice& lattice,
                        const Results& results, const WingSelection& drawn, bool manual_margin,
-                       ViewMapping& mapping);
+                       const Catalogue& texts, ViewMapping& mapping);
 
 }  // namespace kalvesta

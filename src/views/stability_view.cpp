@@ -9,33 +9,34 @@
 namespace kalvesta {
 
 std::vector<StabilityLine> StabilityLines(const Results& results, bool manual_margin,
-                                          bool english_captions) {
+                                          const Catalogue& texts) {
     // F(v, d): fixed-point with d decimals, no padding.
     auto f = [](double value, int decimals) { return FormatFixed(value, decimals); };
-    const std::string area = f(results.ref_area / 10000.0, 2) + "dm^2 ";
-    const std::string length = f(results.ref_length, 1) + "mm ";
-    const std::string cg = english_captions ? "x_cg (" : "x_ЦТ (";
+    auto cg = [&](TextId id, double margin, int decimals, double x_mm) {
+        return texts.Text(id, {{"margin", f(margin, decimals)}, {"x", f(x_mm, 1)}});
+    };
 
     std::vector<StabilityLine> lines;
     lines.push_back({232, colors::kBlack,
-                     (english_captions ? "Reference area (S): " : "Площадь      (S): ") + area});
+                     texts.Text(TextId::kStabilityReferenceArea,
+                                {{"area", f(results.ref_area / 10000.0, 2)}})});
     lines.push_back(
         {249, colors::kBlack,
-         (english_captions ? "Reference length (lm): " : "Длина хорды (lm): ") + length});
+         texts.Text(TextId::kStabilityReferenceLength, {{"length", f(results.ref_length, 1)}})});
     if (manual_margin) {
         lines.push_back(
             {282, colors::kBlue,
-             cg + f(results.stability_manual, 1) + "%): " + f(results.x_cg_manual, 1) + "mm     "});
+             cg(TextId::kStabilityManual, results.stability_manual, 1, results.x_cg_manual)});
     } else {
         lines.push_back(
             {266, colors::kBlue,
-             cg + f(results.stability_high, 0) + "%): " + f(results.x_cg_high, 1) + "мм   "});
+             cg(TextId::kStabilityAutomatic, results.stability_high, 0, results.x_cg_high)});
         lines.push_back(
             {282, colors::kBlue,
-             cg + f(results.stability_low, 0) + "%): " + f(results.x_cg_low, 1) + "мм   "});
+             cg(TextId::kStabilityAutomatic, results.stability_low, 0, results.x_cg_low)});
     }
     lines.push_back({298, colors::kRed,
-                     (english_captions ? "x_ac: " : "x_NP: ") + f(results.x_np, 1) + "мм    "});
+                     texts.Text(TextId::kStabilityNeutralPoint, {{"x", f(results.x_np, 1)}})});
     return lines;
 }
 
@@ -64,8 +65,8 @@ constexpr int kLabelHeight = 13;
 }  // namespace
 
 void DrawStabilityResults(Canvas& canvas, const Results& results, bool manual_margin,
-                          bool english_captions, const ViewMapping& mapping) {
-    for (const StabilityLine& line : StabilityLines(results, manual_margin, english_captions)) {
+                          const Catalogue& texts, const ViewMapping& mapping) {
+    for (const StabilityLine& line : StabilityLines(results, manual_margin, texts)) {
         canvas.font.color = line.color;
         canvas.TextOut(9, line.y, line.text);
     }
@@ -84,29 +85,17 @@ void DrawStabilityResults(Canvas& canvas, const Results& results, bool manual_ma
     canvas.pen.width = 1;
 }
 
-std::string CentreOfGravityLabel(const CentreOfGravityMark& mark, bool english_captions) {
+std::string CentreOfGravityLabel(const CentreOfGravityMark& mark, const Catalogue& texts) {
     using Kind = CentreOfGravityMark::Kind;
-    std::string label;
-    switch (mark.kind) {
-        case Kind::kMeasured:
-            label = english_captions ? "x_cg " : "x_ЦТ ";
-            break;
-        case Kind::kParts:
-            label = english_captions ? "x_cg (parts) " : "x_ЦТ (детали) ";
-            break;
-        case Kind::kTarget:
-            label = english_captions ? "target " : "цель ";
-            break;
-    }
-    label += FormatFixed(mark.x_mm, 1);
-    label += english_captions ? "mm: " : "мм: ";
-    label += FormatFixed(mark.margin_percent, 1);
-    label += '%';
-    return label;
+    const TextId label = mark.kind == Kind::kMeasured ? TextId::kMarkMeasured
+                         : mark.kind == Kind::kParts  ? TextId::kMarkParts
+                                                      : TextId::kMarkTarget;
+    return texts.Text(
+        label, {{"x", FormatFixed(mark.x_mm, 1)}, {"margin", FormatFixed(mark.margin_percent, 1)}});
 }
 
 void DrawCentreOfGravityMarks(Canvas& canvas, std::vector<CentreOfGravityMark> marks,
-                              bool english_captions, const ViewMapping& mapping) {
+                              const Catalogue& texts, const ViewMapping& mapping) {
     // Top to bottom, so that each label only has to clear the one above it.
     std::stable_sort(
         marks.begin(), marks.end(),
@@ -125,7 +114,7 @@ void DrawCentreOfGravityMarks(Canvas& canvas, std::vector<CentreOfGravityMark> m
         Bar(canvas, mapping, mark.x_mm, 6);
         const int label_top = std::max(*row - kLabelHeight / 2, free_from_row);
         canvas.font.color = color;
-        canvas.TextOut(cx + 10, label_top, CentreOfGravityLabel(mark, english_captions));
+        canvas.TextOut(cx + 10, label_top, CentreOfGravityLabel(mark, texts));
         free_from_row = label_top + kLabelHeight;
     }
     canvas.pen.width = 1;

@@ -95,7 +95,7 @@ EMSCRIPTEN_KEEPALIVE int kalvesta_analyse(const char* bytes, int size, const cha
         return kalvesta::ParseDa4File(text, path);
     };
     if (const auto loaded = LoadAircraft(parsed.options, run, read_text); !loaded.ok()) {
-        *output = Give(loaded.message);
+        *output = Give(FileMessage(loaded, kalvesta::cli::kCliTexts));
         return 2;
     }
     const auto none_beside = [](const std::string&) {
@@ -119,7 +119,8 @@ EMSCRIPTEN_KEEPALIVE void kalvesta_delete(PageSession* session) {
 }
 
 EMSCRIPTEN_KEEPALIVE void kalvesta_set_english(PageSession* session, int english) {
-    session->SetEnglish(english != 0);
+    session->SetLanguage(english != 0 ? kalvesta::Language::kEnglish
+                                      : kalvesta::Language::kRussian);
 }
 
 EMSCRIPTEN_KEEPALIVE void kalvesta_set_wing_count(PageSession* session, int count) {

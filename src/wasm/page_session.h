@@ -19,8 +19,8 @@ class PageSession {
 public:
     PageSession();
 
-    // English texts (true), or Russian captions with German messages (false).
-    void SetEnglish(bool english);
+    // English texts, or Russian captions with German messages.
+    void SetLanguage(Language language);
     // The wing-count buttons, 1..3.
     void SetWingCount(int count);
     // A wing tab's trapezoid-count buttons, 1..4.
@@ -76,6 +76,7 @@ private:
     void Prepare();
 
     cli::CliRun run_;
+    Catalogue texts_;
     std::string margin_text_ = "7.5";
     bool manual_margin_ = false;
     ViewMapping mapping_;

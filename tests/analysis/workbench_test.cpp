@@ -23,7 +23,7 @@ TEST_P(WorkbenchAfterCalculate, KeepsResultsOnlyForTheAircraftDescribed) {
     Workbench bench;
     bench.design().SpliceParts(StepKind::kPartsPaste, 0, 0, {{"Battery", "200", "60"}});
     PipelineObserver quiet;
-    ASSERT_EQ(bench.Calculate(quiet, RunPipeline, "failed"), PipelineOutcome::kCompleted);
+    ASSERT_EQ(bench.Calculate(quiet, RunPipeline), PipelineOutcome::kCompleted);
     ASSERT_EQ(bench.balance().status, BalanceStatus::kComplete);
     bench.MeasureCentreOfGravity(80.0);
 
@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Workbench, MarginRestabilisesAndUndoStaysStale) {
     Workbench bench;
     PipelineObserver quiet;
-    bench.Calculate(quiet, RunPipeline, "failed");
+    bench.Calculate(quiet, RunPipeline);
     Design& design = bench.design();
     design.SetManualMargin(true);
     design.SetMarginText("20");

@@ -113,7 +113,7 @@ std::string SectionsFault(std::string_view bytes) {
     for (size_t at = 0; at < bytes.size() && reader.Feed(bytes.substr(at, chunk)); at += chunk) {
     }
     const Da4ReadResult chunked = reader.Finish("fuzz.da4");
-    if (chunked.result.message != whole.result.message ||
+    if (FileMessage(chunked.result, Catalogue()) != FileMessage(whole.result, Catalogue()) ||
         chunked.sections.parts != whole.sections.parts || chunked.values != whole.values) {
         return "chunked reading gives other sections";
     }
@@ -144,7 +144,6 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
     // "Open" on the start-up window, then the calculation's own preparation.
     const AircraftInputs inputs = ApplyDa4Values(values, DefaultAircraftInputs());
     Aircraft aircraft;
-    aircraft.english_captions = true;
     PrepareForCalculation(aircraft, inputs);
     if (std::string fault = PlanformFault(aircraft); !fault.empty()) {
         return fault;
@@ -175,10 +174,10 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
     // "Calculate", its surfaces the wing count's, as the pipeline takes them.
     aircraft.calc_wing_count = aircraft.wing_count;
     AnalysisData& data = SharedAnalysisData();
-    data.memo.Reset(aircraft.english_captions);
+    data.memo.Reset();
     GRID(aircraft, data.lattice, data.memo);
     const bool solvable = data.lattice.panel_count <= kSolvedPanelLimit;
-    data.memo.Reset(aircraft.english_captions);
+    data.memo.Reset();
     PipelineObserver quiet;
     PipelineOutcome outcome = PipelineOutcome::kRefused;
     if (solvable) {
@@ -216,9 +215,10 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
             return fault;
         }
         RecordingCanvas result_view(views.top_view.Width(), views.top_view.Height());
-        DrawResultTopView(result_view, aircraft, data.lattice, results, drawn, manual, mapping);
+        DrawResultTopView(result_view, aircraft, data.lattice, results, drawn, manual, Catalogue(),
+                          mapping);
         RecordingCanvas page(kSummaryPageWidth, kSummaryPageHeight);
-        DrawSummaryPage(page, aircraft, results, result_view, views.view_3d);
+        DrawSummaryPage(page, aircraft, results, result_view, views.view_3d, Catalogue());
         if (std::string fault =
                 DrawingFault(result_view, "result view") + DrawingFault(page, "summary page");
             !fault.empty()) {

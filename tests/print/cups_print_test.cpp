@@ -67,7 +67,7 @@ protected:
                 form.StringGrid2->findItems(row_text, Qt::MatchExactly);
             if (rows.isEmpty()) {
                 ADD_FAILURE() << "the queue offers no " << row_text.toStdString();
-                form.Button1Click();
+                form.OnCancel();
                 return;
             }
             form.StringGrid2->scrollToItem(rows.first());
@@ -199,7 +199,7 @@ INSTANTIATE_TEST_SUITE_P(ColorBox, CupsColorTest, ::testing::Values(true, false)
 // text in both wing blocks and a blank sheet below the second one.
 TEST_F(CupsPrintTest, SummaryPageArrivesWithItsParts) {
     const QImage sheet =
-        PrintThroughWindow(DrawnSummaryPage(true), {600, true}, QStringLiteral("summary"));
+        PrintThroughWindow(DrawnSummaryPage(Catalogue()), {600, true}, QStringLiteral("summary"));
     ASSERT_FALSE(sheet.isNull());
     const SheetMapping mapping = Mapping(600);
 

@@ -60,8 +60,9 @@ struct PageFixture {
     RecordingCanvas top_view{600, 305};
     RecordingCanvas view_3d{600, 190};
 
-    void Draw(const Aircraft& aircraft, const Results& results) {
-        DrawSummaryPage(page, aircraft, results, top_view, view_3d);
+    void Draw(const Aircraft& aircraft, const Results& results,
+              const Catalogue& texts = Catalogue()) {
+        DrawSummaryPage(page, aircraft, results, top_view, view_3d, texts);
     }
 
     // The text written with its top-left corner at (x, y), or "<none>".
@@ -210,9 +211,8 @@ TEST(SummaryPage, ThreeWingsGiveThreeBlocksEndingAt1183) {
     EXPECT_EQ(fixture.LastTextY(), 1183);
 }
 
-TEST(SummaryPage, GermanTextsWheneverEnglishCaptionsIsOff) {
+TEST(SummaryPage, GermanTextsInTheSecondLanguage) {
     Aircraft aircraft = OneWingAircraft();
-    aircraft.english_captions = false;
     aircraft.wing_count = aircraft.calc_wing_count = 3;
     SetTwoStationWing(aircraft, 2, 900, 60);
     SetTwoStationWing(aircraft, 3, -250, -15);
@@ -221,7 +221,7 @@ TEST(SummaryPage, GermanTextsWheneverEnglishCaptionsIsOff) {
     results.stability_high = 16.0;
 
     PageFixture fixture;
-    fixture.Draw(aircraft, results);
+    fixture.Draw(aircraft, results, Catalogue(Language::kRussian));
 
     EXPECT_EQ(fixture.TextAt(0, 583), "Neutralpunkt:        ");
     EXPECT_EQ(fixture.TextAt(0, 603), "Empfohlener Schwerpunkt bei Stabilität =  16%: ");
