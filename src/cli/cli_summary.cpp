@@ -63,9 +63,10 @@ FileResult WriteSummary(const std::string& path, const CliRun& run) {
 
     ViewMapping mapping = TopViewMapping(aircraft, kTopViewWidth, kTopViewHeight);
     DrawResultTopView(top_view, aircraft, run.data->lattice, run.data->results, drawn, false,
-                      kCliTexts, mapping);
+                      LengthUnit::kMillimetre, kCliTexts, mapping);
     DrawView3D(view_3d, aircraft, drawn, View3DControls{}, mapping);
-    DrawSummaryPage(page, aircraft, run.data->results, top_view, view_3d, kCliTexts);
+    DrawSummaryPage(page, aircraft, run.data->results, LengthUnit::kMillimetre, top_view, view_3d,
+                    kCliTexts);
 
     return WriteEncoded(path,
                         IsPdf(path) ? EncodeSummaryPdf(page_image) : EncodeSummaryPng(page_image));

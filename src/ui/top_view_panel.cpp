@@ -33,8 +33,8 @@ void TopViewPanel::DrawResults() {
     const bool manual_margin = bench_.design().margin().manual;
     Canvas& canvas = picture_->canvas();
     DrawResultTopView(canvas, aircraft, bench_.analysis().lattice, results,
-                      SelectionOf(bench_.design().inputs()), manual_margin, language_.texts(),
-                      mapping_);
+                      SelectionOf(bench_.design().inputs()), manual_margin, LengthUnit::kMillimetre,
+                      language_.texts(), mapping_);
     std::vector<CentreOfGravityMark> marks;
     const Balance& balance = bench_.balance();
     if (balance.status == BalanceStatus::kComplete) {

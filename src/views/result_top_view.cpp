@@ -1,6 +1,8 @@
 // The top view with the results of a calculation.
 #include "views/result_top_view.h"
 
+#include "analysis/balance_answer.h"
+#include "views/balance_band.h"
 #include "views/grid_view.h"
 #include "views/stability_view.h"
 #include "views/top_view.h"
@@ -9,10 +11,12 @@ namespace kalvesta {
 
 void DrawResultTopView(Canvas& canvas, const Aircraft& aircraft, const Lattice& lattice,
                        const Results& results, const WingSelection& drawn, bool manual_margin,
-                       const Catalogue& texts, ViewMapping& mapping) {
+                       LengthUnit unit, const Catalogue& texts, ViewMapping& mapping) {
     ClearTopView(canvas);
     DrawGrid(canvas, lattice, aircraft.calc_wing_count, mapping);
     DrawTopView(canvas, aircraft, drawn, mapping);
+    DrawBalanceBand(canvas, PlainBalanceAnswer(aircraft, results, manual_margin), results.x_np,
+                    unit, texts, mapping);
     DrawStabilityResults(canvas, results, manual_margin, texts, mapping);
 }
 

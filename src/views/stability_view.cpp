@@ -42,18 +42,10 @@ std::vector<StabilityLine> StabilityLines(const Results& results, bool manual_ma
 
 namespace {
 
-// The row of x_mm when it lies inside the picture. A mark that falls outside is left
-// out: it would not show, and an absurd manual margin would put it at a runaway
-// row far beyond any picture.
-std::optional<int> RowInside(const Canvas& canvas, const ViewMapping& mapping, double x_mm) {
-    const int row = TopViewRow(mapping, x_mm);
-    return row >= 0 && row < canvas.Height() ? std::optional<int>(row) : std::nullopt;
-}
-
 // A bar across the centre line at x_mm.
 void Bar(Canvas& canvas, const ViewMapping& mapping, double x_mm, int half_length) {
     const int cx = TopViewCentre(canvas.Width());
-    if (const std::optional<int> row = RowInside(canvas, mapping, x_mm)) {
+    if (const std::optional<int> row = TopViewRowWithin(mapping, canvas.Height(), x_mm)) {
         canvas.MoveTo(cx - half_length, *row);
         canvas.LineTo(cx + half_length, *row);
     }
@@ -104,7 +96,7 @@ void DrawCentreOfGravityMarks(Canvas& canvas, std::vector<CentreOfGravityMark> m
     int free_from_row = 0;
     canvas.pen.width = 2;
     for (const CentreOfGravityMark& mark : marks) {
-        const std::optional<int> row = RowInside(canvas, mapping, mark.x_mm);
+        const std::optional<int> row = TopViewRowWithin(mapping, canvas.Height(), mark.x_mm);
         if (!row) {
             continue;
         }

@@ -4,9 +4,13 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 
+#include "analysis/balance_answer.h"
+#include "analysis/tail_volume.h"
 #include "model/number_format.h"
+#include "views/answer_text.h"
 
 namespace kalvesta {
 namespace {
@@ -16,6 +20,8 @@ constexpr int kWingLabelX = 320;
 constexpr int kWingValueX = 510;
 constexpr int kFirstWingY = 683;
 constexpr int kWingBlockHeight = 180;
+constexpr int kAnswerY = 663;
+constexpr int kAnswerFontPt = 9;  // the sentence fits the page's width in 9-point Courier
 
 // The right-column labels of one wing block; labels and values are separate texts,
 // so the trailing blanks, which differ from wing to wing, never move a value.
@@ -107,12 +113,27 @@ void DrawWingBlock(Canvas& page, const Aircraft& aircraft, const Results& result
     row(120, labels.aerodynamic_center,
         FormatFixed(results.wing_x_ac[w] - aircraft.wing_x_mm[w], 5, 1) + " mm");
     row(140, labels.lift_slope, FormatFixed(results.wing_lift_slope[w], 5, 2));
+    if (const std::optional<double> volume = TailVolume(results, w)) {
+        page.TextOut(kWingLabelX, y + 160, texts.Text(TextId::kSummaryTailVolume));
+        page.TextOut(kWingValueX, y + 160, FormatFixed(*volume, 5, 2));
+    }
+}
+
+// Where to balance the model in a sentence, under the recommended positions.
+void DrawPlainAnswer(Canvas& page, const Aircraft& aircraft, const Results& results,
+                     LengthUnit unit, const Catalogue& texts) {
+    const Font font = page.font;
+    page.font.size_pt = kAnswerFontPt;
+    page.TextOut(0, kAnswerY,
+                 PlainAnswerText(PlainBalanceAnswer(aircraft, results, false), unit, texts));
+    page.font = font;
 }
 
 }  // namespace
 
 void DrawSummaryPage(Canvas& page, const Aircraft& aircraft, const Results& results,
-                     const Canvas& top_view, const Canvas& view_3d, const Catalogue& texts) {
+                     LengthUnit unit, const Canvas& top_view, const Canvas& view_3d,
+                     const Catalogue& texts) {
     page.font = Font{"Courier", 12, colors::kBlack};
     page.brush = colors::kWhite;
     page.pen = Pen{colors::kWhite, 1};
@@ -125,6 +146,7 @@ void DrawSummaryPage(Canvas& page, const Aircraft& aircraft, const Results& resu
     page.TextOut(0, 563, texts.Text(TextId::kSummaryHeading));
 
     DrawStabilitySummary(page, results, texts);
+    DrawPlainAnswer(page, aircraft, results, unit, texts);
 
     const int wings = std::clamp(aircraft.calc_wing_count, 1, kMaxWings);
     for (int w = 1; w <= wings; ++w) {

@@ -6,6 +6,7 @@
 
 #include "analysis/results.h"
 #include "model/aircraft.h"
+#include "model/display_units.h"
 #include "texts/catalogue.h"
 #include "views/canvas.h"
 
@@ -18,8 +19,11 @@ inline constexpr int kSummaryPageHeight = 1220;
 // model and the results of one calculation: texts in Courier 12 pt, black on white,
 // `top_view` stretched into (0, 42)-(616, 354) and `view_3d` into (0, 357)-(616, 548).
 // Wing 1 always, wing 2 from calc_wing_count 2, wing 3 at 3. Numbers that do not
-// fit their field widen their text.
+// fit their field widen their text. Under the recommended positions (y = 663, 9 pt)
+// where to balance the model in a sentence, its distances in `unit`; in the block
+// of a surface behind or ahead of Wing-1, its tail volume (y + 160).
 void DrawSummaryPage(Canvas& page, const Aircraft& aircraft, const Results& results,
-                     const Canvas& top_view, const Canvas& view_3d, const Catalogue& texts);
+                     LengthUnit unit, const Canvas& top_view, const Canvas& view_3d,
+                     const Catalogue& texts);
 
 }  // namespace kalvesta

@@ -196,7 +196,7 @@ std::string PageSession::Draw(std::string_view view, int wing) const {
         CommandCanvas canvas(kTopViewWidth, kTopViewHeight);
         if (HasResults()) {
             DrawResultTopView(canvas, aircraft, run_.data->lattice, run_.data->results, Selection(),
-                              manual_margin_, texts_, mapping);
+                              manual_margin_, LengthUnit::kMillimetre, texts_, mapping);
         } else {
             ClearTopView(canvas);
             DrawTopView(canvas, aircraft, Selection(), mapping);
@@ -234,7 +234,8 @@ std::string PageSession::Draw(std::string_view view, int wing) const {
         const CommandCanvas top = top_view();
         const CommandCanvas turned = view_3d();
         CommandCanvas page(kSummaryPageWidth, kSummaryPageHeight);
-        DrawSummaryPage(page, aircraft, run_.data->results, top, turned, texts_);
+        DrawSummaryPage(page, aircraft, run_.data->results, LengthUnit::kMillimetre, top, turned,
+                        texts_);
         return page.Json();
     }
     return "null";

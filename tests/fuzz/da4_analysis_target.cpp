@@ -215,10 +215,13 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
             return fault;
         }
         RecordingCanvas result_view(views.top_view.Width(), views.top_view.Height());
-        DrawResultTopView(result_view, aircraft, data.lattice, results, drawn, manual, Catalogue(),
+        DrawResultTopView(result_view, aircraft, data.lattice, results, drawn, manual,
+                          manual ? LengthUnit::kInch : LengthUnit::kMillimetre, Catalogue(),
                           mapping);
         RecordingCanvas page(kSummaryPageWidth, kSummaryPageHeight);
-        DrawSummaryPage(page, aircraft, results, result_view, views.view_3d, Catalogue());
+        DrawSummaryPage(page, aircraft, results,
+                        manual ? LengthUnit::kInch : LengthUnit::kMillimetre, result_view,
+                        views.view_3d, Catalogue());
         if (std::string fault =
                 DrawingFault(result_view, "result view") + DrawingFault(page, "summary page");
             !fault.empty()) {

@@ -209,8 +209,8 @@ TEST_F(CupsPrintTest, SummaryPageArrivesWithItsParts) {
     EXPECT_TRUE(HasInk(sheet, mapping.ToRasterInside(QRect(0, 583, 400, 78))));
     EXPECT_TRUE(HasInk(sheet, mapping.ToRasterInside(QRect(0, 683, 300, 120))));
     EXPECT_TRUE(HasInk(sheet, mapping.ToRasterInside(QRect(320, 863, 400, 160))));
-    // Two wings: nothing below the second block's last line (863 + 140, 20 high).
-    EXPECT_FALSE(HasInk(sheet, mapping.ToRasterInside(QRect(0, 1030, 800, 190))));
+    // Two wings: nothing below the second block's tail volume (863 + 160, 20 high).
+    EXPECT_FALSE(HasInk(sheet, mapping.ToRasterInside(QRect(0, 1045, 800, 175))));
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ TEST(PageExport, SummaryPdfCarriesTheDrawnPage) {
     ExpectColorNear(sheet.pixelColor(mapping.ToRaster(308, 198)), kTopViewColor);
     ExpectColorNear(sheet.pixelColor(mapping.ToRaster(308, 452)), kView3dColor);
     EXPECT_TRUE(HasInk(sheet, mapping.ToRasterInside(QRect(0, 683, 300, 120))));
-    EXPECT_FALSE(HasInk(sheet, mapping.ToRasterInside(QRect(0, 1030, 800, 190))));
+    EXPECT_FALSE(HasInk(sheet, mapping.ToRasterInside(QRect(0, 1045, 800, 175))));
 }
 
 TEST(PageExport, PictureThatCannotBeEncodedIsAReason) {

@@ -34,7 +34,8 @@ QImage DrawnSummaryPage(const Catalogue& texts) {
     view_3d.fill(kView3dColor);
     QImage page(kSummaryPageWidth, kSummaryPageHeight, QImage::Format_RGB32);
     QtCanvas page_canvas(page);
-    DrawSummaryPage(page_canvas, aircraft, results, QtCanvas(top_view), QtCanvas(view_3d), texts);
+    DrawSummaryPage(page_canvas, aircraft, results, LengthUnit::kMillimetre, QtCanvas(top_view),
+                    QtCanvas(view_3d), texts);
     return page;
 }
 
