@@ -218,21 +218,20 @@ void Design::Apply(const Step& step, bool forward) {
 
 void Design::Undo() {
     FinishEdit();
-    if (done_.empty()) {
-        return;
-    }
-    undone_.push_back(std::move(done_.back()));
-    done_.pop_back();
-    Apply(undone_.back(), false);
+    MoveLastStep(done_, undone_, false);
 }
 
 void Design::Redo() {
-    if (undone_.empty()) {
+    MoveLastStep(undone_, done_, true);
+}
+
+void Design::MoveLastStep(std::vector<Step>& from, std::vector<Step>& to, bool forward) {
+    if (from.empty()) {
         return;
     }
-    done_.push_back(std::move(undone_.back()));
-    undone_.pop_back();
-    Apply(done_.back(), true);
+    to.push_back(std::move(from.back()));
+    from.pop_back();
+    Apply(to.back(), forward);
 }
 
 void Design::TakeAsSaved() {

@@ -142,6 +142,8 @@ private:
                       bool continuing);
     void ChangeMargin(StepName name, const MarginChoice& after, bool continuing);
     void Apply(const Step& step, bool forward);
+    // Undo (from done_ to undone_, backward) and Redo (the other way, forward).
+    void MoveLastStep(std::vector<Step>& from, std::vector<Step>& to, bool forward);
     void Tell(const DesignChange& change) const;
     void TakeAsSaved();
 
