@@ -1,6 +1,7 @@
 // The browser page's design: changes, file text, state, calculation and views.
 #include "wasm/page_session.h"
 
+#include "analysis/balance_answer.h"
 #include "analysis/calculation.h"
 #include "cli/cli_json.h"
 #include "files/da4_file.h"
@@ -8,6 +9,7 @@
 #include "files/parts_csv.h"
 #include "model/planform.h"
 #include "model/text_to_int.h"
+#include "views/answer_text.h"
 #include "views/dimension_sketch.h"
 #include "views/planform_view.h"
 #include "views/position_picture.h"
@@ -162,8 +164,14 @@ std::string PageSession::State() const {
     std::string results = "null";
     if (HasResults()) {
         std::string lines;
-        for (const StabilityLine& line :
-             StabilityLines(run_.data->results, manual_margin_, texts_)) {
+        std::vector<StabilityLine> shown =
+            StabilityLines(run_.data->results, manual_margin_, texts_);
+        // Below them, where to balance the model in a sentence.
+        shown.push_back(
+            {0, colors::kBlack,
+             PlainAnswerText(PlainBalanceAnswer(run_.aircraft, run_.data->results, manual_margin_),
+                             LengthUnit::kMillimetre, texts_)});
+        for (const StabilityLine& line : shown) {
             lines += std::string(lines.empty() ? "" : ",") +
                      "{\"text\":" + cli::JsonString(line.text) + ",\"color\":[" +
                      std::to_string(line.color.r) + "," + std::to_string(line.color.g) + "," +

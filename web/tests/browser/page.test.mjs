@@ -35,7 +35,8 @@ describe("journeys", () => {
     const design = readFileSync(await download.path(), "latin1");
     const json = await page.evaluate((text) => window.kalvesta.analyse(text), design);
     const lines = await resultLines(page);
-    assert.equal(lines.length, 5);
+    assert.equal(lines.length, 6);
+    assert.match(lines[5], /^Balance the model \d+ to \d+ mm behind the leading edge of Wing-1's root/);
     assert.ok(lines.some((line) => line.includes(json.x_cg.low.toFixed(1))), lines.join("|"));
     assert.ok(lines.some((line) => line.includes(json.x_cg.high.toFixed(1))), lines.join("|"));
     assert.equal(await page.isDisabled("#calculate"), true);
