@@ -69,6 +69,10 @@ void AircraftTabPage::ShowAircraftViews() {
     print_->ShowButton(false);
 }
 
+void AircraftTabPage::ShowUnits(LengthUnit unit) {
+    positions_->ShowUnit(unit);
+}
+
 void AircraftTabPage::ShowWingCount(int wing_count) {
     positions_->ShowWingCount(wing_count);
 }

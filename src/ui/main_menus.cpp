@@ -2,6 +2,7 @@
 #include "ui/main_menus.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,6 +17,14 @@ namespace {
 QAction* Item(QMenu* menu, const char* name) {
     QAction* action = menu->addAction(QString());
     action->setObjectName(name);
+    return action;
+}
+
+// A checkable item, one of `group`'s exclusive choices.
+QAction* Choice(QMenu* menu, const char* name, QActionGroup* group) {
+    QAction* action = Item(menu, name);
+    action->setCheckable(true);
+    group->addAction(action);
     return action;
 }
 
@@ -66,6 +75,15 @@ MainMenus::MainMenus(QMenuBar* bar, const WindowLanguage& language) {
     wing_items[3]->setVisible(false);
     aircraft_item = Item(edit_menu, "aircraft1");
 
+    options_menu = Menu(bar, "Options1");
+    auto* lengths = new QActionGroup(options_menu);
+    auto* masses = new QActionGroup(options_menu);
+    millimetres_item = Choice(options_menu, "Millimetres1", lengths);
+    inches_item = Choice(options_menu, "Inches1", lengths);
+    options_menu->addSeparator();
+    grams_item = Choice(options_menu, "Grams1", masses);
+    ounces_item = Choice(options_menu, "Ounces1", masses);
+
     language_menu = Menu(bar, "Langu1");
     switch_language_item = Item(language_menu, "german1");
 
@@ -111,6 +129,11 @@ void MainMenus::ApplyCaptions(const Catalogue& texts) {
         {static_margin_item, TextId::kMenuStaticMargin},
         {refined_check_item, TextId::kMenuRefinedCheck},
         {balance_item, TextId::kMenuBalance},
+        {options_menu->menuAction(), TextId::kMenuOptions},
+        {millimetres_item, TextId::kMenuMillimetres},
+        {inches_item, TextId::kMenuInches},
+        {grams_item, TextId::kMenuGrams},
+        {ounces_item, TextId::kMenuOunces},
         {language_menu->menuAction(), TextId::kMenuLanguage},
         {switch_language_item, TextId::kMenuSwitchLanguage},
     };

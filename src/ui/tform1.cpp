@@ -31,6 +31,7 @@
 #include "ui/result_commands.h"
 #include "ui/tform2.h"
 #include "ui/undo_commands.h"
+#include "ui/unit_choice.h"
 #include "ui/window_language.h"
 #include "ui/window_layout.h"
 #include "ui/wing_count_choice.h"
@@ -41,6 +42,7 @@ namespace kalvesta {
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent),
       language_(new WindowLanguage(this)),
+      units_(new UnitChoice(this)),
       run_pipeline_(&RunPipeline),
       beeper_(std::make_unique<SystemBeeper>()) {
     BuildWindow();
@@ -91,9 +93,10 @@ void TForm1::BuildWindow() {
     tabs_->tabBar()->setFont(tab_font);
     for (int wing = 1; wing <= kMaxWings; ++wing) {
         wing_tabs_[static_cast<size_t>(wing)] =
-            new WingTabPage(wing, workbench_, *language_, *tabs_);
+            new WingTabPage(wing, workbench_, *language_, *units_, *tabs_);
     }
     aircraft_tab_ = new AircraftTabPage(workbench_, *language_, *tabs_);
+    aircraft_tab_->ShowUnits(units_->length());
     for (int i = 0; i < tabs_->count(); ++i) {
         tabs_->tabBar()->setTabTextColor(i, kGreenFont);
         // The pages show the window's silver, not the style's lighter tab face.
@@ -165,6 +168,22 @@ void TForm1::Connect() {
     connect(menus_->info_item, &QAction::triggered, this, &TForm1::OnInfo);
     connect(language_, &WindowLanguage::Changed, this,
             [this] { MarkBoxRanges(*this, language_->texts()); });
+    (units_->length() == LengthUnit::kInch ? menus_->inches_item : menus_->millimetres_item)
+        ->setChecked(true);
+    (units_->mass() == MassUnit::kOunce ? menus_->ounces_item : menus_->grams_item)
+        ->setChecked(true);
+    const std::pair<QAction*, LengthUnit> lengths[] = {
+        {menus_->millimetres_item, LengthUnit::kMillimetre},
+        {menus_->inches_item, LengthUnit::kInch}};
+    for (const auto& [item, unit] : lengths) {
+        connect(item, &QAction::triggered, this, [this, unit] { units_->Choose(unit); });
+    }
+    const std::pair<QAction*, MassUnit> masses[] = {{menus_->grams_item, MassUnit::kGram},
+                                                    {menus_->ounces_item, MassUnit::kOunce}};
+    for (const auto& [item, unit] : masses) {
+        connect(item, &QAction::triggered, this, [this, unit] { units_->Choose(unit); });
+    }
+    connect(units_, &UnitChoice::Changed, this, &TForm1::ShowUnits);
 }
 
 void TForm1::ConnectKeys() {
@@ -302,6 +321,13 @@ void TForm1::OnSwitchLanguage() {
                                                                   : Language::kEnglish);
     // A language file that cannot be written only means the next start is English.
     WriteLanguageFile(kLanguageFileName, language_->language());
+}
+
+void TForm1::ShowUnits() {
+    for (int wing = 1; wing <= kMaxWings; ++wing) {
+        wing_tab(wing).ShowUnits();
+    }
+    aircraft_tab_->ShowUnits(units_->length());
 }
 
 void TForm1::OnInfo() {
