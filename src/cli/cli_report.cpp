@@ -5,8 +5,8 @@
 
 #include "analysis/stability.h"
 #include "analysis/tail_volume.h"
-#include "cli/answer_words.h"
 #include "model/number_format.h"
+#include "words/answer_words.h"
 
 namespace kalvesta::cli {
 namespace {
@@ -38,9 +38,10 @@ std::string WingSection(const CliRun& run, const SurfaceLoading& loading, int wi
     text += Row("lift slope", FormatFixed(results.wing_lift_slope[w], 4), "per rad");
     text += Row("aerodynamic centre x_ac", units.Length(results.wing_x_ac[w]), mm);
     if (const std::optional<double> volume = TailVolume(results, wing)) {
-        text += Row("tail volume V", FormatFixed(*volume, 3), TailVolumeNote(*volume));
+        text +=
+            Row("tail volume V", FormatFixed(*volume, 3), TailVolumeNote(kEnglishWords, *volume));
     }
-    text += "  " + StallSentence(loading, units) + "\n";
+    text += "  " + StallSentence(kEnglishWords, loading, units) + "\n";
     return text;
 }
 
@@ -208,7 +209,7 @@ std::string FormatReport(const CliRun& run, const CliOptions& options) {
     }
 
     const Results& results = run.data->results;
-    text += PlainAnswerSentence(AnswerOf(run), units) + "\n";
+    text += PlainAnswerSentence(kEnglishWords, AnswerOf(run), units) + "\n";
     text += "Panels: " + std::to_string(run.data->lattice.panel_count) + "\n\n";
     const SpanLoading loading = SpanLoadingOf(run);
     for (int w = 1; w <= aircraft.calc_wing_count; ++w) {

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <string_view>
 
-#include "cli/answer_words.h"
 #include "model/number_format.h"
 #include "model/utf8.h"
+#include "words/answer_words.h"
 
 namespace kalvesta::cli {
 namespace {
@@ -97,7 +97,7 @@ TemplatePages ComposeTemplate(const CliRun& run, const CliOptions& options) {
     const std::string check_length =
         options.units == LengthUnit::kInch ? std::string("4 in") : std::string("100 mm");
     texts.title = "Kalvesta4 balance template: " + run.file.value_or("start-up aircraft");
-    texts.answer = PlainAnswerSentence(answer, units);
+    texts.answer = PlainAnswerSentence(kEnglishWords, answer, units);
     texts.check_bar = "The black bar must measure " + check_length +
                       ". If it does not, print again at actual size (100 %, not fitted to "
                       "the page).";
@@ -106,9 +106,11 @@ TemplatePages ComposeTemplate(const CliRun& run, const CliOptions& options) {
     texts.band = "recommended range, static margin " +
                  FormatFixed(request.band_front_margin_percent, 0) + " to " +
                  FormatFixed(request.band_aft_margin_percent, 0) + " %";
-    texts.band_front = DistanceSize(request.band_front_x_mm - answer.datum_x_mm, units);
-    texts.band_aft = DistanceSize(request.band_aft_x_mm - answer.datum_x_mm, units);
-    texts.chosen = "balance here: " + DistanceSize(request.chosen_x_mm - answer.datum_x_mm, units) +
+    texts.band_front =
+        DistanceSize(kEnglishWords, request.band_front_x_mm - answer.datum_x_mm, units);
+    texts.band_aft = DistanceSize(kEnglishWords, request.band_aft_x_mm - answer.datum_x_mm, units);
+    texts.chosen = "balance here: " +
+                   DistanceSize(kEnglishWords, request.chosen_x_mm - answer.datum_x_mm, units) +
                    " (static margin " + FormatFixed(request.chosen_margin_percent, 1) + " %)";
     const size_t sheets = pages.layout.sheets.size();
     for (size_t i = 0; i < sheets; ++i) {

@@ -1,9 +1,9 @@
 // Lengths, areas and masses of the report in its units.
-#include "cli/report_units.h"
+#include "words/report_units.h"
 
 #include "model/number_format.h"
 
-namespace kalvesta::cli {
+namespace kalvesta {
 
 const char* ReportUnits::LengthName() const {
     return length == LengthUnit::kInch ? "in" : "mm";
@@ -37,4 +37,4 @@ std::string ReportUnits::Mass(double g) const {
     return mass == MassUnit::kOunce ? FormatFixed(MassInUnit(g, mass), 2) : FormatFixed(g, 1);
 }
 
-}  // namespace kalvesta::cli
+}  // namespace kalvesta

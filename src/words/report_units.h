@@ -7,7 +7,7 @@
 
 #include "model/display_units.h"
 
-namespace kalvesta::cli {
+namespace kalvesta {
 
 struct ReportUnits {
     LengthUnit length = LengthUnit::kMillimetre;
@@ -28,4 +28,4 @@ struct ReportUnits {
     std::string Mass(double g) const;
 };
 
-}  // namespace kalvesta::cli
+}  // namespace kalvesta
