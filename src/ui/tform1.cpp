@@ -10,6 +10,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -18,6 +19,7 @@
 
 #include "qtcanvas/layout_font.h"
 #include "ui/aircraft_tab_page.h"
+#include "ui/answer_line.h"
 #include "ui/balance_commands.h"
 #include "ui/beeper.h"
 #include "ui/component_table.h"
@@ -110,6 +112,7 @@ void TForm1::BuildWindow() {
     wing_count_choice_ = new WingCountChoice(client, *language_);
     result_commands_ = new ResultCommands(this, *menus_, workbench_, *language_);
     balance_commands_ = new BalanceCommands(this, *menus_, workbench_, *language_);
+    answer_line_ = new AnswerLine(*statusBar(), workbench_, *language_, *units_);
     new RefinedCheckCommand(this, menus_->refined_check_item, workbench_.aircraft(),
                             workbench_.analysis(), *language_);
     FitToScreen();
@@ -226,6 +229,7 @@ void TForm1::Follow(const WorkbenchChange& change) {
         wing_tab(wing).Follow(change);
     }
     aircraft_tab_->Follow(change);
+    answer_line_->Show();
     if (design.file) {
         ShowTitle();
     }

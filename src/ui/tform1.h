@@ -21,6 +21,7 @@ class QTabWidget;
 namespace kalvesta {
 
 class AircraftTabPage;
+class AnswerLine;
 class BalanceCommands;
 class Beeper;
 class ComponentTable;
@@ -134,6 +135,7 @@ private:
     WingCountChoice* wing_count_choice_ = nullptr;
     ResultCommands* result_commands_ = nullptr;
     BalanceCommands* balance_commands_ = nullptr;
+    AnswerLine* answer_line_ = nullptr;
     std::unique_ptr<ComponentTable> components_;
     std::unique_ptr<TForm2> info_window_;
     bool icons_given_ = false;

@@ -48,6 +48,9 @@ TEST_F(CalculateTest, DefaultAircraftGivesResultsAndIdlesWithCalculateDisabled) 
     // The result lines and figures drawn there: the stability view's and the
     // analysis tests'.
     EXPECT_NE(Control<ImageControl>(form, "Image2")->image(), before);
+    const QString answer = Control<QLabel>(form, "AnswerLine")->text();
+    EXPECT_TRUE(answer.startsWith("Balance the model ")) << answer.toStdString();
+    EXPECT_TRUE(answer.contains("\nTail volume of Wing-2: V = 0.")) << answer.toStdString();
 
     // Moving between tabs keeps the results; an edit invalidates them.
     Control<QAction>(form, "wing11")->trigger();
@@ -57,6 +60,7 @@ TEST_F(CalculateTest, DefaultAircraftGivesResultsAndIdlesWithCalculateDisabled) 
     EXPECT_FALSE(form.aircraft().results_valid);
     EXPECT_TRUE(Control<QPushButton>(form, "Button4")->isEnabled());
     EXPECT_TRUE(Control<QPushButton>(form, "Button6")->isHidden());
+    EXPECT_EQ(Control<QLabel>(form, "AnswerLine")->text(), "");
 }
 
 TEST_F(CalculateTest, ManualMarginRedrawsOnlyAfterACalculation) {
@@ -162,6 +166,7 @@ TEST_F(CalculateTest, LanguageSwitchRedrawsResultsWithoutRecalculating) {
     EXPECT_TRUE(form.aircraft().results_valid);
     EXPECT_EQ(beeps.count, 0);
     EXPECT_NE(Control<ImageControl>(form, "Image2")->image(), english);
+    EXPECT_TRUE(Control<QLabel>(form, "AnswerLine")->text().startsWith("Балансируйте модель"));
     Control<QAction>(form, "german1")->trigger();
     QDir().remove("Default.pa4");
 }
