@@ -58,9 +58,11 @@ MainMenus::MainMenus(QMenuBar* bar, const WindowLanguage& language) {
     save_as_item = Item(file_menu, "Save2");
     save_item = Item(file_menu, "Save3");
     save_item->setVisible(false);
-    // The one command beyond the documented items that is not in "Edit": an export
-    // belongs with the files, above the command that ends the program.
+    // The commands beyond the documented items that are not in "Edit": printing the
+    // template and an export belong with the files, above the command that ends the
+    // program.
     file_menu->addSeparator();
+    print_template_item = Item(file_menu, "PrintTemplate1");
     export_avl_item = Item(file_menu, "ExportAvl1");
     file_menu->addSeparator();
     exit_item = Item(file_menu, "Exit1");
@@ -122,6 +124,7 @@ void MainMenus::ApplyCaptions(const Catalogue& texts) {
         {recent_menu->menuAction(), TextId::kMenuRecent},
         {save_as_item, TextId::kMenuSaveAs},
         {save_item, TextId::kMenuSave},
+        {print_template_item, TextId::kMenuPrintTemplate},
         {export_avl_item, TextId::kMenuExportAvl},
         {exit_item, TextId::kMenuExit},
         {edit_menu->menuAction(), TextId::kMenuEdit},

@@ -36,6 +36,7 @@ struct MainMenus {
     QMenu* recent_menu = nullptr;             // Recent1, the files last opened or saved
     QAction* save_as_item = nullptr;          // Save2
     QAction* save_item = nullptr;             // Save3, hidden until a name is known
+    QAction* print_template_item = nullptr;   // PrintTemplate1
     QAction* export_avl_item = nullptr;       // ExportAvl1
     QAction* exit_item = nullptr;             // Exit1
     QMenu* edit_menu = nullptr;               // EEdit1

@@ -31,6 +31,7 @@
 #include "ui/program_icon.h"
 #include "ui/refined_check_command.h"
 #include "ui/result_commands.h"
+#include "ui/template_command.h"
 #include "ui/tform2.h"
 #include "ui/undo_commands.h"
 #include "ui/unit_choice.h"
@@ -112,6 +113,7 @@ void TForm1::BuildWindow() {
     wing_count_choice_ = new WingCountChoice(client, *language_);
     result_commands_ = new ResultCommands(this, *menus_, workbench_, *language_);
     balance_commands_ = new BalanceCommands(this, *menus_, workbench_, *language_);
+    new TemplateCommand(this, menus_->print_template_item, workbench_, *language_, *units_);
     answer_line_ = new AnswerLine(*statusBar(), workbench_, *language_, *units_);
     new RefinedCheckCommand(this, menus_->refined_check_item, workbench_.aircraft(),
                             workbench_.analysis(), *language_);

@@ -4,9 +4,11 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -18,6 +20,7 @@
 #include "support/window_controls.h"
 #include "ui/countdown_throttle.h"
 #include "ui/image_control.h"
+#include "ui/template_command.h"
 #include "ui/tform1.h"
 
 namespace kalvesta {
@@ -187,6 +190,22 @@ TEST_F(CalculateTest, PrintComposesTheSummaryPageAndOpensThePrinterWindow) {
     ASSERT_EQ(page.size(), QSize(800, 1220));
     EXPECT_EQ(page.pixelColor(799, 1219), QColor(Qt::white));
     EXPECT_EQ(page.pixelColor(300, 100), QColor(255, 255, 225));  // top view background
+}
+
+// The template on a printer's paper: Letter stays Letter, anything else is A4.
+TEST_F(CalculateTest, BalanceTemplatePrintsOnThePrintersPaper) {
+    TForm1 form;
+    Control<QPushButton>(form, "Button4")->click();
+    for (const auto& [paper, points] : {std::pair{QPageSize::Letter, QSizeF(612, 792)},
+                                        std::pair{QPageSize::A3, QSizeF(595, 842)}}) {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName("template.pdf");
+        printer.setPageSize(QPageSize(paper));
+        EXPECT_EQ(form.findChild<TemplateCommand*>()->PrintOn(printer), QString());
+        EXPECT_EQ(printer.pageLayout().fullRectPoints().size(), points.toSize());
+        EXPECT_GT(QFileInfo("template.pdf").size(), 1000);
+    }
 }
 
 }  // namespace
