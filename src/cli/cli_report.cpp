@@ -5,9 +5,9 @@
 
 #include "analysis/stability.h"
 #include "analysis/tail_volume.h"
-#include "cli/answer_words.h"
 #include "model/number_format.h"
 #include "views/answer_text.h"
+#include "words/answer_words.h"
 
 namespace kalvesta::cli {
 namespace {
@@ -39,9 +39,9 @@ std::string WingSection(const CliRun& run, const SurfaceLoading& loading, int wi
     text += Row("lift slope", FormatFixed(results.wing_lift_slope[w], 4), "per rad");
     text += Row("aerodynamic centre x_ac", units.Length(results.wing_x_ac[w]), mm);
     if (const std::optional<double> volume = TailVolume(results, wing)) {
-        text += Row("tail volume V", FormatFixed(*volume, 3), TailVolumeNote(*volume));
+        text += Row("tail volume V", FormatFixed(*volume, 3), TailVolumeNote(kCliTexts, *volume));
     }
-    text += "  " + StallSentence(loading, units) + "\n";
+    text += "  " + StallSentence(kCliTexts, loading, units) + "\n";
     return text;
 }
 

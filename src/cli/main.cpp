@@ -11,6 +11,8 @@
 #include "cli/summary_module.h"
 #include "cli/template_texts.h"
 #include "files/file_writer.h"
+#include "words/answer_words.h"
+#include "words/template_words.h"
 
 namespace {
 
@@ -94,7 +96,9 @@ int main(int argc, char** argv) {
 
     if (options.template_file && run.has_results()) {
         const TemplatePages pages = ComposeTemplate(run, options);
-        if (const std::string refused = TemplateRefusalReason(pages.layout); !refused.empty()) {
+        if (const std::string refused =
+                kalvesta::TemplateRefusalReason(kalvesta::cli::kCliTexts, pages.layout);
+            !refused.empty()) {
             PrintError("no balance template written to \"" + *options.template_file +
                        "\": " + refused);
             return kExitUsageOrFile;

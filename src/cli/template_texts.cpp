@@ -4,10 +4,9 @@
 #include <algorithm>
 #include <string_view>
 
-#include "cli/answer_words.h"
 #include "model/number_format.h"
 #include "model/utf8.h"
-#include "views/answer_text.h"
+#include "words/template_words.h"
 
 namespace kalvesta::cli {
 namespace {
@@ -86,58 +85,21 @@ std::vector<std::string> PartsBlock(const CliRun& run, const DisplayUnits& units
 
 TemplatePages ComposeTemplate(const CliRun& run, const CliOptions& options) {
     const DisplayUnits units{options.units, options.mass_units};
-    const BalanceAnswer answer = AnswerOf(run);
-    BalanceTemplateTexts texts;
-    texts.parts = PartsBlock(run, units);
+    std::vector<std::string> parts = PartsBlock(run, units);
     const BalanceTemplateRequest request =
         TemplateRequestFor(run.data->results, options.margin_given, options.target_margin,
-                           options.units, options.paper, texts.parts.size());
+                           options.units, options.paper, parts.size());
     TemplatePages pages;
     pages.layout = LayOutBalanceTemplate(run.aircraft, request);
-
-    const std::string check_length =
-        options.units == LengthUnit::kInch ? std::string("4 in") : std::string("100 mm");
-    texts.title = "Kalvesta4 balance template: " + run.file.value_or("start-up aircraft");
-    texts.answer = PlainAnswerText(answer, units.length, kCliTexts);
-    texts.check_bar = "The black bar must measure " + check_length +
-                      ". If it does not, print again at actual size (100 %, not fitted to "
-                      "the page).";
-    texts.centre_line = "centre line";
-    texts.leading_edge = "leading edge of Wing-1's root";
-    texts.band = "recommended range, static margin " +
-                 FormatFixed(request.band_front_margin_percent, 0) + " to " +
-                 FormatFixed(request.band_aft_margin_percent, 0) + " %";
-    texts.band_front =
-        DistanceText(request.band_front_x_mm - answer.datum_x_mm, units.length, kCliTexts);
-    texts.band_aft =
-        DistanceText(request.band_aft_x_mm - answer.datum_x_mm, units.length, kCliTexts);
-    texts.chosen = "balance here: " +
-                   DistanceText(request.chosen_x_mm - answer.datum_x_mm, units.length, kCliTexts) +
-                   " (static margin " + FormatFixed(request.chosen_margin_percent, 1) + " %)";
+    BalanceTemplateTexts texts =
+        TemplateTexts(kCliTexts, units, AnswerOf(run), request, run.file.value_or(""));
+    texts.parts = std::move(parts);
     const size_t sheets = pages.layout.sheets.size();
     for (size_t i = 0; i < sheets; ++i) {
-        const std::string number = std::to_string(i + 1);
-        texts.sheet = "Sheet " + number + " of " + std::to_string(sheets);
-        texts.join_previous = "Cut along the dashed line and lay this edge on the marks of sheet " +
-                              std::to_string(i) + ".";
-        texts.join_next =
-            "Sheet " + std::to_string(i + 2) + " joins here: lay its edge on these marks.";
+        NameTemplateSheet(kCliTexts, i, sheets, texts);
         pages.texts.push_back(texts);
     }
     return pages;
-}
-
-std::string TemplateRefusalReason(const BalanceTemplateLayout& layout) {
-    switch (layout.status) {
-        case TemplateLayoutStatus::kLaidOut:
-            return {};
-        case TemplateLayoutStatus::kTooLong:
-            return "the root region of Wing-1 with its range would need more than " +
-                   std::to_string(kMaxTemplateSheets) + " sheets";
-        case TemplateLayoutStatus::kNoRegion:
-            return "Wing-1 and its range give no region to draw";
-    }
-    return {};
 }
 
 }  // namespace kalvesta::cli

@@ -21,7 +21,4 @@ struct TemplatePages {
 // middle of the range. Needs results.
 TemplatePages ComposeTemplate(const CliRun& run, const CliOptions& options);
 
-// Why the layout has no sheets, in words; empty when it has.
-std::string TemplateRefusalReason(const BalanceTemplateLayout& layout);
-
 }  // namespace kalvesta::cli

@@ -2,6 +2,7 @@
 #include "model/planform.h"
 
 #include "model/check.h"
+#include "model/display_units.h"
 #include "model/number_format.h"
 #include "model/text_to_int.h"
 
@@ -107,9 +108,19 @@ void ComputeWing(Aircraft& aircraft, int wing, const WingInputs& inputs, int tra
     aircraft.wing_lam[w] = v.lam;
 }
 
-PlanformLabels FormatPlanformLabels(const Aircraft& aircraft, int wing) {
+PlanformLabels FormatPlanformLabels(const Aircraft& aircraft, int wing, LengthUnit unit) {
     KALVESTA_CHECK(wing >= 1 && wing <= kMaxWings);
     const auto w = static_cast<size_t>(wing);
+    if (unit == LengthUnit::kInch) {
+        // in² = mm² / 25.4²
+        return PlanformLabels{
+            FormatFixed(LengthInUnit(aircraft.wing_b[w], unit), 4, 2) + "in",
+            FormatFixed(aircraft.wing_s[w] / (kMmPerInch * kMmPerInch), 4, 1) + "in^2",
+            FormatFixed(LengthInUnit(aircraft.wing_lm[w], unit), 4, 2) + "in",
+            FormatFixed(LengthInUnit(aircraft.wing_r25[w], unit), 4, 2) + "in",
+            FormatFixed(aircraft.wing_lam[w], 4, 1),
+        };
+    }
     return PlanformLabels{
         FormatFixed(aircraft.wing_b[w], 4, 0) + "mm",
         FormatFixed(aircraft.wing_s[w] / 10000.0, 4, 2) + "dm^2",

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/aircraft.h"
+#include "model/display_units.h"
 
 namespace kalvesta {
 
@@ -80,7 +81,9 @@ PlanformValues NTRAP_SPEZIAL(int wing, int station_count, const PerStation<doubl
 // root leading edge) and clears results_valid.
 void ComputeWing(Aircraft& aircraft, int wing, const WingInputs& inputs, int trapezoids);
 
-// The label texts for the derived values of `wing`.
-PlanformLabels FormatPlanformLabels(const Aircraft& aircraft, int wing);
+// The label texts for the derived values of `wing`, lengths in `unit` (in inches
+// with 2 decimals, the area in in² with 1).
+PlanformLabels FormatPlanformLabels(const Aircraft& aircraft, int wing,
+                                    LengthUnit unit = LengthUnit::kMillimetre);
 
 }  // namespace kalvesta

@@ -69,6 +69,12 @@ void AircraftTabPage::ShowAircraftViews() {
     print_->ShowButton(false);
 }
 
+void AircraftTabPage::ShowUnits(LengthUnit unit) {
+    positions_->ShowUnit(unit);
+    top_view_->ShowUnit(unit);
+    print_->ShowUnit(unit);
+}
+
 void AircraftTabPage::ShowWingCount(int wing_count) {
     positions_->ShowWingCount(wing_count);
 }

@@ -40,6 +40,8 @@ public:
     // 3-D view of the model, the position titles, "Print" hidden, the memo as the
     // preparation left it.
     void ShowAircraftViews();
+    // The position boxes in the length unit chosen.
+    void ShowUnits(LengthUnit unit);
     // The position pictures and boxes of the wings in use.
     void ShowWingCount(int wing_count);
 

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "model/display_units.h"
 #include "model/number_format.h"
 #include "model/text_to_int.h"
 #include "ui/window_layout.h"
@@ -32,12 +33,18 @@ protected:
     }
 };
 
+// The design's value of a length box's text, in the box's unit.
+int32_t BoxMm(const QLineEdit* box, const QString& text) {
+    return BoxLengthUnit(box) == LengthUnit::kInch ? ReadInchText(text.toStdString()).mm
+                                                   : TextToInt32(text.toStdString());
+}
+
 }  // namespace
 
 void TypeIntoDesign(QLineEdit* box, Design& design, std::function<void(int32_t)> set) {
-    TypeTextIntoDesign(box, design, [set = std::move(set)](const QString& text) {
-        set(TextToInt32(text.toStdString()));
-    });
+    SetBoxLengthUnit(box, LengthUnit::kMillimetre);
+    TypeTextIntoDesign(box, design,
+                       [box, set = std::move(set)](const QString& text) { set(BoxMm(box, text)); });
 }
 
 void TypeTextIntoDesign(QLineEdit* box, Design& design, std::function<void(const QString&)> set) {
@@ -47,8 +54,13 @@ void TypeTextIntoDesign(QLineEdit* box, Design& design, std::function<void(const
 }
 
 void ShowBoxValue(QLineEdit* box, int32_t value, bool from_file) {
+    const bool inches = BoxLengthUnit(box) == LengthUnit::kInch;
     QString text;
-    if (from_file) {
+    if (inches && (from_file || BoxMm(box, box->text()) != value)) {
+        text = QString::fromStdString(InchText(value));
+    } else if (inches) {
+        return;
+    } else if (from_file) {
         text = QString::fromStdString(FormatInt(value, 4));
     } else if (TextToInt32(box->text().toStdString()) != value) {
         text = QString::number(value);

@@ -14,15 +14,16 @@ class QWidget;
 
 namespace kalvesta {
 
-// Every text typed into `box` is read by the text-to-integer rule and given to
-// `set`; leaving the box (Tab, Return, focus elsewhere) finishes the edit.
+// Every text typed into the length box `box` is read in the box's unit (by the
+// text-to-integer rule in millimetres, SetBoxLengthUnit) and given to `set` in
+// whole millimetres; leaving the box (Tab, Return, focus elsewhere) finishes the edit.
 void TypeIntoDesign(QLineEdit* box, Design& design, std::function<void(int32_t)> set);
 // The same for a box whose text is the design's value as it stands.
 void TypeTextIntoDesign(QLineEdit* box, Design& design, std::function<void(const QString&)> set);
 
-// The box shows `value` without telling the design: from a file right-aligned in 4
-// characters as always, otherwise only where its text reads as another value (a
-// text typed that reads as the value, "abc" for 0, stays as typed).
+// The box shows `value` (mm) without telling the design: from a file right-aligned in
+// 4 characters as always (an inch box: InchText), otherwise only where its text reads
+// as another value (a text typed that reads as the value, "abc" for 0, stays as typed).
 void ShowBoxValue(QLineEdit* box, int32_t value, bool from_file);
 
 // Undo and redo keys pressed in `widget` reach the window's Undo and Redo instead of

@@ -2,6 +2,7 @@
 #include "ui/main_menus.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,6 +17,14 @@ namespace {
 QAction* Item(QMenu* menu, const char* name) {
     QAction* action = menu->addAction(QString());
     action->setObjectName(name);
+    return action;
+}
+
+// A checkable item, one of `group`'s exclusive choices.
+QAction* Choice(QMenu* menu, const char* name, QActionGroup* group) {
+    QAction* action = Item(menu, name);
+    action->setCheckable(true);
+    group->addAction(action);
     return action;
 }
 
@@ -49,9 +58,11 @@ MainMenus::MainMenus(QMenuBar* bar, const WindowLanguage& language) {
     save_as_item = Item(file_menu, "Save2");
     save_item = Item(file_menu, "Save3");
     save_item->setVisible(false);
-    // The one command beyond the documented items that is not in "Edit": an export
-    // belongs with the files, above the command that ends the program.
+    // The commands beyond the documented items that are not in "Edit": printing the
+    // template and an export belong with the files, above the command that ends the
+    // program.
     file_menu->addSeparator();
+    print_template_item = Item(file_menu, "PrintTemplate1");
     export_avl_item = Item(file_menu, "ExportAvl1");
     file_menu->addSeparator();
     exit_item = Item(file_menu, "Exit1");
@@ -65,6 +76,15 @@ MainMenus::MainMenus(QMenuBar* bar, const WindowLanguage& language) {
     wing_items[3] = Item(edit_menu, "wing31");
     wing_items[3]->setVisible(false);
     aircraft_item = Item(edit_menu, "aircraft1");
+
+    options_menu = Menu(bar, "Options1");
+    auto* lengths = new QActionGroup(options_menu);
+    auto* masses = new QActionGroup(options_menu);
+    millimetres_item = Choice(options_menu, "Millimetres1", lengths);
+    inches_item = Choice(options_menu, "Inches1", lengths);
+    options_menu->addSeparator();
+    grams_item = Choice(options_menu, "Grams1", masses);
+    ounces_item = Choice(options_menu, "Ounces1", masses);
 
     language_menu = Menu(bar, "Langu1");
     switch_language_item = Item(language_menu, "german1");
@@ -104,6 +124,7 @@ void MainMenus::ApplyCaptions(const Catalogue& texts) {
         {recent_menu->menuAction(), TextId::kMenuRecent},
         {save_as_item, TextId::kMenuSaveAs},
         {save_item, TextId::kMenuSave},
+        {print_template_item, TextId::kMenuPrintTemplate},
         {export_avl_item, TextId::kMenuExportAvl},
         {exit_item, TextId::kMenuExit},
         {edit_menu->menuAction(), TextId::kMenuEdit},
@@ -111,6 +132,11 @@ void MainMenus::ApplyCaptions(const Catalogue& texts) {
         {static_margin_item, TextId::kMenuStaticMargin},
         {refined_check_item, TextId::kMenuRefinedCheck},
         {balance_item, TextId::kMenuBalance},
+        {options_menu->menuAction(), TextId::kMenuOptions},
+        {millimetres_item, TextId::kMenuMillimetres},
+        {inches_item, TextId::kMenuInches},
+        {grams_item, TextId::kMenuGrams},
+        {ounces_item, TextId::kMenuOunces},
         {language_menu->menuAction(), TextId::kMenuLanguage},
         {switch_language_item, TextId::kMenuSwitchLanguage},
     };

@@ -2,7 +2,7 @@
 // the commands beyond the documented items where a desktop user looks for them
 // ("New" and the recent files around "Open", "Undo" and "Redo" on top of "Edit",
 // the AVL export above "Exit", the commands on the results after the documented
-// items of "Edit"), every menu and item with a mnemonic and the usual keys,
+// items of "Edit", the units in "Options"), every menu and item with a mnemonic and the usual keys,
 // captioned in the window's language. The window connects the items to the parts
 // that carry them out.
 #pragma once
@@ -36,6 +36,7 @@ struct MainMenus {
     QMenu* recent_menu = nullptr;             // Recent1, the files last opened or saved
     QAction* save_as_item = nullptr;          // Save2
     QAction* save_item = nullptr;             // Save3, hidden until a name is known
+    QAction* print_template_item = nullptr;   // PrintTemplate1
     QAction* export_avl_item = nullptr;       // ExportAvl1
     QAction* exit_item = nullptr;             // Exit1
     QMenu* edit_menu = nullptr;               // EEdit1
@@ -46,6 +47,11 @@ struct MainMenus {
     QAction* static_margin_item = nullptr;    // StaticMargin1
     QAction* refined_check_item = nullptr;    // RefinedCheck1
     QAction* balance_item = nullptr;          // Balance1
+    QMenu* options_menu = nullptr;            // Options1: the units
+    QAction* millimetres_item = nullptr;      // Millimetres1, checked or Inches1
+    QAction* inches_item = nullptr;           // Inches1
+    QAction* grams_item = nullptr;            // Grams1, checked or Ounces1
+    QAction* ounces_item = nullptr;           // Ounces1
     QMenu* language_menu = nullptr;           // Langu1
     QAction* switch_language_item = nullptr;  // german1: English <-> Russian
     QAction* info_item = nullptr;             // Info1

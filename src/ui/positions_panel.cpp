@@ -51,6 +51,14 @@ void PositionsPanel::ShowPositions(const DesignChange& change) {
     }
 }
 
+void PositionsPanel::ShowUnit(LengthUnit unit) {
+    for (size_t w = 1; w <= kMaxWings; ++w) {
+        SetBoxLengthUnit(x_boxes_[w], unit);
+        SetBoxLengthUnit(z_boxes_[w], unit);
+    }
+    ShowPositions(DesignChange{});
+}
+
 void PositionsPanel::ShowWingCount(int wing_count) {
     for (size_t w = 2; w <= kMaxWings; ++w) {
         const bool shown = static_cast<int>(w) <= wing_count;

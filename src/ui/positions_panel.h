@@ -28,6 +28,8 @@ public:
     // The boxes show the design's positions: every box from a file's design
     // (right-aligned in 4 characters), otherwise only a box whose value differs.
     void ShowPositions(const DesignChange& change);
+    // The boxes in `unit`.
+    void ShowUnit(LengthUnit unit);
     // The pictures and boxes of the wings in use.
     void ShowWingCount(int wing_count);
     // The pictures with their titles in the window's language.

@@ -33,8 +33,8 @@ void PrintCommand::ShowButton(bool shown) {
 }
 
 void PrintCommand::Print(ImageControl& top_view, ImageControl& view3d) {
-    DrawSummaryPage(summary_page_->canvas(), bench_.aircraft(), bench_.analysis().results,
-                    LengthUnit::kMillimetre, top_view.canvas(), view3d.canvas(), language_.texts());
+    DrawSummaryPage(summary_page_->canvas(), bench_.aircraft(), bench_.analysis().results, unit_,
+                    top_view.canvas(), view3d.canvas(), language_.texts());
     summary_page_->Refresh();
     printer_window()->ShowModalFor(summary_page_->image(), language_.texts());
 }

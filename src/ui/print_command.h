@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "analysis/workbench.h"
+#include "model/display_units.h"
 
 class QPushButton;
 class QWidget;
@@ -28,6 +29,8 @@ public:
     void BuildPage(QWidget* page);
 
     void ShowButton(bool shown);
+    // The summary's sentence in `unit` from now on.
+    void ShowUnit(LengthUnit unit) { unit_ = unit; }
     // Composes the summary page from the results and the two pictures, then opens
     // the printer window modally.
     void Print(ImageControl& top_view, ImageControl& view3d);
@@ -42,6 +45,7 @@ private:
     const Workbench& bench_;
     const WindowLanguage& language_;
     QWidget* page_;
+    LengthUnit unit_ = LengthUnit::kMillimetre;
     QPushButton* print_button_ = nullptr;   // Button6
     ImageControl* summary_page_ = nullptr;  // Image_P
     std::unique_ptr<TForm3> printer_window_;

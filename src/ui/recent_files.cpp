@@ -5,18 +5,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <QSettings>
 
+#include "ui/user_settings.h"
 #include "ui/window_language.h"
 
 namespace kalvesta {
 namespace {
 
 constexpr char kKey[] = "recentFiles";
-
-QSettings UserSettings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Kalvesta4", "Kalvesta4");
-}
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -18,6 +19,7 @@
 
 #include "qtcanvas/layout_font.h"
 #include "ui/aircraft_tab_page.h"
+#include "ui/answer_line.h"
 #include "ui/balance_commands.h"
 #include "ui/beeper.h"
 #include "ui/component_table.h"
@@ -29,8 +31,10 @@
 #include "ui/program_icon.h"
 #include "ui/refined_check_command.h"
 #include "ui/result_commands.h"
+#include "ui/template_command.h"
 #include "ui/tform2.h"
 #include "ui/undo_commands.h"
+#include "ui/unit_choice.h"
 #include "ui/window_language.h"
 #include "ui/window_layout.h"
 #include "ui/wing_count_choice.h"
@@ -41,6 +45,7 @@ namespace kalvesta {
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent),
       language_(new WindowLanguage(this)),
+      units_(new UnitChoice(this)),
       run_pipeline_(&RunPipeline),
       beeper_(std::make_unique<SystemBeeper>()) {
     BuildWindow();
@@ -91,9 +96,10 @@ void TForm1::BuildWindow() {
     tabs_->tabBar()->setFont(tab_font);
     for (int wing = 1; wing <= kMaxWings; ++wing) {
         wing_tabs_[static_cast<size_t>(wing)] =
-            new WingTabPage(wing, workbench_, *language_, *tabs_);
+            new WingTabPage(wing, workbench_, *language_, *units_, *tabs_);
     }
     aircraft_tab_ = new AircraftTabPage(workbench_, *language_, *tabs_);
+    aircraft_tab_->ShowUnits(units_->length());
     for (int i = 0; i < tabs_->count(); ++i) {
         tabs_->tabBar()->setTabTextColor(i, kGreenFont);
         // The pages show the window's silver, not the style's lighter tab face.
@@ -107,6 +113,8 @@ void TForm1::BuildWindow() {
     wing_count_choice_ = new WingCountChoice(client, *language_);
     result_commands_ = new ResultCommands(this, *menus_, workbench_, *language_);
     balance_commands_ = new BalanceCommands(this, *menus_, workbench_, *language_);
+    new TemplateCommand(this, menus_->print_template_item, workbench_, *language_, *units_);
+    answer_line_ = new AnswerLine(*statusBar(), workbench_, *language_, *units_);
     new RefinedCheckCommand(this, menus_->refined_check_item, workbench_.aircraft(),
                             workbench_.analysis(), *language_);
     FitToScreen();
@@ -165,6 +173,22 @@ void TForm1::Connect() {
     connect(menus_->info_item, &QAction::triggered, this, &TForm1::OnInfo);
     connect(language_, &WindowLanguage::Changed, this,
             [this] { MarkBoxRanges(*this, language_->texts()); });
+    (units_->length() == LengthUnit::kInch ? menus_->inches_item : menus_->millimetres_item)
+        ->setChecked(true);
+    (units_->mass() == MassUnit::kOunce ? menus_->ounces_item : menus_->grams_item)
+        ->setChecked(true);
+    const std::pair<QAction*, LengthUnit> lengths[] = {
+        {menus_->millimetres_item, LengthUnit::kMillimetre},
+        {menus_->inches_item, LengthUnit::kInch}};
+    for (const auto& [item, unit] : lengths) {
+        connect(item, &QAction::triggered, this, [this, unit] { units_->Choose(unit); });
+    }
+    const std::pair<QAction*, MassUnit> masses[] = {{menus_->grams_item, MassUnit::kGram},
+                                                    {menus_->ounces_item, MassUnit::kOunce}};
+    for (const auto& [item, unit] : masses) {
+        connect(item, &QAction::triggered, this, [this, unit] { units_->Choose(unit); });
+    }
+    connect(units_, &UnitChoice::Changed, this, &TForm1::ShowUnits);
 }
 
 void TForm1::ConnectKeys() {
@@ -207,6 +231,7 @@ void TForm1::Follow(const WorkbenchChange& change) {
         wing_tab(wing).Follow(change);
     }
     aircraft_tab_->Follow(change);
+    answer_line_->Show();
     if (design.file) {
         ShowTitle();
     }
@@ -302,6 +327,13 @@ void TForm1::OnSwitchLanguage() {
                                                                   : Language::kEnglish);
     // A language file that cannot be written only means the next start is English.
     WriteLanguageFile(kLanguageFileName, language_->language());
+}
+
+void TForm1::ShowUnits() {
+    for (int wing = 1; wing <= kMaxWings; ++wing) {
+        wing_tab(wing).ShowUnits();
+    }
+    aircraft_tab_->ShowUnits(units_->length());
 }
 
 void TForm1::OnInfo() {

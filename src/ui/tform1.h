@@ -21,6 +21,7 @@ class QTabWidget;
 namespace kalvesta {
 
 class AircraftTabPage;
+class AnswerLine;
 class BalanceCommands;
 class Beeper;
 class ComponentTable;
@@ -30,6 +31,7 @@ class ResultCommands;
 class TForm2;
 class TForm3;
 class UndoCommands;
+class UnitChoice;
 class WindowLanguage;
 class WingCountChoice;
 class WingTabPage;
@@ -46,6 +48,7 @@ public:
     const Aircraft& aircraft() const { return workbench_.aircraft(); }
     const AnalysisData& analysis() const { return workbench_.analysis(); }
     const WindowLanguage& language() const { return *language_; }
+    const UnitChoice& units() const { return *units_; }
     // The window's controls by component name, built and checked at start.
     const ComponentTable& components() const { return *components_; }
 
@@ -105,6 +108,8 @@ private:
     void OnTabChanged();
     // English <-> Russian, remembered in the language file.
     void OnSwitchLanguage();
+    // Boxes, values and results in the units chosen.
+    void ShowUnits();
     // "Info": the info window in the current language, not blocking this one.
     void OnInfo();
     // The views of the aircraft as the model holds it: the planforms and the
@@ -116,6 +121,7 @@ private:
     WingTabPage& wing_tab(int wing) const { return *wing_tabs_[static_cast<size_t>(wing)]; }
 
     WindowLanguage* language_ = nullptr;
+    UnitChoice* units_ = nullptr;
     Workbench workbench_;
     PipelineRunner run_pipeline_;
     std::unique_ptr<Beeper> beeper_;
@@ -129,6 +135,7 @@ private:
     WingCountChoice* wing_count_choice_ = nullptr;
     ResultCommands* result_commands_ = nullptr;
     BalanceCommands* balance_commands_ = nullptr;
+    AnswerLine* answer_line_ = nullptr;
     std::unique_ptr<ComponentTable> components_;
     std::unique_ptr<TForm2> info_window_;
     bool icons_given_ = false;

@@ -24,6 +24,11 @@ void TopViewPanel::DrawAircraft() {
     picture_->Refresh();
 }
 
+void TopViewPanel::ShowUnit(LengthUnit unit) {
+    unit_ = unit;
+    DrawResults();
+}
+
 void TopViewPanel::DrawResults() {
     const Aircraft& aircraft = bench_.aircraft();
     if (!aircraft.results_valid) {
@@ -33,7 +38,7 @@ void TopViewPanel::DrawResults() {
     const bool manual_margin = bench_.design().margin().manual;
     Canvas& canvas = picture_->canvas();
     DrawResultTopView(canvas, aircraft, bench_.analysis().lattice, results,
-                      SelectionOf(bench_.design().inputs()), manual_margin, LengthUnit::kMillimetre,
+                      SelectionOf(bench_.design().inputs()), manual_margin, unit_,
                       language_.texts(), mapping_);
     std::vector<CentreOfGravityMark> marks;
     const Balance& balance = bench_.balance();

@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include "analysis/workbench.h"
+#include "model/display_units.h"
 #include "views/view_mapping.h"
 
 class QWidget;
@@ -29,12 +30,15 @@ public:
     void DrawAircraft();
     // The results with their marks; nothing without valid results.
     void DrawResults();
+    // The recommended band dimensioned in `unit` from now on, redrawn.
+    void ShowUnit(LengthUnit unit);
     ImageControl& picture() { return *picture_; }
 
 private:
     const Workbench& bench_;
     const WindowLanguage& language_;
     ViewMapping& mapping_;
+    LengthUnit unit_ = LengthUnit::kMillimetre;
     ImageControl* picture_ = nullptr;  // Image2
 };
 

@@ -19,27 +19,72 @@ namespace {
 
 // Box property: the language of its tips, the window's (which is made in English).
 constexpr char kTipLanguage[] = "kalvestaTipLanguage";
+// Box property of a length box: its LengthUnit.
+constexpr char kLengthUnit[] = "kalvestaLengthUnit";
+
+// The tips' catalogue of a box made by MakeEdit.
+Catalogue TipTexts(const QLineEdit* edit) {
+    return Catalogue(static_cast<Language>(edit->property(kTipLanguage).toInt()));
+}
+
+void ShowMark(QLineEdit* edit, const QString& tip) {
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Text, tip.isEmpty() ? kBlueFont : kRedFont);
+    edit->setPalette(palette);
+    edit->setToolTip(tip);
+}
+
+// An inch box: decimals are numbers, any other text reads as 0.
+void MarkInchBox(QLineEdit* edit) {
+    const Catalogue texts = TipTexts(edit);
+    switch (ReadInchText(edit->text().toStdString()).error) {
+        case LengthTextError::kNone:
+        case LengthTextError::kEmpty:
+            ShowMark(edit, QString());
+            break;
+        case LengthTextError::kNotANumber:
+        case LengthTextError::kNotFinite:
+            ShowMark(edit, QText(texts, TextId::kBoxNotANumber));
+            break;
+        case LengthTextError::kOutOfRange:
+            ShowMark(edit, QText(texts, TextId::kBoxOutOfRange));
+            break;
+    }
+}
 
 }  // namespace
 
+void SetBoxLengthUnit(QLineEdit* edit, LengthUnit unit) {
+    edit->setProperty(kLengthUnit, static_cast<int>(unit));
+}
+
+bool IsLengthBox(const QLineEdit* edit) {
+    return edit->property(kLengthUnit).isValid();
+}
+
+LengthUnit BoxLengthUnit(const QLineEdit* edit) {
+    return static_cast<LengthUnit>(edit->property(kLengthUnit).toInt());
+}
+
 void MarkBoxRange(QLineEdit* edit) {
+    if (IsLengthBox(edit) && BoxLengthUnit(edit) == LengthUnit::kInch) {
+        MarkInchBox(edit);
+        return;
+    }
     const Int32Reading reading = ReadInt32(edit->text().toStdString());
     const bool within = IsWithinLengthLimit(reading);
     // A text that is no whole number reads as its leading digits (letters as 0), as
     // documented; the box says so instead of hiding it. An empty box is not marked.
     const QString trimmed = edit->text().trimmed();
     const bool number = trimmed.isEmpty() || ReadInt32(trimmed.toStdString()).whole;
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Text, within && number ? kBlueFont : kRedFont);
-    edit->setPalette(palette);
-    const Catalogue texts(static_cast<Language>(edit->property(kTipLanguage).toInt()));
+    const Catalogue texts = TipTexts(edit);
     QString tip;
     if (!number) {
         tip = QText(texts, TextId::kBoxNotWhole, {{"value", std::to_string(reading.value)}});
     } else if (!within) {
         tip = QText(texts, TextId::kBoxOutOfRange);
     }
-    edit->setToolTip(tip);
+    ShowMark(edit, tip);
 }
 
 void SetFont(QWidget* widget, int pixel_size, QColor color) {

@@ -9,6 +9,7 @@
 #include <QString>
 #include <vector>
 
+#include "model/display_units.h"
 #include "texts/catalogue.h"
 
 class QAbstractButton;
@@ -39,8 +40,16 @@ void SetLabelText(QLabel* label, const QString& text);
 // beyond ±100000 mm, turns the text red and the box's tip names the range.
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect geometry, const QString& text);
 
-// Red text and a tip naming the range while the box's value lies outside it.
+// Red text and a tip naming the range while the box's value lies outside it, or
+// saying what a text that is no number reads as.
 void MarkBoxRange(QLineEdit* edit);
+
+// A length box (TypeIntoDesign) shows and takes its length in `unit`: whole
+// millimetres by the text-to-integer rule, or inches with decimals (ReadInchText).
+// Other boxes have no unit and are read as whole numbers.
+void SetBoxLengthUnit(QLineEdit* edit, LengthUnit unit);
+bool IsLengthBox(const QLineEdit* edit);
+LengthUnit BoxLengthUnit(const QLineEdit* edit);
 
 // Marks every box below `window` made by MakeEdit anew, its tip in the language of
 // `texts`: after a language switch.

@@ -13,6 +13,7 @@
 
 #include "ui/design_boxes.h"
 #include "ui/image_control.h"
+#include "ui/unit_choice.h"
 #include "ui/value_label.h"
 #include "ui/window_language.h"
 #include "ui/window_layout.h"
@@ -93,8 +94,8 @@ constexpr std::array<TextId, 5> kValueDescriptions{
 }  // namespace
 
 WingTabPage::WingTabPage(int wing, Workbench& bench, const WindowLanguage& language,
-                         QTabWidget& tabs)
-    : wing_(wing), bench_(bench), language_(language), tabs_(tabs) {
+                         const UnitChoice& units, QTabWidget& tabs)
+    : wing_(wing), bench_(bench), language_(language), units_(units), tabs_(tabs) {
     const WingTabNames& names = kWingTabNames[static_cast<size_t>(wing_)];
     setObjectName(names.page);
     // On its tab before anything is laid out on it: the controls take the size of
@@ -106,6 +107,9 @@ WingTabPage::WingTabPage(int wing, Workbench& bench, const WindowLanguage& langu
     for (int i = 0; i < kWingBoxCount; ++i) {
         TypeIntoDesign(box(i), design,
                        [&design, wing, i](int32_t value) { design.SetWingBox(wing, i, value); });
+    }
+    if (units.length() != LengthUnit::kMillimetre) {
+        ShowUnits();
     }
     for (int t = 1; t <= kMaxTrapezoids; ++t) {
         connect(trapezoid_button(t), &QRadioButton::toggled, this,
@@ -174,7 +178,7 @@ void WingTabPage::Follow(const WorkbenchChange& change) {
 
 void WingTabPage::ShowPlanform() {
     const Aircraft& aircraft = bench_.aircraft();
-    const PlanformLabels labels = FormatPlanformLabels(aircraft, wing_);
+    const PlanformLabels labels = FormatPlanformLabels(aircraft, wing_, units_.length());
     const std::array<const std::string*, 5> texts{&labels.b, &labels.s, &labels.lm, &labels.r25,
                                                   &labels.lam};
     for (size_t row = 0; row < texts.size(); ++row) {
@@ -185,6 +189,14 @@ void WingTabPage::ShowPlanform() {
     }
     DrawPlanform(planform_picture_->canvas(), aircraft, wing_, shown_trapezoids_);
     planform_picture_->Refresh();
+}
+
+void WingTabPage::ShowUnits() {
+    for (QLineEdit* edit : boxes_) {
+        SetBoxLengthUnit(edit, units_.length());
+    }
+    ShowInputs(false);
+    ShowPlanform();
 }
 
 void WingTabPage::FitCaptions() {

@@ -19,6 +19,7 @@ class QTabWidget;
 namespace kalvesta {
 
 class ImageControl;
+class UnitChoice;
 class WindowLanguage;
 
 class WingTabPage : public QWidget {
@@ -27,7 +28,8 @@ class WingTabPage : public QWidget {
 public:
     // The tab page of `wing` (1..3), TabSheet1..3, added to `tabs`, showing the
     // workbench's design.
-    WingTabPage(int wing, Workbench& bench, const WindowLanguage& language, QTabWidget& tabs);
+    WingTabPage(int wing, Workbench& bench, const WindowLanguage& language, const UnitChoice& units,
+                QTabWidget& tabs);
 
     int wing() const { return wing_; }
 
@@ -40,6 +42,8 @@ public:
     void ShowPlanform();
     // The dimension sketch for the count shown, captioned in the window's language.
     void ShowDimensionSketch();
+    // The boxes and values in the units chosen.
+    void ShowUnits();
 
 private:
     void Build();
@@ -61,6 +65,7 @@ private:
     const int wing_;
     Workbench& bench_;
     const WindowLanguage& language_;
+    const UnitChoice& units_;
     QTabWidget& tabs_;
     int shown_trapezoids_ = 1;
     QFrame* trapezoid_panel_ = nullptr;  // Panel2 / Panel3 / Panel4

@@ -4,9 +4,11 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -18,6 +20,7 @@
 #include "support/window_controls.h"
 #include "ui/countdown_throttle.h"
 #include "ui/image_control.h"
+#include "ui/template_command.h"
 #include "ui/tform1.h"
 
 namespace kalvesta {
@@ -48,6 +51,9 @@ TEST_F(CalculateTest, DefaultAircraftGivesResultsAndIdlesWithCalculateDisabled) 
     // The result lines and figures drawn there: the stability view's and the
     // analysis tests'.
     EXPECT_NE(Control<ImageControl>(form, "Image2")->image(), before);
+    const QString answer = Control<QLabel>(form, "AnswerLine")->text();
+    EXPECT_TRUE(answer.startsWith("Balance the model ")) << answer.toStdString();
+    EXPECT_TRUE(answer.contains("\nTail volume of Wing-2: V = 0.")) << answer.toStdString();
 
     // Moving between tabs keeps the results; an edit invalidates them.
     Control<QAction>(form, "wing11")->trigger();
@@ -57,6 +63,7 @@ TEST_F(CalculateTest, DefaultAircraftGivesResultsAndIdlesWithCalculateDisabled) 
     EXPECT_FALSE(form.aircraft().results_valid);
     EXPECT_TRUE(Control<QPushButton>(form, "Button4")->isEnabled());
     EXPECT_TRUE(Control<QPushButton>(form, "Button6")->isHidden());
+    EXPECT_EQ(Control<QLabel>(form, "AnswerLine")->text(), "");
 }
 
 TEST_F(CalculateTest, ManualMarginRedrawsOnlyAfterACalculation) {
@@ -162,6 +169,7 @@ TEST_F(CalculateTest, LanguageSwitchRedrawsResultsWithoutRecalculating) {
     EXPECT_TRUE(form.aircraft().results_valid);
     EXPECT_EQ(beeps.count, 0);
     EXPECT_NE(Control<ImageControl>(form, "Image2")->image(), english);
+    EXPECT_TRUE(Control<QLabel>(form, "AnswerLine")->text().startsWith("Центр тяжести модели:"));
     Control<QAction>(form, "german1")->trigger();
     QDir().remove("Default.pa4");
 }
@@ -182,6 +190,22 @@ TEST_F(CalculateTest, PrintComposesTheSummaryPageAndOpensThePrinterWindow) {
     ASSERT_EQ(page.size(), QSize(800, 1220));
     EXPECT_EQ(page.pixelColor(799, 1219), QColor(Qt::white));
     EXPECT_EQ(page.pixelColor(20, 50), QColor(255, 255, 225));  // top view background
+}
+
+// The template on a printer's paper: Letter stays Letter, anything else is A4.
+TEST_F(CalculateTest, BalanceTemplatePrintsOnThePrintersPaper) {
+    TForm1 form;
+    Control<QPushButton>(form, "Button4")->click();
+    for (const auto& [paper, points] : {std::pair{QPageSize::Letter, QSizeF(612, 792)},
+                                        std::pair{QPageSize::A3, QSizeF(595, 842)}}) {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName("template.pdf");
+        printer.setPageSize(QPageSize(paper));
+        EXPECT_EQ(form.findChild<TemplateCommand*>()->PrintOn(printer), QString());
+        EXPECT_EQ(printer.pageLayout().fullRectPoints().size(), points.toSize());
+        EXPECT_GT(QFileInfo("template.pdf").size(), 1000);
+    }
 }
 
 }  // namespace

@@ -72,6 +72,44 @@ TEST(MainWindow, TypingASpanRecomputesTheWing) {
     EXPECT_EQ(LabelText(form, "Label_b1"), "  24mm");
 }
 
+// An inch box: what is typed, the whole millimetre the design keeps, and the text
+// the box shows for it once the window shows the design again in inches.
+struct InchBoxCase {
+    const char* typed;
+    int32_t mm;
+    const char* shown;
+    bool red;
+};
+
+class InchBoxes : public ::testing::TestWithParam<InchBoxCase> {};
+
+TEST_P(InchBoxes, RoundTripThroughTheDesign) {
+    const InchBoxCase& c = GetParam();
+    TForm1 form;
+    Control<QAction>(form, "Inches1")->trigger();
+    EXPECT_EQ(LabelText(form, "Label_b1"), "43.31in");
+    QLineEdit* span = Control<QLineEdit>(form, "Edit1");
+    EXPECT_EQ(span->text(), "21.65");  // 550 mm
+    span->selectAll();
+    QTest::keyClicks(span, c.typed);
+    EXPECT_EQ(form.workbench().design().inputs().wings[1].span[0], c.mm);
+    EXPECT_EQ(span->palette().color(QPalette::Text) == QColor(255, 0, 0), c.red);
+    Control<QAction>(form, "Millimetres1")->trigger();
+    EXPECT_EQ(span->text(), QString::number(c.mm));
+    Control<QAction>(form, "Inches1")->trigger();
+    EXPECT_EQ(span->text(), c.shown);
+    // The setting outlives the window: the next one starts in millimetres again.
+    Control<QAction>(form, "Millimetres1")->trigger();
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, InchBoxes,
+                         ::testing::Values(InchBoxCase{"12.25", 311, "12.24", false},
+                                           InchBoxCase{"12,25", 311, "12.24", false},
+                                           InchBoxCase{"20", 508, "20", false},
+                                           InchBoxCase{"-3.5", -89, "-3.5", false},
+                                           InchBoxCase{"1/2", 0, "0", true},
+                                           InchBoxCase{"5000", 127000, "5000", true}));
+
 TEST(MainWindow, WingCountButtonsShowTabsAndMenuItems) {
     TForm1 form;
     Control<QRadioButton>(form, "RadioButton1")->click();
