@@ -192,6 +192,26 @@ TEST_F(CalculateTest, PrintComposesTheSummaryPageAndOpensThePrinterWindow) {
     EXPECT_EQ(page.pixelColor(300, 100), QColor(255, 255, 225));  // top view background
 }
 
+// The lift window follows each calculation and asks for one while results are stale.
+TEST_F(CalculateTest, LiftWindowFollowsEachCalculation) {
+    TForm1 form;
+    Control<QAction>(form, "Lift1")->trigger();
+    auto* lift = form.findChild<QWidget*>("LiftWindow");
+    ASSERT_NE(lift, nullptr);
+    EXPECT_TRUE(lift->isVisible());
+    const auto state = [&] { return lift->findChild<QLabel*>("LiftState")->text(); };
+    EXPECT_EQ(state(), "No results yet: press Calculate.");
+    Control<QPushButton>(form, "Button4")->click();
+    EXPECT_EQ(state(), "");
+    const QImage plot = lift->findChild<ImageControl*>("LiftPlot")->image();
+    QImage blank(plot.size(), plot.format());
+    blank.fill(Qt::white);
+    EXPECT_NE(plot, blank);
+    form.findChild<QLineEdit*>("Edit_x2")->setText("810");
+    EXPECT_EQ(state(), "The results are out of date: press Calculate.");
+    EXPECT_EQ(lift->findChild<ImageControl*>("LiftPlot")->image(), plot);
+}
+
 // The template on a printer's paper: Letter stays Letter, anything else is A4.
 TEST_F(CalculateTest, BalanceTemplatePrintsOnThePrintersPaper) {
     TForm1 form;
