@@ -44,7 +44,7 @@ void AnswerLine::Show() {
                             {"note", TailVolumeNote(texts, *volume)}});
         }
     }
-    label_->setText(lines.join('\n'));
+    label_->setText(lines.join("   "));
 }
 
 }  // namespace kalvesta

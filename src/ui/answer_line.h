@@ -1,4 +1,4 @@
-// The builder's answer under the window's tabs, after a calculation: where to
+// The builder's answer in the status line after a calculation: where to
 // balance the model in words, and the tail volume of each surface behind or ahead
 // of Wing-1, in the window's language and length unit. Empty without results.
 #pragma once

@@ -97,6 +97,7 @@ MainMenus::MainMenus(QMenuBar* bar, const WindowLanguage& language) {
     edit_menu->addSeparator();
     static_margin_item = Item(edit_menu, "StaticMargin1");
     refined_check_item = Item(edit_menu, "RefinedCheck1");
+    lift_item = Item(edit_menu, "Lift1");
     balance_item = Item(edit_menu, "Balance1");
 
     new_item->setShortcuts(Keys(QKeySequence::New, {"Ctrl+N"}));
@@ -131,6 +132,7 @@ void MainMenus::ApplyCaptions(const Catalogue& texts) {
         {aircraft_item, TextId::kMenuAircraft},
         {static_margin_item, TextId::kMenuStaticMargin},
         {refined_check_item, TextId::kMenuRefinedCheck},
+        {lift_item, TextId::kMenuLift},
         {balance_item, TextId::kMenuBalance},
         {options_menu->menuAction(), TextId::kMenuOptions},
         {millimetres_item, TextId::kMenuMillimetres},

@@ -46,6 +46,7 @@ struct MainMenus {
     QAction* aircraft_item = nullptr;         // aircraft1
     QAction* static_margin_item = nullptr;    // StaticMargin1
     QAction* refined_check_item = nullptr;    // RefinedCheck1
+    QAction* lift_item = nullptr;             // Lift1
     QAction* balance_item = nullptr;          // Balance1
     QMenu* options_menu = nullptr;            // Options1: the units
     QAction* millimetres_item = nullptr;      // Millimetres1, checked or Inches1

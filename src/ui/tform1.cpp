@@ -26,6 +26,7 @@
 #include "ui/file_commands.h"
 #include "ui/file_dialogs.h"
 #include "ui/language_file.h"
+#include "ui/lift_window.h"
 #include "ui/main_menus.h"
 #include "ui/message_boxes.h"
 #include "ui/program_icon.h"
@@ -114,6 +115,7 @@ void TForm1::BuildWindow() {
     result_commands_ = new ResultCommands(this, *menus_, workbench_, *language_);
     balance_commands_ = new BalanceCommands(this, *menus_, workbench_, *language_);
     new TemplateCommand(this, menus_->print_template_item, workbench_, *language_, *units_);
+    lift_window_ = new LiftWindow(this, workbench_, *language_, *units_);
     answer_line_ = new AnswerLine(*statusBar(), workbench_, *language_, *units_);
     new RefinedCheckCommand(this, menus_->refined_check_item, workbench_.aircraft(),
                             workbench_.analysis(), *language_);
@@ -171,6 +173,7 @@ void TForm1::Connect() {
     connect(menus_->exit_item, &QAction::triggered, this, &TForm1::close);
     connect(menus_->switch_language_item, &QAction::triggered, this, &TForm1::OnSwitchLanguage);
     connect(menus_->info_item, &QAction::triggered, this, &TForm1::OnInfo);
+    connect(menus_->lift_item, &QAction::triggered, lift_window_, &LiftWindow::Open);
     connect(language_, &WindowLanguage::Changed, this,
             [this] { MarkBoxRanges(*this, language_->texts()); });
     (units_->length() == LengthUnit::kInch ? menus_->inches_item : menus_->millimetres_item)
@@ -232,6 +235,7 @@ void TForm1::Follow(const WorkbenchChange& change) {
     }
     aircraft_tab_->Follow(change);
     answer_line_->Show();
+    lift_window_->Follow(change);
     if (design.file) {
         ShowTitle();
     }

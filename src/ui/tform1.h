@@ -22,6 +22,7 @@ namespace kalvesta {
 
 class AircraftTabPage;
 class AnswerLine;
+class LiftWindow;
 class BalanceCommands;
 class Beeper;
 class ComponentTable;
@@ -136,6 +137,7 @@ private:
     ResultCommands* result_commands_ = nullptr;
     BalanceCommands* balance_commands_ = nullptr;
     AnswerLine* answer_line_ = nullptr;
+    LiftWindow* lift_window_ = nullptr;
     std::unique_ptr<ComponentTable> components_;
     std::unique_ptr<TForm2> info_window_;
     bool icons_given_ = false;

@@ -53,7 +53,7 @@ TEST_F(CalculateTest, DefaultAircraftGivesResultsAndIdlesWithCalculateDisabled) 
     EXPECT_NE(Control<ImageControl>(form, "Image2")->image(), before);
     const QString answer = Control<QLabel>(form, "AnswerLine")->text();
     EXPECT_TRUE(answer.startsWith("Balance the model ")) << answer.toStdString();
-    EXPECT_TRUE(answer.contains("\nTail volume of Wing-2: V = 0.")) << answer.toStdString();
+    EXPECT_TRUE(answer.contains("   Tail volume of Wing-2: V = 0.")) << answer.toStdString();
 
     // Moving between tabs keeps the results; an edit invalidates them.
     Control<QAction>(form, "wing11")->trigger();
@@ -190,6 +190,26 @@ TEST_F(CalculateTest, PrintComposesTheSummaryPageAndOpensThePrinterWindow) {
     ASSERT_EQ(page.size(), QSize(800, 1220));
     EXPECT_EQ(page.pixelColor(799, 1219), QColor(Qt::white));
     EXPECT_EQ(page.pixelColor(20, 50), QColor(255, 255, 225));  // top view background
+}
+
+// The lift window follows each calculation and asks for one while results are stale.
+TEST_F(CalculateTest, LiftWindowFollowsEachCalculation) {
+    TForm1 form;
+    Control<QAction>(form, "Lift1")->trigger();
+    auto* lift = form.findChild<QWidget*>("LiftWindow");
+    ASSERT_NE(lift, nullptr);
+    EXPECT_TRUE(lift->isVisible());
+    const auto state = [&] { return lift->findChild<QLabel*>("LiftState")->text(); };
+    EXPECT_EQ(state(), "No results yet: press Calculate.");
+    Control<QPushButton>(form, "Button4")->click();
+    EXPECT_EQ(state(), "");
+    const QImage plot = lift->findChild<ImageControl*>("LiftPlot")->image();
+    QImage blank(plot.size(), plot.format());
+    blank.fill(Qt::white);
+    EXPECT_NE(plot, blank);
+    form.findChild<QLineEdit*>("Edit_x2")->setText("810");
+    EXPECT_EQ(state(), "The results are out of date: press Calculate.");
+    EXPECT_EQ(lift->findChild<ImageControl*>("LiftPlot")->image(), plot);
 }
 
 // The template on a printer's paper: Letter stays Letter, anything else is A4.

@@ -141,11 +141,12 @@ TEST_F(ExtraCommandsTest, CommandsFollowEveryDocumentedItem) {
     EXPECT_EQ(names(edit_items).mid(0, 7),
               QStringList({"Undo1", "Redo1", "", "wing11", "wing21", "wing31", "aircraft1"}));
     EXPECT_EQ(names(file_items), QStringList({"New1", "Open2", "Recent1", "Save2", "Save3", "",
-                                              "ExportAvl1", "", "Exit1"}));
+                                              "PrintTemplate1", "ExportAvl1", "", "Exit1"}));
     EXPECT_EQ(edit_items.last()->objectName(), "Balance1");
     EXPECT_EQ(Shown(Command("StaticMargin1")->text()), "Static margin at a centre of gravity…");
     EXPECT_EQ(Shown(Command("ExportAvl1")->text()), "Export AVL…");
     EXPECT_EQ(Shown(Command("Balance1")->text()), "Balance…");
+    EXPECT_EQ(Shown(Command("PrintTemplate1")->text()), "Print balance template…");
 }
 
 TEST_F(ExtraCommandsTest, StaticMarginAsksForXAndMarksIt) {
