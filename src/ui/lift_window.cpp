@@ -59,15 +59,15 @@ void LiftWindow::Draw() {
     const AnalysisData& analysis = bench_.analysis();
     const SpanLoading loading = ComputeSpanLoading(bench_.aircraft(), analysis.lattice,
                                                    analysis.solution.circulation, analysis.results);
-    const ReportUnits units{units_.length(), units_.mass()};
+    const DisplayUnits units{units_.length(), units_.mass()};
     SpanLoadingTexts words;
     words.local_lift = texts.Text(TextId::kLiftLocalLift);
     words.load = texts.Text(TextId::kLiftLoad);
     words.elliptic = texts.Text(TextId::kLiftElliptic);
     words.span_axis = texts.Text(
         TextId::kLiftSpanAxis,
-        {{"unit",
-          texts.Text(units_.length() == LengthUnit::kInch ? TextId::kUnitIn : TextId::kUnitMm)}});
+        {{"unit", texts.Text(units_.length() == LengthUnit::kInch ? TextId::kUnitsInch
+                                                                  : TextId::kUnitsMillimetre)}});
     for (int wing = 1; wing <= loading.wing_count; ++wing) {
         const auto w = static_cast<size_t>(wing);
         words.notes[w] = texts.Text(TextId::kLiftNote,
