@@ -60,7 +60,7 @@ void CountStudyLattice(const Aircraft& aircraft, const StudyUnits& units, int mu
     lattice.trap_span_count = {};
     for (size_t w = 1; w <= static_cast<size_t>(aircraft.calc_wing_count); ++w) {
         lattice.chord_count[w] = units.chord[w] * multiplier;
-        for (size_t t = 1; t <= kMaxTrapezoids; ++t) {
+        for (size_t t = 1; t <= kMaxLatticeTrapezoids; ++t) {
             lattice.trap_span_count[t][w] = units.strips[t][w] * multiplier;
             lattice.span_count[w] += lattice.trap_span_count[t][w];
         }
@@ -75,7 +75,7 @@ StudyRefusal FinestLatticeFit(const Aircraft& aircraft, const StudyUnits& units)
     long panels = 0;
     for (size_t w = 1; w <= static_cast<size_t>(aircraft.calc_wing_count); ++w) {
         long strip_units = 0;
-        for (size_t t = 1; t <= kMaxTrapezoids; ++t) {
+        for (size_t t = 1; t <= kMaxLatticeTrapezoids; ++t) {
             strip_units += units.strips[t][w];
         }
         const long strips = strip_units * multiplier;
