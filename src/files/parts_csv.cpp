@@ -5,143 +5,15 @@
 #include <filesystem>
 #include <optional>
 
+#include "files/csv_table.h"
 #include "files/file_reading.h"
 #include "model/number_format.h"
-#include "model/utf8.h"
 
 namespace kalvesta {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::array<std::string_view, 3> kHeaderNames = {"part", "mass_g", "x_mm"};
-
-// Splits CSV text into records, field by field, as RFC 4180 quotes them. Lines end
-// in LF, CR LF or CR; a quoted field may hold separators, doubled quotes and line
-// breaks. A quote inside an unquoted field is taken as it stands.
-class CsvRecords {
-public:
-    CsvRecords(std::string_view text, char separator) : text_(text), separator_(separator) {}
-
-    bool AtEnd() const { return at_ >= text_.size(); }
-    // The line the next record starts on, from 1.
-    int line() const { return line_; }
-
-    // The next record into `fields`; on malformed quoting the reason, else nothing.
-    std::optional<TwoLanguages> Next(std::vector<std::string>& fields) {
-        fields.clear();
-        while (true) {
-            std::string& field = fields.emplace_back();
-            if (Peek() == '"') {
-                if (auto problem = ReadQuoted(field)) {
-                    return problem;
-                }
-            } else {
-                while (!AtEnd() && Peek() != separator_ && Peek() != '\r' && Peek() != '\n') {
-                    field += text_[at_++];
-                }
-            }
-            if (AtEnd() || Peek() != separator_) {
-                break;
-            }
-            ++at_;
-        }
-        EndLine();
-        return std::nullopt;
-    }
-
-private:
-    char Peek() const { return AtEnd() ? '\0' : text_[at_]; }
-
-    void EndLine() {
-        if (Peek() == '\r') {
-            ++at_;
-        }
-        if (Peek() == '\n') {
-            ++at_;
-        }
-        ++line_;
-    }
-
-    std::optional<TwoLanguages> ReadQuoted(std::string& field) {
-        const std::string opened_on = std::to_string(line_);
-        ++at_;
-        while (true) {
-            if (AtEnd()) {
-                return TwoLanguages{"the quote opened on line " + opened_on + " is not closed",
-                                    "кавычка, открытая в строке " + opened_on + ", не закрыта"};
-            }
-            const char c = text_[at_++];
-            if (c == '"' && Peek() == '"') {
-                field += '"';
-                ++at_;
-            } else if (c == '"') {
-                break;
-            } else {
-                line_ += c == '\n' || (c == '\r' && Peek() != '\n') ? 1 : 0;
-                field += c;
-            }
-        }
-        while (Peek() == ' ' || Peek() == '\t') {
-            ++at_;
-        }
-        if (!AtEnd() && Peek() != separator_ && Peek() != '\r' && Peek() != '\n') {
-            return TwoLanguages{"text follows a closing quote",
-                                "после закрывающей кавычки стоит текст"};
-        }
-        return std::nullopt;
-    }
-
-    std::string_view text_;
-    char separator_;
-    size_t at_ = 0;
-    int line_ = 1;
-};
-
-bool IsBlankRecord(const std::vector<std::string>& fields) {
-    for (const std::string& field : fields) {
-        if (!TrimBlanks(field).empty()) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// ASCII letters of `text` compared without case with the lower-case `lower`.
-bool EqualsIgnoringCase(std::string_view text, std::string_view lower) {
-    if (text.size() != lower.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != lower[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// The line, from 1, on which the first byte that is not UTF-8 lies.
-int LineOfFirstNonUtf8(std::string_view text) {
-    int line = 1;
-    while (!text.empty()) {
-        const size_t length = Utf8SequenceLength(text);
-        if (length == 0) {
-            return line;
-        }
-        line += text.front() == '\n' ? 1 : 0;
-        text.remove_prefix(length);
-    }
-    return line;
-}
-
-PartsReadResult LineFailure(const std::string& path, int line, const TwoLanguages& reason) {
-    const std::string number = std::to_string(line);
-    PartsReadResult read;
-    read.result = ContentFailure(
-        FileError::kCannotRead, path,
-        {"line " + number + ": " + reason.english, "строка " + number + ": " + reason.russian});
-    return read;
-}
+const CsvTableKind kPartsTable = {kHeaderNames, {"a part", "у детали"}};
 
 bool NeedsQuotes(std::string_view name) {
     return name.find_first_of(",;\"\r\n") != std::string_view::npos;
@@ -161,15 +33,7 @@ std::string Quoted(std::string_view name) {
 }  // namespace
 
 bool IsPartsHeader(const std::vector<std::string>& fields) {
-    if (fields.size() != kHeaderNames.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < fields.size(); ++i) {
-        if (!EqualsIgnoringCase(TrimBlanks(fields[i]), kHeaderNames[i])) {
-            return false;
-        }
-    }
-    return true;
+    return IsCsvHeader(fields, kHeaderNames);
 }
 
 std::string PartsFileNameFor(const std::string& design_path) {
@@ -183,51 +47,22 @@ std::string PartsFileNameFor(const std::string& design_path) {
 }
 
 PartsReadResult ParsePartsCsv(std::string_view text, const std::string& path) {
-    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        text.remove_prefix(kByteOrderMark.size());
-    }
-    if (!IsUtf8(text)) {
-        return LineFailure(path, LineOfFirstNonUtf8(text),
-                           {"the text is not UTF-8 (save the file as UTF-8 CSV)",
-                            "текст не в кодировке UTF-8 (сохраните файл как CSV в UTF-8)"});
-    }
-    // The header tells the dialect: ";" between its names means ";" and a decimal comma.
-    const std::string_view first_line = text.substr(0, text.find_first_of("\r\n"));
-    const char separator = first_line.find(';') != std::string_view::npos ? ';' : ',';
-    const bool decimal_comma = separator == ';';
-
-    CsvRecords records(text, separator);
-    std::vector<std::string> fields;
-    if (records.AtEnd() || records.Next(fields) || !IsPartsHeader(fields)) {
-        return LineFailure(path, 1,
-                           {std::string("the first line must be the header \"") + kPartsHeader +
-                                "\" (or with \";\" between the names)",
-                            std::string("первая строка должна быть заголовком «") + kPartsHeader +
-                                "» (или с «;» между названиями)"});
-    }
     PartsReadResult read;
-    while (!records.AtEnd()) {
-        const int line = records.line();
-        if (const auto problem = records.Next(fields)) {
-            return LineFailure(path, line, *problem);
-        }
-        if (IsBlankRecord(fields)) {
-            continue;
-        }
-        if (fields.size() != kHeaderNames.size()) {
-            const std::string count = std::to_string(fields.size());
-            return LineFailure(path, line,
-                               {count + (fields.size() == 1 ? " field" : " fields") +
-                                    " where a part has 3 (part, mass_g, x_mm)",
-                                "полей: " + count + ", а у детали их 3 (part, mass_g, x_mm)"});
-        }
-        PartRow row = ReadPartRow(fields[0], fields[1], fields[2], decimal_comma);
-        if (row.problem != PartRowProblem::kNone) {
-            return LineFailure(path, line,
-                               {DescribePartRowProblem(row.problem, fields[1], fields[2], true),
-                                DescribePartRowProblem(row.problem, fields[1], fields[2], false)});
-        }
-        read.parts.push_back(std::move(row.part));
+    read.result =
+        ParseCsvTable(text, path, kPartsTable,
+                      [&read](const std::vector<std::string>& fields, bool decimal_comma,
+                              int) -> std::optional<TwoLanguages> {
+                          PartRow row = ReadPartRow(fields[0], fields[1], fields[2], decimal_comma);
+                          if (row.problem != PartRowProblem::kNone) {
+                              return TwoLanguages{
+                                  DescribePartRowProblem(row.problem, fields[1], fields[2], true),
+                                  DescribePartRowProblem(row.problem, fields[1], fields[2], false)};
+                          }
+                          read.parts.push_back(std::move(row.part));
+                          return std::nullopt;
+                      });
+    if (!read.result.ok()) {
+        read.parts.clear();
     }
     return read;
 }
