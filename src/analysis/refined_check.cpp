@@ -7,10 +7,7 @@
 #include <cmath>
 #include <limits>
 
-#include "analysis/circulation_results.h"
 #include "analysis/grid.h"
-#include "analysis/influence.h"
-#include "analysis/solver.h"
 #include "model/check.h"
 #include "model/pixel.h"
 
@@ -195,21 +192,10 @@ bool FindCloseSurfaces(const Aircraft& aircraft, const StudyUnits& units, Refine
 // False, with the memo's lines in check.failure, when a step reported a failure.
 bool SolveStudyLattice(const Aircraft& aircraft, const StudyUnits& units, int multiplier,
                        AnalysisData& scratch, StudyLattice& solved, RefinedCheck& check) {
-    Memo& memo = scratch.memo;
     Lattice& lattice = scratch.lattice;
-    memo.Reset(aircraft.english_captions);
-    memo.calc_failed = false;
     CountStudyLattice(aircraft, units, multiplier, lattice);
-    TRAWY2(aircraft, lattice, scratch.trim_matrix, memo, LatticeSpacing::kCosine);
-    EINFLUSS(aircraft.calc_wing_count, lattice, scratch.panel_points,
-             scratch.solution.influence_matrix, memo, &scratch.workers);
-    PipelineObserver quiet;
-    const bool solved_system =
-        LOES(lattice.panel_count, scratch.solution, memo, quiet, &scratch.workers);
-    if (!solved_system ||
-        !WIRBEL_ERG(aircraft, lattice, scratch.solution.circulation, scratch.results, memo) ||
-        memo.calc_failed) {
-        check.failure = memo.Text(1);
+    if (!SolveCountedLattice(aircraft, LatticeSpacing::kCosine, scratch, &scratch.workers)) {
+        check.failure = scratch.memo.Text(1);
         return false;
     }
     solved.panel_count = lattice.panel_count;

@@ -1,0 +1,30 @@
+// The added figures in the order their scratch data allows.
+#include "analysis/added_figures.h"
+
+namespace kalvesta {
+
+AddedFigures ComputeAddedFigures(const Aircraft& calculated, AnalysisData& calculation,
+                                 const Fuselage& fuselage, AnalysisData& scratch,
+                                 bool measure_caution) {
+    AddedFigures added;
+    if (measure_caution) {
+        added.caution = MeasureLatticeDependence(calculated, calculation.lattice,
+                                                 calculation.results, scratch, calculation.workers);
+    }
+    if (!fuselage.Described() && !HasRootGap(calculated)) {
+        return added;
+    }
+    added.carried_through =
+        SolveCarriedThrough(calculated, calculation.results, scratch, calculation.workers);
+    if (fuselage.Described() && HasResults(added.carried_through->outcome)) {
+        added.fuselage = ComputeFuselageMoment(fuselage, *added.carried_through, scratch.lattice,
+                                               scratch.solution.circulation);
+    }
+    return added;
+}
+
+const Results& RecommendationResults(const AddedFigures& added, const Results& documented) {
+    return added.fuselage ? added.fuselage->results : documented;
+}
+
+}  // namespace kalvesta
