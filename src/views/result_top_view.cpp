@@ -1,6 +1,7 @@
 // The top view with the results of a calculation.
 #include "views/result_top_view.h"
 
+#include "views/fuselage_outline.h"
 #include "views/grid_view.h"
 #include "views/stability_view.h"
 #include "views/top_view.h"
@@ -9,8 +10,9 @@ namespace kalvesta {
 
 void DrawResultTopView(Canvas& canvas, const Aircraft& aircraft, const Lattice& lattice,
                        const Results& results, const WingSelection& drawn, bool manual_margin,
-                       ViewMapping& mapping) {
+                       ViewMapping& mapping, const Fuselage& fuselage) {
     ClearTopView(canvas);
+    DrawFuselageOutline(canvas, fuselage, mapping);
     DrawGrid(canvas, lattice, aircraft.calc_wing_count, mapping);
     DrawTopView(canvas, aircraft, drawn, mapping);
     DrawStabilityResults(canvas, results, manual_margin, aircraft.english_captions, mapping);

@@ -6,17 +6,18 @@
 #include "analysis/lattice.h"
 #include "analysis/results.h"
 #include "model/aircraft.h"
+#include "model/fuselage.h"
 #include "views/canvas.h"
 #include "views/view_mapping.h"
 #include "views/wing_selection.h"
 
 namespace kalvesta {
 
-// Clears the picture, draws the grid (with the mapping of the previous top view,
-// which the preparation drew for the same aircraft), the top view (renewing the
-// mapping), then the stability lines and marks of `results`.
+// Clears the picture, draws the fuselage's outline and the grid (with the mapping of
+// the previous top view, which the preparation drew for the same aircraft), the top
+// view (renewing the mapping), then the stability lines and marks of `results`.
 void DrawResultTopView(Canvas& canvas, const Aircraft& aircraft, const Lattice& lattice,
                        const Results& results, const WingSelection& drawn, bool manual_margin,
-                       ViewMapping& mapping);
+                       ViewMapping& mapping, const Fuselage& fuselage = {});
 
 }  // namespace kalvesta
