@@ -111,6 +111,13 @@ CliArgsResult ParseCliArgs(const std::vector<std::string>& args) {
             take_number(options.ballast_x_mm, "a position in mm such as -40 or 310.5");
         } else if (name == "--target-margin") {
             take_number(options.target_margin, "a margin in percent such as 12 or 7.5");
+        } else if (name == "--fuselage") {
+            if (const auto text = take_value()) {
+                if (text->empty()) {
+                    parsed.error = "--fuselage needs a file name";
+                }
+                options.fuselage_file = *text;
+            }
         } else if (name == "--parts" || name == "--move") {
             if (const auto text = take_value()) {
                 if (text->empty()) {
@@ -149,7 +156,7 @@ std::string UsageText() {
     return R"(Usage: kalvesta4-cli [FILE.da4] [--wings N] [--margin PERCENT] [--json] [--save OUT.da4]
                      [--summary OUT.pdf|OUT.png] [--cg X_MM] [--export-avl OUT.avl]
                      [--refine] [--parts PARTS.csv] [--target-margin PERCENT]
-                     [--move PART] [--ballast-at X_MM]
+                     [--move PART] [--ballast-at X_MM] [--fuselage BODY.csv]
        kalvesta4-cli --help | --version
 
 Computes the neutral point of an aircraft and the recommended centre-of-gravity
@@ -173,6 +180,17 @@ positions, exactly as the window's "Calculate" does, without a window.
                       ref_area, ref_length, x_np,
                       stability {low, high, manual}, x_cg {low, high, manual},
                       static_margin (with --cg),
+                      carried_through {x_np, ref_area, ref_length,
+                                       x_np_shift_mm}
+                        (when a wing has a root offset, or with --fuselage),
+                      fuselage {length_mm, max_width_mm, fineness,
+                                k2_minus_k1,
+                                stations [{x_mm, width_mm, dx_mm,
+                                           flow_factor}],
+                                lift_slope, cm_alpha, x_np_shift_mm, x_np,
+                                x_cg {low, high, manual}} (with --fuselage),
+                      caution {panel_count, x_np, x_np_change_mm,
+                               x_np_change_percent} or null,
                       refined {converged, convergence, verdict, x_np,
                                x_np_uncertainty_mm, order, x_np_change_mm,
                                x_np_change_percent,
@@ -204,7 +222,8 @@ positions, exactly as the window's "Calculate" does, without a window.
                     results (exit 1 without).
   --cg X_MM         a measured centre of gravity at x = X_MM (read like the margin
                     box, but it must start with a number): adds its static margin,
-                    (x_np - X_MM) / ref_length x 100 in percent.
+                    (x_np - X_MM) / ref_length x 100 in percent (with --fuselage,
+                    on the fuselage's x_np and the carried-through ref_length).
   --export-avl OUT.avl
                     write the aircraft as an AVL input file: the right halves, a
                     section at every strip edge of this program's lattice, its
@@ -249,8 +268,42 @@ positions, exactly as the window's "Calculate" does, without a window.
   --ballast-at X_MM how much ballast at x = X_MM (mm, on the same axis) brings the
                     centre of gravity to the target margin; refused with the reason
                     where ballast there cannot help.
+  --fuselage BODY.csv
+                    the fuselage seen from above: a CSV file with the header
+                    "x_mm,width_mm" and one station a line from nose to tail, its
+                    x in mm on the axis of --parts and the fuselage's width there
+                    (";" and a decimal comma are read too); its axis lies at
+                    Wing-1's height. Adds the fuselage's moment (below), and the
+                    recommended centre of gravity and the balance come from the
+                    neutral point with it. --export-avl then writes the
+                    carried-through lattice, and --refine studies it: refined.x_np
+                    is then its converged neutral point without the fuselage's
+                    moment, whose shift fuselage.x_np_shift_mm gives.
   --help            show this text.
   --version         show the program's version.
+
+Beside its own figures, which stay as they are, the calculation reports:
+  carried_through   when a wing has a root offset (or with --fuselage): the
+                    aircraft with every gap at the centre line closed by a
+                    rectangular centre section, the root chord at the root
+                    leading edge, on a lattice of its own; its reference area and
+                    length are the gross ones (the centre section included), and
+                    x_np_shift_mm is its x_np minus the calculation's.
+  fuselage          Munk's moment of a slender body in Multhopp's strips (the
+                    stations: each strip's middle, width, length and flow factor
+                    1 + d(upwash)/d(alpha) that the carried-through lattice
+                    induces on the axis; strips on a wing's root chord are left
+                    to the wing), with Lamb's k2 - k1 for the fineness length /
+                    greatest width: cm_alpha per radian on the carried-through
+                    reference area and length, lift_slope that aircraft's,
+                    x_np_shift_mm = -cm_alpha / lift_slope x ref_length, and x_np
+                    and x_cg the carried-through ones moved by it.
+  caution           the neutral point depends on the lattice: of two more
+                    lattices, 0.5 and 0.6 times the counts in each direction with
+                    cosine spacing, one puts it more than 2 % of the reference
+                    length elsewhere (or cannot be solved); panel_count and x_np
+                    are that lattice's. Run --refine to know more. null when there
+                    is no caution.
 
 Exit status: 0 with results; 1 when the analysis refused the aircraft or failed
 (its messages also go to standard error; the balance then has no margin); 2 for a

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/added_figures.h"
 #include "analysis/balance.h"
 #include "analysis/pipeline.h"
 #include "analysis/refined_check.h"
@@ -15,6 +16,7 @@
 #include "files/da4_file.h"
 #include "model/aircraft.h"
 #include "model/aircraft_inputs.h"
+#include "model/fuselage.h"
 #include "model/parts.h"
 
 namespace kalvesta::cli {
@@ -30,6 +32,12 @@ struct CliRun {
     std::vector<Part> parts;              // --parts, or the parts file beside the design
     std::optional<std::string> parts_file;
     BalanceQuestion balance_question;
+    Fuselage fuselage;  // --fuselage; empty: none
+    std::optional<std::string> fuselage_file;
+    // The figures beside the calculation's (with results), worked out in `beside`,
+    // which then holds the carried-through lattice.
+    AddedFigures added;
+    std::unique_ptr<AnalysisData> beside;
 
     // Results exist (possibly after a reported failure of the solve).
     bool has_results() const { return HasResults(outcome); }
@@ -48,26 +56,37 @@ FileResult LoadAircraft(const CliOptions& options, CliRun& run);
 // balance option without parts, a --move naming no part or several.
 std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run);
 
+// The outline of --fuselage; what is wrong with its file, or nothing.
+std::optional<std::string> LoadFuselage(const CliOptions& options, CliRun& run);
+
 // Writes the aircraft's description as "Save" does (Da4ValuesOf), then the parts
 // beside it when there are any; the path "-" writes the aircraft's file text to
 // standard output.
 FileResult SaveAircraft(const std::string& path, const CliRun& run);
 
-// The balance of the run's parts, against its results where there are any.
+// The balance of the run's parts, against its recommendation's figures (with a
+// fuselage, the fuselage's) where there are results.
 Balance BalanceOf(const CliRun& run);
 
 // Why ballast at that place cannot help, in words; empty for kOk.
 std::string BallastRefusalReason(BallastStatus status);
 
 // "Calculate" on the aircraft as loaded: the one calculation the window runs, with
-// the stability figures for `margin_text` (read like the margin box).
+// the stability figures for `margin_text` (read like the margin box), and where it
+// gives results the figures beside it.
 void Analyse(const std::string& margin_text, CliRun& run);
 
-// Writes the aircraft and lattice of the results as an AVL input file at `path`.
+// Why no AVL file can be written: there are no results (with a fuselage, no
+// carried-through ones); nothing when it can.
+std::optional<std::string> ExportAvlRefusal(const CliRun& run);
+
+// Writes the aircraft and lattice of the results as an AVL input file at `path`:
+// with a fuselage the carried-through ones.
 FileResult ExportAvl(const std::string& path, const CliRun& run);
 
 // The refined-lattice check on the results (its own analysis data; the run's
-// figures stay as they are). Without results the check does not run (kFailed).
+// figures stay as they are), with a fuselage on the carried-through aircraft and
+// its figures. Without results the check does not run (kFailed).
 void CheckRefinedLattice(CliRun& run);
 
 // Why the check has no lattices to show, in words: the lattice that would not fit,

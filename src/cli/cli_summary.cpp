@@ -46,7 +46,7 @@ FileResult WriteSummary(const std::string& path, const CliRun& run) {
 
     ViewMapping mapping = TopViewMapping(aircraft, kTopViewWidth, kTopViewHeight);
     DrawResultTopView(top_view, aircraft, run.data->lattice, run.data->results, drawn, false,
-                      mapping);
+                      mapping, run.fuselage);
     DrawView3D(view_3d, aircraft, drawn, View3DControls{}, mapping);
     DrawSummaryPage(page, aircraft, run.data->results, top_view, view_3d);
 

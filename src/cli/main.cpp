@@ -1,5 +1,6 @@
 // kalvesta4-cli: the aircraft analysis without a window, for scripts and batch runs.
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,10 @@ int main(int argc, char** argv) {
         PrintError(*wrong);
         return kExitUsageOrFile;
     }
+    if (const auto wrong = LoadFuselage(options, run)) {
+        PrintError(*wrong);
+        return kExitUsageOrFile;
+    }
     if (options.save_file) {
         if (const auto saved = SaveAircraft(*options.save_file, run); !saved.ok()) {
             PrintError(saved.message);
@@ -67,8 +72,9 @@ int main(int argc, char** argv) {
     if (options.refine) {
         CheckRefinedLattice(run);
     }
-    if (options.avl_file && !run.has_results()) {
-        PrintError("no AVL file written to \"" + *options.avl_file + "\": there are no results");
+    const std::optional<std::string> no_avl_file = ExportAvlRefusal(run);
+    if (options.avl_file && no_avl_file) {
+        PrintError("no AVL file written to \"" + *options.avl_file + "\": " + *no_avl_file);
     } else if (options.avl_file) {
         if (const auto exported = ExportAvl(*options.avl_file, run); !exported.ok()) {
             PrintError(exported.message);
