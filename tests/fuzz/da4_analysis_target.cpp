@@ -1,11 +1,13 @@
 // Fuzz target of a loaded ".da4" file: the reader, "Open"'s loading, the
-// whole-aircraft preparation, every view of the aircraft, the analysis and the
-// result views. Every number the views draw from must be finite, and every
-// drawing sound (RecordingCanvas::DrawingFault).
+// whole-aircraft preparation, every view of the aircraft, the analysis, the figures
+// beside it (with a fuselage) and the result views. Every number the views draw from must be
+// finite, and every drawing sound (RecordingCanvas::DrawingFault).
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
 
+#include "analysis/added_figures.h"
 #include "analysis/grid.h"
 #include "analysis/pipeline.h"
 #include "analysis/stability.h"
@@ -86,10 +88,41 @@ std::string ResultsFault(const Results& results) {
     return {};
 }
 
-AnalysisData& SharedAnalysisData() {
-    // Allocated once, like the window's.
-    static const std::unique_ptr<AnalysisData> data = std::make_unique<AnalysisData>();
-    return *data;
+// The calculation's analysis data, and the one beside it; allocated once, like the
+// window's.
+AnalysisData& SharedAnalysisData(int which) {
+    static const std::unique_ptr<AnalysisData> data[2] = {std::make_unique<AnalysisData>(),
+                                                          std::make_unique<AnalysisData>()};
+    return *data[which];
+}
+
+// A fuselage along Wing-1's root chord c, from 2 c ahead of it to 4 c behind, as wide
+// as its root gap or a tenth of c; none where that outline is not usable.
+Fuselage FuselageOf(const Aircraft& aircraft) {
+    const double x = aircraft.plan_x[0][1];
+    const double c = aircraft.plan_c[0][1];
+    const double width = std::max(2.0 * aircraft.plan_y[0][1], c / 10.0);
+    Fuselage fuselage{{{x - 2.0 * c, width / 2.0}, {x, width}, {x + 4.0 * c, width / 4.0}}};
+    return CheckOutline(fuselage).problem == OutlineProblem::kNone ? fuselage : Fuselage{};
+}
+
+// The figures beside a calculation with results, and its result view with the
+// fuselage: finite wherever they exist, and the drawing sound.
+std::string AddedFiguresFault(const Aircraft& aircraft, AnalysisData& data,
+                              const WingSelection& drawn, ViewMapping mapping) {
+    const Fuselage fuselage = FuselageOf(aircraft);
+    const AddedFigures added = ComputeAddedFigures(aircraft, data, fuselage, SharedAnalysisData(1));
+    const LatticeCaution& caution = *added.caution;
+    if ((caution.measured && !std::isfinite(caution.x_np)) ||
+        (added.carried_through && HasResults(added.carried_through->outcome) &&
+         !std::isfinite(added.carried_through->results.x_np)) ||
+        (added.fuselage && (!std::isfinite(added.fuselage->cm_alpha) ||
+                            !std::isfinite(added.fuselage->results.x_np)))) {
+        return "a figure beside the calculation's is not finite";
+    }
+    RecordingCanvas view(616, 321);
+    DrawResultTopView(view, aircraft, data.lattice, data.results, drawn, false, mapping, fuselage);
+    return DrawingFault(view, "result view with a fuselage");
 }
 
 // The reader must not depend on how the file arrives: in one piece or in chunks
@@ -145,7 +178,7 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
 
     // "Calculate", its surfaces the wing count's, as the pipeline takes them.
     aircraft.calc_wing_count = aircraft.wing_count;
-    AnalysisData& data = SharedAnalysisData();
+    AnalysisData& data = SharedAnalysisData(0);
     data.memo.Reset(aircraft.english_captions);
     GRID(aircraft, data.lattice, data.memo);
     const bool solvable = data.lattice.panel_count <= kSolvedPanelLimit;
@@ -180,6 +213,9 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
         return {};
     }
 
+    if (std::string fault = AddedFiguresFault(aircraft, data, drawn, mapping); !fault.empty()) {
+        return fault;
+    }
     for (const bool manual : {false, true}) {
         Results& results = data.results;
         ComputeStability(aircraft.calc_wing_count, TextToDouble("7.5"), results);
