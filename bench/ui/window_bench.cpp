@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include "files/csv_table.h"
 #include "support/window_controls.h"
 #include "ui/tform1.h"
 
@@ -192,30 +193,26 @@ void BM_CountdownRepaint(benchmark::State& state) {
 }
 BENCHMARK(BM_CountdownRepaint)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// A design with `rows` parts beside it in a temporary folder: the start-up
+// A design with `rows` parts in its file, in a temporary folder: the start-up
 // aircraft and servos of 9 g spread along the axis.
 struct DesignWithParts {
     explicit DesignWithParts(int rows) {
-        const QString parts_path = folder.filePath("plane.parts.csv");
-        QFile parts(parts_path);
-        parts.open(QIODevice::WriteOnly);
-        parts.write("part,mass_g,x_mm\r\n");
-        for (int i = 0; i < rows; ++i) {
-            parts.write(QStringLiteral("servo %1,9,%2\r\n").arg(i).arg(i % 900 - 100).toUtf8());
-        }
-        parts.close();
         QFile design(design_path);
         design.open(QIODevice::WriteOnly);
         for (int line = 0; line < 53; ++line) {
             design.write(line == 0 ? "   2\r\n" : "   0\r\n");
+        }
+        design.write(QStringLiteral("[parts] %1\r\npart,mass_g,x_mm\r\n").arg(rows).toUtf8());
+        for (int i = 0; i < rows; ++i) {
+            design.write(QStringLiteral("servo %1,9,%2\r\n").arg(i).arg(i % 900 - 100).toUtf8());
         }
     }
     QTemporaryDir folder;
     QString design_path = folder.filePath("plane.da4");
 };
 
-// "Open" of a design with 100,000 parts while the balance window is open: the
-// parts file read and the table filled, after a calculation.
+// "Open" of a design with as many parts as a list may hold while the balance window
+// is open: the file read and the table filled, after a calculation.
 void BM_OpenDesignWithManyParts(benchmark::State& state) {
     const DesignWithParts design(static_cast<int>(state.range(0)));
     ShownWindow window;
@@ -229,7 +226,7 @@ void BM_OpenDesignWithManyParts(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenDesignWithManyParts)
     ->Arg(1000)
-    ->Arg(100000)
+    ->Arg(kMaxCsvRows)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
@@ -255,7 +252,7 @@ void BM_KeystrokeInPartsTable(benchmark::State& state) {
 }
 BENCHMARK(BM_KeystrokeInPartsTable)
     ->Arg(1000)
-    ->Arg(100000)
+    ->Arg(kMaxCsvRows)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

@@ -2,7 +2,6 @@
 #include "analysis/balance.h"
 
 #include <cmath>
-#include <utility>
 
 #include "analysis/stability.h"
 
@@ -106,25 +105,15 @@ Balance ComputeBalance(const std::vector<Part>& parts, const Results* results,
 
     balance.status = BalanceStatus::kComplete;
     balance.static_margin_percent = StaticMarginPercent(*results, balance.x_cg_mm);
-    // The range's ends as margin and position; the larger margin lies ahead.
-    struct End {
-        double margin_percent;
-        double x_mm;
-    };
-    End front = question.manual_margin ? End{results->stability_manual, results->x_cg_manual}
-                                       : End{results->stability_high, results->x_cg_high};
-    End aft = question.manual_margin ? front : End{results->stability_low, results->x_cg_low};
-    if (aft.x_mm < front.x_mm) {
-        std::swap(front, aft);
-    }
-    balance.front_margin_percent = front.margin_percent;
-    balance.aft_margin_percent = aft.margin_percent;
-    balance.front_x_mm = front.x_mm;
-    balance.aft_x_mm = aft.x_mm;
+    const CentreOfGravityRange range = RecommendedRange(*results, question.manual_margin);
+    balance.front_margin_percent = range.front_margin_percent;
+    balance.aft_margin_percent = range.aft_margin_percent;
+    balance.front_x_mm = range.front_x_mm;
+    balance.aft_x_mm = range.aft_x_mm;
     Judge(balance, results->x_np);
 
-    balance.target_margin_percent =
-        question.target_margin_percent.value_or((front.margin_percent + aft.margin_percent) / 2.0);
+    balance.target_margin_percent = question.target_margin_percent.value_or(
+        (range.front_margin_percent + range.aft_margin_percent) / 2.0);
     balance.target_x_cg_mm = CentreOfGravityAtMargin(*results, balance.target_margin_percent);
     if (question.move_part) {
         balance.move = Move(parts, *question.move_part, balance);

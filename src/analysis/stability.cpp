@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace kalvesta {
 namespace {
@@ -35,6 +36,22 @@ void ComputeStability(int calc_wing_count, double manual_margin_percent, Results
     results.x_cg_low = CentreOfGravityAtMargin(results, results.stability_low);
     results.x_cg_high = CentreOfGravityAtMargin(results, results.stability_high);
     results.x_cg_manual = CentreOfGravityAtMargin(results, results.stability_manual);
+}
+
+CentreOfGravityRange RecommendedRange(const Results& results, bool manual_margin) {
+    CentreOfGravityRange range;
+    if (manual_margin) {
+        range.front_margin_percent = range.aft_margin_percent = results.stability_manual;
+        range.front_x_mm = range.aft_x_mm = results.x_cg_manual;
+        return range;
+    }
+    range = {results.stability_high, results.stability_low, results.x_cg_high, results.x_cg_low};
+    // A negative reference length turns the margins round.
+    if (range.aft_x_mm < range.front_x_mm) {
+        std::swap(range.front_margin_percent, range.aft_margin_percent);
+        std::swap(range.front_x_mm, range.aft_x_mm);
+    }
+    return range;
 }
 
 double StaticMarginPercent(const Results& results, double x_cg_mm) {

@@ -16,6 +16,17 @@ void ComputeStability(int calc_wing_count, double manual_margin_percent, Results
 // margin × 0.01, in that order, held within the double range.
 double CentreOfGravityAtMargin(const Results& results, double margin_percent);
 
+// The recommended range of the centre of gravity: the automatic margins, or with
+// `manual_margin` the manual margin alone (front and aft then coincide). The front
+// end has the larger margin, so the smaller x.
+struct CentreOfGravityRange {
+    double front_margin_percent = 0.0;
+    double aft_margin_percent = 0.0;
+    double front_x_mm = 0.0;
+    double aft_x_mm = 0.0;
+};
+CentreOfGravityRange RecommendedRange(const Results& results, bool manual_margin);
+
 // The static margin of a centre of gravity at x_cg_mm, in percent of ref_length:
 // (x_np − x_cg) / ref_length × 100; positive when the centre of gravity lies ahead
 // of the neutral point.

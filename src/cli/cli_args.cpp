@@ -13,9 +13,13 @@ bool EndsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
+bool IsPdfFileName(std::string_view name) {
+    return EndsWith(name, ".pdf") || EndsWith(name, ".PDF");
+}
+
 bool IsSummaryFileName(std::string_view name) {
-    return name == kStandardOutputArg || EndsWith(name, ".pdf") || EndsWith(name, ".png") ||
-           EndsWith(name, ".PDF") || EndsWith(name, ".PNG");
+    return name == kStandardOutputArg || IsPdfFileName(name) || EndsWith(name, ".png") ||
+           EndsWith(name, ".PNG");
 }
 
 // A whole number without blanks, sign or other text, in 1..3.
@@ -133,6 +137,29 @@ CliArgsResult ParseCliArgs(const std::vector<std::string>& args) {
                 }
                 options.avl_file = *text;
             }
+        } else if (name == "--units" || name == "--mass-units" || name == "--paper") {
+            if (const auto text = take_value()) {
+                if (name == "--units" && (*text == "mm" || *text == "in")) {
+                    options.units = *text == "in" ? LengthUnit::kInch : LengthUnit::kMillimetre;
+                } else if (name == "--mass-units" && (*text == "g" || *text == "oz")) {
+                    options.mass_units = *text == "oz" ? MassUnit::kOunce : MassUnit::kGram;
+                } else if (name == "--paper" && (*text == "a4" || *text == "letter")) {
+                    options.paper = *text == "letter" ? kLetterPaper : kA4Paper;
+                } else {
+                    parsed.error = name + " takes " +
+                                   (name == "--units"        ? "mm or in"
+                                    : name == "--mass-units" ? "g or oz"
+                                                             : "a4 or letter") +
+                                   ", not \"" + *text + "\"";
+                }
+            }
+        } else if (name == "--template") {
+            if (const auto text = take_value()) {
+                if (!IsPdfFileName(*text)) {
+                    parsed.error = "--template writes a .pdf file, not \"" + *text + "\"";
+                }
+                options.template_file = *text;
+            }
         } else if (name == "--refine" && !value) {
             options.refine = true;
         } else {
@@ -156,18 +183,22 @@ std::string UsageText() {
     return R"(Usage: kalvesta4-cli [FILE.da4] [--wings N] [--margin PERCENT] [--json] [--save OUT.da4]
                      [--summary OUT.pdf|OUT.png] [--cg X_MM] [--export-avl OUT.avl]
                      [--refine] [--parts PARTS.csv] [--target-margin PERCENT]
-                     [--move PART] [--ballast-at X_MM] [--fuselage BODY.csv]
+                     [--move PART] [--ballast-at X_MM] [--units mm|in]
+                     [--mass-units g|oz] [--template OUT.pdf] [--paper a4|letter]
+                     [--fuselage BODY.csv]
        kalvesta4-cli --help | --version
 
 Computes the neutral point of an aircraft and the recommended centre-of-gravity
-positions, exactly as the window's "Calculate" does, without a window.
+positions, exactly as the window's "Calculate" does, without a window, and says
+where to balance the model: so many mm behind the leading edge of Wing-1's root.
 
   FILE.da4          the aircraft file to read, as the "Open" command reads it (lines
                     missing at the end read as 0, a wing or trapezoid count out of
                     range keeps the start-up count, a file in which not one line holds
-                    a number is refused), with its parts list FILE.parts.csv when
-                    there is one. Without FILE: the start-up aircraft (two wings, one
-                    trapezoid each).
+                    a number is refused), with its parts list: the file's own
+                    parts section, or FILE.parts.csv beside a file saved before
+                    parts went into it. Without FILE: the start-up aircraft (two
+                    wings, one trapezoid each).
   --wings N         number of wings in the analysis, 1, 2 or 3 (after loading).
   --margin PERCENT  the manual stability margin in percent of the reference length,
                     read like the margin box: "." as decimal separator, text that is
@@ -175,8 +206,16 @@ positions, exactly as the window's "Calculate" does, without a window.
                     balance's recommended position instead of the automatic range.
   --json            print one JSON object instead of the report:
                       file, wing_count, ok, messages, panel_count,
+                      units {length: "mm", area: "mm^2", mass: "g"},
                       wings [{wing, chord_count, span_count, b, s, lm, lam, r25,
-                              lift_slope, x_ac}],
+                              lift_slope, x_ac,
+                              volume_coefficient (tail volume against
+                                Wing-1; null for Wing-1),
+                              strips [{y_mm, dy_mm, chord_mm, cl_per_CL}]
+                                (one half, root to tip: the strip's
+                                middle, width, chord there, and its
+                                local lift coefficient per lift
+                                coefficient of the aircraft)}],
                       ref_area, ref_length, x_np,
                       stability {low, high, manual}, x_cg {low, high, manual},
                       static_margin (with --cg),
@@ -207,14 +246,17 @@ positions, exactly as the window's "Calculate" does, without a window.
                                ballast {x_mm, mass_g, and refused: the
                                         reason when mass_g is null}
                                  (with --ballast-at)} (with a parts list)
-                    Lengths in mm, areas in mm^2, lift slopes per radian, 17
+                    Lengths in mm, areas in mm^2, masses in g whatever
+                    --units and --mass-units say, lift slopes per radian, 17
                     significant digits. When the analysis stopped, ok is false and
                     the result keys are null.
   --save OUT.da4    write the aircraft (after --wings) to OUT.da4 under exactly that
-                    name, before the analysis runs; an earlier file there is only
-                    replaced once the new one is complete, and keeps its mode, owner,
-                    group and links. A device or a named pipe is written as it is.
-                    "-" writes to standard output (and the report is left out).
+                    name, before the analysis runs, with its parts as a section
+                    "[parts] ROWS" after the 53 lines, in one file; an earlier file
+                    there is only replaced once the new one is complete, and keeps
+                    its mode, owner, group and links. A device or a named pipe is
+                    written as it is. "-" writes to standard output (and the report
+                    is left out).
   --summary OUT     write the one-page summary the "Print" button prints, without a
                     printer: OUT.png as the 800 x 1220 page picture, OUT.pdf as one
                     A4 page placed as on a printer, "-" the PNG to standard output
@@ -252,15 +294,16 @@ positions, exactly as the window's "Calculate" does, without a window.
                     is in the aircraft's axes: mm from x = 0 of the top view,
                     positive towards the tail (the printed summary gives x_ac from
                     the wing's own position). The other figures stay as they are.
-  --parts PARTS.csv the parts of the model instead of FILE.parts.csv: a CSV file
-                    with the header "part,mass_g,x_mm" and one part a line, its name,
+  --parts PARTS.csv the parts of the model instead of FILE's: a CSV file (at most
+                    10000 rows of 4096 bytes) with the header "part,mass_g,x_mm"
+                    and one part a line, its name,
                     its mass in g and the x in mm of its own centre of gravity (from
                     x = 0 of the top view, where the wings' positions are measured
                     from, positive towards the tail); ";" between the fields and a
                     decimal comma are read too. Adds the balance: total mass, centre
                     of gravity, static margin and whether it lies inside the
                     recommended range, nose-heavy or tail-heavy, or unstable
-                    (behind the neutral point); --save also writes OUT.parts.csv.
+                    (behind the neutral point); --save writes them into OUT.da4.
   --target-margin PERCENT
                     the margin the corrections aim at (read like --cg); default the
                     middle of the recommended range.
@@ -268,6 +311,21 @@ positions, exactly as the window's "Calculate" does, without a window.
   --ballast-at X_MM how much ballast at x = X_MM (mm, on the same axis) brings the
                     centre of gravity to the target margin; refused with the reason
                     where ballast there cannot help.
+  --units mm|in     the report's lengths in mm (default) or inches; the
+                    template's too. Lengths given on the command line stay in mm.
+  --mass-units g|oz the report's masses in g (default) or ounces.
+  --template OUT.pdf
+                    write the balance template: the root region of Wing-1 at
+                    full size, with the recommended range as a band dimensioned
+                    from the root leading edge, the centre of gravity aimed at
+                    (at --target-margin; else at --margin when given; else at the
+                    middle of the range), the parts list with its balance, and a
+                    check bar of 100 mm (4 in with --units in) to measure that the
+                    page was printed at actual size. A root chord longer than the
+                    sheet continues on further pages, which overlap by 15 mm and
+                    carry alignment marks. Written like --save; needs results
+                    (exit 1 without).
+  --paper a4|letter the template's paper (default a4).
   --fuselage BODY.csv
                     the fuselage seen from above: a CSV file with the header
                     "x_mm,width_mm" and one station a line from nose to tail, its
@@ -308,7 +366,8 @@ Beside its own figures, which stay as they are, the calculation reports:
 Exit status: 0 with results; 1 when the analysis refused the aircraft or failed
 (its messages also go to standard error; the balance then has no margin); 2 for a
 wrong command line, a file that cannot be read or written (the message names the
-file and the reason, and the line of a parts file), or a --move, --ballast-at or
+file and the reason, and the line of a parts list; a pipe whose reader closed it
+early too), or a --move, --ballast-at or
 --target-margin without parts, or a --move naming no part or two.
 )";
 }

@@ -1,13 +1,14 @@
 // JSON formatting of a kalvesta4-cli run.
 #include "cli/cli_json.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 #include "analysis/stability.h"
+#include "analysis/tail_volume.h"
+#include "model/decimal_text.h"
 #include "model/utf8.h"
 
 namespace kalvesta::cli {
@@ -46,23 +47,6 @@ std::string LowHighManual(double low, double high, double manual) {
         {{"low", JsonNumber(low)}, {"high", JsonNumber(high)}, {"manual", JsonNumber(manual)}});
 }
 
-std::string WingObject(const CliRun& run, int wing) {
-    const auto w = static_cast<size_t>(wing);
-    const Aircraft& aircraft = run.aircraft;
-    const Lattice& lattice = run.data->lattice;
-    const Results& results = run.data->results;
-    return Object({{"wing", std::to_string(wing)},
-                   {"chord_count", std::to_string(lattice.chord_count[w])},
-                   {"span_count", std::to_string(lattice.span_count[w])},
-                   {"b", JsonNumber(results.wing_b[w])},
-                   {"s", JsonNumber(results.wing_s[w])},
-                   {"lm", JsonNumber(results.wing_lm[w])},
-                   {"lam", JsonNumber(results.wing_lam[w])},
-                   {"r25", JsonNumber(aircraft.wing_r25[w])},
-                   {"lift_slope", JsonNumber(results.wing_lift_slope[w])},
-                   {"x_ac", JsonNumber(results.wing_x_ac[w])}});
-}
-
 // [item, ...] or {member, ...}: the items between the brackets `open` and `close`,
 // one a line indented by `indent` blanks, the closing bracket by two blanks less.
 std::string MultiLine(char open, const std::vector<std::string>& items, char close, size_t indent) {
@@ -78,6 +62,34 @@ std::string MultiLine(char open, const std::vector<std::string>& items, char clo
     return json;
 }
 
+// The wing's figures on one line, then its strips one a line.
+std::string WingObject(const CliRun& run, const SurfaceLoading& loading, int wing) {
+    const auto w = static_cast<size_t>(wing);
+    const Aircraft& aircraft = run.aircraft;
+    const Lattice& lattice = run.data->lattice;
+    const Results& results = run.data->results;
+    const std::optional<double> volume = TailVolume(results, wing);
+    std::vector<std::string> strips;
+    for (const LoadStrip& strip : loading.strips) {
+        strips.push_back(Object({{"y_mm", JsonNumber(strip.y_mm)},
+                                 {"dy_mm", JsonNumber(strip.dy_mm)},
+                                 {"chord_mm", JsonNumber(strip.chord_mm)},
+                                 {"cl_per_CL", JsonNumber(strip.cl_per_CL)}}));
+    }
+    return Object({{"wing", std::to_string(wing)},
+                   {"chord_count", std::to_string(lattice.chord_count[w])},
+                   {"span_count", std::to_string(lattice.span_count[w])},
+                   {"b", JsonNumber(results.wing_b[w])},
+                   {"s", JsonNumber(results.wing_s[w])},
+                   {"lm", JsonNumber(results.wing_lm[w])},
+                   {"lam", JsonNumber(results.wing_lam[w])},
+                   {"r25", JsonNumber(aircraft.wing_r25[w])},
+                   {"lift_slope", JsonNumber(results.wing_lift_slope[w])},
+                   {"x_ac", JsonNumber(results.wing_x_ac[w])},
+                   {"volume_coefficient", volume ? JsonNumber(*volume) : "null"},
+                   {"strips", strips.empty() ? "[]" : MultiLine('[', strips, ']', 6)}});
+}
+
 // {"key": value, ...} with one member a line, each indented by `indent` blanks.
 std::string MultiLineObject(const std::vector<Member>& members, size_t indent) {
     std::vector<std::string> items;
@@ -89,9 +101,10 @@ std::string MultiLineObject(const std::vector<Member>& members, size_t indent) {
 
 // [{wing 1}, ...] over the wings of the analysis, one per line.
 std::string WingsArray(const CliRun& run) {
+    const SpanLoading loading = SpanLoadingOf(run);
     std::vector<std::string> wings;
     for (int w = 1; w <= run.aircraft.calc_wing_count; ++w) {
-        wings.push_back(WingObject(run, w));
+        wings.push_back(WingObject(run, loading.wings[static_cast<size_t>(w)], w));
     }
     return MultiLine('[', wings, ']', 4);
 }
@@ -312,10 +325,7 @@ std::string JsonNumber(double value) {
     if (!std::isfinite(value)) {
         return "null";
     }
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::general, 17);
-    return std::string(buffer.data(), result.ptr);
+    return DecimalSignificant(value, 17);
 }
 
 std::string FormatJson(const CliRun& run) {
@@ -334,6 +344,9 @@ std::string FormatJson(const CliRun& run) {
 
     std::vector<Member> members = {
         {"file", run.file ? JsonString(*run.file) : null},
+        {"units", Object({{"length", JsonString("mm")},
+                          {"area", JsonString("mm^2")},
+                          {"mass", JsonString("g")}})},
         {"wing_count", std::to_string(run.aircraft.wing_count)},
         {"ok", run.ok() ? "true" : "false"},
         {"messages", messages},

@@ -7,9 +7,11 @@
 
 namespace kalvesta::cli {
 
-// Panel counts, per-wing planform and lattice values, lift slopes and aerodynamic
-// centres, the reference values, the neutral point and the centre-of-gravity
-// positions; or, when the analysis stopped, its messages.
-std::string FormatReport(const CliRun& run, const std::string& margin_text);
+// Where to balance the model in a sentence, panel counts, per-wing planform and
+// lattice values, lift slopes, aerodynamic centres, tail volumes and where each
+// surface stalls first, the reference values, the neutral point and the
+// centre-of-gravity positions; or, when the analysis stopped, its messages. In the
+// units of the options (--units, --mass-units), with their manual margin text.
+std::string FormatReport(const CliRun& run, const CliOptions& options);
 
 }  // namespace kalvesta::cli

@@ -15,16 +15,17 @@ constexpr std::string_view kEnglishMemoHeading = "Error: ";
 
 }  // namespace
 
-FileResult LoadAircraft(const CliOptions& options, CliRun& run) {
+FileResult LoadAircraft(const CliOptions& options, CliRun& run, const Da4Reader& read_file) {
     run.aircraft.english_captions = true;
     if (options.file) {
-        const Da4ReadResult read = ReadDa4File(*options.file);
+        const Da4ReadResult read = read_file(*options.file);
         if (const FileResult usable = AircraftFileResult(read, *options.file); !usable.ok()) {
             return usable;
         }
         run.file = options.file;
         run.aircraft.current_file_name = *options.file;
         run.description = ApplyDa4Values(read.values, run.description);
+        run.sections = read.sections;
     }
     if (options.wings) {
         run.description.wing_count = *options.wings;
@@ -37,6 +38,9 @@ std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run) {
     if (options.parts_file) {
         run.parts_file = options.parts_file;
         read = ReadPartsFile(*options.parts_file);
+    } else if (run.sections.parts) {
+        run.parts_file = run.file;
+        run.parts = *run.sections.parts;
     } else if (options.file && (read = ReadPartsBeside(*options.file))) {
         run.parts_file = PartsFileNameFor(*options.file);
     }
@@ -89,14 +93,12 @@ std::optional<std::string> LoadFuselage(const CliOptions& options, CliRun& run) 
 
 FileResult SaveAircraft(const std::string& path, const CliRun& run) {
     const Da4Values values = Da4ValuesOf(run.description);
-    if (path == kStandardOutputArg) {
-        return WriteStandardOutput(FormatDa4Text(values));
+    Da4Sections sections;
+    if (!run.parts.empty()) {
+        sections.parts = run.parts;
     }
-    if (const FileResult written = WriteDa4File(path, values); !written.ok()) {
-        return written;
-    }
-    // Without parts a parts file already there is left alone: it was not read.
-    return run.parts.empty() ? FileResult{} : WritePartsFile(PartsFileNameFor(path), run.parts);
+    return path == kStandardOutputArg ? WriteStandardOutput(FormatDa4File(values, sections))
+                                      : WriteDa4File(path, values, sections);
 }
 
 Balance BalanceOf(const CliRun& run) {
@@ -104,6 +106,16 @@ Balance BalanceOf(const CliRun& run) {
         run.parts,
         run.has_results() ? &RecommendationResults(run.added, run.data->results) : nullptr,
         run.balance_question);
+}
+
+BalanceAnswer AnswerOf(const CliRun& run) {
+    return PlainBalanceAnswer(run.aircraft, RecommendationResults(run.added, run.data->results),
+                              run.balance_question.manual_margin);
+}
+
+SpanLoading SpanLoadingOf(const CliRun& run) {
+    return ComputeSpanLoading(run.aircraft, run.data->lattice, run.data->solution.circulation,
+                              run.data->results);
 }
 
 void Analyse(const std::string& margin_text, CliRun& run) {

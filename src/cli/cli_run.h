@@ -3,6 +3,7 @@
 // "Calculate" button runs on it.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -10,8 +11,10 @@
 
 #include "analysis/added_figures.h"
 #include "analysis/balance.h"
+#include "analysis/balance_answer.h"
 #include "analysis/pipeline.h"
 #include "analysis/refined_check.h"
+#include "analysis/span_loading.h"
 #include "cli/cli_args.h"
 #include "files/da4_file.h"
 #include "model/aircraft.h"
@@ -27,10 +30,12 @@ struct CliRun {
     AircraftInputs description = DefaultAircraftInputs();  // start-up or file, then --wings
     std::unique_ptr<AnalysisData> data = std::make_unique<AnalysisData>();
     PipelineOutcome outcome = PipelineOutcome::kRefused;
-    std::optional<double> cg_mm;          // --cg: its static margin is reported
-    std::optional<RefinedCheck> refined;  // --refine, after results
-    std::vector<Part> parts;              // --parts, or the parts file beside the design
-    std::optional<std::string> parts_file;
+    std::optional<double> cg_mm;            // --cg: its static margin is reported
+    std::optional<RefinedCheck> refined;    // --refine, after results
+    Da4Sections sections;                   // what the file holds after its 53 lines
+    std::vector<Part> parts;                // --parts, the file's parts section, or the
+                                            // parts file beside a file without one
+    std::optional<std::string> parts_file;  // where the parts came from
     BalanceQuestion balance_question;
     Fuselage fuselage;  // --fuselage; empty: none
     std::optional<std::string> fuselage_file;
@@ -45,28 +50,42 @@ struct CliRun {
     bool ok() const { return outcome == PipelineOutcome::kCompleted; }
 };
 
+// How the file of the options is read: ReadDa4File, or for the browser page a
+// text it holds in memory.
+using Da4Reader = std::function<Da4ReadResult(const std::string& name)>;
+
 // The start-up aircraft (two wings, English captions), then the file of the options
 // read into it as "Open" does, then the wing count of --wings. A file that cannot
 // be read leaves the start-up aircraft and returns the failure.
-FileResult LoadAircraft(const CliOptions& options, CliRun& run);
+FileResult LoadAircraft(const CliOptions& options, CliRun& run,
+                        const Da4Reader& read_file = ReadDa4File);
 
-// The parts of --parts, else those of the file beside the loaded design (when it
-// exists), and the balance question of the options. Returns what is wrong, or
-// nothing: a parts file that cannot be read, a --parts file without parts, a
-// balance option without parts, a --move naming no part or several.
+// The parts of --parts, else those of the loaded design's parts section, else those
+// of the parts file beside a design without that section (when it exists), and the
+// balance question of the options. Returns what is wrong, or nothing: a parts file
+// that cannot be read, a --parts file without parts, a balance option without
+// parts, a --move naming no part or several.
 std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run);
 
 // The outline of --fuselage; what is wrong with its file, or nothing.
 std::optional<std::string> LoadFuselage(const CliOptions& options, CliRun& run);
 
-// Writes the aircraft's description as "Save" does (Da4ValuesOf), then the parts
-// beside it when there are any; the path "-" writes the aircraft's file text to
-// standard output.
+// Writes the aircraft's description as "Save" does (Da4ValuesOf), with its parts as
+// a section of the same file when there are any, in one replace; the path "-" writes
+// that file text to standard output.
 FileResult SaveAircraft(const std::string& path, const CliRun& run);
 
 // The balance of the run's parts, against its recommendation's figures (with a
 // fuselage, the fuselage's) where there are results.
 Balance BalanceOf(const CliRun& run);
+
+// Where to balance the model: the recommended range (the manual margin alone when
+// --margin was given; with a fuselage, from its neutral point) from the root leading
+// edge of Wing-1. Needs results.
+BalanceAnswer AnswerOf(const CliRun& run);
+
+// The lift along the span of the calculation. Needs results.
+SpanLoading SpanLoadingOf(const CliRun& run);
 
 // Why ballast at that place cannot help, in words; empty for kOk.
 std::string BallastRefusalReason(BallastStatus status);

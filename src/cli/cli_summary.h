@@ -1,10 +1,12 @@
 // The summary page of a finished run written to a PNG or PDF file, drawn by the
-// same routines that compose the printed page in the window.
+// same routines that compose the printed page in the window; and the balance
+// template as a PDF.
 #pragma once
 
 #include <string>
 
 #include "cli/cli_run.h"
+#include "cli/template_texts.h"
 #include "files/file_writer.h"
 
 namespace kalvesta::cli {
@@ -15,5 +17,9 @@ namespace kalvesta::cli {
 // through the program's file writer ("-": to standard output).
 // Needs a Qt Gui application object. Requires run.has_results().
 FileResult WriteSummary(const std::string& path, const CliRun& run);
+
+// Writes the balance template's sheets as a PDF of their paper, one page a sheet,
+// each at true size. Needs a Qt Gui application object and a laid-out template.
+FileResult WriteTemplate(const std::string& path, const TemplatePages& pages);
 
 }  // namespace kalvesta::cli

@@ -1,4 +1,5 @@
 // kalvesta4-cli: the aircraft analysis without a window, for scripts and batch runs.
+#include <csignal>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -9,6 +10,7 @@
 #include "cli/cli_report.h"
 #include "cli/cli_run.h"
 #include "cli/summary_module.h"
+#include "cli/template_texts.h"
 #include "files/file_writer.h"
 
 namespace {
@@ -17,24 +19,33 @@ constexpr int kExitResults = 0;
 constexpr int kExitAnalysisFailed = 1;
 constexpr int kExitUsageOrFile = 2;
 
+// The whole message, also where a file name or a field holds a NUL.
 void PrintError(const std::string& message) {
-    std::fprintf(stderr, "kalvesta4-cli: %s\n", message.c_str());
+    const std::string line = "kalvesta4-cli: " + message + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
+// A file written, and what the user should know of it (a safety copy left).
+bool Written(const kalvesta::FileResult& written) {
+    if (!written.message.empty()) {
+        PrintError(written.message);
+    }
+    return written.ok();
 }
 
 // Writes `text` to standard output; false, with the system's reason said, when it
 // could not be written.
 bool PrintOutput(const std::string& text) {
-    const kalvesta::FileResult written = kalvesta::WriteStandardOutput(text);
-    if (!written.ok()) {
-        PrintError(written.message);
-    }
-    return written.ok();
+    return Written(kalvesta::WriteStandardOutput(text));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace kalvesta::cli;
+    // A pipe whose reader has gone is a failed write, reported as such, not the end
+    // of the program.
+    std::signal(SIGPIPE, SIG_IGN);
     const CliArgsResult args = ParseCliArgs(std::vector<std::string>(argv + 1, argv + argc));
     if (!args.ok()) {
         PrintError(args.error);
@@ -62,8 +73,7 @@ int main(int argc, char** argv) {
         return kExitUsageOrFile;
     }
     if (options.save_file) {
-        if (const auto saved = SaveAircraft(*options.save_file, run); !saved.ok()) {
-            PrintError(saved.message);
+        if (!Written(SaveAircraft(*options.save_file, run))) {
             return kExitUsageOrFile;
         }
     }
@@ -76,15 +86,26 @@ int main(int argc, char** argv) {
     if (options.avl_file && no_avl_file) {
         PrintError("no AVL file written to \"" + *options.avl_file + "\": " + *no_avl_file);
     } else if (options.avl_file) {
-        if (const auto exported = ExportAvl(*options.avl_file, run); !exported.ok()) {
-            PrintError(exported.message);
+        if (!Written(ExportAvl(*options.avl_file, run))) {
             return kExitUsageOrFile;
         }
     }
 
     if (options.summary_file && run.has_results()) {
-        if (const auto written = WriteSummaryWithModule(*options.summary_file, run);
-            !written.ok()) {
+        if (!Written(WriteSummaryWithModule(*options.summary_file, run))) {
+            return kExitUsageOrFile;
+        }
+    }
+
+    if (options.template_file && run.has_results()) {
+        const TemplatePages pages = ComposeTemplate(run, options);
+        const std::string refused = TemplateRefusalReason(pages.layout);
+        const kalvesta::FileResult written =
+            refused.empty() ? WriteTemplateWithModule(*options.template_file, pages)
+                            : kalvesta::TextFailure(kalvesta::FileError::kCannotWrite,
+                                                    "no balance template written to \"" +
+                                                        *options.template_file + "\": " + refused);
+        if (!written.ok()) {
             PrintError(written.message);
             return kExitUsageOrFile;
         }
@@ -92,8 +113,7 @@ int main(int argc, char** argv) {
 
     // Standard output that carries a written file gets nothing else.
     if (!options.OutputTakenByFile()) {
-        const std::string output =
-            options.json ? FormatJson(run) : FormatReport(run, options.margin_text);
+        const std::string output = options.json ? FormatJson(run) : FormatReport(run, options);
         if (!PrintOutput(output)) {
             return kExitUsageOrFile;
         }

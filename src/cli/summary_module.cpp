@@ -25,13 +25,12 @@ std::vector<fs::path> ModuleCandidates() {
             (folder / KALVESTA_MODULE_DIR_FROM_BIN / kSummaryModuleName).lexically_normal()};
 }
 
-FileResult Failure(const std::string& reason) {
-    return TextFailure(FileError::kCannotWrite, "cannot write the summary: " + reason);
+FileResult Failure(const std::string& what, const std::string& reason) {
+    return TextFailure(FileError::kCannotWrite, "cannot write the " + what + ": " + reason);
 }
 
-}  // namespace
-
-FileResult WriteSummaryWithModule(const std::string& path, const CliRun& run) {
+// The module's entry `name`, or the failure (to write `what`) that says why not.
+void* FindEntry(const char* name, const std::string& what, FileResult& failure) {
     const std::vector<fs::path> candidates = ModuleCandidates();
     std::string looked_in;
     for (const fs::path& candidate : candidates) {
@@ -45,19 +44,38 @@ FileResult WriteSummaryWithModule(const std::string& path, const CliRun& run) {
         void* const module = ::dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (module == nullptr) {
             const char* const reason = ::dlerror();
-            return Failure(candidate.string() +
-                           " cannot be loaded: " + (reason != nullptr ? reason : "unknown reason"));
+            failure = Failure(what, candidate.string() + " cannot be loaded: " +
+                                        (reason != nullptr ? reason : "unknown reason"));
+            return nullptr;
         }
-        const auto entry = reinterpret_cast<SummaryEntry>(::dlsym(module, kSummaryEntryName));
+        void* const entry = ::dlsym(module, name);
         if (entry == nullptr) {
-            return Failure(candidate.string() + " has no " + kSummaryEntryName);
+            failure = Failure(what, candidate.string() + " has no " + name);
         }
-        FileResult result;
-        entry(path, run, result);
-        return result;
+        return entry;
     }
-    return Failure(std::string("the module ") + kSummaryModuleName + " is missing (looked for " +
-                   (looked_in.empty() ? std::string("the program's own folder") : looked_in) + ")");
+    failure = Failure(
+        what, std::string("the module ") + kSummaryModuleName + " is missing (looked for " +
+                  (looked_in.empty() ? std::string("the program's own folder") : looked_in) + ")");
+    return nullptr;
+}
+
+}  // namespace
+
+FileResult WriteSummaryWithModule(const std::string& path, const CliRun& run) {
+    FileResult result;
+    if (void* const entry = FindEntry(kSummaryEntryName, "summary", result)) {
+        reinterpret_cast<SummaryEntry>(entry)(path, run, result);
+    }
+    return result;
+}
+
+FileResult WriteTemplateWithModule(const std::string& path, const TemplatePages& pages) {
+    FileResult result;
+    if (void* const entry = FindEntry(kTemplateEntryName, "balance template", result)) {
+        reinterpret_cast<TemplateEntry>(entry)(path, pages, result);
+    }
+    return result;
 }
 
 }  // namespace kalvesta::cli

@@ -2,9 +2,9 @@
 #include "files/avl_export.h"
 
 #include <array>
-#include <charconv>
 
 #include "files/file_writer.h"
+#include "model/decimal_text.h"
 #include "model/number_format.h"
 
 namespace kalvesta {
@@ -16,10 +16,7 @@ constexpr std::array<std::string_view, kMaxWings + 1> kSurfaceNames = {"", "Wing
 
 // Ten decimals, sign kept: 0.1 µm, far below what moves a neutral point.
 std::string TenDecimals(double value) {
-    std::array<char, 340> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, 10);
-    return std::string(buffer.data(), result.ptr);
+    return DecimalFixed(value, 10);
 }
 
 // Three decimals without trailing zeros ("297000", "271.975"): reference values,

@@ -1,6 +1,8 @@
-// Reading CSV tables: records, header and dialect, and the failures that name the
-// line.
+// The CSV table reader: a state machine over the bytes that finds where each row
+// ends, then the row's fields split from its kept text.
 #include "files/csv_table.h"
+
+#include <algorithm>
 
 #include "model/parts.h"
 #include "model/utf8.h"
@@ -10,205 +12,303 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// Splits CSV text into records, field by field, as RFC 4180 quotes them. Lines end
-// in LF, CR LF or CR; a quoted field may hold separators, doubled quotes and line
-// breaks. A quote inside an unquoted field is taken as it stands.
-class CsvRecords {
-public:
-    CsvRecords(std::string_view text, char separator) : text_(text), separator_(separator) {}
+bool IsLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 
-    bool AtEnd() const { return at_ >= text_.size(); }
-    // The line the next record starts on, from 1.
-    int line() const { return line_; }
-
-    // The next record into `fields`; on malformed quoting the reason, else nothing.
-    std::optional<TwoLanguages> Next(std::vector<std::string>& fields) {
-        fields.clear();
-        while (true) {
-            std::string& field = fields.emplace_back();
-            if (Peek() == '"') {
-                if (auto problem = ReadQuoted(field)) {
-                    return problem;
-                }
-            } else {
-                while (!AtEnd() && Peek() != separator_ && Peek() != '\r' && Peek() != '\n') {
-                    field += text_[at_++];
-                }
-            }
-            if (AtEnd() || Peek() != separator_) {
-                break;
-            }
-            ++at_;
-        }
-        EndLine();
-        return std::nullopt;
+// The line breaks in `text`: LF, CR LF and CR each count once.
+int LineBreaksIn(std::string_view text) {
+    int breaks = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool cr_alone = text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n');
+        breaks += text[i] == '\n' || cr_alone ? 1 : 0;
     }
+    return breaks;
+}
 
-private:
-    char Peek() const { return AtEnd() ? '\0' : text_[at_]; }
-
-    void EndLine() {
-        if (Peek() == '\r') {
-            ++at_;
+// Where the first byte that is not UTF-8 lies; npos when all of it is.
+size_t FirstNonUtf8(std::string_view text) {
+    for (size_t at = 0; at < text.size();) {
+        const size_t length = Utf8SequenceLength(text.substr(at));
+        if (length == 0) {
+            return at;
         }
-        if (Peek() == '\n') {
-            ++at_;
-        }
-        ++line_;
+        at += length;
     }
+    return std::string_view::npos;
+}
 
-    std::optional<TwoLanguages> ReadQuoted(std::string& field) {
-        const std::string opened_on = std::to_string(line_);
-        ++at_;
-        while (true) {
-            if (AtEnd()) {
-                return TwoLanguages{"the quote opened on line " + opened_on + " is not closed",
-                                    "кавычка, открытая в строке " + opened_on + ", не закрыта"};
-            }
-            const char c = text_[at_++];
-            if (c == '"' && Peek() == '"') {
-                field += '"';
-                ++at_;
-            } else if (c == '"') {
-                break;
-            } else {
-                line_ += c == '\n' || (c == '\r' && Peek() != '\n') ? 1 : 0;
-                field += c;
-            }
-        }
-        while (Peek() == ' ' || Peek() == '\t') {
-            ++at_;
-        }
-        if (!AtEnd() && Peek() != separator_ && Peek() != '\r' && Peek() != '\n') {
-            return TwoLanguages{"text follows a closing quote",
-                                "после закрывающей кавычки стоит текст"};
-        }
-        return std::nullopt;
+std::string Joined(const std::vector<std::string_view>& names, std::string_view between) {
+    std::string text;
+    for (const std::string_view name : names) {
+        text += (text.empty() ? "" : std::string(between)) + std::string(name);
     }
+    return text;
+}
 
-    std::string_view text_;
-    char separator_;
-    size_t at_ = 0;
-    int line_ = 1;
+struct SplitRecord {
+    size_t field_count = 0;
+    bool blank = true;  // every field empty or blanks only
+    std::optional<TwoLanguages> problem;
 };
 
-bool IsBlankRecord(const std::vector<std::string>& fields) {
-    for (const std::string& field : fields) {
-        if (!TrimBlanks(field).empty()) {
-            return false;
+// The fields of one row's text (line breaks only inside quotes), the first `keep`
+// of them kept in `fields`; `first_line` is the line the row starts on.
+SplitRecord Split(std::string_view text, char separator, size_t keep, int first_line,
+                  std::vector<std::string>& fields) {
+    SplitRecord split;
+    fields.clear();
+    std::string dropped;  // a field beyond `keep`, read for its quoting only
+    size_t at = 0;
+    const auto peek = [&text, &at] { return at < text.size() ? text[at] : '\0'; };
+    while (true) {
+        std::string& field = split.field_count < keep ? fields.emplace_back() : dropped;
+        field.clear();
+        ++split.field_count;
+        if (peek() == '"') {
+            const std::string opened_on =
+                std::to_string(first_line + LineBreaksIn(text.substr(0, at)));
+            for (++at;;) {
+                if (at >= text.size()) {
+                    split.problem = {"the quote opened on line " + opened_on + " is not closed",
+                                     "кавычка, открытая в строке " + opened_on + ", не закрыта"};
+                    return split;
+                }
+                const char c = text[at++];
+                if (c == '"' && peek() == '"') {
+                    ++at;
+                } else if (c == '"') {
+                    break;
+                }
+                field += c;
+            }
+            while (peek() == ' ' || peek() == '\t') {
+                ++at;
+            }
+            if (at < text.size() && peek() != separator) {
+                split.problem = {"text follows a closing quote",
+                                 "после закрывающей кавычки стоит текст"};
+                return split;
+            }
+        } else {
+            const size_t end = std::min(text.find(separator, at), text.size());
+            field.assign(text.substr(at, end - at));
+            at = end;
         }
-    }
-    return true;
-}
-
-// The line, from 1, on which the first byte that is not UTF-8 lies.
-int LineOfFirstNonUtf8(std::string_view text) {
-    int line = 1;
-    while (!text.empty()) {
-        const size_t length = Utf8SequenceLength(text);
-        if (length == 0) {
-            return line;
+        split.blank = split.blank && TrimBlanks(field).empty();
+        if (at >= text.size()) {
+            return split;
         }
-        line += text.front() == '\n' ? 1 : 0;
-        text.remove_prefix(length);
+        ++at;  // the separator
     }
-    return line;
-}
-
-// "part,mass_g,x_mm" with `separator` between the names.
-std::string JoinedColumns(std::span<const std::string_view> columns, std::string_view separator) {
-    std::string joined;
-    for (const std::string_view column : columns) {
-        joined += joined.empty() ? "" : separator;
-        joined += column;
-    }
-    return joined;
 }
 
 }  // namespace
 
 bool EqualsIgnoringCase(std::string_view text, std::string_view lower) {
-    if (text.size() != lower.size()) {
-        return false;
+    return std::equal(text.begin(), text.end(), lower.begin(), lower.end(), [](char c, char l) {
+        return (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) == l;
+    });
+}
+
+bool NamesColumns(const std::vector<std::string>& fields,
+                  const std::vector<std::string_view>& columns) {
+    return std::equal(fields.begin(), fields.end(), columns.begin(), columns.end(),
+                      [](const std::string& field, std::string_view column) {
+                          return EqualsIgnoringCase(TrimBlanks(field), column);
+                      });
+}
+
+FileResult LineFailure(const std::string& path, const LineProblem& problem) {
+    const std::string number = std::to_string(problem.line);
+    return ContentFailure(FileError::kCannotRead, path,
+                          {"line " + number + ": " + problem.reason.english,
+                           "строка " + number + ": " + problem.reason.russian});
+}
+
+CsvTableReader::CsvTableReader(std::vector<std::string_view> columns, CsvRowTaker take_row,
+                               std::optional<CsvTableFrame> frame)
+    : columns_(std::move(columns)), take_row_(std::move(take_row)), frame_(std::move(frame)) {
+    if (frame_) {
+        line_ = record_line_ = frame_->first_line;
     }
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != lower[i]) {
-            return false;
+}
+
+size_t CsvTableReader::Feed(std::string_view chunk) {
+    size_t used = 0;
+    while (used < chunk.size() && !ended_) {
+        const char c = chunk[used];
+        if (end_after_line_end_) {
+            // The frame's last row ended with a carriage return: a line feed after it
+            // is part of that line end.
+            ended_ = true;
+            used += c == '\n' ? 1 : 0;
+            break;
+        }
+        TakeChar(c);
+        ++used;
+    }
+    return used;
+}
+
+void CsvTableReader::TakeChar(char c) {
+    const char previous = last_char_;
+    last_char_ = c;
+    if (skip_line_feed_) {
+        skip_line_feed_ = false;
+        if (c == '\n') {
+            return;
         }
     }
-    return true;
-}
-
-bool IsCsvHeader(const std::vector<std::string>& fields,
-                 std::span<const std::string_view> columns) {
-    if (fields.size() != columns.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < fields.size(); ++i) {
-        if (!EqualsIgnoringCase(TrimBlanks(fields[i]), columns[i])) {
-            return false;
+    if (!separator_) {
+        // The header line is read whole before its separator decides the dialect.
+        if (IsLineEnd(c)) {
+            separator_ = record_.find(';') != std::string::npos ? ';' : ',';
+            EndLine(c);
+        } else {
+            Keep(c);
         }
+        return;
     }
-    return true;
+    if (state_ == State::kQuoted) {
+        state_ = c == '"' ? State::kQuoteSeen : State::kQuoted;
+        line_ += (c == '\n' ? previous != '\r' : c == '\r') ? 1 : 0;
+        Keep(c);
+        return;
+    }
+    if (state_ == State::kQuoteSeen && c == '"') {
+        state_ = State::kQuoted;  // a doubled quote
+    } else if (c == *separator_) {
+        state_ = State::kFieldStart;
+    } else if (IsLineEnd(c)) {
+        EndLine(c);
+        return;
+    } else {
+        state_ = state_ == State::kFieldStart && c == '"' ? State::kQuoted : State::kUnquoted;
+    }
+    Keep(c);
 }
 
-FileResult CsvLineFailure(const std::string& path, int line, const TwoLanguages& reason) {
-    const std::string number = std::to_string(line);
-    return ContentFailure(
-        FileError::kCannotRead, path,
-        {"line " + number + ": " + reason.english, "строка " + number + ": " + reason.russian});
+void CsvTableReader::Keep(char c) {
+    record_ += c;
+    peak_bytes_kept_ = std::max(peak_bytes_kept_, record_.size());
+    if (record_.size() > kMaxCsvRowBytes) {
+        const std::string limit = std::to_string(kMaxCsvRowBytes);
+        Fail(record_line_,
+             {"the row is longer than " + limit + " bytes", "строка длиннее " + limit + " байт"});
+    }
 }
 
-FileResult ParseCsvTable(std::string_view text, const std::string& path, const CsvTableKind& kind,
-                         const CsvRowReader& take_row) {
-    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+void CsvTableReader::EndLine(char line_end) {
+    EndRecord();
+    skip_line_feed_ = line_end == '\r';
+    if (ended_ && !problem_ && skip_line_feed_) {
+        // The frame's last row: its line end may go on with a line feed.
+        ended_ = false;
+        end_after_line_end_ = true;
+    }
+}
+
+void CsvTableReader::EndRecord() {
+    TakeRecord();
+    record_.clear();
+    state_ = State::kFieldStart;
+    record_line_ = ++line_;
+    if (!problem_ && frame_ && header_read_ && rows_taken_ == frame_->rows) {
+        ended_ = true;
+    }
+}
+
+void CsvTableReader::TakeRecord() {
+    std::string_view text = record_;
+    if (!header_read_ && !frame_ && text.starts_with(kByteOrderMark)) {
         text.remove_prefix(kByteOrderMark.size());
     }
-    if (!IsUtf8(text)) {
-        return CsvLineFailure(path, LineOfFirstNonUtf8(text),
-                              {"the text is not UTF-8 (save the file as UTF-8 CSV)",
-                               "текст не в кодировке UTF-8 (сохраните файл как CSV в UTF-8)"});
+    if (const size_t bad = FirstNonUtf8(text); bad != std::string_view::npos) {
+        return Fail(record_line_ + LineBreaksIn(text.substr(0, bad)),
+                    {"the text is not UTF-8 (save the file as UTF-8 CSV)",
+                     "текст не в кодировке UTF-8 (сохраните файл как CSV в UTF-8)"});
     }
-    // The header tells the dialect: ";" between its names means ";" and a decimal comma.
-    const std::string_view first_line = text.substr(0, text.find_first_of("\r\n"));
-    const char separator = first_line.find(';') != std::string_view::npos ? ';' : ',';
-    const bool decimal_comma = separator == ';';
+    const SplitRecord split = Split(text, *separator_, columns_.size(), record_line_, fields_);
+    size_t field_bytes = 0;
+    for (const std::string& field : fields_) {
+        field_bytes += field.size();
+    }
+    peak_bytes_kept_ = std::max(peak_bytes_kept_, record_.size() + field_bytes);
+    if (split.problem) {
+        return Fail(record_line_, *split.problem);
+    }
+    if (!header_read_) {
+        header_read_ = true;
+        if (split.field_count != columns_.size() || !NamesColumns(fields_, columns_)) {
+            Fail(record_line_, HeaderMissing());
+        }
+        return;
+    }
+    if (++records_ > kMaxCsvRows) {
+        const std::string limit = std::to_string(kMaxCsvRows);
+        return Fail(record_line_, {"the table has more than " + limit + " rows",
+                                   "в таблице больше " + limit + " строк"});
+    }
+    if (split.blank) {
+        return;
+    }
+    if (split.field_count != columns_.size()) {
+        const std::string count = std::to_string(split.field_count);
+        const std::string wanted = std::to_string(columns_.size());
+        const std::string names = Joined(columns_, ", ");
+        return Fail(record_line_,
+                    {count + (split.field_count == 1 ? " field" : " fields") + " where a row has " +
+                         wanted + " (" + names + ")",
+                     "полей: " + count + ", а в строке их " + wanted + " (" + names + ")"});
+    }
+    if (auto refused = take_row_(CsvRow{record_line_, &fields_, *separator_ == ';'})) {
+        return Fail(record_line_, std::move(*refused));
+    }
+    ++rows_taken_;
+}
 
-    CsvRecords records(text, separator);
-    std::vector<std::string> fields;
-    if (records.AtEnd() || records.Next(fields) || !IsCsvHeader(fields, kind.columns)) {
-        const std::string header = JoinedColumns(kind.columns, ",");
-        return CsvLineFailure(
-            path, 1,
-            {"the first line must be the header \"" + header +
-                 "\" (or with \";\" between the names)",
-             "первая строка должна быть заголовком «" + header + "» (или с «;» между названиями)"});
+TwoLanguages CsvTableReader::HeaderMissing() const {
+    const std::string header = Joined(columns_, ",");
+    if (frame_) {
+        return {"the [" + frame_->name + "] section must begin with the header \"" + header + "\"",
+                "раздел [" + frame_->name + "] должен начинаться с заголовка «" + header + "»"};
     }
-    const std::string column_count = std::to_string(kind.columns.size());
-    const std::string column_names = JoinedColumns(kind.columns, ", ");
-    while (!records.AtEnd()) {
-        const int line = records.line();
-        if (const auto problem = records.Next(fields)) {
-            return CsvLineFailure(path, line, *problem);
-        }
-        if (IsBlankRecord(fields)) {
-            continue;
-        }
-        if (fields.size() != kind.columns.size()) {
-            const std::string count = std::to_string(fields.size());
-            return CsvLineFailure(
-                path, line,
-                {count + (fields.size() == 1 ? " field" : " fields") + " where " +
-                     kind.row_is.english + " has " + column_count + " (" + column_names + ")",
-                 "полей: " + count + ", а " + kind.row_is.russian + " их " + column_count + " (" +
-                     column_names + ")"});
-        }
-        if (const auto problem = take_row(fields, decimal_comma, line)) {
-            return CsvLineFailure(path, line, *problem);
-        }
+    return {
+        "the first line must be the header \"" + header + "\" (or with \";\" between the names)",
+        "первая строка должна быть заголовком «" + header + "» (или с «;» между названиями)"};
+}
+
+void CsvTableReader::Fail(int line, TwoLanguages reason) {
+    if (!problem_) {
+        problem_ = LineProblem{line, std::move(reason)};
     }
-    return FileResult{};
+    ended_ = true;
+}
+
+void CsvTableReader::Finish() {
+    if (ended_ || end_after_line_end_) {
+        ended_ = true;
+        return;
+    }
+    if (frame_) {
+        const std::string taken = std::to_string(rows_taken_);
+        const std::string rows = std::to_string(frame_->rows);
+        return Fail(line_, {"the file ends after " + taken + " of the " + rows + " rows of its [" +
+                                frame_->name + "] section",
+                            "файл заканчивается после " + taken + " из " + rows +
+                                " строк раздела [" + frame_->name + "]"});
+    }
+    if (!record_.empty()) {
+        if (!separator_) {
+            separator_ = record_.find(';') != std::string::npos ? ';' : ',';
+        }
+        EndRecord();
+    }
+    if (!header_read_) {
+        Fail(1, HeaderMissing());
+    }
+    ended_ = true;
 }
 
 }  // namespace kalvesta

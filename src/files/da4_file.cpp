@@ -2,18 +2,53 @@
 // the program's one file writer.
 #include "files/da4_file.h"
 
-#include <unistd.h>
+#include <sys/stat.h>
 
 #include <algorithm>
-#include <array>
-#include <cerrno>
 #include <optional>
-#include <string_view>
 
-#include "files/da4_text_reader.h"
 #include "files/file_reading.h"
+#include "files/parts_csv.h"
 
 namespace kalvesta {
+
+bool Da4FileReader::Feed(std::string_view chunk) {
+    if (!in_sections_) {
+        const size_t before = lines_.taken();
+        if (lines_.Feed(chunk)) {
+            return true;
+        }
+        chunk.remove_prefix(lines_.taken() - before);
+        in_sections_ = true;
+        if (lines_.ended_with_cr()) {
+            sections_.AfterCarriageReturn();
+        }
+    }
+    return sections_.Feed(chunk);
+}
+
+Da4ReadResult Da4FileReader::Finish(const std::string& path) {
+    Da4ReadResult read;
+    if (in_sections_) {
+        sections_.Finish();
+        if (sections_.problem()) {
+            read.result = LineFailure(path, *sections_.problem());
+            return read;
+        }
+        read.sections = std::move(sections_.sections());
+    }
+    read.values = lines_.Finish();
+    read.numbered_lines = lines_.numbered_lines();
+    read.lines_read = lines_.lines_read();
+    read.unclear_lines = lines_.unclear_lines();
+    return read;
+}
+
+Da4ReadResult ParseDa4File(std::string_view text, const std::string& path) {
+    Da4FileReader reader;
+    reader.Feed(text);
+    return reader.Finish(path);
+}
 
 Da4ReadResult ReadDa4File(const std::string& path) {
     Da4ReadResult read;
@@ -22,29 +57,16 @@ Da4ReadResult ReadDa4File(const std::string& path) {
     if (!read.result.ok()) {
         return read;
     }
+    Da4FileReader reader;
+    read.result = ReadInChunks(path, *file, kMaxDa4ScanBytes,
+                               [&reader](std::string_view chunk) { return reader.Feed(chunk); });
+    return read.result.ok() ? reader.Finish(path) : read;
+}
 
+Da4ReadResult ReadDa4Text(std::string_view text) {
     Da4TextReader reader;
-    std::array<char, 16384> buffer{};
-    int64_t scanned = 0;
-    while (scanned < kMaxDa4ScanBytes) {
-        const ssize_t count = ::read(file->get(), buffer.data(), buffer.size());
-        if (count < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            read.result = SystemFailure(FileError::kCannotRead, path, errno);
-            return read;
-        }
-        if (count == 0) {
-            break;
-        }
-        const auto usable =
-            static_cast<size_t>(std::min<int64_t>(count, kMaxDa4ScanBytes - scanned));
-        scanned += static_cast<int64_t>(usable);
-        if (!reader.Feed(std::string_view(buffer.data(), usable))) {
-            break;
-        }
-    }
+    reader.Feed(text.substr(0, static_cast<size_t>(kMaxDa4ScanBytes)));
+    Da4ReadResult read;
     read.values = reader.Finish();
     read.numbered_lines = reader.numbered_lines();
     return read;
@@ -59,8 +81,46 @@ FileResult AircraftFileResult(const Da4ReadResult& read, const std::string& path
                            "ни в одной его строке нет числа: это не файл самолёта"});
 }
 
-FileResult WriteDa4File(const std::string& path, const Da4Values& values) {
-    return WriteFileContents(path, FormatDa4Text(values));
+std::string FormatDa4File(const Da4Values& values, const Da4Sections& sections) {
+    return FormatDa4Text(values) + FormatSections(sections);
+}
+
+FileResult WriteDa4File(const std::string& path, const Da4Values& values, Da4Sections sections) {
+    struct stat companion {};
+    if (!sections.parts && ::lstat(PartsFileNameFor(path).c_str(), &companion) == 0) {
+        sections.parts.emplace();
+    }
+    return WriteFileContents(path, FormatDa4File(values, sections));
+}
+
+bool Da4Leniency::empty() const {
+    return first_missing_line == 0 && unclear_lines.empty() && !wing_count &&
+           std::none_of(trapezoid_counts.begin(), trapezoid_counts.end(),
+                        [](const std::optional<int32_t>& count) { return count.has_value(); });
+}
+
+Da4Leniency LeniencyOf(const Da4ReadResult& read) {
+    constexpr int kLastUsedLine = kDa4LineCount - 1;
+    Da4Leniency leniency;
+    if (read.lines_read < kLastUsedLine) {
+        leniency.first_missing_line = read.lines_read + 1;
+    }
+    for (const int line : read.unclear_lines) {
+        if (line <= kLastUsedLine) {
+            leniency.unclear_lines.push_back({line, read.values[static_cast<size_t>(line - 1)]});
+        }
+    }
+    if (read.values[0] < 1 || read.values[0] > kMaxWings) {
+        leniency.wing_count = read.values[0];
+    }
+    for (int wing = 1; wing <= kMaxWings; ++wing) {
+        const int32_t count =
+            read.values[static_cast<size_t>(Da4Index(wing, da4::kTrapezoidCount))];
+        if (count < 1 || count > kMaxTrapezoids) {
+            leniency.trapezoid_counts[static_cast<size_t>(wing)] = count;
+        }
+    }
+    return leniency;
 }
 
 }  // namespace kalvesta

@@ -21,12 +21,6 @@ bool IsTrapezoidCount(int32_t count) {
     return count >= 1 && count <= kMaxTrapezoids;
 }
 
-// The span of a trapezoid, |outer − inner|, saturated to the 32-bit range.
-int32_t SpanBetween(int32_t inner, int32_t outer) {
-    const int64_t span = std::abs(static_cast<int64_t>(outer) - static_cast<int64_t>(inner));
-    return static_cast<int32_t>(std::min<int64_t>(span, std::numeric_limits<int32_t>::max()));
-}
-
 }  // namespace
 
 int Da4Index(int wing, int offset) {
@@ -47,23 +41,24 @@ void TakeCountsForSave(Aircraft& aircraft, const AircraftInputs& inputs) {
 }
 
 Da4Values AssembleDa4Values(const Aircraft& aircraft) {
+    const AircraftInputs stored = StoredInputs(aircraft);
     Da4Values values{};
-    values[0] = aircraft.wing_count;
+    values[0] = stored.wing_count;
     for (int wing = 1; wing <= kMaxWings; ++wing) {
         const auto w = static_cast<size_t>(wing);
         const auto at = [wing](int offset) { return static_cast<size_t>(Da4Index(wing, offset)); };
-        values[at(da4::kTrapezoidCount)] = aircraft.trapezoid_count[w];
-        values[at(da4::kRootOffset)] = SaturatingAbs(aircraft.station_y_mm[0][w]);
-        values[at(da4::kChord0)] = SaturatingAbs(aircraft.chord_mm[0][w]);
-        for (size_t k = 1; k < kMaxStations; ++k) {
-            const int i = static_cast<int>(k) - 1;  // trapezoid k at offset + k − 1
-            values[at(da4::kChord0 + 1 + i)] = SaturatingAbs(aircraft.chord_mm[k][w]);
-            values[at(da4::kSpan1 + i)] =
-                SpanBetween(aircraft.station_y_mm[k - 1][w], aircraft.station_y_mm[k][w]);
-            values[at(da4::kLeadingEdge1 + i)] = aircraft.le_x_mm[k][w];
+        const WingInputs& boxes = stored.wings[w];
+        values[at(da4::kTrapezoidCount)] = stored.trapezoids[w];
+        values[at(da4::kRootOffset)] = boxes.root_offset;
+        values[at(da4::kChord0)] = boxes.root_chord;
+        for (size_t t = 0; t < kMaxTrapezoids; ++t) {
+            const int i = static_cast<int>(t);
+            values[at(da4::kChord0 + 1 + i)] = boxes.chord[t];
+            values[at(da4::kSpan1 + i)] = boxes.span[t];
+            values[at(da4::kLeadingEdge1 + i)] = boxes.le_x[t];
         }
-        values[at(da4::kWingX)] = aircraft.wing_x_mm[w];
-        values[at(da4::kWingZ)] = aircraft.wing_z_mm[w];
+        values[at(da4::kWingX)] = stored.wing_x_mm[w];
+        values[at(da4::kWingZ)] = stored.wing_z_mm[w];
     }
     values[kDa4LineCount - 1] = 0;
     return values;

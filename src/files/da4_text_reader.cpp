@@ -22,27 +22,28 @@ void TrimTrailingBlanks(std::string& text) {
 
 bool Da4TextReader::Feed(std::string_view chunk) {
     for (const char c : chunk) {
-        if (Done()) {
+        if (Done() || !TakeChar(c)) {
             break;
         }
-        TakeChar(c);
+        ++taken_;
+        last_taken_ = c;
     }
     return !Done();
 }
 
-void Da4TextReader::TakeChar(char c) {
+bool Da4TextReader::TakeChar(char c) {
     if (pending_cr_ > 0) {
         // Only while the line ends are unknown: a run of carriage returns ending in
         // a line feed is one line end; otherwise each return ends a line.
         if (c == '\r') {
             ++pending_cr_;
-            return;
+            return true;
         }
         if (c == '\n') {
             line_ends_ = LineEnds::kLf;
             pending_cr_ = 0;
             EndLine();
-            return;
+            return true;
         }
         line_ends_ = LineEnds::kCr;
         for (; pending_cr_ > 0 && !Done(); --pending_cr_) {
@@ -50,7 +51,7 @@ void Da4TextReader::TakeChar(char c) {
         }
         pending_cr_ = 0;
         if (Done()) {
-            return;
+            return false;
         }
     }
     switch (line_ends_) {
@@ -80,6 +81,7 @@ void Da4TextReader::TakeChar(char c) {
             last_was_cr_ = c == '\r';
             break;
     }
+    return true;
 }
 
 void Da4TextReader::KeepChar(char c) {
@@ -101,6 +103,9 @@ void Da4TextReader::EndLine() {
     const Int32Reading reading = ReadInt32(kept_);
     values_[static_cast<size_t>(line_index_)] = reading.value;
     numbered_lines_ += reading.has_digits ? 1 : 0;
+    if (!reading.whole) {
+        unclear_lines_.push_back(line_index_ + 1);
+    }
     ++line_index_;
     kept_.clear();
 }
@@ -113,6 +118,7 @@ Da4Values Da4TextReader::Finish() {
     if (!Done() && !kept_.empty()) {
         EndLine();
     }
+    lines_read_ = line_index_;
     return values_;
 }
 

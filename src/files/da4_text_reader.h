@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "files/da4_format.h"
 
@@ -30,17 +31,29 @@ public:
     // the caller need not feed any more.
     bool Feed(std::string_view chunk);
 
+    // The bytes of the input that made the 53 lines, their line ends included (what
+    // follows them starts after as many bytes), and whether the last of them ended
+    // with a carriage return (a line feed right after it belongs to that line end).
+    size_t taken() const { return taken_; }
+    bool ended_with_cr() const { return last_taken_ == '\r'; }
+
     // Ends the input (an unterminated last line counts) and returns the values.
     Da4Values Finish();
 
     // How many of the lines read held a number (a digit after the blanks, a sign
     // or a hexadecimal prefix): none means the file is no aircraft file at all.
     int numbered_lines() const { return numbered_lines_; }
+    // How many of the 53 lines the text held (after Finish); the rest read as 0.
+    int lines_read() const { return lines_read_; }
+    // The lines (numbered from 1) whose text was no whole number and read as its
+    // leading digits, or as 0.
+    const std::vector<int>& unclear_lines() const { return unclear_lines_; }
 
 private:
     enum class LineEnds { kUnknown, kLf, kCr };
 
-    void TakeChar(char c);
+    // False when `c` was not needed: it belongs after the 53rd line.
+    bool TakeChar(char c);
     void KeepChar(char c);
     void EndLine();
     bool Done() const { return line_index_ >= kDa4LineCount; }
@@ -48,10 +61,14 @@ private:
     Da4Values values_{};
     int line_index_ = 0;
     int numbered_lines_ = 0;
+    int lines_read_ = 0;
+    std::vector<int> unclear_lines_;
     LineEnds line_ends_ = LineEnds::kUnknown;
     int pending_cr_ = 0;        // carriage returns not yet known to be line ends or blanks
     bool last_was_cr_ = false;  // CR mode: a line feed right after a carriage return
     std::string kept_;          // the kept text of the current line
+    size_t taken_ = 0;
+    char last_taken_ = '\0';
 };
 
 // The values of a whole text held in memory.

@@ -13,8 +13,14 @@ namespace kalvesta {
 // them now match; false when the process may not set one of them.
 bool TakeOverAttributes(int original, const struct stat& status, int copy);
 
+// Whether the file of `status` keeps its set-ID bits through a write into it by this
+// process: the system clears the set-user-ID bit, and the set-group-ID bit of a file
+// its group may run, on a write by any process but root's, and only the owner may set
+// them again, the set-group-ID bit only as a member of the file's group.
+bool SetIdBitsKeptInPlace(const struct stat& status);
+
 // After the file was written in place: its set-ID bits back where the system cleared
-// them on the write and the process may set them again.
-void RestoreSetIdBits(int file, const struct stat& status);
+// them on the write. False when they are not back.
+bool RestoreSetIdBits(int file, const struct stat& status);
 
 }  // namespace kalvesta

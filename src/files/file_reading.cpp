@@ -5,18 +5,26 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 
 namespace kalvesta {
 
-FileResult OpenRegularFile(const std::string& path, std::optional<FileDescriptor>& file) {
+FileResult OpenRegularFile(const std::string& path, std::optional<FileDescriptor>& file,
+                           LinkRule links) {
     // Non-blocking, so that opening a named pipe cannot hang; it is refused below.
-    file.emplace(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    const int no_link = links == LinkRule::kRefuse ? O_NOFOLLOW : 0;
+    file.emplace(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | no_link));
     struct stat status {};
     if (!file->open() || ::fstat(file->get(), &status) != 0) {
         const int error_number = errno;
         file.reset();
+        struct stat entry {};
+        if (error_number == ELOOP && no_link != 0 && ::lstat(path.c_str(), &entry) == 0 &&
+            S_ISLNK(entry.st_mode)) {
+            return FileFailure(FileError::kCannotOpen, path, FileReason::kLinkNotFollowed);
+        }
         return SystemFailure(FileError::kCannotOpen, path, error_number);
     }
     if (S_ISREG(status.st_mode)) {
@@ -28,33 +36,24 @@ FileResult OpenRegularFile(const std::string& path, std::optional<FileDescriptor
                : FileFailure(FileError::kCannotOpen, path, FileReason::kNotRegularFile);
 }
 
-FileResult ReadWholeFile(const std::string& path, int64_t max_bytes, std::string& bytes) {
-    bytes.clear();
-    std::optional<FileDescriptor> file;
-    if (const FileResult opened = OpenRegularFile(path, file); !opened.ok()) {
-        return opened;
-    }
+FileResult ReadInChunks(const std::string& path, const FileDescriptor& file, int64_t max_bytes,
+                        const std::function<bool(std::string_view chunk)>& take) {
     std::array<char, 65536> buffer{};
-    while (true) {
-        const ssize_t count = ::read(file->get(), buffer.data(), buffer.size());
+    for (int64_t left = max_bytes; left > 0;) {
+        const auto wanted = static_cast<size_t>(std::min<int64_t>(left, buffer.size()));
+        const ssize_t count = ::read(file.get(), buffer.data(), wanted);
         if (count < 0 && errno == EINTR) {
             continue;
         }
         if (count < 0) {
             return SystemFailure(FileError::kCannotRead, path, errno);
         }
-        if (count == 0) {
-            return FileResult{};
+        if (count == 0 || !take(std::string_view(buffer.data(), static_cast<size_t>(count)))) {
+            break;
         }
-        if (static_cast<int64_t>(bytes.size()) + count > max_bytes) {
-            bytes.clear();
-            const std::string mebibytes = std::to_string(max_bytes >> 20);
-            return ContentFailure(FileError::kCannotRead, path,
-                                  {"the file is longer than " + mebibytes + " MiB",
-                                   "файл длиннее " + mebibytes + " МиБ"});
-        }
-        bytes.append(buffer.data(), static_cast<size_t>(count));
+        left -= count;
     }
+    return FileResult{};
 }
 
 }  // namespace kalvesta

@@ -4,20 +4,29 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "files/file_descriptor.h"
-#include "files/file_writer.h"
+#include "files/file_result.h"
 
 namespace kalvesta {
 
-// Opens `path` for reading without waiting on a pipe and refuses anything that is
-// not a regular file; on success `file` holds the open file.
-FileResult OpenRegularFile(const std::string& path, std::optional<FileDescriptor>& file);
+// Whether the last name of a path may be a symbolic link: a file the user named is
+// reached through links, a file the program found beside it (a companion) is not.
+enum class LinkRule { kFollow, kRefuse };
 
-// The whole content of the regular file at `path` into `bytes`; a file longer than
-// `max_bytes` is refused rather than read in part.
-FileResult ReadWholeFile(const std::string& path, int64_t max_bytes, std::string& bytes);
+// Opens `path` for reading without waiting on a pipe and refuses anything that is
+// not a regular file, and with kRefuse a symbolic link; on success `file` holds the
+// open file.
+FileResult OpenRegularFile(const std::string& path, std::optional<FileDescriptor>& file,
+                           LinkRule links = LinkRule::kFollow);
+
+// Reads the open `file` from its start and hands `take` one chunk after another
+// until the end, at most `max_bytes` in all, or until `take` returns false.
+FileResult ReadInChunks(const std::string& path, const FileDescriptor& file, int64_t max_bytes,
+                        const std::function<bool(std::string_view chunk)>& take);
 
 }  // namespace kalvesta

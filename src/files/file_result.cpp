@@ -47,6 +47,14 @@ struct Texts {
     const char* no_safe_way;
     const char* copy_kept;
     const char* incomplete;
+    const char* reader_closed;
+    const char* link_not_followed;
+    const char* target_changed;
+    const char* set_id_not_kept;
+    const char* set_id_dropped;
+    const char* saved;
+    const char* copy_left;
+    const char* not_removed;
     const char* open_quote;
     const char* close_quote;
 };
@@ -61,6 +69,17 @@ constexpr Texts kEnglish = {
     "and no safety copy could be made",
     "; the complete new content is in ",
     "; the file may be incomplete",
+    "the reader closed the pipe",
+    "a symbolic link stands there, and a file the user did not name is never followed "
+    "through one",
+    "it was renamed or replaced while it was being saved; nothing was written",
+    "written into the file itself, it would lose its set-user-ID or set-group-ID bit, which "
+    "this user cannot set again; nothing was written",
+    "the new content is written, but the system did not give back its set-user-ID or "
+    "set-group-ID bit",
+    "Saved",
+    ", but its safety copy ",
+    " could not be removed: ",
     "\"",
     "\"",
 };
@@ -75,6 +94,16 @@ constexpr Texts kRussian = {
     "место, и резервную копию сделать не удалось",
     "; новое содержимое полностью сохранено в ",
     "; файл может быть неполным",
+    "читающая программа закрыла канал",
+    "там стоит символьная ссылка, а файл, не названный пользователем, по ссылке не "
+    "открывается",
+    "его переименовали или заменили во время сохранения; ничего не записано",
+    "при записи в сам файл он потерял бы бит set-user-ID или set-group-ID, который этот "
+    "пользователь не может вернуть; ничего не записано",
+    "новое содержимое записано, но система не вернула бит set-user-ID или set-group-ID",
+    "Сохранено",
+    ", но его резервную копию ",
+    " не удалось удалить: ",
     "«",
     "»",
 };
@@ -93,16 +122,26 @@ std::string SystemReason(int error_number, bool english) {
             }
         }
     }
-    // The English text whatever the locale.
+    // The English text whatever the locale: glibc's own, or the C library's where its
+    // texts are English only.
+#if defined(__GLIBC__)
     const char* const description = ::strerrordesc_np(error_number);
+#else
+    const char* const description = std::strerror(error_number);
+#endif
     return description != nullptr ? description : "Unknown error " + std::to_string(error_number);
 }
 
 std::string FileMessage(const FileResult& result, bool english) {
+    const Texts& texts = english ? kEnglish : kRussian;
+    if (result.ok() && !result.left_copy_path.empty()) {
+        return std::string(texts.saved) + " " + Quoted(texts, result.path) + texts.copy_left +
+               Quoted(texts, result.left_copy_path) + texts.not_removed +
+               SystemReason(result.system_error, english);
+    }
     if (result.ok() || result.reason == FileReason::kText) {
         return result.message;
     }
-    const Texts& texts = english ? kEnglish : kRussian;
     const char* verb = result.error == FileError::kCannotOpen   ? texts.cannot_open
                        : result.error == FileError::kCannotRead ? texts.cannot_read
                                                                 : texts.cannot_write;
@@ -124,6 +163,21 @@ std::string FileMessage(const FileResult& result, bool english) {
             break;
         case FileReason::kContent:
             text += english ? result.content.english : result.content.russian;
+            break;
+        case FileReason::kReaderClosed:
+            text += texts.reader_closed;
+            break;
+        case FileReason::kLinkNotFollowed:
+            text += texts.link_not_followed;
+            break;
+        case FileReason::kTargetChanged:
+            text += texts.target_changed;
+            break;
+        case FileReason::kSetIdBitsNotKept:
+            text += texts.set_id_not_kept;
+            break;
+        case FileReason::kSetIdBitsDropped:
+            text += texts.set_id_dropped;
             break;
     }
     if (!result.copy_path.empty()) {
@@ -165,6 +219,15 @@ FileResult TextFailure(FileError error, std::string message) {
 FileResult WithAftermath(FileResult result, const std::string& copy_path, bool file_incomplete) {
     result.copy_path = copy_path;
     result.file_incomplete = file_incomplete;
+    result.message = FileMessage(result, true);
+    return result;
+}
+
+FileResult WithLeftCopy(const std::string& path, const std::string& copy_path, int system_error) {
+    FileResult result;
+    result.path = path;
+    result.left_copy_path = copy_path;
+    result.system_error = system_error;
     result.message = FileMessage(result, true);
     return result;
 }

@@ -19,7 +19,9 @@ namespace kalvesta {
 namespace {
 
 FileResult SystemFailure(const std::string& path, int error_number) {
-    return kalvesta::SystemFailure(FileError::kCannotWrite, path, error_number);
+    return error_number == EPIPE
+               ? FileFailure(FileError::kCannotWrite, path, FileReason::kReaderClosed)
+               : kalvesta::SystemFailure(FileError::kCannotWrite, path, error_number);
 }
 
 FileResult Outcome(const std::string& path, int error_number) {
@@ -73,20 +75,25 @@ FileResult CreateNew(const std::string& path, const std::string& target, std::st
 // file itself, the copy (beside it, or elsewhere) standing by until that is done.
 FileResult ReplaceRegular(const std::string& path, const std::string& target,
                           const FileDescriptor& fd, const struct stat& status,
-                          std::string_view bytes) {
+                          std::string_view bytes, const WriterSeam& seam) {
+    if (seam.target_opened) {
+        seam.target_opened();
+    }
+    // Renamed away or replaced since it was opened: neither the name nor the file
+    // opened would be the right one to write.
     struct stat named {};
-    const bool target_known = ::stat(target.c_str(), &named) == 0 && SameFile(named, status);
+    if (::stat(target.c_str(), &named) != 0 || !SameFile(named, status)) {
+        return FileFailure(FileError::kCannotWrite, path, FileReason::kTargetChanged);
+    }
     SafetyCopy copy;
-    FileDescriptor temp(target_known ? CreateTemporaryIn(FolderOf(target), 0600, copy.name) : -1);
+    FileDescriptor temp(CreateTemporaryIn(FolderOf(target), 0600, copy.name));
     if (!temp.open()) {
         // A folder the user may not write: the copy goes elsewhere, and should that
         // fail too, the folder's reason is the one to give.
         const int beside_error = errno;
         copy = MakeSafetyCopyElsewhere(bytes);
-        if (target_known) {
-            copy.error = beside_error;
-        }
-        return WriteIntoFile(path, fd.get(), status, bytes, copy);
+        copy.error = beside_error;
+        return WriteIntoFile(path, fd.get(), status, bytes, copy, seam);
     }
 
     int error = WriteAll(temp.get(), bytes);
@@ -97,6 +104,9 @@ FileResult ReplaceRegular(const std::string& path, const std::string& target,
     const int closed = temp.Close();
     error = error != 0 ? error : closed;
     if (error == 0 && attributes_kept && status.st_nlink == 1) {
+        if (seam.before_replace) {
+            seam.before_replace();
+        }
         error = ::rename(copy.name.c_str(), target.c_str()) == 0 ? 0 : errno;
         if (error == 0) {
             SyncFolderOf(target);
@@ -107,7 +117,7 @@ FileResult ReplaceRegular(const std::string& path, const std::string& target,
         ::unlink(copy.name.c_str());
         return SystemFailure(path, error);
     }
-    return WriteIntoFile(path, fd.get(), status, bytes, copy);
+    return WriteIntoFile(path, fd.get(), status, bytes, copy, seam);
 }
 
 // A descriptor of this process (standard output, /dev/fd/N): written where it
@@ -119,13 +129,13 @@ FileResult WriteThrough(const std::string& path, int descriptor, std::string_vie
 }  // namespace
 
 FileResult WriteStandardOutput(std::string_view bytes) {
-    const FileSizeSignalIgnored no_size_signal;
+    const WriteSignalsIgnored no_write_signals;
     return Outcome(kStandardOutputName, WriteAll(STDOUT_FILENO, bytes));
 }
 
 FileResult WriteFileContents(const std::string& path, std::string_view bytes,
                              const WriterSeam& seam) {
-    const FileSizeSignalIgnored no_size_signal;
+    const WriteSignalsIgnored no_write_signals;
     const PathTarget target = FollowPath(path);
     if (target.descriptor >= 0) {
         return WriteThrough(path, target.descriptor, bytes);
@@ -157,7 +167,7 @@ FileResult WriteFileContents(const std::string& path, std::string_view bytes,
         }
         return Outcome(path, WriteSyncClose(fd, bytes));
     }
-    return ReplaceRegular(path, target.final_name, fd, status, bytes);
+    return ReplaceRegular(path, target.final_name, fd, status, bytes, seam);
 }
 
 FileResult WriteFileContents(const std::string& path, std::string_view bytes) {

@@ -1,11 +1,10 @@
 // Reading and writing fuselage outlines.
 #include "files/fuselage_csv.h"
 
-#include <array>
-#include <optional>
+#include <cstdint>
+#include <limits>
 #include <vector>
 
-#include "files/csv_table.h"
 #include "files/file_reading.h"
 #include "model/number_format.h"
 #include "model/parts.h"
@@ -13,21 +12,21 @@
 namespace kalvesta {
 namespace {
 
-constexpr std::array<std::string_view, 2> kColumns = {"x_mm", "width_mm"};
-const CsvTableKind kFuselageTable = {kColumns, {"a station", "у сечения"}};
+const std::vector<std::string_view> kFuselageColumns = {"x_mm", "width_mm"};
 
-// `name "text"` in English, `name «text»` in Russian.
+// `name "text"` and what follows, in English; `name «text»` in Russian.
 TwoLanguages Quoted(std::string_view name, std::string_view text, std::string_view english,
                     std::string_view russian) {
+    const std::string field = std::string(name) + " ";
     const std::string trimmed(TrimBlanks(text));
-    const std::string field(name);
-    return {field + " \"" + trimmed + "\"" + std::string(english),
-            field + " «" + trimmed + "»" + std::string(russian)};
+    return {field + "\"" + trimmed + "\"" + std::string(english),
+            field + "«" + trimmed + "»" + std::string(russian)};
 }
 
-TwoLanguages RowProblem(StationRowProblem problem, std::string_view x_mm,
-                        std::string_view width_mm) {
-    switch (problem) {
+// What is wrong with a row's texts, or with its station as the next of `so_far`.
+std::optional<TwoLanguages> RowProblem(const StationRow& row, const Fuselage& so_far,
+                                       std::string_view x_mm, std::string_view width_mm) {
+    switch (row.problem) {
         case StationRowProblem::kXNotANumber:
             return Quoted("x_mm", x_mm, " is not a number", " — не число");
         case StationRowProblem::kWidthNotANumber:
@@ -37,87 +36,100 @@ TwoLanguages RowProblem(StationRowProblem problem, std::string_view x_mm,
         case StationRowProblem::kNone:
             break;
     }
-    return {};
-}
-
-// The outline's problem in words; `stations` for the figures it names.
-TwoLanguages OutlineProblemText(const OutlineCheck& check, const Fuselage& fuselage) {
-    const FuselageSize size = SizeOf(fuselage);
-    switch (check.problem) {
-        case OutlineProblem::kOneStation:
-            return {"one station has no length: a fuselage needs two or more",
-                    "у одного сечения нет длины: нужны два сечения или больше"};
+    switch (CheckNextStation(so_far, row.station)) {
         case OutlineProblem::kTooManyStations: {
             const std::string most = std::to_string(kMaxFuselageStations);
-            return {"more than " + most + " stations", "больше " + most + " сечений"};
+            return TwoLanguages{"more than " + most + " stations", "больше " + most + " сечений"};
         }
         case OutlineProblem::kNotNoseToTail: {
-            const auto at = static_cast<size_t>(check.station - 1);
-            const std::string x = FormatShortest(fuselage.stations[at].x_mm);
-            const std::string before = FormatShortest(fuselage.stations[at - 1].x_mm);
-            return {"x_mm " + x + " is not aft of the station before it (" + before +
-                        "): the stations go from nose to tail",
-                    "x_mm " + x + " не дальше к хвосту, чем у предыдущего сечения (" + before +
-                        "): сечения идут от носа к хвосту"};
+            const std::string x = FormatShortest(row.station.x_mm);
+            const std::string before = FormatShortest(so_far.stations.back().x_mm);
+            return TwoLanguages{"x_mm " + x + " is not aft of the station before it (" + before +
+                                    "): the stations go from nose to tail",
+                                "x_mm " + x + " не дальше к хвосту, чем у предыдущего сечения (" +
+                                    before + "): сечения идут от носа к хвосту"};
         }
-        case OutlineProblem::kNoWidth:
-            return {"every width is 0", "все ширины равны 0"};
-        case OutlineProblem::kWiderThanLong: {
-            const std::string width = FormatShortest(size.max_width_mm);
-            const std::string length = FormatShortest(size.length_mm);
-            return {"the greatest width (" + width + " mm) exceeds the length (" + length +
-                        " mm): not a slender body",
-                    "наибольшая ширина (" + width + " мм) больше длины (" + length +
-                        " мм): это не тонкое тело"};
-        }
-        case OutlineProblem::kNegativeWidth:  // refused with its row
-        case OutlineProblem::kNone:
-            break;
+        default:  // a negative width is refused with the row's texts above
+            return std::nullopt;
     }
-    return {};
 }
 
-}  // namespace
-
-FuselageReadResult ParseFuselageCsv(std::string_view text, const std::string& path) {
+FuselageReadResult Outcome(const CsvTableReader& reader, const std::string& path,
+                           Fuselage& fuselage) {
     FuselageReadResult read;
-    std::vector<int> lines;  // the line of every station
-    read.result = ParseCsvTable(
-        text, path, kFuselageTable,
-        [&](const std::vector<std::string>& fields, bool decimal_comma,
-            int line) -> std::optional<TwoLanguages> {
-            const StationRow row = ReadStationRow(fields[0], fields[1], decimal_comma);
-            if (row.problem != StationRowProblem::kNone) {
-                return RowProblem(row.problem, fields[0], fields[1]);
-            }
-            read.fuselage.stations.push_back(row.station);
-            lines.push_back(line);
-            if (read.fuselage.stations.size() > static_cast<size_t>(kMaxFuselageStations)) {
-                return OutlineProblemText({OutlineProblem::kTooManyStations, 0}, read.fuselage);
-            }
-            return std::nullopt;
-        });
-    if (read.result.ok()) {
-        const OutlineCheck check = CheckOutline(read.fuselage);
-        if (check.problem != OutlineProblem::kNone) {
-            const TwoLanguages problem = OutlineProblemText(check, read.fuselage);
-            read.result =
-                check.station > 0
-                    ? CsvLineFailure(path, lines[static_cast<size_t>(check.station - 1)], problem)
-                    : ContentFailure(FileError::kCannotRead, path, problem);
-        }
-    }
-    if (!read.result.ok()) {
-        read.fuselage = {};
+    if (reader.problem()) {
+        read.result = LineFailure(path, *reader.problem());
+    } else if (const auto problem = OutlineProblemText(fuselage)) {
+        read.result = ContentFailure(FileError::kCannotRead, path, *problem);
+    } else {
+        read.fuselage = std::move(fuselage);
     }
     return read;
 }
 
+}  // namespace
+
+CsvTableReader FuselageTableReader(Fuselage& fuselage, std::optional<CsvTableFrame> frame) {
+    const auto take_row = [&fuselage](const CsvRow& row) -> std::optional<TwoLanguages> {
+        const std::vector<std::string>& fields = *row.fields;
+        const StationRow read = ReadStationRow(fields[0], fields[1], row.decimal_comma);
+        if (auto problem = RowProblem(read, fuselage, fields[0], fields[1])) {
+            return problem;
+        }
+        fuselage.stations.push_back(read.station);
+        return std::nullopt;
+    };
+    return CsvTableReader(kFuselageColumns, take_row, std::move(frame));
+}
+
+std::optional<TwoLanguages> OutlineProblemText(const Fuselage& fuselage) {
+    const FuselageSize size = SizeOf(fuselage);
+    switch (CheckOutline(fuselage).problem) {
+        case OutlineProblem::kOneStation:
+            return TwoLanguages{"one station has no length: a fuselage needs two or more",
+                                "у одного сечения нет длины: нужны два сечения или больше"};
+        case OutlineProblem::kNoWidth:
+            return TwoLanguages{"every width is 0", "все ширины равны 0"};
+        case OutlineProblem::kWiderThanLong: {
+            const std::string width = FormatShortest(size.max_width_mm);
+            const std::string length = FormatShortest(size.length_mm);
+            return TwoLanguages{"the greatest width (" + width + " mm) exceeds the length (" +
+                                    length + " mm): not a slender body",
+                                "наибольшая ширина (" + width + " мм) больше длины (" + length +
+                                    " мм): это не тонкое тело"};
+        }
+        default:  // the rows' own problems are refused with their lines
+            return std::nullopt;
+    }
+}
+
+FuselageReadResult ParseFuselageCsv(std::string_view text, const std::string& path) {
+    Fuselage fuselage;
+    CsvTableReader reader = FuselageTableReader(fuselage);
+    reader.Feed(text);
+    reader.Finish();
+    return Outcome(reader, path, fuselage);
+}
+
 FuselageReadResult ReadFuselageFile(const std::string& path) {
-    std::string bytes;
     FuselageReadResult read;
-    read.result = ReadWholeFile(path, kMaxFuselageFileBytes, bytes);
-    return read.result.ok() ? ParseFuselageCsv(bytes, path) : read;
+    std::optional<FileDescriptor> file;
+    read.result = OpenRegularFile(path, file);
+    if (!read.result.ok()) {
+        return read;
+    }
+    Fuselage fuselage;
+    CsvTableReader reader = FuselageTableReader(fuselage);
+    read.result = ReadInChunks(path, *file, std::numeric_limits<int64_t>::max(),
+                               [&reader](std::string_view chunk) {
+                                   reader.Feed(chunk);
+                                   return !reader.ended();
+                               });
+    if (!read.result.ok()) {
+        return read;
+    }
+    reader.Finish();
+    return Outcome(reader, path, fuselage);
 }
 
 std::string FormatFuselageCsv(const Fuselage& fuselage) {

@@ -1,13 +1,14 @@
 // The fuselage outline as a CSV table: the header "x_mm,width_mm", then one station
-// a line from nose to tail, read as the parts list is (both spreadsheet dialects,
-// see csv_table.h). It is the file --fuselage reads and the text a design keeps its
-// fuselage in.
+// a line from nose to tail, read as the parts list is (both spreadsheet dialects and
+// the limits of csv_table.h). It is the file --fuselage reads, and the table a
+// design's ".da4" file can keep its fuselage in as a section (da4_sections.h).
 #pragma once
 
-#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "files/csv_table.h"
 #include "files/file_result.h"
 #include "model/fuselage.h"
 
@@ -15,22 +16,28 @@ namespace kalvesta {
 
 inline constexpr const char* kFuselageHeader = "x_mm,width_mm";
 
-// A fuselage file is read whole, and refused beyond this length: far more than
-// the longest outline allowed.
-inline constexpr int64_t kMaxFuselageFileBytes = int64_t{1} << 20;
-
 struct FuselageReadResult {
     FileResult result;
     Fuselage fuselage;  // empty when result is not ok: nothing is half read
 };
 
-// The outline in `text`, the content of the file `path` (named in the messages,
-// such as: Cannot read "body.csv": line 5: x_mm 120 is not aft of the station
-// before it (130)). Every row follows ReadStationRow, the whole outline
-// CheckOutline; a header alone gives no fuselage.
+// A reader of a fuselage table that appends each station to `fuselage`, every row by
+// ReadStationRow and CheckNextStation (so a row out of order is refused with its
+// line). The rules on the whole outline follow with OutlineProblemText once the
+// table has ended.
+CsvTableReader FuselageTableReader(Fuselage& fuselage,
+                                   std::optional<CsvTableFrame> frame = std::nullopt);
+
+// What breaks CheckOutline's rules on the whole outline (two stations or more, some
+// width, no wider than long), in words; nothing for a usable outline.
+std::optional<TwoLanguages> OutlineProblemText(const Fuselage& fuselage);
+
+// The outline in `text`, the whole content of the file `path` (named in the
+// messages, such as: Cannot read "body.csv": line 5: x_mm 120 is not aft of the
+// station before it (130)); a header alone gives no fuselage.
 FuselageReadResult ParseFuselageCsv(std::string_view text, const std::string& path);
 
-// Reads and parses the regular file at `path`.
+// Reads the regular file at `path` chunk by chunk.
 FuselageReadResult ReadFuselageFile(const std::string& path);
 
 // The table's text: the header and one line per station, lines ended by CR LF,

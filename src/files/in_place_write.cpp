@@ -1,4 +1,5 @@
-// The in-place write on fallocate(FALLOC_FL_KEEP_SIZE), pwrite and ftruncate.
+// The in-place write on fallocate(FALLOC_FL_KEEP_SIZE) (Linux's; elsewhere no
+// blocks can be reserved), pwrite and ftruncate.
 #include "files/in_place_write.h"
 
 #include <fcntl.h>
@@ -22,6 +23,19 @@ bool BeyondSizeLimit(off_t size) {
     rlimit limit{};
     return ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
            static_cast<rlim_t>(size) > limit.rlim_cur;
+}
+
+// Reserves the blocks of `size` bytes without changing the file's length; false
+// with errno set when they cannot be (EOPNOTSUPP where the system cannot).
+bool ReserveBlocks(int fd, off_t size) {
+#if defined(__linux__)
+    return ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) == 0;
+#else
+    static_cast<void>(fd);
+    static_cast<void>(size);
+    errno = EOPNOTSUPP;
+    return false;
+#endif
 }
 
 // The first `count` bytes of the file, read through a descriptor of its own (the
@@ -103,22 +117,35 @@ SafetyCopy MakeSafetyCopyElsewhere(std::string_view bytes) {
 }
 
 FileResult WriteIntoFile(const std::string& path, int fd, const struct stat& status,
-                         std::string_view bytes, const SafetyCopy& copy) {
-    const auto give_up = [&](int error) {
+                         std::string_view bytes, const SafetyCopy& copy, const WriterSeam& seam) {
+    if (seam.safety_copy_made) {
+        seam.safety_copy_made();
+    }
+    const auto give_up = [&copy](FileResult failure) {
         if (!copy.name.empty()) {
             ::unlink(copy.name.c_str());
         }
-        return SystemFailure(FileError::kCannotWrite, path, error);
+        return failure;
     };
     const auto new_size = static_cast<off_t>(bytes.size());
     if (BeyondSizeLimit(new_size)) {
-        return give_up(EFBIG);
+        return give_up(SystemFailure(FileError::kCannotWrite, path, EFBIG));
+    }
+    if (!SetIdBitsKeptInPlace(status)) {
+        return give_up(FileFailure(FileError::kCannotWrite, path, FileReason::kSetIdBitsNotKept));
     }
     // The blocks the new content needs, without changing the file's length, so that
     // a full disk is met before the first byte changes.
-    const bool reserved = new_size == 0 || ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, new_size) == 0;
+    const bool reserved = new_size == 0 || ReserveBlocks(fd, new_size);
     if (!reserved && errno != EOPNOTSUPP) {
-        return give_up(errno);
+        const int error = errno;
+        // A refused reservation may have taken some blocks beyond the end; a cut at
+        // the unchanged length gives them back.
+        struct stat now {};
+        if (::fstat(fd, &now) == 0) {
+            ::ftruncate(fd, now.st_size);
+        }
+        return give_up(SystemFailure(FileError::kCannotWrite, path, error));
     }
     if (!reserved && copy.name.empty()) {
         return FileFailure(FileError::kCannotWrite, path, FileReason::kNoSafeWay, copy.error);
@@ -129,14 +156,16 @@ FileResult WriteIntoFile(const std::string& path, int fd, const struct stat& sta
     bool cut = false;
     const int error = Overwrite(fd, bytes, cut);
     if (error == 0) {
-        RestoreSetIdBits(fd, status);
-        if (!copy.name.empty()) {
-            ::unlink(copy.name.c_str());
+        const bool set_id_kept = RestoreSetIdBits(fd, status);
+        if (!copy.name.empty() && ::unlink(copy.name.c_str()) != 0) {
+            return WithLeftCopy(path, copy.name, errno);
         }
-        return FileResult{};
+        return set_id_kept
+                   ? FileResult{}
+                   : FileFailure(FileError::kCannotWrite, path, FileReason::kSetIdBitsDropped);
     }
     if (!cut && head && PutBack(fd, *head, status.st_size, new_size)) {
-        return give_up(error);
+        return give_up(SystemFailure(FileError::kCannotWrite, path, error));
     }
     return WithAftermath(SystemFailure(FileError::kCannotWrite, path, error), copy.name,
                          copy.name.empty());

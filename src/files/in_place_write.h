@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "files/file_result.h"
+#include "files/file_writer.h"
 
 namespace kalvesta {
 
@@ -26,14 +27,17 @@ SafetyCopy MakeSafetyCopyElsewhere(std::string_view bytes);
 
 // Writes `bytes` into the open regular file `fd` (status `status`) named `path`:
 // - refused before the file changes when the new content would pass the file size
-//   limit, when its space cannot be reserved (a full disk), or when the file system
-//   cannot reserve space at all and there is no safety copy;
+//   limit, when the write would clear a set-ID bit that this process may not set
+//   again, when its space cannot be reserved (a full disk: what the reservation took
+//   is given back), or when the file system cannot reserve space at all and there
+//   is no safety copy;
 // - then written from the start, synced, cut to its length and synced again;
 // - should that fail before the cut, the earlier content is put back when it could
 //   be read beforehand; otherwise the failure names the safety copy, or says that
 //   the file may be incomplete.
-// The safety copy is removed unless a failure names it.
+// The safety copy is removed unless a failure names it; one that cannot be removed
+// is named by the (successful) result.
 FileResult WriteIntoFile(const std::string& path, int fd, const struct stat& status,
-                         std::string_view bytes, const SafetyCopy& copy);
+                         std::string_view bytes, const SafetyCopy& copy, const WriterSeam& seam);
 
 }  // namespace kalvesta

@@ -1,19 +1,33 @@
-// Reading and writing parts files.
+// Reading and writing parts lists.
 #include "files/parts_csv.h"
 
-#include <array>
-#include <filesystem>
-#include <optional>
+#include <sys/stat.h>
 
-#include "files/csv_table.h"
-#include "files/file_reading.h"
+#include <cerrno>
+#include <cstdint>
+#include <limits>
+
 #include "model/number_format.h"
 
 namespace kalvesta {
 namespace {
 
-constexpr std::array<std::string_view, 3> kHeaderNames = {"part", "mass_g", "x_mm"};
-const CsvTableKind kPartsTable = {kHeaderNames, {"a part", "у детали"}};
+const std::vector<std::string_view> kPartsColumns = {"part", "mass_g", "x_mm"};
+
+// A name that a spreadsheet would evaluate starts with one of these; a "'" before
+// it makes the spreadsheet show it as text.
+constexpr std::string_view kFormulaStarts = "=+-@'";
+
+bool NeedsTextMark(std::string_view name) {
+    return !name.empty() && kFormulaStarts.find(name.front()) != std::string_view::npos;
+}
+
+std::string NameFromFile(std::string_view name) {
+    if (name.size() >= 2 && name.front() == '\'' && NeedsTextMark(name.substr(1))) {
+        name.remove_prefix(1);
+    }
+    return std::string(name);
+}
 
 bool NeedsQuotes(std::string_view name) {
     return name.find_first_of(",;\"\r\n") != std::string_view::npos;
@@ -30,10 +44,27 @@ std::string Quoted(std::string_view name) {
     return quoted + "\"";
 }
 
+std::string NameForFile(const std::string& name) {
+    const std::string marked = NeedsTextMark(name) ? "'" + name : name;
+    return NeedsQuotes(marked) ? Quoted(marked) : marked;
+}
+
+PartsReadResult Outcome(const CsvTableReader& reader, const std::string& path,
+                        std::vector<Part>& parts) {
+    PartsReadResult read;
+    read.bytes_kept = reader.peak_bytes_kept() + BytesOf(parts);
+    if (reader.problem()) {
+        read.result = LineFailure(path, *reader.problem());
+    } else {
+        read.parts = std::move(parts);
+    }
+    return read;
+}
+
 }  // namespace
 
 bool IsPartsHeader(const std::vector<std::string>& fields) {
-    return IsCsvHeader(fields, kHeaderNames);
+    return NamesColumns(fields, kPartsColumns);
 }
 
 std::string PartsFileNameFor(const std::string& design_path) {
@@ -46,54 +77,74 @@ std::string PartsFileNameFor(const std::string& design_path) {
     return std::string(name) + ".parts.csv";
 }
 
-PartsReadResult ParsePartsCsv(std::string_view text, const std::string& path) {
-    PartsReadResult read;
-    read.result =
-        ParseCsvTable(text, path, kPartsTable,
-                      [&read](const std::vector<std::string>& fields, bool decimal_comma,
-                              int) -> std::optional<TwoLanguages> {
-                          PartRow row = ReadPartRow(fields[0], fields[1], fields[2], decimal_comma);
-                          if (row.problem != PartRowProblem::kNone) {
-                              return TwoLanguages{
-                                  DescribePartRowProblem(row.problem, fields[1], fields[2], true),
-                                  DescribePartRowProblem(row.problem, fields[1], fields[2], false)};
-                          }
-                          read.parts.push_back(std::move(row.part));
-                          return std::nullopt;
-                      });
-    if (!read.result.ok()) {
-        read.parts.clear();
-    }
-    return read;
+CsvTableReader PartsTableReader(std::vector<Part>& parts, std::optional<CsvTableFrame> frame) {
+    const auto take_row = [&parts](const CsvRow& row) -> std::optional<TwoLanguages> {
+        const std::vector<std::string>& fields = *row.fields;
+        PartRow read = ReadPartRow(fields[0], fields[1], fields[2], row.decimal_comma);
+        if (read.problem != PartRowProblem::kNone) {
+            return TwoLanguages{DescribePartRowProblem(read.problem, fields[1], fields[2], true),
+                                DescribePartRowProblem(read.problem, fields[1], fields[2], false)};
+        }
+        read.part.name = NameFromFile(read.part.name);
+        parts.push_back(std::move(read.part));
+        return std::nullopt;
+    };
+    return CsvTableReader(kPartsColumns, take_row, std::move(frame));
 }
 
-PartsReadResult ReadPartsFile(const std::string& path) {
-    std::string bytes;
+size_t BytesOf(const std::vector<Part>& parts) {
+    size_t bytes = 0;
+    for (const Part& part : parts) {
+        bytes += sizeof(Part) + part.name.size();
+    }
+    return bytes;
+}
+
+PartsReadResult ParsePartsCsv(std::string_view text, const std::string& path) {
+    std::vector<Part> parts;
+    CsvTableReader reader = PartsTableReader(parts);
+    reader.Feed(text);
+    reader.Finish();
+    return Outcome(reader, path, parts);
+}
+
+PartsReadResult ReadPartsFile(const std::string& path, LinkRule links) {
     PartsReadResult read;
-    read.result = ReadWholeFile(path, kMaxPartsFileBytes, bytes);
-    return read.result.ok() ? ParsePartsCsv(bytes, path) : read;
+    std::optional<FileDescriptor> file;
+    read.result = OpenRegularFile(path, file, links);
+    if (!read.result.ok()) {
+        return read;
+    }
+    std::vector<Part> parts;
+    CsvTableReader reader = PartsTableReader(parts);
+    read.result = ReadInChunks(path, *file, std::numeric_limits<int64_t>::max(),
+                               [&reader](std::string_view chunk) {
+                                   reader.Feed(chunk);
+                                   return !reader.ended();
+                               });
+    if (!read.result.ok()) {
+        return read;
+    }
+    reader.Finish();
+    return Outcome(reader, path, parts);
 }
 
 std::optional<PartsReadResult> ReadPartsBeside(const std::string& design_path) {
     const std::string path = PartsFileNameFor(design_path);
-    std::error_code unseen;
-    if (!std::filesystem::exists(path, unseen)) {
+    struct stat entry {};
+    if (::lstat(path.c_str(), &entry) != 0 && errno == ENOENT) {
         return std::nullopt;
     }
-    return ReadPartsFile(path);
+    return ReadPartsFile(path, LinkRule::kRefuse);
 }
 
 std::string FormatPartsCsv(const std::vector<Part>& parts) {
     std::string text = std::string(kPartsHeader) + "\r\n";
     for (const Part& part : parts) {
-        text += NeedsQuotes(part.name) ? Quoted(part.name) : part.name;
+        text += NameForFile(part.name);
         text += ',' + FormatShortest(part.mass_g) + ',' + FormatShortest(part.x_mm) + "\r\n";
     }
     return text;
-}
-
-FileResult WritePartsFile(const std::string& path, const std::vector<Part>& parts) {
-    return WriteFileContents(path, FormatPartsCsv(parts));
 }
 
 }  // namespace kalvesta

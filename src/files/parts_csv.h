@@ -1,28 +1,33 @@
-// The parts list of a design as a CSV file beside it: "NAME.parts.csv" for
-// "NAME.da4", UTF-8, the header "part,mass_g,x_mm", one part a line, quoted as RFC
-// 4180 says. Reading also takes what European spreadsheets export: ";" between the
-// fields and a decimal comma, and a byte order mark.
+// The parts list of a design as CSV: UTF-8, the header "part,mass_g,x_mm", one part
+// a line, quoted as RFC 4180 says (csv_table.h has the reading rules and limits).
+// It is saved as a section of the design's ".da4" file (da4_sections.h); a file of
+// its own is read with --parts, and as "NAME.parts.csv" beside a "NAME.da4" that
+// has no parts section (how designs were saved before). Reading also takes what
+// European spreadsheets export: ";" between the fields and a decimal comma, and a
+// byte order mark.
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "files/file_writer.h"
+#include "files/csv_table.h"
+#include "files/file_reading.h"
+#include "files/file_result.h"
 #include "model/parts.h"
 
 namespace kalvesta {
 
 inline constexpr const char* kPartsHeader = "part,mass_g,x_mm";
 
-// A parts file is read whole, and refused beyond this length (some two million rows).
-inline constexpr int64_t kMaxPartsFileBytes = int64_t{64} << 20;
-
 struct PartsReadResult {
     FileResult result;
     std::vector<Part> parts;  // empty when result is not ok: nothing is half read
+    // At most this many bytes of rows, fields and parts were held at once (the read
+    // buffer aside).
+    size_t bytes_kept = 0;
 };
 
 // The parts file of a design: its name without a final ".da4" (any case), then
@@ -33,27 +38,31 @@ std::string PartsFileNameFor(const std::string& design_path);
 // letters aside).
 bool IsPartsHeader(const std::vector<std::string>& fields);
 
-// The parts in `text`, the content of the file `path` (named in the messages, such
-// as: Cannot read "plane.parts.csv": line 4: mass_g "abc" is not a number). The
-// first line is the header, with "," or ";" between its names; with ";" a number
-// may have a decimal comma. Lines with nothing but separators and blanks are
-// skipped; every other line has exactly three fields and follows the row rules of
-// model/parts.h. The text must be UTF-8.
+// A reader of a parts table that appends each row, read by the row rules of
+// model/parts.h, to `parts`. A name written with a leading "'" before "=", "+",
+// "-", "@" or "'" (as FormatPartsCsv writes such names) reads without it.
+CsvTableReader PartsTableReader(std::vector<Part>& parts,
+                                std::optional<CsvTableFrame> frame = std::nullopt);
+
+// The bytes the parts hold, for the readers' accounting.
+size_t BytesOf(const std::vector<Part>& parts);
+
+// The parts in `text`, the whole content of the file `path` (named in the messages).
 PartsReadResult ParsePartsCsv(std::string_view text, const std::string& path);
 
-// Reads and parses the regular file at `path`.
-PartsReadResult ReadPartsFile(const std::string& path);
+// Reads the regular file at `path` chunk by chunk; with LinkRule::kRefuse a
+// symbolic link there is refused.
+PartsReadResult ReadPartsFile(const std::string& path, LinkRule links = LinkRule::kFollow);
 
-// The parts file beside the design at `design_path`, read; nothing when there is
-// none (a file there that cannot be seen counts as none).
+// The parts file beside the design at `design_path`, read without following a
+// symbolic link; nothing when there is no entry of that name.
 std::optional<PartsReadResult> ReadPartsBeside(const std::string& design_path);
 
-// The file text: the header and one line per part, lines ended by CR LF, names
-// quoted when they hold a separator, a quote or a line break, numbers in their
-// shortest form that reads back to the same double.
+// The table text: the header and one line per part, lines ended by CR LF, names
+// quoted when they hold a separator, a quote or a line break and led by "'" when a
+// spreadsheet would take them for a formula (a first "=", "+", "-" or "@", or a
+// first "'" that would be taken for that mark), numbers in their shortest form that
+// reads back to the same double.
 std::string FormatPartsCsv(const std::vector<Part>& parts);
-
-// Writes FormatPartsCsv(parts) to `path` by WriteFileContents.
-FileResult WritePartsFile(const std::string& path, const std::vector<Part>& parts);
 
 }  // namespace kalvesta

@@ -72,15 +72,17 @@ void SyncFolderOf(const std::string& file) {
     }
 }
 
-FileSizeSignalIgnored::FileSizeSignalIgnored() {
+WriteSignalsIgnored::WriteSignalsIgnored() {
     struct sigaction ignore {};
     ignore.sa_handler = SIG_IGN;
     sigemptyset(&ignore.sa_mask);
-    ::sigaction(SIGXFSZ, &ignore, &previous_);
+    ::sigaction(SIGXFSZ, &ignore, &previous_size_);
+    ::sigaction(SIGPIPE, &ignore, &previous_pipe_);
 }
 
-FileSizeSignalIgnored::~FileSizeSignalIgnored() {
-    ::sigaction(SIGXFSZ, &previous_, nullptr);
+WriteSignalsIgnored::~WriteSignalsIgnored() {
+    ::sigaction(SIGPIPE, &previous_pipe_, nullptr);
+    ::sigaction(SIGXFSZ, &previous_size_, nullptr);
 }
 
 }  // namespace kalvesta

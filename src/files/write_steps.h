@@ -35,16 +35,18 @@ std::string FolderOf(const std::string& path);
 void SyncFolderOf(const std::string& file);
 
 // While it lives, a write beyond the process's file size limit (ulimit -f) fails
-// with EFBIG instead of ending the process and leaving a partial file behind.
-class FileSizeSignalIgnored {
+// with EFBIG, and a write to a pipe whose reader has closed it with EPIPE, instead
+// of ending the process (SIGXFSZ, SIGPIPE) and leaving a partial file behind.
+class WriteSignalsIgnored {
 public:
-    FileSizeSignalIgnored();
-    ~FileSizeSignalIgnored();
-    FileSizeSignalIgnored(const FileSizeSignalIgnored&) = delete;
-    FileSizeSignalIgnored& operator=(const FileSizeSignalIgnored&) = delete;
+    WriteSignalsIgnored();
+    ~WriteSignalsIgnored();
+    WriteSignalsIgnored(const WriteSignalsIgnored&) = delete;
+    WriteSignalsIgnored& operator=(const WriteSignalsIgnored&) = delete;
 
 private:
-    struct sigaction previous_ {};
+    struct sigaction previous_size_ {};
+    struct sigaction previous_pipe_ {};
 };
 
 }  // namespace kalvesta

@@ -16,6 +16,7 @@ struct AircraftInputs {
     PerWing<int32_t> wing_x_mm{};   // position boxes Edit_x1..Edit_x3
     PerWing<int32_t> wing_z_mm{};   // position boxes Edit_z1..Edit_z3
     int32_t wing_count = 2;         // checked wing-count button, 1..3
+    friend bool operator==(const AircraftInputs&, const AircraftInputs&) = default;
 };
 
 // The start-up texts of every box: two wings, one trapezoid each.
@@ -31,6 +32,16 @@ void PrepareAircraft(Aircraft& aircraft, const AircraftInputs& inputs);
 // stores it: the wing count, the trapezoid counts and the positions, so that the
 // next preparation computes every wing at its own position.
 void TakeCountsAndPositions(Aircraft& aircraft, const AircraftInputs& inputs);
+
+// The description as the model stores it after a preparation: the counts and
+// positions as they are, chords and root offset as magnitudes, each span as the
+// distance between its stations (accumulated outwards, saturated at the 32-bit
+// limit). It is what a ".da4" file keeps of the aircraft.
+AircraftInputs StoredInputs(const Aircraft& aircraft);
+
+// What a file keeps of a description (StoredInputs of its preparation): two
+// descriptions that save alike keep alike.
+AircraftInputs KeptInputs(const AircraftInputs& inputs);
 
 // The aircraft of a description, ready for the analysis: TakeCountsAndPositions,
 // then PrepareAircraft, which computes every wing once with its position.

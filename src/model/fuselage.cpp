@@ -25,26 +25,35 @@ StationRow ReadStationRow(std::string_view x_mm, std::string_view width_mm, bool
     return row;
 }
 
+OutlineProblem CheckNextStation(const Fuselage& so_far, const FuselageStation& next) {
+    const std::vector<FuselageStation>& stations = so_far.stations;
+    if (stations.size() >= static_cast<size_t>(kMaxFuselageStations)) {
+        return OutlineProblem::kTooManyStations;
+    }
+    if (!(next.width_mm >= 0.0) || !std::isfinite(next.width_mm)) {
+        return OutlineProblem::kNegativeWidth;
+    }
+    // NaN compares false: not aft either.
+    if (!std::isfinite(next.x_mm) || (!stations.empty() && !(next.x_mm > stations.back().x_mm))) {
+        return OutlineProblem::kNotNoseToTail;
+    }
+    return OutlineProblem::kNone;
+}
+
 OutlineCheck CheckOutline(const Fuselage& fuselage) {
-    const std::vector<FuselageStation>& stations = fuselage.stations;
-    if (stations.empty()) {
+    Fuselage so_far;
+    for (const FuselageStation& station : fuselage.stations) {
+        if (const OutlineProblem problem = CheckNextStation(so_far, station);
+            problem != OutlineProblem::kNone) {
+            return {problem, static_cast<int>(so_far.stations.size()) + 1};
+        }
+        so_far.stations.push_back(station);
+    }
+    if (fuselage.stations.empty()) {
         return {};
     }
-    if (stations.size() > static_cast<size_t>(kMaxFuselageStations)) {
-        return {OutlineProblem::kTooManyStations, 0};
-    }
-    if (stations.size() == 1) {
+    if (fuselage.stations.size() == 1) {
         return {OutlineProblem::kOneStation, 0};
-    }
-    for (size_t i = 0; i < stations.size(); ++i) {
-        const int station = static_cast<int>(i) + 1;
-        if (!(stations[i].width_mm >= 0.0) || !std::isfinite(stations[i].width_mm)) {
-            return {OutlineProblem::kNegativeWidth, station};
-        }
-        const double x = stations[i].x_mm;
-        if (!std::isfinite(x) || (i > 0 && !(x > stations[i - 1].x_mm))) {
-            return {OutlineProblem::kNotNoseToTail, station};
-        }
     }
     const FuselageSize size = SizeOf(fuselage);
     if (!(size.max_width_mm > 0.0)) {

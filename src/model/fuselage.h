@@ -50,7 +50,7 @@ StationRow ReadStationRow(std::string_view x_mm, std::string_view width_mm, bool
 enum class OutlineProblem {
     kNone,
     kOneStation,       // a single station has no length
-    kTooManyStations,  // more than kMaxFuselageStations
+    kTooManyStations,  // `station` is one more than kMaxFuselageStations
     kNotNoseToTail,    // `station` lies no further aft than the one before it
     kNegativeWidth,    // `station` has a width below 0 (or one that is no number)
     kNoWidth,          // every width is 0
@@ -59,12 +59,17 @@ enum class OutlineProblem {
 
 struct OutlineCheck {
     OutlineProblem problem = OutlineProblem::kNone;
-    int station = 0;  // 1-based, for kNotNoseToTail and kNegativeWidth
+    int station = 0;  // 1-based, for the problems of one station
 };
 
 // The outline's problem, the first station at fault first; an empty outline is
 // usable (no fuselage).
 OutlineCheck CheckOutline(const Fuselage& fuselage);
+
+// What `next` breaks as the station after those of `so_far`: kTooManyStations,
+// kNegativeWidth or kNotNoseToTail; kNone when it may follow them. (The rules on
+// the whole outline are CheckOutline's.)
+OutlineProblem CheckNextStation(const Fuselage& so_far, const FuselageStation& next);
 
 // The figures of a usable outline: length = last x − first x, the greatest width,
 // fineness = length / greatest width (at least 1).

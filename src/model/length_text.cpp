@@ -40,7 +40,7 @@ size_t SkipDigits(std::string_view text, size_t& i) {
 
 }  // namespace
 
-LengthText ParseLengthText(std::string_view text) {
+LengthText ParseLengthText(std::string_view text, double mm_per_unit) {
     while (!text.empty() && IsBlank(text.front())) {
         text.remove_prefix(1);
     }
@@ -82,8 +82,9 @@ LengthText ParseLengthText(std::string_view text) {
     }
     // The text is a plain decimal number now; TextToDouble reads it in every locale
     // and gives ±DBL_MAX beyond the double range.
-    const double value = TextToDouble(number);
-    if (std::abs(value) == std::numeric_limits<double>::max()) {
+    const double number_value = TextToDouble(number);
+    const double value = number_value * mm_per_unit;
+    if (std::abs(number_value) == std::numeric_limits<double>::max() || !std::isfinite(value)) {
         return {0.0, LengthTextError::kNotFinite};
     }
     if (std::abs(value) > kLengthLimitMm) {

@@ -30,7 +30,9 @@ struct LengthText {
 // digits with one optional decimal point, which may be written as a comma
 // ("110,5" is 110.5), and an optional exponent ("e" or "E", optional sign,
 // digits). Any other text is refused with its reason rather than read in part.
-LengthText ParseLengthText(std::string_view text);
+// The number is in units of `mm_per_unit` millimetres (25.4 for inches); `mm` and
+// the limit are in millimetres.
+LengthText ParseLengthText(std::string_view text, double mm_per_unit = 1.0);
 
 // Whether a main box's value, as the text-to-integer rule read it, lies where the
 // drawings and the calculation show it as typed: not cut to the 32-bit range and

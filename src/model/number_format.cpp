@@ -1,9 +1,9 @@
-// Locale-free fixed-point formatting with std::to_chars (exact round-to-nearest).
+// Locale-free fixed-point formatting (exact round-to-nearest) with padding.
 #include "model/number_format.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
+
+#include "model/decimal_text.h"
 
 namespace kalvesta {
 namespace {
@@ -24,11 +24,7 @@ std::string FormatFixed(double value, int decimals) {
     if (std::isinf(value)) {
         return value < 0 ? "-Inf" : "Inf";
     }
-    // The largest double has 309 integer digits; 400 characters hold it with decimals.
-    std::array<char, 400> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, decimals);
-    std::string text(buffer.data(), result.ptr);
+    std::string text = DecimalFixed(value, decimals);
     // "-0.0" reads as a negative zero on screen; print it without its sign.
     if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) {
         text.erase(0, 1);
@@ -40,9 +36,7 @@ std::string FormatShortest(double value) {
     if (!std::isfinite(value)) {
         return FormatFixed(value, 0);
     }
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
+    return DecimalShortest(value);
 }
 
 std::string FormatFixed(double value, int width, int decimals) {

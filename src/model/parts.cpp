@@ -1,8 +1,9 @@
 // The rules of a parts row.
 #include "model/parts.h"
 
-#include <charconv>
 #include <cmath>
+
+#include "model/decimal_text.h"
 
 namespace kalvesta {
 
@@ -16,7 +17,7 @@ std::string_view TrimBlanks(std::string_view text) {
 
 std::optional<double> ReadPartNumber(std::string_view text, bool decimal_comma) {
     std::string number(TrimBlanks(text));
-    // from_chars takes no "+", so it is dropped; the digits follow the one sign.
+    // ReadDecimal takes no "+", so it is dropped; the digits follow the one sign.
     size_t digits_at = 0;
     if (!number.empty() && number.front() == '+') {
         number.erase(0, 1);
@@ -34,13 +35,11 @@ std::optional<double> ReadPartNumber(std::string_view text, bool decimal_comma) 
         (number[digits_at] != '.' && (number[digits_at] < '0' || number[digits_at] > '9'))) {
         return std::nullopt;
     }
-    double value = 0.0;
-    const char* const end = number.data() + number.size();
-    const auto [stop, error] = std::from_chars(number.data(), end, value);
-    if (error != std::errc{} || stop != end || !std::isfinite(value)) {
+    const DecimalRead read = ReadDecimal(number);
+    if (read.error != std::errc{} || read.length != number.size()) {
         return std::nullopt;
     }
-    return value;
+    return read.value;
 }
 
 PartRow ReadPartRow(std::string_view name, std::string_view mass_g, std::string_view x_mm,

@@ -19,6 +19,7 @@ struct WingInputs {
     std::array<int32_t, kMaxTrapezoids> span{};   // span of trapezoid 1..4
     std::array<int32_t, kMaxTrapezoids> chord{};  // chord at station 1..4
     std::array<int32_t, kMaxTrapezoids> le_x{};   // leading-edge x at station 1..4
+    friend bool operator==(const WingInputs&, const WingInputs&) = default;
 };
 
 // Index of each of a wing's fourteen inputs (and boxes), in reading order.

@@ -2,8 +2,9 @@
 #include "model/text_to_double.h"
 
 #include <algorithm>
-#include <charconv>
 #include <limits>
+
+#include "model/decimal_text.h"
 
 namespace kalvesta {
 namespace {
@@ -72,15 +73,11 @@ double TextToDouble(std::string_view text) {
         }
     }
 
-    // The prefix is a plain decimal number now; std::from_chars reads it the same
-    // way in every locale.
-    double value = 0.0;
-    const char* const begin = text.data() + mantissa_begin;
-    const auto [end, error] = std::from_chars(begin, text.data() + i, value);
-    if (error == std::errc::result_out_of_range) {
+    // The prefix is a plain decimal number now, read the same way in every locale.
+    const DecimalRead read = ReadDecimal(text.substr(mantissa_begin, i - mantissa_begin));
+    double value = read.value;
+    if (read.error == std::errc::result_out_of_range) {
         value = (significant && magnitude >= 0) ? kMaxDouble : 0.0;
-    } else if (error != std::errc{} || end == begin) {
-        value = 0.0;
     }
     return negative ? -value : value;
 }

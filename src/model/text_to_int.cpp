@@ -76,9 +76,9 @@ Int32Reading ReadInt32(std::string_view text) {
         valid = false;
     }
     if (valid && negative) {
-        return {Clamp(-magnitude), any_digit, capped};
+        return {Clamp(-magnitude), any_digit, capped, true};
     }
-    return {Clamp(magnitude), any_digit, capped || magnitude > kInt32Max};
+    return {Clamp(magnitude), any_digit, capped || magnitude > kInt32Max, valid};
 }
 
 int32_t TextToInt32(std::string_view text) {

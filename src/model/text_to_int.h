@@ -18,11 +18,13 @@ namespace kalvesta {
 int32_t TextToInt32(std::string_view text);
 
 // What the conversion made of a text: the value, whether the text held a digit
-// at all, and whether the value was cut to the 32-bit range.
+// at all, whether the value was cut to the 32-bit range, and whether the whole
+// text is a number (nothing invalid after the digits).
 struct Int32Reading {
     int32_t value = 0;
     bool has_digits = false;
     bool saturated = false;
+    bool whole = false;
 };
 Int32Reading ReadInt32(std::string_view text);
 

@@ -1,43 +1,29 @@
-// The parts list of the design through its window, its file and the top view.
+// The balance window over the design's parts.
 #include "ui/balance_commands.h"
 
 #include <QAction>
 
-#include "analysis/balance.h"
-#include "files/parts_csv.h"
-#include "ui/aircraft_tab_page.h"
-#include "ui/file_commands.h"
-#include "ui/file_dialogs.h"
+#include "ui/balance_window.h"
 #include "ui/main_menus.h"
-#include "ui/message_text.h"
+#include "ui/window_placement.h"
 
 namespace kalvesta {
 
-BalanceCommands::BalanceCommands(QWidget* window, const MainMenus& menus, const Aircraft& aircraft,
-                                 const AnalysisData& analysis, AircraftTabPage& aircraft_tab,
-                                 FileCommands& files)
-    : QObject(window),
-      window_(window),
-      aircraft_(aircraft),
-      analysis_(analysis),
-      aircraft_tab_(aircraft_tab),
-      files_(files) {
+BalanceCommands::BalanceCommands(QWidget* window, const MainMenus& menus, Workbench& bench)
+    : QObject(window), window_(window), bench_(bench) {
     connect(menus.balance_item, &QAction::triggered, this, &BalanceCommands::OnShowWindow);
-    connect(&files, &FileCommands::DesignOpened, this, &BalanceCommands::OnDesignOpened);
-    connect(&files, &FileCommands::DesignSaved, this, &BalanceCommands::OnDesignSaved);
-    connect(&aircraft_tab, &AircraftTabPage::ResultsShown, this, &BalanceCommands::Refresh);
-    aircraft_tab.SetMarksSource([this](bool manual_margin) { return Marks(manual_margin); });
-    // Parts typed and not yet saved beside the design are asked for like the design.
-    files.AlsoChangedWhen([this] { return PartsChanged(); });
+    bench.Listen([this](const WorkbenchChange& change) { Follow(change); });
 }
 
 void BalanceCommands::OnShowWindow() {
     if (balance_window_ == nullptr) {
-        balance_window_ = new BalanceWindow(window_);
-        balance_window_->ApplyLanguage(aircraft_.english_captions);
-        balance_window_->SetParts(opened_.parts);
-        connect(balance_window_, &BalanceWindow::Edited, this, &BalanceCommands::OnEdited);
-        Refresh();
+        balance_window_ = new BalanceWindow(window_, bench_.design());
+        balance_window_->ApplyLanguage(bench_.aircraft().english_captions);
+        balance_window_->ShowParts();
+        connect(balance_window_, &BalanceWindow::QuestionChanged, this,
+                [this] { bench_.AskBalance(balance_window_->Question()); });
+        ShowBalance();
+        PlaceBeside(*balance_window_, *window_);
     }
     balance_window_->show();
     balance_window_->raise();
@@ -47,106 +33,24 @@ void BalanceCommands::OnShowWindow() {
 void BalanceCommands::ApplyLanguage(bool english) {
     if (balance_window_ != nullptr) {
         balance_window_->ApplyLanguage(english);
-        Refresh();
+        ShowBalance();
     }
 }
 
-bool BalanceCommands::PartsChanged() const {
-    const TableReading& reading = Reading();
-    return reading.problem.has_value() || reading.parts != kept_parts_;
-}
-
-const TableReading& BalanceCommands::Reading() const {
-    return balance_window_ != nullptr ? balance_window_->reading() : opened_;
-}
-
-void BalanceCommands::OnEdited() {
-    files_.ShowDesignState();
-    // Redraws the results with the new marks, which refreshes the figures too; without
-    // results only the figures change.
-    if (aircraft_.results_valid) {
-        aircraft_tab_.ShowStability();
-    } else {
-        Refresh();
-    }
-}
-
-void BalanceCommands::Refresh() {
+void BalanceCommands::Follow(const WorkbenchChange& change) {
     if (balance_window_ == nullptr) {
         return;
     }
-    const TableReading& reading = balance_window_->reading();
-    const Results* results = aircraft_.results_valid ? &analysis_.results : nullptr;
-    balance_window_->ShowBalance(
-        ComputeBalance(reading.parts, results,
-                       balance_window_->Question(aircraft_tab_.ManualMargin())),
-        reading.problem);
-}
-
-std::vector<CentreOfGravityMark> BalanceCommands::Marks(bool manual_margin) const {
-    const TableReading& reading = Reading();
-    if (!aircraft_.results_valid || reading.problem) {
-        return {};
+    if (change.design.parts) {
+        balance_window_->ShowParts();
     }
-    const BalanceQuestion question = balance_window_ != nullptr
-                                         ? balance_window_->Question(manual_margin)
-                                         : BalanceQuestion{manual_margin, {}, {}, {}};
-    const Balance balance = ComputeBalance(reading.parts, &analysis_.results, question);
-    if (balance.status != BalanceStatus::kComplete) {
-        return {};
-    }
-    using Kind = CentreOfGravityMark::Kind;
-    return {{Kind::kParts, balance.x_cg_mm, balance.static_margin_percent},
-            {Kind::kTarget, balance.target_x_cg_mm, balance.target_margin_percent}};
-}
-
-void BalanceCommands::OnDesignOpened(const std::string& path) {
-    opened_.parts.clear();
-    parts_path_.clear();
-    if (std::optional<PartsReadResult> read = ReadPartsBeside(path)) {
-        if (read->result.ok()) {
-            opened_.parts = std::move(read->parts);
-            parts_path_ = PartsFileNameFor(path);
-        } else {
-            files_.dialogs().ShowFileError(
-                window_,
-                QString::fromStdString(FileMessage(read->result, aircraft_.english_captions)),
-                aircraft_.english_captions);
-        }
-    }
-    kept_parts_ = opened_.parts;
-    if (balance_window_ != nullptr) {
-        balance_window_->SetParts(opened_.parts);
+    if (change.balance) {
+        ShowBalance();
     }
 }
 
-void BalanceCommands::OnDesignSaved(const std::string& path) {
-    const std::string parts_path = PartsFileNameFor(path);
-    const TableReading& reading = Reading();
-    if (reading.problem) {
-        // The design is saved; the parts file keeps what it held.
-        files_.dialogs().ShowFileError(
-            window_,
-            InLanguage(aircraft_.english_captions, "The parts were not saved to \"%1\": %2",
-                       "Детали не сохранены в «%1»: %2")
-                .arg(QString::fromStdString(parts_path),
-                     DescribeRowProblem(*reading.problem, aircraft_.english_captions)),
-            aircraft_.english_captions);
-        return;
-    }
-    if (reading.parts.empty() && parts_path != parts_path_) {
-        kept_parts_.clear();
-        return;
-    }
-    const FileResult written = WritePartsFile(parts_path, reading.parts);
-    if (!written.ok()) {
-        files_.dialogs().ShowFileError(
-            window_, QString::fromStdString(FileMessage(written, aircraft_.english_captions)),
-            aircraft_.english_captions);
-        return;
-    }
-    parts_path_ = parts_path;
-    kept_parts_ = reading.parts;
+void BalanceCommands::ShowBalance() {
+    balance_window_->ShowBalance(bench_.balance(), bench_.design().parts().reading().problem);
 }
 
 }  // namespace kalvesta

@@ -1,5 +1,5 @@
 // The balance window's controls, texts in English and Russian, and the table's
-// reading, editing and pasting.
+// editing and pasting.
 #include "ui/balance_window.h"
 
 #include <QAction>
@@ -9,18 +9,22 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
-#include <array>
+#include <algorithm>
 #include <set>
 #include <string>
 
 #include "files/parts_csv.h"
+#include "ui/design_boxes.h"
 #include "ui/message_text.h"
+#include "ui/parts_table_model.h"
 
 namespace kalvesta {
 namespace {
@@ -28,13 +32,21 @@ namespace {
 constexpr int kNameColumn = 0;
 constexpr int kMassColumn = 1;
 constexpr int kXColumn = 2;
-constexpr int kColumnCount = 3;
+
+// What the paste key does in a cell's editor: rows go to the table (PasteRows), a
+// single field into the cell as typed text.
+bool IsRows(const QString& text) {
+    return text.trimmed().contains('\n') || text.contains('\t') || text.contains(';');
+}
 
 // Cells are edited in a line edit that hands every keystroke to the table, so the
-// figures follow the typing rather than the end of an edit.
+// figures follow the typing rather than the end of an edit. Leaving the cell
+// finishes the design's step; the undo keys undo the design's steps; rows pasted
+// into an editor go to the table.
 class KeystrokeDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    KeystrokeDelegate(Design& design, BalanceWindow& window, QObject* parent)
+        : QStyledItemDelegate(parent), design_(design), window_(window) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override {
@@ -43,10 +55,43 @@ public:
             auto* self = const_cast<KeystrokeDelegate*>(this);
             connect(line, &QLineEdit::textEdited, self,
                     [self, line] { emit self->commitData(line); });
+            connect(line, &QLineEdit::editingFinished, self,
+                    [self] { self->design_.FinishEdit(); });
+            RouteUndoKeys(line);
+            line->installEventFilter(self);
         }
         return editor;
     }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+            const QString text = QGuiApplication::clipboard()->text();
+            if (IsRows(text)) {
+                auto* editor = static_cast<QWidget*>(watched);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                window_.PasteRows(text);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(watched, event);
+    }
+
+private:
+    Design& design_;
+    BalanceWindow& window_;
 };
+
+// The fields of a pasted line: between tabs, else between ";", trimmed.
+std::vector<std::string> PastedFields(QString line) {
+    line.remove('\r');
+    std::vector<std::string> fields;
+    for (const QString& field : line.split(line.contains('\t') ? '\t' : ';')) {
+        fields.push_back(field.trimmed().toStdString());
+    }
+    return fields;
+}
 
 void Colour(QLabel* label, QColor color) {
     QPalette palette = label->palette();
@@ -60,18 +105,18 @@ constexpr QColor kWrongColour(255, 0, 0);
 
 }  // namespace
 
-QString DescribeRowProblem(const TableRowProblem& problem, bool english) {
+QString DescribeRowProblem(const PartsProblem& problem, bool english) {
     // The fields are named as the table's columns are.
     const PartFieldNames columns{english ? "mass" : "масса", "x"};
     const std::string what =
-        DescribePartRowProblem(problem.problem, problem.mass_text.toStdString(),
-                               problem.x_text.toStdString(), english, columns);
+        DescribePartRowProblem(problem.problem, problem.mass_g, problem.x_mm, english, columns);
     return InLanguage(english, "Row %1: %2", "Строка %1: %2")
         .arg(problem.row)
         .arg(QString::fromStdString(what));
 }
 
-BalanceWindow::BalanceWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
+BalanceWindow::BalanceWindow(QWidget* owner, Design& design)
+    : QWidget(owner, Qt::Window), design_(design) {
     setObjectName("BalanceWindow");
     Build();
     ApplyLanguage(true);
@@ -81,12 +126,17 @@ void BalanceWindow::Build() {
     axis_note_ = new QLabel(this);
     axis_note_->setWordWrap(true);
 
-    table_ = new QTableWidget(0, kColumnCount, this);
+    model_ = new PartsTableModel(design_, this);
+    table_ = new QTableView(this);
     table_->setObjectName("PartsTable");
-    table_->setItemDelegate(new KeystrokeDelegate(table_));
+    table_->setModel(model_);
+    table_->setItemDelegate(new KeystrokeDelegate(design_, *this, table_));
     table_->horizontalHeader()->setSectionResizeMode(kNameColumn, QHeaderView::Stretch);
     table_->horizontalHeader()->setSectionResizeMode(kMassColumn, QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setSectionResizeMode(kXColumn, QHeaderView::ResizeToContents);
+    // A long list is measured by its first rows, not read whole at every change.
+    table_->horizontalHeader()->setResizeContentsPrecision(200);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     // Not on a mere change of the current cell: a selected cell takes Ctrl+V for rows.
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
@@ -96,8 +146,14 @@ void BalanceWindow::Build() {
     table_->addAction(paste);
     connect(paste, &QAction::triggered, this,
             [this] { PasteRows(QGuiApplication::clipboard()->text()); });
-    connect(table_, &QTableWidget::itemChanged, this,
-            [this](const QTableWidgetItem* item) { OnCellChanged(item->row(), item->column()); });
+    // The design's undo and redo from this window too.
+    auto* undo = new QAction(this);
+    undo->setShortcuts(QKeySequence::Undo);
+    connect(undo, &QAction::triggered, this, [this] { design_.Undo(); });
+    auto* redo = new QAction(this);
+    redo->setShortcuts(QKeySequence::keyBindings(QKeySequence::Redo) << QKeySequence("Ctrl+Y"));
+    connect(redo, &QAction::triggered, this, [this] { design_.Redo(); });
+    addActions({undo, redo});
 
     add_button_ = new QPushButton(this);
     add_button_->setObjectName("AddPartButton");
@@ -118,6 +174,8 @@ void BalanceWindow::Build() {
     QFont bold = verdict_label_->font();
     bold.setBold(true);
     verdict_label_->setFont(bold);
+    // Room for two lines always, so that nothing moves when the verdict wraps.
+    verdict_label_->setMinimumHeight(2 * QFontMetrics(bold).lineSpacing());
 
     auto* corrections = new QGridLayout;
     auto row = [this, corrections](int at, QLabel*& caption, QWidget* input, QLabel*& answer,
@@ -139,9 +197,9 @@ void BalanceWindow::Build() {
     row(1, move_caption_, move_choice_, move_answer_, "MoveAnswer");
     row(2, ballast_caption_, ballast_box_, ballast_answer_, "BallastAnswer");
     corrections->setColumnStretch(2, 1);
-    connect(target_box_, &QLineEdit::textEdited, this, &BalanceWindow::Edited);
-    connect(ballast_box_, &QLineEdit::textEdited, this, &BalanceWindow::Edited);
-    connect(move_choice_, &QComboBox::currentIndexChanged, this, &BalanceWindow::Edited);
+    connect(target_box_, &QLineEdit::textEdited, this, &BalanceWindow::QuestionChanged);
+    connect(ballast_box_, &QLineEdit::textEdited, this, &BalanceWindow::QuestionChanged);
+    connect(move_choice_, &QComboBox::currentIndexChanged, this, &BalanceWindow::QuestionChanged);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(axis_note_);
@@ -167,8 +225,8 @@ void BalanceWindow::ApplyLanguage(bool english) {
              "Для каждой детали: масса и x её собственного центра тяжести, как на виде сверху: "
              "от x = 0, положительно к хвосту. Строки из электронной таблицы вставляются по "
              "Ctrl+V."));
-    table_->setHorizontalHeaderLabels({Text("Part", "Деталь"), Text("Mass (g)", "Масса (г)"),
-                                       Text("x (mm, aft +)", "x (мм, к хвосту +)")});
+    model_->SetHeaders({Text("Part", "Деталь"), Text("Mass (g)", "Масса (г)"),
+                        Text("x (mm, aft +)", "x (мм, к хвосту +)")});
     add_button_->setText(Text("Add row", "Добавить строку"));
     delete_button_->setText(Text("Delete rows", "Удалить строки"));
     target_caption_->setText(Text("Target margin (%):", "Целевой запас (%):"));
@@ -177,83 +235,13 @@ void BalanceWindow::ApplyLanguage(bool english) {
     move_choice_->setItemText(0, Text("(none)", "(нет)"));
 }
 
-void BalanceWindow::SetParts(const std::vector<Part>& parts) {
-    {
-        const QSignalBlocker quiet(table_);
-        table_->setRowCount(0);
-        table_->setRowCount(static_cast<int>(parts.size()));
-        for (int row = 0; row < table_->rowCount(); ++row) {
-            const Part& part = parts[static_cast<size_t>(row)];
-            const std::array<std::string, kColumnCount> cells = {
-                part.name, FormatShortest(part.mass_g), FormatShortest(part.x_mm)};
-            for (int column = 0; column < kColumnCount; ++column) {
-                table_->setItem(row, column,
-                                new QTableWidgetItem(
-                                    QString::fromStdString(cells[static_cast<size_t>(column)])));
-            }
-        }
-    }
-    ReadAllRows();
-}
-
-BalanceWindow::RowReading BalanceWindow::ReadRow(int row) const {
-    std::array<QString, kColumnCount> cells;
-    for (int column = 0; column < kColumnCount; ++column) {
-        const QTableWidgetItem* item = table_->item(row, column);
-        cells[static_cast<size_t>(column)] = item != nullptr ? item->text() : QString();
-    }
-    RowReading reading;
-    reading.empty = cells[0].trimmed().isEmpty() && cells[1].trimmed().isEmpty() &&
-                    cells[2].trimmed().isEmpty();
-    if (!reading.empty) {
-        reading.read = ReadPartRow(cells[0].toStdString(), cells[1].toStdString(),
-                                   cells[2].toStdString(), true);
-    }
-    if (reading.read.problem != PartRowProblem::kNone) {
-        reading.mass_text = cells[1];
-        reading.x_text = cells[2];
-    }
-    return reading;
-}
-
-void BalanceWindow::ReadAllRows() {
-    rows_.clear();
-    for (int row = 0; row < table_->rowCount(); ++row) {
-        rows_.push_back(ReadRow(row));
-    }
-    Collect();
+void BalanceWindow::ShowParts() {
+    model_->Follow();
     OfferParts();
 }
 
-void BalanceWindow::OnCellChanged(int row, int column) {
-    rows_[static_cast<size_t>(row)] = ReadRow(row);
-    Collect();
-    if (column == kNameColumn) {
-        OfferParts();
-    }
-    emit Edited();
-}
-
-void BalanceWindow::Collect() {
-    reading_ = TableReading{};
-    for (size_t row = 0; row < rows_.size(); ++row) {
-        const RowReading& cells = rows_[row];
-        if (cells.empty) {
-            continue;
-        }
-        if (cells.read.problem != PartRowProblem::kNone) {
-            reading_.parts.clear();
-            reading_.problem = TableRowProblem{static_cast<int>(row) + 1, cells.read.problem,
-                                               cells.mass_text, cells.x_text};
-            return;
-        }
-        reading_.parts.push_back(cells.read.part);
-    }
-}
-
-BalanceQuestion BalanceWindow::Question(bool manual_margin) const {
+BalanceQuestion BalanceWindow::Question() const {
     BalanceQuestion question;
-    question.manual_margin = manual_margin;
     question.target_margin_percent = ReadPartNumber(target_box_->text().toStdString(), true);
     if (move_choice_->currentIndex() > 0) {
         question.move_part = move_choice_->currentText().toStdString();
@@ -267,7 +255,7 @@ void BalanceWindow::OfferParts() {
     const QString chosen = move_choice_->currentIndex() > 0 ? move_choice_->currentText() : "";
     QStringList names = {Text("(none)", "(нет)")};
     std::set<std::string> offered;
-    for (const Part& part : reading_.parts) {
+    for (const Part& part : design_.parts().reading().parts) {
         if (offered.insert(part.name).second) {
             names << QString::fromStdString(part.name);
         }
@@ -276,13 +264,18 @@ void BalanceWindow::OfferParts() {
     move_choice_->clear();
     move_choice_->addItems(names);
     move_choice_->setCurrentIndex(std::max(0, move_choice_->findText(chosen)));
+    if (!chosen.isEmpty() && move_choice_->currentIndex() == 0) {
+        // The part chosen to move is gone: the question no longer names it.
+        emit QuestionChanged();
+    }
 }
 
 void BalanceWindow::AddRow() {
-    table_->insertRow(table_->rowCount());
-    table_->setCurrentCell(table_->rowCount() - 1, kNameColumn);
-    rows_.emplace_back();
-    emit Edited();
+    const int row = design_.parts().row_count();
+    design_.SpliceParts(StepKind::kPartsAdd, row, 0, {PartCells{}});
+    // Typing goes on in the new row's name.
+    table_->setFocus();
+    table_->setCurrentIndex(model_->index(row, kNameColumn));
 }
 
 void BalanceWindow::DeleteRows() {
@@ -290,51 +283,88 @@ void BalanceWindow::DeleteRows() {
     for (const QModelIndex& index : table_->selectionModel()->selectedIndexes()) {
         rows.insert(index.row());
     }
-    if (rows.empty() && table_->currentRow() >= 0) {
-        rows.insert(table_->currentRow());
+    if (rows.empty() && table_->currentIndex().isValid()) {
+        rows.insert(table_->currentIndex().row());
     }
-    for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
-        table_->removeRow(*row);
-    }
-    ReadAllRows();
-    emit Edited();
+    design_.DeleteParts({rows.begin(), rows.end()});
 }
 
 void BalanceWindow::PasteRows(const QString& text) {
     QStringList lines = text.split('\n');
-    if (!lines.isEmpty() && lines.back().trimmed().isEmpty()) {
+    while (!lines.isEmpty() && lines.back().trimmed().isEmpty()) {
         lines.removeLast();
     }
-    int row = table_->currentRow() >= 0 ? table_->currentRow() : table_->rowCount();
-    const int column = std::max(0, table_->currentColumn());
-    {
-        const QSignalBlocker quiet(table_);
-        for (int i = 0; i < lines.size(); ++i) {
-            QString line = lines[i];
-            line.remove('\r');
-            const QStringList fields = line.split(line.contains('\t') ? '\t' : ';');
-            std::vector<std::string> names;
-            for (const QString& field : fields) {
-                names.push_back(field.toStdString());
-            }
-            if (i == 0 && IsPartsHeader(names)) {
-                continue;
-            }
-            if (row >= table_->rowCount()) {
-                table_->insertRow(row);
-            }
-            for (int f = 0; f < fields.size() && column + f < kColumnCount; ++f) {
-                table_->setItem(row, column + f, new QTableWidgetItem(fields[f].trimmed()));
-            }
-            ++row;
+    std::vector<std::vector<std::string>> pasted;
+    for (const QString& line : lines) {
+        std::vector<std::string> fields = PastedFields(line);
+        if (pasted.empty() && IsPartsHeader(fields)) {
+            continue;
+        }
+        pasted.push_back(std::move(fields));
+    }
+    if (pasted.empty()) {
+        return;
+    }
+    const size_t width =
+        std::max_element(pasted.begin(), pasted.end(), [](const auto& a, const auto& b) {
+            return a.size() < b.size();
+        })->size();
+    // A selected block of the pasted shape takes the fields cell by cell.
+    const QModelIndexList selected = table_->selectionModel()->selectedIndexes();
+    int top = model_->rowCount();
+    int left = kPartColumnCount;
+    int bottom = -1;
+    int right = -1;
+    for (const QModelIndex& index : selected) {
+        top = std::min(top, index.row());
+        bottom = std::max(bottom, index.row());
+        left = std::min(left, index.column());
+        right = std::max(right, index.column());
+    }
+    const int block_rows = bottom - top + 1;
+    const int block_columns = right - left + 1;
+    const bool replaces_block =
+        !selected.isEmpty() && selected.size() == block_rows * block_columns &&
+        block_rows == static_cast<int>(pasted.size()) && block_columns == static_cast<int>(width);
+    std::vector<PartCells> rows;
+    int first = 0;
+    int count = 0;
+    int column = kNameColumn;
+    if (replaces_block) {
+        first = top;
+        count = block_rows;
+        column = left;
+        for (int row = top; row <= bottom; ++row) {
+            rows.push_back(design_.parts().row(row));
+        }
+    } else {
+        // Below the current row (into it while it is still empty, as after "Add
+        // row"), or at the end; the fields from the name on.
+        const QModelIndex current = table_->currentIndex();
+        first = current.isValid() ? current.row() + 1 : model_->rowCount();
+        if (current.isValid() && design_.parts().row(current.row()) == PartCells{}) {
+            first = current.row();
+            count = 1;
+        }
+        rows.resize(pasted.size());
+    }
+    for (size_t r = 0; r < pasted.size(); ++r) {
+        for (size_t f = 0; f < pasted[r].size() && column + static_cast<int>(f) < kPartColumnCount;
+             ++f) {
+            CellAt(rows[r], column + static_cast<int>(f)) = pasted[r][f];
         }
     }
-    ReadAllRows();
-    emit Edited();
+    design_.SpliceParts(StepKind::kPartsPaste, first, count, std::move(rows));
+    table_->setCurrentIndex(model_->index(first, column));
+    table_->selectionModel()->select(
+        QItemSelection(model_->index(first, column),
+                       model_->index(first + static_cast<int>(pasted.size()) - 1,
+                                     replaces_block ? right : kPartColumnCount - 1)),
+        QItemSelectionModel::ClearAndSelect);
 }
 
 void BalanceWindow::ShowBalance(const Balance& balance,
-                                const std::optional<TableRowProblem>& problem) {
+                                const std::optional<PartsProblem>& problem) {
     const auto mm = [this](double value) { return Fixed(value, 1) + Text(" mm", " мм"); };
     for (QLabel* answer : {target_answer_, move_answer_, ballast_answer_}) {
         answer->clear();

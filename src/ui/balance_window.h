@@ -1,7 +1,8 @@
-// The balance window: the model's parts in an editable table, their total mass,
+// The balance window: the design's parts in an editable table, their total mass,
 // centre of gravity, static margin and verdict, and where a part must go or how
-// much ballast a place needs for a target margin. It shows what it is given and
-// signals every keystroke; it computes nothing.
+// much ballast a place needs for a target margin. Typing, adding, deleting and
+// pasting rows change the design (each an undoable step); the window shows the
+// balance it is given and computes nothing.
 #pragma once
 
 #include <QString>
@@ -10,89 +11,63 @@
 #include <vector>
 
 #include "analysis/balance.h"
-#include "model/parts.h"
+#include "model/design.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 namespace kalvesta {
 
-// The first row of the table that breaks the row rules, numbered from 1 as shown.
-struct TableRowProblem {
-    int row = 0;
-    PartRowProblem problem = PartRowProblem::kNone;
-    QString mass_text;
-    QString x_text;
-};
+class PartsTableModel;
 
 // "Row 3: mass "abc" is not a number", in English or Russian.
-QString DescribeRowProblem(const TableRowProblem& problem, bool english);
-
-// The table's parts; rows with nothing in them are left out.
-struct TableReading {
-    std::vector<Part> parts;
-    std::optional<TableRowProblem> problem;  // then parts is empty: nothing half read
-};
+QString DescribeRowProblem(const PartsProblem& problem, bool english);
 
 class BalanceWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // A window of its own over `owner`, which it does not block.
-    explicit BalanceWindow(QWidget* owner);
+    // A window of its own over `owner`, which it does not block, showing the
+    // design's parts.
+    BalanceWindow(QWidget* owner, Design& design);
 
-    void SetParts(const std::vector<Part>& parts);
-    // The table as it reads now (kept up to date at every change).
-    const TableReading& reading() const { return reading_; }
     // The target margin, the part to move and the ballast place typed; text that is
     // no number asks nothing (and says so beside its box).
-    BalanceQuestion Question(bool manual_margin) const;
+    BalanceQuestion Question() const;
 
+    // The table follows the design's parts.
+    void ShowParts();
     // Shows the figures of `balance` (its status says how far they go) or, when the
     // table has a bad row, that row's problem.
-    void ShowBalance(const Balance& balance, const std::optional<TableRowProblem>& problem);
+    void ShowBalance(const Balance& balance, const std::optional<PartsProblem>& problem);
     void ApplyLanguage(bool english);
 
-    // Rows copied from a spreadsheet (fields between tabs, or ";"), written from the
-    // current cell on, with rows added as needed; a header line is skipped.
+    // Rows copied from a spreadsheet (fields between tabs, or ";"; a header line
+    // skipped): they replace exactly a selected block of their shape, else they are
+    // added below the current row. One undoable step; a row that does not read is
+    // kept as pasted and named below the table.
     void PasteRows(const QString& text);
 
 signals:
-    // Any keystroke in the table or the boxes, a row added or deleted, a part chosen.
-    void Edited();
+    // The target, the part to move or the ballast place changed.
+    void QuestionChanged();
 
 private:
-    // One row of the table as read by the row rules.
-    struct RowReading {
-        bool empty = true;  // nothing in any cell: left out
-        PartRow read;
-        QString mass_text;  // kept for the description of a problem
-        QString x_text;
-    };
-
     void Build();
     void AddRow();
     void DeleteRows();
-    // A cell changed: its row is read again (a long list is not read whole at every
-    // keystroke), the names offered again when a name changed.
-    void OnCellChanged(int row, int column);
-    // Every row read again, after rows came or went.
-    void ReadAllRows();
-    RowReading ReadRow(int row) const;
-    // reading_ from the rows' readings, in table order.
-    void Collect();
     // The part choice offers the names of the table's parts, keeping the choice.
     void OfferParts();
     QString Text(const char* english, const char* russian) const;
 
-    std::vector<RowReading> rows_;
-    TableReading reading_;
+    Design& design_;
     bool english_ = true;
     QLabel* axis_note_ = nullptr;
-    QTableWidget* table_ = nullptr;
+    PartsTableModel* model_ = nullptr;
+    QTableView* table_ = nullptr;
     QPushButton* add_button_ = nullptr;
     QPushButton* delete_button_ = nullptr;
     QLabel* totals_label_ = nullptr;

@@ -24,7 +24,7 @@ struct CaptionRow {
 // Texts exactly as the window shows them, blanks included; "&" marks the letter
 // that, underlined, chooses a menu or item from the keyboard. The Russian "Save"
 // says "Сохранить" so that the command says what it does.
-const std::array<CaptionRow, 39> kCaptions{{
+const std::array<CaptionRow, 41> kCaptions{{
     {{"Label1", "Label6", "Label16"}, "wing span (b):", "Размах крыла b:"},
     {{"Label2", "Label7", "Label17"}, "wing area (s):", "Площадь крыла  s :"},
     {{"Label3", "Label8", "Label18"}, "mean aerod. chord (lm):", "Главн.Аэр.Хорда :"},
@@ -66,6 +66,8 @@ const std::array<CaptionRow, 39> kCaptions{{
     {{"RefinedCheck1"}, "&Refined-lattice check", "&Проверка на более мелкой сетке"},
     {{"Balance1"}, "&Balance…", "&Центровка…"},
     {{"ExportAvl1"}, "&Export AVL…", "&Экспорт в AVL…"},
+    {{"New1"}, "&New", "&Новый"},
+    {{"Recent1"}, "&Recent files", "&Недавние файлы"},
 }};
 
 void SetCaption(const ComponentTable& components, QTabWidget& tabs, const char* component,

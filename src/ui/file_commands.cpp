@@ -1,5 +1,6 @@
-// "Open", "Save as", "Save" and "Export AVL…": the ".da4" file exchanged with the
-// window, the aircraft written for AVL, and the questions that keep a design.
+// "New", "Open", "Save as", "Save" and "Export AVL…": the ".da4" file and its parts
+// exchanged with the design, the aircraft written for AVL, and the questions that
+// keep a design.
 #include "ui/file_commands.h"
 
 #include <QAction>
@@ -12,9 +13,13 @@
 #include "files/avl_export.h"
 #include "files/da4_file.h"
 #include "files/da4_format.h"
+#include "files/parts_csv.h"
+#include "ui/balance_window.h"
 #include "ui/file_dialogs.h"
 #include "ui/main_menus.h"
 #include "ui/message_boxes.h"
+#include "ui/message_text.h"
+#include "ui/recent_files.h"
 #include "ui/window_layout.h"
 
 namespace kalvesta {
@@ -38,16 +43,14 @@ QString ProposedAvlName(const std::string& da4_name) {
 
 }  // namespace
 
-FileCommands::FileCommands(QWidget* window, QWidget* strip, MainMenus& menus, Aircraft& aircraft,
-                           const AnalysisData& analysis,
-                           std::function<AircraftInputs()> window_inputs)
+FileCommands::FileCommands(QWidget* window, QWidget* strip, MainMenus& menus, Workbench& bench)
     : QObject(window),
       window_(window),
       menus_(menus),
-      aircraft_(aircraft),
-      analysis_(analysis),
-      window_inputs_(std::move(window_inputs)),
-      dialogs_(std::make_unique<QtFileDialogs>()) {
+      bench_(bench),
+      design_(bench.design()),
+      dialogs_(std::make_unique<QtFileDialogs>()),
+      recent_files_(new RecentFiles(*menus.recent_menu)) {
     // The glyphs follow with the program icon (GiveIcons).
     auto tool_button = [strip](const char* name, const char* hint, int x) {
         auto* button = new QToolButton(strip);
@@ -68,6 +71,8 @@ FileCommands::FileCommands(QWidget* window, QWidget* strip, MainMenus& menus, Ai
     file_name_label_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     SetFont(file_name_label_, 7, kBlueFont);
 
+    connect(menus.new_item, &QAction::triggered, this, &FileCommands::OnNew);
+    connect(recent_files_, &RecentFiles::Chosen, this, &FileCommands::OnOpenRecent);
     connect(open_button_, &QToolButton::clicked, this, &FileCommands::OnOpen);
     connect(menus.open_item, &QAction::triggered, this, &FileCommands::OnOpen);
     connect(save_as_button_, &QToolButton::clicked, this, [this] { Save(true); });
@@ -89,21 +94,9 @@ void FileCommands::SetDialogs(std::unique_ptr<FileDialogs> dialogs) {
     dialogs_ = std::move(dialogs);
 }
 
-void FileCommands::TakeDesignAsSaved() {
-    saved_design_ = Da4ValuesOf(window_inputs_());
-    emit DesignStateChanged();
-}
-
-bool FileCommands::IsModified() const {
-    return Da4ValuesOf(window_inputs_()) != saved_design_ || (also_changed_ && also_changed_());
-}
-
-void FileCommands::AlsoChangedWhen(std::function<bool()> also_changed) {
-    also_changed_ = std::move(also_changed);
-}
-
 bool FileCommands::MayDropDesign() {
-    if (!IsModified()) {
+    design_.FinishEdit();
+    if (!design_.IsModified()) {
         return true;
     }
     switch (dialogs_->AskSaveChanges(window_, FileName(), english())) {
@@ -117,9 +110,13 @@ bool FileCommands::MayDropDesign() {
     return false;
 }
 
+void FileCommands::ApplyLanguage(bool english) {
+    recent_files_->ApplyLanguage(english);
+}
+
 QString FileCommands::WindowTitle(const QString& caption) const {
-    const bool modified = IsModified();
-    if (!named_ && !modified) {
+    const bool modified = design_.IsModified();
+    if (design_.path().empty() && !modified) {
         return caption;
     }
     return caption + QStringLiteral(" – ") + FileName() +
@@ -127,12 +124,13 @@ QString FileCommands::WindowTitle(const QString& caption) const {
 }
 
 QString FileCommands::FileName() const {
-    return QFileInfo(QString::fromStdString(aircraft_.current_file_name)).fileName();
+    return QFileInfo(QString::fromStdString(bench_.aircraft().current_file_name)).fileName();
 }
 
 QString FileCommands::FileFolder() const {
-    return named_ ? QFileInfo(QString::fromStdString(aircraft_.current_file_name)).absolutePath()
-                  : QString();
+    return design_.path().empty()
+               ? QString()
+               : QFileInfo(QString::fromStdString(design_.path())).absolutePath();
 }
 
 void FileCommands::ShowSaveCommands() {
@@ -143,7 +141,7 @@ void FileCommands::ShowSaveCommands() {
 // The label is 473 pixels wide: a longer path loses its beginning to "…", and the
 // whole of it shows as the label's tip.
 void FileCommands::ShowFileName() {
-    const QString path = QString::fromStdString(aircraft_.current_file_name);
+    const QString path = QString::fromStdString(design_.path());
     file_name_label_->setText(QFontMetrics(file_name_label_->font())
                                   .elidedText(path, Qt::ElideLeft, file_name_label_->width()));
     file_name_label_->setToolTip(path);
@@ -168,42 +166,55 @@ std::optional<std::string> FileCommands::ChooseFileToWrite(
 }
 
 bool FileCommands::Save(bool ask_for_name) {
-    TakeCountsForSave(aircraft_, window_inputs_());
-
-    const std::string previous_name = aircraft_.current_file_name;
-    const bool asks = ask_for_name || !named_;
-    if (asks) {
+    design_.FinishEdit();
+    // The design and its parts are saved together or not at all.
+    const PartsReading& parts = design_.parts().reading();
+    if (parts.problem) {
+        dialogs_->ShowFileError(
+            window_,
+            InLanguage(english(), "Not saved: the parts table does not read. %1",
+                       "Не сохранено: таблица деталей не читается. %1")
+                .arg(DescribeRowProblem(*parts.problem, english())),
+            english());
+        return false;
+    }
+    std::string path = CompleteDa4Extension(design_.path());
+    if (ask_for_name || design_.path().empty()) {
         const QString proposal =
-            named_ ? QString::fromStdString(aircraft_.current_file_name) : QStringLiteral("*.da4");
+            design_.path().empty() ? QStringLiteral("plane.da4") : QString::fromStdString(path);
         const std::optional<std::string> chosen = ChooseFileToWrite(
             [this](const QString& start) { return dialogs_->SaveFileName(window_, start); },
             proposal, [](const std::string& name) { return CompleteDa4Extension(name); });
         if (!chosen) {
-            aircraft_.current_file_name = CompleteDa4Extension(aircraft_.current_file_name);
             return false;
         }
-        aircraft_.current_file_name = *chosen;
+        path = *chosen;
         ShowSaveCommands();
     }
-    aircraft_.current_file_name = CompleteDa4Extension(aircraft_.current_file_name);
-
-    const Da4Values values = AssembleDa4Values(aircraft_);
-    const FileResult written = WriteDa4File(aircraft_.current_file_name, values);
-    if (!written.ok()) {
-        // "Save" keeps writing where the window says it does.
-        if (asks) {
-            aircraft_.current_file_name = previous_name;
-        }
+    Da4Sections sections;
+    if (!parts.parts.empty()) {
+        sections.parts = parts.parts;
+    }
+    const FileResult written = WriteDa4File(path, Da4ValuesOf(design_.inputs()), sections);
+    if (!written.message.empty()) {
+        // A failure, or a safety copy that could not be removed.
         dialogs_->ShowFileError(window_, QString::fromStdString(FileMessage(written, english())),
                                 english());
+    }
+    if (!written.ok()) {
         return false;
     }
-    named_ = true;
-    saved_design_ = values;
+    design_.MarkSaved(path);
+    recent_files_->Add(QString::fromStdString(path));
     ShowFileName();
-    emit DesignSaved(aircraft_.current_file_name);
-    emit DesignStateChanged();
     return true;
+}
+
+void FileCommands::OnNew() {
+    if (MayDropDesign()) {
+        design_.New();
+        ShowFileName();
+    }
 }
 
 void FileCommands::OnOpen() {
@@ -213,51 +224,76 @@ void FileCommands::OnOpen() {
     OpenFile(dialogs_->OpenFileName(window_, FileFolder()));
 }
 
-void FileCommands::OpenFile(const std::optional<QString>& chosen) {
-    bool loaded = false;
-    if (chosen) {
-        const std::string name = chosen->toStdString();
-        const Da4ReadResult read = ReadDa4File(name);
-        if (const FileResult usable = AircraftFileResult(read, name); !usable.ok()) {
-            // The design in the window and its name stay, so "Save" still writes where
-            // the window says.
-            dialogs_->ShowFileError(window_,
-                                    QString::fromStdString(FileMessage(usable, english())) +
-                                        InLanguage(english(), ". The design in the window is kept.",
-                                                   ". Проект в окне сохранён без изменений."),
-                                    english());
-        } else {
-            aircraft_.current_file_name = name;
-            // Counts the file states out of range keep the window's buttons.
-            emit Loaded(ApplyDa4Values(read.values, window_inputs_()));
-            emit DesignOpened(name);
-            named_ = true;
-            loaded = true;
-        }
+void FileCommands::OnOpenRecent(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        recent_files_->Remove(path);
+        dialogs_->ShowFileError(
+            window_,
+            InLanguage(english(), "\"%1\" is no longer there; it was taken off the recent files.",
+                       "Файла «%1» больше нет; он убран из списка недавних файлов.")
+                .arg(path),
+            english());
+        return;
     }
-    emit OpenEnded();
-    if (loaded) {
-        saved_design_ = Da4ValuesOf(window_inputs_());
-        ShowFileName();
+    if (MayDropDesign()) {
+        OpenFile(path);
+    }
+}
+
+void FileCommands::OpenFile(const std::optional<QString>& chosen) {
+    if (!chosen) {
+        ShowSaveCommands();
+        bench_.Prepare();
+        return;
+    }
+    const std::string name = chosen->toStdString();
+    const Da4ReadResult read = ReadDa4File(name);
+    if (const FileResult usable = AircraftFileResult(read, name); !usable.ok()) {
+        // The design in the window and its name stay, so "Save" still writes where
+        // the window says.
+        dialogs_->ShowFileError(window_,
+                                QString::fromStdString(FileMessage(usable, english())) +
+                                    InLanguage(english(), ". The design in the window is kept.",
+                                               ". Проект в окне сохранён без изменений."),
+                                english());
+        ShowSaveCommands();
+        bench_.Prepare();
+        return;
+    }
+    // The parts: the file's own, else those of the parts file beside a file that
+    // holds none (how parts were saved before).
+    std::vector<Part> parts = read.sections.parts.value_or(std::vector<Part>{});
+    std::optional<PartsReadResult> beside;
+    if (!read.sections.parts && (beside = ReadPartsBeside(name)) && beside->result.ok()) {
+        parts = std::move(beside->parts);
     }
     ShowSaveCommands();
-    emit DesignStateChanged();
+    // Counts the file states out of range keep the design's.
+    design_.Open(name, ApplyDa4Values(read.values, design_.inputs()), parts);
+    recent_files_->Add(*chosen);
+    ShowFileName();
+    if (beside && !beside->result.ok()) {
+        dialogs_->ShowFileError(
+            window_, QString::fromStdString(FileMessage(beside->result, english())), english());
+    }
 }
 
 void FileCommands::OnExportAvl() {
-    if (!HasResultsOrSays(window_, aircraft_)) {
+    const Aircraft& aircraft = bench_.aircraft();
+    if (!HasResultsOrSays(window_, aircraft)) {
         return;
     }
     const std::optional<std::string> name = ChooseFileToWrite(
         [this](const QString& start) {
             return dialogs_->ExportFileName(window_, start, english());
         },
-        ProposedAvlName(aircraft_.current_file_name), &CompleteAvlExtension);
+        ProposedAvlName(aircraft.current_file_name), &CompleteAvlExtension);
     if (!name) {
         return;
     }
-    const FileResult written = WriteAvlFile(*name, aircraft_, analysis_.lattice, analysis_.results,
-                                            aircraft_.current_file_name);
+    const AnalysisData& analysis = bench_.analysis();
+    const FileResult written = WriteAvlFile(*name, aircraft, analysis.lattice, analysis.results,
+                                            aircraft.current_file_name);
     if (!written.ok()) {
         dialogs_->ShowFileError(window_, QString::fromStdString(FileMessage(written, english())),
                                 english());

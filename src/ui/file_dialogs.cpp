@@ -1,6 +1,7 @@
 // Qt file dialogs and message boxes for the file commands.
 #include "ui/file_dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -14,9 +15,8 @@ std::optional<QString> Chosen(const QString& name) {
     return name;
 }
 
-// Asks again while the name is a pattern: Qt's own dialog returns its proposal
-// "*.da4" itself when "Save" is pressed before a name is typed, and a name with a
-// wildcard is no file name.
+// Asks again while the name is a pattern: a name typed with a wildcard is no file
+// name.
 std::optional<QString> NameWithoutWildcard(QFileDialog& dialog) {
     for (;;) {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -36,10 +36,10 @@ std::optional<QString> NameWithoutWildcard(QFileDialog& dialog) {
 void SetUpSaveDialog(QFileDialog& dialog, const QString& proposal) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // A proposal without a folder starts in the current one, not wherever an earlier
+    // dialog was left.
     const QFileInfo start(proposal);
-    if (start.path() != QStringLiteral(".")) {
-        dialog.setDirectory(start.path());
-    }
+    dialog.setDirectory(start.path() == QStringLiteral(".") ? QDir::currentPath() : start.path());
     dialog.selectFile(start.fileName());
 }
 

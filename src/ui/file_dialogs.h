@@ -30,8 +30,8 @@ public:
     virtual void ShowDone(QWidget* parent, const QString& message, bool english) = 0;
 };
 
-// The real dialogs: filter "*.da4" (the save dialog proposing "*.da4" for a design
-// without a name), and "*.avl" for the export; the message boxes of
+// The real dialogs: filter "*.da4" (the save dialog proposing "plane.da4" for a
+// design without a name), and "*.avl" for the export; the message boxes of
 // message_boxes.h.
 class QtFileDialogs : public FileDialogs {
 public:

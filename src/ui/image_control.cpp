@@ -3,6 +3,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
+#include <cmath>
 
 #include "qtcanvas/picture_memory.h"
 
@@ -22,6 +24,10 @@ void ImageControl::MakePicture() const {
 
 void ImageControl::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
+    // At a device pixel ratio that is no whole number (144 dpi: 1.5) the picture is
+    // scaled smoothly rather than doubling every other pixel row.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                          std::fmod(devicePixelRatioF(), 1.0) != 0.0);
     if (image_.isNull()) {
         painter.fillRect(rect(), Qt::white);
     } else {
@@ -42,6 +48,21 @@ void ImageControl::mouseMoveEvent(QMouseEvent* event) {
 void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     emit MouseUp(event->button(), at.x(), at.y());
+}
+
+void ImageControl::mouseDoubleClickEvent(QMouseEvent* /*event*/) {
+    emit DoubleClicked();
+}
+
+// A notch is 120 eighths of a degree; a touchpad's smaller steps add up.
+void ImageControl::wheelEvent(QWheelEvent* event) {
+    wheel_eighths_ += event->angleDelta().y();
+    const int notches = wheel_eighths_ / 120;
+    wheel_eighths_ -= notches * 120;
+    if (notches != 0) {
+        emit Wheel(notches);
+    }
+    event->accept();
 }
 
 }  // namespace kalvesta

@@ -1,5 +1,6 @@
 // An image control: a widget that shows a persistent picture, offers the core
-// Canvas to draw on it, and reports mouse presses, moves and releases.
+// Canvas to draw on it, and reports mouse presses, moves, releases, double clicks
+// and the wheel.
 #pragma once
 
 #include <QImage>
@@ -30,12 +31,17 @@ signals:
     void MouseDown(Qt::MouseButton button, int x, int y);
     void MouseMove(Qt::MouseButtons buttons, int x, int y);
     void MouseUp(Qt::MouseButton button, int x, int y);
+    // The wheel turned by `notches` (positive away from the user).
+    void Wheel(int notches);
+    void DoubleClicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     // The white picture is made when it is first drawn on or read: a control
@@ -43,6 +49,7 @@ private:
     void MakePicture() const;
 
     QSize picture_size_;
+    int wheel_eighths_ = 0;
     mutable QImage image_;
     QtCanvas canvas_;
 };

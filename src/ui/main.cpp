@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTimer>
 #include <QWindow>
+#include <csignal>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -42,6 +43,10 @@ public:
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // A pipe whose reader has gone (a FIFO chosen as a file, standard output piped into
+    // a program that ended) is a failed write the window reports, not the end of the
+    // program with the design in it.
+    std::signal(SIGPIPE, SIG_IGN);
     // Read before the application starts, so that --help, --version and a wrong
     // option need no display.
     const kalvesta::WindowArguments arguments =
@@ -60,11 +65,11 @@ int main(int argc, char* argv[]) {
         case kalvesta::WindowArguments::Action::kRun:
             break;
     }
-    // Whole device pixel ratios only (1.25 becomes 1, 2 stays 2): the pictures map
-    // pixel for pixel onto the screen and stay sharp, the texts keep the sizes
-    // the layout was measured with, and the window keeps its place at (23, 44).
+    // The window is laid out for 96 pixels per inch and scaled as a whole for the
+    // screen's resolution, menus, dialogs and secondary windows alike (144 dpi:
+    // 1.5 times), so that its texts grow with theirs.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     // The menu bar belongs to the window's fixed layout, so it stays in the
     // window also on desktops with a global menu; not asking the session bus
     // for one saves about 10 ms of every start.

@@ -22,12 +22,14 @@ QMenu* Menu(QMenuBar* bar, const char* name, const char* caption) {
     return menu;
 }
 
-// The desktop's keys for `key`, and `usual` besides where they lack it (without a
-// desktop theme there is no key for "Save as" or "Quit").
-QList<QKeySequence> Keys(QKeySequence::StandardKey key, const char* usual) {
+// The desktop's keys for `key`, and the `usual` ones besides where they lack them
+// (without a desktop theme there is no key for "Save as" or "Quit").
+QList<QKeySequence> Keys(QKeySequence::StandardKey key, std::initializer_list<const char*> usual) {
     QList<QKeySequence> keys = QKeySequence::keyBindings(key);
-    if (!keys.contains(QKeySequence(usual))) {
-        keys << QKeySequence(usual);
+    for (const char* sequence : usual) {
+        if (!keys.contains(QKeySequence(sequence))) {
+            keys << QKeySequence(sequence);
+        }
     }
     return keys;
 }
@@ -37,7 +39,10 @@ QList<QKeySequence> Keys(QKeySequence::StandardKey key, const char* usual) {
 MainMenus::MainMenus(QMenuBar* bar) {
     bar->setObjectName("MainMenu1");
     file_menu = Menu(bar, "Open1", "&File");
+    new_item = Item(file_menu, "New1", "&New");
     open_item = Item(file_menu, "Open2", "&Open");
+    recent_menu = file_menu->addMenu("&Recent files");
+    recent_menu->setObjectName("Recent1");
     save_as_item = Item(file_menu, "Save2", "Save &as");
     save_item = Item(file_menu, "Save3", "&Save");
     save_item->setVisible(false);
@@ -49,6 +54,9 @@ MainMenus::MainMenus(QMenuBar* bar) {
     exit_item = Item(file_menu, "Exit1", "E&xit");
 
     edit_menu = Menu(bar, "EEdit1", "&Edit");
+    undo_item = Item(edit_menu, "Undo1", "&Undo");
+    redo_item = Item(edit_menu, "Redo1", "&Redo");
+    edit_menu->addSeparator();
     wing_items[1] = Item(edit_menu, "wing11", "Wing-&1");
     wing_items[2] = Item(edit_menu, "wing21", "Wing-&2");
     wing_items[3] = Item(edit_menu, "wing31", "Wing-&3");
@@ -68,13 +76,16 @@ MainMenus::MainMenus(QMenuBar* bar) {
     refined_check_item = Item(edit_menu, "RefinedCheck1", "&Refined-lattice check");
     balance_item = Item(edit_menu, "Balance1", "&Balance…");
 
-    open_item->setShortcuts(Keys(QKeySequence::Open, "Ctrl+O"));
+    new_item->setShortcuts(Keys(QKeySequence::New, {"Ctrl+N"}));
+    open_item->setShortcuts(Keys(QKeySequence::Open, {"Ctrl+O"}));
+    undo_item->setShortcuts(Keys(QKeySequence::Undo, {"Ctrl+Z"}));
+    redo_item->setShortcuts(Keys(QKeySequence::Redo, {"Ctrl+Shift+Z", "Ctrl+Y"}));
     // Until "Save" shows, "Save as" answers both save keys: a design without a
     // name is saved by asking for one.
-    save_as_item->setShortcuts(Keys(QKeySequence::SaveAs, "Ctrl+Shift+S") +
-                               Keys(QKeySequence::Save, "Ctrl+S"));
-    save_item->setShortcuts(Keys(QKeySequence::Save, "Ctrl+S"));
-    exit_item->setShortcuts(Keys(QKeySequence::Quit, "Ctrl+Q"));
+    save_as_item->setShortcuts(Keys(QKeySequence::SaveAs, {"Ctrl+Shift+S"}) +
+                               Keys(QKeySequence::Save, {"Ctrl+S"}));
+    save_item->setShortcuts(Keys(QKeySequence::Save, {"Ctrl+S"}));
+    exit_item->setShortcuts(Keys(QKeySequence::Quit, {"Ctrl+Q"}));
 }
 
 void MainMenus::ShowWingItems(int wing_count) {
@@ -84,7 +95,7 @@ void MainMenus::ShowWingItems(int wing_count) {
 
 void MainMenus::ShowSaveItem() {
     save_item->setVisible(true);
-    save_as_item->setShortcuts(Keys(QKeySequence::SaveAs, "Ctrl+Shift+S"));
+    save_as_item->setShortcuts(Keys(QKeySequence::SaveAs, {"Ctrl+Shift+S"}));
 }
 
 }  // namespace kalvesta

@@ -1,6 +1,8 @@
 // The main window's menu bar: "File", "Edit", the language menu and "Info", with
-// the commands beyond the documented items after them (the AVL export above
-// "Exit"), every menu and item with a mnemonic and the usual keys. The window
+// the commands beyond the documented items where a desktop user looks for them
+// ("New" and the recent files around "Open", "Undo" and "Redo" on top of "Edit",
+// the AVL export above "Exit", the commands on the results after the documented
+// items of "Edit"), every menu and item with a mnemonic and the usual keys. The window
 // connects the items to the parts that carry them out.
 #pragma once
 
@@ -22,12 +24,16 @@ struct MainMenus {
     void ShowSaveItem();
 
     QMenu* file_menu = nullptr;               // Open1
+    QAction* new_item = nullptr;              // New1
     QAction* open_item = nullptr;             // Open2
+    QMenu* recent_menu = nullptr;             // Recent1, the files last opened or saved
     QAction* save_as_item = nullptr;          // Save2
     QAction* save_item = nullptr;             // Save3, hidden until a name is known
     QAction* export_avl_item = nullptr;       // ExportAvl1
     QAction* exit_item = nullptr;             // Exit1
     QMenu* edit_menu = nullptr;               // EEdit1
+    QAction* undo_item = nullptr;             // Undo1
+    QAction* redo_item = nullptr;             // Redo1
     PerWing<QAction*> wing_items{};           // wing11, wing21, wing31
     QAction* aircraft_item = nullptr;         // aircraft1
     QAction* static_margin_item = nullptr;    // StaticMargin1

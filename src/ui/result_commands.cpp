@@ -4,7 +4,6 @@
 #include <QAction>
 
 #include "analysis/stability.h"
-#include "ui/aircraft_tab_page.h"
 #include "ui/length_dialog.h"
 #include "ui/main_menus.h"
 #include "ui/message_boxes.h"
@@ -18,29 +17,24 @@ constexpr double kQuestionableMarginPercent = 40.0;
 
 }  // namespace
 
-ResultCommands::ResultCommands(QWidget* window, const MainMenus& menus, const Aircraft& aircraft,
-                               const AnalysisData& analysis, AircraftTabPage& aircraft_tab)
-    : QObject(window),
-      window_(window),
-      aircraft_(aircraft),
-      analysis_(analysis),
-      aircraft_tab_(aircraft_tab) {
+ResultCommands::ResultCommands(QWidget* window, const MainMenus& menus, Workbench& bench)
+    : QObject(window), window_(window), bench_(bench) {
     connect(menus.static_margin_item, &QAction::triggered, this, &ResultCommands::OnStaticMargin);
 }
 
 void ResultCommands::OnStaticMargin() {
-    if (!HasResultsOrSays(window_, aircraft_)) {
+    if (!HasResultsOrSays(window_, bench_.aircraft())) {
         return;
     }
-    const bool english = aircraft_.english_captions;
-    const Results& results = analysis_.results;
+    const bool english = bench_.aircraft().english_captions;
+    const Results& results = bench_.analysis().results;
     const std::optional<double> x_cg = LengthDialog::Ask(
         window_, InLanguage(english, "Centre of gravity x (mm):", "Центр тяжести x (мм):"),
         Fixed(results.x_cg_manual, 1), english);
     if (!x_cg) {
         return;
     }
-    aircraft_tab_.ShowStabilityWithCentreOfGravity(*x_cg);
+    bench_.MeasureCentreOfGravity(*x_cg);
 
     const double margin = StaticMarginPercent(results, *x_cg);
     QString shown = InLanguage(english,

@@ -5,30 +5,25 @@
 
 #include <QObject>
 
-#include "analysis/pipeline.h"
-#include "model/aircraft.h"
+#include "analysis/workbench.h"
 
 class QWidget;
 
 namespace kalvesta {
 
-class AircraftTabPage;
 struct MainMenus;
 
 class ResultCommands : public QObject {
     Q_OBJECT
 
 public:
-    ResultCommands(QWidget* window, const MainMenus& menus, const Aircraft& aircraft,
-                   const AnalysisData& analysis, AircraftTabPage& aircraft_tab);
+    ResultCommands(QWidget* window, const MainMenus& menus, Workbench& bench);
 
 private:
     void OnStaticMargin();
 
     QWidget* window_;
-    const Aircraft& aircraft_;
-    const AnalysisData& analysis_;
-    AircraftTabPage& aircraft_tab_;
+    Workbench& bench_;
 };
 
 }  // namespace kalvesta

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
 #include <QTabBar>
@@ -30,6 +31,7 @@
 #include "ui/refined_check_command.h"
 #include "ui/result_commands.h"
 #include "ui/tform2.h"
+#include "ui/undo_commands.h"
 #include "ui/window_layout.h"
 #include "ui/wing_count_choice.h"
 #include "ui/wing_tab_page.h"
@@ -43,7 +45,8 @@ const QString kWindowCaption = QStringLiteral(" Kalvesta4  V1.12  beta");
 
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent),
-      analysis_(std::make_unique<AnalysisData>()),
+      // The language file is read first: the memo's heading follows the language.
+      workbench_(ReadLanguageIsEnglish(kLanguageFileName)),
       run_pipeline_(&RunPipeline),
       beeper_(std::make_unique<SystemBeeper>()) {
     BuildWindow();
@@ -91,10 +94,9 @@ void TForm1::BuildWindow() {
     tab_font.setPixelSize(12);
     tabs_->tabBar()->setFont(tab_font);
     for (int wing = 1; wing <= kMaxWings; ++wing) {
-        wing_tabs_[static_cast<size_t>(wing)] = new WingTabPage(wing, aircraft_, *tabs_);
+        wing_tabs_[static_cast<size_t>(wing)] = new WingTabPage(wing, workbench_, *tabs_);
     }
-    aircraft_tab_ = new AircraftTabPage(
-        aircraft_, *analysis_, [this] { return SelectedWings(); }, *tabs_);
+    aircraft_tab_ = new AircraftTabPage(workbench_, *tabs_);
     for (int i = 0; i < tabs_->count(); ++i) {
         tabs_->tabBar()->setTabTextColor(i, kGreenFont);
         // The pages show the window's silver, not the style's lighter tab face.
@@ -103,13 +105,13 @@ void TForm1::BuildWindow() {
     tabs_->setTabVisible(tabs_->indexOf(&wing_tab(3)), false);
     tabs_->setCurrentWidget(aircraft_tab_);
 
-    file_commands_ = new FileCommands(this, client, *menus_, aircraft_, *analysis_,
-                                      [this] { return WindowInputs(); });
+    file_commands_ = new FileCommands(this, client, *menus_, workbench_);
+    undo_commands_ = new UndoCommands(this, *menus_, workbench_.design());
     wing_count_choice_ = new WingCountChoice(client);
-    result_commands_ = new ResultCommands(this, *menus_, aircraft_, *analysis_, *aircraft_tab_);
-    balance_commands_ =
-        new BalanceCommands(this, *menus_, aircraft_, *analysis_, *aircraft_tab_, *file_commands_);
-    new RefinedCheckCommand(this, menus_->refined_check_item, aircraft_, *analysis_);
+    result_commands_ = new ResultCommands(this, *menus_, workbench_);
+    balance_commands_ = new BalanceCommands(this, *menus_, workbench_);
+    new RefinedCheckCommand(this, menus_->refined_check_item, workbench_.aircraft(),
+                            workbench_.analysis());
     FitToScreen();
 }
 
@@ -151,8 +153,8 @@ void TForm1::GiveIcons() {
 }
 
 void TForm1::Connect() {
+    workbench_.Listen([this](const WorkbenchChange& change) { Follow(change); });
     connect(wing_count_choice_, &WingCountChoice::Chosen, this, &TForm1::OnWingCountChosen);
-    connect(aircraft_tab_, &AircraftTabPage::PositionsChanged, this, &TForm1::RecomputeAircraft);
     connect(aircraft_tab_, &AircraftTabPage::CalculateClicked, this, &TForm1::OnCalculate);
     connect(tabs_, &QTabWidget::currentChanged, this, &TForm1::OnTabChanged);
     for (int wing = 1; wing <= kMaxWings; ++wing) {
@@ -164,12 +166,6 @@ void TForm1::Connect() {
     connect(menus_->exit_item, &QAction::triggered, this, &TForm1::close);
     connect(menus_->switch_language_item, &QAction::triggered, this, &TForm1::OnSwitchLanguage);
     connect(menus_->info_item, &QAction::triggered, this, &TForm1::OnInfo);
-    connect(file_commands_, &FileCommands::Loaded, this, &TForm1::ShowLoadedInputs);
-    connect(file_commands_, &FileCommands::OpenEnded, this, &TForm1::RecomputeAircraft);
-    connect(file_commands_, &FileCommands::DesignStateChanged, this, &TForm1::ShowTitle);
-    for (int wing = 1; wing <= kMaxWings; ++wing) {
-        connect(&wing_tab(wing), &WingTabPage::InputsChanged, this, &TForm1::ShowTitle);
-    }
 }
 
 void TForm1::ConnectKeys() {
@@ -186,44 +182,33 @@ void TForm1::StartUp() {
     // The window's fonts are given in pixels like its layout, so at any screen
     // resolution text and controls keep their proportions: both grow only with
     // the whole-number device pixel ratio the program entry chooses, and the
-    // window needs no rescaling of its own.
-    aircraft_.english_captions = ReadLanguageIsEnglish(kLanguageFileName);
-    aircraft_.wing_count = 2;
-    aircraft_.current_file_name = "Unknown.da4";
-    RecomputeAircraft();
+    // window needs no rescaling of its own. The workbench prepared the start-up
+    // design once; the window draws it.
+    ShowPreparedAircraft();
     for (int wing = 1; wing <= kMaxWings; ++wing) {
         wing_tab(wing).ShowDimensionSketch();
     }
-    if (!aircraft_.english_captions) {
+    if (!aircraft().english_captions) {
         ApplyLanguage(false);
     }
-    file_commands_->TakeDesignAsSaved();
 }
 
-AircraftInputs TForm1::WindowInputs() const {
-    AircraftInputs inputs;
-    for (int wing = 1; wing <= kMaxWings; ++wing) {
-        const auto w = static_cast<size_t>(wing);
-        inputs.wings[w] = wing_tab(wing).Inputs();
-        inputs.trapezoids[w] = wing_tab(wing).CheckedTrapezoids();
+void TForm1::Follow(const WorkbenchChange& change) {
+    const DesignChange& design = change.design;
+    if (design.wing_count || design.replaced) {
+        // The preparation has run: a tab hidden on the way needs none of its own.
+        const QSignalBlocker block_tabs(tabs_);
+        const int count = workbench_.design().inputs().wing_count;
+        wing_count_choice_->Show(count);
+        ShowWingCount(count);
     }
-    aircraft_tab_->ReadPositions(inputs);
-    inputs.wing_count = wing_count_choice_->Checked(aircraft_.wing_count);
-    return inputs;
-}
-
-WingSelection TForm1::SelectedWings() const {
-    WingSelection selection;
-    selection.wing_count = wing_count_choice_->Checked(aircraft_.wing_count);
     for (int wing = 1; wing <= kMaxWings; ++wing) {
-        selection.trapezoids[static_cast<size_t>(wing)] = wing_tab(wing).CheckedTrapezoids();
+        wing_tab(wing).Follow(change);
     }
-    return selection;
-}
-
-void TForm1::RecomputeAircraft() {
-    PrepareAircraft(aircraft_, WindowInputs());
-    ShowPreparedAircraft();
+    aircraft_tab_->Follow(change);
+    if (design.file) {
+        ShowTitle();
+    }
 }
 
 void TForm1::ShowPreparedAircraft() {
@@ -252,54 +237,51 @@ void TForm1::OnCalculateKey() {
 }
 
 void TForm1::OnPrintKey() {
-    if (HasResultsOrSays(this, aircraft_)) {
+    if (HasResultsOrSays(this, aircraft())) {
         aircraft_tab_->Print();
     }
 }
 
 void TForm1::OnWingCountChosen(int count) {
-    if (count < aircraft_.wing_count) {
+    Design& design = workbench_.design();
+    const int current = design.inputs().wing_count;
+    if (count < current) {
         // Asked with the earlier count checked again, so that "Save" writes the
         // design with the wing that is about to go.
-        wing_count_choice_->Show(aircraft_.wing_count);
+        wing_count_choice_->Show(current);
         if (!file_commands_->MayDropDesign()) {
             return;
         }
-        wing_count_choice_->Show(count);
     }
-    aircraft_.wing_count = count;
-    ShowWingCount(count);
-    RecomputeAircraft();
+    design.SetWingCount(count);
 }
 
 void TForm1::ShowWingCount(int count) {
     tabs_->setTabVisible(tabs_->indexOf(&wing_tab(2)), count >= 2);
     tabs_->setTabVisible(tabs_->indexOf(&wing_tab(3)), count >= 3);
-    aircraft_tab_->ShowPositionsOf(count);
+    aircraft_tab_->ShowWingCount(count);
     menus_->ShowWingItems(count);
 }
 
 void TForm1::OnTabChanged() {
-    if (!aircraft_.results_valid) {
-        RecomputeAircraft();
+    if (!aircraft().results_valid) {
+        workbench_.Prepare();
     }
 }
 
 void TForm1::OnCalculate() {
+    // Hiding the focused button moves the focus, and the scrolled client area would
+    // follow it to the top: the user keeps the place they calculated from.
+    const QPoint scrolled(client_scroll_->horizontalScrollBar()->value(),
+                          client_scroll_->verticalScrollBar()->value());
     aircraft_tab_->ShowCalculationRunning();
     CalculationProgress progress = aircraft_tab_->Progress([this] { ShowPreparedAircraft(); });
-    bool has_results = false;
-    try {
-        has_results = HasResults(Calculate(WindowInputs(), aircraft_tab_->MarginText(), aircraft_,
-                                           *analysis_, progress, run_pipeline_));
-    } catch (const std::exception& failure) {
-        // Whatever went wrong, the user reads it and the window goes back to idle.
-        analysis_->memo.ReportFailure(
-            aircraft_.english_captions ? "Calculation failed:" : "Berechnung fehlgeschlagen:",
-            failure.what());
-        aircraft_.results_valid = false;
-    }
-    aircraft_tab_->ShowCalculationEnd(has_results);
+    const PipelineOutcome outcome = workbench_.Calculate(
+        progress, run_pipeline_,
+        aircraft().english_captions ? "Calculation failed:" : "Berechnung fehlgeschlagen:");
+    aircraft_tab_->ShowCalculationEnd(HasResults(outcome));
+    client_scroll_->horizontalScrollBar()->setValue(scrolled.x());
+    client_scroll_->verticalScrollBar()->setValue(scrolled.y());
     beeper_->Beep();
 }
 
@@ -315,45 +297,31 @@ void TForm1::OpenFile(const std::optional<QString>& name) {
     file_commands_->OpenFile(name);
 }
 
-void TForm1::ShowLoadedInputs(const AircraftInputs& description) {
-    TakeCountsAndPositions(aircraft_, description);
-    // Hiding the tab on show runs no preparation of its own: "Open" ends in one.
-    const QSignalBlocker block_tabs(tabs_);
-    wing_count_choice_->Show(description.wing_count);
-    ShowWingCount(description.wing_count);
-    for (int wing = 1; wing <= kMaxWings; ++wing) {
-        const auto w = static_cast<size_t>(wing);
-        wing_tab(wing).ShowInputs(description.wings[w], description.trapezoids[w]);
-    }
-    aircraft_tab_->ShowPositions(description);
-    MarkBoxRanges(*this, aircraft_.english_captions);
-}
-
 void TForm1::ApplyLanguage(bool english_captions) {
     ApplyCaptions(*components_, *tabs_, english_captions);
     balance_commands_->ApplyLanguage(english_captions);
     MarkBoxRanges(*this, english_captions);
     wing_count_choice_->FitCaptions();
-    aircraft_tab_->FitCaptions();
     for (int wing = 1; wing <= kMaxWings; ++wing) {
         wing_tab(wing).FitCaptions();
     }
-    aircraft_tab_->TitlePositionPictures();
-    aircraft_tab_->ShowStability();
+    undo_commands_->ApplyLanguage(english_captions);
+    aircraft_tab_->ApplyLanguage();
     for (int wing = 1; wing <= kMaxWings; ++wing) {
         wing_tab(wing).ShowDimensionSketch();
     }
 }
 
 void TForm1::OnSwitchLanguage() {
-    aircraft_.english_captions = !aircraft_.english_captions;
-    ApplyLanguage(aircraft_.english_captions);
+    const bool english = !aircraft().english_captions;
+    workbench_.SetEnglishMessages(english);
+    ApplyLanguage(english);
     // A language file that cannot be written only means the next start is English.
-    WriteLanguage(kLanguageFileName, aircraft_.english_captions);
+    WriteLanguage(kLanguageFileName, english);
 }
 
 void TForm1::OnInfo() {
-    info_window_->ShowInfo(aircraft_.english_captions);
+    info_window_->ShowInfo(aircraft().english_captions);
 }
 
 TForm3* TForm1::printer_window() {

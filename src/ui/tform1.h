@@ -1,9 +1,9 @@
-// The main window. It owns the aircraft model and the analysis data and composes
-// the parts the user sees, each owning its controls: the menus, the file commands
-// with the file-name label, the wing-count buttons, the three wing tabs and the
-// "Aircraft" tab, and the commands on the results. It handles what spans parts:
-// start-up, the wing count, the tab change, the whole-aircraft preparation,
-// "Calculate" and the language.
+// The main window. It owns the workbench (the open design with the aircraft model,
+// the analysis data and the balance computed from it) and composes the parts the
+// user sees, each owning its controls: the menus, the file commands with the
+// file-name label, undo and redo, the wing-count buttons, the three wing tabs and
+// the "Aircraft" tab, and the commands on the results. It handles what spans parts:
+// start-up, the wing count, the tab change, "Calculate" and the language.
 #pragma once
 
 #include <QMainWindow>
@@ -12,9 +12,7 @@
 #include <optional>
 
 #include "analysis/calculation.h"
-#include "model/aircraft.h"
-#include "model/aircraft_inputs.h"
-#include "views/wing_selection.h"
+#include "analysis/workbench.h"
 
 class QScrollArea;
 class QTabWidget;
@@ -30,6 +28,7 @@ class FileDialogs;
 class ResultCommands;
 class TForm2;
 class TForm3;
+class UndoCommands;
 class WingCountChoice;
 class WingTabPage;
 struct MainMenus;
@@ -41,15 +40,16 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    const Aircraft& aircraft() const { return aircraft_; }
-    const AnalysisData& analysis() const { return *analysis_; }
+    Workbench& workbench() { return workbench_; }
+    const Aircraft& aircraft() const { return workbench_.aircraft(); }
+    const AnalysisData& analysis() const { return workbench_.analysis(); }
     // The window's controls by component name, built and checked at start.
     const ComponentTable& components() const { return *components_; }
 
-    // The whole-aircraft preparation: every wing and the positions into the model,
-    // the planforms, the aircraft views, the results invalidated.
-    void RecomputeAircraft();
-    // "Calculate": the whole analysis, from the inputs to the recommended centre
+    // The whole-aircraft preparation: the model recomputed from the design, the
+    // results invalidated, the aircraft views drawn anew.
+    void RecomputeAircraft() { workbench_.Prepare(); }
+    // "Calculate": the whole analysis, from the design to the recommended centre
     // of gravity; the window always returns to its idle state afterwards.
     void OnCalculate();
     // What "Open" does with a chosen file (nothing: the dialog was cancelled).
@@ -82,10 +82,12 @@ private:
     void ConnectKeys();
     // The program icon and the open and save glyphs, given after the first paint.
     void GiveIcons();
-    // Start-up: the language file, both wing counts 2, "Unknown.da4", the
-    // whole-aircraft preparation and the sketches, then Russian if remembered.
+    // Start-up: the prepared start-up design drawn, the sketches, then Russian if
+    // the language file asks for it.
     void StartUp();
 
+    // The window follows a change of the workbench.
+    void Follow(const WorkbenchChange& change);
     // A count that drops a wing first offers a modified design for saving; on
     // "Cancel" the earlier count stays checked.
     void OnWingCountChosen(int count);
@@ -108,17 +110,10 @@ private:
     void ShowPreparedAircraft();
     // The wing count's tabs, position boxes and menu items.
     void ShowWingCount(int count);
-    // "Open" read a file: its description into the model and, without running
-    // the controls' handlers, onto the controls; the preparation follows.
-    void ShowLoadedInputs(const AircraftInputs& description);
 
-    // Every box and button of the window.
-    AircraftInputs WindowInputs() const;
-    WingSelection SelectedWings() const;
     WingTabPage& wing_tab(int wing) const { return *wing_tabs_[static_cast<size_t>(wing)]; }
 
-    Aircraft aircraft_;
-    std::unique_ptr<AnalysisData> analysis_;
+    Workbench workbench_;
     PipelineRunner run_pipeline_;
     std::unique_ptr<Beeper> beeper_;
     std::unique_ptr<MainMenus> menus_;
@@ -127,6 +122,7 @@ private:
     PerWing<WingTabPage*> wing_tabs_{};
     AircraftTabPage* aircraft_tab_ = nullptr;
     FileCommands* file_commands_ = nullptr;
+    UndoCommands* undo_commands_ = nullptr;
     WingCountChoice* wing_count_choice_ = nullptr;
     ResultCommands* result_commands_ = nullptr;
     BalanceCommands* balance_commands_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "qtcanvas/layout_font.h"
+#include "ui/window_placement.h"
 
 namespace kalvesta {
 namespace {
@@ -76,6 +77,7 @@ void TForm2::ShowInfo(bool english_captions) {
         label->adjustSize();
     }
     adjustSize();
+    KeepOnScreen(*this);
     show();
     raise();
     activateWindow();

@@ -9,9 +9,8 @@
 
 namespace kalvesta {
 
-View3DPanel::View3DPanel(QWidget* page, const Aircraft& aircraft, ViewMapping& mapping,
-                         WingSelectionSource selection)
-    : QObject(page), aircraft_(aircraft), mapping_(mapping), selection_(std::move(selection)) {
+View3DPanel::View3DPanel(QWidget* page, const Workbench& bench, ViewMapping& mapping)
+    : QObject(page), bench_(bench), mapping_(mapping) {
     picture_ = new ImageControl("Image3", QRect(200, 322, 616, 191), page);
     elevation_bar_ =
         MakeScrollBar(page, "ScrollBar1", Qt::Vertical, QRect(185, 344, 13, 185), 0, 90, 80);
@@ -39,6 +38,14 @@ void View3DPanel::Connect() {
             Redraw();
         }
     });
+    // The wheel zooms by three steps of the zoom bar a notch; a double click fits the
+    // turned aircraft into the picture.
+    connect(picture_, &ImageControl::Wheel, this,
+            [this](int notches) { Zoom(controls_.ScrollBar4().Position() - 3LL * notches); });
+    connect(picture_, &ImageControl::DoubleClicked, this, [this] {
+        Zoom(FitZoomPosition(bench_.aircraft(), SelectionOf(bench_.design().inputs()), controls_,
+                             mapping_.top_view_scale, picture_->width(), picture_->height()));
+    });
     connect(picture_, &ImageControl::MouseDown, this,
             [this](Qt::MouseButton, int x, int y) { controls_.MouseDown(x, y); });
     connect(picture_, &ImageControl::MouseUp, this,
@@ -60,8 +67,25 @@ void View3DPanel::Connect() {
             });
 }
 
+void View3DPanel::Zoom(long long position) {
+    if (controls_.SetScrollBar4(position, mapping_)) {
+        const QSignalBlocker block_zoom(zoom_bar_);
+        zoom_bar_->setValue(controls_.ScrollBar4().Position());
+        Redraw();
+    }
+}
+
+void View3DPanel::ShowHint(bool english) {
+    picture_->setToolTip(english ? QStringLiteral("Drag to turn, with the right button to zoom; "
+                                                  "the wheel zooms, a double click fits.")
+                                 : QStringLiteral("Тяните мышью, чтобы повернуть, правой кнопкой "
+                                                  "— масштаб; колесо — масштаб, двойной щелчок — "
+                                                  "вписать."));
+}
+
 void View3DPanel::Redraw() {
-    DrawView3D(picture_->canvas(), aircraft_, selection_(), controls_, mapping_);
+    DrawView3D(picture_->canvas(), bench_.aircraft(), SelectionOf(bench_.design().inputs()),
+               controls_, mapping_);
     picture_->Refresh();
 }
 

@@ -1,15 +1,14 @@
 // The three-dimensional view on the "Aircraft" tab with what turns and zooms it:
 // the elevation and azimuth scroll bars beside the picture, the hidden zoom bar,
-// and the mouse dragged over the picture.
+// the mouse dragged over the picture, its wheel, and a double click that fits the
+// aircraft into the picture.
 #pragma once
 
 #include <QObject>
-#include <functional>
 
-#include "model/aircraft.h"
+#include "analysis/workbench.h"
 #include "views/view3d_controls.h"
 #include "views/view_mapping.h"
-#include "views/wing_selection.h"
 
 class QScrollBar;
 class QWidget;
@@ -18,29 +17,27 @@ namespace kalvesta {
 
 class ImageControl;
 
-// The surfaces and trapezoids the aircraft views outline, as the window's
-// count buttons select them.
-using WingSelectionSource = std::function<WingSelection()>;
-
 class View3DPanel : public QObject {
     Q_OBJECT
 
 public:
     // Makes the picture (Image3) and its bars (ScrollBar1, ScrollBar2, ScrollBar4)
     // on `page`.
-    View3DPanel(QWidget* page, const Aircraft& aircraft, ViewMapping& mapping,
-                WingSelectionSource selection);
+    View3DPanel(QWidget* page, const Workbench& bench, ViewMapping& mapping);
 
     // Redraws the view from the model with the current bars.
     void Redraw();
+    // The picture's tip on how to turn, zoom and fit it.
+    void ShowHint(bool english);
     ImageControl& picture() { return *picture_; }
 
 private:
     void Connect();
+    // The zoom bar at `position` (clamped), and the view redrawn when it moved.
+    void Zoom(long long position);
 
-    const Aircraft& aircraft_;
+    const Workbench& bench_;
     ViewMapping& mapping_;
-    WingSelectionSource selection_;
     View3DControls controls_;
     ImageControl* picture_ = nullptr;      // Image3
     QScrollBar* elevation_bar_ = nullptr;  // ScrollBar1

@@ -19,22 +19,33 @@ namespace {
 // Box property: the tip's language, English unless set otherwise.
 constexpr char kRussianTip[] = "kalvestaRussianTip";
 
-// Red text and a tip naming the range while the box's value lies outside it.
-void MarkRange(QLineEdit* edit) {
-    const bool within = IsWithinLengthLimit(ReadInt32(edit->text().toStdString()));
+}  // namespace
+
+void MarkBoxRange(QLineEdit* edit) {
+    const Int32Reading reading = ReadInt32(edit->text().toStdString());
+    const bool within = IsWithinLengthLimit(reading);
+    // A text that is no whole number reads as its leading digits (letters as 0), as
+    // documented; the box says so instead of hiding it. An empty box is not marked.
+    const QString trimmed = edit->text().trimmed();
+    const bool number = trimmed.isEmpty() || ReadInt32(trimmed.toStdString()).whole;
     QPalette palette = edit->palette();
-    palette.setColor(QPalette::Text, within ? kBlueFont : kRedFont);
+    palette.setColor(QPalette::Text, within && number ? kBlueFont : kRedFont);
     edit->setPalette(palette);
     const bool english = !edit->property(kRussianTip).toBool();
-    edit->setToolTip(within ? QString()
-                            : InLanguage(english,
-                                         "Drawn and calculated as typed between -100000 and "
-                                         "100000 mm; this value lies outside.",
-                                         "Рисуется и рассчитывается как введено от -100000 до "
-                                         "100000 мм; это значение вне диапазона."));
+    QString tip;
+    if (!number) {
+        tip = InLanguage(english, "Not a whole number: drawn and calculated as %1.",
+                         "Не целое число: рисуется и рассчитывается как %1.")
+                  .arg(reading.value);
+    } else if (!within) {
+        tip = InLanguage(english,
+                         "Drawn and calculated as typed between -100000 and "
+                         "100000 mm; this value lies outside.",
+                         "Рисуется и рассчитывается как введено от -100000 до "
+                         "100000 мм; это значение вне диапазона.");
+    }
+    edit->setToolTip(tip);
 }
-
-}  // namespace
 
 void SetFont(QWidget* widget, int pixel_size, QColor color) {
     QFont font = widget->font();
@@ -60,7 +71,7 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect geometry, const 
     edit->setObjectName(name);
     edit->setGeometry(geometry);
     SetFont(edit, 12, kBlueFont);
-    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { MarkRange(edit); });
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { MarkBoxRange(edit); });
     edit->setProperty(kRussianTip, false);
     return edit;
 }
@@ -69,7 +80,7 @@ void MarkBoxRanges(const QWidget& window, bool english) {
     for (QLineEdit* edit : window.findChildren<QLineEdit*>()) {
         if (edit->property(kRussianTip).isValid()) {
             edit->setProperty(kRussianTip, !english);
-            MarkRange(edit);
+            MarkBoxRange(edit);
         }
     }
 }

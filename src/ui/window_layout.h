@@ -35,6 +35,9 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QPoint
 // beyond ±100000 mm, turns the text red and the box's tip names the range.
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect geometry, const QString& text);
 
+// Red text and a tip naming the range while the box's value lies outside it.
+void MarkBoxRange(QLineEdit* edit);
+
 // Marks every box below `window` made by MakeEdit anew, its tip in the window's
 // language: after a language switch, and after boxes were filled without their
 // handlers.

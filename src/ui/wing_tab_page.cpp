@@ -10,8 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/number_format.h"
-#include "model/text_to_int.h"
+#include "ui/design_boxes.h"
 #include "ui/image_control.h"
 #include "ui/value_label.h"
 #include "ui/window_layout.h"
@@ -80,29 +79,28 @@ constexpr std::array<WingTabNames, kMaxWings + 1> kWingTabNames{{
      560},
 }};
 
-int32_t BoxValue(const QLineEdit* box) {
-    return TextToInt32(box->text().toStdString());
-}
-
 }  // namespace
 
-WingTabPage::WingTabPage(int wing, Aircraft& aircraft, QTabWidget& tabs)
-    : wing_(wing), aircraft_(aircraft) {
+WingTabPage::WingTabPage(int wing, Workbench& bench, QTabWidget& tabs)
+    : wing_(wing), bench_(bench) {
     const WingTabNames& names = kWingTabNames[static_cast<size_t>(wing_)];
     setObjectName(names.page);
     // On its tab before anything is laid out on it: the controls take the size of
     // their captions in the window's font.
     tabs.addTab(this, names.caption);
     Build();
-    for (QLineEdit* box : boxes_) {
-        connect(box, &QLineEdit::textChanged, this, &WingTabPage::ComputePlanform);
+    Design& design = bench.design();
+    for (int i = 0; i < kWingBoxCount; ++i) {
+        TypeIntoDesign(box(i), design,
+                       [&design, wing, i](int32_t value) { design.SetWingBox(wing, i, value); });
     }
     for (int t = 1; t <= kMaxTrapezoids; ++t) {
-        connect(trapezoid_button(t), &QRadioButton::toggled, this, [this, t](bool checked) {
-            if (checked) {
-                OnTrapezoidCountChosen(t);
-            }
-        });
+        connect(trapezoid_button(t), &QRadioButton::toggled, this,
+                [&design, wing, t](bool checked) {
+                    if (checked) {
+                        design.SetTrapezoids(wing, t);
+                    }
+                });
     }
 }
 
@@ -130,10 +128,10 @@ void WingTabPage::Build() {
         QPoint(504, 160), QPoint(504, 80),  QPoint(names.span3_x, 64),
         QPoint(608, 176), QPoint(608, 104), QPoint(648, 64),
         QPoint(680, 200), QPoint(680, 112)};
-    const WingInputs defaults = DefaultWingInputs(wing_);
+    const WingInputs& start = bench_.design().inputs().wings[static_cast<size_t>(wing_)];
     for (size_t i = 0; i < kWingBoxCount; ++i) {
         boxes_[i] = MakeEdit(this, names.boxes[i], QRect(positions[i], QSize(49, 21)),
-                             QString::number(InputAt(defaults, static_cast<int>(i))));
+                             QString::number(InputAt(start, static_cast<int>(i))));
         // Only the root boxes and those of trapezoid 1 show at start.
         boxes_[i]->setVisible(i <= static_cast<size_t>(LeadingEdgeBox(1)));
     }
@@ -156,40 +154,28 @@ void WingTabPage::Build() {
     }
 }
 
-WingInputs WingTabPage::Inputs() const {
-    WingInputs inputs;
-    for (int i = 0; i < kWingBoxCount; ++i) {
-        InputAt(inputs, i) = BoxValue(box(i));
+void WingTabPage::Follow(const WorkbenchChange& change) {
+    const DesignChange& design = change.design;
+    if (design.replaced || design.wing[static_cast<size_t>(wing_)]) {
+        ShowInputs(design.opened);
     }
-    return inputs;
-}
-
-int WingTabPage::CheckedTrapezoids() const {
-    for (int t = kMaxTrapezoids; t >= 1; --t) {
-        if (trapezoid_button(t)->isChecked()) {
-            return t;
-        }
+    if (change.prepared || design.wing[static_cast<size_t>(wing_)]) {
+        ShowPlanform();
     }
-    return 1;
-}
-
-void WingTabPage::ComputePlanform() {
-    ComputeWing(aircraft_, wing_, Inputs(), CheckedTrapezoids());
-    ShowPlanform();
-    emit InputsChanged();
 }
 
 void WingTabPage::ShowPlanform() {
-    const PlanformLabels labels = FormatPlanformLabels(aircraft_, wing_);
+    const Aircraft& aircraft = bench_.aircraft();
+    const PlanformLabels labels = FormatPlanformLabels(aircraft, wing_);
     const std::array<const std::string*, 5> texts{&labels.b, &labels.s, &labels.lm, &labels.r25,
                                                   &labels.lam};
     for (size_t row = 0; row < texts.size(); ++row) {
         ShowValueText(value_labels_[row], QString::fromStdString(*texts[row]));
     }
     if (std::exchange(loaded_, false)) {
-        SetPlanformEndPen(planform_picture_->canvas(), aircraft_, wing_, CheckedTrapezoids());
+        SetPlanformEndPen(planform_picture_->canvas(), aircraft, wing_, shown_trapezoids_);
     }
-    DrawPlanform(planform_picture_->canvas(), aircraft_, wing_, CheckedTrapezoids());
+    DrawPlanform(planform_picture_->canvas(), aircraft, wing_, shown_trapezoids_);
     planform_picture_->Refresh();
 }
 
@@ -200,17 +186,13 @@ void WingTabPage::FitCaptions() {
 }
 
 void WingTabPage::ShowDimensionSketch() {
-    DrawDimensionSketch(dimension_sketch_->canvas(), wing_, CheckedTrapezoids(),
-                        aircraft_.english_captions);
+    DrawDimensionSketch(dimension_sketch_->canvas(), wing_, shown_trapezoids_,
+                        bench_.aircraft().english_captions);
     dimension_sketch_->Refresh();
 }
 
-void WingTabPage::OnTrapezoidCountChosen(int trapezoids) {
-    ShowTrapezoidCount(trapezoids);
-    ComputePlanform();
-}
-
 void WingTabPage::ShowTrapezoidCount(int trapezoids) {
+    shown_trapezoids_ = trapezoids;
     ShowDimensionSketch();
     for (int t = 2; t <= kMaxTrapezoids; ++t) {
         const bool shown = t <= trapezoids;
@@ -220,21 +202,23 @@ void WingTabPage::ShowTrapezoidCount(int trapezoids) {
     }
 }
 
-void WingTabPage::ShowInputs(const WingInputs& inputs, int trapezoids) {
-    if (trapezoids != CheckedTrapezoids()) {
-        {
-            std::vector<std::unique_ptr<QSignalBlocker>> blocked;
-            for (QRadioButton* button : trapezoid_buttons_) {
-                blocked.push_back(std::make_unique<QSignalBlocker>(button));
-            }
-            trapezoid_button(trapezoids)->setChecked(true);
+void WingTabPage::ShowInputs(bool from_file) {
+    const auto w = static_cast<size_t>(wing_);
+    const int trapezoids = bench_.design().inputs().trapezoids[w];
+    if (!trapezoid_button(trapezoids)->isChecked()) {
+        std::vector<std::unique_ptr<QSignalBlocker>> blocked;
+        for (QRadioButton* button : trapezoid_buttons_) {
+            blocked.push_back(std::make_unique<QSignalBlocker>(button));
         }
+        trapezoid_button(trapezoids)->setChecked(true);
+    }
+    if (trapezoids != shown_trapezoids_) {
         ShowTrapezoidCount(trapezoids);
     }
-    loaded_ = true;
+    loaded_ = loaded_ || from_file;
+    const WingInputs& inputs = bench_.design().inputs().wings[w];
     for (int i = 0; i < kWingBoxCount; ++i) {
-        const QSignalBlocker blocked(box(i));
-        box(i)->setText(QString::fromStdString(FormatInt(InputAt(inputs, i), 4)));
+        ShowBoxValue(box(i), InputAt(inputs, i), from_file);
     }
 }
 

@@ -1,14 +1,13 @@
 // One wing tab ("Wing-1", "Wing-2", "Wing-3"): the wing's fourteen input boxes on
 // their dimension sketch, its trapezoid-count buttons, and its planform picture with
-// the five planform values. Typing into a box or choosing a count recomputes the
-// wing into the model and redraws its planform.
+// the five planform values. Typing into a box or choosing a count changes the
+// design; the tab shows the wing as the design and the model hold it.
 #pragma once
 
 #include <QWidget>
 #include <array>
 
-#include "model/aircraft.h"
-#include "model/planform.h"
+#include "analysis/workbench.h"
 
 class QFrame;
 class QLabel;
@@ -24,36 +23,24 @@ class WingTabPage : public QWidget {
     Q_OBJECT
 
 public:
-    // The tab page of `wing` (1..3), TabSheet1..3, added to `tabs`, with its boxes at
-    // their defaults.
-    WingTabPage(int wing, Aircraft& aircraft, QTabWidget& tabs);
+    // The tab page of `wing` (1..3), TabSheet1..3, added to `tabs`, showing the
+    // workbench's design.
+    WingTabPage(int wing, Workbench& bench, QTabWidget& tabs);
 
     int wing() const { return wing_; }
-    // The boxes through the text-to-integer rule.
-    WingInputs Inputs() const;
-    // The checked trapezoid-count button, 1..4.
-    int CheckedTrapezoids() const;
-    // Puts a description's boxes and count on the tab without running the
-    // handlers: the texts right-aligned in 4 characters, the sketch and the boxes
-    // in use following a changed count. The planform is left to the next
-    // computation, whose picture gets the frame a redrawing of the loaded wing
-    // gives.
-    void ShowInputs(const WingInputs& inputs, int trapezoids);
 
-    // The wing's planform computation: its boxes and count into the model, then
-    // its values and picture shown.
-    void ComputePlanform();
+    // The tab follows a change: the boxes and the count show the design's wing
+    // (a file's design right-aligned in 4 characters, the sketch and the boxes in
+    // use following a changed count), and the planform the model's, after a change
+    // of this wing or a whole preparation.
+    void Follow(const WorkbenchChange& change);
     // The five values and the planform picture as the model holds them.
     void ShowPlanform();
-    // The dimension sketch for the checked count, captioned in the model's language.
+    // The dimension sketch for the count shown, captioned in the model's language.
     void ShowDimensionSketch();
     // The trapezoid-count buttons at their layout places, or wider where their
     // captions need it (after a language switch, or at 144 dpi).
     void FitCaptions();
-
-signals:
-    // A box or the trapezoid count changed, and the wing was computed anew.
-    void InputsChanged();
 
 private:
     void Build();
@@ -61,14 +48,14 @@ private:
         return trapezoid_buttons_[static_cast<size_t>(trapezoids - 1)];
     }
     QLineEdit* box(int index) const { return boxes_[static_cast<size_t>(index)]; }
-    // A trapezoid-count button was chosen: the sketch, the boxes of the trapezoids
-    // in use, and the planform.
-    void OnTrapezoidCountChosen(int trapezoids);
+    // The boxes and the count button as the design has them.
+    void ShowInputs(bool from_file);
     // The sketch and the boxes of the trapezoids in use.
     void ShowTrapezoidCount(int trapezoids);
 
     const int wing_;
-    Aircraft& aircraft_;
+    Workbench& bench_;
+    int shown_trapezoids_ = 1;
     QFrame* trapezoid_panel_ = nullptr;  // Panel2 / Panel3 / Panel4
     std::array<QRadioButton*, kMaxTrapezoids> trapezoid_buttons_{};
     std::array<QLineEdit*, kWingBoxCount> boxes_{};
@@ -76,8 +63,8 @@ private:
     ImageControl* planform_picture_ = nullptr;  // Image1 / Image11 / Image111
     std::array<QLabel*, 5> value_descriptions_{};
     std::array<QLabel*, 5> value_labels_{};  // b, s, lm, r25, lam
-    // The next planform shows loaded values: the picture's frame, drawn with the
-    // pen the previous drawing left, takes the pen the loaded wing's own drawing
+    // The next planform shows a new design's values: the picture's frame, drawn with
+    // the pen the previous drawing left, takes the pen the loaded wing's own drawing
     // leaves, as when each box's handler redrew the wing while it was loaded.
     bool loaded_ = false;
 };

@@ -182,6 +182,39 @@ View3DPoints View3DPointsOf(const Aircraft& aircraft, double view3d_scale) {
     return points;
 }
 
+int FitZoomPosition(const Aircraft& aircraft, const WingSelection& drawn,
+                    const View3DControls& controls, double top_view_scale, int width, int height) {
+    constexpr double kMargin = 4.0;
+    const double half_width = TruncToward0(width / 2.0) - kMargin;
+    const double half_height = TruncToward0(height / 2.0) - kMargin;
+    const ScrollBarPosition& zoom = controls.ScrollBar4();
+    // From the largest zoom down: the first position at which every point fits.
+    for (int position = zoom.Min(); position < zoom.Max(); ++position) {
+        View3DPoints points = View3DPointsOf(aircraft, ZoomedView3DScale(position, top_view_scale));
+        Calc3D(points, controls.ScrollBar1().Position(), controls.ScrollBar2().Position());
+        bool fits = true;
+        for (int wing = 1; wing <= kMaxWings && fits; ++wing) {
+            for (int k = 0; k <= kMaxTrapezoids && fits && drawn.Draws(wing); ++k) {
+                if (k >= 2 && !drawn.DrawsTrapezoid(wing, k)) {
+                    break;
+                }
+                for (Half half : {Half::kRight, Half::kLeft}) {
+                    for (size_t index :
+                         {LeadingIndex(wing, k, half), TrailingIndex(wing, k, half)}) {
+                        const View3DPoint& p = points[index];
+                        fits = fits && p.projected && std::abs(p.u) <= half_height &&
+                               std::abs(p.v) <= half_width;
+                    }
+                }
+            }
+        }
+        if (fits) {
+            return position;
+        }
+    }
+    return zoom.Max();
+}
+
 void DrawView3D(Canvas& canvas, const Aircraft& aircraft, const WingSelection& drawn,
                 const View3DControls& controls, const ViewMapping& mapping) {
     canvas.brush = colors::kInfoBackground;

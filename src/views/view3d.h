@@ -53,6 +53,13 @@ Matrix4 Calc3D(View3DPoints& points, int elevation_position, int azimuth_positio
 // points unscaled, ±4000).
 View3DPoints View3DPointsOf(const Aircraft& aircraft, double view3d_scale);
 
+// The zoom bar position (ScrollBar4) at which the selected wings, as the bars turn
+// them, fill a width × height picture as far as they can without leaving it (a
+// margin of 4 pixels): the largest zoom of the bar's range that fits, or its
+// smallest when none does.
+int FitZoomPosition(const Aircraft& aircraft, const WingSelection& drawn,
+                    const View3DControls& controls, double top_view_scale, int width, int height);
+
 // Redraws the whole view: background, axes, the selected wings in their colours.
 // A point is drawn at (Trunc(width / 2) − Trunc(v), Trunc(height / 2) − Trunc(u));
 // a line with an end that could not be projected is left out.

@@ -1,11 +1,12 @@
-// Which surfaces and trapezoids the aircraft views outline: the checked wing-count
-// button and each wing tab's checked trapezoid-count button. The views follow the
-// buttons rather than the model's counts, which a loaded file may leave out of range.
+// Which surfaces and trapezoids the aircraft views outline: the design's wing count
+// and each wing's trapezoid count (the checked buttons). The views follow the design
+// rather than the model's counts, which a loaded file may leave out of range.
 #pragma once
 
 #include <cstdint>
 
 #include "model/aircraft.h"
+#include "model/aircraft_inputs.h"
 
 namespace kalvesta {
 
@@ -20,5 +21,9 @@ struct WingSelection {
         return k == 1 || trapezoids[static_cast<size_t>(wing)] >= k;
     }
 };
+
+inline WingSelection SelectionOf(const AircraftInputs& inputs) {
+    return {inputs.wing_count, inputs.trapezoids};
+}
 
 }  // namespace kalvesta

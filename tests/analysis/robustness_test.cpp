@@ -30,7 +30,7 @@ TEST_P(Degenerate, StopsWithAReasonOrGivesFiniteFigures) {
     testing_support::PipelineRun run;
     const PipelineOutcome outcome = run.Calculate(aircraft);
     AnalysisData* const data = run.data.get();
-    const WingSelection drawn{description.wing_count, description.trapezoids};
+    const WingSelection drawn = SelectionOf(description);
     EXPECT_EQ(SoundViewsFault(aircraft, drawn, HasResults(outcome) ? data : nullptr), "");
     if (GetParam().expected != HostileOutcome::kEither) {
         EXPECT_EQ(HasResults(outcome), GetParam().expected == HostileOutcome::kCompletes)

@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "analysis/balance_answer.h"
 #include "model/text_to_double.h"
 
 namespace kalvesta {
@@ -56,6 +57,25 @@ TEST(ComputeStability, AbsurdMarginStaysFinite) {
     EXPECT_EQ(results.x_cg_manual, -DBL_MAX);
     ComputeStability(2, -DBL_MAX, results);
     EXPECT_EQ(results.x_cg_manual, DBL_MAX);
+}
+
+TEST(PlainBalanceAnswer, MeasuresTheRangeFromTheRootLeadingEdgeOfWingOne) {
+    // Two surfaces, x_np = 300, lm = 200: the range 268 to 284 (16 to 8 %) and 285
+    // at 7.5 %, Wing-1's root leading edge at x = 50.
+    Results results = NeutralPoint(300.0, 200.0);
+    ComputeStability(2, 7.5, results);
+    Aircraft aircraft;
+    aircraft.wing_x_mm[1] = 50;
+    const BalanceAnswer range = PlainBalanceAnswer(aircraft, results, false);
+    EXPECT_DOUBLE_EQ(range.front_behind_mm, 218.0);
+    EXPECT_DOUBLE_EQ(range.aft_behind_mm, 234.0);
+    EXPECT_EQ(range.range.front_margin_percent, 16.0);
+    EXPECT_EQ(range.range.aft_margin_percent, 8.0);
+    EXPECT_FALSE(range.IsOnePosition());
+    const BalanceAnswer manual = PlainBalanceAnswer(aircraft, results, true);
+    EXPECT_DOUBLE_EQ(manual.front_behind_mm, 235.0);
+    EXPECT_TRUE(manual.IsOnePosition());
+    EXPECT_EQ(manual.range.front_margin_percent, 7.5);
 }
 
 using TextCase = std::pair<std::string, double>;

@@ -1,5 +1,7 @@
 // The balance on the command line: figures from a parts list, the parts saved and
-// opened beside the design, and the parts or options it refuses.
+// opened with the design, and the parts or options it refuses.
+#include <unistd.h>
+
 #include <string>
 #include <vector>
 
@@ -52,23 +54,65 @@ TEST_F(CliBalance, FiguresMoveAndBallast) {
     }
 }
 
-TEST_F(CliBalance, PartsTravelWithTheDesign) {
+TEST_F(CliBalance, PartsTravelInTheDesignsFile) {
     const std::string da4 = PathOf("plane.da4");
     ASSERT_EQ(Run({"--save", PathOf("bare.da4")}).exit_status, 0);
     ASSERT_EQ(Run({"--parts", FiveParts(), "--save", da4}).exit_status, 0);
-    // The design file is the same as without parts; its parts lie beside it.
-    EXPECT_EQ(FileContents(da4), FileContents(PathOf("bare.da4")));
-    EXPECT_FALSE(fs::exists(PathOf("bare.parts.csv")));
-    const std::string saved = FileContents(PathOf("plane.parts.csv"));
-    EXPECT_EQ(saved.rfind("part,mass_g,x_mm\r\nmotor,110,-60\r\n", 0), 0u);
+    // The design's 53 lines as without parts, then its parts, in the one file.
+    const std::string bare = FileContents(PathOf("bare.da4"));
+    const std::string saved = FileContents(da4);
+    EXPECT_EQ(saved.rfind(bare + "[parts] 5\r\npart,mass_g,x_mm\r\nmotor,110,-60\r\n", 0), 0u);
+    EXPECT_EQ(EntriesIn(dir_), 5u);  // the two designs, the parts list, stdout, stderr
 
-    // Opened again, the design brings its parts; saved again, they are unchanged.
+    // Opened again, the design brings its parts; saved again, the file is the same,
+    // and written to standard output too.
     const Outcome reopened = Run({da4, "--save", PathOf("again.da4"), "--json"});
     EXPECT_EQ(NumberAt(reopened.out, {"balance", "mass_g"}), 808.0);
-    EXPECT_EQ(FileContents(PathOf("again.parts.csv")), saved);
-    // Saved without parts, the design leaves a parts file there alone: it was not read.
-    ASSERT_EQ(Run({"--save", da4}).exit_status, 0);
-    EXPECT_EQ(FileContents(PathOf("plane.parts.csv")), saved);
+    EXPECT_EQ(FileContents(PathOf("again.da4")), saved);
+    EXPECT_EQ(Run({da4, "--save", "-"}).out, saved);
+    // A device takes the one file and gets nothing beside it.
+    ASSERT_EQ(Run({da4, "--save", "/dev/null"}).exit_status, 0);
+    EXPECT_FALSE(fs::exists("/dev/null.parts.csv"));
+
+    // A design saved before, with its parts in a file beside it: they come along, and
+    // go into the design's file when it is saved; a design saved there without parts
+    // states that it has none, so that the old list is not taken for it again.
+    fs::copy_file(FiveParts(), PathOf("bare.parts.csv"));
+    EXPECT_EQ(NumberAt(Run({PathOf("bare.da4"), "--json"}).out, {"balance", "mass_g"}), 808.0);
+    ASSERT_EQ(Run({"--save", PathOf("bare.da4")}).exit_status, 0);
+    EXPECT_EQ(FileContents(PathOf("bare.da4")), bare + "[parts] 0\r\npart,mass_g,x_mm\r\n");
+    EXPECT_EQ(Run({PathOf("bare.da4"), "--json"}).out.find("balance"), std::string::npos);
+}
+
+// Another user plants a link where a design's parts list would stand, in a folder
+// everyone may write (sticky, as /tmp): root's save writes the one file it names,
+// and root's open refuses the link instead of reading the file it points to.
+TEST_F(CliBalance, PlantedLinkBesideADesignIsNeverFollowed) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "another user's link in root's way needs root";
+    }
+    const std::string victim = PathOf("victim");
+    std::ofstream(victim) << "part,mass_g,x_mm\nlead,1000,900\n";
+    const fs::path shared = dir_ / "shared";
+    fs::create_directory(shared);
+    ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+    const std::string link = (shared / "out.parts.csv").string();
+    ASSERT_EQ(::symlink(victim.c_str(), link.c_str()), 0);
+    ASSERT_EQ(::lchown(link.c_str(), 65534, 65534), 0);
+
+    const std::string out = (shared / "out.da4").string();
+    ASSERT_EQ(Run({"--parts", FiveParts(), "--save", out}).exit_status, 0);
+    EXPECT_EQ(FileContents(victim), "part,mass_g,x_mm\nlead,1000,900\n");
+    EXPECT_EQ(NumberAt(Run({out, "--json"}).out, {"balance", "mass_g"}), 808.0);
+
+    const std::string legacy = (shared / "legacy.da4").string();
+    ASSERT_EQ(Run({"--save", legacy}).exit_status, 0);
+    ASSERT_EQ(::rename(link.c_str(), (shared / "legacy.parts.csv").c_str()), 0);
+    const Outcome refused = Run({legacy});
+    EXPECT_EQ(refused.exit_status, 2);
+    EXPECT_NE(refused.err.find("legacy.parts.csv\": a symbolic link stands there"),
+              std::string::npos)
+        << refused.err;
 }
 
 TEST_F(CliBalance, RefusesWhatItCannotUse) {
@@ -79,12 +123,17 @@ TEST_F(CliBalance, RefusesWhatItCannotUse) {
     std::ofstream(bad) << "part,mass_g,x_mm\nmotor,110,-60\nbattery,,-20\n";
     const std::string empty = PathOf("empty.csv");
     std::ofstream(empty) << "part,mass_g,x_mm\n";
+    const std::string nul = PathOf("nul.csv");
+    const std::string nul_mass("1\0x", 3);
+    std::ofstream(nul) << "part,mass_g,x_mm\nmotor," + nul_mass + ",2\n";
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"--parts", parts, "--move", "tail"}, "--move: no part is named \"tail\""},
         {{"--parts", shared, "--move", "servo"}, "--move: several parts are named \"servo\""},
         {{"--ballast-at", "10"}, "need the parts: give them with --parts"},
         {{"--parts", bad}, "Cannot read \"" + bad + "\": line 3: mass_g \"\" is not a number"},
         {{"--parts", empty}, "\"" + empty + "\" lists no parts: the total mass is 0"},
+        // The whole message, past a NUL in the text it quotes.
+        {{"--parts", nul}, "line 2: mass_g \"" + nul_mass + "\" is not a number\n"},
         {{"--parts", dir_.string()}, "Cannot open \"" + dir_.string() + "\": Is a directory"},
         {{parts}, "is a parts list, not a design"},
         {{"--parts", parts, "--target-margin", "abc"}, "--target-margin takes a margin"},

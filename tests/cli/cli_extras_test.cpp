@@ -120,8 +120,16 @@ TEST_F(Cli, FuselageAddsItsMomentToTheCarriedThroughAircraft) {
 }
 
 TEST_F(Cli, BadCentreOfGravityOrAvlFileExitWithTwo) {
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"--cg", "abc"}, {"--cg", ""}, {"--cg", "-."}, {"--cg"}, {"--export-avl", ""}}) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--cg", "abc"},
+                                               {"--cg", ""},
+                                               {"--cg", "-."},
+                                               {"--cg"},
+                                               {"--export-avl", ""},
+                                               {"--units", "cm"},
+                                               {"--mass-units", "kg"},
+                                               {"--paper", "a3"},
+                                               {"--template", "balance.png"}}) {
         const Outcome bad = Run(args);
         EXPECT_EQ(bad.exit_status, 2) << args[0];
         EXPECT_EQ(bad.out, "");

@@ -33,6 +33,7 @@ struct Outcome {
     std::string err;
 };
 
+using kalvesta::EntriesIn;
 using kalvesta::FileContents;
 
 class Cli : public ::testing::Test {

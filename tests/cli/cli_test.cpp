@@ -1,7 +1,10 @@
 // kalvesta4-cli run as a real program: figures of the start-up aircraft, exit
 // statuses, saving and reading back, and messages that name the file.
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "cli_fixture.h"
@@ -147,10 +150,25 @@ TEST_F(Cli, FileNamesAreEscapedInJson) {
 
 // The summary page without a printer: the PNG is the 800 x 1220 page (PNG header:
 // width and height as big-endian 32-bit numbers at bytes 16 and 20), the PDF one page.
+// Without a runtime folder, nothing but the page is made and nothing but the
+// program's own output is printed.
 TEST_F(Cli, SummaryPageAsPngAndPdf) {
     const std::string png = PathOf("summary.png");
     const std::string pdf = PathOf("summary.PDF");
-    ASSERT_EQ(Run({"--summary", png}).exit_status, 0);
+    fs::create_directory(dir_ / "tmp");
+    const std::optional<std::string> runtime =
+        std::getenv("XDG_RUNTIME_DIR") ? std::optional<std::string>(std::getenv("XDG_RUNTIME_DIR"))
+                                       : std::nullopt;
+    ::unsetenv("XDG_RUNTIME_DIR");
+    ::setenv("TMPDIR", PathOf("tmp").c_str(), 1);
+    const Outcome made = Run({"--summary", png});
+    ::unsetenv("TMPDIR");
+    if (runtime) {
+        ::setenv("XDG_RUNTIME_DIR", runtime->c_str(), 1);
+    }
+    ASSERT_EQ(made.exit_status, 0);
+    EXPECT_EQ(made.err, "");
+    EXPECT_EQ(EntriesIn(dir_ / "tmp"), 0u);
     ASSERT_EQ(Run({"--summary=" + pdf, "--wings", "3"}).exit_status, 0);
     const std::string png_bytes = FileContents(png);
     ASSERT_GT(png_bytes.size(), 24u);
@@ -200,6 +218,25 @@ TEST_F(Cli, SummaryNeedsAKnownTypeAWritableFolderAndResults) {
     EXPECT_EQ(no_folder.exit_status, 2);
     EXPECT_NE(no_folder.err.find("summary.png"), std::string::npos);
     EXPECT_FALSE(fs::exists(PathOf("missing")));
+
+    // A pipe whose reader takes ten bytes and goes (head -c 10): said, not a silent end.
+    const std::string fifo = PathOf("s.png");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(reader, 0);
+    std::thread head([reader] {
+        char ten[10];
+        ::fcntl(reader, F_SETFL, 0);
+        for (ssize_t got = 0; got < 10;) {
+            got += std::max<ssize_t>(::read(reader, ten, static_cast<size_t>(10 - got)), 0);
+        }
+        ::close(reader);
+    });
+    const Outcome closed = Run({"--summary", fifo});
+    head.join();
+    EXPECT_EQ(closed.exit_status, 2);
+    EXPECT_EQ(closed.err,
+              "kalvesta4-cli: Cannot write \"" + fifo + "\": the reader closed the pipe\n");
 }
 
 // The summary writer is a module found beside the program or where the install

@@ -6,6 +6,8 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -16,10 +18,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <thread>
 
+#include "files/da4_file.h"
 #include "support/small_disk.h"
 #include "support/temp_folder.h"
 
@@ -143,6 +148,22 @@ TEST_F(FileWriter, PipesAndSocketsAreWrittenInPlaceOrRefused) {
     EXPECT_EQ(::read(reader, received, sizeof(received)), 0);  // the writer has closed
     ::close(reader);
     EXPECT_TRUE(S_ISFIFO(StatusOf(fifo).st_mode));
+
+    // A reader that takes ten bytes and closes the pipe (head -c 10): reported, and
+    // the test's process (which ignores no signal) goes on.
+    const int early = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(early, 0);
+    std::thread head([early] {
+        char ten[10];
+        ::fcntl(early, F_SETFL, 0);
+        for (size_t got = 0; got < sizeof(ten);) {
+            got += static_cast<size_t>(std::max<ssize_t>(::read(early, ten, sizeof(ten) - got), 0));
+        }
+        ::close(early);
+    });
+    EXPECT_EQ(WriteFileContents(fifo, std::string(1 << 20, 'p')).message,
+              CannotWrite(fifo, "the reader closed the pipe"));
+    head.join();
 
     const std::string socket_path = PathOf("socket");
     const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -275,7 +296,9 @@ struct UnprivilegedCase {
     const char* name;
     bool folder_writable;  // else no copy can be kept beside the file
     mode_t mode;
-    bool written_in_place;  // the same inode afterwards
+    bool written_in_place;     // the same inode afterwards
+    gid_t group = kNobody;     // a group the user is not in: root's (0)
+    const char* refused = "";  // the reason, when the save is refused
 };
 
 class UnprivilegedSave : public FileWriter,
@@ -283,18 +306,25 @@ class UnprivilegedSave : public FileWriter,
 
 TEST_P(UnprivilegedSave, KeepsModeAndAttributes) {
     const UnprivilegedCase& each = GetParam();
+    if (each.group != kNobody && ::geteuid() != 0) {
+        GTEST_SKIP() << "a file in another user's group needs root";
+    }
     const std::string path = PathOf("plane.da4");
     PutFileContents(path, "old old old old");
     ASSERT_EQ(::setxattr(path.c_str(), kComment, "wing", 4, 0), 0);
     ASSERT_NO_FATAL_FAILURE(GiveToUnprivilegedUser(path));
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(path.c_str(), kNobody, each.group), 0);
+    }
     ASSERT_EQ(::chmod(path.c_str(), each.mode), 0);
     ASSERT_NO_FATAL_FAILURE(GiveToUnprivilegedUser(dir_.string()));
     ASSERT_EQ(::chmod(dir_.c_str(), each.folder_writable ? 0755 : 0555), 0);
     const ino_t inode = StatusOf(path).st_ino;
 
-    EXPECT_EQ(AsUnprivilegedUser([&] { return WriteFileContents(path, kNewContent); }), "");
+    const std::string refused = *each.refused == '\0' ? "" : CannotWrite(path, each.refused);
+    EXPECT_EQ(AsUnprivilegedUser([&] { return WriteFileContents(path, kNewContent); }), refused);
     ASSERT_EQ(::chmod(dir_.c_str(), 0755), 0);
-    EXPECT_EQ(FileContents(path), kNewContent);
+    EXPECT_EQ(FileContents(path), refused.empty() ? kNewContent : "old old old old");
     EXPECT_EQ(StatusOf(path).st_mode & 07777, each.mode);
     EXPECT_EQ(Attribute(path, kComment), "wing");
     EXPECT_EQ(StatusOf(path).st_ino == inode, each.written_in_place);
@@ -308,7 +338,13 @@ INSTANTIATE_TEST_SUITE_P(
         UnprivilegedCase{"SetIdBitsRenamed", true, 06755, false},
         UnprivilegedCase{"SetIdBitsInPlace", false, 06755, true},
         // An attribute that cannot be read for the copy: written in place, kept.
-        UnprivilegedCase{"UnreadableAttribute", true, 0200, true}),
+        UnprivilegedCase{"UnreadableAttribute", true, 0200, true},
+        // The set-group-ID bit of a group the user is not in: a copy cannot take that
+        // group, and a write in place would drop the bit for good.
+        UnprivilegedCase{"SetGroupIdOfAnotherGroup", true, 02775, true, 0,
+                         "written into the file itself, it would lose its set-user-ID or "
+                         "set-group-ID bit, which this user cannot set again; nothing was "
+                         "written"}),
     [](const auto& param_info) { return std::string(param_info.param.name); });
 
 TEST_F(FileWriter, WriteProtectedFileIsRefusedAsTheShellRefusesIt) {
@@ -342,7 +378,23 @@ TEST_F(FileWriter, WriteProtectedFileIsRefusedAsTheShellRefusesIt) {
     EXPECT_TRUE(WriteFileContents(roots, kNewContent).ok());
     EXPECT_EQ(FileContents(roots), kNewContent);
     EXPECT_EQ(StatusOf(roots).st_mode & 07777, 0444u);
-    EXPECT_EQ(EntriesIn(dir_), 2u);
+
+    // An immutable file (chattr +i) refuses root too, and stays as it was.
+    const std::string immutable = PathOf("immutable.da4");
+    PutFileContents(immutable, "old");
+    const int fd = ::open(immutable.c_str(), O_RDONLY | O_CLOEXEC);
+    int flags = FS_IMMUTABLE_FL;
+    if (::ioctl(fd, FS_IOC_SETFLAGS, &flags) != 0) {
+        ::close(fd);
+        GTEST_SKIP() << "no immutable files here: " << std::strerror(errno);
+    }
+    EXPECT_EQ(WriteFileContents(immutable, kNewContent).message,
+              CannotWrite(immutable, "Operation not permitted"));
+    flags = 0;
+    ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+    ::close(fd);
+    EXPECT_EQ(FileContents(immutable), "old");
+    EXPECT_EQ(EntriesIn(dir_), 3u);
 }
 
 // A file size limit (ulimit -f) that the new content passes, without the program
@@ -418,6 +470,7 @@ TEST_P(FullDisk, EarlierFilesStayWholeAndTheReasonIsGiven) {
         ASSERT_NO_FATAL_FAILURE(GiveToUnprivilegedUser(disk.PathOf(name)));
     }
     ASSERT_EQ(::link(disk.PathOf("linked.pdf").c_str(), disk.PathOf("second.pdf").c_str()), 0);
+    const blkcnt_t blocks = StatusOf(disk.PathOf("locked/plane.pdf")).st_blocks;
     ASSERT_TRUE(disk.Fill());
     const std::string no_space = "No space left on device";
     const std::string no_safe_way =
@@ -447,6 +500,8 @@ TEST_P(FullDisk, EarlierFilesStayWholeAndTheReasonIsGiven) {
     for (const char* name : {"plane.pdf", "linked.pdf", "locked/plane.pdf"}) {
         const std::string now = FileContents(disk.PathOf(name));
         EXPECT_TRUE(now == earlier) << name << " holds " << now.size() << " bytes";
+        // A refused reservation gave back what it took.
+        EXPECT_EQ(StatusOf(disk.PathOf(name)).st_blocks, blocks) << name;
     }
     // The files, the folder, the filler, and lost+found on the ext images.
     EXPECT_EQ(EntriesIn(disk.PathOf("")), GetParam() == DiskKind::kTmpfs ? 5u : 6u);
@@ -461,7 +516,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, FullDisk,
 
 // Another process saves the same new name while this one's first save fails: the
 // failing save removes only its own new file, so the other's complete file stays.
-TEST(FirstSaveRace, FailedSaveLeavesTheOtherProcesssFile) {
+TEST(WriterSeams, FailedFirstSaveLeavesTheOtherProcesssFile) {
     SmallDisk disk(DiskKind::kTmpfs, 64 * 1024);
     if (!disk.mounted()) {
         GTEST_SKIP() << disk.why_not();
@@ -477,6 +532,76 @@ TEST(FirstSaveRace, FailedSaveLeavesTheOtherProcesssFile) {
               CannotWrite(target, "No space left on device"));
     EXPECT_EQ(FileContents(target), "other");
     EXPECT_EQ(EntriesIn(disk.PathOf("")), 2u);
+}
+
+// A file renamed away by another program after it was opened: refused, for the
+// content would go to a file no longer under the name.
+TEST_F(FileWriter, TargetRenamedAfterItWasOpenedIsRefused) {
+    const std::string path = PathOf("plane.da4");
+    PutFileContents(path, "old");
+    WriterSeam other_program_renames;
+    other_program_renames.target_opened = [&] {
+        ASSERT_EQ(::rename(path.c_str(), PathOf("moved.da4").c_str()), 0);
+    };
+    EXPECT_EQ(WriteFileContents(path, kNewContent, other_program_renames).message,
+              CannotWrite(path,
+                          "it was renamed or replaced while it was being saved; nothing "
+                          "was written"));
+    EXPECT_EQ(FileContents(PathOf("moved.da4")), "old");
+    EXPECT_EQ(EntriesIn(dir_), 1u);
+}
+
+// A design and its parts are one replace: a kill just before it leaves the old pair
+// whole, and after it the new pair is whole.
+TEST_F(FileWriter, KillDuringTheReplaceLeavesTheOldOrTheNewDesignWhole) {
+    const std::string path = PathOf("plane.da4");
+    Da4Values values{};
+    values[0] = 1;
+    Da4Sections old_parts;
+    old_parts.parts = {{"motor", 110, -60}};
+    ASSERT_TRUE(WriteDa4File(path, values, old_parts).ok());
+    values[0] = 2;
+    Da4Sections new_parts;
+    new_parts.parts = {{"motor", 90, -50}, {"battery", 150, -20}};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        WriterSeam killed;
+        killed.before_replace = [] { ::raise(SIGKILL); };
+        WriteFileContents(path, FormatDa4File(values, new_parts), killed);
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    const Da4ReadResult old_read = ReadDa4File(path);
+    EXPECT_EQ(old_read.values[0], 1);
+    EXPECT_EQ(old_read.sections.parts, old_parts.parts);
+
+    ASSERT_TRUE(WriteDa4File(path, values, new_parts).ok());
+    const Da4ReadResult new_read = ReadDa4File(path);
+    EXPECT_EQ(new_read.values[0], 2);
+    EXPECT_EQ(new_read.sections.parts, new_parts.parts);
+}
+
+// Written in place (a second hard link) with a safety copy beside it that the user
+// can no longer remove: saved, and the copy is named.
+TEST_F(FileWriter, SafetyCopyThatCannotBeRemovedIsNamed) {
+    const std::string path = PathOf("plane.da4");
+    PutFileContents(path, "old");
+    ASSERT_EQ(::link(path.c_str(), PathOf("second.da4").c_str()), 0);
+    ASSERT_NO_FATAL_FAILURE(GiveToUnprivilegedUser(path));
+    ASSERT_NO_FATAL_FAILURE(GiveToUnprivilegedUser(dir_.string()));
+    WriterSeam folder_locked;
+    folder_locked.safety_copy_made = [&] { ::chmod(dir_.c_str(), 0555); };
+    const std::string message =
+        AsUnprivilegedUser([&] { return WriteFileContents(path, kNewContent, folder_locked); });
+    ASSERT_EQ(::chmod(dir_.c_str(), 0755), 0);
+    const std::string start =
+        "Saved \"" + path + "\", but its safety copy \"" + PathOf(".kalvesta-");
+    EXPECT_EQ(message.rfind(start, 0), 0u) << message;
+    EXPECT_TRUE(message.ends_with(".tmp\" could not be removed: Permission denied")) << message;
+    EXPECT_EQ(FileContents(path), kNewContent);
+    EXPECT_EQ(EntriesIn(dir_), 3u);
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ TEST(FuselageCsv, BadRowsAndOutlinesAreRefusedWithTheReason) {
         {header + "0,10\nnose,10\n", "line 3: x_mm \"nose\" is not a number"},
         {header + "0,10\n100,wide\n", "line 3: width_mm \"wide\" is not a number"},
         {header + "0,-1\n", "line 2: width_mm \"-1\" is below 0"},
-        {header + "0,10,5\n", "line 2: 3 fields where a station has 2 (x_mm, width_mm)"},
+        {header + "0,10,5\n", "line 2: 3 fields where a row has 2 (x_mm, width_mm)"},
         {header + "0,10\n\n130,20\n120,20\n",
          "line 5: x_mm 120 is not aft of the station before it (130)"},
         {header + "0,10\n0,20\n", "line 3: x_mm 0 is not aft of the station before it (0)"},

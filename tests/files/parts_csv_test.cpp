@@ -36,13 +36,16 @@ TEST(PartsCsv, ReadsBothDialects) {
 }
 
 TEST(PartsCsv, SavedTextReadsBackUnchanged) {
-    const std::vector<Part> parts = {{"motor", 0.1, -1e-7},
-                                     {"a, \"b\"; c\r\nd", 1.0 / 3.0, 123.456},
-                                     {"Приёмник", 1e-300, -0.0}};
+    const std::vector<Part> parts = {
+        {"motor", 0.1, -1e-7},      {"a, \"b\"; c\r\nd", 1.0 / 3.0, 123.456},
+        {"Приёмник", 1e-300, -0.0}, {"@SUM(A1)", 1, 1},
+        {"-servo; left", 1, 1},     {"'", 1, 1}};
     const std::string text = FormatPartsCsv(parts);
+    // What a spreadsheet would evaluate is marked as text with a "'".
     EXPECT_EQ(text,
               "part,mass_g,x_mm\r\nmotor,0.1,-1e-07\r\n"
-              "\"a, \"\"b\"\"; c\r\nd\",0.3333333333333333,123.456\r\nПриёмник,1e-300,-0\r\n");
+              "\"a, \"\"b\"\"; c\r\nd\",0.3333333333333333,123.456\r\nПриёмник,1e-300,-0\r\n"
+              "'@SUM(A1),1,1\r\n\"'-servo; left\",1,1\r\n'',1,1\r\n");
     EXPECT_EQ(Parse(text), parts);
 
     EXPECT_EQ(PartsFileNameFor("dir.da4/plane.da4"), "dir.da4/plane.parts.csv");
@@ -64,9 +67,9 @@ TEST(PartsCsv, BadRowsNameTheFileAndLine) {
         {header + "motor,0x10,2\n", "line 2: mass_g \"0x10\" is not a number"},
         {header + "motor,1,+-2\n", "line 2: x_mm \"+-2\" is not a number"},
         {header + "  ,1,2\n", "line 2: the part has no name"},
-        {header + "motor,1,2,3\n", "line 2: 4 fields where a part has 3"},
-        {header + "motor,1\n", "line 2: 2 fields where a part has 3"},
-        {header + "\"a\nb\",1,2\nmotor\n", "line 4: 1 field where a part has 3"},
+        {header + "motor,1,2,3\n", "line 2: 4 fields where a row has 3"},
+        {header + "motor,1\n", "line 2: 2 fields where a row has 3"},
+        {header + "\"a\nb\",1,2\nmotor\n", "line 4: 1 field where a row has 3"},
         {header + "\"motor,1,2\n", "line 2: the quote opened on line 2 is not closed"},
         {header + "\"motor\"x,1,2\n", "line 2: text follows a closing quote"},
         {header + "Servo \xFC,1,2\n", "line 2: the text is not UTF-8"},
@@ -85,7 +88,40 @@ TEST(PartsCsv, BadRowsNameTheFileAndLine) {
     }
 }
 
-TEST(PartsCsv, OnlyRegularFilesAreRead) {
+// Reading holds one row of a limited length at a time and the parts it keeps, however
+// large the file: its own count of the bytes held says so.
+TEST(PartsCsv, MemoryFollowsWhatIsKeptNotTheFile) {
+    TempFolder folder("parts_csv");
+    const std::string header = "part,mass_g,x_mm\n";
+    const std::string commas = folder.PathOf("commas.csv");
+    PutFileContents(commas, header + std::string(63 << 20, ',') + "\n");
+    const PartsReadResult line = ReadPartsFile(commas);
+    EXPECT_EQ(line.result.message,
+              "Cannot read \"" + commas + "\": line 2: the row is longer than 4096 bytes");
+    EXPECT_LE(line.bytes_kept, 2 * kMaxCsvRowBytes);
+
+    // Blank rows cost nothing; rows beyond the limit are refused.
+    std::string blank_rows = header + "motor,110,-60\n";
+    for (int row = 0; row < kMaxCsvRows - 1; ++row) {
+        blank_rows += ",,\n";
+    }
+    const PartsReadResult one = ParsePartsCsv(blank_rows, "p.csv");
+    EXPECT_EQ(one.parts.size(), 1u);
+    EXPECT_LE(one.bytes_kept, 64 + sizeof(Part) + 5);
+    EXPECT_EQ(ParsePartsCsv(blank_rows + "servo,9,300\n", "p.csv").result.message,
+              "Cannot read \"p.csv\": line 10002: the table has more than 10000 rows");
+
+    // A full list costs its parts: name bytes and the part's own size each.
+    std::string full = header;
+    for (int row = 0; row < kMaxCsvRows; ++row) {
+        full += "servo " + std::to_string(row % 10) + ",9,300\n";
+    }
+    const PartsReadResult read = ParsePartsCsv(full, "p.csv");
+    ASSERT_TRUE(read.result.ok()) << read.result.message;
+    EXPECT_LE(read.bytes_kept, BytesOf(read.parts) + 64);
+}
+
+TEST(PartsCsv, OnlyRegularFilesAreReadAndNoLinkBesideADesign) {
     TempFolder folder("parts_csv");
     const std::string fifo = folder.PathOf("pipe.parts.csv");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -93,10 +129,17 @@ TEST(PartsCsv, OnlyRegularFilesAreRead) {
     EXPECT_EQ(ReadPartsFile(fifo).result.message,
               "Cannot open \"" + fifo + "\": Not a regular file");
 
+    // Beside a design, only a file of that name is read, never one a link leads to.
     const std::string path = folder.PathOf("plane.parts.csv");
-    const std::vector<Part> parts = {{"motor", 95.5, -40}};
-    ASSERT_TRUE(WritePartsFile(path, parts).ok());
-    EXPECT_EQ(ReadPartsFile(path).parts, parts);
+    PutFileContents(path, "part,mass_g,x_mm\r\nmotor,95.5,-40\r\n");
+    EXPECT_EQ(ReadPartsBeside(folder.PathOf("plane.da4"))->parts,
+              (std::vector<Part>{{"motor", 95.5, -40}}));
+    EXPECT_FALSE(ReadPartsBeside(folder.PathOf("none.da4")));
+    std::filesystem::create_symlink(path, folder.PathOf("linked.parts.csv"));
+    EXPECT_EQ(ReadPartsBeside(folder.PathOf("linked.da4"))->result.message,
+              "Cannot open \"" + folder.PathOf("linked.parts.csv") +
+                  "\": a symbolic link stands there, and a file the user did not name is "
+                  "never followed through one");
 }
 
 }  // namespace

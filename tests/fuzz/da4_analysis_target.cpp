@@ -1,7 +1,8 @@
-// Fuzz target of a loaded ".da4" file: the reader, "Open"'s loading, the
-// whole-aircraft preparation, every view of the aircraft, the analysis, the figures
-// beside it (with a fuselage) and the result views. Every number the views draw from must be
-// finite, and every drawing sound (RecordingCanvas::DrawingFault).
+// Fuzz target of a loaded ".da4" file: the reader with its sections, "Open"'s
+// loading, the whole-aircraft preparation, every view of the aircraft, the analysis,
+// the figures beside it (with a fuselage) and the result views. Every number the
+// views draw from must be finite, and every drawing sound
+// (RecordingCanvas::DrawingFault).
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -11,8 +12,10 @@
 #include "analysis/grid.h"
 #include "analysis/pipeline.h"
 #include "analysis/stability.h"
+#include "files/da4_file.h"
 #include "files/da4_format.h"
 #include "files/da4_text_reader.h"
+#include "files/parts_csv.h"
 #include "fuzz_entries.h"
 #include "model/text_to_double.h"
 #include "support/sound_views.h"
@@ -139,11 +142,40 @@ std::string ReaderFault(std::string_view bytes, const Da4Values& whole) {
     return reader.Finish() == whole ? std::string() : "chunked reading gives other values";
 }
 
+// The sections too, in one piece or in chunks; sections read are written and read
+// back unchanged.
+std::string SectionsFault(std::string_view bytes) {
+    const Da4ReadResult whole = ParseDa4File(bytes, "fuzz.da4");
+    const size_t chunk = bytes.empty() ? 1 : 1 + static_cast<unsigned char>(bytes[0]) % 8;
+    Da4FileReader reader;
+    for (size_t at = 0; at < bytes.size() && reader.Feed(bytes.substr(at, chunk)); at += chunk) {
+    }
+    const Da4ReadResult chunked = reader.Finish("fuzz.da4");
+    if (chunked.result.message != whole.result.message ||
+        chunked.sections.parts != whole.sections.parts || chunked.values != whole.values) {
+        return "chunked reading gives other sections";
+    }
+    // A heading, one row and its fields, and the parts: nothing grows with the file.
+    const size_t parts_bytes = whole.sections.parts ? BytesOf(*whole.sections.parts) : 0;
+    if (reader.peak_bytes_kept() > 256 + 2 * kMaxCsvRowBytes + parts_bytes) {
+        return "reading kept " + std::to_string(reader.peak_bytes_kept()) + " bytes";
+    }
+    if (!whole.result.ok()) {
+        return whole.sections.parts ? "a refused file leaves parts behind" : "";
+    }
+    const Da4ReadResult again =
+        ParseDa4File(FormatDa4File(whole.values, whole.sections), "again.da4");
+    return again.result.ok() && again.sections.parts == whole.sections.parts
+               ? std::string()
+               : "written sections read back differently";
+}
+
 }  // namespace
 
 std::string Da4AnalysisTarget(std::string_view file_bytes) {
     const Da4Values values = ParseDa4Text(file_bytes);
-    if (std::string fault = ReaderFault(file_bytes, values); !fault.empty()) {
+    if (std::string fault = ReaderFault(file_bytes, values) + SectionsFault(file_bytes);
+        !fault.empty()) {
         return fault;
     }
 
@@ -163,9 +195,7 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
         return "a saved file reads back differently";
     }
 
-    WingSelection drawn;
-    drawn.wing_count = inputs.wing_count;
-    drawn.trapezoids = inputs.trapezoids;
+    const WingSelection drawn = SelectionOf(inputs);
     testing_support::AircraftViews views = testing_support::DrawAircraftViews(aircraft, drawn);
     ViewMapping& mapping = views.mapping;
     for (const View3DPoint& point : View3DPointsOf(aircraft, mapping.view3d_scale)) {
@@ -238,7 +268,7 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
             return fault;
         }
     }
-    return {};
+    return testing_support::ResultDrawingsFault(aircraft, data);
 }
 
 }  // namespace kalvesta::fuzz

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "model/display_units.h"
+
 namespace kalvesta {
 namespace {
 
@@ -47,7 +49,48 @@ TEST(IsWithinLengthLimit, SaturatedAndFarValuesAreOutside) {
     EXPECT_TRUE(ReadInt32("-2147483649").saturated);
     EXPECT_FALSE(ReadInt32("-").has_digits);
     EXPECT_TRUE(ReadInt32("$1F").has_digits);
+    // Whole numbers, and texts a box marks because they read as their leading digits.
+    for (const char* whole : {"-130", " 310", "$1F", "0x10", "+7"}) {
+        EXPECT_TRUE(ReadInt32(whole).whole) << whole;
+    }
+    for (const char* part : {"abc", "12a", "310 ", "-", "", "1.5"}) {
+        EXPECT_FALSE(ReadInt32(part).whole) << part;
+    }
 }
+
+// An inch box: what is typed, the whole millimetre stored, and the text shown for
+// it, which reads back to the same millimetre.
+struct InchCase {
+    const char* typed;
+    int32_t mm;
+    const char* shown;
+    LengthTextError error;
+};
+
+class InchTextTest : public ::testing::TestWithParam<InchCase> {};
+
+TEST_P(InchTextTest, RoundTripsThroughWholeMillimetres) {
+    const InchCase& c = GetParam();
+    const InchBoxReading typed = ReadInchText(c.typed);
+    EXPECT_EQ(typed.mm, c.mm) << '"' << c.typed << '"';
+    EXPECT_EQ(typed.error, c.error) << '"' << c.typed << '"';
+    EXPECT_EQ(InchText(typed.mm), c.shown);
+    EXPECT_EQ(ReadInchText(c.shown).mm, c.mm) << '"' << c.shown << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, InchTextTest,
+    ::testing::Values(InchCase{"12.25", 311, "12.24", E::kNone},  // 311.15 mm
+                      InchCase{"12,25", 311, "12.24", E::kNone}, InchCase{"1", 25, "1", E::kNone},
+                      InchCase{"1.02", 26, "1.02", E::kNone},      // 25.908 mm
+                      InchCase{" -3.5", -89, "-3.5", E::kNone},    // -88.9 mm
+                      InchCase{"78.74", 2000, "78.74", E::kNone},  // 1999.996 mm
+                      InchCase{"0.01", 0, "0", E::kNone},
+                      InchCase{"3937", 100000, "3937", E::kNone},
+                      InchCase{"3937.01", 100000, "3937", E::kOutOfRange},
+                      InchCase{"1e12", 2147483647, "84546600.3", E::kOutOfRange},
+                      InchCase{"12 in", 0, "0", E::kNotANumber}, InchCase{"", 0, "0", E::kEmpty},
+                      InchCase{"1e307", 0, "0", E::kNotFinite}));
 
 }  // namespace
 }  // namespace kalvesta

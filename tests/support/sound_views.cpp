@@ -1,8 +1,11 @@
 // Draws the window's pictures on recording canvases and collects their faults.
 #include "support/sound_views.h"
 
+#include "analysis/span_loading.h"
+#include "views/balance_template.h"
 #include "views/planform_view.h"
 #include "views/result_top_view.h"
+#include "views/span_loading_plot.h"
 #include "views/top_view.h"
 #include "views/view3d.h"
 
@@ -37,6 +40,25 @@ AircraftViews DrawAircraftViews(const Aircraft& aircraft, const WingSelection& d
     return views;
 }
 
+std::string ResultDrawingsFault(const Aircraft& aircraft, const AnalysisData& analysis) {
+    std::string fault;
+    RecordingCanvas plot(640, 480);
+    DrawSpanLoading(plot,
+                    ComputeSpanLoading(aircraft, analysis.lattice, analysis.solution.circulation,
+                                       analysis.results),
+                    LengthUnit::kMillimetre, SpanLoadingTexts{});
+    AddFault(fault, plot, "lift along the span");
+    const BalanceTemplateLayout layout =
+        LayOutBalanceTemplate(aircraft, TemplateRequestFor(analysis.results, false, std::nullopt,
+                                                           LengthUnit::kMillimetre, kA4Paper, 0));
+    for (size_t sheet = 0; sheet < layout.sheets.size(); ++sheet) {
+        RecordingCanvas page(2100, 2970);
+        DrawBalanceTemplateSheet(page, layout, sheet, BalanceTemplateTexts{});
+        AddFault(fault, page, "balance template sheet " + std::to_string(sheet + 1));
+    }
+    return fault;
+}
+
 std::string SoundViewsFault(const Aircraft& aircraft, const WingSelection& drawn,
                             const AnalysisData* analysis) {
     AircraftViews views = DrawAircraftViews(aircraft, drawn);
@@ -45,6 +67,7 @@ std::string SoundViewsFault(const Aircraft& aircraft, const WingSelection& drawn
         DrawResultTopView(result_view, aircraft, analysis->lattice, analysis->results, drawn, false,
                           views.mapping);
         AddFault(views.fault, result_view, "result view");
+        views.fault += ResultDrawingsFault(aircraft, *analysis);
     }
     return views.fault;
 }

@@ -25,7 +25,12 @@ struct AircraftViews {
 };
 AircraftViews DrawAircraftViews(const Aircraft& aircraft, const WingSelection& drawn);
 
-// Their faults and, when `analysis` is not null, the result view's.
+// The faults of what is drawn from results beyond the window's pictures: the lift
+// along the span and every sheet of the balance template (A4, 10 dots per mm).
+std::string ResultDrawingsFault(const Aircraft& aircraft, const AnalysisData& analysis);
+
+// Their faults and, when `analysis` is not null, the result view's and
+// ResultDrawingsFault.
 std::string SoundViewsFault(const Aircraft& aircraft, const WingSelection& drawn,
                             const AnalysisData* analysis);
 

@@ -1,16 +1,17 @@
 // "Open" and "Save" through the real window, the dialogs answered by a fake and the
 // files real: exact bytes, the extension added or kept (the rule's cases are the
 // format's test), odd files, failed writes, and the parts list of the balance
-// window saved and opened beside the design.
+// window saved and opened with the design.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 #include <deque>
@@ -171,7 +172,7 @@ TEST_F(FileCommandsTest, CancelledOpenStillRecomputesAndOffersSave) {
     EXPECT_EQ(form_->aircraft().current_file_name, "Unknown.da4");
     // A design without a name: "Save" asks for one rather than write "Unknown.da4".
     Control<QAction>(*form_, "Save3")->trigger();
-    EXPECT_EQ(dialogs_->asked, QStringList({"changes Unknown.da4", "open ", "save *.da4"}));
+    EXPECT_EQ(dialogs_->asked, QStringList({"changes Unknown.da4", "open ", "save plane.da4"}));
     EXPECT_FALSE(QFile::exists(Path("Unknown.da4")));
 }
 
@@ -197,7 +198,7 @@ TEST_F(FileCommandsTest, TitleFolderAndReplaceFollowTheFile) {
     Control<QAction>(*form_, "Save2")->trigger();
     EXPECT_NE(Bytes(Path("sub/plane.da4")), saved);
     Control<QAction>(*form_, "Open2")->trigger();  // nothing to save, then cancelled
-    EXPECT_EQ(dialogs_->asked, QStringList({"save *.da4", "save " + Path("sub/plane.da4"),
+    EXPECT_EQ(dialogs_->asked, QStringList({"save plane.da4", "save " + Path("sub/plane.da4"),
                                             "replace plane.da4", "save " + Path("sub/plane.da4"),
                                             "replace plane.da4", "open " + Path("sub")}));
 }
@@ -341,6 +342,30 @@ std::vector<int> PartsMarkRows(const QImage& top_view) {
     return rows;
 }
 
+TEST_F(FileCommandsTest, NewStartsAfreshAndRecentFilesForgetWhatIsGone) {
+    form_->findChild<QLineEdit*>("Edit4")->setText("280");
+    SaveAs(Path("plane"));
+    QMenu* recent = Control<QMenu>(*form_, "Recent1");
+    ASSERT_FALSE(recent->actions().isEmpty());
+    EXPECT_EQ(testing_support::Shown(recent->actions().first()->text()), "1 plane.da4");
+
+    form_->findChild<QLineEdit*>("Edit4")->setText("270");
+    dialogs_->save_choices.push_back(SaveChoice::kDiscard);
+    Control<QAction>(*form_, "New1")->trigger();
+    EXPECT_TRUE(dialogs_->asked.contains("changes plane.da4"));
+    EXPECT_EQ(Text("Edit4"), "310");
+    EXPECT_FALSE(Control<QAction>(*form_, "Undo1")->isEnabled());
+    EXPECT_FALSE(form_->windowTitle().contains("plane"));
+
+    QFile::remove(Path("plane.da4"));
+    recent->actions().first()->trigger();
+    ASSERT_EQ(dialogs_->errors.size(), 1);
+    EXPECT_TRUE(dialogs_->errors.front().contains(Path("plane.da4")));
+    for (const QAction* item : recent->actions()) {
+        EXPECT_NE(item->toolTip(), Path("plane.da4"));
+    }
+}
+
 TEST_F(FileCommandsTest, BalanceFollowsEveryKeystrokeAndTravelsWithTheDesign) {
     Control<QPushButton>(*form_, "Button4")->click();
     Control<QAction>(*form_, "Balance1")->trigger();
@@ -357,9 +382,9 @@ TEST_F(FileCommandsTest, BalanceFollowsEveryKeystrokeAndTravelsWithTheDesign) {
     ASSERT_FALSE(tail_heavy_rows.empty());
 
     // The battery 60 mm forward, typed: (59280 − 150 · 60) / 808 = 62.23 mm.
-    auto* table = Control<QTableWidget>(*balance, "PartsTable");
-    table->setCurrentCell(1, 2);
-    table->editItem(table->item(1, 2));
+    auto* table = Control<QTableView>(*balance, "PartsTable");
+    table->setCurrentIndex(table->model()->index(1, 2));
+    table->edit(table->currentIndex());
     auto* editor = table->viewport()->findChild<QLineEdit*>();
     ASSERT_NE(editor, nullptr);
     editor->selectAll();
@@ -370,22 +395,39 @@ TEST_F(FileCommandsTest, BalanceFollowsEveryKeystrokeAndTravelsWithTheDesign) {
     EXPECT_EQ(verdict(), "Inside (recommended 49.8 to 71.5 mm)");
     EXPECT_LT(PartsMarkRows(top_view).front(), tail_heavy_rows.front());
 
-    // Saved beside the design, opened again unchanged, saved again to the same bytes.
+    // Saved with the design in its file, opened again unchanged, saved again to the
+    // same bytes.
     SaveAs(Path("plane"));
-    const QByteArray parts = Bytes(Path("plane.parts.csv"));
-    EXPECT_TRUE(parts.contains("\r\nbattery,150,-80\r\n")) << parts.toStdString();
-    // A part added and not saved counts as a change of the design.
+    const QByteArray saved = Bytes(Path("plane.da4"));
+    EXPECT_TRUE(
+        saved.contains("\r\n[parts] 5\r\npart,mass_g,x_mm\r\nmotor,110,-60\r\n"
+                       "battery,150,-80\r\n"))
+        << saved.toStdString();
+    // A part added and not saved counts as a change of the design, until it is undone.
     EXPECT_FALSE(form_->windowTitle().endsWith(" *"));
     balance->PasteRows("tail wheel\t5\t900\n");
+    EXPECT_TRUE(form_->windowTitle().endsWith(" *"));
+    auto* undo = Control<QAction>(*form_, "Undo1");
+    EXPECT_EQ(testing_support::Shown(undo->text()), "Undo paste");
+    undo->trigger();
+    EXPECT_FALSE(form_->windowTitle().endsWith(" *"));
+    Control<QAction>(*form_, "Redo1")->trigger();
     EXPECT_TRUE(form_->windowTitle().endsWith(" *"));
     dialogs_->save_choices.push_back(SaveChoice::kDiscard);
     Open(Path("plane.da4"));
     EXPECT_TRUE(dialogs_->asked.contains("changes plane.da4"));
-    EXPECT_EQ(table->rowCount(), 5);
+    EXPECT_EQ(table->model()->rowCount(), 5);
     SaveAs(Path("again"));
-    EXPECT_EQ(Bytes(Path("again.parts.csv")), parts);
-    EXPECT_EQ(Bytes(Path("again.da4")), Bytes(Path("plane.da4")));
+    EXPECT_EQ(Bytes(Path("again.da4")), saved);
     EXPECT_TRUE(dialogs_->errors.isEmpty());
+
+    // A row that breaks the rules: nothing is saved, and the row is named.
+    table->model()->setData(table->model()->index(0, 1), "five");
+    Control<QAction>(*form_, "Save3")->trigger();
+    ASSERT_EQ(dialogs_->errors.size(), 1);
+    EXPECT_TRUE(dialogs_->errors[0].endsWith("Row 1: mass \"five\" is not a number"))
+        << dialogs_->errors[0].toStdString();
+    EXPECT_EQ(Bytes(Path("again.da4")), saved);
 }
 
 }  // namespace

@@ -175,10 +175,10 @@ INSTANTIATE_TEST_SUITE_P(
     Window, KeySequences,
     ::testing::Values(
         KeyCase{"CtrlO", nullptr, Qt::Key_O, Qt::ControlModifier, "open ", false, false, nullptr},
-        KeyCase{"CtrlS", nullptr, Qt::Key_S, Qt::ControlModifier, "save *.da4", false, false,
+        KeyCase{"CtrlS", nullptr, Qt::Key_S, Qt::ControlModifier, "save plane.da4", false, false,
                 nullptr},
         KeyCase{"CtrlShiftS", nullptr, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier,
-                "save *.da4", false, false, nullptr},
+                "save plane.da4", false, false, nullptr},
         KeyCase{"CtrlQ", nullptr, Qt::Key_Q, Qt::ControlModifier, "", false, true, nullptr},
         KeyCase{"F9", nullptr, Qt::Key_F9, Qt::NoModifier, "", true, false, nullptr},
         KeyCase{"ReturnInAPositionBox", "Edit_z2", Qt::Key_Return, Qt::NoModifier, "", true, false,

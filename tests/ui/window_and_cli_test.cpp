@@ -44,7 +44,10 @@ Figures CliFigures(const nlohmann::ordered_json& json) {
     figures.emplace_back("panel_count", number(json.at("panel_count")));
     for (const auto& wing : json.at("wings")) {
         for (const auto& [key, value] : wing.items()) {
-            figures.emplace_back(key, number(value));
+            // The documented figures; not the strips and the tail volume drawn from them.
+            if (key != "strips" && key != "volume_coefficient") {
+                figures.emplace_back(key, number(value));
+            }
         }
     }
     for (const char* key : {"ref_area", "ref_length", "x_np"}) {

@@ -25,10 +25,6 @@ Aircraft PreparedAircraft(const AircraftInputs& inputs) {
     return aircraft;
 }
 
-WingSelection SelectionOf(const AircraftInputs& inputs) {
-    return WingSelection{inputs.wing_count, inputs.trapezoids};
-}
-
 void ExpectUsableMapping(const ViewMapping& mapping) {
     EXPECT_TRUE(std::isfinite(mapping.top_view_scale));
     EXPECT_GT(mapping.top_view_scale, 0.0);

@@ -197,5 +197,35 @@ TEST(View3DTest, DegenerateAndExtremeAircraftProjectOnlyFinitePoints) {
     }
 }
 
+// A 2.2 m wing seen edge-on is clipped at the start-up zoom; the fit's zoom keeps
+// every line of it inside the picture.
+TEST(View3DFit, KeepsTheTurnedWingInsideThePicture) {
+    AircraftInputs inputs = DefaultAircraftInputs();
+    inputs.wings[1].span[0] = 1000;
+    Scene scene;
+    PrepareForCalculation(scene.aircraft, inputs);
+    scene.drawn = SelectionOf(inputs);
+    scene.mapping = TopViewMapping(scene.aircraft, 616, 321);
+    View3DControls controls;
+    controls.SetScrollBar1(0);
+    const auto inside = [&](int zoom) {
+        controls.SetScrollBar4(zoom, scene.mapping);
+        RecordingCanvas canvas(kWidth, kHeight);
+        DrawView3D(canvas, scene.aircraft, scene.drawn, controls, scene.mapping);
+        for (const RecordedLine& line : canvas.LinesIn(WingColor(1))) {
+            for (const Point& end : {line.from, line.to}) {
+                if (end.x < 0 || end.x >= kWidth || end.y < 0 || end.y >= kHeight) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    };
+    EXPECT_FALSE(inside(75));
+    const int fit = FitZoomPosition(scene.aircraft, scene.drawn, controls,
+                                    scene.mapping.top_view_scale, kWidth, kHeight);
+    EXPECT_TRUE(inside(fit));
+}
+
 }  // namespace
 }  // namespace kalvesta

@@ -2,7 +2,8 @@
 // operation on a pack is the IEEE operation on each element, exactly as in
 // scalar code (no fused multiply-add: -ffp-contract=off), so a lane's result has
 // the same bits as the scalar computation. Functions that use Pack4 or Pack8 are
-// compiled for AVX2 or AVX-512 with a target attribute and chosen at run time.
+// compiled for AVX2 or AVX-512 with a target attribute and chosen at run time;
+// in WebAssembly (-msimd128) Pack2 is its 128-bit vector.
 #pragma once
 
 #include <cmath>
@@ -11,6 +12,9 @@
 
 #if defined(__x86_64__)
 #include <immintrin.h>
+#endif
+#if defined(__wasm_simd128__)
+#include <wasm_simd128.h>
 #endif
 
 namespace kalvesta {
@@ -97,6 +101,12 @@ __attribute__((target("avx512f"))) inline void SquareRoot(const Pack8& pack, Pac
 #if !defined(__clang__)
 #pragma GCC diagnostic pop
 #endif
+#endif
+
+#if defined(__wasm_simd128__)
+__attribute__((always_inline)) inline void SquareRoot(const Pack2& pack, Pack2& root) {
+    root = reinterpret_cast<Pack2>(wasm_f64x2_sqrt(reinterpret_cast<v128_t>(pack)));
+}
 #endif
 
 }  // namespace kalvesta

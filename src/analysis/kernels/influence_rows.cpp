@@ -62,6 +62,10 @@ __attribute__((target("avx512f"))) void FillRowAvx512(const PanelPoints& points,
                                                       double* row) {
     FillRowWith<Pack8>(points, n, i, row);
 }
+#elif defined(__wasm_simd128__)
+void FillRowBaseline(const PanelPoints& points, size_t n, size_t i, double* row) {
+    FillRowWith<Pack2>(points, n, i, row);
+}
 #else
 void FillRowBaseline(const PanelPoints& points, size_t n, size_t i, double* row) {
     FillRowWith<double>(points, n, i, row);

@@ -9,7 +9,9 @@
 // sleep 17 times in a solve of 1218 unknowns and 50 times at 3000.
 #include "analysis/kernels/worker_pool.h"
 
+#if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
+#endif
 #include <sched.h>
 
 #include <algorithm>
@@ -32,12 +34,19 @@ unsigned long long FrontAndBack(size_t front, size_t back) {
     return (static_cast<unsigned long long>(front) << kHalfBits) | back;
 }
 
+// Tells the processor that this thread is spinning, where it can be told.
+void PauseSpin() {
+#if defined(__x86_64__) || defined(__i386__)
+    _mm_pause();
+#endif
+}
+
 // Watches until `done` returns true or the watch time is over.
 template <class Done>
 void Watch(Done done) {
     const auto until = std::chrono::steady_clock::now() + kWatchTime;
     while (!done() && std::chrono::steady_clock::now() < until) {
-        _mm_pause();
+        PauseSpin();
     }
 }
 
@@ -45,14 +54,22 @@ void Watch(Done done) {
 
 // The processors this process may run on (fewer than the machine has under
 // `taskset` or in a cpuset): a watching thread must not hold a processor that
-// the thread it watches for is waiting for.
+// the thread it watches for is waiting for. WebAssembly without shared memory
+// has no threads: there the caller works alone.
 int WorkerPool::DefaultThreadCount() {
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+    return 1;
+#else
+    int processors = static_cast<int>(std::thread::hardware_concurrency());
+#if defined(CPU_COUNT)
     cpu_set_t allowed;
     CPU_ZERO(&allowed);
-    const int processors = sched_getaffinity(0, sizeof allowed, &allowed) == 0
-                               ? CPU_COUNT(&allowed)
-                               : static_cast<int>(std::thread::hardware_concurrency());
+    if (sched_getaffinity(0, sizeof allowed, &allowed) == 0) {
+        processors = CPU_COUNT(&allowed);
+    }
+#endif
     return std::clamp(processors, 1, kMaxThreads);
+#endif
 }
 
 WorkerPool::WorkerPool(int thread_count) {

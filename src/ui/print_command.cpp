@@ -1,0 +1,46 @@
+// The summary page and the printer window.
+#include "ui/print_command.h"
+
+#include <QPushButton>
+
+#include "print/tform3.h"
+#include "ui/image_control.h"
+#include "views/summary_page.h"
+
+namespace kalvesta {
+
+PrintCommand::PrintCommand(QWidget* page, const Workbench& bench)
+    : QObject(page), bench_(bench), page_(page) {
+    print_button_ = new QPushButton("Print", page);
+    print_button_->setObjectName("Button6");
+    print_button_->setGeometry(56, 424, 65, 25);
+    print_button_->hide();
+    connect(print_button_, &QPushButton::clicked, this, &PrintCommand::PrintClicked);
+}
+
+PrintCommand::~PrintCommand() = default;
+
+void PrintCommand::BuildPage(QWidget* page) {
+    summary_page_ = new ImageControl("Image_P", QRect(64, 0, 800, 1220), page);
+    summary_page_->hide();
+}
+
+void PrintCommand::ShowButton(bool shown) {
+    print_button_->setVisible(shown);
+}
+
+void PrintCommand::Print(ImageControl& top_view, ImageControl& view3d) {
+    DrawSummaryPage(summary_page_->canvas(), bench_.aircraft(), bench_.analysis().results,
+                    top_view.canvas(), view3d.canvas());
+    summary_page_->Refresh();
+    printer_window()->ShowModalFor(summary_page_->image(), bench_.aircraft().english_captions);
+}
+
+TForm3* PrintCommand::printer_window() {
+    if (!printer_window_) {
+        printer_window_ = std::make_unique<TForm3>(page_);
+    }
+    return printer_window_.get();
+}
+
+}  // namespace kalvesta

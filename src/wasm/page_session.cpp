@@ -1,0 +1,262 @@
+// The browser page's design: changes, file text, state, calculation and views.
+#include "wasm/page_session.h"
+
+#include "analysis/calculation.h"
+#include "cli/cli_json.h"
+#include "files/da4_file.h"
+#include "files/da4_format.h"
+#include "files/parts_csv.h"
+#include "model/planform.h"
+#include "model/text_to_int.h"
+#include "views/dimension_sketch.h"
+#include "views/planform_view.h"
+#include "views/position_picture.h"
+#include "views/result_top_view.h"
+#include "views/stability_view.h"
+#include "views/summary_page.h"
+#include "views/top_view.h"
+#include "views/view3d.h"
+#include "wasm/command_canvas.h"
+
+namespace kalvesta::wasm {
+namespace {
+
+// The window's pictures, in pixels.
+constexpr int kSketchWidth = 750;
+constexpr int kSketchHeight = 200;
+constexpr int kPlanformWidth = 536;
+constexpr int kPlanformHeight = 289;
+constexpr int kPositionWidth = 172;
+constexpr int kPositionHeight = 84;
+constexpr int kTopViewWidth = 616;
+constexpr int kTopViewHeight = 321;
+constexpr int kView3DHeight = 191;
+
+bool IsWing(int wing) {
+    return wing >= 1 && wing <= kMaxWings;
+}
+
+std::string Bool(bool value) {
+    return value ? "true" : "false";
+}
+
+}  // namespace
+
+PageSession::PageSession() {
+    run_.aircraft.wing_count = run_.description.wing_count;
+    Prepare();
+}
+
+void PageSession::Prepare() {
+    PrepareAircraft(run_.aircraft, run_.description);
+    run_.outcome = PipelineOutcome::kRefused;
+    run_.refined.reset();
+    mapping_ = TopViewMapping(run_.aircraft, kTopViewWidth, kTopViewHeight);
+    run_.data->memo.Reset(run_.aircraft.english_captions);
+}
+
+void PageSession::SetEnglish(bool english) {
+    run_.aircraft.english_captions = english;
+    if (!HasResults()) {
+        run_.data->memo.Reset(english);
+    }
+}
+
+void PageSession::SetWingCount(int count) {
+    if (count >= 1 && count <= kMaxWings) {
+        run_.description.wing_count = count;
+        run_.aircraft.wing_count = count;
+        Prepare();
+    }
+}
+
+void PageSession::SetTrapezoids(int wing, int count) {
+    if (IsWing(wing) && count >= 1 && count <= kMaxTrapezoids) {
+        run_.description.trapezoids[static_cast<size_t>(wing)] = count;
+        Prepare();
+    }
+}
+
+void PageSession::SetBox(int wing, int box, std::string_view text) {
+    if (IsWing(wing) && box >= 0 && box < kWingBoxCount) {
+        InputAt(run_.description.wings[static_cast<size_t>(wing)], box) = TextToInt32(text);
+        Prepare();
+    }
+}
+
+void PageSession::SetPosition(int wing, bool height, std::string_view text) {
+    if (IsWing(wing)) {
+        auto& position = height ? run_.description.wing_z_mm : run_.description.wing_x_mm;
+        position[static_cast<size_t>(wing)] = TextToInt32(text);
+        Prepare();
+    }
+}
+
+void PageSession::SetMargin(bool manual, std::string_view text) {
+    manual_margin_ = manual;
+    margin_text_ = std::string(text);
+    run_.balance_question.manual_margin = manual;
+    if (HasResults()) {
+        StabilityForMargin(run_.aircraft, margin_text_, run_.data->results);
+    }
+}
+
+std::string PageSession::SetParts(std::string_view csv) {
+    PartsReadResult read = ParsePartsCsv(csv, "parts");
+    if (!read.result.ok()) {
+        return "{\"ok\":false,\"message\":" + cli::JsonString(read.result.message) + "}";
+    }
+    run_.parts = std::move(read.parts);
+    return "{\"ok\":true}";
+}
+
+void PageSession::CheckRefined() {
+    cli::CheckRefinedLattice(run_);
+}
+
+std::string PageSession::Open(std::string_view text, const std::string& name) {
+    const Da4ReadResult read = ReadDa4Text(text);
+    const FileResult usable = AircraftFileResult(read, name);
+    if (!usable.ok()) {
+        return "{\"ok\":false,\"message\":" +
+               cli::JsonString(FileMessage(usable, run_.aircraft.english_captions)) + "}";
+    }
+    run_.description = ApplyDa4Values(read.values, run_.description);
+    run_.file = name;
+    run_.aircraft.current_file_name = name;
+    TakeCountsAndPositions(run_.aircraft, run_.description);
+    run_.aircraft.calc_wing_count = run_.aircraft.wing_count;
+    Prepare();
+    return "{\"ok\":true}";
+}
+
+std::string PageSession::Save() const {
+    return FormatDa4Text(Da4ValuesOf(run_.description));
+}
+
+std::string PageSession::State() const {
+    const AircraftInputs& inputs = run_.description;
+    std::string wings;
+    for (int wing = 1; wing <= kMaxWings; ++wing) {
+        const auto w = static_cast<size_t>(wing);
+        std::string boxes;
+        for (int box = 0; box < kWingBoxCount; ++box) {
+            boxes += (box == 0 ? "" : ",") + std::to_string(InputAt(inputs.wings[w], box));
+        }
+        const PlanformLabels labels = FormatPlanformLabels(run_.aircraft, wing);
+        wings += std::string(wing == 1 ? "" : ",") +
+                 "{\"trapezoids\":" + std::to_string(inputs.trapezoids[w]) + ",\"boxes\":[" +
+                 boxes + "],\"x\":" + std::to_string(inputs.wing_x_mm[w]) +
+                 ",\"z\":" + std::to_string(inputs.wing_z_mm[w]) +
+                 ",\"b\":" + cli::JsonString(labels.b) + ",\"s\":" + cli::JsonString(labels.s) +
+                 ",\"lm\":" + cli::JsonString(labels.lm) +
+                 ",\"r25\":" + cli::JsonString(labels.r25) +
+                 ",\"lam\":" + cli::JsonString(labels.lam) + "}";
+    }
+    std::string results = "null";
+    if (HasResults()) {
+        std::string lines;
+        for (const StabilityLine& line :
+             StabilityLines(run_.data->results, manual_margin_, run_.aircraft.english_captions)) {
+            lines += std::string(lines.empty() ? "" : ",") +
+                     "{\"text\":" + cli::JsonString(line.text) + ",\"color\":[" +
+                     std::to_string(line.color.r) + "," + std::to_string(line.color.g) + "," +
+                     std::to_string(line.color.b) + "]}";
+        }
+        results = "[" + lines + "]";
+    }
+    const Memo& memo = run_.data->memo;
+    return "{\"english\":" + Bool(run_.aircraft.english_captions) +
+           ",\"wing_count\":" + std::to_string(inputs.wing_count) + ",\"wings\":[" + wings +
+           "],\"manual\":" + Bool(manual_margin_) + ",\"margin\":" + cli::JsonString(margin_text_) +
+           ",\"elevation\":" + std::to_string(controls_.ScrollBar1().Position()) +
+           ",\"azimuth\":" + std::to_string(controls_.ScrollBar2().Position()) +
+           ",\"memo\":" + (memo.visible ? cli::JsonString(memo.Text()) : "null") +
+           ",\"lines\":" + results + ",\"json\":" + cli::FormatJson(run_) + "}";
+}
+
+void PageSession::Calculate(PipelineObserver& observer) {
+    run_.refined.reset();
+    run_.outcome =
+        kalvesta::Calculate(run_.description, margin_text_, run_.aircraft, *run_.data, observer);
+}
+
+std::string PageSession::Draw(std::string_view view, int wing) const {
+    const Aircraft& aircraft = run_.aircraft;
+    const int trapezoids =
+        IsWing(wing) ? run_.description.trapezoids[static_cast<size_t>(wing)] : 1;
+    ViewMapping mapping = mapping_;
+    const auto top_view = [&] {
+        CommandCanvas canvas(kTopViewWidth, kTopViewHeight);
+        if (HasResults()) {
+            DrawResultTopView(canvas, aircraft, run_.data->lattice, run_.data->results, Selection(),
+                              manual_margin_, mapping);
+        } else {
+            ClearTopView(canvas);
+            DrawTopView(canvas, aircraft, Selection(), mapping);
+        }
+        return canvas;
+    };
+    const auto view_3d = [&] {
+        CommandCanvas canvas(kTopViewWidth, kView3DHeight);
+        DrawView3D(canvas, aircraft, Selection(), controls_, mapping);
+        return canvas;
+    };
+    if (view == "sketch" && IsWing(wing)) {
+        CommandCanvas canvas(kSketchWidth, kSketchHeight);
+        DrawDimensionSketch(canvas, wing, trapezoids, aircraft.english_captions);
+        return canvas.Json();
+    }
+    if (view == "planform" && IsWing(wing)) {
+        CommandCanvas canvas(kPlanformWidth, kPlanformHeight);
+        DrawPlanform(canvas, aircraft, wing, trapezoids);
+        return canvas.Json();
+    }
+    if (view == "position" && IsWing(wing)) {
+        CommandCanvas canvas(kPositionWidth, kPositionHeight);
+        DrawPositionPicture(canvas, wing);
+        DrawPositionTitle(canvas, wing, aircraft.english_captions);
+        return canvas.Json();
+    }
+    if (view == "top") {
+        return top_view().Json();
+    }
+    if (view == "view3d") {
+        return view_3d().Json();
+    }
+    if (view == "summary" && HasResults()) {
+        const CommandCanvas top = top_view();
+        const CommandCanvas turned = view_3d();
+        CommandCanvas page(kSummaryPageWidth, kSummaryPageHeight);
+        DrawSummaryPage(page, aircraft, run_.data->results, top, turned);
+        return page.Json();
+    }
+    return "null";
+}
+
+bool PageSession::View3DPointer(int kind, bool left_held, bool right_held, int x, int y) {
+    switch (kind) {
+        case 0:
+            controls_.MouseDown(x, y);
+            return false;
+        case 1:
+            return controls_.MouseMove(left_held, right_held, x, y, mapping_);
+        default:
+            controls_.MouseUp(x, y);
+            return false;
+    }
+}
+
+bool PageSession::SetView3DBars(int elevation, int azimuth) {
+    const bool elevation_moved = controls_.SetScrollBar1(elevation);
+    return controls_.SetScrollBar2(azimuth) || elevation_moved;
+}
+
+WingSelection PageSession::Selection() const {
+    WingSelection selection;
+    selection.wing_count = run_.description.wing_count;
+    selection.trapezoids = run_.description.trapezoids;
+    return selection;
+}
+
+}  // namespace kalvesta::wasm
