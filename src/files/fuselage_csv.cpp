@@ -1,11 +1,8 @@
 // Reading and writing fuselage outlines.
 #include "files/fuselage_csv.h"
 
-#include <cstdint>
-#include <limits>
 #include <vector>
 
-#include "files/file_reading.h"
 #include "model/number_format.h"
 #include "model/parts.h"
 
@@ -82,6 +79,10 @@ CsvTableReader FuselageTableReader(Fuselage& fuselage, std::optional<CsvTableFra
     return CsvTableReader(kFuselageColumns, take_row, std::move(frame));
 }
 
+size_t BytesOf(const Fuselage& fuselage) {
+    return fuselage.stations.size() * sizeof(FuselageStation);
+}
+
 std::optional<TwoLanguages> OutlineProblemText(const Fuselage& fuselage) {
     const FuselageSize size = SizeOf(fuselage);
     switch (CheckOutline(fuselage).problem) {
@@ -112,23 +113,11 @@ FuselageReadResult ParseFuselageCsv(std::string_view text, const std::string& pa
 }
 
 FuselageReadResult ReadFuselageFile(const std::string& path) {
-    FuselageReadResult read;
-    std::optional<FileDescriptor> file;
-    read.result = OpenRegularFile(path, file);
-    if (!read.result.ok()) {
-        return read;
-    }
     Fuselage fuselage;
     CsvTableReader reader = FuselageTableReader(fuselage);
-    read.result = ReadInChunks(path, *file, std::numeric_limits<int64_t>::max(),
-                               [&reader](std::string_view chunk) {
-                                   reader.Feed(chunk);
-                                   return !reader.ended();
-                               });
-    if (!read.result.ok()) {
-        return read;
+    if (const FileResult read = ReadCsvTableFile(path, reader); !read.ok()) {
+        return {read, {}};
     }
-    reader.Finish();
     return Outcome(reader, path, fuselage);
 }
 

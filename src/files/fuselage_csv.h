@@ -4,6 +4,7 @@
 // design's ".da4" file can keep its fuselage in as a section (da4_sections.h).
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,9 @@ struct FuselageReadResult {
 // table has ended.
 CsvTableReader FuselageTableReader(Fuselage& fuselage,
                                    std::optional<CsvTableFrame> frame = std::nullopt);
+
+// The bytes the stations hold, for the readers' accounting.
+size_t BytesOf(const Fuselage& fuselage);
 
 // What breaks CheckOutline's rules on the whole outline (two stations or more, some
 // width, no wider than long), in words; nothing for a usable outline.
