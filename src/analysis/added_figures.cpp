@@ -1,6 +1,8 @@
 // The added figures in the order their scratch data allows.
 #include "analysis/added_figures.h"
 
+#include "analysis/calculation.h"
+
 namespace kalvesta {
 
 AddedFigures ComputeAddedFigures(const Aircraft& calculated, AnalysisData& calculation,
@@ -21,6 +23,17 @@ AddedFigures ComputeAddedFigures(const Aircraft& calculated, AnalysisData& calcu
                                                scratch.solution.circulation);
     }
     return added;
+}
+
+void StabiliseAddedFigures(std::string_view margin_text, AddedFigures& added) {
+    if (!added.carried_through || !HasResults(added.carried_through->outcome)) {
+        return;
+    }
+    const Aircraft& carried = added.carried_through->aircraft;
+    StabilityForMargin(carried, margin_text, added.carried_through->results);
+    if (added.fuselage) {
+        StabilityForMargin(carried, margin_text, added.fuselage->results);
+    }
 }
 
 const Results& RecommendationResults(const AddedFigures& added, const Results& documented) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 #include "analysis/carried_through.h"
 #include "analysis/fuselage_moment.h"
@@ -29,6 +30,10 @@ struct AddedFigures {
 AddedFigures ComputeAddedFigures(const Aircraft& calculated, AnalysisData& calculation,
                                  const Fuselage& fuselage, AnalysisData& scratch,
                                  bool measure_caution = true);
+
+// The stability figures of the added results for the margin box's text, as
+// StabilityForMargin gives the calculation's (after a change of the margin).
+void StabiliseAddedFigures(std::string_view margin_text, AddedFigures& added);
 
 // The figures the recommended centre of gravity comes from: the fuselage's when
 // there are any, else the calculation's `documented` ones.
