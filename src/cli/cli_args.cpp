@@ -197,8 +197,9 @@ where to balance the model: so many mm behind the leading edge of Wing-1's root.
                     range keeps the start-up count, a file in which not one line holds
                     a number is refused), with its parts list: the file's own
                     parts section, or FILE.parts.csv beside a file saved before
-                    parts went into it. Without FILE: the start-up aircraft (two
-                    wings, one trapezoid each).
+                    parts went into it; and with the fuselage of its fuselage
+                    section. Without FILE: the start-up aircraft (two wings, one
+                    trapezoid each).
   --wings N         number of wings in the analysis, 1, 2 or 3 (after loading).
   --margin PERCENT  the manual stability margin in percent of the reference length,
                     read like the margin box: "." as decimal separator, text that is
@@ -251,8 +252,9 @@ where to balance the model: so many mm behind the leading edge of Wing-1's root.
                     significant digits. When the analysis stopped, ok is false and
                     the result keys are null.
   --save OUT.da4    write the aircraft (after --wings) to OUT.da4 under exactly that
-                    name, before the analysis runs, with its parts as a section
-                    "[parts] ROWS" after the 53 lines, in one file; an earlier file
+                    name, before the analysis runs, with its parts and fuselage as
+                    the sections "[parts] ROWS" and "[fuselage] ROWS" after the 53
+                    lines, in one file; an earlier file
                     there is only replaced once the new one is complete, and keeps
                     its mode, owner, group and links. A device or a named pipe is
                     written as it is. "-" writes to standard output (and the report
@@ -331,7 +333,9 @@ where to balance the model: so many mm behind the leading edge of Wing-1's root.
                     "x_mm,width_mm" and one station a line from nose to tail, its
                     x in mm on the axis of --parts and the fuselage's width there
                     (";" and a decimal comma are read too); its axis lies at
-                    Wing-1's height. Adds the fuselage's moment (below), and the
+                    Wing-1's height; it takes the place of FILE's fuselage section,
+                    whose fuselage is used as this one. Adds the fuselage's moment
+                    (below), and the
                     recommended centre of gravity and the balance come from the
                     neutral point with it. --export-avl then writes the
                     carried-through lattice, and --refine studies it: refined.x_np

@@ -77,6 +77,10 @@ std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run) {
 
 std::optional<std::string> LoadFuselage(const CliOptions& options, CliRun& run) {
     if (!options.fuselage_file) {
+        if (run.sections.fuselage && run.sections.fuselage->Described()) {
+            run.fuselage = *run.sections.fuselage;
+            run.fuselage_file = run.file;
+        }
         return std::nullopt;
     }
     FuselageReadResult read = ReadFuselageFile(*options.fuselage_file);
@@ -96,6 +100,9 @@ FileResult SaveAircraft(const std::string& path, const CliRun& run) {
     Da4Sections sections;
     if (!run.parts.empty()) {
         sections.parts = run.parts;
+    }
+    if (run.fuselage.Described()) {
+        sections.fuselage = run.fuselage;
     }
     return path == kStandardOutputArg ? WriteStandardOutput(FormatDa4File(values, sections))
                                       : WriteDa4File(path, values, sections);

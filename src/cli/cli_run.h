@@ -37,8 +37,8 @@ struct CliRun {
                                             // parts file beside a file without one
     std::optional<std::string> parts_file;  // where the parts came from
     BalanceQuestion balance_question;
-    Fuselage fuselage;  // --fuselage; empty: none
-    std::optional<std::string> fuselage_file;
+    Fuselage fuselage;  // --fuselage or the file's fuselage section; empty: none
+    std::optional<std::string> fuselage_file;  // where the fuselage came from
     // The figures beside the calculation's (with results), worked out in `beside`,
     // which then holds the carried-through lattice.
     AddedFigures added;
@@ -67,11 +67,12 @@ FileResult LoadAircraft(const CliOptions& options, CliRun& run,
 // parts, a --move naming no part or several.
 std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run);
 
-// The outline of --fuselage; what is wrong with its file, or nothing.
+// The outline of --fuselage, else that of the loaded design's fuselage section; what
+// is wrong with the --fuselage file, or nothing.
 std::optional<std::string> LoadFuselage(const CliOptions& options, CliRun& run);
 
-// Writes the aircraft's description as "Save" does (Da4ValuesOf), with its parts as
-// a section of the same file when there are any, in one replace; the path "-" writes
+// Writes the aircraft's description as "Save" does (Da4ValuesOf), with its parts and
+// its fuselage as sections of the same file when there are any, in one replace; the path "-" writes
 // that file text to standard output.
 FileResult SaveAircraft(const std::string& path, const CliRun& run);
 

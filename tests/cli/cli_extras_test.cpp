@@ -110,6 +110,12 @@ TEST_F(Cli, FuselageAddsItsMomentToTheCarriedThroughAircraft) {
                   .out.find("Centre of gravity (from x_np with the "
                             "fuselage)\n"),
               std::string::npos);
+    // Saved with the design, the fuselage needs no --fuselage again.
+    const std::string with_body = PathOf("with_body.da4");
+    ASSERT_EQ(Run({da4, "--fuselage", body, "--save", with_body}).exit_status, 0);
+    EXPECT_TRUE(FileContents(with_body).ends_with(
+        "\r\n[fuselage] 4\r\nx_mm,width_mm\r\n-250,60\r\n-100,80\r\n250,80\r\n880,25\r\n"));
+    EXPECT_EQ(TextAt(Run({with_body, "--json"}).out, "fuselage"), TextAt(run.out, "fuselage"));
     EXPECT_EQ(TextAt(Run({"--json"}).out, "carried_through"), "") << "no gap, no fuselage";
     std::ofstream(body) << "x_mm,width_mm\n0,10\n-5,10\n";
     const Outcome bad = Run({"--fuselage", body});
