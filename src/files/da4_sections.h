@@ -39,6 +39,7 @@ inline constexpr std::string_view kFuselageSection = "fuselage";
 struct Da4Sections {
     std::optional<std::vector<Part>> parts;
     std::optional<Fuselage> fuselage;
+    friend bool operator==(const Da4Sections&, const Da4Sections&) = default;
 };
 
 // Reads the text after the 53rd line end, chunk by chunk.

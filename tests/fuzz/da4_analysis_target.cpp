@@ -15,6 +15,7 @@
 #include "files/da4_file.h"
 #include "files/da4_format.h"
 #include "files/da4_text_reader.h"
+#include "files/fuselage_csv.h"
 #include "files/parts_csv.h"
 #include "fuzz_entries.h"
 #include "model/text_to_double.h"
@@ -103,9 +104,13 @@ AnalysisData& SharedAnalysisData(int which) {
     return *data[which];
 }
 
-// A fuselage along Wing-1's root chord c, from 2 c ahead of it to 4 c behind, as wide
-// as its root gap or a tenth of c; none where that outline is not usable.
-Fuselage FuselageOf(const Aircraft& aircraft) {
+// The file's own fuselage, else one along Wing-1's root chord c, from 2 c ahead of it
+// to 4 c behind, as wide as its root gap or a tenth of c; none where that outline is
+// not usable.
+Fuselage FuselageOf(const Aircraft& aircraft, const Da4Sections& sections) {
+    if (sections.fuselage && sections.fuselage->Described()) {
+        return *sections.fuselage;
+    }
     const double x = aircraft.plan_x[0][1];
     const double c = aircraft.plan_c[0][1];
     const double width = std::max(2.0 * aircraft.plan_y[0][1], c / 10.0);
@@ -116,8 +121,9 @@ Fuselage FuselageOf(const Aircraft& aircraft) {
 // The figures beside a calculation with results, and its result view with the
 // fuselage: finite wherever they exist, and the drawing sound.
 std::string AddedFiguresFault(const Aircraft& aircraft, AnalysisData& data,
-                              const WingSelection& drawn, ViewMapping mapping) {
-    const Fuselage fuselage = FuselageOf(aircraft);
+                              const WingSelection& drawn, ViewMapping mapping,
+                              const Da4Sections& sections) {
+    const Fuselage fuselage = FuselageOf(aircraft, sections);
     const AddedFigures added = ComputeAddedFigures(aircraft, data, fuselage, SharedAnalysisData(1));
     const LatticeCaution& caution = *added.caution;
     if ((caution.measured && !std::isfinite(caution.x_np)) ||
@@ -151,21 +157,23 @@ std::string SectionsFault(std::string_view bytes) {
     for (size_t at = 0; at < bytes.size() && reader.Feed(bytes.substr(at, chunk)); at += chunk) {
     }
     const Da4ReadResult chunked = reader.Finish("fuzz.da4");
-    if (chunked.result.message != whole.result.message ||
-        chunked.sections.parts != whole.sections.parts || chunked.values != whole.values) {
+    if (chunked.result.message != whole.result.message || chunked.sections != whole.sections ||
+        chunked.values != whole.values) {
         return "chunked reading gives other sections";
     }
-    // A heading, one row and its fields, and the parts: nothing grows with the file.
-    const size_t parts_bytes = whole.sections.parts ? BytesOf(*whole.sections.parts) : 0;
-    if (reader.peak_bytes_kept() > 256 + 2 * kMaxCsvRowBytes + parts_bytes) {
+    // A heading, one row and its fields, the parts and the fuselage: nothing grows
+    // with the file.
+    const size_t kept_bytes = (whole.sections.parts ? BytesOf(*whole.sections.parts) : 0) +
+                              (whole.sections.fuselage ? BytesOf(*whole.sections.fuselage) : 0);
+    if (reader.peak_bytes_kept() > 256 + 2 * kMaxCsvRowBytes + kept_bytes) {
         return "reading kept " + std::to_string(reader.peak_bytes_kept()) + " bytes";
     }
     if (!whole.result.ok()) {
-        return whole.sections.parts ? "a refused file leaves parts behind" : "";
+        return whole.sections != Da4Sections{} ? "a refused file leaves sections behind" : "";
     }
     const Da4ReadResult again =
         ParseDa4File(FormatDa4File(whole.values, whole.sections), "again.da4");
-    return again.result.ok() && again.sections.parts == whole.sections.parts
+    return again.result.ok() && again.sections == whole.sections
                ? std::string()
                : "written sections read back differently";
 }
@@ -248,7 +256,9 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
     }
 
     if (data.lattice.panel_count <= kAddedFiguresPanelLimit) {
-        if (std::string fault = AddedFiguresFault(aircraft, data, drawn, mapping); !fault.empty()) {
+        const Da4Sections sections = ParseDa4File(file_bytes, "fuzz.da4").sections;
+        if (std::string fault = AddedFiguresFault(aircraft, data, drawn, mapping, sections);
+            !fault.empty()) {
             return fault;
         }
     }
