@@ -25,7 +25,7 @@ void BM_ReadAndWeighParts(benchmark::State& state) {
     for (auto _ : state) {
         const PartsReadResult read = ParsePartsCsv(text, "bench.parts.csv");
         if (!read.result.ok()) {
-            state.SkipWithError(read.result.message.c_str());
+            state.SkipWithError(FileMessage(read.result, Catalogue()).c_str());
             break;
         }
         benchmark::DoNotOptimize(ComputeBalance(read.parts, &results, BalanceQuestion{}));

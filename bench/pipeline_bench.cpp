@@ -54,7 +54,7 @@ void RunWholePipeline(benchmark::State& state, const Aircraft& prepared) {
     PipelineObserver observer;
     for (auto _ : state) {
         Aircraft aircraft = prepared;
-        data->memo.Reset(true);
+        data->memo.Reset();
         const PipelineOutcome outcome = RunPipeline(aircraft, *data, observer);
         benchmark::DoNotOptimize(outcome);
     }
@@ -141,7 +141,7 @@ BENCHMARK(BM_Calculate)
 void RunRefinedCheck(benchmark::State& state, const Aircraft& prepared) {
     Aircraft aircraft = prepared;
     auto data = std::make_unique<AnalysisData>();
-    data->memo.Reset(true);
+    data->memo.Reset();
     PipelineObserver observer;
     RunPipeline(aircraft, *data, observer);
     const Results documented = data->results;
@@ -203,7 +203,7 @@ void BM_EINFLUSS(benchmark::State& state) {
     Aircraft aircraft = BenchAircraft(true);
     aircraft.calc_wing_count = aircraft.wing_count;  // as the pipeline sets it
     auto data = std::make_unique<AnalysisData>();
-    data->memo.Reset(true);
+    data->memo.Reset();
     GRID(aircraft, data->lattice, data->memo);
     TRAWY2(aircraft, data->lattice, data->trim_matrix, data->memo);
     for (auto _ : state) {

@@ -15,7 +15,7 @@ PipelineOutcome Calculate(const AircraftInputs& description, std::string_view ma
                           const PipelineRunner& run_pipeline) {
     PrepareForCalculation(aircraft, description);
     observer.AircraftPrepared();
-    data.memo.Reset(aircraft.english_captions);
+    data.memo.Reset();
     const PipelineOutcome outcome = run_pipeline(aircraft, data, observer);
     if (HasResults(outcome)) {
         StabilityForMargin(aircraft, margin_text, data.results);

@@ -22,8 +22,7 @@ void StabilityForMargin(const Aircraft& aircraft, std::string_view margin_text, 
 // The aircraft prepared once from its description (PrepareForCalculation; the
 // observer hears AircraftPrepared), the memo reset to its heading, the pipeline,
 // and where it gives results the stability figures for `margin_text`. The aircraft
-// keeps its captions' language and file name; the observer hears the pipeline's
-// progress.
+// keeps its file name; the observer hears the pipeline's progress.
 PipelineOutcome Calculate(const AircraftInputs& description, std::string_view margin_text,
                           Aircraft& aircraft, AnalysisData& data, PipelineObserver& observer,
                           const PipelineRunner& run_pipeline = RunPipeline);

@@ -54,7 +54,7 @@ CarriedThrough SolveCarriedThrough(const Aircraft& calculated, const Results& do
                                    AnalysisData& data, WorkerPool& workers) {
     CarriedThrough carried;
     carried.aircraft = CarriedThroughAircraft(calculated);
-    data.memo.Reset(calculated.english_captions);
+    data.memo.Reset();
     PipelineObserver quiet;
     carried.outcome = RunPipelineWithWorkers(carried.aircraft, data, quiet, workers);
     if (HasResults(carried.outcome)) {

@@ -68,9 +68,7 @@ bool WIRBEL_ERG(const Aircraft& aircraft, const Lattice& lattice, const PerPanel
         if (!(area > 0.0)) {
             // GRID never passes a surface without area; a lattice without it has
             // neither chord nor lift to speak of.
-            ReportSurfaceRefusal(memo, aircraft.english_captions, static_cast<int>(w),
-                                 "Please change this wing (it has no area)!",
-                                 "Bitte Flügel ändern (keine Fläche)!");
+            ReportSurfaceRefusal(memo, static_cast<int>(w), TextId::kAnalysisNoArea);
             area = 0.0;
             refused = true;
             continue;
@@ -84,9 +82,7 @@ bool WIRBEL_ERG(const Aircraft& aircraft, const Lattice& lattice, const PerPanel
         const double cm = wing_moment / (area * results.wing_lm[w]);
         const double x_ac = -results.wing_lm[w] * cm / lift_slope;
         if (lift_slope == 0.0 || !std::isfinite(lift_slope) || !std::isfinite(x_ac)) {
-            ReportSurfaceRefusal(memo, aircraft.english_captions, static_cast<int>(w),
-                                 "This wing carries no lift!",
-                                 "Dieser Flügel trägt keinen Auftrieb!");
+            ReportSurfaceRefusal(memo, static_cast<int>(w), TextId::kAnalysisWingCarriesNoLift);
             refused = true;
             continue;
         }
@@ -117,8 +113,7 @@ bool WIRBEL_ERG(const Aircraft& aircraft, const Lattice& lattice, const PerPanel
     }
     const double x_np = 0.0 - total_moment / total_lift;
     if (total_lift == 0.0 || !std::isfinite(x_np)) {
-        ReportAircraftRefusal(memo, aircraft.english_captions, "The aircraft carries no lift!",
-                              "Das Flugzeug trägt keinen Auftrieb!");
+        ReportAircraftRefusal(memo, TextId::kAnalysisAircraftCarriesNoLift);
         return false;
     }
     results.x_np = x_np;

@@ -68,21 +68,18 @@ Refusal CheckSurface(const Lattice& lattice, size_t w, bool has_area) {
     return Refusal::kNone;
 }
 
-void ReportRefusal(Refusal refusal, int w, bool english, Memo& memo) {
+void ReportRefusal(Refusal refusal, int w, Memo& memo) {
     switch (refusal) {
         case Refusal::kNone:
             return;
         case Refusal::kNoArea:
-            ReportSurfaceRefusal(memo, english, w, "Please change this wing (it has no area)!",
-                                 "Bitte Flügel ändern (keine Fläche)!");
+            ReportSurfaceRefusal(memo, w, TextId::kAnalysisNoArea);
             return;
         case Refusal::kTooManyChordPanels:
-            ReportSurfaceRefusal(memo, english, w, "Please change this wing (more aspect ratio)!",
-                                 "Bitte Streckung vergrößern!");
+            ReportSurfaceRefusal(memo, w, TextId::kAnalysisMoreAspectRatio);
             return;
         case Refusal::kTooManyStrips:
-            ReportSurfaceRefusal(memo, english, w, "Please change this wing (less aspect ratio)!",
-                                 "Bitte Streckung verkleinern!");
+            ReportSurfaceRefusal(memo, w, TextId::kAnalysisLessAspectRatio);
             return;
     }
 }
@@ -216,13 +213,11 @@ void GRID(const Aircraft& aircraft, Lattice& lattice, Memo& memo) {
     bool refused = false;
     for (int w = 1; w <= wings; ++w) {
         const Refusal refusal = refusals[static_cast<size_t>(w)];
-        ReportRefusal(refusal, w, aircraft.english_captions, memo);
+        ReportRefusal(refusal, w, memo);
         refused = refused || refusal != Refusal::kNone;
     }
     if (!refused && lattice.panel_count > kMaxPanels) {
-        ReportAircraftRefusal(memo, aircraft.english_captions,
-                              "Please change the wings (more than 3000 panels)!",
-                              "Bitte Flügel ändern (mehr als 3000 Panels)!");
+        ReportAircraftRefusal(memo, TextId::kAnalysisTooManyPanels);
         refused = true;
     }
     if (refused) {
@@ -276,8 +271,7 @@ void TRAWY2(const Aircraft& aircraft, Lattice& lattice, TrimMatrix& trim_matrix,
                     fractions[static_cast<size_t>(s) + 1] = CosineFraction(s, n);
                 }
             } else {
-                const TrimSubject subject{static_cast<int>(w), static_cast<int>(t),
-                                          aircraft.english_captions};
+                const TrimSubject subject{static_cast<int>(w), static_cast<int>(t)};
                 TRAPEZ_TRIM(subject, n, aircraft.plan_y[t][w] - aircraft.plan_y[t - 1][w],
                             aircraft.plan_c[t - 1][w], aircraft.plan_c[t][w], fractions,
                             trim_matrix, memo);

@@ -58,7 +58,7 @@ void EINFLUSS(int calc_wing_count, const Lattice& lattice, PanelPoints& points,
 
     if (walked != lattice.panel_count || walked > kPanelCapacity) {
         std::fill_n(influence_matrix.data(), un * un, 0.0);
-        memo.ReportFailure("EINFLUSS: Irgend ein Kuddel-Muddel");
+        memo.ReportFailure(TextId::kAnalysisInfluenceMuddle);
         return;
     }
 

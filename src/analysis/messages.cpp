@@ -5,23 +5,15 @@
 
 namespace kalvesta {
 
-void ReportSurfaceRefusal(Memo& memo, bool english_captions, int wing,
-                          std::string_view english_reason, std::string_view german_reason) {
+void ReportSurfaceRefusal(Memo& memo, int wing, TextId reason) {
     const std::string number = std::to_string(wing);
-    if (english_captions) {
-        memo.ReportFailure("Can not calculate wing-" + number + ". ", english_reason);
-    } else {
-        memo.ReportFailure("Kann Flügel-" + number + " nicht berechnen.", german_reason);
-    }
+    memo.AddLine(TextId::kAnalysisCannotCalculateWing, {{"wing", number}});
+    memo.ReportFailure(reason);
 }
 
-void ReportAircraftRefusal(Memo& memo, bool english_captions, std::string_view english_reason,
-                           std::string_view german_reason) {
-    if (english_captions) {
-        memo.ReportFailure("Can not calculate the aircraft. ", english_reason);
-    } else {
-        memo.ReportFailure("Kann Flugzeug nicht berechnen.", german_reason);
-    }
+void ReportAircraftRefusal(Memo& memo, TextId reason) {
+    memo.AddLine(TextId::kAnalysisCannotCalculateAircraft);
+    memo.ReportFailure(reason);
 }
 
 }  // namespace kalvesta

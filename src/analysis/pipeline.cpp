@@ -32,7 +32,7 @@ PipelineOutcome RunSteps(Aircraft& aircraft, AnalysisData& data, PipelineObserve
     EINFLUSS(aircraft.calc_wing_count, data.lattice, data.panel_points,
              data.solution.influence_matrix, memo, &workers);
     if (!LOES(data.lattice.panel_count, data.solution, memo, observer, &workers)) {
-        memo.AddLine("LOES: Fehler...");
+        memo.AddLine(TextId::kAnalysisSolveFailedAfter);
         memo.visible = true;
     }
     // Except for a surface without lift: it has no aerodynamic centre to show.
@@ -51,7 +51,7 @@ AnalysisData::AnalysisData() = default;
 bool SolveCountedLattice(const Aircraft& aircraft, LatticeSpacing spacing, AnalysisData& data,
                          WorkerPool* workers) {
     Memo& memo = data.memo;
-    memo.Reset(aircraft.english_captions);
+    memo.Reset();
     memo.calc_failed = false;
     TRAWY2(aircraft, data.lattice, data.trim_matrix, memo, spacing);
     EINFLUSS(aircraft.calc_wing_count, data.lattice, data.panel_points,

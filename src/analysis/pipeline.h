@@ -62,7 +62,7 @@ constexpr bool CalcFailed(PipelineOutcome outcome) {
 }
 
 // Runs, on an aircraft prepared by PrepareAircraft and a memo the caller has
-// reset (heading per english_captions): calc_wing_count = wing_count, the one
+// reset to its heading: calc_wing_count = wing_count, the one
 // place it is set; clear calc_failed; GRID (observer:
 // GridCounted); stop if failed (kRefused); TRAWY2; stop if failed (kTrimFailed,
 // else LatticeReady); EINFLUSS; LOES (on false "LOES: Fehler..." is added and the

@@ -195,7 +195,7 @@ bool SolveStudyLattice(const Aircraft& aircraft, const StudyUnits& units, int mu
     Lattice& lattice = scratch.lattice;
     CountStudyLattice(aircraft, units, multiplier, lattice);
     if (!SolveCountedLattice(aircraft, LatticeSpacing::kCosine, scratch, &scratch.workers)) {
-        check.failure = scratch.memo.Text(1);
+        check.failure = scratch.memo.Lines(1);
         return false;
     }
     solved.panel_count = lattice.panel_count;
@@ -219,6 +219,20 @@ RefinedVerdict VerdictFor(const RefinedCheck& check) {
 }
 
 }  // namespace
+
+TextId VerdictText(RefinedVerdict verdict) {
+    switch (verdict) {
+        case RefinedVerdict::kNegligible:
+            return TextId::kRefinedVerdictNegligible;
+        case RefinedVerdict::kWorthKnowing:
+            return TextId::kRefinedVerdictWorthKnowing;
+        case RefinedVerdict::kLarge:
+            return TextId::kRefinedVerdictLarge;
+        case RefinedVerdict::kNotConverged:
+            break;
+    }
+    return TextId::kRefinedVerdictNotConverged;
+}
 
 RefinedCheck RunRefinedCheck(const Aircraft& calculated, const Results& documented,
                              AnalysisData& scratch, RefinedCheckProgress& progress) {

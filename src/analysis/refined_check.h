@@ -7,7 +7,7 @@
 #pragma once
 
 #include <array>
-#include <string>
+#include <vector>
 
 #include "analysis/convergence.h"
 #include "analysis/pipeline.h"
@@ -61,6 +61,11 @@ enum class RefinedVerdict {
     kNotConverged,  // the lattices disagree: the spread is all there is
 };
 
+// The verdict's text in the catalogue ("refined.verdict.negligible": "The difference
+// is negligible."), whose name after "refined.verdict." names it where a name is
+// wanted (the command line's JSON).
+TextId VerdictText(RefinedVerdict verdict);
+
 struct RefinedCheck {
     RefinedOutcome outcome = RefinedOutcome::kFailed;
     std::array<StudyLattice, kStudyLatticeCount> lattices{};  // coarsest first
@@ -76,7 +81,7 @@ struct RefinedCheck {
     double x_np_change_percent = 0.0;  // the same in percent of its ref_length
     RefinedVerdict verdict = RefinedVerdict::kNotConverged;
     StudyRefusal refusal{};
-    std::string failure;  // kFailed: the memo's lines after its heading, one per line
+    std::vector<Message> failure;  // kFailed: the memo's lines after its heading
 };
 
 // Hears the study between its lattices (on the thread that runs it).

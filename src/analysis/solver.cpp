@@ -42,7 +42,7 @@ bool LOES(int panel_count, Solution& solution, Memo& memo, PipelineObserver& obs
     const int status = SIMQ902(b, n, matrix, observer, workers);
     const bool solved = status == 0;
     if (!solved) {
-        memo.ReportFailure("LOES: Fehler beim Loesen des Gleichungssystems ");
+        memo.ReportFailure(TextId::kAnalysisSolveFailed);
     }
     std::copy_n(b.begin() + 1, n, solution.circulation.begin() + 1);
     return solved;

@@ -19,16 +19,11 @@ constexpr double kTolerance = 1e-9;
 constexpr double kStep = 0.001;
 constexpr double kOneOverStep = 1000.0;
 
+// The wing and the trapezoid each right-aligned in 2 characters: "Wing  1 / Trapezium 3".
 void ReportIterationLimit(const TrimSubject& subject, Memo& memo) {
-    const std::string w = FormatInt(subject.wing, 2);
-    const std::string t = FormatInt(subject.trapezoid, 2);
-    if (subject.english_captions) {
-        memo.ReportFailure("Can not calculate Wing " + w + " / Trapezium" + t + ".",
-                           "Please change this trapezium (more chord length at tip)!");
-    } else {
-        memo.ReportFailure("Kann Flügel " + w + " / Trapez " + t + " nicht berechnen.",
-                           "Bitte dieses Trapez verändern (Außentiefe größer)!");
-    }
+    memo.AddLine(TextId::kAnalysisCannotTrim, {{"wing", FormatInt(subject.wing, 2)},
+                                               {"trapezoid", FormatInt(subject.trapezoid, 2)}});
+    memo.ReportFailure(TextId::kAnalysisMoreTipChord);
 }
 
 }  // namespace
@@ -76,8 +71,8 @@ void TRIM9M(const TrimSubject& subject, int N, int M, int itmax, const TrimMask&
             TrimVector& x, int& status, TrimMatrix& trim_matrix, Memo& memo) {
     KALVESTA_CHECK(N >= 1 && N <= kTrimCapacity && M >= 1 && M <= N && M <= kMaxSpanCount);
     if (itmax <= 0) {
-        memo.ReportFailure("TRIM9: Fehler. itmax ist" + FormatInt(itmax, 2) +
-                           " , keine Рассчитать moeglich//");
+        memo.ReportFailure(TextId::kAnalysisTrimWithoutIterations,
+                           {{"itmax", FormatInt(itmax, 2)}});
         status = 0;
         return;
     }

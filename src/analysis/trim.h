@@ -33,7 +33,6 @@ inline constexpr int kTrimIterationLimit = 20;
 struct TrimSubject {
     int wing = 0;
     int trapezoid = 0;
-    bool english_captions = true;
 };
 
 // Divides a trapezoid of span `span_mm` and chords `inner_chord_mm`, `outer_chord_mm`

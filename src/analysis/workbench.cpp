@@ -5,9 +5,8 @@
 
 namespace kalvesta {
 
-Workbench::Workbench(bool english_messages) : analysis_(std::make_unique<AnalysisData>()) {
+Workbench::Workbench() : analysis_(std::make_unique<AnalysisData>()) {
     design_.Listen([this](const DesignChange& change) { Follow(change); });
-    aircraft_.english_captions = english_messages;
     aircraft_.wing_count = design_.inputs().wing_count;
     aircraft_.current_file_name = "Unknown.da4";
     PrepareAll();
@@ -24,7 +23,7 @@ void Workbench::Tell(const WorkbenchChange& change) const {
 
 void Workbench::PrepareAll() {
     PrepareAircraft(aircraft_, design_.inputs());
-    analysis_->memo.Reset(aircraft_.english_captions);
+    analysis_->memo.Reset();
     measured_cg_mm_.reset();
     added_ = {};
 }
@@ -90,8 +89,8 @@ void Workbench::Rebalance() {
                               aircraft_.results_valid ? &recommendation() : nullptr, question);
 }
 
-PipelineOutcome Workbench::Calculate(PipelineObserver& observer, const PipelineRunner& run_pipeline,
-                                     std::string_view failure_heading) {
+PipelineOutcome Workbench::Calculate(PipelineObserver& observer,
+                                     const PipelineRunner& run_pipeline) {
     design_.FinishEdit();
     measured_cg_mm_.reset();
     added_ = {};
@@ -107,7 +106,8 @@ PipelineOutcome Workbench::Calculate(PipelineObserver& observer, const PipelineR
         }
     } catch (const std::exception& failure) {
         // Whatever went wrong, the user reads it and there are no results.
-        analysis_->memo.ReportFailure(failure_heading, failure.what());
+        analysis_->memo.AddLine(TextId::kAnalysisCalculationFailed);
+        analysis_->memo.ReportFailure(TextId::kVerbatim, {{"text", failure.what()}});
         aircraft_.results_valid = false;
         added_ = {};
         outcome = PipelineOutcome::kRefused;
@@ -117,10 +117,6 @@ PipelineOutcome Workbench::Calculate(PipelineObserver& observer, const PipelineR
     told.calculated = told.balance = true;
     Tell(told);
     return outcome;
-}
-
-void Workbench::SetEnglishMessages(bool english) {
-    aircraft_.english_captions = english;
 }
 
 void Workbench::AskBalance(const BalanceQuestion& question) {

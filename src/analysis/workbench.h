@@ -10,7 +10,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 #include "analysis/added_figures.h"
@@ -35,9 +34,8 @@ class Workbench {
 public:
     using Listener = std::function<void(const WorkbenchChange&)>;
 
-    // The start-up design, prepared, without results; the memo's heading in English
-    // or German.
-    explicit Workbench(bool english_messages = true);
+    // The start-up design, prepared, without results.
+    Workbench();
     ~Workbench();
 
     Design& design() { return design_; }
@@ -64,15 +62,13 @@ public:
     // "Calculate" on the design as it stands: the whole analysis to the stability
     // figures for the margin choice, and with results the figures beside them
     // (ComputeAddedFigures; the observer hears nothing of those). Anything thrown on the way is
-    // written to the memo as a failure with `failure_heading` and leaves no results.
-    PipelineOutcome Calculate(PipelineObserver& observer, const PipelineRunner& run_pipeline,
-                              std::string_view failure_heading);
+    // written to the memo as a failure ("Calculation failed:" and what was thrown) and leaves
+    // no results.
+    PipelineOutcome Calculate(PipelineObserver& observer, const PipelineRunner& run_pipeline);
     // The whole-aircraft preparation on the design as it stands: the model
     // recomputed, the results invalidated, the memo reset (as a tab change does while
     // there are no results, and "Open" whatever it found).
     void Prepare();
-    // The memo's heading language (the analysis messages are English or German).
-    void SetEnglishMessages(bool english);
     // The target margin, the part to move and the ballast place the balance answers.
     void AskBalance(const BalanceQuestion& question);
     // Marks a measured centre of gravity on the results (until they change).

@@ -109,18 +109,11 @@ std::string WingsArray(const CliRun& run) {
     return MultiLine('[', wings, ']', 4);
 }
 
-const char* RefinedVerdictName(RefinedVerdict verdict) {
-    switch (verdict) {
-        case RefinedVerdict::kNegligible:
-            return "negligible";
-        case RefinedVerdict::kWorthKnowing:
-            return "worth_knowing";
-        case RefinedVerdict::kLarge:
-            return "large";
-        case RefinedVerdict::kNotConverged:
-            return "not_converged";
-    }
-    return "";
+// The verdict's text's name after "refined.verdict." ("worth_knowing"): a page
+// reading the JSON finds the words under the same name.
+std::string RefinedVerdictName(RefinedVerdict verdict) {
+    constexpr std::string_view kGroup = "refined.verdict.";
+    return std::string(TextName(VerdictText(verdict)).substr(kGroup.size()));
 }
 
 const char* ConvergenceName(ConvergenceVerdict verdict) {

@@ -7,6 +7,7 @@
 #include "analysis/tail_volume.h"
 #include "cli/answer_words.h"
 #include "model/number_format.h"
+#include "views/answer_text.h"
 
 namespace kalvesta::cli {
 namespace {
@@ -19,7 +20,7 @@ std::string Row(const std::string& label, const std::string& value, const std::s
 }
 
 std::string WingSection(const CliRun& run, const SurfaceLoading& loading, int wing,
-                        const ReportUnits& units) {
+                        const DisplayUnits& units) {
     const auto w = static_cast<size_t>(wing);
     const Aircraft& aircraft = run.aircraft;
     const Lattice& lattice = run.data->lattice;
@@ -45,7 +46,7 @@ std::string WingSection(const CliRun& run, const SurfaceLoading& loading, int wi
 }
 
 std::string CentreOfGravityRow(double margin_percent, int decimals, double x_cg,
-                               const std::string& note, const ReportUnits& units) {
+                               const std::string& note, const DisplayUnits& units) {
     return Row("x_cg (" + FormatFixed(margin_percent, decimals) + "%)", units.Length(x_cg),
                units.LengthName() + note);
 }
@@ -72,23 +73,9 @@ std::string ConvergenceReason(const RefinedCheck& check) {
     return {};
 }
 
-std::string VerdictText(RefinedVerdict verdict) {
-    switch (verdict) {
-        case RefinedVerdict::kNegligible:
-            return "negligible";
-        case RefinedVerdict::kWorthKnowing:
-            return "worth knowing";
-        case RefinedVerdict::kLarge:
-            return "large: trust the refined value";
-        case RefinedVerdict::kNotConverged:
-            return "not converged";
-    }
-    return {};
-}
-
 // The convergence study beside the calculation's own figures; every x in aircraft
 // axes (mm aft of x = 0).
-std::string RefinedSection(const CliRun& run, const ReportUnits& units) {
+std::string RefinedSection(const CliRun& run, const DisplayUnits& units) {
     const std::string mm = units.LengthName();
     const RefinedCheck& check = *run.refined;
     std::string text = "Refined-lattice check (three cosine lattices, each 1.5 times finer";
@@ -121,7 +108,7 @@ std::string RefinedSection(const CliRun& run, const ReportUnits& units) {
     text += Row("", ConvergenceReason(check), "");
     text += Row("x_np change", units.Length(check.x_np_change_mm, 3),
                 mm + " (" + FormatFixed(check.x_np_change_percent, 3) +
-                    "% of the reference length): " + VerdictText(check.verdict));
+                    "% of the reference length): " + kCliTexts.Text(VerdictText(check.verdict)));
     const StudyLattice& finest = check.lattices.back();
     for (int wing = 1; wing <= run.aircraft.calc_wing_count; ++wing) {
         const auto w = static_cast<size_t>(wing);
@@ -137,21 +124,21 @@ std::string RefinedSection(const CliRun& run, const ReportUnits& units) {
 }
 
 // The reference area and length of a set of figures.
-std::string ReferenceRows(const Results& results, const ReportUnits& units) {
+std::string ReferenceRows(const Results& results, const DisplayUnits& units) {
     return Row("reference area", units.Area(results.ref_area), units.AreaName()) +
            Row("reference length", units.Length(results.ref_length), units.LengthName());
 }
 
 // "mm (-30.10 mm from the calculation's, -10.35% of its reference length)"
 std::string ShiftNote(double shift_mm, const std::string& from, double ref_length,
-                      const ReportUnits& units) {
+                      const DisplayUnits& units) {
     const std::string mm = units.LengthName();
     return mm + " (" + units.Length(shift_mm) + " " + mm + " from " + from + ", " +
            FormatFixed(shift_mm / ref_length * 100.0, 2) + "% of its reference length)";
 }
 
 // The aircraft carried through the fuselage, the fuselage's moment and the caution.
-std::string AddedSections(const CliRun& run, const ReportUnits& units) {
+std::string AddedSections(const CliRun& run, const DisplayUnits& units) {
     const AddedFigures& added = run.added;
     const std::string mm = units.LengthName();
     std::string text;
@@ -204,7 +191,7 @@ std::string AddedSections(const CliRun& run, const ReportUnits& units) {
 }
 
 // Where the centre of gravity should be: the automatic range, or the manual position.
-std::string RecommendedSentence(const Balance& balance, const ReportUnits& units) {
+std::string RecommendedSentence(const Balance& balance, const DisplayUnits& units) {
     const std::string mm = std::string(" ") + units.LengthName();
     if (balance.front_x_mm == balance.aft_x_mm) {
         return "  The recommended position is x = " + units.Length(balance.front_x_mm) + mm +
@@ -216,7 +203,7 @@ std::string RecommendedSentence(const Balance& balance, const ReportUnits& units
            FormatFixed(balance.aft_margin_percent, 0) + " %).\n";
 }
 
-std::string VerdictSentence(const Balance& balance, double x_np, const ReportUnits& units) {
+std::string VerdictSentence(const Balance& balance, double x_np, const DisplayUnits& units) {
     const std::string mm = std::string(" ") + units.LengthName();
     const std::string margin =
         "  That is a static margin of " + FormatFixed(balance.static_margin_percent, 2) + " %: ";
@@ -236,7 +223,7 @@ std::string VerdictSentence(const Balance& balance, double x_np, const ReportUni
 }
 
 // The balance of the parts in sentences.
-std::string BalanceSection(const CliRun& run, const ReportUnits& units) {
+std::string BalanceSection(const CliRun& run, const DisplayUnits& units) {
     const Balance balance = BalanceOf(run);
     const size_t count = run.parts.size();
     const std::string mm = std::string(" ") + units.LengthName();
@@ -276,7 +263,7 @@ std::string BalanceSection(const CliRun& run, const ReportUnits& units) {
 }  // namespace
 
 std::string FormatReport(const CliRun& run, const CliOptions& options) {
-    const ReportUnits units{options.units, options.mass_units};
+    const DisplayUnits units{options.units, options.mass_units};
     const std::string mm = units.LengthName();
     const Aircraft& aircraft = run.aircraft;
     std::string text = "Aircraft: " + (run.file ? *run.file : std::string("start-up aircraft")) +
@@ -295,7 +282,7 @@ std::string FormatReport(const CliRun& run, const CliOptions& options) {
     }
 
     const Results& results = run.data->results;
-    text += PlainAnswerSentence(AnswerOf(run), units) + "\n";
+    text += PlainAnswerText(AnswerOf(run), units.length, kCliTexts) + "\n";
     text += "Panels: " + std::to_string(run.data->lattice.panel_count) + "\n\n";
     const SpanLoading loading = SpanLoadingOf(run);
     for (int w = 1; w <= aircraft.calc_wing_count; ++w) {

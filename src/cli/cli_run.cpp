@@ -9,14 +9,8 @@
 #include "files/parts_csv.h"
 
 namespace kalvesta::cli {
-namespace {
-
-constexpr std::string_view kEnglishMemoHeading = "Error: ";
-
-}  // namespace
 
 FileResult LoadAircraft(const CliOptions& options, CliRun& run, const Da4Reader& read_file) {
-    run.aircraft.english_captions = true;
     if (options.file) {
         const Da4ReadResult read = read_file(*options.file);
         if (const FileResult usable = AircraftFileResult(read, *options.file); !usable.ok()) {
@@ -33,7 +27,8 @@ FileResult LoadAircraft(const CliOptions& options, CliRun& run, const Da4Reader&
     return FileResult{};
 }
 
-std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run) {
+std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run,
+                                     const PartsBesideReader& read_beside) {
     std::optional<PartsReadResult> read;
     if (options.parts_file) {
         run.parts_file = options.parts_file;
@@ -41,11 +36,11 @@ std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run) {
     } else if (run.sections.parts) {
         run.parts_file = run.file;
         run.parts = *run.sections.parts;
-    } else if (options.file && (read = ReadPartsBeside(*options.file))) {
+    } else if (options.file && (read = read_beside(*options.file))) {
         run.parts_file = PartsFileNameFor(*options.file);
     }
     if (read && !read->result.ok()) {
-        return read->result.message;
+        return FileMessage(read->result, kCliTexts);
     }
     if (read) {
         run.parts = std::move(read->parts);
@@ -85,7 +80,7 @@ std::optional<std::string> LoadFuselage(const CliOptions& options, CliRun& run) 
     }
     FuselageReadResult read = ReadFuselageFile(*options.fuselage_file);
     if (!read.result.ok()) {
-        return read.result.message;
+        return FileMessage(read.result, kCliTexts);
     }
     if (!read.fuselage.Described()) {
         return "\"" + *options.fuselage_file + "\" lists no stations";
@@ -185,7 +180,8 @@ std::string RefinedRefusalReason(const RefinedCheck& check) {
             return "the finest lattice would need " + std::to_string(check.refusal.panels) +
                    " panels, more than " + std::to_string(kPanelCapacity);
         case RefinedOutcome::kFailed:
-            return check.failure.empty() ? "there are no results to check" : check.failure;
+            return check.failure.empty() ? "there are no results to check"
+                                         : kCliTexts.Lines(check.failure);
     }
     return {};
 }
@@ -205,11 +201,10 @@ std::string BallastRefusalReason(BallastStatus status) {
 
 std::vector<std::string> MemoMessages(const Memo& memo) {
     std::vector<std::string> messages;
-    for (int i = 0; i < memo.line_count(); ++i) {
-        if (i == 0 && memo.line(0) == kEnglishMemoHeading) {
-            continue;
+    for (const Message& line : memo.Lines()) {
+        if (line.id() != TextId::kMemoHeading) {
+            messages.push_back(kCliTexts.Text(line));
         }
-        messages.emplace_back(memo.line(i));
     }
     return messages;
 }

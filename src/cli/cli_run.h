@@ -17,6 +17,7 @@
 #include "analysis/span_loading.h"
 #include "cli/cli_args.h"
 #include "files/da4_file.h"
+#include "files/parts_csv.h"
 #include "model/aircraft.h"
 #include "model/aircraft_inputs.h"
 #include "model/fuselage.h"
@@ -50,11 +51,14 @@ struct CliRun {
     bool ok() const { return outcome == PipelineOutcome::kCompleted; }
 };
 
+// The command line speaks English.
+inline constexpr Catalogue kCliTexts{Language::kEnglish};
+
 // How the file of the options is read: ReadDa4File, or for the browser page a
 // text it holds in memory.
 using Da4Reader = std::function<Da4ReadResult(const std::string& name)>;
 
-// The start-up aircraft (two wings, English captions), then the file of the options
+// The start-up aircraft (two wings), then the file of the options
 // read into it as "Open" does, then the wing count of --wings. A file that cannot
 // be read leaves the start-up aircraft and returns the failure.
 FileResult LoadAircraft(const CliOptions& options, CliRun& run,
@@ -64,8 +68,12 @@ FileResult LoadAircraft(const CliOptions& options, CliRun& run,
 // of the parts file beside a design without that section (when it exists), and the
 // balance question of the options. Returns what is wrong, or nothing: a parts file
 // that cannot be read, a --parts file without parts, a balance option without
-// parts, a --move naming no part or several.
-std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run);
+// parts, a --move naming no part or several. The browser page's text has no file
+// beside it: it reads none (`read_beside` gives nothing).
+using PartsBesideReader =
+    std::function<std::optional<PartsReadResult>(const std::string& design_path)>;
+std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run,
+                                     const PartsBesideReader& read_beside = ReadPartsBeside);
 
 // The outline of --fuselage, else that of the loaded design's fuselage section; what
 // is wrong with the --fuselage file, or nothing.
@@ -113,7 +121,7 @@ void CheckRefinedLattice(CliRun& run);
 // or the failure lines of a lattice's solve; empty when it completed.
 std::string RefinedRefusalReason(const RefinedCheck& check);
 
-// The memo's message lines below its "Error: " heading.
+// The memo's message lines below its heading, in words.
 std::vector<std::string> MemoMessages(const Memo& memo);
 
 }  // namespace kalvesta::cli

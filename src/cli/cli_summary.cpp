@@ -33,8 +33,7 @@ constexpr int kView3DHeight = 191;
 // output), or why they could not be made.
 FileResult WriteEncoded(const std::string& path, const EncodedPage& encoded) {
     if (!encoded.ok()) {
-        return TextFailure(FileError::kCannotWrite,
-                           "Cannot write \"" + path + "\": " + encoded.error.toStdString());
+        return LibraryFailure(FileError::kCannotWrite, path, encoded.error.toStdString());
     }
     const std::string_view bytes(encoded.bytes.constData(),
                                  static_cast<size_t>(encoded.bytes.size()));
@@ -64,9 +63,10 @@ FileResult WriteSummary(const std::string& path, const CliRun& run) {
 
     ViewMapping mapping = TopViewMapping(aircraft, kTopViewWidth, kTopViewHeight);
     DrawResultTopView(top_view, aircraft, run.data->lattice, run.data->results, drawn, false,
-                      mapping, run.fuselage);
+                      LengthUnit::kMillimetre, kCliTexts, mapping, run.fuselage);
     DrawView3D(view_3d, aircraft, drawn, View3DControls{}, mapping);
-    DrawSummaryPage(page, aircraft, run.data->results, top_view, view_3d);
+    DrawSummaryPage(page, aircraft, run.data->results, LengthUnit::kMillimetre, top_view, view_3d,
+                    kCliTexts);
 
     return WriteEncoded(path,
                         IsPdf(path) ? EncodeSummaryPdf(page_image) : EncodeSummaryPng(page_image));

@@ -27,8 +27,9 @@ void PrintError(const std::string& message) {
 
 // A file written, and what the user should know of it (a safety copy left).
 bool Written(const kalvesta::FileResult& written) {
-    if (!written.message.empty()) {
-        PrintError(written.message);
+    if (const std::string said = kalvesta::FileMessage(written, kalvesta::cli::kCliTexts);
+        !said.empty()) {
+        PrintError(said);
     }
     return written.ok();
 }
@@ -61,7 +62,7 @@ int main(int argc, char** argv) {
 
     CliRun run;
     if (const auto loaded = LoadAircraft(options, run); !loaded.ok()) {
-        PrintError(loaded.message);
+        PrintError(FileMessage(loaded, kCliTexts));
         return kExitUsageOrFile;
     }
     if (const auto wrong = LoadParts(options, run)) {
@@ -99,14 +100,12 @@ int main(int argc, char** argv) {
 
     if (options.template_file && run.has_results()) {
         const TemplatePages pages = ComposeTemplate(run, options);
-        const std::string refused = TemplateRefusalReason(pages.layout);
-        const kalvesta::FileResult written =
-            refused.empty() ? WriteTemplateWithModule(*options.template_file, pages)
-                            : kalvesta::TextFailure(kalvesta::FileError::kCannotWrite,
-                                                    "no balance template written to \"" +
-                                                        *options.template_file + "\": " + refused);
-        if (!written.ok()) {
-            PrintError(written.message);
+        if (const std::string refused = TemplateRefusalReason(pages.layout); !refused.empty()) {
+            PrintError("no balance template written to \"" + *options.template_file +
+                       "\": " + refused);
+            return kExitUsageOrFile;
+        }
+        if (!Written(WriteTemplateWithModule(*options.template_file, pages))) {
             return kExitUsageOrFile;
         }
     }

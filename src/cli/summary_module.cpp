@@ -25,12 +25,13 @@ std::vector<fs::path> ModuleCandidates() {
             (folder / KALVESTA_MODULE_DIR_FROM_BIN / kSummaryModuleName).lexically_normal()};
 }
 
-FileResult Failure(const std::string& what, const std::string& reason) {
-    return TextFailure(FileError::kCannotWrite, "cannot write the " + what + ": " + reason);
+// Writing `path` failed for a reason of the loader's or the module's.
+FileResult Failure(const std::string& path, const std::string& reason) {
+    return LibraryFailure(FileError::kCannotWrite, path, reason);
 }
 
-// The module's entry `name`, or the failure (to write `what`) that says why not.
-void* FindEntry(const char* name, const std::string& what, FileResult& failure) {
+// The module's entry `name`, or the failure (to write `path`) that says why not.
+void* FindEntry(const char* name, const std::string& path, FileResult& failure) {
     const std::vector<fs::path> candidates = ModuleCandidates();
     std::string looked_in;
     for (const fs::path& candidate : candidates) {
@@ -44,18 +45,18 @@ void* FindEntry(const char* name, const std::string& what, FileResult& failure) 
         void* const module = ::dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (module == nullptr) {
             const char* const reason = ::dlerror();
-            failure = Failure(what, candidate.string() + " cannot be loaded: " +
+            failure = Failure(path, candidate.string() + " cannot be loaded: " +
                                         (reason != nullptr ? reason : "unknown reason"));
             return nullptr;
         }
         void* const entry = ::dlsym(module, name);
         if (entry == nullptr) {
-            failure = Failure(what, candidate.string() + " has no " + name);
+            failure = Failure(path, candidate.string() + " has no " + name);
         }
         return entry;
     }
     failure = Failure(
-        what, std::string("the module ") + kSummaryModuleName + " is missing (looked for " +
+        path, std::string("the module ") + kSummaryModuleName + " is missing (looked for " +
                   (looked_in.empty() ? std::string("the program's own folder") : looked_in) + ")");
     return nullptr;
 }
@@ -64,7 +65,7 @@ void* FindEntry(const char* name, const std::string& what, FileResult& failure) 
 
 FileResult WriteSummaryWithModule(const std::string& path, const CliRun& run) {
     FileResult result;
-    if (void* const entry = FindEntry(kSummaryEntryName, "summary", result)) {
+    if (void* const entry = FindEntry(kSummaryEntryName, path, result)) {
         reinterpret_cast<SummaryEntry>(entry)(path, run, result);
     }
     return result;
@@ -72,7 +73,7 @@ FileResult WriteSummaryWithModule(const std::string& path, const CliRun& run) {
 
 FileResult WriteTemplateWithModule(const std::string& path, const TemplatePages& pages) {
     FileResult result;
-    if (void* const entry = FindEntry(kTemplateEntryName, "balance template", result)) {
+    if (void* const entry = FindEntry(kTemplateEntryName, path, result)) {
         reinterpret_cast<TemplateEntry>(entry)(path, pages, result);
     }
     return result;

@@ -7,6 +7,7 @@
 #include "cli/answer_words.h"
 #include "model/number_format.h"
 #include "model/utf8.h"
+#include "views/answer_text.h"
 
 namespace kalvesta::cli {
 namespace {
@@ -29,7 +30,7 @@ std::string Column(std::string_view text, size_t width) {
 // The parts with their masses and positions, then the balance they give: the
 // total, the centre of gravity with its margin and verdict, and the ballast when
 // one was asked for. Long lists end in a line counting the rest.
-std::vector<std::string> PartsBlock(const CliRun& run, const ReportUnits& units) {
+std::vector<std::string> PartsBlock(const CliRun& run, const DisplayUnits& units) {
     std::vector<std::string> lines;
     if (run.parts.empty()) {
         return lines;
@@ -84,7 +85,7 @@ std::vector<std::string> PartsBlock(const CliRun& run, const ReportUnits& units)
 }  // namespace
 
 TemplatePages ComposeTemplate(const CliRun& run, const CliOptions& options) {
-    const ReportUnits units{options.units, options.mass_units};
+    const DisplayUnits units{options.units, options.mass_units};
     const BalanceAnswer answer = AnswerOf(run);
     BalanceTemplateTexts texts;
     texts.parts = PartsBlock(run, units);
@@ -97,7 +98,7 @@ TemplatePages ComposeTemplate(const CliRun& run, const CliOptions& options) {
     const std::string check_length =
         options.units == LengthUnit::kInch ? std::string("4 in") : std::string("100 mm");
     texts.title = "Kalvesta4 balance template: " + run.file.value_or("start-up aircraft");
-    texts.answer = PlainAnswerSentence(answer, units);
+    texts.answer = PlainAnswerText(answer, units.length, kCliTexts);
     texts.check_bar = "The black bar must measure " + check_length +
                       ". If it does not, print again at actual size (100 %, not fitted to "
                       "the page).";
@@ -106,9 +107,12 @@ TemplatePages ComposeTemplate(const CliRun& run, const CliOptions& options) {
     texts.band = "recommended range, static margin " +
                  FormatFixed(request.band_front_margin_percent, 0) + " to " +
                  FormatFixed(request.band_aft_margin_percent, 0) + " %";
-    texts.band_front = DistanceSize(request.band_front_x_mm - answer.datum_x_mm, units);
-    texts.band_aft = DistanceSize(request.band_aft_x_mm - answer.datum_x_mm, units);
-    texts.chosen = "balance here: " + DistanceSize(request.chosen_x_mm - answer.datum_x_mm, units) +
+    texts.band_front =
+        DistanceText(request.band_front_x_mm - answer.datum_x_mm, units.length, kCliTexts);
+    texts.band_aft =
+        DistanceText(request.band_aft_x_mm - answer.datum_x_mm, units.length, kCliTexts);
+    texts.chosen = "balance here: " +
+                   DistanceText(request.chosen_x_mm - answer.datum_x_mm, units.length, kCliTexts) +
                    " (static margin " + FormatFixed(request.chosen_margin_percent, 1) + " %)";
     const size_t sheets = pages.layout.sheets.size();
     for (size_t i = 0; i < sheets; ++i) {

@@ -51,7 +51,7 @@ std::string Joined(const std::vector<std::string_view>& names, std::string_view 
 struct SplitRecord {
     size_t field_count = 0;
     bool blank = true;  // every field empty or blanks only
-    std::optional<TwoLanguages> problem;
+    std::optional<Message> problem;
 };
 
 // The fields of one row's text (line breaks only inside quotes), the first `keep`
@@ -72,8 +72,7 @@ SplitRecord Split(std::string_view text, char separator, size_t keep, int first_
                 std::to_string(first_line + LineBreaksIn(text.substr(0, at)));
             for (++at;;) {
                 if (at >= text.size()) {
-                    split.problem = {"the quote opened on line " + opened_on + " is not closed",
-                                     "кавычка, открытая в строке " + opened_on + ", не закрыта"};
+                    split.problem = Message(TextId::kCsvQuoteNotClosed, {{"line", opened_on}});
                     return split;
                 }
                 const char c = text[at++];
@@ -88,8 +87,7 @@ SplitRecord Split(std::string_view text, char separator, size_t keep, int first_
                 ++at;
             }
             if (at < text.size() && peek() != separator) {
-                split.problem = {"text follows a closing quote",
-                                 "после закрывающей кавычки стоит текст"};
+                split.problem = TextId::kCsvTextAfterQuote;
                 return split;
             }
         } else {
@@ -122,10 +120,7 @@ bool NamesColumns(const std::vector<std::string>& fields,
 }
 
 FileResult LineFailure(const std::string& path, const LineProblem& problem) {
-    const std::string number = std::to_string(problem.line);
-    return ContentFailure(FileError::kCannotRead, path,
-                          {"line " + number + ": " + problem.reason.english,
-                           "строка " + number + ": " + problem.reason.russian});
+    return ContentFailure(FileError::kCannotRead, path, problem.reason, problem.line);
 }
 
 CsvTableReader::CsvTableReader(std::vector<std::string_view> columns, CsvRowTaker take_row,
@@ -195,9 +190,7 @@ void CsvTableReader::Keep(char c) {
     record_ += c;
     peak_bytes_kept_ = std::max(peak_bytes_kept_, record_.size());
     if (record_.size() > kMaxCsvRowBytes) {
-        const std::string limit = std::to_string(kMaxCsvRowBytes);
-        Fail(record_line_,
-             {"the row is longer than " + limit + " bytes", "строка длиннее " + limit + " байт"});
+        Fail(record_line_, {TextId::kCsvRowTooLong, {{"limit", std::to_string(kMaxCsvRowBytes)}}});
     }
 }
 
@@ -227,9 +220,7 @@ void CsvTableReader::TakeRecord() {
         text.remove_prefix(kByteOrderMark.size());
     }
     if (const size_t bad = FirstNonUtf8(text); bad != std::string_view::npos) {
-        return Fail(record_line_ + LineBreaksIn(text.substr(0, bad)),
-                    {"the text is not UTF-8 (save the file as UTF-8 CSV)",
-                     "текст не в кодировке UTF-8 (сохраните файл как CSV в UTF-8)"});
+        return Fail(record_line_ + LineBreaksIn(text.substr(0, bad)), TextId::kCsvNotUtf8);
     }
     const SplitRecord split = Split(text, *separator_, columns_.size(), record_line_, fields_);
     size_t field_bytes = 0;
@@ -248,21 +239,18 @@ void CsvTableReader::TakeRecord() {
         return;
     }
     if (++records_ > kMaxCsvRows) {
-        const std::string limit = std::to_string(kMaxCsvRows);
-        return Fail(record_line_, {"the table has more than " + limit + " rows",
-                                   "в таблице больше " + limit + " строк"});
+        return Fail(record_line_,
+                    {TextId::kCsvTooManyRows, {{"limit", std::to_string(kMaxCsvRows)}}});
     }
     if (split.blank) {
         return;
     }
     if (split.field_count != columns_.size()) {
-        const std::string count = std::to_string(split.field_count);
-        const std::string wanted = std::to_string(columns_.size());
-        const std::string names = Joined(columns_, ", ");
         return Fail(record_line_,
-                    {count + (split.field_count == 1 ? " field" : " fields") + " where a row has " +
-                         wanted + " (" + names + ")",
-                     "полей: " + count + ", а в строке их " + wanted + " (" + names + ")"});
+                    {split.field_count == 1 ? TextId::kCsvOneField : TextId::kCsvFieldCount,
+                     {{"count", std::to_string(split.field_count)},
+                      {"wanted", std::to_string(columns_.size())},
+                      {"names", Joined(columns_, ", ")}}});
     }
     if (auto refused = take_row_(CsvRow{record_line_, &fields_, *separator_ == ';'})) {
         return Fail(record_line_, std::move(*refused));
@@ -270,18 +258,15 @@ void CsvTableReader::TakeRecord() {
     ++rows_taken_;
 }
 
-TwoLanguages CsvTableReader::HeaderMissing() const {
+Message CsvTableReader::HeaderMissing() const {
     const std::string header = Joined(columns_, ",");
     if (frame_) {
-        return {"the [" + frame_->name + "] section must begin with the header \"" + header + "\"",
-                "раздел [" + frame_->name + "] должен начинаться с заголовка «" + header + "»"};
+        return {TextId::kCsvSectionHeaderMissing, {{"section", frame_->name}, {"header", header}}};
     }
-    return {
-        "the first line must be the header \"" + header + "\" (or with \";\" between the names)",
-        "первая строка должна быть заголовком «" + header + "» (или с «;» между названиями)"};
+    return {TextId::kCsvNoHeader, {{"header", header}}};
 }
 
-void CsvTableReader::Fail(int line, TwoLanguages reason) {
+void CsvTableReader::Fail(int line, Message reason) {
     if (!problem_) {
         problem_ = LineProblem{line, std::move(reason)};
     }
@@ -294,12 +279,10 @@ void CsvTableReader::Finish() {
         return;
     }
     if (frame_) {
-        const std::string taken = std::to_string(rows_taken_);
-        const std::string rows = std::to_string(frame_->rows);
-        return Fail(line_, {"the file ends after " + taken + " of the " + rows + " rows of its [" +
-                                frame_->name + "] section",
-                            "файл заканчивается после " + taken + " из " + rows +
-                                " строк раздела [" + frame_->name + "]"});
+        return Fail(line_, {TextId::kCsvSectionShort,
+                            {{"taken", std::to_string(rows_taken_)},
+                             {"rows", std::to_string(frame_->rows)},
+                             {"section", frame_->name}}});
     }
     if (!record_.empty()) {
         if (!separator_) {

@@ -38,7 +38,7 @@ bool NamesColumns(const std::vector<std::string>& fields,
 // A reason and the line of the text it concerns, from 1.
 struct LineProblem {
     int line = 0;
-    TwoLanguages reason;
+    Message reason;
 };
 
 // A failure of the text of `path` at a line, such as: Cannot read "plane.parts.csv":
@@ -53,7 +53,7 @@ struct CsvRow {
 };
 
 // Keeps what it needs of a row; the reason when the row breaks the table's rules.
-using CsvRowTaker = std::function<std::optional<TwoLanguages>(const CsvRow& row)>;
+using CsvRowTaker = std::function<std::optional<Message>(const CsvRow& row)>;
 
 // A table framed inside a larger file (a section of a ".da4" file): it starts on
 // `first_line`, holds exactly `rows` rows, each ended by a line end, and ends after
@@ -97,8 +97,8 @@ private:
     void EndLine(char line_end);
     void EndRecord();
     void TakeRecord();
-    TwoLanguages HeaderMissing() const;
-    void Fail(int line, TwoLanguages reason);
+    Message HeaderMissing() const;
+    void Fail(int line, Message reason);
 
     std::vector<std::string_view> columns_;
     CsvRowTaker take_row_;

@@ -46,7 +46,7 @@ Da4ReadResult Da4FileReader::Finish(const std::string& path) {
 
 Da4ReadResult ParseDa4File(std::string_view text, const std::string& path) {
     Da4FileReader reader;
-    reader.Feed(text);
+    reader.Feed(text.substr(0, static_cast<size_t>(kMaxDa4ScanBytes)));
     return reader.Finish(path);
 }
 
@@ -63,22 +63,11 @@ Da4ReadResult ReadDa4File(const std::string& path) {
     return read.result.ok() ? reader.Finish(path) : read;
 }
 
-Da4ReadResult ReadDa4Text(std::string_view text) {
-    Da4TextReader reader;
-    reader.Feed(text.substr(0, static_cast<size_t>(kMaxDa4ScanBytes)));
-    Da4ReadResult read;
-    read.values = reader.Finish();
-    read.numbered_lines = reader.numbered_lines();
-    return read;
-}
-
 FileResult AircraftFileResult(const Da4ReadResult& read, const std::string& path) {
     if (!read.result.ok() || read.numbered_lines > 0) {
         return read.result;
     }
-    return ContentFailure(FileError::kCannotRead, path,
-                          {"not one of its lines holds a number: it is no aircraft file",
-                           "ни в одной его строке нет числа: это не файл самолёта"});
+    return ContentFailure(FileError::kCannotRead, path, TextId::kFileNoAircraft);
 }
 
 std::string FormatDa4File(const Da4Values& values, const Da4Sections& sections) {

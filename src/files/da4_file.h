@@ -41,7 +41,8 @@ private:
     bool in_sections_ = false;
 };
 
-// The file's whole text read at once.
+// The file's whole text read at once (a file the browser page was given, too): the
+// same rules as ReadDa4File, and nothing beyond kMaxDa4ScanBytes.
 Da4ReadResult ParseDa4File(std::string_view text, const std::string& path);
 
 // Reads the file at `path` (rules in da4_text_reader.h and da4_sections.h), at most
@@ -51,10 +52,6 @@ Da4ReadResult ParseDa4File(std::string_view text, const std::string& path);
 Da4ReadResult ReadDa4File(const std::string& path);
 
 inline constexpr int64_t kMaxDa4ScanBytes = int64_t{64} << 20;
-
-// The same for a file's whole text held in memory (a file the browser page was
-// given): the same rules, and nothing beyond kMaxDa4ScanBytes.
-Da4ReadResult ReadDa4Text(std::string_view text);
 
 // Whether a read file can be opened as an aircraft: its read failure, or, when not
 // one of its lines held a number, that it is no aircraft file (random bytes or a

@@ -95,23 +95,18 @@ void Da4SectionsReader::EndLine() {
         return;
     }
     if (!text.starts_with('[')) {
-        return Fail(line, {"text after the rows of the last section, where only another "
-                           "section's heading may stand",
-                           "после строк последнего раздела стоит текст, а там может стоять "
-                           "только заголовок другого раздела"});
+        return Fail(line, TextId::kDa4TextAfterSections);
     }
     const std::optional<Heading> heading = ReadHeading(text);
     if (!heading) {
-        return Fail(line, {"the line is no section heading such as \"[parts] 5\"",
-                           "строка — не заголовок раздела вида «[parts] 5»"});
+        return Fail(line, TextId::kDa4NoSectionHeading);
     }
     const std::string& name = heading->name;
     if (heading->rows > kMaxCsvRows) {
-        const std::string rows = std::to_string(heading->rows);
-        const std::string limit = std::to_string(kMaxCsvRows);
-        return Fail(line,
-                    {"the [" + name + "] section states " + rows + " rows, more than " + limit,
-                     "в разделе [" + name + "] указано строк: " + rows + ", больше " + limit});
+        return Fail(line, {TextId::kDa4SectionTooLong,
+                           {{"section", name},
+                            {"rows", std::to_string(heading->rows)},
+                            {"limit", std::to_string(kMaxCsvRows)}}});
     }
     StartTable(name, {name, heading->rows, line_}, line);
 }
@@ -119,11 +114,10 @@ void Da4SectionsReader::EndLine() {
 void Da4SectionsReader::StartTable(const std::string& name, const CsvTableFrame& frame, int line) {
     const bool fuselage = name == kFuselageSection;
     if (!fuselage && name != kPartsSection) {
-        return Fail(line, {"the section [" + name + "] is unknown to this version of the program",
-                           "раздел [" + name + "] неизвестен этой версии программы"});
+        return Fail(line, {TextId::kDa4UnknownSection, {{"section", name}}});
     }
     if (fuselage ? sections_.fuselage.has_value() : sections_.parts.has_value()) {
-        return Fail(line, {"a second [" + name + "] section", "второй раздел [" + name + "]"});
+        return Fail(line, {TextId::kDa4SecondSection, {{"section", name}}});
     }
     table_.emplace(fuselage ? FuselageTableReader(sections_.fuselage.emplace(), frame)
                             : PartsTableReader(sections_.parts.emplace(), frame));
@@ -146,7 +140,7 @@ void Da4SectionsReader::EndTable() {
         problem_ = table_->problem();
     } else if (table_is_fuselage_) {
         // The rules on the whole outline, named at its heading.
-        if (std::optional<TwoLanguages> outline = OutlineProblemText(*sections_.fuselage)) {
+        if (std::optional<Message> outline = OutlineProblemText(*sections_.fuselage)) {
             Fail(table_heading_line_, std::move(*outline));
         }
     }
@@ -155,7 +149,7 @@ void Da4SectionsReader::EndTable() {
     state_ = State::kBetween;
 }
 
-void Da4SectionsReader::Fail(int line, TwoLanguages reason) {
+void Da4SectionsReader::Fail(int line, Message reason) {
     problem_ = LineProblem{line, std::move(reason)};
 }
 

@@ -70,7 +70,7 @@ private:
     // The table of the section `name`, whose heading stands on `line`.
     void StartTable(const std::string& name, const CsvTableFrame& frame, int line);
     void EndTable();
-    void Fail(int line, TwoLanguages reason);
+    void Fail(int line, Message reason);
 
     State state_ = State::kFirstHeading;
     int line_;

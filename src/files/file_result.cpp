@@ -1,4 +1,4 @@
-// The texts of file failures in English and Russian.
+// The words of file failures.
 #include "files/file_result.h"
 
 #include <cerrno>
@@ -8,118 +8,78 @@
 namespace kalvesta {
 namespace {
 
-struct Reason {
+struct KnownReason {
     int error_number;
-    const char* russian;
+    TextId text;
 };
 
-// The reasons a save or an open meets in practice; others are given in English.
-constexpr Reason kRussianReasons[] = {
-    {EPERM, "Операция не позволена"},
-    {ENOENT, "Нет такого файла или каталога"},
-    {EIO, "Ошибка ввода/вывода"},
-    {ENXIO, "Нет такого устройства или адреса"},
-    {EBADF, "Неверный дескриптор файла"},
-    {EACCES, "Отказано в доступе"},
-    {EBUSY, "Устройство или ресурс занято"},
-    {EEXIST, "Файл существует"},
-    {ENOTDIR, "Это не каталог"},
-    {EISDIR, "Это каталог"},
-    {EINVAL, "Недопустимый аргумент"},
-    {EMFILE, "Слишком много открытых файлов"},
-    {ETXTBSY, "Текстовый файл занят"},
-    {EFBIG, "Файл слишком велик"},
-    {ENOSPC, "На устройстве не осталось свободного места"},
-    {EROFS, "Файловая система доступна только для чтения"},
-    {EMLINK, "Слишком много ссылок"},
-    {EPIPE, "Обрыв канала"},
-    {ENAMETOOLONG, "Слишком длинное имя файла"},
-    {ELOOP, "Слишком много уровней символьных ссылок"},
-    {EDQUOT, "Превышена дисковая квота"},
+// The reasons a save or an open meets in practice; others are given in the
+// system's English.
+constexpr KnownReason kKnownReasons[] = {
+    {EPERM, TextId::kSystemEperm},
+    {ENOENT, TextId::kSystemEnoent},
+    {EIO, TextId::kSystemEio},
+    {ENXIO, TextId::kSystemEnxio},
+    {EBADF, TextId::kSystemEbadf},
+    {EACCES, TextId::kSystemEacces},
+    {EBUSY, TextId::kSystemEbusy},
+    {EEXIST, TextId::kSystemEexist},
+    {ENOTDIR, TextId::kSystemEnotdir},
+    {EISDIR, TextId::kSystemEisdir},
+    {EINVAL, TextId::kSystemEinval},
+    {EMFILE, TextId::kSystemEmfile},
+    {ETXTBSY, TextId::kSystemEtxtbsy},
+    {EFBIG, TextId::kSystemEfbig},
+    {ENOSPC, TextId::kSystemEnospc},
+    {EROFS, TextId::kSystemErofs},
+    {EMLINK, TextId::kSystemEmlink},
+    {EPIPE, TextId::kSystemEpipe},
+    {ENAMETOOLONG, TextId::kSystemEnametoolong},
+    {ELOOP, TextId::kSystemEloop},
+    {EDQUOT, TextId::kSystemEdquot},
 };
 
-struct Texts {
-    const char* cannot_open;
-    const char* cannot_read;
-    const char* cannot_write;
-    const char* no_pipe_reader;
-    const char* not_regular;
-    const char* no_safe_way;
-    const char* copy_kept;
-    const char* incomplete;
-    const char* reader_closed;
-    const char* link_not_followed;
-    const char* target_changed;
-    const char* set_id_not_kept;
-    const char* set_id_dropped;
-    const char* saved;
-    const char* copy_left;
-    const char* not_removed;
-    const char* open_quote;
-    const char* close_quote;
-};
-
-constexpr Texts kEnglish = {
-    "Cannot open",
-    "Cannot read",
-    "Cannot write",
-    "No program is reading from the pipe",
-    "Not a regular file",
-    "it can only be written in place, and its file system cannot reserve the space, "
-    "and no safety copy could be made",
-    "; the complete new content is in ",
-    "; the file may be incomplete",
-    "the reader closed the pipe",
-    "a symbolic link stands there, and a file the user did not name is never followed "
-    "through one",
-    "it was renamed or replaced while it was being saved; nothing was written",
-    "written into the file itself, it would lose its set-user-ID or set-group-ID bit, which "
-    "this user cannot set again; nothing was written",
-    "the new content is written, but the system did not give back its set-user-ID or "
-    "set-group-ID bit",
-    "Saved",
-    ", but its safety copy ",
-    " could not be removed: ",
-    "\"",
-    "\"",
-};
-
-constexpr Texts kRussian = {
-    "Не удаётся открыть",
-    "Не удаётся прочитать",
-    "Не удаётся записать",
-    "Ни одна программа не читает из канала",
-    "Это не обычный файл",
-    "его можно записать только на месте, а файловая система не может зарезервировать "
-    "место, и резервную копию сделать не удалось",
-    "; новое содержимое полностью сохранено в ",
-    "; файл может быть неполным",
-    "читающая программа закрыла канал",
-    "там стоит символьная ссылка, а файл, не названный пользователем, по ссылке не "
-    "открывается",
-    "его переименовали или заменили во время сохранения; ничего не записано",
-    "при записи в сам файл он потерял бы бит set-user-ID или set-group-ID, который этот "
-    "пользователь не может вернуть; ничего не записано",
-    "новое содержимое записано, но система не вернула бит set-user-ID или set-group-ID",
-    "Сохранено",
-    ", но его резервную копию ",
-    " не удалось удалить: ",
-    "«",
-    "»",
-};
-
-std::string Quoted(const Texts& texts, const std::string& name) {
-    return std::string(texts.open_quote) + name + texts.close_quote;
+std::string Reason(const FileResult& result, const Catalogue& texts) {
+    switch (result.reason) {
+        case FileReason::kSystem:
+            return SystemReason(result.system_error, texts);
+        case FileReason::kNoPipeReader:
+            return texts.Text(TextId::kFileNoPipeReader);
+        case FileReason::kNotRegularFile:
+            return texts.Text(TextId::kFileNotRegularFile);
+        case FileReason::kNoSafeWay:
+            return texts.Text(TextId::kFileNoSafeWay,
+                              {{"reason", SystemReason(result.system_error, texts)}});
+        case FileReason::kContent: {
+            std::string rule = result.content ? texts.Text(*result.content) : std::string();
+            return result.content_line > 0
+                       ? texts.Text(TextId::kFileLine,
+                                    {{"line", std::to_string(result.content_line)}}) +
+                             rule
+                       : rule;
+        }
+        case FileReason::kLibrary:
+            return result.library_reason;
+        case FileReason::kReaderClosed:
+            return texts.Text(TextId::kFileReaderClosed);
+        case FileReason::kLinkNotFollowed:
+            return texts.Text(TextId::kFileLinkNotFollowed);
+        case FileReason::kTargetChanged:
+            return texts.Text(TextId::kFileTargetChanged);
+        case FileReason::kSetIdBitsNotKept:
+            return texts.Text(TextId::kFileSetIdBitsNotKept);
+        case FileReason::kSetIdBitsDropped:
+            return texts.Text(TextId::kFileSetIdBitsDropped);
+    }
+    return {};
 }
 
 }  // namespace
 
-std::string SystemReason(int error_number, bool english) {
-    if (!english) {
-        for (const Reason& reason : kRussianReasons) {
-            if (reason.error_number == error_number) {
-                return reason.russian;
-            }
+std::string SystemReason(int error_number, const Catalogue& texts) {
+    for (const KnownReason& known : kKnownReasons) {
+        if (known.error_number == error_number) {
+            return texts.Text(known.text);
         }
     }
     // The English text whatever the locale: glibc's own, or the C library's where its
@@ -132,58 +92,24 @@ std::string SystemReason(int error_number, bool english) {
     return description != nullptr ? description : "Unknown error " + std::to_string(error_number);
 }
 
-std::string FileMessage(const FileResult& result, bool english) {
-    const Texts& texts = english ? kEnglish : kRussian;
+std::string FileMessage(const FileResult& result, const Catalogue& texts) {
     if (result.ok() && !result.left_copy_path.empty()) {
-        return std::string(texts.saved) + " " + Quoted(texts, result.path) + texts.copy_left +
-               Quoted(texts, result.left_copy_path) + texts.not_removed +
-               SystemReason(result.system_error, english);
+        return texts.Text(TextId::kFileCopyLeft,
+                          {{"path", result.path},
+                           {"copy", result.left_copy_path},
+                           {"reason", SystemReason(result.system_error, texts)}});
     }
-    if (result.ok() || result.reason == FileReason::kText) {
-        return result.message;
+    if (result.ok()) {
+        return {};
     }
-    const char* verb = result.error == FileError::kCannotOpen   ? texts.cannot_open
-                       : result.error == FileError::kCannotRead ? texts.cannot_read
-                                                                : texts.cannot_write;
-    std::string text = std::string(verb) + " " + Quoted(texts, result.path) + ": ";
-    switch (result.reason) {
-        case FileReason::kText:
-        case FileReason::kSystem:
-            text += SystemReason(result.system_error, english);
-            break;
-        case FileReason::kNoPipeReader:
-            text += texts.no_pipe_reader;
-            break;
-        case FileReason::kNotRegularFile:
-            text += texts.not_regular;
-            break;
-        case FileReason::kNoSafeWay:
-            text += std::string(texts.no_safe_way) + " (" +
-                    SystemReason(result.system_error, english) + ")";
-            break;
-        case FileReason::kContent:
-            text += english ? result.content.english : result.content.russian;
-            break;
-        case FileReason::kReaderClosed:
-            text += texts.reader_closed;
-            break;
-        case FileReason::kLinkNotFollowed:
-            text += texts.link_not_followed;
-            break;
-        case FileReason::kTargetChanged:
-            text += texts.target_changed;
-            break;
-        case FileReason::kSetIdBitsNotKept:
-            text += texts.set_id_not_kept;
-            break;
-        case FileReason::kSetIdBitsDropped:
-            text += texts.set_id_dropped;
-            break;
-    }
+    const TextId verb = result.error == FileError::kCannotOpen   ? TextId::kFileCannotOpen
+                        : result.error == FileError::kCannotRead ? TextId::kFileCannotRead
+                                                                 : TextId::kFileCannotWrite;
+    std::string text = texts.Text(verb, {{"path", result.path}, {"reason", Reason(result, texts)}});
     if (!result.copy_path.empty()) {
-        text += texts.copy_kept + Quoted(texts, result.copy_path);
+        text += texts.Text(TextId::kFileCopyKept, {{"path", result.copy_path}});
     } else if (result.file_incomplete) {
-        text += texts.incomplete;
+        text += texts.Text(TextId::kFileIncomplete);
     }
     return text;
 }
@@ -195,31 +121,25 @@ FileResult FileFailure(FileError error, const std::string& path, FileReason reas
     result.reason = reason;
     result.path = path;
     result.system_error = system_error;
-    result.message = FileMessage(result, true);
     return result;
 }
 
-FileResult ContentFailure(FileError error, const std::string& path, TwoLanguages problem) {
-    FileResult result;
-    result.error = error;
-    result.reason = FileReason::kContent;
-    result.path = path;
+FileResult ContentFailure(FileError error, const std::string& path, Message problem, int line) {
+    FileResult result = FileFailure(error, path, FileReason::kContent);
     result.content = std::move(problem);
-    result.message = FileMessage(result, true);
+    result.content_line = line;
     return result;
 }
 
-FileResult TextFailure(FileError error, std::string message) {
-    FileResult result;
-    result.error = error;
-    result.message = std::move(message);
+FileResult LibraryFailure(FileError error, const std::string& path, std::string reason) {
+    FileResult result = FileFailure(error, path, FileReason::kLibrary);
+    result.library_reason = std::move(reason);
     return result;
 }
 
 FileResult WithAftermath(FileResult result, const std::string& copy_path, bool file_incomplete) {
     result.copy_path = copy_path;
     result.file_incomplete = file_incomplete;
-    result.message = FileMessage(result, true);
     return result;
 }
 
@@ -228,7 +148,6 @@ FileResult WithLeftCopy(const std::string& path, const std::string& copy_path, i
     result.path = path;
     result.left_copy_path = copy_path;
     result.system_error = system_error;
-    result.message = FileMessage(result, true);
     return result;
 }
 

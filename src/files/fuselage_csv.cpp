@@ -11,46 +11,6 @@ namespace {
 
 const std::vector<std::string_view> kFuselageColumns = {"x_mm", "width_mm"};
 
-// `name "text"` and what follows, in English; `name «text»` in Russian.
-TwoLanguages Quoted(std::string_view name, std::string_view text, std::string_view english,
-                    std::string_view russian) {
-    const std::string field = std::string(name) + " ";
-    const std::string trimmed(TrimBlanks(text));
-    return {field + "\"" + trimmed + "\"" + std::string(english),
-            field + "«" + trimmed + "»" + std::string(russian)};
-}
-
-// What is wrong with a row's texts, or with its station as the next of `so_far`.
-std::optional<TwoLanguages> RowProblem(const StationRow& row, const Fuselage& so_far,
-                                       std::string_view x_mm, std::string_view width_mm) {
-    switch (row.problem) {
-        case StationRowProblem::kXNotANumber:
-            return Quoted("x_mm", x_mm, " is not a number", " — не число");
-        case StationRowProblem::kWidthNotANumber:
-            return Quoted("width_mm", width_mm, " is not a number", " — не число");
-        case StationRowProblem::kWidthNegative:
-            return Quoted("width_mm", width_mm, " is below 0", " меньше 0");
-        case StationRowProblem::kNone:
-            break;
-    }
-    switch (CheckNextStation(so_far, row.station)) {
-        case OutlineProblem::kTooManyStations: {
-            const std::string most = std::to_string(kMaxFuselageStations);
-            return TwoLanguages{"more than " + most + " stations", "больше " + most + " сечений"};
-        }
-        case OutlineProblem::kNotNoseToTail: {
-            const std::string x = FormatShortest(row.station.x_mm);
-            const std::string before = FormatShortest(so_far.stations.back().x_mm);
-            return TwoLanguages{"x_mm " + x + " is not aft of the station before it (" + before +
-                                    "): the stations go from nose to tail",
-                                "x_mm " + x + " не дальше к хвосту, чем у предыдущего сечения (" +
-                                    before + "): сечения идут от носа к хвосту"};
-        }
-        default:  // a negative width is refused with the row's texts above
-            return std::nullopt;
-    }
-}
-
 FuselageReadResult Outcome(const CsvTableReader& reader, const std::string& path,
                            Fuselage& fuselage) {
     FuselageReadResult read;
@@ -67,10 +27,10 @@ FuselageReadResult Outcome(const CsvTableReader& reader, const std::string& path
 }  // namespace
 
 CsvTableReader FuselageTableReader(Fuselage& fuselage, std::optional<CsvTableFrame> frame) {
-    const auto take_row = [&fuselage](const CsvRow& row) -> std::optional<TwoLanguages> {
+    const auto take_row = [&fuselage](const CsvRow& row) -> std::optional<Message> {
         const std::vector<std::string>& fields = *row.fields;
         const StationRow read = ReadStationRow(fields[0], fields[1], row.decimal_comma);
-        if (auto problem = RowProblem(read, fuselage, fields[0], fields[1])) {
+        if (auto problem = DescribeStationProblem(read, fuselage, fields[0], fields[1])) {
             return problem;
         }
         fuselage.stations.push_back(read.station);
@@ -83,22 +43,47 @@ size_t BytesOf(const Fuselage& fuselage) {
     return fuselage.stations.size() * sizeof(FuselageStation);
 }
 
-std::optional<TwoLanguages> OutlineProblemText(const Fuselage& fuselage) {
+std::optional<Message> DescribeStationProblem(const StationRow& row, const Fuselage& so_far,
+                                              std::string_view x_mm, std::string_view width_mm,
+                                              StationFieldNames names) {
+    switch (row.problem) {
+        case StationRowProblem::kXNotANumber:
+            return Message(TextId::kPartsNotANumber,
+                           {{"field", names.x}, {"text", TrimBlanks(x_mm)}});
+        case StationRowProblem::kWidthNotANumber:
+            return Message(TextId::kPartsNotANumber,
+                           {{"field", names.width}, {"text", TrimBlanks(width_mm)}});
+        case StationRowProblem::kWidthNegative:
+            return Message(TextId::kFuselageBelowZero,
+                           {{"field", names.width}, {"text", TrimBlanks(width_mm)}});
+        case StationRowProblem::kNone:
+            break;
+    }
+    switch (CheckNextStation(so_far, row.station)) {
+        case OutlineProblem::kTooManyStations:
+            return Message(TextId::kFuselageTooManyStations,
+                           {{"limit", std::to_string(kMaxFuselageStations)}});
+        case OutlineProblem::kNotNoseToTail:
+            return Message(TextId::kFuselageNotNoseToTail,
+                           {{"field", names.x},
+                            {"x", FormatShortest(row.station.x_mm)},
+                            {"before", FormatShortest(so_far.stations.back().x_mm)}});
+        default:  // a negative width is refused with the row's texts above
+            return std::nullopt;
+    }
+}
+
+std::optional<Message> OutlineProblemText(const Fuselage& fuselage) {
     const FuselageSize size = SizeOf(fuselage);
     switch (CheckOutline(fuselage).problem) {
         case OutlineProblem::kOneStation:
-            return TwoLanguages{"one station has no length: a fuselage needs two or more",
-                                "у одного сечения нет длины: нужны два сечения или больше"};
+            return Message(TextId::kFuselageOneStation);
         case OutlineProblem::kNoWidth:
-            return TwoLanguages{"every width is 0", "все ширины равны 0"};
-        case OutlineProblem::kWiderThanLong: {
-            const std::string width = FormatShortest(size.max_width_mm);
-            const std::string length = FormatShortest(size.length_mm);
-            return TwoLanguages{"the greatest width (" + width + " mm) exceeds the length (" +
-                                    length + " mm): not a slender body",
-                                "наибольшая ширина (" + width + " мм) больше длины (" + length +
-                                    " мм): это не тонкое тело"};
-        }
+            return Message(TextId::kFuselageNoWidth);
+        case OutlineProblem::kWiderThanLong:
+            return Message(TextId::kFuselageWiderThanLong,
+                           {{"width", FormatShortest(size.max_width_mm)},
+                            {"length", FormatShortest(size.length_mm)}});
         default:  // the rows' own problems are refused with their lines
             return std::nullopt;
     }

@@ -32,9 +32,24 @@ CsvTableReader FuselageTableReader(Fuselage& fuselage,
 // The bytes the stations hold, for the readers' accounting.
 size_t BytesOf(const Fuselage& fuselage);
 
+// What a description calls the x and the width: the file's columns unless the
+// caller names them as it shows them.
+struct StationFieldNames {
+    std::string_view x = "x_mm";
+    std::string_view width = "width_mm";
+};
+
+// What is wrong with a station's row (its texts as typed, `row` as ReadStationRow
+// read them) or with its station as the next of `so_far` (CheckNextStation), naming
+// the field and the text at fault: `width_mm "-3" is below 0`; nothing for a row
+// that may follow.
+std::optional<Message> DescribeStationProblem(const StationRow& row, const Fuselage& so_far,
+                                              std::string_view x_mm, std::string_view width_mm,
+                                              StationFieldNames names = {});
+
 // What breaks CheckOutline's rules on the whole outline (two stations or more, some
-// width, no wider than long), in words; nothing for a usable outline.
-std::optional<TwoLanguages> OutlineProblemText(const Fuselage& fuselage);
+// width, no wider than long); nothing for a usable outline.
+std::optional<Message> OutlineProblemText(const Fuselage& fuselage);
 
 // The outline in `text`, the whole content of the file `path` (named in the
 // messages, such as: Cannot read "body.csv": line 5: x_mm 120 is not aft of the

@@ -76,12 +76,11 @@ std::string PartsFileNameFor(const std::string& design_path) {
 }
 
 CsvTableReader PartsTableReader(std::vector<Part>& parts, std::optional<CsvTableFrame> frame) {
-    const auto take_row = [&parts](const CsvRow& row) -> std::optional<TwoLanguages> {
+    const auto take_row = [&parts](const CsvRow& row) -> std::optional<Message> {
         const std::vector<std::string>& fields = *row.fields;
         PartRow read = ReadPartRow(fields[0], fields[1], fields[2], row.decimal_comma);
         if (read.problem != PartRowProblem::kNone) {
-            return TwoLanguages{DescribePartRowProblem(read.problem, fields[1], fields[2], true),
-                                DescribePartRowProblem(read.problem, fields[1], fields[2], false)};
+            return DescribePartRowProblem(read.problem, fields[1], fields[2]);
         }
         read.part.name = NameFromFile(read.part.name);
         parts.push_back(std::move(read.part));

@@ -67,7 +67,6 @@ struct Aircraft {
     // The stored results belong to these inputs: set from the calculation's
     // outcome (HasResults), cleared by every preparation and planform change.
     bool results_valid = false;
-    bool english_captions = true;
     std::string current_file_name;
 };
 

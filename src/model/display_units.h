@@ -40,4 +40,26 @@ InchBoxReading ReadInchText(std::string_view text);
 // Two decimals (0.254 mm) always do, so mm -> text -> mm is exact.
 std::string InchText(int32_t mm);
 
+// The units a reader chose, and their values as text: each with the decimals that
+// show it as finely as millimetres and grams do. The symbols are those of the
+// command line's report; the window and the pictures name units in their language.
+struct DisplayUnits {
+    LengthUnit length = LengthUnit::kMillimetre;
+    MassUnit mass = MassUnit::kGram;
+
+    // "mm" or "in"; "g" or "oz"; "dm^2" or "in^2".
+    const char* LengthName() const;
+    const char* MassName() const;
+    const char* AreaName() const;
+
+    // A length: `mm_decimals` decimals in mm, one more in inches.
+    std::string Length(double mm, int mm_decimals = 2) const;
+    // A length a builder measures: whole mm, or inches with 2 decimals.
+    std::string RoundedLength(double mm) const;
+    // An area: mm² / 10000 (dm²) or in² with 2 decimals.
+    std::string Area(double mm2) const;
+    // A mass: g with 1 decimal, ounces with 2.
+    std::string Mass(double g) const;
+};
+
 }  // namespace kalvesta

@@ -63,31 +63,22 @@ PartRow ReadPartRow(std::string_view name, std::string_view mass_g, std::string_
     return row;
 }
 
-std::string DescribePartRowProblem(PartRowProblem problem, std::string_view mass_g,
-                                   std::string_view x_mm, bool english, PartFieldNames names) {
-    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) about "\"" + text.
-    const auto quoted = [english](std::string_view text) {
-        std::string out = english ? "\"" : "«";
-        out += TrimBlanks(text);
-        out += english ? "\"" : "»";
-        return out;
-    };
+Message DescribePartRowProblem(PartRowProblem problem, std::string_view mass_g,
+                               std::string_view x_mm, PartFieldNames names) {
     switch (problem) {
         case PartRowProblem::kNone:
-            return {};
         case PartRowProblem::kEmptyName:
-            return english ? "the part has no name" : "у детали нет названия";
+            break;
         case PartRowProblem::kMassNotANumber:
-            return std::string(names.mass) + " " + quoted(mass_g) +
-                   (english ? " is not a number" : " — не число");
+            return {TextId::kPartsNotANumber,
+                    {{"field", names.mass}, {"text", TrimBlanks(mass_g)}}};
         case PartRowProblem::kMassNotPositive:
-            return std::string(names.mass) + " " + quoted(mass_g) +
-                   (english ? " is not more than 0" : " не больше 0");
+            return {TextId::kPartsNotPositive,
+                    {{"field", names.mass}, {"text", TrimBlanks(mass_g)}}};
         case PartRowProblem::kXNotANumber:
-            return std::string(names.x) + " " + quoted(x_mm) +
-                   (english ? " is not a number" : " — не число");
+            return {TextId::kPartsNotANumber, {{"field", names.x}, {"text", TrimBlanks(x_mm)}}};
     }
-    return {};
+    return TextId::kPartsNoName;
 }
 
 }  // namespace kalvesta

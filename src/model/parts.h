@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "texts/catalogue.h"
+
 namespace kalvesta {
 
 // x is on the aircraft's axis: from x = 0 of the top view (where the wings'
@@ -46,10 +48,10 @@ struct PartFieldNames {
     std::string_view x = "x_mm";
 };
 
-// The problem in English or Russian words, naming the field and the text at fault:
-// `mass_g "-3" is not more than 0`.
-std::string DescribePartRowProblem(PartRowProblem problem, std::string_view mass_g,
-                                   std::string_view x_mm, bool english, PartFieldNames names = {});
+// The problem, naming the field and the text at fault: `mass_g "-3" is not more
+// than 0`. Only for a row with a problem.
+Message DescribePartRowProblem(PartRowProblem problem, std::string_view mass_g,
+                               std::string_view x_mm, PartFieldNames names = {});
 
 // A number by the row rule above, or nothing.
 std::optional<double> ReadPartNumber(std::string_view text, bool decimal_comma);

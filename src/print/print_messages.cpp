@@ -1,40 +1,37 @@
 // The texts of the printer window's messages.
 #include "print/print_messages.h"
 
+#include <string>
+
 namespace kalvesta {
 namespace {
 
 struct ProblemText {
     PrintProblem problem;
-    const char* english;
-    const char* russian;
+    TextId text;
 };
 
 constexpr ProblemText kProblemTexts[] = {
-    {PrintProblem::kNoPrinterSetUp, "no printer is set up", "принтер не настроен"},
-    {PrintProblem::kJobAlreadyOpen, "a print job is already open", "задание печати уже открыто"},
-    {PrintProblem::kNoJobOpen, "no print job is open", "задание печати не открыто"},
-    {PrintProblem::kJobNotStarted, "the print job could not be started",
-     "задание печати не удалось начать"},
-    {PrintProblem::kJobNotCompleted, "the print job could not be completed",
-     "задание печати не удалось завершить"},
-    {PrintProblem::kNotAccepting, "the printer is not accepting jobs",
-     "принтер не принимает задания"},
-    {PrintProblem::kRefused, "CUPS refused the job", "CUPS отклонил задание"},
-    {PrintProblem::kNoServer, "cupsd is not running", "cupsd не запущен"},
-    {PrintProblem::kPrinterGone, "the printer no longer exists", "принтер больше не существует"},
-    {PrintProblem::kPrinterStopped, "the printer is stopped; the job waits in the queue",
-     "принтер остановлен; задание ждёт в очереди"},
-    {PrintProblem::kJobHeld, "the job is held in the queue", "задание задержано в очереди"},
-    {PrintProblem::kJobCancelled, "the job was cancelled", "задание отменено"},
-    {PrintProblem::kJobAborted, "the job was aborted", "задание прервано"},
-    {PrintProblem::kNotPrintedYet, "the job has not printed yet", "задание ещё не напечатано"},
+    {PrintProblem::kNoPrinterSetUp, TextId::kPrintNoPrinterSetUp},
+    {PrintProblem::kJobAlreadyOpen, TextId::kPrintJobAlreadyOpen},
+    {PrintProblem::kNoJobOpen, TextId::kPrintNoJobOpen},
+    {PrintProblem::kJobNotStarted, TextId::kPrintJobNotStarted},
+    {PrintProblem::kJobNotCompleted, TextId::kPrintJobNotCompleted},
+    {PrintProblem::kNotAccepting, TextId::kPrintNotAccepting},
+    {PrintProblem::kRefused, TextId::kPrintRefused},
+    {PrintProblem::kNoServer, TextId::kPrintNoServer},
+    {PrintProblem::kPrinterGone, TextId::kPrintPrinterGone},
+    {PrintProblem::kPrinterStopped, TextId::kPrintPrinterStopped},
+    {PrintProblem::kJobHeld, TextId::kPrintJobHeld},
+    {PrintProblem::kJobCancelled, TextId::kPrintJobCancelled},
+    {PrintProblem::kJobAborted, TextId::kPrintJobAborted},
+    {PrintProblem::kNotPrintedYet, TextId::kPrintNotPrintedYet},
 };
 
-QString ProblemWords(PrintProblem problem, bool english) {
+std::string ProblemWords(PrintProblem problem, const Catalogue& texts) {
     for (const ProblemText& text : kProblemTexts) {
         if (text.problem == problem) {
-            return QString::fromUtf8(english ? text.english : text.russian);
+            return texts.Text(text.text);
         }
     }
     return {};
@@ -50,37 +47,36 @@ QString WithoutFullStop(QString text) {
 
 }  // namespace
 
-QString PrintFailureMessage(const QString& printer, const PrintReport& report, bool english) {
-    QString reason = ProblemWords(report.problem, english);
+QString PrintFailureMessage(const QString& printer, const PrintReport& report,
+                            const Catalogue& texts) {
+    std::string reason = ProblemWords(report.problem, texts);
     if (!report.cups_text.isEmpty()) {
-        reason += QStringLiteral(": ") + WithoutFullStop(report.cups_text);
+        reason += ": " + WithoutFullStop(report.cups_text).toStdString();
     }
-    const QString frame = english ? QStringLiteral("The page could not be printed on \"%1\": %2.")
-                                  : QStringLiteral("Страницу не удалось напечатать на «%1»: %2.");
-    return frame.arg(printer, reason);
+    return QString::fromStdString(texts.Text(
+        TextId::kPrinterNotPrinted, {{"printer", printer.toStdString()}, {"reason", reason}}));
 }
 
 QString JobProblemMessage(const QString& printer, int job, const PrintReport& report,
-                          bool english) {
-    QString text = (english ? QStringLiteral("Printer \"%1\", job %2: %3")
-                            : QStringLiteral("Принтер «%1», задание %2: %3"))
-                       .arg(printer, QString::number(job), ProblemWords(report.problem, english));
+                          const Catalogue& texts) {
+    std::string text =
+        texts.Text(TextId::kPrinterJobProblem, {{"printer", printer.toStdString()},
+                                                {"job", std::to_string(job)},
+                                                {"problem", ProblemWords(report.problem, texts)}});
     if (!report.cups_text.isEmpty()) {
-        text += (english ? QStringLiteral(" (CUPS: \"%1\")") : QStringLiteral(" (CUPS: «%1»)"))
-                    .arg(WithoutFullStop(report.cups_text));
+        text += texts.Text(TextId::kPrinterCupsWords,
+                           {{"words", WithoutFullStop(report.cups_text).toStdString()}});
     }
-    return text + QLatin1Char('.');
+    return QString::fromStdString(text + '.');
 }
 
-QString NoPrinterText(bool english) {
-    return english ? QStringLiteral("No printer is set up.")
-                   : QStringLiteral("Принтер не установлен.");
+QString NoPrinterText(const Catalogue& texts) {
+    return QString::fromStdString(texts.Text(TextId::kPrinterNoPrinter));
 }
 
-QString FollowingJobText(int job, bool english) {
-    return (english ? QStringLiteral("Job %1 is with CUPS; waiting for it to print…")
-                    : QStringLiteral("Задание %1 передано CUPS; ожидание печати…"))
-        .arg(job);
+QString FollowingJobText(int job, const Catalogue& texts) {
+    return QString::fromStdString(
+        texts.Text(TextId::kPrinterFollowingJob, {{"job", std::to_string(job)}}));
 }
 
 }  // namespace kalvesta

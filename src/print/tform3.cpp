@@ -21,11 +21,16 @@ namespace {
 
 // A warning over the printer window whose one button speaks its language (the
 // Russian "ОК" in Cyrillic letters).
-void Warn(QWidget* window, const QString& text, bool english) {
+void Warn(QWidget* window, const QString& text, const Catalogue& texts) {
     QMessageBox box(QMessageBox::Warning, window->windowTitle(), text, QMessageBox::NoButton,
                     window);
-    box.addButton(english ? QStringLiteral("OK") : QStringLiteral("ОК"), QMessageBox::AcceptRole);
+    box.addButton(QString::fromStdString(texts.Text(TextId::kMessageOk)), QMessageBox::AcceptRole);
     box.exec();
+}
+
+// The window's own captions, which stay as they are whatever the language.
+QString Caption(TextId id) {
+    return QString::fromStdString(Catalogue().Text(id));
 }
 
 }  // namespace
@@ -37,19 +42,19 @@ TForm3::TForm3(QWidget* parent)
       XPrintSet1(own_print_set_.get()),
       XPrint1(own_print_.get()) {
     BuildControls();
-    FormCreate();
+    ShowPrinters();
 }
 
 TForm3::TForm3(PrintSetInterface& print_set, PrintJobInterface& print, QWidget* parent)
     : QDialog(parent), XPrintSet1(&print_set), XPrint1(&print) {
     BuildControls();
-    FormCreate();
+    ShowPrinters();
 }
 
 TForm3::~TForm3() = default;
 
 void TForm3::BuildControls() {
-    setWindowTitle(QStringLiteral("Printer"));
+    setWindowTitle(Caption(TextId::kPrinterCaption));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QFont window_font(QStringLiteral("MS Sans Serif"));
@@ -62,7 +67,7 @@ void TForm3::BuildControls() {
     ComboBox1->setEditable(false);
     ComboBox1->setGeometry(0, 0, 369, ComboBox1->sizeHint().height());
 
-    Label2 = new QLabel(QStringLiteral("Printer resolution:"), this);
+    Label2 = new QLabel(Caption(TextId::kPrinterResolution), this);
     Label2->move(3, 37);
 
     StringGrid2 = new QTableWidget(0, 2, this);
@@ -77,16 +82,16 @@ void TForm3::BuildControls() {
     StringGrid2->setSelectionBehavior(QAbstractItemView::SelectRows);
     StringGrid2->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    CheckBoxColor = new QCheckBox(QStringLiteral("Color"), this);
+    CheckBoxColor = new QCheckBox(Caption(TextId::kPrinterColour), this);
     CheckBoxColor->setGeometry(163, 36, 97, 17);
 
-    Button1 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button1 = new QPushButton(Caption(TextId::kPrinterCancel), this);
     Button1->setGeometry(238, 73, 73, 25);
-    ButtonClose = new QPushButton(QStringLiteral("Print"), this);
+    ButtonClose = new QPushButton(Caption(TextId::kPrinterPrint), this);
     ButtonClose->setGeometry(238, 113, 73, 25);
     ButtonClose->setEnabled(false);
 
-    LabelNoPrinter = new QLabel(NoPrinterText(english_), this);
+    LabelNoPrinter = new QLabel(NoPrinterText(texts_), this);
     LabelNoPrinter->setObjectName(QStringLiteral("LabelNoPrinter"));
     LabelNoPrinter->setGeometry(3, 151, 369, 17);
     LabelNoPrinter->hide();
@@ -101,27 +106,27 @@ void TForm3::BuildControls() {
     connect(follow_timer_, &QTimer::timeout, this, &TForm3::FollowJob);
 
     // activated: the user's choice only, not the window's own refill of the list.
-    connect(ComboBox1, &QComboBox::activated, this, &TForm3::ComboBox1Change);
+    connect(ComboBox1, &QComboBox::activated, this, &TForm3::OnPrinterChosen);
     // toggled also fires when the window sets the box, which `updating` guards.
-    connect(CheckBoxColor, &QCheckBox::toggled, this, &TForm3::CheckBoxColorClick);
-    connect(ButtonClose, &QPushButton::clicked, this, &TForm3::ButtonCloseClick);
-    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+    connect(CheckBoxColor, &QCheckBox::toggled, this, &TForm3::OnColourToggled);
+    connect(ButtonClose, &QPushButton::clicked, this, &TForm3::OnPrint);
+    connect(Button1, &QPushButton::clicked, this, &TForm3::OnCancel);
 }
 
 void TForm3::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    FormCreate();
+    ShowPrinters();
 }
 
-int TForm3::ShowModalFor(const QImage& page, bool english) {
+int TForm3::ShowModalFor(const QImage& page, const Catalogue& texts) {
     page_ = &page;
-    english_ = english;
+    texts_ = texts;
     const int result = exec();
     page_ = nullptr;
     return result;
 }
 
-void TForm3::FormCreate() {
+void TForm3::ShowPrinters() {
     // Printers may have been set up or removed since the window was last shown.
     XPrintSet1->ReloadPrinters();
     ComboBox1->clear();
@@ -131,14 +136,15 @@ void TForm3::FormCreate() {
         ComboBox1->setCurrentIndex(XPrintSet1->PrinterIndex());
     }
     ButtonClose->setEnabled(available);
-    LabelNoPrinter->setText(NoPrinterText(english_));
+    LabelNoPrinter->setText(NoPrinterText(texts_));
     LabelNoPrinter->setVisible(!available);
 
     // Column widths: a quarter and three quarters of the grid, less 10 pixels each.
     const int grid_width = StringGrid2->width();
     StringGrid2->setColumnWidth(0, grid_width / 4 - 10);
     StringGrid2->setColumnWidth(1, grid_width * 3 / 4 - 10);
-    StringGrid2->setHorizontalHeaderLabels({QStringLiteral("i"), QStringLiteral("Auflösung")});
+    StringGrid2->setHorizontalHeaderLabels(
+        {QStringLiteral("i"), Caption(TextId::kPrinterResolutionColumn)});
 
     RefillResolutionGrid();
     RefillColorBox();
@@ -175,19 +181,19 @@ void TForm3::RefillColorBox() {
     updating = false;
 }
 
-void TForm3::ComboBox1Change() {
+void TForm3::OnPrinterChosen() {
     XPrintSet1->SetPrinterIndex(ComboBox1->currentIndex());
     RefillResolutionGrid();
     RefillColorBox();
 }
 
-void TForm3::CheckBoxColorClick() {
+void TForm3::OnColourToggled() {
     if (!updating) {
         XPrintSet1->SetColor(CheckBoxColor->isChecked());
     }
 }
 
-void TForm3::ButtonCloseClick() {
+void TForm3::OnPrint() {
     // Grid rows are the resolution entries in order; no current row selects none.
     const int entry = StringGrid2->currentRow();
     XPrintSet1->SetResolution(entry);
@@ -203,8 +209,8 @@ void TForm3::ButtonCloseClick() {
         printed = XPrint1->EndDoc();
     }
     if (!printed) {
-        Warn(this, PrintFailureMessage(ComboBox1->currentText(), XPrint1->Failure(), english_),
-             english_);
+        Warn(this, PrintFailureMessage(ComboBox1->currentText(), XPrint1->Failure(), texts_),
+             texts_);
         return;
     }
     if (XPrint1->JobId() <= 0) {
@@ -217,7 +223,7 @@ void TForm3::ButtonCloseClick() {
 void TForm3::StartFollowing(int job) {
     followed_job_ = job;
     ButtonClose->setEnabled(false);
-    LabelJob->setText(FollowingJobText(job, english_));
+    LabelJob->setText(FollowingJobText(job, texts_));
     LabelJob->show();
     following_for_.start();
     FollowJob();
@@ -239,7 +245,7 @@ void TForm3::FollowJob() {
         accept();
         return;
     }
-    Warn(this, JobProblemMessage(ComboBox1->currentText(), job, status.report, english_), english_);
+    Warn(this, JobProblemMessage(ComboBox1->currentText(), job, status.report, texts_), texts_);
 }
 
 void TForm3::StopFollowing() {
@@ -249,7 +255,7 @@ void TForm3::StopFollowing() {
     ButtonClose->setEnabled(XPrintSet1->PrinterAvailable());
 }
 
-void TForm3::Button1Click() {
+void TForm3::OnCancel() {
     reject();
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "print/print_interfaces.h"
+#include "texts/catalogue.h"
 
 class QCheckBox;
 class QComboBox;
@@ -34,16 +35,18 @@ public:
 
     // Shows the window modally for printing `page` (the 800 x 1220 summary page) and
     // returns QDialog::Accepted when the page was printed, or is printing without a
-    // problem CUPS knows of after kFollowMilliseconds. Its messages are English or
-    // Russian, as the main window's captions.
-    int ShowModalFor(const QImage& page, bool english = true);
+    // problem CUPS knows of after kFollowMilliseconds. Its messages are in the
+    // language of `texts`, the main window's.
+    int ShowModalFor(const QImage& page, const Catalogue& texts = Catalogue());
 
-    // Event handlers, run when the window is created and every time it is shown.
-    void FormCreate();
-    void ComboBox1Change();
-    void CheckBoxColorClick();
-    void ButtonCloseClick();  // "Print"
-    void Button1Click();      // "Cancel"
+    // The printers, their resolutions and colour anew: when the window is created
+    // and every time it is shown.
+    void ShowPrinters();
+    // The handlers of the printer choice, the colour box, "Print" and "Cancel".
+    void OnPrinterChosen();
+    void OnColourToggled();
+    void OnPrint();
+    void OnCancel();
 
     QComboBox* ComboBox1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -83,7 +86,7 @@ private:
     // box's change does not write back into the settings.
     bool updating = false;
     const QImage* page_ = nullptr;
-    bool english_ = true;
+    Catalogue texts_;
     QTimer* follow_timer_ = nullptr;
     QElapsedTimer following_for_;
     int followed_job_ = 0;

@@ -11,25 +11,26 @@
 #include "ui/print_command.h"
 #include "ui/top_view_panel.h"
 #include "ui/view3d_panel.h"
+#include "ui/window_language.h"
 
 namespace kalvesta {
 
-AircraftTabPage::AircraftTabPage(Workbench& bench, QTabWidget& tabs) : bench_(bench) {
+AircraftTabPage::AircraftTabPage(Workbench& bench, const WindowLanguage& language, QTabWidget& tabs)
+    : bench_(bench), language_(language), tabs_(tabs) {
     setObjectName("TabSheet5");
     // On its tab before anything is laid out on it: the controls take the size of
     // their captions in the window's font.
-    tabs.addTab(this, "     Aircraft    ");
+    tabs.addTab(this, language.Text(TextId::kAircraftTabStartCaption));
     Design& design = bench.design();
-    positions_ = new PositionsPanel(this, design);
-    top_view_ = new TopViewPanel(this, bench, view_mapping_);
-    view3d_ = new View3DPanel(this, bench, view_mapping_);
-    margin_ = new MarginChoicePanel(this, design);
-    calculation_ = new CalculationPanel(this, bench);
-    print_ = new PrintCommand(this, bench);
+    positions_ = new PositionsPanel(this, design, language);
+    top_view_ = new TopViewPanel(this, bench, language, view_mapping_);
+    view3d_ = new View3DPanel(this, bench, language, view_mapping_);
+    margin_ = new MarginChoicePanel(this, design, language);
+    calculation_ = new CalculationPanel(this, bench, language);
+    print_ = new PrintCommand(this, bench, language);
     calculation_->BuildMemo(this);
     print_->BuildPage(this);
     margin_->FitCaptions(top_view_->picture().x());
-    view3d_->ShowHint(true);
 
     connect(positions_, &PositionsPanel::CalculateAsked, this,
             &AircraftTabPage::CalculateIfEnabled);
@@ -38,6 +39,9 @@ AircraftTabPage::AircraftTabPage(Workbench& bench, QTabWidget& tabs) : bench_(be
     connect(calculation_, &CalculationPanel::CalculateClicked, this,
             &AircraftTabPage::CalculateClicked);
     connect(print_, &PrintCommand::PrintClicked, this, &AircraftTabPage::Print);
+    connect(&language, &WindowLanguage::Changed, this, [this] {
+        tabs_.setTabText(tabs_.indexOf(this), language_.Text(TextId::kAircraftTabCaption));
+    });
 }
 
 AircraftTabPage::~AircraftTabPage() = default;
@@ -61,19 +65,12 @@ void AircraftTabPage::ShowAircraftViews() {
     calculation_->ShowPrepared();
     top_view_->DrawAircraft();
     view3d_->Redraw();
-    positions_->TitlePictures(bench_.aircraft().english_captions);
+    positions_->TitlePictures();
     print_->ShowButton(false);
 }
 
 void AircraftTabPage::ShowWingCount(int wing_count) {
     positions_->ShowWingCount(wing_count);
-}
-
-void AircraftTabPage::ApplyLanguage() {
-    margin_->FitCaptions(top_view_->picture().x());
-    view3d_->ShowHint(bench_.aircraft().english_captions);
-    positions_->TitlePictures(bench_.aircraft().english_captions);
-    top_view_->DrawResults();
 }
 
 void AircraftTabPage::ShowCalculationRunning() {

@@ -3,6 +3,7 @@
 // "Calculate" with its progress and memo, and "Print". It follows the workbench:
 // a preparation shows the aircraft anew, a change of the margin, the parts or a
 // measured centre of gravity redraws the results; the window runs the calculation.
+// Each part takes its captions and texts from the window's language.
 #pragma once
 
 #include <QWidget>
@@ -23,13 +24,14 @@ class PrintCommand;
 class TForm3;
 class TopViewPanel;
 class View3DPanel;
+class WindowLanguage;
 
 class AircraftTabPage : public QWidget {
     Q_OBJECT
 
 public:
     // TabSheet5, added to `tabs`, showing the workbench's design.
-    AircraftTabPage(Workbench& bench, QTabWidget& tabs);
+    AircraftTabPage(Workbench& bench, const WindowLanguage& language, QTabWidget& tabs);
     ~AircraftTabPage() override;
 
     // The page follows a change of the workbench.
@@ -40,9 +42,6 @@ public:
     void ShowAircraftViews();
     // The position pictures and boxes of the wings in use.
     void ShowWingCount(int wing_count);
-    // The captions that depend on the language: the stability choice within its
-    // room, the position titles, the results.
-    void ApplyLanguage();
 
     // "Calculate" pressed: the running label instead of the button.
     void ShowCalculationRunning();
@@ -63,6 +62,8 @@ signals:
 
 private:
     Workbench& bench_;
+    const WindowLanguage& language_;
+    QTabWidget& tabs_;
     ViewMapping view_mapping_;
     PositionsPanel* positions_ = nullptr;
     TopViewPanel* top_view_ = nullptr;

@@ -5,20 +5,27 @@
 
 #include "ui/balance_window.h"
 #include "ui/main_menus.h"
+#include "ui/window_language.h"
 #include "ui/window_placement.h"
 
 namespace kalvesta {
 
-BalanceCommands::BalanceCommands(QWidget* window, const MainMenus& menus, Workbench& bench)
-    : QObject(window), window_(window), bench_(bench) {
+BalanceCommands::BalanceCommands(QWidget* window, const MainMenus& menus, Workbench& bench,
+                                 const WindowLanguage& language)
+    : QObject(window), window_(window), bench_(bench), language_(language) {
     connect(menus.balance_item, &QAction::triggered, this, &BalanceCommands::OnShowWindow);
     bench.Listen([this](const WorkbenchChange& change) { Follow(change); });
+    connect(&language, &WindowLanguage::Changed, this, &BalanceCommands::ApplyLanguage);
+}
+
+BalanceCommands::~BalanceCommands() {
+    delete balance_window_;
 }
 
 void BalanceCommands::OnShowWindow() {
     if (balance_window_ == nullptr) {
         balance_window_ = new BalanceWindow(window_, bench_.design());
-        balance_window_->ApplyLanguage(bench_.aircraft().english_captions);
+        balance_window_->ApplyLanguage(language_.texts());
         balance_window_->ShowParts();
         connect(balance_window_, &BalanceWindow::QuestionChanged, this,
                 [this] { bench_.AskBalance(balance_window_->Question()); });
@@ -30,9 +37,9 @@ void BalanceCommands::OnShowWindow() {
     balance_window_->activateWindow();
 }
 
-void BalanceCommands::ApplyLanguage(bool english) {
+void BalanceCommands::ApplyLanguage() {
     if (balance_window_ != nullptr) {
-        balance_window_->ApplyLanguage(english);
+        balance_window_->ApplyLanguage(language_.texts());
         ShowBalance();
     }
 }

@@ -12,17 +12,21 @@ class QWidget;
 namespace kalvesta {
 
 class BalanceWindow;
+class WindowLanguage;
 struct MainMenus;
 
 class BalanceCommands : public QObject {
     Q_OBJECT
 
 public:
-    BalanceCommands(QWidget* window, const MainMenus& menus, Workbench& bench);
-
-    void ApplyLanguage(bool english);
+    BalanceCommands(QWidget* window, const MainMenus& menus, Workbench& bench,
+                    const WindowLanguage& language);
+    // Takes its window along.
+    ~BalanceCommands() override;
 
 private:
+    // The window's captions and figures in the window's language.
+    void ApplyLanguage();
     void OnShowWindow();
     // The window follows a change of the workbench.
     void Follow(const WorkbenchChange& change);
@@ -30,6 +34,7 @@ private:
 
     QWidget* window_;
     Workbench& bench_;
+    const WindowLanguage& language_;
     BalanceWindow* balance_window_ = nullptr;  // made when "Balance…" is first chosen
 };
 

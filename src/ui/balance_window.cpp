@@ -1,5 +1,4 @@
-// The balance window's controls, texts in English and Russian, and the table's
-// editing and pasting.
+// The balance window's controls and texts, and the table's editing and pasting.
 #include "ui/balance_window.h"
 
 #include <QAction>
@@ -25,6 +24,7 @@
 #include "ui/design_boxes.h"
 #include "ui/message_text.h"
 #include "ui/parts_table_model.h"
+#include "ui/window_language.h"
 
 namespace kalvesta {
 namespace {
@@ -105,21 +105,21 @@ constexpr QColor kWrongColour(255, 0, 0);
 
 }  // namespace
 
-QString DescribeRowProblem(const PartsProblem& problem, bool english) {
+QString DescribeRowProblem(const PartsProblem& problem, const Catalogue& texts) {
     // The fields are named as the table's columns are.
-    const PartFieldNames columns{english ? "mass" : "масса", "x"};
-    const std::string what =
-        DescribePartRowProblem(problem.problem, problem.mass_g, problem.x_mm, english, columns);
-    return InLanguage(english, "Row %1: %2", "Строка %1: %2")
-        .arg(problem.row)
-        .arg(QString::fromStdString(what));
+    const std::string mass = texts.Text(TextId::kBalanceMassColumn);
+    const std::string x = texts.Text(TextId::kBalanceXColumn);
+    const Message what =
+        DescribePartRowProblem(problem.problem, problem.mass_g, problem.x_mm, {mass, x});
+    return QText(texts, TextId::kBalanceRowProblem,
+                 {{"row", std::to_string(problem.row)}, {"problem", texts.Text(what)}});
 }
 
 BalanceWindow::BalanceWindow(QWidget* owner, Design& design)
     : QWidget(owner, Qt::Window), design_(design) {
     setObjectName("BalanceWindow");
     Build();
-    ApplyLanguage(true);
+    ApplyLanguage(texts_);
 }
 
 void BalanceWindow::Build() {
@@ -211,28 +211,22 @@ void BalanceWindow::Build() {
     resize(540, 460);
 }
 
-QString BalanceWindow::Text(const char* english, const char* russian) const {
-    return InLanguage(english_, english, russian);
+QString BalanceWindow::Text(TextId id, std::initializer_list<TextValue> values) const {
+    return QText(texts_, id, values);
 }
 
-void BalanceWindow::ApplyLanguage(bool english) {
-    english_ = english;
-    setWindowTitle(Text("Balance", "Центровка"));
-    axis_note_->setText(
-        Text("Each part: its mass, and the x of its own centre of gravity measured as on the top "
-             "view: from x = 0, positive towards the tail. Rows copied from a spreadsheet are "
-             "pasted with Ctrl+V.",
-             "Для каждой детали: масса и x её собственного центра тяжести, как на виде сверху: "
-             "от x = 0, положительно к хвосту. Строки из электронной таблицы вставляются по "
-             "Ctrl+V."));
-    model_->SetHeaders({Text("Part", "Деталь"), Text("Mass (g)", "Масса (г)"),
-                        Text("x (mm, aft +)", "x (мм, к хвосту +)")});
-    add_button_->setText(Text("Add row", "Добавить строку"));
-    delete_button_->setText(Text("Delete rows", "Удалить строки"));
-    target_caption_->setText(Text("Target margin (%):", "Целевой запас (%):"));
-    move_caption_->setText(Text("Move part:", "Сдвинуть деталь:"));
-    ballast_caption_->setText(Text("Ballast at x (mm):", "Балласт в x (мм):"));
-    move_choice_->setItemText(0, Text("(none)", "(нет)"));
+void BalanceWindow::ApplyLanguage(const Catalogue& texts) {
+    texts_ = texts;
+    setWindowTitle(Text(TextId::kBalanceTitle));
+    axis_note_->setText(Text(TextId::kBalanceAxisNote));
+    model_->SetHeaders({Text(TextId::kBalancePartHeader), Text(TextId::kBalanceMassHeader),
+                        Text(TextId::kBalanceXHeader)});
+    add_button_->setText(Text(TextId::kBalanceAddRow));
+    delete_button_->setText(Text(TextId::kBalanceDeleteRows));
+    target_caption_->setText(Text(TextId::kBalanceTargetMargin));
+    move_caption_->setText(Text(TextId::kBalanceMovePart));
+    ballast_caption_->setText(Text(TextId::kBalanceBallastAt));
+    move_choice_->setItemText(0, Text(TextId::kBalanceNoPart));
 }
 
 void BalanceWindow::ShowParts() {
@@ -253,7 +247,7 @@ BalanceQuestion BalanceWindow::Question() const {
 void BalanceWindow::OfferParts() {
     const QSignalBlocker quiet(move_choice_);
     const QString chosen = move_choice_->currentIndex() > 0 ? move_choice_->currentText() : "";
-    QStringList names = {Text("(none)", "(нет)")};
+    QStringList names = {Text(TextId::kBalanceNoPart)};
     std::set<std::string> offered;
     for (const Part& part : design_.parts().reading().parts) {
         if (offered.insert(part.name).second) {
@@ -365,75 +359,70 @@ void BalanceWindow::PasteRows(const QString& text) {
 
 void BalanceWindow::ShowBalance(const Balance& balance,
                                 const std::optional<PartsProblem>& problem) {
-    const auto mm = [this](double value) { return Fixed(value, 1) + Text(" mm", " мм"); };
+    const auto mm = [this](double value) {
+        return texts_.Text(TextId::kBalanceMm, {{"value", FormatFixed(value, 1)}});
+    };
     for (QLabel* answer : {target_answer_, move_answer_, ballast_answer_}) {
         answer->clear();
     }
     verdict_label_->clear();
     Colour(totals_label_, palette().color(QPalette::WindowText));
     if (problem) {
-        totals_label_->setText(DescribeRowProblem(*problem, english_));
+        totals_label_->setText(DescribeRowProblem(*problem, texts_));
         Colour(totals_label_, kWrongColour);
         return;
     }
     switch (balance.status) {
         case BalanceStatus::kNoParts:
-            totals_label_->setText(Text("Enter the parts: name, mass in g, x in mm.",
-                                        "Введите детали: название, массу в г, x в мм."));
+            totals_label_->setText(Text(TextId::kBalanceNoParts));
             return;
         case BalanceStatus::kBeyondRange:
-            totals_label_->setText(Text("The masses and positions are too large to add up.",
-                                        "Массы и положения слишком велики для суммирования."));
+            totals_label_->setText(Text(TextId::kBalanceBeyondRange));
             Colour(totals_label_, kWrongColour);
             return;
         case BalanceStatus::kNoNeutralPoint:
         case BalanceStatus::kComplete:
             break;
     }
-    QString totals = Text("Total mass: %1 g    x_cg: %2", "Общая масса: %1 г    x_ЦТ: %2")
-                         .arg(Fixed(balance.mass_g, 1), mm(balance.x_cg_mm));
+    QString totals = Text(TextId::kBalanceTotals, {{"mass", FormatFixed(balance.mass_g, 1)},
+                                                   {"x_cg", mm(balance.x_cg_mm)}});
     if (balance.status == BalanceStatus::kNoNeutralPoint) {
         totals_label_->setText(totals);
-        verdict_label_->setText(Text("The margin needs a neutral point: press \"Calculate\".",
-                                     "Для запаса нужна нейтральная точка: нажмите «Рассчитать»."));
+        verdict_label_->setText(Text(TextId::kBalancePressCalculate));
         Colour(verdict_label_, palette().color(QPalette::WindowText));
         return;
     }
-    totals += Text("    static margin: %1 %", "    запас устойчивости: %1 %")
-                  .arg(Fixed(balance.static_margin_percent, 1));
+    totals += Text(TextId::kBalanceStaticMargin,
+                   {{"margin", FormatFixed(balance.static_margin_percent, 1)}});
     totals_label_->setText(totals);
 
-    const QString range =
+    const std::string range =
         balance.front_x_mm == balance.aft_x_mm
-            ? Text("recommended %1", "рекомендуется %1").arg(mm(balance.front_x_mm))
-            : Text("recommended %1 to %2", "рекомендуется %1 – %2")
-                  .arg(Fixed(balance.front_x_mm, 1), mm(balance.aft_x_mm));
-    const QString off_by = mm(balance.off_by_mm);
+            ? texts_.Text(TextId::kBalanceRecommended, {{"x", mm(balance.front_x_mm)}})
+            : texts_.Text(
+                  TextId::kBalanceRecommendedRange,
+                  {{"front", FormatFixed(balance.front_x_mm, 1)}, {"aft", mm(balance.aft_x_mm)}});
+    const std::string off_by = mm(balance.off_by_mm);
+    const auto verdict = [&](TextId id, QColor colour) {
+        verdict_label_->setText(Text(id, {{"off_by", off_by}, {"range", range}}));
+        Colour(verdict_label_, colour);
+    };
     switch (balance.verdict) {
         case Verdict::kInside:
-            verdict_label_->setText(Text("Inside (%1)", "В норме (%1)").arg(range));
-            Colour(verdict_label_, kInsideColour);
+            verdict(TextId::kBalanceInside, kInsideColour);
             break;
         case Verdict::kNoseHeavy:
-            verdict_label_->setText(
-                Text("Nose-heavy by %1 (%2)", "Перетяжелён нос: на %1 (%2)").arg(off_by, range));
-            Colour(verdict_label_, kOutsideColour);
+            verdict(TextId::kBalanceNoseHeavy, kOutsideColour);
             break;
         case Verdict::kTailHeavy:
-            verdict_label_->setText(
-                Text("Tail-heavy by %1 (%2)", "Перетяжелён хвост: на %1 (%2)").arg(off_by, range));
-            Colour(verdict_label_, kOutsideColour);
+            verdict(TextId::kBalanceTailHeavy, kOutsideColour);
             break;
         case Verdict::kUnstable:
-            verdict_label_->setText(
-                Text("Unstable: behind the neutral point, tail-heavy by %1 (%2)",
-                     "Неустойчив: ЦТ позади нейтральной точки, хвост тяжелее на %1 (%2)")
-                    .arg(off_by, range));
-            Colour(verdict_label_, kWrongColour);
+            verdict(TextId::kBalanceUnstable, kWrongColour);
             break;
     }
 
-    const QString not_a_number = Text("not a number", "не число");
+    const QString not_a_number = Text(TextId::kBalanceNotANumber);
     target_box_->setPlaceholderText(Fixed(balance.target_margin_percent, 1));
     const bool target_unread = !target_box_->text().trimmed().isEmpty() &&
                                !ReadPartNumber(target_box_->text().toStdString(), true);
@@ -442,27 +431,24 @@ void BalanceWindow::ShowBalance(const Balance& balance,
         target_answer_->setText(not_a_number);
         return;
     }
-    target_answer_->setText(
-        Text("target x_cg = %1", "целевой x_ЦТ = %1").arg(mm(balance.target_x_cg_mm)));
+    target_answer_->setText(Text(TextId::kBalanceTarget, {{"x", mm(balance.target_x_cg_mm)}}));
     if (const std::optional<PartMove>& move = balance.move) {
         move_answer_->setText(
             move->status == MoveStatus::kOk
-                ? Text("to x = %1 (by %2)", "в x = %1 (на %2)")
-                      .arg(mm(move->to_x_mm), mm(move->by_mm))
-                : Text("several parts have this name", "это название у нескольких деталей"));
+                ? Text(TextId::kBalanceMoveTo, {{"to", mm(move->to_x_mm)}, {"by", mm(move->by_mm)}})
+                : Text(TextId::kBalanceSharedName));
     }
     if (const std::optional<Ballast>& ballast = balance.ballast) {
         switch (ballast->status) {
             case BallastStatus::kOk:
-                ballast_answer_->setText(Fixed(ballast->mass_g, 1) + Text(" g", " г"));
+                ballast_answer_->setText(
+                    Text(TextId::kBalanceGrams, {{"value", FormatFixed(ballast->mass_g, 1)}}));
                 break;
             case BallastStatus::kAtTarget:
-                ballast_answer_->setText(
-                    Text("cannot help: it lies at the target", "не поможет: он в целевой точке"));
+                ballast_answer_->setText(Text(TextId::kBalanceBallastAtTarget));
                 break;
             case BallastStatus::kWrongSide:
-                ballast_answer_->setText(Text("cannot help: on the wrong side of the target",
-                                              "не поможет: не с той стороны от цели"));
+                ballast_answer_->setText(Text(TextId::kBalanceBallastWrongSide));
                 break;
         }
     } else if (!ballast_box_->text().trimmed().isEmpty()) {

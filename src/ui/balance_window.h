@@ -7,11 +7,13 @@
 
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
 #include "analysis/balance.h"
 #include "model/design.h"
+#include "texts/catalogue.h"
 
 class QComboBox;
 class QLabel;
@@ -23,8 +25,8 @@ namespace kalvesta {
 
 class PartsTableModel;
 
-// "Row 3: mass "abc" is not a number", in English or Russian.
-QString DescribeRowProblem(const PartsProblem& problem, bool english);
+// "Row 3: mass "abc" is not a number".
+QString DescribeRowProblem(const PartsProblem& problem, const Catalogue& texts);
 
 class BalanceWindow : public QWidget {
     Q_OBJECT
@@ -43,7 +45,8 @@ public:
     // Shows the figures of `balance` (its status says how far they go) or, when the
     // table has a bad row, that row's problem.
     void ShowBalance(const Balance& balance, const std::optional<PartsProblem>& problem);
-    void ApplyLanguage(bool english);
+    // Captions and the texts of the figures from `texts`.
+    void ApplyLanguage(const Catalogue& texts);
 
     // Rows copied from a spreadsheet (fields between tabs, or ";"; a header line
     // skipped): they replace exactly a selected block of their shape, else they are
@@ -61,10 +64,10 @@ private:
     void DeleteRows();
     // The part choice offers the names of the table's parts, keeping the choice.
     void OfferParts();
-    QString Text(const char* english, const char* russian) const;
+    QString Text(TextId id, std::initializer_list<TextValue> values = {}) const;
 
     Design& design_;
-    bool english_ = true;
+    Catalogue texts_;
     QLabel* axis_note_ = nullptr;
     PartsTableModel* model_ = nullptr;
     QTableView* table_ = nullptr;

@@ -5,16 +5,19 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "ui/window_language.h"
 #include "ui/window_layout.h"
 
 namespace kalvesta {
 
-CalculationPanel::CalculationPanel(QWidget* page, const Workbench& bench)
-    : QObject(page), bench_(bench) {
-    calculate_button_ = new QPushButton("Calculate", page);
+CalculationPanel::CalculationPanel(QWidget* page, const Workbench& bench,
+                                   const WindowLanguage& language)
+    : QObject(page), bench_(bench), language_(language) {
+    calculate_button_ = new QPushButton(language.Text(TextId::kAircraftTabCalculate), page);
     calculate_button_->setObjectName("Button4");
     calculate_button_->setGeometry(40, 384, 97, 33);
-    running_label_ = MakeLabel(page, "Label_w", "- calculation is running -", {8, 384});
+    running_label_ =
+        MakeLabel(page, "Label_w", language.Text(TextId::kAircraftTabRunning), {8, 384});
     // Wider than the layout's 137 pixels, as wide as its caption: the free room
     // before ScrollBar1 holds either language's text, which 137 pixels do not.
     SetFont(running_label_, 15, kGreenFont);
@@ -25,6 +28,12 @@ CalculationPanel::CalculationPanel(QWidget* page, const Workbench& bench)
     countdown_label_->resize(80, 18);
     countdown_label_->hide();
     connect(calculate_button_, &QPushButton::clicked, this, &CalculationPanel::CalculateClicked);
+    // The memo keeps its lines in the language they were shown in until the next
+    // preparation or calculation.
+    connect(&language, &WindowLanguage::Changed, this, [this] {
+        calculate_button_->setText(language_.Text(TextId::kAircraftTabCalculate));
+        SetLabelText(running_label_, language_.Text(TextId::kAircraftTabRunning));
+    });
 }
 
 void CalculationPanel::BuildMemo(QWidget* page) {
@@ -64,7 +73,7 @@ void CalculationPanel::ShowEnded() {
 
 void CalculationPanel::ShowMemo() {
     const Memo& memo = bench_.analysis().memo;
-    memo_->setPlainText(QString::fromStdString(memo.Text()));
+    memo_->setPlainText(QString::fromStdString(memo.Text(language_.texts())));
     memo_->setVisible(memo.visible);
 }
 

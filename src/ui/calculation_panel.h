@@ -18,14 +18,16 @@ class QWidget;
 namespace kalvesta {
 
 class ImageControl;
+class WindowLanguage;
 
 class CalculationPanel : public QObject {
     Q_OBJECT
 
 public:
     // Makes Button4, Label_w and Label24 on `page`; the memo follows (BuildMemo),
-    // after the controls that come before it in the tab order.
-    CalculationPanel(QWidget* page, const Workbench& bench);
+    // after the controls that come before it in the tab order. Captions and the
+    // memo's lines are in the window's language.
+    CalculationPanel(QWidget* page, const Workbench& bench, const WindowLanguage& language);
     void BuildMemo(QWidget* page);
 
     // A preparation: "Calculate" enabled, the memo as the preparation reset it.
@@ -41,8 +43,6 @@ public:
     void ShowEnded();
     // F9 or Return: "Calculate" when it is enabled.
     void CalculateIfEnabled();
-    // The running label fits its text (after a language switch).
-    QLabel& running_label() { return *running_label_; }
 
 signals:
     void CalculateClicked();
@@ -51,6 +51,7 @@ private:
     void ShowMemo();
 
     const Workbench& bench_;
+    const WindowLanguage& language_;
     QPushButton* calculate_button_ = nullptr;  // Button4
     QLabel* running_label_ = nullptr;          // Label_w
     QLabel* countdown_label_ = nullptr;        // Label24

@@ -18,8 +18,8 @@
 #include "ui/file_dialogs.h"
 #include "ui/main_menus.h"
 #include "ui/message_boxes.h"
-#include "ui/message_text.h"
 #include "ui/recent_files.h"
+#include "ui/window_language.h"
 #include "ui/window_layout.h"
 
 namespace kalvesta {
@@ -43,26 +43,29 @@ QString ProposedAvlName(const std::string& da4_name) {
 
 }  // namespace
 
-FileCommands::FileCommands(QWidget* window, QWidget* strip, MainMenus& menus, Workbench& bench)
+FileCommands::FileCommands(QWidget* window, QWidget* strip, MainMenus& menus, Workbench& bench,
+                           const WindowLanguage& language)
     : QObject(window),
       window_(window),
       menus_(menus),
       bench_(bench),
       design_(bench.design()),
+      language_(language),
       dialogs_(std::make_unique<QtFileDialogs>()),
-      recent_files_(new RecentFiles(*menus.recent_menu)) {
-    // The glyphs follow with the program icon (GiveIcons).
-    auto tool_button = [strip](const char* name, const char* hint, int x) {
+      recent_files_(new RecentFiles(*menus.recent_menu, language)) {
+    // The glyphs follow with the program icon (GiveIcons). The hints stay as they
+    // are whatever the language.
+    auto tool_button = [strip, &language](const char* name, TextId hint, int x) {
         auto* button = new QToolButton(strip);
         button->setObjectName(name);
         button->setGeometry(x, 0, 23, 22);
-        button->setToolTip(hint);
+        button->setToolTip(language.Text(hint));
         button->setAutoRaise(true);
         return button;
     };
-    open_button_ = tool_button("SpeedButton1", "Open File", 2);
-    save_as_button_ = tool_button("SpeedButton2", "Save File as", 28);
-    save_button_ = tool_button("SpeedButton3", "Save File", 54);
+    open_button_ = tool_button("SpeedButton1", TextId::kFileOpenHint, 2);
+    save_as_button_ = tool_button("SpeedButton2", TextId::kFileSaveAsHint, 28);
+    save_button_ = tool_button("SpeedButton3", TextId::kFileSaveHint, 54);
     save_button_->hide();
 
     file_name_label_ = new QLabel(strip);
@@ -99,7 +102,7 @@ bool FileCommands::MayDropDesign() {
     if (!design_.IsModified()) {
         return true;
     }
-    switch (dialogs_->AskSaveChanges(window_, FileName(), english())) {
+    switch (dialogs_->AskSaveChanges(window_, FileName(), texts())) {
         case SaveChoice::kSave:
             return Save(false);
         case SaveChoice::kDiscard:
@@ -110,10 +113,6 @@ bool FileCommands::MayDropDesign() {
     return false;
 }
 
-void FileCommands::ApplyLanguage(bool english) {
-    recent_files_->ApplyLanguage(english);
-}
-
 QString FileCommands::WindowTitle(const QString& caption) const {
     const bool modified = design_.IsModified();
     if (design_.path().empty() && !modified) {
@@ -121,6 +120,10 @@ QString FileCommands::WindowTitle(const QString& caption) const {
     }
     return caption + QStringLiteral(" – ") + FileName() +
            (modified ? QStringLiteral(" *") : QString());
+}
+
+const Catalogue& FileCommands::texts() const {
+    return language_.texts();
 }
 
 QString FileCommands::FileName() const {
@@ -158,7 +161,7 @@ std::optional<std::string> FileCommands::ChooseFileToWrite(
         const std::string name = complete(chosen->toStdString());
         const QString path = QString::fromStdString(name);
         if (!QFileInfo::exists(path) ||
-            dialogs_->AskReplace(window_, QFileInfo(path).fileName(), english())) {
+            dialogs_->AskReplace(window_, QFileInfo(path).fileName(), texts())) {
             return name;
         }
         proposal = path;
@@ -172,10 +175,9 @@ bool FileCommands::Save(bool ask_for_name) {
     if (parts.problem) {
         dialogs_->ShowFileError(
             window_,
-            InLanguage(english(), "Not saved: the parts table does not read. %1",
-                       "Не сохранено: таблица деталей не читается. %1")
-                .arg(DescribeRowProblem(*parts.problem, english())),
-            english());
+            QText(texts(), TextId::kFilePartsUnread,
+                  {{"problem", DescribeRowProblem(*parts.problem, texts()).toStdString()}}),
+            texts());
         return false;
     }
     std::string path = CompleteDa4Extension(design_.path());
@@ -196,10 +198,9 @@ bool FileCommands::Save(bool ask_for_name) {
         sections.parts = parts.parts;
     }
     const FileResult written = WriteDa4File(path, Da4ValuesOf(design_.inputs()), sections);
-    if (!written.message.empty()) {
+    if (const std::string said = FileMessage(written, texts()); !said.empty()) {
         // A failure, or a safety copy that could not be removed.
-        dialogs_->ShowFileError(window_, QString::fromStdString(FileMessage(written, english())),
-                                english());
+        dialogs_->ShowFileError(window_, QString::fromStdString(said), texts());
     }
     if (!written.ok()) {
         return false;
@@ -228,11 +229,7 @@ void FileCommands::OnOpenRecent(const QString& path) {
     if (!QFileInfo::exists(path)) {
         recent_files_->Remove(path);
         dialogs_->ShowFileError(
-            window_,
-            InLanguage(english(), "\"%1\" is no longer there; it was taken off the recent files.",
-                       "Файла «%1» больше нет; он убран из списка недавних файлов.")
-                .arg(path),
-            english());
+            window_, QText(texts(), TextId::kRecentGone, {{"path", path.toStdString()}}), texts());
         return;
     }
     if (MayDropDesign()) {
@@ -251,11 +248,10 @@ void FileCommands::OpenFile(const std::optional<QString>& chosen) {
     if (const FileResult usable = AircraftFileResult(read, name); !usable.ok()) {
         // The design in the window and its name stay, so "Save" still writes where
         // the window says.
-        dialogs_->ShowFileError(window_,
-                                QString::fromStdString(FileMessage(usable, english())) +
-                                    InLanguage(english(), ". The design in the window is kept.",
-                                               ". Проект в окне сохранён без изменений."),
-                                english());
+        dialogs_->ShowFileError(
+            window_,
+            QText(texts(), TextId::kFileDesignKept, {{"problem", FileMessage(usable, texts())}}),
+            texts());
         ShowSaveCommands();
         bench_.Prepare();
         return;
@@ -274,19 +270,17 @@ void FileCommands::OpenFile(const std::optional<QString>& chosen) {
     ShowFileName();
     if (beside && !beside->result.ok()) {
         dialogs_->ShowFileError(
-            window_, QString::fromStdString(FileMessage(beside->result, english())), english());
+            window_, QString::fromStdString(FileMessage(beside->result, texts())), texts());
     }
 }
 
 void FileCommands::OnExportAvl() {
     const Aircraft& aircraft = bench_.aircraft();
-    if (!HasResultsOrSays(window_, aircraft)) {
+    if (!HasResultsOrSays(window_, aircraft, texts())) {
         return;
     }
     const std::optional<std::string> name = ChooseFileToWrite(
-        [this](const QString& start) {
-            return dialogs_->ExportFileName(window_, start, english());
-        },
+        [this](const QString& start) { return dialogs_->ExportFileName(window_, start, texts()); },
         ProposedAvlName(aircraft.current_file_name), &CompleteAvlExtension);
     if (!name) {
         return;
@@ -295,15 +289,16 @@ void FileCommands::OnExportAvl() {
     const FileResult written = WriteAvlFile(*name, aircraft, analysis.lattice, analysis.results,
                                             aircraft.current_file_name);
     if (!written.ok()) {
-        dialogs_->ShowFileError(window_, QString::fromStdString(FileMessage(written, english())),
-                                english());
+        dialogs_->ShowFileError(window_, QString::fromStdString(FileMessage(written, texts())),
+                                texts());
         return;
     }
-    dialogs_->ShowDone(window_,
-                       InLanguage(english(), "The aircraft was written for AVL to\n%1",
-                                  "Самолёт записан для AVL в файл\n%1")
-                           .arg(QFileInfo(QString::fromStdString(*name)).absoluteFilePath()),
-                       english());
+    dialogs_->ShowDone(
+        window_,
+        QText(
+            texts(), TextId::kAvlWritten,
+            {{"path", QFileInfo(QString::fromStdString(*name)).absoluteFilePath().toStdString()}}),
+        texts());
 }
 
 }  // namespace kalvesta

@@ -23,6 +23,7 @@ namespace kalvesta {
 
 class FileDialogs;
 class RecentFiles;
+class WindowLanguage;
 struct MainMenus;
 
 class FileCommands : public QObject {
@@ -30,8 +31,10 @@ class FileCommands : public QObject {
 
 public:
     // Makes the tool buttons (SpeedButton1..3) and the file-name label (Lab_FName)
-    // on `strip` and connects them and the menu items; `window` parents the dialogs.
-    FileCommands(QWidget* window, QWidget* strip, MainMenus& menus, Workbench& bench);
+    // on `strip` and connects them and the menu items; `window` parents the dialogs,
+    // which ask and tell in the window's language.
+    FileCommands(QWidget* window, QWidget* strip, MainMenus& menus, Workbench& bench,
+                 const WindowLanguage& language);
     ~FileCommands() override;
 
     // The open and save glyphs, given with the program icon.
@@ -50,7 +53,6 @@ public:
     // The window title: `caption`, then the file's name once the design has one or
     // differs from the start-up one, and " *" while it is modified.
     QString WindowTitle(const QString& caption) const;
-    void ApplyLanguage(bool english);
 
 private:
     void OnNew();
@@ -70,12 +72,13 @@ private:
     // The folder of the current file, where the dialogs start (empty: the current folder).
     QString FileFolder() const;
     QString FileName() const;
-    bool english() const { return bench_.aircraft().english_captions; }
+    const Catalogue& texts() const;
 
     QWidget* window_;
     MainMenus& menus_;
     Workbench& bench_;
     Design& design_;
+    const WindowLanguage& language_;
     std::unique_ptr<FileDialogs> dialogs_;
     RecentFiles* recent_files_ = nullptr;
     QToolButton* open_button_ = nullptr;     // SpeedButton1

@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "ui/window_language.h"
+
 namespace kalvesta {
 namespace {
 
@@ -57,33 +59,33 @@ std::optional<QString> QtFileDialogs::SaveFileName(QWidget* parent, const QStrin
 }
 
 std::optional<QString> QtFileDialogs::ExportFileName(QWidget* parent, const QString& proposal,
-                                                     bool english) {
-    QFileDialog dialog(parent, InLanguage(english, "Export AVL", "Экспорт в AVL"), QString(),
+                                                     const Catalogue& texts) {
+    QFileDialog dialog(parent, QText(texts, TextId::kAvlDialogTitle), QString(),
                        QStringLiteral("*.avl (*.avl)"));
     SetUpSaveDialog(dialog, proposal);
-    dialog.setLabelText(QFileDialog::LookIn, InLanguage(english, "Look in:", "Папка:"));
-    dialog.setLabelText(QFileDialog::FileName, InLanguage(english, "File name:", "Имя файла:"));
-    dialog.setLabelText(QFileDialog::FileType,
-                        InLanguage(english, "Files of type:", "Тип файлов:"));
-    dialog.setLabelText(QFileDialog::Accept, InLanguage(english, "&Export", "&Экспорт"));
-    dialog.setLabelText(QFileDialog::Reject, CancelCaption(english));
+    dialog.setLabelText(QFileDialog::LookIn, QText(texts, TextId::kDialogLookIn));
+    dialog.setLabelText(QFileDialog::FileName, QText(texts, TextId::kDialogFileName));
+    dialog.setLabelText(QFileDialog::FileType, QText(texts, TextId::kDialogFileType));
+    dialog.setLabelText(QFileDialog::Accept, QText(texts, TextId::kAvlExport));
+    dialog.setLabelText(QFileDialog::Reject, QText(texts, TextId::kMessageCancel));
     return NameWithoutWildcard(dialog);
 }
 
-SaveChoice QtFileDialogs::AskSaveChanges(QWidget* parent, const QString& file_name, bool english) {
-    return kalvesta::AskSaveChanges(parent, file_name, english);
+SaveChoice QtFileDialogs::AskSaveChanges(QWidget* parent, const QString& file_name,
+                                         const Catalogue& texts) {
+    return kalvesta::AskSaveChanges(parent, file_name, texts);
 }
 
-bool QtFileDialogs::AskReplace(QWidget* parent, const QString& file_name, bool english) {
-    return kalvesta::AskReplace(parent, file_name, english);
+bool QtFileDialogs::AskReplace(QWidget* parent, const QString& file_name, const Catalogue& texts) {
+    return kalvesta::AskReplace(parent, file_name, texts);
 }
 
-void QtFileDialogs::ShowFileError(QWidget* parent, const QString& message, bool english) {
-    Tell(parent, QMessageBox::Warning, message, english);
+void QtFileDialogs::ShowFileError(QWidget* parent, const QString& message, const Catalogue& texts) {
+    Tell(parent, QMessageBox::Warning, message, texts);
 }
 
-void QtFileDialogs::ShowDone(QWidget* parent, const QString& message, bool english) {
-    Tell(parent, QMessageBox::Information, message, english);
+void QtFileDialogs::ShowDone(QWidget* parent, const QString& message, const Catalogue& texts) {
+    Tell(parent, QMessageBox::Information, message, texts);
 }
 
 }  // namespace kalvesta

@@ -21,13 +21,14 @@ public:
     virtual std::optional<QString> SaveFileName(QWidget* parent, const QString& proposal) = 0;
     // The AVL export's own dialog, titled and labelled in the window's language.
     virtual std::optional<QString> ExportFileName(QWidget* parent, const QString& proposal,
-                                                  bool english) = 0;
-    virtual SaveChoice AskSaveChanges(QWidget* parent, const QString& file_name, bool english) = 0;
-    virtual bool AskReplace(QWidget* parent, const QString& file_name, bool english) = 0;
+                                                  const Catalogue& texts) = 0;
+    virtual SaveChoice AskSaveChanges(QWidget* parent, const QString& file_name,
+                                      const Catalogue& texts) = 0;
+    virtual bool AskReplace(QWidget* parent, const QString& file_name, const Catalogue& texts) = 0;
     // Tells the user that a file could not be read or written, and why.
-    virtual void ShowFileError(QWidget* parent, const QString& message, bool english) = 0;
+    virtual void ShowFileError(QWidget* parent, const QString& message, const Catalogue& texts) = 0;
     // Tells the user what was done.
-    virtual void ShowDone(QWidget* parent, const QString& message, bool english) = 0;
+    virtual void ShowDone(QWidget* parent, const QString& message, const Catalogue& texts) = 0;
 };
 
 // The real dialogs: filter "*.da4" (the save dialog proposing "plane.da4" for a
@@ -38,11 +39,12 @@ public:
     std::optional<QString> OpenFileName(QWidget* parent, const QString& folder) override;
     std::optional<QString> SaveFileName(QWidget* parent, const QString& proposal) override;
     std::optional<QString> ExportFileName(QWidget* parent, const QString& proposal,
-                                          bool english) override;
-    SaveChoice AskSaveChanges(QWidget* parent, const QString& file_name, bool english) override;
-    bool AskReplace(QWidget* parent, const QString& file_name, bool english) override;
-    void ShowFileError(QWidget* parent, const QString& message, bool english) override;
-    void ShowDone(QWidget* parent, const QString& message, bool english) override;
+                                          const Catalogue& texts) override;
+    SaveChoice AskSaveChanges(QWidget* parent, const QString& file_name,
+                              const Catalogue& texts) override;
+    bool AskReplace(QWidget* parent, const QString& file_name, const Catalogue& texts) override;
+    void ShowFileError(QWidget* parent, const QString& message, const Catalogue& texts) override;
+    void ShowDone(QWidget* parent, const QString& message, const Catalogue& texts) override;
 };
 
 }  // namespace kalvesta

@@ -9,25 +9,24 @@
 
 #include "model/length_text.h"
 #include "ui/message_boxes.h"
+#include "ui/window_language.h"
 #include "ui/window_layout.h"
 
 namespace kalvesta {
 namespace {
 
-QString Reason(LengthTextError error, const QString& text, bool english) {
+QString Reason(LengthTextError error, const QString& text, const Catalogue& texts) {
     switch (error) {
         case LengthTextError::kNone:
             break;
         case LengthTextError::kEmpty:
-            return InLanguage(english, "Type a length in mm.", "Введите длину в мм.");
+            return QText(texts, TextId::kLengthEmpty);
         case LengthTextError::kNotANumber:
-            return InLanguage(english, "\"%1\" is not a number.", "«%1» — не число.").arg(text);
+            return QText(texts, TextId::kLengthNotANumber, {{"text", text.toStdString()}});
         case LengthTextError::kNotFinite:
-            return InLanguage(english, "A length must be a finite number.",
-                              "Длина должна быть конечным числом.");
+            return QText(texts, TextId::kLengthNotFinite);
         case LengthTextError::kOutOfRange:
-            return InLanguage(english, "A length must lie between -100000 and 100000 mm.",
-                              "Длина должна лежать между -100000 и 100000 мм.");
+            return QText(texts, TextId::kLengthOutOfRange);
     }
     return QString();
 }
@@ -35,8 +34,8 @@ QString Reason(LengthTextError error, const QString& text, bool english) {
 }  // namespace
 
 LengthDialog::LengthDialog(QWidget* parent, const QString& prompt, const QString& text,
-                           bool english)
-    : QDialog(parent), english_(english) {
+                           const Catalogue& texts)
+    : QDialog(parent), texts_(texts) {
     setWindowTitle(kMessageTitle);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(prompt, this));
@@ -50,8 +49,8 @@ LengthDialog::LengthDialog(QWidget* parent, const QString& prompt, const QString
     reason_->setPalette(palette);
     layout->addWidget(reason_);
     auto* buttons = new QDialogButtonBox(this);
-    ok_ = buttons->addButton(OkCaption(english), QDialogButtonBox::AcceptRole);
-    buttons->addButton(CancelCaption(english), QDialogButtonBox::RejectRole);
+    ok_ = buttons->addButton(QText(texts, TextId::kMessageOk), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QText(texts, TextId::kMessageCancel), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -62,15 +61,15 @@ LengthDialog::LengthDialog(QWidget* parent, const QString& prompt, const QString
 void LengthDialog::Check() {
     const LengthText length = ParseLengthText(box_->text().toStdString());
     length_mm_ = length.mm;
-    const QString reason = Reason(length.error, box_->text(), english_);
+    const QString reason = Reason(length.error, box_->text(), texts_);
     reason_->setText(reason);
     reason_->setVisible(!reason.isEmpty());
     ok_->setEnabled(reason.isEmpty());
 }
 
 std::optional<double> LengthDialog::Ask(QWidget* parent, const QString& prompt, const QString& text,
-                                        bool english) {
-    LengthDialog dialog(parent, prompt, text, english);
+                                        const Catalogue& texts) {
+    LengthDialog dialog(parent, prompt, text, texts);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <optional>
 
+#include "texts/catalogue.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -16,16 +18,17 @@ class LengthDialog : public QDialog {
     Q_OBJECT
 
 public:
-    LengthDialog(QWidget* parent, const QString& prompt, const QString& text, bool english);
+    LengthDialog(QWidget* parent, const QString& prompt, const QString& text,
+                 const Catalogue& texts);
 
     // The length typed, or nothing when the dialog was cancelled.
     static std::optional<double> Ask(QWidget* parent, const QString& prompt, const QString& text,
-                                     bool english);
+                                     const Catalogue& texts);
 
 private:
     void Check();
 
-    bool english_;
+    Catalogue texts_;
     double length_mm_ = 0.0;
     QLineEdit* box_ = nullptr;
     QLabel* reason_ = nullptr;

@@ -1,23 +1,26 @@
-// The menu bar's menus and items with their component names, English captions
-// (captions.cpp switches them, mnemonics included) and keys.
+// The menu bar's menus and items with their component names, captions and keys.
 #include "ui/main_menus.h"
 
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <string>
+#include <utility>
+
+#include "ui/window_language.h"
 
 namespace kalvesta {
 namespace {
 
-QAction* Item(QMenu* menu, const char* name, const char* caption) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
+QAction* Item(QMenu* menu, const char* name) {
+    QAction* action = menu->addAction(QString());
     action->setObjectName(name);
     return action;
 }
 
-QMenu* Menu(QMenuBar* bar, const char* name, const char* caption) {
-    QMenu* menu = bar->addMenu(caption);
+QMenu* Menu(QMenuBar* bar, const char* name) {
+    QMenu* menu = bar->addMenu(QString());
     menu->setObjectName(name);
     return menu;
 }
@@ -36,45 +39,45 @@ QList<QKeySequence> Keys(QKeySequence::StandardKey key, std::initializer_list<co
 
 }  // namespace
 
-MainMenus::MainMenus(QMenuBar* bar) {
+MainMenus::MainMenus(QMenuBar* bar, const WindowLanguage& language) {
     bar->setObjectName("MainMenu1");
-    file_menu = Menu(bar, "Open1", "&File");
-    new_item = Item(file_menu, "New1", "&New");
-    open_item = Item(file_menu, "Open2", "&Open");
-    recent_menu = file_menu->addMenu("&Recent files");
+    file_menu = Menu(bar, "Open1");
+    new_item = Item(file_menu, "New1");
+    open_item = Item(file_menu, "Open2");
+    recent_menu = file_menu->addMenu(QString());
     recent_menu->setObjectName("Recent1");
-    save_as_item = Item(file_menu, "Save2", "Save &as");
-    save_item = Item(file_menu, "Save3", "&Save");
+    save_as_item = Item(file_menu, "Save2");
+    save_item = Item(file_menu, "Save3");
     save_item->setVisible(false);
     // The one command beyond the documented items that is not in "Edit": an export
     // belongs with the files, above the command that ends the program.
     file_menu->addSeparator();
-    export_avl_item = Item(file_menu, "ExportAvl1", "&Export AVL…");
+    export_avl_item = Item(file_menu, "ExportAvl1");
     file_menu->addSeparator();
-    exit_item = Item(file_menu, "Exit1", "E&xit");
+    exit_item = Item(file_menu, "Exit1");
 
-    edit_menu = Menu(bar, "EEdit1", "&Edit");
-    undo_item = Item(edit_menu, "Undo1", "&Undo");
-    redo_item = Item(edit_menu, "Redo1", "&Redo");
+    edit_menu = Menu(bar, "EEdit1");
+    undo_item = Item(edit_menu, "Undo1");
+    redo_item = Item(edit_menu, "Redo1");
     edit_menu->addSeparator();
-    wing_items[1] = Item(edit_menu, "wing11", "Wing-&1");
-    wing_items[2] = Item(edit_menu, "wing21", "Wing-&2");
-    wing_items[3] = Item(edit_menu, "wing31", "Wing-&3");
+    wing_items[1] = Item(edit_menu, "wing11");
+    wing_items[2] = Item(edit_menu, "wing21");
+    wing_items[3] = Item(edit_menu, "wing31");
     wing_items[3]->setVisible(false);
-    aircraft_item = Item(edit_menu, "aircraft1", "&Aircraft");
+    aircraft_item = Item(edit_menu, "aircraft1");
 
-    language_menu = Menu(bar, "Langu1", "&Lang-ge");
-    switch_language_item = Item(language_menu, "german1", "&Русский");
+    language_menu = Menu(bar, "Langu1");
+    switch_language_item = Item(language_menu, "german1");
 
     // "Info" has no items: a click on the menu title itself opens the info window.
-    info_item = bar->addAction("&Info");
+    info_item = bar->addAction(language.Text(TextId::kMenuInfo));
     info_item->setObjectName("Info1");
 
     // The commands on the results come after every documented item of "Edit".
     edit_menu->addSeparator();
-    static_margin_item = Item(edit_menu, "StaticMargin1", "&Static margin at a centre of gravity…");
-    refined_check_item = Item(edit_menu, "RefinedCheck1", "&Refined-lattice check");
-    balance_item = Item(edit_menu, "Balance1", "&Balance…");
+    static_margin_item = Item(edit_menu, "StaticMargin1");
+    refined_check_item = Item(edit_menu, "RefinedCheck1");
+    balance_item = Item(edit_menu, "Balance1");
 
     new_item->setShortcuts(Keys(QKeySequence::New, {"Ctrl+N"}));
     open_item->setShortcuts(Keys(QKeySequence::Open, {"Ctrl+O"}));
@@ -86,6 +89,38 @@ MainMenus::MainMenus(QMenuBar* bar) {
                                Keys(QKeySequence::Save, {"Ctrl+S"}));
     save_item->setShortcuts(Keys(QKeySequence::Save, {"Ctrl+S"}));
     exit_item->setShortcuts(Keys(QKeySequence::Quit, {"Ctrl+Q"}));
+
+    ApplyCaptions(language.texts());
+    QObject::connect(&language, &WindowLanguage::Changed, bar,
+                     [this, &language] { ApplyCaptions(language.texts()); });
+}
+
+void MainMenus::ApplyCaptions(const Catalogue& texts) {
+    // A menu's title is the text of its action.
+    const std::pair<QAction*, TextId> captions[] = {
+        {file_menu->menuAction(), TextId::kMenuFile},
+        {new_item, TextId::kMenuNew},
+        {open_item, TextId::kMenuOpen},
+        {recent_menu->menuAction(), TextId::kMenuRecent},
+        {save_as_item, TextId::kMenuSaveAs},
+        {save_item, TextId::kMenuSave},
+        {export_avl_item, TextId::kMenuExportAvl},
+        {exit_item, TextId::kMenuExit},
+        {edit_menu->menuAction(), TextId::kMenuEdit},
+        {aircraft_item, TextId::kMenuAircraft},
+        {static_margin_item, TextId::kMenuStaticMargin},
+        {refined_check_item, TextId::kMenuRefinedCheck},
+        {balance_item, TextId::kMenuBalance},
+        {language_menu->menuAction(), TextId::kMenuLanguage},
+        {switch_language_item, TextId::kMenuSwitchLanguage},
+    };
+    for (const auto& [item, caption] : captions) {
+        item->setText(QText(texts, caption));
+    }
+    for (int wing = 1; wing <= kMaxWings; ++wing) {
+        wing_items[static_cast<size_t>(wing)]->setText(
+            QText(texts, TextId::kMenuWing, {{"wing", std::to_string(wing)}}));
+    }
 }
 
 void MainMenus::ShowWingItems(int wing_count) {

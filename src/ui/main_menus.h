@@ -2,11 +2,13 @@
 // the commands beyond the documented items where a desktop user looks for them
 // ("New" and the recent files around "Open", "Undo" and "Redo" on top of "Edit",
 // the AVL export above "Exit", the commands on the results after the documented
-// items of "Edit"), every menu and item with a mnemonic and the usual keys. The window
-// connects the items to the parts that carry them out.
+// items of "Edit"), every menu and item with a mnemonic and the usual keys,
+// captioned in the window's language. The window connects the items to the parts
+// that carry them out.
 #pragma once
 
 #include "model/aircraft.h"
+#include "texts/catalogue.h"
 
 class QAction;
 class QMenu;
@@ -14,14 +16,19 @@ class QMenuBar;
 
 namespace kalvesta {
 
+class WindowLanguage;
+
 struct MainMenus {
-    // Fills `bar` (MainMenu1) with every menu and item.
-    explicit MainMenus(QMenuBar* bar);
+    // Fills `bar` (MainMenu1) with every menu and item, which follow `language`
+    // ("Undo" and "Redo" take theirs from the steps they name).
+    MainMenus(QMenuBar* bar, const WindowLanguage& language);
 
     // The wing items of the wings in use: Wing-2 with two or three, Wing-3 with three.
     void ShowWingItems(int wing_count);
     // Shows "Save", which takes the save key from "Save as".
     void ShowSaveItem();
+    // The captions but "Info"'s, which is not switched.
+    void ApplyCaptions(const Catalogue& texts);
 
     QMenu* file_menu = nullptr;               // Open1
     QAction* new_item = nullptr;              // New1

@@ -6,18 +6,22 @@
 #include <QRadioButton>
 
 #include "ui/design_boxes.h"
+#include "ui/window_language.h"
 #include "ui/window_layout.h"
 
 namespace kalvesta {
 
-MarginChoicePanel::MarginChoicePanel(QWidget* page, Design& design)
-    : QObject(page), design_(design) {
-    automatic_button_ = MakeRadio(page, "RadioButton15", "Automatic choice of stability", {0, 280});
+MarginChoicePanel::MarginChoicePanel(QWidget* page, Design& design, const WindowLanguage& language)
+    : QObject(page), design_(design), language_(language) {
+    automatic_button_ = MakeRadio(page, "RadioButton15",
+                                  language.Text(TextId::kAircraftTabAutomaticMargin), {0, 280});
     automatic_button_->resize(193, 17);
     automatic_button_->setChecked(true);
-    manual_button_ = MakeRadio(page, "RadioButton16", "Manual choice of stability", {0, 304});
+    manual_button_ =
+        MakeRadio(page, "RadioButton16", language.Text(TextId::kAircraftTabManualMargin), {0, 304});
     manual_button_->resize(193, 17);
-    caption_ = MakeLabel(page, "Label22", "Desired Static Stability:", {0, 328});
+    caption_ =
+        MakeLabel(page, "Label22", language.Text(TextId::kAircraftTabDesiredStability), {0, 328});
     caption_->hide();
     margin_box_ = new QLineEdit(QString::fromStdString(design.margin().text), page);
     margin_box_->setObjectName("Edit31");
@@ -33,6 +37,14 @@ MarginChoicePanel::MarginChoicePanel(QWidget* page, Design& design)
     TypeTextIntoDesign(margin_box_, design,
                        [this](const QString& text) { design_.SetMarginText(text.toStdString()); });
     connect(margin_box_, &QLineEdit::returnPressed, this, &MarginChoicePanel::CalculateAsked);
+    connect(&language, &WindowLanguage::Changed, this, &MarginChoicePanel::ApplyLanguage);
+}
+
+void MarginChoicePanel::ApplyLanguage() {
+    automatic_button_->setText(language_.Text(TextId::kAircraftTabAutomaticMargin));
+    manual_button_->setText(language_.Text(TextId::kAircraftTabManualMargin));
+    SetLabelText(caption_, language_.Text(TextId::kAircraftTabDesiredStability));
+    FitCaptions(caption_right_);
 }
 
 void MarginChoicePanel::ShowChoice() {
@@ -49,6 +61,7 @@ void MarginChoicePanel::ShowChoice() {
 
 // 193 pixels wide on the layout; the room reaches the top view.
 void MarginChoicePanel::FitCaptions(int right) {
+    caption_right_ = right;
     FitButtonCaption(*automatic_button_, 193, right);
     FitButtonCaption(*manual_button_, 193, right);
 }

@@ -6,13 +6,15 @@
 
 #include "ui/design_boxes.h"
 #include "ui/image_control.h"
+#include "ui/window_language.h"
 #include "ui/window_layout.h"
 #include "views/position_picture.h"
 
 namespace kalvesta {
 
-PositionsPanel::PositionsPanel(QWidget* page, Design& design) : QObject(page), design_(design) {
-    caption_ = MakeLabel(page, "Label23", "Positioning", {8, 2});
+PositionsPanel::PositionsPanel(QWidget* page, Design& design, const WindowLanguage& language)
+    : QObject(page), design_(design), language_(language) {
+    caption_ = MakeLabel(page, "Label23", language.Text(TextId::kAircraftTabPositioning), {8, 2});
     const std::array<const char*, 4> picture_names{"", "Image5", "Image55", "Image555"};
     const std::array<QRect, 4> picture_rects{QRect(), QRect(8, 16, 172, 84), QRect(8, 104, 172, 85),
                                              QRect(8, 192, 172, 84)};
@@ -35,6 +37,10 @@ PositionsPanel::PositionsPanel(QWidget* page, Design& design) : QObject(page), d
         connect(z_boxes_[w], &QLineEdit::returnPressed, this, &PositionsPanel::CalculateAsked);
     }
     ShowWingCount(start.wing_count);
+    connect(&language, &WindowLanguage::Changed, this, [this] {
+        SetLabelText(caption_, language_.Text(TextId::kAircraftTabPositioning));
+        TitlePictures();
+    });
 }
 
 void PositionsPanel::ShowPositions(const DesignChange& change) {
@@ -54,12 +60,12 @@ void PositionsPanel::ShowWingCount(int wing_count) {
     }
 }
 
-void PositionsPanel::TitlePictures(bool english_captions) {
+void PositionsPanel::TitlePictures() {
     for (int wing = 1; wing <= kMaxWings; ++wing) {
         ImageControl* picture = pictures_[static_cast<size_t>(wing)];
         // The picture is redrawn under its title so that a shorter title leaves no rest.
         DrawPositionPicture(picture->canvas(), wing);
-        DrawPositionTitle(picture->canvas(), wing, english_captions);
+        DrawPositionTitle(picture->canvas(), wing, language_.texts());
         picture->Refresh();
     }
 }

@@ -14,14 +14,16 @@ class QWidget;
 namespace kalvesta {
 
 class ImageControl;
+class WindowLanguage;
 
 class PositionsPanel : public QObject {
     Q_OBJECT
 
 public:
     // Makes Label23, the pictures Image5, Image55, Image555 and the boxes
-    // Edit_x1..Edit_x3, Edit_z1..Edit_z3 on `page`, at the start-up positions.
-    PositionsPanel(QWidget* page, Design& design);
+    // Edit_x1..Edit_x3, Edit_z1..Edit_z3 on `page`, at the start-up positions, the
+    // caption and titles in the window's language.
+    PositionsPanel(QWidget* page, Design& design, const WindowLanguage& language);
 
     // The boxes show the design's positions: every box from a file's design
     // (right-aligned in 4 characters), otherwise only a box whose value differs.
@@ -29,7 +31,7 @@ public:
     // The pictures and boxes of the wings in use.
     void ShowWingCount(int wing_count);
     // The pictures with their titles in the window's language.
-    void TitlePictures(bool english_captions);
+    void TitlePictures();
 
 signals:
     // Return in a box.
@@ -37,6 +39,7 @@ signals:
 
 private:
     Design& design_;
+    const WindowLanguage& language_;
     QLabel* caption_ = nullptr;          // Label23
     PerWing<ImageControl*> pictures_{};  // Image5, Image55, Image555
     PerWing<QLineEdit*> x_boxes_{};      // Edit_x1..Edit_x3

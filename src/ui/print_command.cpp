@@ -5,17 +5,20 @@
 
 #include "print/tform3.h"
 #include "ui/image_control.h"
+#include "ui/window_language.h"
 #include "views/summary_page.h"
 
 namespace kalvesta {
 
-PrintCommand::PrintCommand(QWidget* page, const Workbench& bench)
-    : QObject(page), bench_(bench), page_(page) {
-    print_button_ = new QPushButton("Print", page);
+PrintCommand::PrintCommand(QWidget* page, const Workbench& bench, const WindowLanguage& language)
+    : QObject(page), bench_(bench), language_(language), page_(page) {
+    print_button_ = new QPushButton(language.Text(TextId::kAircraftTabPrint), page);
     print_button_->setObjectName("Button6");
     print_button_->setGeometry(56, 424, 65, 25);
     print_button_->hide();
     connect(print_button_, &QPushButton::clicked, this, &PrintCommand::PrintClicked);
+    connect(&language, &WindowLanguage::Changed, this,
+            [this] { print_button_->setText(language_.Text(TextId::kAircraftTabPrint)); });
 }
 
 PrintCommand::~PrintCommand() = default;
@@ -31,9 +34,9 @@ void PrintCommand::ShowButton(bool shown) {
 
 void PrintCommand::Print(ImageControl& top_view, ImageControl& view3d) {
     DrawSummaryPage(summary_page_->canvas(), bench_.aircraft(), bench_.analysis().results,
-                    top_view.canvas(), view3d.canvas());
+                    LengthUnit::kMillimetre, top_view.canvas(), view3d.canvas(), language_.texts());
     summary_page_->Refresh();
-    printer_window()->ShowModalFor(summary_page_->image(), bench_.aircraft().english_captions);
+    printer_window()->ShowModalFor(summary_page_->image(), language_.texts());
 }
 
 TForm3* PrintCommand::printer_window() {

@@ -14,13 +14,15 @@ namespace kalvesta {
 
 class ImageControl;
 class TForm3;
+class WindowLanguage;
 
 class PrintCommand : public QObject {
     Q_OBJECT
 
 public:
-    // Makes Button6 on `page`, hidden until there are results.
-    PrintCommand(QWidget* page, const Workbench& bench);
+    // Makes Button6 on `page`, hidden until there are results; the button, the page
+    // and the printer window's messages are in the window's language.
+    PrintCommand(QWidget* page, const Workbench& bench, const WindowLanguage& language);
     ~PrintCommand() override;
     // Makes Image_P, after the controls that come before it.
     void BuildPage(QWidget* page);
@@ -38,6 +40,7 @@ signals:
 
 private:
     const Workbench& bench_;
+    const WindowLanguage& language_;
     QWidget* page_;
     QPushButton* print_button_ = nullptr;   // Button6
     ImageControl* summary_page_ = nullptr;  // Image_P

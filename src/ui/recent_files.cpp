@@ -7,7 +7,7 @@
 #include <QMenu>
 #include <QSettings>
 
-#include "ui/message_text.h"
+#include "ui/window_language.h"
 
 namespace kalvesta {
 namespace {
@@ -20,8 +20,10 @@ QSettings UserSettings() {
 
 }  // namespace
 
-RecentFiles::RecentFiles(QMenu& menu) : QObject(&menu), menu_(menu) {
+RecentFiles::RecentFiles(QMenu& menu, const WindowLanguage& language)
+    : QObject(&menu), menu_(menu), language_(language) {
     ShowFiles();
+    connect(&language, &WindowLanguage::Changed, this, &RecentFiles::ShowFiles);
 }
 
 QStringList RecentFiles::files() const {
@@ -47,11 +49,6 @@ void RecentFiles::Remove(const QString& path) {
     Store(list);
 }
 
-void RecentFiles::ApplyLanguage(bool english) {
-    english_ = english;
-    ShowFiles();
-}
-
 void RecentFiles::ShowFiles() {
     menu_.clear();
     const QStringList list = files();
@@ -65,8 +62,8 @@ void RecentFiles::ShowFiles() {
     }
     if (!list.isEmpty()) {
         menu_.addSeparator();
-        connect(menu_.addAction(InLanguage(english_, "&Clear list", "&Очистить список")),
-                &QAction::triggered, this, [this] { Store({}); });
+        connect(menu_.addAction(language_.Text(TextId::kRecentClear)), &QAction::triggered, this,
+                [this] { Store({}); });
     }
     menu_.setEnabled(!list.isEmpty());
 }

@@ -11,22 +11,22 @@ class QMenu;
 
 namespace kalvesta {
 
+class WindowLanguage;
+
 class RecentFiles : public QObject {
     Q_OBJECT
 
 public:
     static constexpr int kMaxFiles = 8;
 
-    // Fills `menu` from the settings and keeps it filled.
-    explicit RecentFiles(QMenu& menu);
+    // Fills `menu` from the settings and keeps it filled, in the window's language.
+    RecentFiles(QMenu& menu, const WindowLanguage& language);
 
     // `path` opened or saved: first in the list.
     void Add(const QString& path);
     // `path` is gone: out of the list.
     void Remove(const QString& path);
     QStringList files() const;
-    // The language of the item that clears the list.
-    void ApplyLanguage(bool english);
 
 signals:
     void Chosen(const QString& path);
@@ -36,7 +36,7 @@ private:
     void ShowFiles();
 
     QMenu& menu_;
-    bool english_ = true;
+    const WindowLanguage& language_;
 };
 
 }  // namespace kalvesta

@@ -1,5 +1,5 @@
 // The refined-lattice check in the window: the study on its own thread, the
-// progress dialog, and the answer, in English or Russian as the captions are.
+// progress dialog, and the answer, in the window's language.
 #include "ui/refined_check_command.h"
 
 #include <QAction>
@@ -8,26 +8,27 @@
 #include <algorithm>
 #include <atomic>
 #include <memory>
+#include <string>
 #include <thread>
 
 #include "analysis/refined_check.h"
+#include "model/number_format.h"
 #include "ui/message_boxes.h"
-#include "ui/message_text.h"
+#include "ui/window_language.h"
 
 namespace kalvesta {
 namespace {
 
-QString LatticeText(bool english, int lattice, int count) {
-    return InLanguage(english, "Refined-lattice check: solving lattice %1 of %2…",
-                      "Проверка на более мелкой сетке: решается сетка %1 из %2…")
-        .arg(lattice)
-        .arg(count);
+QString LatticeText(const Catalogue& texts, int lattice, int count) {
+    return QText(texts, TextId::kRefinedSolving,
+                 {{"lattice", std::to_string(lattice)}, {"count", std::to_string(count)}});
 }
 
 // Shows the lattice being solved; once cancelled, stops the study before the next.
 class DialogProgress final : public RefinedCheckProgress {
 public:
-    DialogProgress(QProgressDialog& dialog, bool english) : dialog_(dialog), english_(english) {}
+    DialogProgress(QProgressDialog& dialog, const Catalogue& texts)
+        : dialog_(dialog), texts_(texts) {}
 
     bool Continue(int lattice, int count) override {
         if (cancelled_) {
@@ -36,9 +37,9 @@ public:
         // Called on the study's thread: the dialog is changed on the window's.
         QMetaObject::invokeMethod(
             &dialog_,
-            [&dialog = dialog_, english = english_, lattice, count] {
+            [&dialog = dialog_, texts = texts_, lattice, count] {
                 dialog.setValue(lattice - 1);
-                dialog.setLabelText(LatticeText(english, lattice, count));
+                dialog.setLabelText(LatticeText(texts, lattice, count));
             },
             Qt::QueuedConnection);
         return true;
@@ -48,130 +49,102 @@ public:
 
 private:
     QProgressDialog& dialog_;
-    bool english_;
+    Catalogue texts_;
     std::atomic<bool> cancelled_{false};
 };
 
 // Why the lattices are not taken as converged.
-QString NotConvergedReason(const RefinedCheck& check, bool english) {
+std::string NotConvergedReason(const RefinedCheck& check, const Catalogue& texts) {
     switch (check.x_np.verdict) {
         case ConvergenceVerdict::kSurfacesTooClose:
-            return InLanguage(english,
-                              "Wing-%1 and Wing-%2 lie %3 mm apart in height, too close for the "
-                              "lattices' panels to resolve.",
-                              "Крыло -%1 и крыло -%2 разнесены по высоте на %3 мм, меньше, чем "
-                              "различают панели сеток.")
-                .arg(check.close_wing_a)
-                .arg(check.close_wing_b)
-                .arg(Fixed(check.close_gap_mm, 1));
+            return texts.Text(TextId::kRefinedSurfacesTooClose,
+                              {{"wing_a", std::to_string(check.close_wing_a)},
+                               {"wing_b", std::to_string(check.close_wing_b)},
+                               {"gap", FormatFixed(check.close_gap_mm, 1)}});
         case ConvergenceVerdict::kOrderOutOfRange:
-            return InLanguage(english, "The changes from lattice to lattice shrink too unevenly.",
-                              "Изменения от сетки к сетке убывают слишком неравномерно.");
+            return texts.Text(TextId::kRefinedOrderOutOfRange);
         default:
-            return InLanguage(english, "The changes from lattice to lattice do not shrink.",
-                              "Изменения от сетки к сетке не убывают.");
+            return texts.Text(TextId::kRefinedStepsDoNotShrink);
     }
-}
-
-QString VerdictText(RefinedVerdict verdict, bool english) {
-    switch (verdict) {
-        case RefinedVerdict::kNegligible:
-            return InLanguage(english, "The difference is negligible.",
-                              "Разница пренебрежимо мала.");
-        case RefinedVerdict::kWorthKnowing:
-            return InLanguage(english, "The difference is worth knowing.",
-                              "Разницу стоит принять во внимание.");
-        case RefinedVerdict::kLarge:
-            return InLanguage(english, "The difference is large: trust the refined value.",
-                              "Разница велика: доверяйте уточнённому значению.");
-        case RefinedVerdict::kNotConverged:
-            break;
-    }
-    return {};
 }
 
 // The answer: the converged neutral point with its uncertainty, or the spread of
 // the lattices; the calculation's; the difference; the verdict; per wing the
 // finest lattice's figures. Every x from x = 0 of the top view.
-QString Answer(const RefinedCheck& check, const Results& documented, int wings, bool english) {
+std::string Answer(const RefinedCheck& check, const Results& documented, int wings,
+                   const Catalogue& texts) {
     const ConvergenceEstimate& x_np = check.x_np;
-    QString answer;
+    std::string answer;
     if (IsConverged(x_np.verdict)) {
-        answer =
-            InLanguage(english, "Neutral point on a fine lattice: x_np = %1 ± %2 mm (converged)\n",
-                       "Нейтральная точка на мелкой сетке: x_NP = %1 ± %2 мм (сошлось)\n")
-                .arg(Fixed(x_np.value, 3), Fixed(x_np.uncertainty, 3));
+        answer = texts.Text(TextId::kRefinedConverged,
+                            {{"x_np", FormatFixed(x_np.value, 3)},
+                             {"uncertainty", FormatFixed(x_np.uncertainty, 3)}});
     } else {
         const auto [smallest, largest] =
             std::minmax({check.lattices[0].x_np, check.lattices[1].x_np, check.lattices[2].x_np});
-        answer = InLanguage(english,
-                            "Not converged: the three lattices give x_np from %1 to %2 mm (spread "
-                            "%3 mm).\n%4\n",
-                            "Не сошлось: три сетки дают x_NP от %1 до %2 мм (разброс %3 мм).\n%4\n")
-                     .arg(Fixed(smallest, 2), Fixed(largest, 2), Fixed(largest - smallest, 2),
-                          NotConvergedReason(check, english));
+        answer = texts.Text(TextId::kRefinedNotConverged,
+                            {{"smallest", FormatFixed(smallest, 2)},
+                             {"largest", FormatFixed(largest, 2)},
+                             {"spread", FormatFixed(largest - smallest, 2)},
+                             {"reason", NotConvergedReason(check, texts)}});
     }
-    answer += InLanguage(english,
-                         "Calculation: x_np = %1 mm\n"
-                         "Difference: %2 mm, %3 % of the reference length %4 mm\n",
-                         "Расчёт: x_NP = %1 мм\n"
-                         "Разница: %2 мм, %3 % длины хорды %4 мм\n")
-                  .arg(Fixed(documented.x_np, 2), Fixed(check.x_np_change_mm, 2),
-                       Fixed(check.x_np_change_percent, 2), Fixed(documented.ref_length, 2));
+    answer += texts.Text(TextId::kRefinedDifference,
+                         {{"x_np", FormatFixed(documented.x_np, 2)},
+                          {"change", FormatFixed(check.x_np_change_mm, 2)},
+                          {"percent", FormatFixed(check.x_np_change_percent, 2)},
+                          {"length", FormatFixed(documented.ref_length, 2)}});
     if (check.verdict != RefinedVerdict::kNotConverged) {
-        answer += VerdictText(check.verdict, english) + "\n";
+        answer += texts.Text(VerdictText(check.verdict)) + "\n";
     }
     const StudyLattice& finest = check.lattices.back();
-    answer += InLanguage(english, "Finest lattice, %1 panels:", "Самая мелкая сетка, %1 панелей:")
-                  .arg(finest.panel_count);
+    answer += texts.Text(TextId::kRefinedFinest, {{"panels", std::to_string(finest.panel_count)}});
     for (int wing = 1; wing <= wings; ++wing) {
         const auto w = static_cast<size_t>(wing);
-        answer +=
-            InLanguage(english, "\nWing-%1: lift slope %2 per rad, x_ac %3 mm from x = 0",
-                       "\nКрыло -%1: производная подъёмной силы %2 на рад, x_ac %3 мм от x = 0")
-                .arg(wing)
-                .arg(Fixed(finest.wing_lift_slope[w], 4), Fixed(finest.wing_x_ac[w], 2));
+        answer += texts.Text(TextId::kRefinedFinestWing,
+                             {{"wing", std::to_string(wing)},
+                              {"lift_slope", FormatFixed(finest.wing_lift_slope[w], 4)},
+                              {"x_ac", FormatFixed(finest.wing_x_ac[w], 2)}});
     }
     return answer;
 }
 
 // Why the check could not run: the lattice that would not fit, or the failure.
-QString Refusal(const RefinedCheck& check, bool english) {
-    const QString heading = InLanguage(english, "The refined-lattice check cannot run: ",
-                                       "Проверка на более мелкой сетке невозможна: ");
+std::string Refusal(const RefinedCheck& check, const Catalogue& texts) {
+    std::string reason;
     if (check.outcome == RefinedOutcome::kFailed) {
-        return heading + QString::fromStdString(check.failure);
+        reason = texts.Lines(check.failure);
+    } else if (check.refusal.wing != 0) {
+        reason = texts.Text(TextId::kRefinedTooManyStrips,
+                            {{"strips", std::to_string(check.refusal.strips)},
+                             {"wing", std::to_string(check.refusal.wing)},
+                             {"limit", std::to_string(kMaxSpanCount)}});
+    } else {
+        reason = texts.Text(TextId::kRefinedTooManyPanels,
+                            {{"panels", std::to_string(check.refusal.panels)},
+                             {"limit", std::to_string(kPanelCapacity)}});
     }
-    if (check.refusal.wing != 0) {
-        return heading +
-               InLanguage(english,
-                          "the finest lattice would need %1 strips on the half of Wing-%2, "
-                          "more than %3.",
-                          "самой мелкой сетке понадобилось бы %1 полос на половине "
-                          "крыла -%2, больше %3.")
-                   .arg(check.refusal.strips)
-                   .arg(check.refusal.wing)
-                   .arg(kMaxSpanCount);
-    }
-    return heading + InLanguage(english, "the finest lattice would need %1 panels, more than %2.",
-                                "самой мелкой сетке понадобилось бы %1 панелей, больше %2.")
-                         .arg(check.refusal.panels)
-                         .arg(kPanelCapacity);
+    return texts.Text(TextId::kRefinedCannotRun, {{"reason", reason}});
 }
 
 }  // namespace
 
 RefinedCheckCommand::RefinedCheckCommand(QWidget* window, QAction* item, const Aircraft& aircraft,
-                                         const AnalysisData& analysis)
-    : QObject(window), window_(window), item_(item), aircraft_(aircraft), analysis_(analysis) {
+                                         const AnalysisData& analysis,
+                                         const WindowLanguage& language)
+    : QObject(window),
+      window_(window),
+      item_(item),
+      aircraft_(aircraft),
+      analysis_(analysis),
+      language_(language) {
     connect(item_, &QAction::triggered, this, &RefinedCheckCommand::OnRefinedCheck);
 }
 
 void RefinedCheckCommand::OnRefinedCheck() {
-    if (!HasResultsOrSays(window_, aircraft_)) {
+    const Catalogue texts = language_.texts();
+    if (!HasResultsOrSays(window_, aircraft_, texts)) {
         return;
     }
-    const bool english = aircraft_.english_captions;
     // The study reads copies and writes its own analysis data, so that nothing the
     // window does meanwhile reaches it, and the calculation's lattice stays shown.
     const Aircraft calculated = aircraft_;
@@ -185,11 +158,11 @@ void RefinedCheckCommand::OnRefinedCheck() {
     dialog.setAutoClose(false);
     dialog.setAutoReset(false);
     dialog.setMinimumDuration(0);
-    dialog.setCancelButtonText(CancelCaption(english));
+    dialog.setCancelButtonText(QText(texts, TextId::kMessageCancel));
     dialog.setRange(0, kStudyLatticeCount);
     dialog.setValue(0);
-    dialog.setLabelText(LatticeText(english, 1, kStudyLatticeCount));
-    DialogProgress progress(dialog, english);
+    dialog.setLabelText(LatticeText(texts, 1, kStudyLatticeCount));
+    DialogProgress progress(dialog, texts);
 
     // The window's own events run meanwhile (it repaints, the dialog answers), and
     // the command waits for the study's end, also after Cancel: the study stops
@@ -219,11 +192,12 @@ void RefinedCheckCommand::OnRefinedCheck() {
         return;
     }
     if (check.outcome != RefinedOutcome::kCompleted) {
-        Tell(window_, QMessageBox::Warning, Refusal(check, english), english);
+        Tell(window_, QMessageBox::Warning, QString::fromStdString(Refusal(check, texts)), texts);
         return;
     }
     Tell(window_, QMessageBox::Information,
-         Answer(check, documented, aircraft_.calc_wing_count, english), english);
+         QString::fromStdString(Answer(check, documented, aircraft_.calc_wing_count, texts)),
+         texts);
 }
 
 }  // namespace kalvesta

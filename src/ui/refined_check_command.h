@@ -1,7 +1,7 @@
 // "Edit" > "Refined-lattice check": the convergence study of the neutral point runs
 // on a thread of its own behind a progress dialog (lattice k of n, with Cancel),
 // so that the window stays painted, and its answer is shown in the window's
-// language (English or Russian) with a verdict.
+// language with a verdict.
 #pragma once
 
 #include <QObject>
@@ -14,12 +14,14 @@ class QWidget;
 
 namespace kalvesta {
 
+class WindowLanguage;
+
 class RefinedCheckCommand : public QObject {
     Q_OBJECT
 
 public:
     RefinedCheckCommand(QWidget* window, QAction* item, const Aircraft& aircraft,
-                        const AnalysisData& analysis);
+                        const AnalysisData& analysis, const WindowLanguage& language);
 
 private:
     void OnRefinedCheck();
@@ -28,6 +30,7 @@ private:
     QAction* item_;
     const Aircraft& aircraft_;
     const AnalysisData& analysis_;
+    const WindowLanguage& language_;
 };
 
 }  // namespace kalvesta

@@ -8,6 +8,7 @@
 #include "ui/main_menus.h"
 #include "ui/message_boxes.h"
 #include "ui/message_text.h"
+#include "ui/window_language.h"
 
 namespace kalvesta {
 namespace {
@@ -17,45 +18,38 @@ constexpr double kQuestionableMarginPercent = 40.0;
 
 }  // namespace
 
-ResultCommands::ResultCommands(QWidget* window, const MainMenus& menus, Workbench& bench)
-    : QObject(window), window_(window), bench_(bench) {
+ResultCommands::ResultCommands(QWidget* window, const MainMenus& menus, Workbench& bench,
+                               const WindowLanguage& language)
+    : QObject(window), window_(window), bench_(bench), language_(language) {
     connect(menus.static_margin_item, &QAction::triggered, this, &ResultCommands::OnStaticMargin);
 }
 
 void ResultCommands::OnStaticMargin() {
-    if (!HasResultsOrSays(window_, bench_.aircraft())) {
+    const Catalogue& texts = language_.texts();
+    if (!HasResultsOrSays(window_, bench_.aircraft(), texts)) {
         return;
     }
-    const bool english = bench_.aircraft().english_captions;
     const Results& results = bench_.analysis().results;
     const std::optional<double> x_cg = LengthDialog::Ask(
-        window_, InLanguage(english, "Centre of gravity x (mm):", "Центр тяжести x (мм):"),
-        Fixed(results.x_cg_manual, 1), english);
+        window_, QText(texts, TextId::kMarginPrompt), Fixed(results.x_cg_manual, 1), texts);
     if (!x_cg) {
         return;
     }
     bench_.MeasureCentreOfGravity(*x_cg);
 
     const double margin = StaticMarginPercent(results, *x_cg);
-    QString shown = InLanguage(english,
-                               "Static margin at x = %1 mm: %2 % of the reference length %3 mm\n"
-                               "(neutral point x_np = %4 mm).",
-                               "Запас устойчивости при x = %1 мм: %2 % от базовой длины %3 мм\n"
-                               "(нейтральная точка x_np = %4 мм).")
-                        .arg(Fixed(*x_cg, 1), Fixed(margin, 2), Fixed(results.ref_length, 2),
-                             Fixed(results.x_np, 2));
+    std::string shown =
+        texts.Text(TextId::kMarginAnswer, {{"x", FormatFixed(*x_cg, 1)},
+                                           {"margin", FormatFixed(margin, 2)},
+                                           {"length", FormatFixed(results.ref_length, 2)},
+                                           {"x_np", FormatFixed(results.x_np, 2)}});
     // A margin a builder should question: none at all, or more than any model needs.
     if (margin < 0.0) {
-        shown +=
-            InLanguage(english, "\nThe centre of gravity lies behind the neutral point: unstable.",
-                       "\nЦентр тяжести лежит позади нейтральной точки: модель неустойчива.");
+        shown += texts.Text(TextId::kMarginUnstable);
     } else if (margin > kQuestionableMarginPercent) {
-        shown += InLanguage(english,
-                            "\nMore than 40 %: the model is very nose-heavy and hard to pull up.",
-                            "\nБольше 40 %: модель сильно перетяжелена на нос и плохо слушается "
-                            "руля высоты.");
+        shown += texts.Text(TextId::kMarginNoseHeavy);
     }
-    Tell(window_, QMessageBox::Information, shown, english);
+    Tell(window_, QMessageBox::Information, QString::fromStdString(shown), texts);
 }
 
 }  // namespace kalvesta

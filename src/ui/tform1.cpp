@@ -16,15 +16,14 @@
 #include <algorithm>
 #include <exception>
 
-#include "files/language_file.h"
 #include "qtcanvas/layout_font.h"
 #include "ui/aircraft_tab_page.h"
 #include "ui/balance_commands.h"
 #include "ui/beeper.h"
-#include "ui/captions.h"
 #include "ui/component_table.h"
 #include "ui/file_commands.h"
 #include "ui/file_dialogs.h"
+#include "ui/language_file.h"
 #include "ui/main_menus.h"
 #include "ui/message_boxes.h"
 #include "ui/program_icon.h"
@@ -32,27 +31,21 @@
 #include "ui/result_commands.h"
 #include "ui/tform2.h"
 #include "ui/undo_commands.h"
+#include "ui/window_language.h"
 #include "ui/window_layout.h"
 #include "ui/wing_count_choice.h"
 #include "ui/wing_tab_page.h"
 
 namespace kalvesta {
-namespace {
-
-const QString kWindowCaption = QStringLiteral(" Kalvesta4  V1.12  beta");
-
-}  // namespace
 
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent),
-      // The language file is read first: the memo's heading follows the language.
-      workbench_(ReadLanguageIsEnglish(kLanguageFileName)),
+      language_(new WindowLanguage(this)),
       run_pipeline_(&RunPipeline),
       beeper_(std::make_unique<SystemBeeper>()) {
     BuildWindow();
     components_ = std::make_unique<ComponentTable>(*this);
     Q_ASSERT(components_->duplicates().isEmpty());
-    Q_ASSERT(UncaptionableNames(*components_).isEmpty());
     Connect();
     ConnectKeys();
     StartUp();
@@ -61,11 +54,14 @@ TForm1::TForm1(QWidget* parent)
     // its printers takes longer than everything else the window does at start.
 }
 
-TForm1::~TForm1() = default;
+// The balance window shows the design's parts table: it goes while the workbench
+// is still there, not with the window's other children after it.
+TForm1::~TForm1() {
+    delete balance_commands_;
+}
 
 void TForm1::BuildWindow() {
     setObjectName("Form1");
-    setWindowTitle(kWindowCaption);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QPalette palette = this->palette();
@@ -86,7 +82,7 @@ void TForm1::BuildWindow() {
     client_scroll_->setWidget(client);
     setCentralWidget(client_scroll_);
 
-    menus_ = std::make_unique<MainMenus>(menuBar());
+    menus_ = std::make_unique<MainMenus>(menuBar(), *language_);
     tabs_ = new QTabWidget(client);
     tabs_->setObjectName("PageControl1");
     tabs_->setGeometry(0, 22, 825, 561);
@@ -94,9 +90,10 @@ void TForm1::BuildWindow() {
     tab_font.setPixelSize(12);
     tabs_->tabBar()->setFont(tab_font);
     for (int wing = 1; wing <= kMaxWings; ++wing) {
-        wing_tabs_[static_cast<size_t>(wing)] = new WingTabPage(wing, workbench_, *tabs_);
+        wing_tabs_[static_cast<size_t>(wing)] =
+            new WingTabPage(wing, workbench_, *language_, *tabs_);
     }
-    aircraft_tab_ = new AircraftTabPage(workbench_, *tabs_);
+    aircraft_tab_ = new AircraftTabPage(workbench_, *language_, *tabs_);
     for (int i = 0; i < tabs_->count(); ++i) {
         tabs_->tabBar()->setTabTextColor(i, kGreenFont);
         // The pages show the window's silver, not the style's lighter tab face.
@@ -105,13 +102,13 @@ void TForm1::BuildWindow() {
     tabs_->setTabVisible(tabs_->indexOf(&wing_tab(3)), false);
     tabs_->setCurrentWidget(aircraft_tab_);
 
-    file_commands_ = new FileCommands(this, client, *menus_, workbench_);
-    undo_commands_ = new UndoCommands(this, *menus_, workbench_.design());
-    wing_count_choice_ = new WingCountChoice(client);
-    result_commands_ = new ResultCommands(this, *menus_, workbench_);
-    balance_commands_ = new BalanceCommands(this, *menus_, workbench_);
+    file_commands_ = new FileCommands(this, client, *menus_, workbench_, *language_);
+    undo_commands_ = new UndoCommands(this, *menus_, workbench_.design(), *language_);
+    wing_count_choice_ = new WingCountChoice(client, *language_);
+    result_commands_ = new ResultCommands(this, *menus_, workbench_, *language_);
+    balance_commands_ = new BalanceCommands(this, *menus_, workbench_, *language_);
     new RefinedCheckCommand(this, menus_->refined_check_item, workbench_.aircraft(),
-                            workbench_.analysis());
+                            workbench_.analysis(), *language_);
     FitToScreen();
 }
 
@@ -166,6 +163,8 @@ void TForm1::Connect() {
     connect(menus_->exit_item, &QAction::triggered, this, &TForm1::close);
     connect(menus_->switch_language_item, &QAction::triggered, this, &TForm1::OnSwitchLanguage);
     connect(menus_->info_item, &QAction::triggered, this, &TForm1::OnInfo);
+    connect(language_, &WindowLanguage::Changed, this,
+            [this] { MarkBoxRanges(*this, language_->texts()); });
 }
 
 void TForm1::ConnectKeys() {
@@ -182,14 +181,16 @@ void TForm1::StartUp() {
     // The window's fonts are given in pixels like its layout, so at any screen
     // resolution text and controls keep their proportions: both grow only with
     // the whole-number device pixel ratio the program entry chooses, and the
-    // window needs no rescaling of its own. The workbench prepared the start-up
+    // window needs no rescaling of its own. The window is made in English; the
+    // second language switches every part. The workbench prepared the start-up
     // design once; the window draws it.
+    if (const Language remembered = ReadLanguageFile(kLanguageFileName);
+        remembered != Language::kEnglish) {
+        language_->Switch(remembered);
+    }
     ShowPreparedAircraft();
     for (int wing = 1; wing <= kMaxWings; ++wing) {
         wing_tab(wing).ShowDimensionSketch();
-    }
-    if (!aircraft().english_captions) {
-        ApplyLanguage(false);
     }
 }
 
@@ -220,7 +221,8 @@ void TForm1::ShowPreparedAircraft() {
 }
 
 void TForm1::ShowTitle() {
-    setWindowTitle(file_commands_->WindowTitle(kWindowCaption));
+    setWindowTitle(file_commands_->WindowTitle(
+        language_->Text(TextId::kWindowCaption, {{"version", KALVESTA_VERSION}})));
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -237,7 +239,7 @@ void TForm1::OnCalculateKey() {
 }
 
 void TForm1::OnPrintKey() {
-    if (HasResultsOrSays(this, aircraft())) {
+    if (HasResultsOrSays(this, aircraft(), language_->texts())) {
         aircraft_tab_->Print();
     }
 }
@@ -276,9 +278,7 @@ void TForm1::OnCalculate() {
                           client_scroll_->verticalScrollBar()->value());
     aircraft_tab_->ShowCalculationRunning();
     CalculationProgress progress = aircraft_tab_->Progress([this] { ShowPreparedAircraft(); });
-    const PipelineOutcome outcome = workbench_.Calculate(
-        progress, run_pipeline_,
-        aircraft().english_captions ? "Calculation failed:" : "Berechnung fehlgeschlagen:");
+    const PipelineOutcome outcome = workbench_.Calculate(progress, run_pipeline_);
     aircraft_tab_->ShowCalculationEnd(HasResults(outcome));
     client_scroll_->horizontalScrollBar()->setValue(scrolled.x());
     client_scroll_->verticalScrollBar()->setValue(scrolled.y());
@@ -297,31 +297,15 @@ void TForm1::OpenFile(const std::optional<QString>& name) {
     file_commands_->OpenFile(name);
 }
 
-void TForm1::ApplyLanguage(bool english_captions) {
-    ApplyCaptions(*components_, *tabs_, english_captions);
-    balance_commands_->ApplyLanguage(english_captions);
-    MarkBoxRanges(*this, english_captions);
-    wing_count_choice_->FitCaptions();
-    for (int wing = 1; wing <= kMaxWings; ++wing) {
-        wing_tab(wing).FitCaptions();
-    }
-    undo_commands_->ApplyLanguage(english_captions);
-    aircraft_tab_->ApplyLanguage();
-    for (int wing = 1; wing <= kMaxWings; ++wing) {
-        wing_tab(wing).ShowDimensionSketch();
-    }
-}
-
 void TForm1::OnSwitchLanguage() {
-    const bool english = !aircraft().english_captions;
-    workbench_.SetEnglishMessages(english);
-    ApplyLanguage(english);
+    language_->Switch(language_->language() == Language::kEnglish ? Language::kRussian
+                                                                  : Language::kEnglish);
     // A language file that cannot be written only means the next start is English.
-    WriteLanguage(kLanguageFileName, english);
+    WriteLanguageFile(kLanguageFileName, language_->language());
 }
 
 void TForm1::OnInfo() {
-    info_window_->ShowInfo(aircraft().english_captions);
+    info_window_->ShowInfo(language_->texts());
 }
 
 TForm3* TForm1::printer_window() {

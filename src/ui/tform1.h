@@ -2,8 +2,9 @@
 // the analysis data and the balance computed from it) and composes the parts the
 // user sees, each owning its controls: the menus, the file commands with the
 // file-name label, undo and redo, the wing-count buttons, the three wing tabs and
-// the "Aircraft" tab, and the commands on the results. It handles what spans parts:
-// start-up, the wing count, the tab change, "Calculate" and the language.
+// the "Aircraft" tab, and the commands on the results. It owns the window's
+// language, which each part follows, and handles what spans parts: start-up, the
+// wing count, the tab change, "Calculate" and the language switch.
 #pragma once
 
 #include <QMainWindow>
@@ -29,6 +30,7 @@ class ResultCommands;
 class TForm2;
 class TForm3;
 class UndoCommands;
+class WindowLanguage;
 class WingCountChoice;
 class WingTabPage;
 struct MainMenus;
@@ -43,6 +45,7 @@ public:
     Workbench& workbench() { return workbench_; }
     const Aircraft& aircraft() const { return workbench_.aircraft(); }
     const AnalysisData& analysis() const { return workbench_.analysis(); }
+    const WindowLanguage& language() const { return *language_; }
     // The window's controls by component name, built and checked at start.
     const ComponentTable& components() const { return *components_; }
 
@@ -82,8 +85,8 @@ private:
     void ConnectKeys();
     // The program icon and the open and save glyphs, given after the first paint.
     void GiveIcons();
-    // Start-up: the prepared start-up design drawn, the sketches, then Russian if
-    // the language file asks for it.
+    // Start-up: Russian if the language file asks for it, then the prepared
+    // start-up design drawn and the sketches.
     void StartUp();
 
     // The window follows a change of the workbench.
@@ -95,14 +98,13 @@ private:
     void OnCalculateKey();
     // Ctrl+P: "Print" when there are results to print.
     void OnPrintKey();
-    // The caption, the file's name and whether the design is modified.
+    // The caption with the program's version, the file's name and whether the
+    // design is modified.
     void ShowTitle();
     // While no valid result exists, a tab change recomputes the aircraft.
     void OnTabChanged();
     // English <-> Russian, remembered in the language file.
     void OnSwitchLanguage();
-    // Puts one language's captions on the window and redraws what is drawn in it.
-    void ApplyLanguage(bool english_captions);
     // "Info": the info window in the current language, not blocking this one.
     void OnInfo();
     // The views of the aircraft as the model holds it: the planforms and the
@@ -113,6 +115,7 @@ private:
 
     WingTabPage& wing_tab(int wing) const { return *wing_tabs_[static_cast<size_t>(wing)]; }
 
+    WindowLanguage* language_ = nullptr;
     Workbench workbench_;
     PipelineRunner run_pipeline_;
     std::unique_ptr<Beeper> beeper_;

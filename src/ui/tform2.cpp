@@ -30,29 +30,26 @@ constexpr std::array<InfoLabel, 9> kInfoLabels{{
 
 struct InfoText {
     int number;
-    const char* english;
-    // The description's second language is German; the lines added to it, credits
-    // and where to read more, follow the window into Russian.
-    const char* other;
+    TextId text;
 };
 
-// Set in this order.
+// Set in this order. The description's second language is German; the lines added
+// to it, credits and where to read more, follow the window into Russian.
 constexpr std::array<InfoText, 7> kInfoTexts{{
-    {1, "   Kalvesta calculates the aerodynamic center   ",
-     "   Kalvesta berechnet den Neutralpunkt eines   "},
-    {2, "of an aircraft and suggests a suitable", "Flugzeugs und schlägt einen günstigen "},
-    {7, "range for the center of gravity", "Bereich für die Schwerpunktlage vor"},
-    {3, "Idea and formulas: the Kalvesta4 developers", "Идея и формулы: разработчики Kalvesta4"},
-    {4, "see README.md", "см. README.md"},
-    {5, "Realisation: the Kalvesta4 developers", "Реализация: разработчики Kalvesta4"},
-    {6, "of the Kalvesta4 project", "проекта Kalvesta4"},
+    {1, TextId::kInfoLine1},
+    {2, TextId::kInfoLine2},
+    {7, TextId::kInfoLine3},
+    {3, TextId::kInfoIdea},
+    {4, TextId::kInfoIdeaContact},
+    {5, TextId::kInfoRealisation},
+    {6, TextId::kInfoRealisationContact},
 }};
 
 }  // namespace
 
 TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("Form2");
-    setWindowTitle(" Info");
+    setWindowTitle(QString::fromStdString(Catalogue().Text(TextId::kInfoCaption)));
     move(263, 231);
     SubstituteLayoutFont();
     const QFont font = LayoutFont(11);
@@ -70,10 +67,10 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
     }
 }
 
-void TForm2::ShowInfo(bool english_captions) {
+void TForm2::ShowInfo(const Catalogue& texts) {
     for (const InfoText& text : kInfoTexts) {
         QLabel* label = Label(text.number);
-        label->setText(QString::fromUtf8(english_captions ? text.english : text.other));
+        label->setText(QString::fromStdString(texts.Text(text.text)));
         label->adjustSize();
     }
     adjustSize();

@@ -1,9 +1,12 @@
-// The info window: what the program does, in English or German, and who made it,
-// in English or Russian.
+// The info window: what the program does and who made it, in the language of the
+// catalogue it is shown with (the description in German where the window's
+// language is Russian).
 #pragma once
 
 #include <QWidget>
 #include <array>
+
+#include "texts/catalogue.h"
 
 class QLabel;
 
@@ -15,9 +18,9 @@ class TForm2 : public QWidget {
 public:
     explicit TForm2(QWidget* parent = nullptr);
 
-    // Fills the texts for the language flag, then shows the window without
-    // blocking and brings it to the front.
-    void ShowInfo(bool english_captions);
+    // Fills the texts from `texts`, then shows the window without blocking and
+    // brings it to the front.
+    void ShowInfo(const Catalogue& texts);
 
     QLabel* Label(int number) const { return labels_[static_cast<size_t>(number)]; }
 

@@ -3,15 +3,18 @@
 
 #include "analysis/stability.h"
 #include "ui/image_control.h"
+#include "ui/window_language.h"
 #include "views/result_top_view.h"
 #include "views/stability_view.h"
 #include "views/top_view.h"
 
 namespace kalvesta {
 
-TopViewPanel::TopViewPanel(QWidget* page, const Workbench& bench, ViewMapping& mapping)
-    : QObject(page), bench_(bench), mapping_(mapping) {
+TopViewPanel::TopViewPanel(QWidget* page, const Workbench& bench, const WindowLanguage& language,
+                           ViewMapping& mapping)
+    : QObject(page), bench_(bench), language_(language), mapping_(mapping) {
     picture_ = new ImageControl("Image2", QRect(200, 0, 616, 321), page);
+    connect(&language, &WindowLanguage::Changed, this, &TopViewPanel::DrawResults);
 }
 
 void TopViewPanel::DrawAircraft() {
@@ -30,7 +33,8 @@ void TopViewPanel::DrawResults() {
     const bool manual_margin = bench_.design().margin().manual;
     Canvas& canvas = picture_->canvas();
     DrawResultTopView(canvas, aircraft, bench_.analysis().lattice, results,
-                      SelectionOf(bench_.design().inputs()), manual_margin, mapping_);
+                      SelectionOf(bench_.design().inputs()), manual_margin, LengthUnit::kMillimetre,
+                      language_.texts(), mapping_);
     std::vector<CentreOfGravityMark> marks;
     const Balance& balance = bench_.balance();
     if (balance.status == BalanceStatus::kComplete) {
@@ -42,7 +46,7 @@ void TopViewPanel::DrawResults() {
         marks.push_back({CentreOfGravityMark::Kind::kMeasured, *measured,
                          StaticMarginPercent(results, *measured)});
     }
-    DrawCentreOfGravityMarks(canvas, marks, aircraft.english_captions, mapping_);
+    DrawCentreOfGravityMarks(canvas, marks, language_.texts(), mapping_);
     picture_->Refresh();
 }
 

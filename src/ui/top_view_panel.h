@@ -14,13 +14,16 @@ class QWidget;
 namespace kalvesta {
 
 class ImageControl;
+class WindowLanguage;
 
 class TopViewPanel : public QObject {
     Q_OBJECT
 
 public:
-    // Makes Image2 on `page`; `mapping` is the views' shared placement.
-    TopViewPanel(QWidget* page, const Workbench& bench, ViewMapping& mapping);
+    // Makes Image2 on `page`; `mapping` is the views' shared placement. The results
+    // are written in the window's language, and again after a switch.
+    TopViewPanel(QWidget* page, const Workbench& bench, const WindowLanguage& language,
+                 ViewMapping& mapping);
 
     // The prepared aircraft on a cleared picture.
     void DrawAircraft();
@@ -30,6 +33,7 @@ public:
 
 private:
     const Workbench& bench_;
+    const WindowLanguage& language_;
     ViewMapping& mapping_;
     ImageControl* picture_ = nullptr;  // Image2
 };

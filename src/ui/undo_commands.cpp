@@ -3,88 +3,95 @@
 
 #include <QAction>
 #include <QWidget>
+#include <string>
 
 #include "ui/main_menus.h"
-#include "ui/message_text.h"
+#include "ui/window_language.h"
 
 namespace kalvesta {
 namespace {
 
-QString WingBoxCaption(int box, bool english) {
+std::string WingBoxCaption(int box, const Catalogue& texts) {
     if (box == kRootOffsetBox) {
-        return InLanguage(english, "root offset", "отступ корня");
+        return texts.Text(TextId::kUndoRootOffset);
     }
     if (box == kRootChordBox) {
-        return InLanguage(english, "root chord", "хорда корня");
+        return texts.Text(TextId::kUndoRootChord);
     }
     const int trapezoid = (box + 1) / 3;
+    const std::string number = std::to_string(trapezoid);
     if (box == SpanBox(trapezoid)) {
-        return InLanguage(english, "span of trapezoid %1", "размах трапеции %1").arg(trapezoid);
+        return texts.Text(TextId::kUndoSpan, {{"trapezoid", number}});
     }
     if (box == ChordBox(trapezoid)) {
-        return InLanguage(english, "chord at station %1", "хорда сечения %1").arg(trapezoid);
+        return texts.Text(TextId::kUndoChord, {{"station", number}});
     }
-    return InLanguage(english, "leading edge at station %1", "передняя кромка сечения %1")
-        .arg(trapezoid);
+    return texts.Text(TextId::kUndoLeadingEdge, {{"station", number}});
 }
 
-}  // namespace
-
-QString StepCaption(const StepName& step, bool english) {
-    const QString wing = InLanguage(english, "Wing-%1 ", "Крыло -%1, ").arg(step.wing);
+// The step of the whole design, or the field of one wing.
+std::string StepText(const StepName& step, const Catalogue& texts) {
     switch (step.kind) {
         case StepKind::kWingBox:
-            return wing + WingBoxCaption(step.field, english);
+            return WingBoxCaption(step.field, texts);
         case StepKind::kTrapezoids:
-            return wing + InLanguage(english, "trapezoid count", "число трапеций");
+            return texts.Text(TextId::kUndoTrapezoidCount);
         case StepKind::kWingCount:
-            return InLanguage(english, "wing count", "число крыльев");
+            return texts.Text(TextId::kUndoWingCount);
         case StepKind::kPositionX:
-            return wing + InLanguage(english, "position x", "положение x");
+            return texts.Text(TextId::kUndoPositionX);
         case StepKind::kPositionZ:
-            return wing + InLanguage(english, "height z", "высота z");
+            return texts.Text(TextId::kUndoHeightZ);
         case StepKind::kMarginChoice:
-            return InLanguage(english, "stability choice", "выбор стабильности");
+            return texts.Text(TextId::kUndoMarginChoice);
         case StepKind::kMarginText:
-            return InLanguage(english, "static margin", "запас устойчивости");
+            return texts.Text(TextId::kUndoMarginText);
         case StepKind::kPartsEdit:
-            return InLanguage(english, "part in row %1", "деталь в строке %1").arg(step.row + 1);
+            return texts.Text(TextId::kUndoPartRow, {{"row", std::to_string(step.row + 1)}});
         case StepKind::kPartsAdd:
-            return InLanguage(english, "add row", "добавление строки");
+            return texts.Text(TextId::kUndoAddRow);
         case StepKind::kPartsDelete:
-            return InLanguage(english, "delete rows", "удаление строк");
+            return texts.Text(TextId::kUndoDeleteRows);
         case StepKind::kPartsPaste:
-            return InLanguage(english, "paste", "вставка");
+            return texts.Text(TextId::kUndoPaste);
     }
     return {};
 }
 
-UndoCommands::UndoCommands(QWidget* window, MainMenus& menus, Design& design)
-    : QObject(window), menus_(menus), design_(design) {
+bool OfAWing(StepKind kind) {
+    return kind == StepKind::kWingBox || kind == StepKind::kTrapezoids ||
+           kind == StepKind::kPositionX || kind == StepKind::kPositionZ;
+}
+
+}  // namespace
+
+QString StepCaption(const StepName& step, const Catalogue& texts) {
+    const std::string text = StepText(step, texts);
+    return QText(texts, OfAWing(step.kind) ? TextId::kUndoOfWing : TextId::kVerbatim,
+                 {{"wing", std::to_string(step.wing)}, {"text", text}});
+}
+
+UndoCommands::UndoCommands(QWidget* window, MainMenus& menus, Design& design,
+                           const WindowLanguage& language)
+    : QObject(window), menus_(menus), design_(design), language_(language) {
     connect(menus.undo_item, &QAction::triggered, this, [this] { design_.Undo(); });
     connect(menus.redo_item, &QAction::triggered, this, [this] { design_.Redo(); });
     design.Listen([this](const DesignChange&) { ShowSteps(); });
-    ShowSteps();
-}
-
-void UndoCommands::ApplyLanguage(bool english) {
-    english_ = english;
+    connect(&language, &WindowLanguage::Changed, this, &UndoCommands::ShowSteps);
     ShowSteps();
 }
 
 void UndoCommands::ShowSteps() {
-    const auto show = [this](QAction* item, const std::optional<StepName>& step,
-                             const char* english, const char* russian) {
-        QString caption = InLanguage(english_, english, russian);
-        if (step) {
-            caption =
-                InLanguage(english_, "%1 %2", "%1: %2").arg(caption, StepCaption(*step, english_));
-        }
-        item->setText(caption);
+    const Catalogue& texts = language_.texts();
+    const auto show = [&texts](QAction* item, const std::optional<StepName>& step, TextId command) {
+        item->setText(step ? QText(texts, TextId::kUndoNamed,
+                                   {{"command", texts.Text(command)},
+                                    {"step", StepCaption(*step, texts).toStdString()}})
+                           : QText(texts, command));
         item->setEnabled(step.has_value());
     };
-    show(menus_.undo_item, design_.UndoStep(), "&Undo", "&Отменить");
-    show(menus_.redo_item, design_.RedoStep(), "&Redo", "&Повторить");
+    show(menus_.undo_item, design_.UndoStep(), TextId::kUndoUndo);
+    show(menus_.redo_item, design_.RedoStep(), TextId::kUndoRedo);
 }
 
 }  // namespace kalvesta

@@ -4,14 +4,19 @@
 #include <QScrollBar>
 
 #include "ui/image_control.h"
+#include "ui/window_language.h"
 #include "ui/window_layout.h"
 #include "views/view3d.h"
 
 namespace kalvesta {
 
-View3DPanel::View3DPanel(QWidget* page, const Workbench& bench, ViewMapping& mapping)
+View3DPanel::View3DPanel(QWidget* page, const Workbench& bench, const WindowLanguage& language,
+                         ViewMapping& mapping)
     : QObject(page), bench_(bench), mapping_(mapping) {
     picture_ = new ImageControl("Image3", QRect(200, 322, 616, 191), page);
+    picture_->setToolTip(language.Text(TextId::kView3dHint));
+    connect(&language, &WindowLanguage::Changed, this,
+            [this, &language] { picture_->setToolTip(language.Text(TextId::kView3dHint)); });
     elevation_bar_ =
         MakeScrollBar(page, "ScrollBar1", Qt::Vertical, QRect(185, 344, 13, 185), 0, 90, 80);
     azimuth_bar_ =
@@ -73,14 +78,6 @@ void View3DPanel::Zoom(long long position) {
         zoom_bar_->setValue(controls_.ScrollBar4().Position());
         Redraw();
     }
-}
-
-void View3DPanel::ShowHint(bool english) {
-    picture_->setToolTip(english ? QStringLiteral("Drag to turn, with the right button to zoom; "
-                                                  "the wheel zooms, a double click fits.")
-                                 : QStringLiteral("Тяните мышью, чтобы повернуть, правой кнопкой "
-                                                  "— масштаб; колесо — масштаб, двойной щелчок — "
-                                                  "вписать."));
 }
 
 void View3DPanel::Redraw() {

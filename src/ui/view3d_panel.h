@@ -16,19 +16,20 @@ class QWidget;
 namespace kalvesta {
 
 class ImageControl;
+class WindowLanguage;
 
 class View3DPanel : public QObject {
     Q_OBJECT
 
 public:
     // Makes the picture (Image3) and its bars (ScrollBar1, ScrollBar2, ScrollBar4)
-    // on `page`.
-    View3DPanel(QWidget* page, const Workbench& bench, ViewMapping& mapping);
+    // on `page`, the picture's tip on how to turn, zoom and fit it in the window's
+    // language.
+    View3DPanel(QWidget* page, const Workbench& bench, const WindowLanguage& language,
+                ViewMapping& mapping);
 
     // Redraws the view from the model with the current bars.
     void Redraw();
-    // The picture's tip on how to turn, zoom and fit it.
-    void ShowHint(bool english);
     ImageControl& picture() { return *picture_; }
 
 private:

@@ -9,15 +9,16 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <algorithm>
+#include <string>
 
 #include "model/length_text.h"
-#include "ui/message_boxes.h"
+#include "ui/window_language.h"
 
 namespace kalvesta {
 namespace {
 
-// Box property: the tip's language, English unless set otherwise.
-constexpr char kRussianTip[] = "kalvestaRussianTip";
+// Box property: the language of its tips, the window's (which is made in English).
+constexpr char kTipLanguage[] = "kalvestaTipLanguage";
 
 }  // namespace
 
@@ -31,18 +32,12 @@ void MarkBoxRange(QLineEdit* edit) {
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Text, within && number ? kBlueFont : kRedFont);
     edit->setPalette(palette);
-    const bool english = !edit->property(kRussianTip).toBool();
+    const Catalogue texts(static_cast<Language>(edit->property(kTipLanguage).toInt()));
     QString tip;
     if (!number) {
-        tip = InLanguage(english, "Not a whole number: drawn and calculated as %1.",
-                         "Не целое число: рисуется и рассчитывается как %1.")
-                  .arg(reading.value);
+        tip = QText(texts, TextId::kBoxNotWhole, {{"value", std::to_string(reading.value)}});
     } else if (!within) {
-        tip = InLanguage(english,
-                         "Drawn and calculated as typed between -100000 and "
-                         "100000 mm; this value lies outside.",
-                         "Рисуется и рассчитывается как введено от -100000 до "
-                         "100000 мм; это значение вне диапазона.");
+        tip = QText(texts, TextId::kBoxOutOfRange);
     }
     edit->setToolTip(tip);
 }
@@ -72,17 +67,22 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect geometry, const 
     edit->setGeometry(geometry);
     SetFont(edit, 12, kBlueFont);
     QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { MarkBoxRange(edit); });
-    edit->setProperty(kRussianTip, false);
+    edit->setProperty(kTipLanguage, static_cast<int>(Language::kEnglish));
     return edit;
 }
 
-void MarkBoxRanges(const QWidget& window, bool english) {
+void MarkBoxRanges(const QWidget& window, const Catalogue& texts) {
     for (QLineEdit* edit : window.findChildren<QLineEdit*>()) {
-        if (edit->property(kRussianTip).isValid()) {
-            edit->setProperty(kRussianTip, !english);
+        if (edit->property(kTipLanguage).isValid()) {
+            edit->setProperty(kTipLanguage, static_cast<int>(texts.language()));
             MarkBoxRange(edit);
         }
     }
+}
+
+void SetLabelText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->resize(label->sizeHint().width(), label->height());
 }
 
 QRadioButton* MakeRadio(QWidget* parent, const QString& name, const QString& text, QPoint at) {

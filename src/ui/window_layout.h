@@ -9,6 +9,8 @@
 #include <QString>
 #include <vector>
 
+#include "texts/catalogue.h"
+
 class QAbstractButton;
 class QFrame;
 class QLabel;
@@ -29,6 +31,8 @@ void SetFont(QWidget* widget, int pixel_size, QColor color);
 
 // A label as wide as its text.
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QPoint at);
+// A new text for a label made by MakeLabel: as wide as the text, the height kept.
+void SetLabelText(QLabel* label, const QString& text);
 
 // An input box in blue 12-pixel text. Its text is read silently by the
 // text-to-integer rule; a value that rule cuts to the 32-bit range, or that lies
@@ -38,10 +42,9 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect geometry, const 
 // Red text and a tip naming the range while the box's value lies outside it.
 void MarkBoxRange(QLineEdit* edit);
 
-// Marks every box below `window` made by MakeEdit anew, its tip in the window's
-// language: after a language switch, and after boxes were filled without their
-// handlers.
-void MarkBoxRanges(const QWidget& window, bool english);
+// Marks every box below `window` made by MakeEdit anew, its tip in the language of
+// `texts`: after a language switch.
+void MarkBoxRanges(const QWidget& window, const Catalogue& texts);
 
 // A radio button at `at`, as wide as its caption (FitButtonRow places a row of them).
 QRadioButton* MakeRadio(QWidget* parent, const QString& name, const QString& text, QPoint at);

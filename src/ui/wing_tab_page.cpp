@@ -7,12 +7,14 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "ui/design_boxes.h"
 #include "ui/image_control.h"
 #include "ui/value_label.h"
+#include "ui/window_language.h"
 #include "ui/window_layout.h"
 #include "views/dimension_sketch.h"
 #include "views/planform_view.h"
@@ -23,7 +25,7 @@ namespace {
 // Component names and positions of the wing tabs, per wing 1..3.
 struct WingTabNames {
     const char* page;
-    const char* caption;
+    TextId caption;  // at start; the language's captions differ in their blanks
     const char* panel;
     std::array<const char*, kMaxTrapezoids> trapezoid_buttons;
     int second_button_x;
@@ -39,7 +41,7 @@ struct WingTabNames {
 constexpr std::array<WingTabNames, kMaxWings + 1> kWingTabNames{{
     {},
     {"TabSheet1",
-     " Wing-1 ",
+     TextId::kWingTabStartCaption1,
      "Panel2",
      {"RadioButton4", "RadioButton5", "RadioButton6", "RadioButton41t"},
      112,
@@ -52,7 +54,7 @@ constexpr std::array<WingTabNames, kMaxWings + 1> kWingTabNames{{
      400,
      568},
     {"TabSheet2",
-     "  Wing-2  ",
+     TextId::kWingTabStartCaption2,
      "Panel3",
      {"RadioButton7", "RadioButton8", "RadioButton9", "RadioButton42t"},
      104,
@@ -65,7 +67,7 @@ constexpr std::array<WingTabNames, kMaxWings + 1> kWingTabNames{{
      403,
      568},
     {"TabSheet3",
-     " Wing-3 ",
+     TextId::kWingTabStartCaption3,
      "Panel4",
      {"RadioButton10", "RadioButton11", "RadioButton12", "RadioButton43t"},
      104,
@@ -79,16 +81,27 @@ constexpr std::array<WingTabNames, kMaxWings + 1> kWingTabNames{{
      560},
 }};
 
+constexpr std::array<TextId, kMaxTrapezoids> kTrapezoidCaptions{
+    TextId::kWingTabTrapezoids1, TextId::kWingTabTrapezoids2, TextId::kWingTabTrapezoids3,
+    TextId::kWingTabTrapezoids4};
+
+// b, s, lm, r25, lam.
+constexpr std::array<TextId, 5> kValueDescriptions{
+    TextId::kWingTabSpan, TextId::kWingTabArea, TextId::kWingTabMeanChord,
+    TextId::kWingTabGeometricCenter, TextId::kWingTabAspectRatio};
+
 }  // namespace
 
-WingTabPage::WingTabPage(int wing, Workbench& bench, QTabWidget& tabs)
-    : wing_(wing), bench_(bench) {
+WingTabPage::WingTabPage(int wing, Workbench& bench, const WindowLanguage& language,
+                         QTabWidget& tabs)
+    : wing_(wing), bench_(bench), language_(language), tabs_(tabs) {
     const WingTabNames& names = kWingTabNames[static_cast<size_t>(wing_)];
     setObjectName(names.page);
     // On its tab before anything is laid out on it: the controls take the size of
     // their captions in the window's font.
-    tabs.addTab(this, names.caption);
+    tabs.addTab(this, language.Text(names.caption));
     Build();
+    connect(&language, &WindowLanguage::Changed, this, &WingTabPage::ApplyLanguage);
     Design& design = bench.design();
     for (int i = 0; i < kWingBoxCount; ++i) {
         TypeIntoDesign(box(i), design,
@@ -108,11 +121,9 @@ void WingTabPage::Build() {
     const WingTabNames& names = kWingTabNames[static_cast<size_t>(wing_)];
     trapezoid_panel_ = MakePanel(this, names.panel, QRect(0, 0, 425, 33));
     SetFont(trapezoid_panel_, 11, kBlueFont);
-    const std::array<const char*, kMaxTrapezoids> captions{"1 trapezium", "2 trapeziums",
-                                                           "3 trapeziums", "4 trapeziums"};
     for (size_t t = 0; t < kMaxTrapezoids; ++t) {
-        trapezoid_buttons_[t] =
-            MakeRadio(trapezoid_panel_, names.trapezoid_buttons[t], captions[t], {8, 8});
+        trapezoid_buttons_[t] = MakeRadio(trapezoid_panel_, names.trapezoid_buttons[t],
+                                          language_.Text(kTrapezoidCaptions[t]), {8, 8});
     }
     trapezoid_buttons_[0]->setChecked(true);
     // The buttons take their places in the row.
@@ -136,14 +147,11 @@ void WingTabPage::Build() {
         boxes_[i]->setVisible(i <= static_cast<size_t>(LeadingEdgeBox(1)));
     }
 
-    const std::array<const char*, 5> descriptions{
-        "wing span (b):", "wing area (s):", "mean aerod. chord (lm):", "geometric center (r25):",
-        "aspect ratio (lam):"};
     const std::array<const char*, 5> placeholders{"b:", "s:", "lm:", "r25:", "lam:"};
     for (size_t row = 0; row < 5; ++row) {
         const int y = 336 + 16 * static_cast<int>(row);
-        value_descriptions_[row] =
-            MakeLabel(this, names.descriptions[row], descriptions[row], {38, y});
+        value_descriptions_[row] = MakeLabel(this, names.descriptions[row],
+                                             language_.Text(kValueDescriptions[row]), {38, y});
         value_labels_[row] = MakeLabel(this, names.values[row], placeholders[row], {208, y});
         SetFont(value_descriptions_[row], 12, kBlueFont);
         SetFont(value_labels_[row], 12, kBlueFont);
@@ -186,9 +194,21 @@ void WingTabPage::FitCaptions() {
 }
 
 void WingTabPage::ShowDimensionSketch() {
-    DrawDimensionSketch(dimension_sketch_->canvas(), wing_, shown_trapezoids_,
-                        bench_.aircraft().english_captions);
+    DrawDimensionSketch(dimension_sketch_->canvas(), wing_, shown_trapezoids_, language_.texts());
     dimension_sketch_->Refresh();
+}
+
+void WingTabPage::ApplyLanguage() {
+    tabs_.setTabText(tabs_.indexOf(this),
+                     language_.Text(TextId::kWingTabCaption, {{"wing", std::to_string(wing_)}}));
+    for (size_t t = 0; t < kMaxTrapezoids; ++t) {
+        trapezoid_buttons_[t]->setText(language_.Text(kTrapezoidCaptions[t]));
+    }
+    for (size_t row = 0; row < value_descriptions_.size(); ++row) {
+        SetLabelText(value_descriptions_[row], language_.Text(kValueDescriptions[row]));
+    }
+    FitCaptions();
+    ShowDimensionSketch();
 }
 
 void WingTabPage::ShowTrapezoidCount(int trapezoids) {

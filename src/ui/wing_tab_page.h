@@ -1,7 +1,8 @@
 // One wing tab ("Wing-1", "Wing-2", "Wing-3"): the wing's fourteen input boxes on
 // their dimension sketch, its trapezoid-count buttons, and its planform picture with
 // the five planform values. Typing into a box or choosing a count changes the
-// design; the tab shows the wing as the design and the model hold it.
+// design; the tab shows the wing as the design and the model hold it, captioned in
+// the window's language.
 #pragma once
 
 #include <QWidget>
@@ -18,6 +19,7 @@ class QTabWidget;
 namespace kalvesta {
 
 class ImageControl;
+class WindowLanguage;
 
 class WingTabPage : public QWidget {
     Q_OBJECT
@@ -25,7 +27,7 @@ class WingTabPage : public QWidget {
 public:
     // The tab page of `wing` (1..3), TabSheet1..3, added to `tabs`, showing the
     // workbench's design.
-    WingTabPage(int wing, Workbench& bench, QTabWidget& tabs);
+    WingTabPage(int wing, Workbench& bench, const WindowLanguage& language, QTabWidget& tabs);
 
     int wing() const { return wing_; }
 
@@ -36,11 +38,8 @@ public:
     void Follow(const WorkbenchChange& change);
     // The five values and the planform picture as the model holds them.
     void ShowPlanform();
-    // The dimension sketch for the count shown, captioned in the model's language.
+    // The dimension sketch for the count shown, captioned in the window's language.
     void ShowDimensionSketch();
-    // The trapezoid-count buttons at their layout places, or wider where their
-    // captions need it (after a language switch, or at 144 dpi).
-    void FitCaptions();
 
 private:
     void Build();
@@ -52,9 +51,17 @@ private:
     void ShowInputs(bool from_file);
     // The sketch and the boxes of the trapezoids in use.
     void ShowTrapezoidCount(int trapezoids);
+    // The trapezoid-count buttons at their layout places, or wider where their
+    // captions need it (in Russian, or at 144 dpi).
+    void FitCaptions();
+    // The tab's, the buttons' and the values' captions and the sketch in the
+    // window's language.
+    void ApplyLanguage();
 
     const int wing_;
     Workbench& bench_;
+    const WindowLanguage& language_;
+    QTabWidget& tabs_;
     int shown_trapezoids_ = 1;
     QFrame* trapezoid_panel_ = nullptr;  // Panel2 / Panel3 / Panel4
     std::array<QRadioButton*, kMaxTrapezoids> trapezoid_buttons_{};

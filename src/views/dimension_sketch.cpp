@@ -64,9 +64,9 @@ void Line(Canvas& canvas, int x1, int y1, int x2, int y2) {
     canvas.LineTo(x2, y2);
 }
 
-void DrawCaption(Canvas& canvas, bool english_captions) {
+void DrawCaption(Canvas& canvas, const Catalogue& texts) {
     canvas.font.color = colors::kRed;
-    canvas.TextOut(17, 1, english_captions ? "flight direction" : "Напр. полёта");
+    canvas.TextOut(17, 1, texts.Text(TextId::kSketchFlightDirection));
 }
 
 void DrawAxisLetters(Canvas& canvas) {
@@ -94,7 +94,7 @@ void PfeilH2(Canvas& canvas, int x1, int y1, int x2, int y2) {
     HeadRight(canvas, x2, y2);
 }
 
-void DrawDimensionSketch(Canvas& canvas, int wing, int trapezoids, bool english_captions) {
+void DrawDimensionSketch(Canvas& canvas, int wing, int trapezoids, const Catalogue& texts) {
     // Trapezoid 1 always, trapezoid k when at least k are selected.
     auto drawn = [trapezoids](int k) { return k == 1 || trapezoids >= k; };
 
@@ -148,11 +148,11 @@ void DrawDimensionSketch(Canvas& canvas, int wing, int trapezoids, bool english_
     // axis letters first; the picture is the same.
     canvas.brush = colors::kSilver;
     if (wing == 1) {
-        DrawCaption(canvas, english_captions);
+        DrawCaption(canvas, texts);
         DrawAxisLetters(canvas);
     } else {
         DrawAxisLetters(canvas);
-        DrawCaption(canvas, english_captions);
+        DrawCaption(canvas, texts);
     }
 }
 

@@ -4,6 +4,7 @@
 // the dimensions typed; only the trapezoid count changes it.
 #pragma once
 
+#include "texts/catalogue.h"
 #include "views/canvas.h"
 
 namespace kalvesta {
@@ -20,7 +21,7 @@ void PfeilH2(Canvas& canvas, int x1, int y1, int x2, int y2);
 
 // Redraws the whole sketch of wing tab `wing` (1..3; Image_W, Image_W2, Image_W3) with `trapezoids`
 // trapezoids (the checked trapezoid-count button; trapezoid 1 is always drawn) and the
-// flight-direction caption in English or Russian.
-void DrawDimensionSketch(Canvas& canvas, int wing, int trapezoids, bool english_captions);
+// flight-direction caption in the language of `texts`.
+void DrawDimensionSketch(Canvas& canvas, int wing, int trapezoids, const Catalogue& texts);
 
 }  // namespace kalvesta

@@ -84,16 +84,15 @@ void DrawPositionPicture(Canvas& canvas, int wing) {
     }
 }
 
-std::string PositionTitle(int wing, bool english_captions) {
+std::string PositionTitle(int wing, const Catalogue& texts) {
     KALVESTA_CHECK(wing >= 1 && wing <= kMaxWings);
-    const std::string number = std::to_string(wing);
-    return english_captions ? "Wing-" + number + "  " : "Крыло -" + number;
+    return texts.Text(TextId::kPositionTitle, {{"wing", std::to_string(wing)}});
 }
 
-void DrawPositionTitle(Canvas& canvas, int wing, bool english_captions) {
+void DrawPositionTitle(Canvas& canvas, int wing, const Catalogue& texts) {
     canvas.font.color = colors::kBlack;
     canvas.brush = colors::kSilver;
-    canvas.TextOut(TruncToward0(canvas.Width() * 0.7), 2, PositionTitle(wing, english_captions));
+    canvas.TextOut(TruncToward0(canvas.Width() * 0.7), 2, PositionTitle(wing, texts));
 }
 
 }  // namespace kalvesta

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "texts/catalogue.h"
 #include "views/canvas.h"
 
 namespace kalvesta {
@@ -18,10 +19,10 @@ namespace kalvesta {
 void DrawPositionPicture(Canvas& canvas, int wing);
 
 // "Wing-1  " ... "Wing-3  " (two trailing blanks) or "Крыло -1" ... "Крыло -3".
-std::string PositionTitle(int wing, bool english_captions);
+std::string PositionTitle(int wing, const Catalogue& texts);
 
 // Writes the wing's title into its picture, black on silver, at
 // (Trunc(width × 0.7), 2), in the canvas's font.
-void DrawPositionTitle(Canvas& canvas, int wing, bool english_captions);
+void DrawPositionTitle(Canvas& canvas, int wing, const Catalogue& texts);
 
 }  // namespace kalvesta

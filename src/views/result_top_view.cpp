@@ -1,6 +1,8 @@
 // The top view with the results of a calculation.
 #include "views/result_top_view.h"
 
+#include "analysis/balance_answer.h"
+#include "views/balance_band.h"
 #include "views/fuselage_outline.h"
 #include "views/grid_view.h"
 #include "views/stability_view.h"
@@ -10,12 +12,15 @@ namespace kalvesta {
 
 void DrawResultTopView(Canvas& canvas, const Aircraft& aircraft, const Lattice& lattice,
                        const Results& results, const WingSelection& drawn, bool manual_margin,
-                       ViewMapping& mapping, const Fuselage& fuselage) {
+                       LengthUnit unit, const Catalogue& texts, ViewMapping& mapping,
+                       const Fuselage& fuselage) {
     ClearTopView(canvas);
     DrawFuselageOutline(canvas, fuselage, mapping);
     DrawGrid(canvas, lattice, aircraft.calc_wing_count, mapping);
     DrawTopView(canvas, aircraft, drawn, mapping);
-    DrawStabilityResults(canvas, results, manual_margin, aircraft.english_captions, mapping);
+    DrawBalanceBand(canvas, PlainBalanceAnswer(aircraft, results, manual_margin), results.x_np,
+                    unit, texts, mapping);
+    DrawStabilityResults(canvas, results, manual_margin, texts, mapping);
 }
 
 }  // namespace kalvesta

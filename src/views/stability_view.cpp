@@ -9,50 +9,43 @@
 namespace kalvesta {
 
 std::vector<StabilityLine> StabilityLines(const Results& results, bool manual_margin,
-                                          bool english_captions) {
+                                          const Catalogue& texts) {
     // F(v, d): fixed-point with d decimals, no padding.
     auto f = [](double value, int decimals) { return FormatFixed(value, decimals); };
-    const std::string area = f(results.ref_area / 10000.0, 2) + "dm^2 ";
-    const std::string length = f(results.ref_length, 1) + "mm ";
-    const std::string cg = english_captions ? "x_cg (" : "x_ЦТ (";
+    auto cg = [&](TextId id, double margin, int decimals, double x_mm) {
+        return texts.Text(id, {{"margin", f(margin, decimals)}, {"x", f(x_mm, 1)}});
+    };
 
     std::vector<StabilityLine> lines;
     lines.push_back({232, colors::kBlack,
-                     (english_captions ? "Reference area (S): " : "Площадь      (S): ") + area});
+                     texts.Text(TextId::kStabilityReferenceArea,
+                                {{"area", f(results.ref_area / 10000.0, 2)}})});
     lines.push_back(
         {249, colors::kBlack,
-         (english_captions ? "Reference length (lm): " : "Длина хорды (lm): ") + length});
+         texts.Text(TextId::kStabilityReferenceLength, {{"length", f(results.ref_length, 1)}})});
     if (manual_margin) {
         lines.push_back(
             {282, colors::kBlue,
-             cg + f(results.stability_manual, 1) + "%): " + f(results.x_cg_manual, 1) + "mm     "});
+             cg(TextId::kStabilityManual, results.stability_manual, 1, results.x_cg_manual)});
     } else {
         lines.push_back(
             {266, colors::kBlue,
-             cg + f(results.stability_high, 0) + "%): " + f(results.x_cg_high, 1) + "мм   "});
+             cg(TextId::kStabilityAutomatic, results.stability_high, 0, results.x_cg_high)});
         lines.push_back(
             {282, colors::kBlue,
-             cg + f(results.stability_low, 0) + "%): " + f(results.x_cg_low, 1) + "мм   "});
+             cg(TextId::kStabilityAutomatic, results.stability_low, 0, results.x_cg_low)});
     }
     lines.push_back({298, colors::kRed,
-                     (english_captions ? "x_ac: " : "x_NP: ") + f(results.x_np, 1) + "мм    "});
+                     texts.Text(TextId::kStabilityNeutralPoint, {{"x", f(results.x_np, 1)}})});
     return lines;
 }
 
 namespace {
 
-// The row of x_mm when it lies inside the picture. A mark that falls outside is left
-// out: it would not show, and an absurd manual margin would put it at a runaway
-// row far beyond any picture.
-std::optional<int> RowInside(const Canvas& canvas, const ViewMapping& mapping, double x_mm) {
-    const int row = TopViewRow(mapping, x_mm);
-    return row >= 0 && row < canvas.Height() ? std::optional<int>(row) : std::nullopt;
-}
-
 // A bar across the centre line at x_mm.
 void Bar(Canvas& canvas, const ViewMapping& mapping, double x_mm, int half_length) {
     const int cx = TopViewCentre(canvas.Width());
-    if (const std::optional<int> row = RowInside(canvas, mapping, x_mm)) {
+    if (const std::optional<int> row = TopViewRowWithin(mapping, canvas.Height(), x_mm)) {
         canvas.MoveTo(cx - half_length, *row);
         canvas.LineTo(cx + half_length, *row);
     }
@@ -64,8 +57,8 @@ constexpr int kLabelHeight = 13;
 }  // namespace
 
 void DrawStabilityResults(Canvas& canvas, const Results& results, bool manual_margin,
-                          bool english_captions, const ViewMapping& mapping) {
-    for (const StabilityLine& line : StabilityLines(results, manual_margin, english_captions)) {
+                          const Catalogue& texts, const ViewMapping& mapping) {
+    for (const StabilityLine& line : StabilityLines(results, manual_margin, texts)) {
         canvas.font.color = line.color;
         canvas.TextOut(9, line.y, line.text);
     }
@@ -84,29 +77,17 @@ void DrawStabilityResults(Canvas& canvas, const Results& results, bool manual_ma
     canvas.pen.width = 1;
 }
 
-std::string CentreOfGravityLabel(const CentreOfGravityMark& mark, bool english_captions) {
+std::string CentreOfGravityLabel(const CentreOfGravityMark& mark, const Catalogue& texts) {
     using Kind = CentreOfGravityMark::Kind;
-    std::string label;
-    switch (mark.kind) {
-        case Kind::kMeasured:
-            label = english_captions ? "x_cg " : "x_ЦТ ";
-            break;
-        case Kind::kParts:
-            label = english_captions ? "x_cg (parts) " : "x_ЦТ (детали) ";
-            break;
-        case Kind::kTarget:
-            label = english_captions ? "target " : "цель ";
-            break;
-    }
-    label += FormatFixed(mark.x_mm, 1);
-    label += english_captions ? "mm: " : "мм: ";
-    label += FormatFixed(mark.margin_percent, 1);
-    label += '%';
-    return label;
+    const TextId label = mark.kind == Kind::kMeasured ? TextId::kMarkMeasured
+                         : mark.kind == Kind::kParts  ? TextId::kMarkParts
+                                                      : TextId::kMarkTarget;
+    return texts.Text(
+        label, {{"x", FormatFixed(mark.x_mm, 1)}, {"margin", FormatFixed(mark.margin_percent, 1)}});
 }
 
 void DrawCentreOfGravityMarks(Canvas& canvas, std::vector<CentreOfGravityMark> marks,
-                              bool english_captions, const ViewMapping& mapping) {
+                              const Catalogue& texts, const ViewMapping& mapping) {
     // Top to bottom, so that each label only has to clear the one above it.
     std::stable_sort(
         marks.begin(), marks.end(),
@@ -115,7 +96,7 @@ void DrawCentreOfGravityMarks(Canvas& canvas, std::vector<CentreOfGravityMark> m
     int free_from_row = 0;
     canvas.pen.width = 2;
     for (const CentreOfGravityMark& mark : marks) {
-        const std::optional<int> row = RowInside(canvas, mapping, mark.x_mm);
+        const std::optional<int> row = TopViewRowWithin(mapping, canvas.Height(), mark.x_mm);
         if (!row) {
             continue;
         }
@@ -125,7 +106,7 @@ void DrawCentreOfGravityMarks(Canvas& canvas, std::vector<CentreOfGravityMark> m
         Bar(canvas, mapping, mark.x_mm, 6);
         const int label_top = std::max(*row - kLabelHeight / 2, free_from_row);
         canvas.font.color = color;
-        canvas.TextOut(cx + 10, label_top, CentreOfGravityLabel(mark, english_captions));
+        canvas.TextOut(cx + 10, label_top, CentreOfGravityLabel(mark, texts));
         free_from_row = label_top + kLabelHeight;
     }
     canvas.pen.width = 1;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/results.h"
+#include "texts/catalogue.h"
 #include "views/canvas.h"
 #include "views/view_mapping.h"
 
@@ -23,14 +24,14 @@ struct StabilityLine {
 // lines of the automatic range and the neutral point end in the Cyrillic "мм" in
 // both languages, as they always have.
 std::vector<StabilityLine> StabilityLines(const Results& results, bool manual_margin,
-                                          bool english_captions);
+                                          const Catalogue& texts);
 
 // Writes the lines at x = 9 and marks the neutral point (red, 4 pixels each side)
 // and the recommended centre of gravity (blue, 3 pixels each side; both ends of
 // the automatic range) on the centre line, with pen width 2, then width 1 again.
 // A mark whose row lies outside the picture is not drawn.
 void DrawStabilityResults(Canvas& canvas, const Results& results, bool manual_margin,
-                          bool english_captions, const ViewMapping& mapping);
+                          const Catalogue& texts, const ViewMapping& mapping);
 
 // A centre of gravity the user asked about, kept on the top view until an input
 // changes: one typed in, the one of the parts list, or the target of the balance.
@@ -43,13 +44,13 @@ struct CentreOfGravityMark {
 
 // The label of a mark: "x_cg 62.0mm: 11.5%", "x_cg (parts) 73.4mm: 7.3%" or
 // "target 60.7mm: 12.0%" (Russian "x_ЦТ", "x_ЦТ (детали)", "цель" and "мм").
-std::string CentreOfGravityLabel(const CentreOfGravityMark& mark, bool english_captions);
+std::string CentreOfGravityLabel(const CentreOfGravityMark& mark, const Catalogue& texts);
 
 // Each mark as a bar across the centre line, 6 pixels each side with pen width 2
 // (black for a centre of gravity, blue for a target), and its label in the same
 // colour to the right of the line, centred on the bar; a label that would overlap
 // the one above moves down below it. Marks outside the picture are left out.
 void DrawCentreOfGravityMarks(Canvas& canvas, std::vector<CentreOfGravityMark> marks,
-                              bool english_captions, const ViewMapping& mapping);
+                              const Catalogue& texts, const ViewMapping& mapping);
 
 }  // namespace kalvesta

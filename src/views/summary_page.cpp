@@ -4,9 +4,13 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 
+#include "analysis/balance_answer.h"
+#include "analysis/tail_volume.h"
 #include "model/number_format.h"
+#include "views/answer_text.h"
 
 namespace kalvesta {
 namespace {
@@ -16,39 +20,33 @@ constexpr int kWingLabelX = 320;
 constexpr int kWingValueX = 510;
 constexpr int kFirstWingY = 683;
 constexpr int kWingBlockHeight = 180;
+constexpr int kAnswerY = 663;
+constexpr int kAnswerFontPt = 9;  // the sentence fits the page's width in 9-point Courier
 
 // The right-column labels of one wing block; labels and values are separate texts,
 // so the trailing blanks, which differ from wing to wing, never move a value.
 struct WingLabels {
-    const char* span;
-    const char* area;
-    const char* aspect_ratio;
-    const char* mean_chord;
-    const char* geometric_center;
-    const char* aerodynamic_center;
-    const char* lift_slope;
+    TextId span;
+    TextId area;
+    TextId aspect_ratio;
+    TextId mean_chord;
+    TextId geometric_center;
+    TextId aerodynamic_center;
+    TextId lift_slope;
 };
 
 // Index 1..3 by wing.
-constexpr std::array<WingLabels, kMaxWings + 1> kEnglishWingLabels{{
+constexpr std::array<WingLabels, kMaxWings + 1> kWingLabels{{
     {},
-    {"wing span:          ", "wing area:          ", "aspect ratio:       ", "mean aerod. chord:  ",
-     "geometric center:   ", "aerodynamic center: ", "lift slope:         "},
-    {"wing span:          ", "wing area:          ", "aspect ratio:       ", "mean aerod. chord:  ",
-     "geometric center:   ", "aerodynamic center: ", "lift slope:         "},
-    {"wing span:          ", "wing area:         ", "aspect ratio:       ", "mean aerod. chord:  ",
-     "geometric center:   ", "aerodynamic center:   ", "lift slope:          "},
-}};
-
-constexpr std::array<WingLabels, kMaxWings + 1> kGermanWingLabels{{
-    {},
-    {"Spannweite:          ", "Flächeninhalt:       ", "Streckung:           ",
-     "Bezugstiefe:       ", "Geom. Neutralpunkt:  ", "Aerod. Neutralpunkt: ",
-     "Auftriebsanstieg:    "},
-    {"Spannweite:         ", "Flächeninhalt:      ", "Streckung:   ", "Bezugstiefe:        ",
-     "Geom. Neutralpunkt: ", "Aerod. Neutralpunkt: ", "Auftriebsanstieg:    "},
-    {"Spannweite:         ", "Flächeninhalt:      ", "Streckung:          ", "Bezugstiefe:        ",
-     "Geom. Neutralpunkt:  ", "Aerod. Neutralpunkt: ", "Auftriebsanstieg:   "},
+    {TextId::kSummaryWing1Span, TextId::kSummaryWing1Area, TextId::kSummaryWing1AspectRatio,
+     TextId::kSummaryWing1MeanChord, TextId::kSummaryWing1GeometricCenter,
+     TextId::kSummaryWing1AerodynamicCenter, TextId::kSummaryWing1LiftSlope},
+    {TextId::kSummaryWing2Span, TextId::kSummaryWing2Area, TextId::kSummaryWing2AspectRatio,
+     TextId::kSummaryWing2MeanChord, TextId::kSummaryWing2GeometricCenter,
+     TextId::kSummaryWing2AerodynamicCenter, TextId::kSummaryWing2LiftSlope},
+    {TextId::kSummaryWing3Span, TextId::kSummaryWing3Area, TextId::kSummaryWing3AspectRatio,
+     TextId::kSummaryWing3MeanChord, TextId::kSummaryWing3GeometricCenter,
+     TextId::kSummaryWing3AerodynamicCenter, TextId::kSummaryWing3LiftSlope},
 }};
 
 // The five station entries of one table row joined by single blanks; entries 0 and 1
@@ -68,31 +66,28 @@ std::string StationRow(const char* prefix, int station_count, EntryOfStation ent
     return row;
 }
 
-void DrawStabilitySummary(Canvas& page, const Results& results, bool english) {
-    page.TextOut(0, 583, english ? "aerodynamic center: " : "Neutralpunkt:        ");
+void DrawStabilitySummary(Canvas& page, const Results& results, const Catalogue& texts) {
+    page.TextOut(0, 583, texts.Text(TextId::kSummaryAerodynamicCenter));
     page.TextOut(kStabilityValueX, 583, FormatFixed(results.x_np, 5, 1) + " mm");
 
-    const char* recommended_high = english ? "Recommended center of gravity by stab =  "
-                                           : "Empfohlener Schwerpunkt bei Stabilität =  ";
-    page.TextOut(0, 603, recommended_high + FormatFixed(results.stability_high, 0, 0) + "%: ");
+    const auto margin = [&](int y, TextId label, double margin_percent, int decimals) {
+        page.TextOut(0, y,
+                     texts.Text(label, {{"margin", FormatFixed(margin_percent, 0, decimals)}}));
+    };
+    margin(603, TextId::kSummaryRecommendedHigh, results.stability_high, 0);
     page.TextOut(kStabilityValueX, 603, FormatFixed(results.x_cg_high, 5, 1) + " mm");
-
-    const char* recommended_low = english ? "recomemnded center of gravity by stab =  "
-                                          : "Empfohlener Schwerpunkt bei Stabilität =  ";
-    page.TextOut(0, 623, recommended_low + FormatFixed(results.stability_low, 0, 0) + "%: ");
+    margin(623, TextId::kSummaryRecommendedLow, results.stability_low, 0);
     page.TextOut(kStabilityValueX, 623, FormatFixed(results.x_cg_low, 5, 1) + " mm");
-
-    const char* manual = english ? "Center of gravity by stab = " : "Schwerpunkt bei Stabilität = ";
-    page.TextOut(0, 643, manual + FormatFixed(results.stability_manual, 0, 1) + "%: ");
+    margin(643, TextId::kSummaryManual, results.stability_manual, 1);
     page.TextOut(kStabilityValueX, 643, FormatFixed(results.x_cg_manual, 5, 1) + " mm");
 }
 
 void DrawWingBlock(Canvas& page, const Aircraft& aircraft, const Results& results, int w,
-                   bool english) {
+                   const Catalogue& texts) {
     const int y = kFirstWingY + (w - 1) * kWingBlockHeight;
     const int stations = aircraft.station_count[w];
 
-    page.TextOut(0, y, "Wing" + std::to_string(w) + ":");
+    page.TextOut(0, y, texts.Text(TextId::kSummaryWing, {{"wing", std::to_string(w)}}));
     // Leading edges relative to the wing's own position.
     page.TextOut(0, y + 20, StationRow("xf: ", stations, [&](int k) {
                      return aircraft.plan_x[k][w] - aircraft.wing_x_mm[w];
@@ -104,9 +99,9 @@ void DrawWingBlock(Canvas& page, const Aircraft& aircraft, const Results& result
     page.TextOut(0, y + 80, "zf: " + FormatInt(aircraft.wing_z_mm[w], 5));
     page.TextOut(0, y + 100, "x0: " + FormatInt(aircraft.wing_x_mm[w], 5));
 
-    const WingLabels& labels = english ? kEnglishWingLabels[w] : kGermanWingLabels[w];
-    const auto row = [&](int dy, const char* label, const std::string& value) {
-        page.TextOut(kWingLabelX, y + dy, label);
+    const WingLabels& labels = kWingLabels[static_cast<size_t>(w)];
+    const auto row = [&](int dy, TextId label, const std::string& value) {
+        page.TextOut(kWingLabelX, y + dy, texts.Text(label));
         page.TextOut(kWingValueX, y + dy, value);
     };
     row(20, labels.span, FormatFixed(results.wing_b[w], 5, 0) + " mm");
@@ -118,29 +113,44 @@ void DrawWingBlock(Canvas& page, const Aircraft& aircraft, const Results& result
     row(120, labels.aerodynamic_center,
         FormatFixed(results.wing_x_ac[w] - aircraft.wing_x_mm[w], 5, 1) + " mm");
     row(140, labels.lift_slope, FormatFixed(results.wing_lift_slope[w], 5, 2));
+    if (const std::optional<double> volume = TailVolume(results, w)) {
+        page.TextOut(kWingLabelX, y + 160, texts.Text(TextId::kSummaryTailVolume));
+        page.TextOut(kWingValueX, y + 160, FormatFixed(*volume, 5, 2));
+    }
+}
+
+// Where to balance the model in a sentence, under the recommended positions.
+void DrawPlainAnswer(Canvas& page, const Aircraft& aircraft, const Results& results,
+                     LengthUnit unit, const Catalogue& texts) {
+    const Font font = page.font;
+    page.font.size_pt = kAnswerFontPt;
+    page.TextOut(0, kAnswerY,
+                 PlainAnswerText(PlainBalanceAnswer(aircraft, results, false), unit, texts));
+    page.font = font;
 }
 
 }  // namespace
 
 void DrawSummaryPage(Canvas& page, const Aircraft& aircraft, const Results& results,
-                     const Canvas& top_view, const Canvas& view_3d) {
-    const bool english = aircraft.english_captions;
+                     LengthUnit unit, const Canvas& top_view, const Canvas& view_3d,
+                     const Catalogue& texts) {
     page.font = Font{"Courier", 12, colors::kBlack};
     page.brush = colors::kWhite;
     page.pen = Pen{colors::kWhite, 1};
     page.Rectangle(0, 0, page.Width(), page.Height());
 
-    page.TextOut(0, 0, "Kalvesta4  V1.11 beta");
+    page.TextOut(0, 0, texts.Text(TextId::kSummaryTitle));
     page.TextOut(0, 20, aircraft.current_file_name);
     page.StretchDraw(0, 42, 616, 354, top_view);
     page.StretchDraw(0, 357, 616, 548, view_3d);
-    page.TextOut(0, 563, "Summary:");
+    page.TextOut(0, 563, texts.Text(TextId::kSummaryHeading));
 
-    DrawStabilitySummary(page, results, english);
+    DrawStabilitySummary(page, results, texts);
+    DrawPlainAnswer(page, aircraft, results, unit, texts);
 
     const int wings = std::clamp(aircraft.calc_wing_count, 1, kMaxWings);
     for (int w = 1; w <= wings; ++w) {
-        DrawWingBlock(page, aircraft, results, w, english);
+        DrawWingBlock(page, aircraft, results, w, texts);
     }
 }
 

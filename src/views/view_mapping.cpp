@@ -13,4 +13,9 @@ int TopViewRow(const ViewMapping& mapping, double x_mm) {
     return RoundHalfEven(x_mm * mapping.top_view_scale + mapping.top_view_axis_row);
 }
 
+std::optional<int> TopViewRowWithin(const ViewMapping& mapping, int height, double x_mm) {
+    const int row = TopViewRow(mapping, x_mm);
+    return row >= 0 && row < height ? std::optional<int>(row) : std::nullopt;
+}
+
 }  // namespace kalvesta

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace kalvesta {
 
@@ -20,5 +21,10 @@ int TopViewCentre(int width);
 // Row of an aircraft x (mm) in the top view: Round(x × scale + axis row), halves to
 // even. The root row of a wing and the marks on the aircraft axis use it.
 int TopViewRow(const ViewMapping& mapping, double x_mm);
+
+// That row when it lies inside a picture `height` rows high. A mark that falls
+// outside is left out: it would not show, and an absurd margin would put it at a
+// runaway row far beyond any picture.
+std::optional<int> TopViewRowWithin(const ViewMapping& mapping, int height, double x_mm);
 
 }  // namespace kalvesta

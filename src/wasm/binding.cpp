@@ -91,9 +91,18 @@ EMSCRIPTEN_KEEPALIVE int kalvesta_analyse(const char* bytes, int size, const cha
     }
     CliRun run;
     const std::string_view text(bytes, static_cast<size_t>(size));
-    const auto read_text = [text](const std::string&) { return kalvesta::ReadDa4Text(text); };
+    const auto read_text = [text](const std::string& path) {
+        return kalvesta::ParseDa4File(text, path);
+    };
     if (const auto loaded = LoadAircraft(parsed.options, run, read_text); !loaded.ok()) {
-        *output = Give(loaded.message);
+        *output = Give(FileMessage(loaded, kalvesta::cli::kCliTexts));
+        return 2;
+    }
+    const auto none_beside = [](const std::string&) {
+        return std::optional<kalvesta::PartsReadResult>();
+    };
+    if (const auto wrong = LoadParts(parsed.options, run, none_beside)) {
+        *output = Give(*wrong);
         return 2;
     }
     Analyse(parsed.options.margin_text, run);
@@ -110,7 +119,8 @@ EMSCRIPTEN_KEEPALIVE void kalvesta_delete(PageSession* session) {
 }
 
 EMSCRIPTEN_KEEPALIVE void kalvesta_set_english(PageSession* session, int english) {
-    session->SetEnglish(english != 0);
+    session->SetLanguage(english != 0 ? kalvesta::Language::kEnglish
+                                      : kalvesta::Language::kRussian);
 }
 
 EMSCRIPTEN_KEEPALIVE void kalvesta_set_wing_count(PageSession* session, int count) {

@@ -52,13 +52,13 @@ void PageSession::Prepare() {
     run_.outcome = PipelineOutcome::kRefused;
     run_.refined.reset();
     mapping_ = TopViewMapping(run_.aircraft, kTopViewWidth, kTopViewHeight);
-    run_.data->memo.Reset(run_.aircraft.english_captions);
+    run_.data->memo.Reset();
 }
 
-void PageSession::SetEnglish(bool english) {
-    run_.aircraft.english_captions = english;
+void PageSession::SetLanguage(Language language) {
+    texts_ = Catalogue(language);
     if (!HasResults()) {
-        run_.data->memo.Reset(english);
+        run_.data->memo.Reset();
     }
 }
 
@@ -104,7 +104,8 @@ void PageSession::SetMargin(bool manual, std::string_view text) {
 std::string PageSession::SetParts(std::string_view csv) {
     PartsReadResult read = ParsePartsCsv(csv, "parts");
     if (!read.result.ok()) {
-        return "{\"ok\":false,\"message\":" + cli::JsonString(read.result.message) + "}";
+        return "{\"ok\":false,\"message\":" + cli::JsonString(FileMessage(read.result, texts_)) +
+               "}";
     }
     run_.parts = std::move(read.parts);
     return "{\"ok\":true}";
@@ -115,23 +116,28 @@ void PageSession::CheckRefined() {
 }
 
 std::string PageSession::Open(std::string_view text, const std::string& name) {
-    const Da4ReadResult read = ReadDa4Text(text);
+    const Da4ReadResult read = ParseDa4File(text, name);
     const FileResult usable = AircraftFileResult(read, name);
     if (!usable.ok()) {
-        return "{\"ok\":false,\"message\":" +
-               cli::JsonString(FileMessage(usable, run_.aircraft.english_captions)) + "}";
+        return "{\"ok\":false,\"message\":" + cli::JsonString(FileMessage(usable, texts_)) + "}";
     }
     run_.description = ApplyDa4Values(read.values, run_.description);
     run_.file = name;
     run_.aircraft.current_file_name = name;
     TakeCountsAndPositions(run_.aircraft, run_.description);
     run_.aircraft.calc_wing_count = run_.aircraft.wing_count;
+    run_.parts = read.sections.parts.value_or(std::vector<Part>{});
     Prepare();
-    return "{\"ok\":true}";
+    const std::string parts = run_.parts.empty() ? "" : FormatPartsCsv(run_.parts);
+    return "{\"ok\":true,\"parts\":" + cli::JsonString(parts) + "}";
 }
 
 std::string PageSession::Save() const {
-    return FormatDa4Text(Da4ValuesOf(run_.description));
+    Da4Sections sections;
+    if (!run_.parts.empty()) {
+        sections.parts = run_.parts;
+    }
+    return FormatDa4File(Da4ValuesOf(run_.description), sections);
 }
 
 std::string PageSession::State() const {
@@ -157,7 +163,7 @@ std::string PageSession::State() const {
     if (HasResults()) {
         std::string lines;
         for (const StabilityLine& line :
-             StabilityLines(run_.data->results, manual_margin_, run_.aircraft.english_captions)) {
+             StabilityLines(run_.data->results, manual_margin_, texts_)) {
             lines += std::string(lines.empty() ? "" : ",") +
                      "{\"text\":" + cli::JsonString(line.text) + ",\"color\":[" +
                      std::to_string(line.color.r) + "," + std::to_string(line.color.g) + "," +
@@ -166,12 +172,12 @@ std::string PageSession::State() const {
         results = "[" + lines + "]";
     }
     const Memo& memo = run_.data->memo;
-    return "{\"english\":" + Bool(run_.aircraft.english_captions) +
+    return "{\"english\":" + Bool(texts_.language() == Language::kEnglish) +
            ",\"wing_count\":" + std::to_string(inputs.wing_count) + ",\"wings\":[" + wings +
            "],\"manual\":" + Bool(manual_margin_) + ",\"margin\":" + cli::JsonString(margin_text_) +
            ",\"elevation\":" + std::to_string(controls_.ScrollBar1().Position()) +
            ",\"azimuth\":" + std::to_string(controls_.ScrollBar2().Position()) +
-           ",\"memo\":" + (memo.visible ? cli::JsonString(memo.Text()) : "null") +
+           ",\"memo\":" + (memo.visible ? cli::JsonString(memo.Text(texts_)) : "null") +
            ",\"lines\":" + results + ",\"json\":" + cli::FormatJson(run_) + "}";
 }
 
@@ -190,7 +196,7 @@ std::string PageSession::Draw(std::string_view view, int wing) const {
         CommandCanvas canvas(kTopViewWidth, kTopViewHeight);
         if (HasResults()) {
             DrawResultTopView(canvas, aircraft, run_.data->lattice, run_.data->results, Selection(),
-                              manual_margin_, mapping);
+                              manual_margin_, LengthUnit::kMillimetre, texts_, mapping);
         } else {
             ClearTopView(canvas);
             DrawTopView(canvas, aircraft, Selection(), mapping);
@@ -204,7 +210,7 @@ std::string PageSession::Draw(std::string_view view, int wing) const {
     };
     if (view == "sketch" && IsWing(wing)) {
         CommandCanvas canvas(kSketchWidth, kSketchHeight);
-        DrawDimensionSketch(canvas, wing, trapezoids, aircraft.english_captions);
+        DrawDimensionSketch(canvas, wing, trapezoids, texts_);
         return canvas.Json();
     }
     if (view == "planform" && IsWing(wing)) {
@@ -215,7 +221,7 @@ std::string PageSession::Draw(std::string_view view, int wing) const {
     if (view == "position" && IsWing(wing)) {
         CommandCanvas canvas(kPositionWidth, kPositionHeight);
         DrawPositionPicture(canvas, wing);
-        DrawPositionTitle(canvas, wing, aircraft.english_captions);
+        DrawPositionTitle(canvas, wing, texts_);
         return canvas.Json();
     }
     if (view == "top") {
@@ -228,7 +234,8 @@ std::string PageSession::Draw(std::string_view view, int wing) const {
         const CommandCanvas top = top_view();
         const CommandCanvas turned = view_3d();
         CommandCanvas page(kSummaryPageWidth, kSummaryPageHeight);
-        DrawSummaryPage(page, aircraft, run_.data->results, top, turned);
+        DrawSummaryPage(page, aircraft, run_.data->results, LengthUnit::kMillimetre, top, turned,
+                        texts_);
         return page.Json();
     }
     return "null";

@@ -19,8 +19,8 @@ class PageSession {
 public:
     PageSession();
 
-    // English texts (true), or Russian captions with German messages (false).
-    void SetEnglish(bool english);
+    // English texts, or Russian captions with German messages.
+    void SetLanguage(Language language);
     // The wing-count buttons, 1..3.
     void SetWingCount(int count);
     // A wing tab's trapezoid-count buttons, 1..4.
@@ -40,10 +40,11 @@ public:
     // The refined-lattice check on the results (none without them).
     void CheckRefined();
 
-    // "Open" of a file's text: {"ok": true}, or {"ok": false, "message": the
-    // window's refusal} with the design unchanged.
+    // "Open" of a file's text: {"ok": true, "parts": the parts list of the file as
+    // the text of a parts file, empty when it has none}, or {"ok": false,
+    // "message": the window's refusal} with the design unchanged.
     std::string Open(std::string_view text, const std::string& name);
-    // What "Save" writes: the ".da4" text.
+    // What "Save" writes: the ".da4" text, with the parts list as its section.
     std::string Save() const;
 
     // The inputs as the boxes show them, each wing's planform labels, the 3-D
@@ -75,6 +76,7 @@ private:
     void Prepare();
 
     cli::CliRun run_;
+    Catalogue texts_;
     std::string margin_text_ = "7.5";
     bool manual_margin_ = false;
     ViewMapping mapping_;

@@ -97,7 +97,7 @@ long AllocationsOfOneCalculation(AnalysisData& data, int wing_count) {
     inputs.wing_count = wing_count;
     Aircraft aircraft;
     PrepareForCalculation(aircraft, inputs);
-    data.memo.Reset(aircraft.english_captions);
+    data.memo.Reset();
     PipelineObserver observer;
 
     allocations = 0;

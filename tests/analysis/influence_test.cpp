@@ -73,12 +73,12 @@ TEST(EINFLUSS, PanelCountThatDoesNotMatchTheLattice) {
     auto points = std::make_unique<PanelPoints>();
     PanelMatrix matrix;
     Memo memo;
-    memo.Reset(true);
+    memo.Reset();
     EINFLUSS(1, *lattice, *points, matrix, memo);
     EXPECT_TRUE(memo.calc_failed);
     EXPECT_TRUE(memo.visible);
     ASSERT_EQ(memo.line_count(), 2);
-    EXPECT_EQ(memo.line(1), "EINFLUSS: Irgend ein Kuddel-Muddel");
+    EXPECT_EQ(Catalogue().Text(memo.line(1)), "EINFLUSS: Irgend ein Kuddel-Muddel");
     EXPECT_EQ(matrix.size(), 2);
     EXPECT_EQ(matrix(1, 1), 0.0);
     EXPECT_EQ(matrix(2, 2), 0.0);

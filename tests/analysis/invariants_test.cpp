@@ -85,7 +85,7 @@ TEST_P(Invariants, ShiftAlongXMovesOnlyThePositions) {
     }
     const Analysis base(wings);
     const Analysis moved(shifted);
-    ASSERT_EQ(base.outcome, PipelineOutcome::kCompleted) << base.data->memo.Text();
+    ASSERT_EQ(base.outcome, PipelineOutcome::kCompleted) << base.data->memo.Text(Catalogue());
     ASSERT_EQ(moved.outcome, PipelineOutcome::kCompleted);
 
     const double length = base.results().ref_length;
@@ -116,7 +116,7 @@ TEST_P(Invariants, DoublingEveryLengthDoublesLengthsAndKeepsSlopes) {
     }
     const Analysis base(wings);
     const Analysis large(doubled);
-    ASSERT_EQ(base.outcome, PipelineOutcome::kCompleted) << base.data->memo.Text();
+    ASSERT_EQ(base.outcome, PipelineOutcome::kCompleted) << base.data->memo.Text(Catalogue());
     ASSERT_EQ(large.outcome, PipelineOutcome::kCompleted);
 
     const Lattice& lattice = base.data->lattice;
@@ -139,7 +139,7 @@ TEST_P(Invariants, DoublingEveryLengthDoublesLengthsAndKeepsSlopes) {
 TEST_P(Invariants, ALoneSurfaceIsItsOwnNeutralPoint) {
     SCOPED_TRACE(testing::Message() << "aircraft seed " << GetParam());
     const Analysis lone({RandomAircraft(GetParam()).front()});
-    ASSERT_EQ(lone.outcome, PipelineOutcome::kCompleted) << lone.data->memo.Text();
+    ASSERT_EQ(lone.outcome, PipelineOutcome::kCompleted) << lone.data->memo.Text(Catalogue());
     ExpectClose(lone.results().x_np, lone.results().wing_x_ac[1], lone.results().ref_length,
                 "x_np");
 }

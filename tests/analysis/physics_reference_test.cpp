@@ -28,7 +28,8 @@ WingFigures Analyse(int32_t half_span_mm, int32_t tip_le_mm = 0) {
     constexpr int32_t kChordMm = 100;
     Aircraft aircraft = PreparedAircraft({Trapezoid(half_span_mm, kChordMm, kChordMm, tip_le_mm)});
     testing_support::PipelineRun run;
-    EXPECT_EQ(run.Calculate(aircraft), PipelineOutcome::kCompleted) << run.data->memo.Text();
+    EXPECT_EQ(run.Calculate(aircraft), PipelineOutcome::kCompleted)
+        << run.data->memo.Text(Catalogue());
     return {run.results().wing_lift_slope[1], run.results().wing_x_ac[1]};
 }
 

@@ -108,19 +108,19 @@ TEST(RunPipeline, RefusedSurfaceStopsAfterTheGrid) {
     EXPECT_EQ(run.observer.grid_counted, 1);
     EXPECT_EQ(run.observer.lattice_ready, 0);
     EXPECT_EQ(run.observer.steps, 0);
-    EXPECT_EQ(run.data->memo.Text(),
+    EXPECT_EQ(run.data->memo.Text(Catalogue()),
               "Error: \nCan not calculate wing-2. \nPlease change this wing (less aspect ratio)!");
 }
 
 TEST(RunPipeline, FailedTrimStopsAfterTheLattice) {
     // The main wing ending in a point cannot be trimmed.
-    Aircraft aircraft = PreparedAircraft({Trapezoid(550, 310, 0)}, false);
+    Aircraft aircraft = PreparedAircraft({Trapezoid(550, 310, 0)});
     PipelineRun run;
     run.Calculate(aircraft);
     EXPECT_EQ(run.outcome, PipelineOutcome::kTrimFailed);
     EXPECT_FALSE(aircraft.results_valid);
     EXPECT_EQ(run.observer.lattice_ready, 0);
-    EXPECT_EQ(run.data->memo.Text(),
+    EXPECT_EQ(run.data->memo.Text(Catalogue(Language::kRussian)),
               "Fehler: \nKann Flügel  1 / Trapez  1 nicht berechnen.\n"
               "Bitte dieses Trapez verändern (Außentiefe größer)!");
 }

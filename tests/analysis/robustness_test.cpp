@@ -34,12 +34,12 @@ TEST_P(Degenerate, StopsWithAReasonOrGivesFiniteFigures) {
     EXPECT_EQ(SoundViewsFault(aircraft, drawn, HasResults(outcome) ? data : nullptr), "");
     if (GetParam().expected != HostileOutcome::kEither) {
         EXPECT_EQ(HasResults(outcome), GetParam().expected == HostileOutcome::kCompletes)
-            << data->memo.Text();
+            << data->memo.Text(Catalogue());
     }
     if (!HasResults(outcome)) {
         EXPECT_TRUE(data->memo.calc_failed);
         EXPECT_TRUE(data->memo.visible);
-        EXPECT_GE(data->memo.line_count(), 3) << data->memo.Text();
+        EXPECT_GE(data->memo.line_count(), 3) << data->memo.Text(Catalogue());
         EXPECT_FALSE(aircraft.results_valid);
         return;
     }
@@ -51,7 +51,7 @@ TEST_P(Degenerate, StopsWithAReasonOrGivesFiniteFigures) {
           results.x_cg_manual, results.wing_lift_slope[1], results.wing_lift_slope[2],
           results.wing_lift_slope[3], results.wing_x_ac[1], results.wing_x_ac[2],
           results.wing_x_ac[3], results.wing_lm[1], results.wing_lam[1]}) {
-        EXPECT_TRUE(std::isfinite(value)) << data->memo.Text();
+        EXPECT_TRUE(std::isfinite(value)) << data->memo.Text(Catalogue());
     }
     // Beside them, with a fuselage along the wing's root, every figure finite where it exists.
     const auto beside = std::make_unique<AnalysisData>();

@@ -143,13 +143,13 @@ TEST(LOES, SingularSystemWritesItsLineAndStillStoresTheCirculation) {
     std::fill_n(solution->influence_matrix.data(), 4, 0.0);
     solution->circulation[3] = 7.0;
     Memo memo;
-    memo.Reset(true);
+    memo.Reset();
     PipelineObserver observer;
     EXPECT_FALSE(LOES(2, *solution, memo, observer));
     EXPECT_TRUE(memo.calc_failed);
     EXPECT_TRUE(memo.visible);
     ASSERT_EQ(memo.line_count(), 2);
-    EXPECT_EQ(memo.line(1), "LOES: Fehler beim Loesen des Gleichungssystems ");
+    EXPECT_EQ(Catalogue().Text(memo.line(1)), "LOES: Fehler beim Loesen des Gleichungssystems ");
     EXPECT_EQ(solution->circulation[1], 0.0);
     EXPECT_EQ(solution->circulation[2], 0.0);
     EXPECT_EQ(solution->circulation[3], 7.0);  // beyond panel_count: untouched

@@ -36,7 +36,7 @@ class SpanLoadingTest : public ::testing::TestWithParam<LoadingCase> {};
 TEST_P(SpanLoadingTest, LoadsIntegrateToTheLiftSlopeAndPeakWhereTheoryPutsThem) {
     Aircraft aircraft = GetParam().aircraft;
     testing_support::PipelineRun run;
-    ASSERT_EQ(run.Calculate(aircraft), PipelineOutcome::kCompleted) << run.data->memo.Text();
+    ASSERT_EQ(run.Calculate(aircraft), PipelineOutcome::kCompleted) << run.data->memo.Text(Catalogue());
     const Results& results = run.results();
     const SpanLoading loading =
         ComputeSpanLoading(aircraft, run.data->lattice, run.data->solution.circulation, results);

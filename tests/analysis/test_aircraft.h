@@ -36,7 +36,7 @@ inline TestWing Rectangle(int32_t span_mm, int32_t chord_mm) {
 // The aircraft made of `wings` (wing_count = their number), prepared as a
 // calculation finds it, its calc_wing_count set as the pipeline sets it, so that
 // the analysis steps can run one by one.
-inline Aircraft PreparedAircraft(const std::vector<TestWing>& wings, bool english = true) {
+inline Aircraft PreparedAircraft(const std::vector<TestWing>& wings) {
     AircraftInputs inputs = DefaultAircraftInputs();
     inputs.wing_count = static_cast<int32_t>(wings.size());
     for (size_t w = 1; w <= wings.size(); ++w) {
@@ -46,18 +46,16 @@ inline Aircraft PreparedAircraft(const std::vector<TestWing>& wings, bool englis
         inputs.wing_z_mm[w] = wings[w - 1].z_mm;
     }
     Aircraft aircraft;
-    aircraft.english_captions = english;
     PrepareForCalculation(aircraft, inputs);
     aircraft.calc_wing_count = aircraft.wing_count;
     return aircraft;
 }
 
 // The start-up aircraft with `wing_count` surfaces.
-inline Aircraft DefaultAircraft(int wing_count, bool english = true) {
+inline Aircraft DefaultAircraft(int wing_count) {
     AircraftInputs inputs = DefaultAircraftInputs();
     inputs.wing_count = wing_count;
     Aircraft aircraft;
-    aircraft.english_captions = english;
     PrepareForCalculation(aircraft, inputs);
     aircraft.calc_wing_count = aircraft.wing_count;
     return aircraft;

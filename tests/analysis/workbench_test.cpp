@@ -23,7 +23,7 @@ TEST_P(WorkbenchAfterCalculate, KeepsResultsOnlyForTheAircraftDescribed) {
     Workbench bench;
     bench.design().SpliceParts(StepKind::kPartsPaste, 0, 0, {{"Battery", "200", "60"}});
     PipelineObserver quiet;
-    ASSERT_EQ(bench.Calculate(quiet, RunPipeline, "failed"), PipelineOutcome::kCompleted);
+    ASSERT_EQ(bench.Calculate(quiet, RunPipeline), PipelineOutcome::kCompleted);
     ASSERT_EQ(bench.balance().status, BalanceStatus::kComplete);
     bench.MeasureCentreOfGravity(80.0);
 
@@ -67,7 +67,7 @@ TEST(Workbench, MarginRestabilisesAndUndoStaysStale) {
     Design& design = bench.design();
     design.SetFuselage({{{-300, 0}, {0, 80}, {900, 20}}});
     PipelineObserver quiet;
-    bench.Calculate(quiet, RunPipeline, "failed");
+    bench.Calculate(quiet, RunPipeline);
     ASSERT_TRUE(bench.added().fuselage && bench.added().caution);
     const Results& fuselage = bench.added().fuselage->results;
     EXPECT_EQ(&bench.recommendation(), &fuselage);

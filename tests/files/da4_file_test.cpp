@@ -47,8 +47,7 @@ TEST_F(Da4File, WritesTheFormatsTextAndReadsItBack) {
     sections.fuselage = Fuselage{{{-250.125, 60.0}, {-1.0 / 3.0, 1e-7}, {880.0, 0.0}}};
     const std::string path = PathOf("plane.da4");
     const FileResult written = WriteDa4File(path, values, sections);
-    ASSERT_TRUE(written.ok()) << written.message;
-    EXPECT_TRUE(written.message.empty());
+    ASSERT_TRUE(written.ok()) << FileMessage(written, Catalogue());
     EXPECT_EQ(FileContents(path), FormatDa4Text(values) +
                                       "[parts] 3\r\npart,mass_g,x_mm\r\nmotor,110,-60\r\n"
                                       "'=cmd|' /C calc'!A0,5,10\r\n''quoted,1,2\r\n"
@@ -56,7 +55,7 @@ TEST_F(Da4File, WritesTheFormatsTextAndReadsItBack) {
                                       "-0.3333333333333333,1e-07\r\n880,0\r\n");
     EXPECT_EQ(EntriesIn(dir_), 2u);
     const Da4ReadResult read = ReadDa4File(path);
-    ASSERT_TRUE(read.result.ok()) << read.result.message;
+    ASSERT_TRUE(read.result.ok()) << FileMessage(read.result, Catalogue());
     EXPECT_EQ(read.values, values);
     EXPECT_EQ(read.sections.parts, sections.parts);
     EXPECT_EQ(read.sections.fuselage, sections.fuselage);
@@ -107,8 +106,9 @@ TEST(Da4Sections, CutOrForeignSectionsAreRefusedWithTheLine) {
     };
     for (const auto& [after, reason] : cases) {
         const Da4ReadResult read = ParseDa4File(lines + after, "p.da4");
-        EXPECT_EQ(read.result.message.rfind("Cannot read \"p.da4\": " + reason, 0), 0u)
-            << read.result.message;
+        EXPECT_EQ(
+            FileMessage(read.result, Catalogue()).rfind("Cannot read \"p.da4\": " + reason, 0), 0u)
+            << FileMessage(read.result, Catalogue());
     }
     // LF line ends and blank lines between sections read as well; text after line 53
     // that is no heading is no section.
@@ -165,28 +165,30 @@ TEST(Da4Leniency, NamesWhatWasFilledInOrKept) {
 TEST_F(Da4File, UnreadablePathsGiveAMessageWithNameAndReason) {
     const Da4ReadResult missing = ReadDa4File(PathOf("missing.da4"));
     EXPECT_EQ(missing.result.error, FileError::kCannotOpen);
-    EXPECT_EQ(missing.result.message,
+    EXPECT_EQ(FileMessage(missing.result, Catalogue()),
               "Cannot open \"" + PathOf("missing.da4") + "\": No such file or directory");
     EXPECT_EQ(missing.values, Da4Values{});
 
     const Da4ReadResult folder = ReadDa4File(dir_.string());
-    EXPECT_EQ(folder.result.message, "Cannot open \"" + dir_.string() + "\": Is a directory");
+    EXPECT_EQ(FileMessage(folder.result, Catalogue()),
+              "Cannot open \"" + dir_.string() + "\": Is a directory");
 
     // A path through a plain file fails for root as well.
     PutFileContents(PathOf("plain"), "x");
     const Da4ReadResult through_file = ReadDa4File(PathOf("plain/a.da4"));
-    EXPECT_EQ(through_file.result.message,
+    EXPECT_EQ(FileMessage(through_file.result, Catalogue()),
               "Cannot open \"" + PathOf("plain/a.da4") + "\": Not a directory");
 
     const std::string fifo = PathOf("pipe.da4");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_EQ(ReadDa4File(fifo).result.message, "Cannot open \"" + fifo + "\": Not a regular file");
+    EXPECT_EQ(FileMessage(ReadDa4File(fifo).result, Catalogue()),
+              "Cannot open \"" + fifo + "\": Not a regular file");
 
     if (::geteuid() != 0) {
         const std::string locked = PathOf("locked.da4");
         PutFileContents(locked, "   2\r\n");
         ::chmod(locked.c_str(), 0);
-        EXPECT_EQ(ReadDa4File(locked).result.message,
+        EXPECT_EQ(FileMessage(ReadDa4File(locked).result, Catalogue()),
                   "Cannot open \"" + locked + "\": Permission denied");
     }
 }

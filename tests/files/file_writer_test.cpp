@@ -82,7 +82,7 @@ std::string AclGivingNobodyWrite() {
 template <typename Write>
 std::string AsUnprivilegedUser(Write write) {
     if (::geteuid() != 0) {
-        return write().message;
+        return FileMessage(write(), Catalogue());
     }
     int channel[2];
     if (::pipe(channel) != 0) {
@@ -95,7 +95,7 @@ std::string AsUnprivilegedUser(Write write) {
             ::setresuid(kNobody, kNobody, kNobody) != 0) {
             ::_exit(3);
         }
-        const std::string message = write().message;
+        const std::string message = FileMessage(write(), Catalogue());
         const ssize_t sent = ::write(channel[1], message.data(), message.size());
         ::_exit(sent == static_cast<ssize_t>(message.size()) ? 0 : 4);
     }
@@ -134,14 +134,14 @@ TEST_F(FileWriter, PipesAndSocketsAreWrittenInPlaceOrRefused) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
 
     // Without a reader the pipe is refused at once, not waited for.
-    EXPECT_EQ(WriteFileContents(fifo, kNewContent).message,
+    EXPECT_EQ(FileMessage(WriteFileContents(fifo, kNewContent), Catalogue()),
               CannotWrite(fifo, "No program is reading from the pipe"));
 
     // A reader that is there before the write; the text fits the pipe's buffer.
     const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     ASSERT_GE(reader, 0);
     const FileResult to_reader = WriteFileContents(fifo, kNewContent);
-    EXPECT_TRUE(to_reader.ok()) << to_reader.message;
+    EXPECT_TRUE(to_reader.ok()) << FileMessage(to_reader, Catalogue());
     char received[64] = {};
     EXPECT_EQ(::read(reader, received, sizeof(received)), std::strlen(kNewContent));
     EXPECT_STREQ(received, kNewContent);
@@ -161,7 +161,7 @@ TEST_F(FileWriter, PipesAndSocketsAreWrittenInPlaceOrRefused) {
         }
         ::close(early);
     });
-    EXPECT_EQ(WriteFileContents(fifo, std::string(1 << 20, 'p')).message,
+    EXPECT_EQ(FileMessage(WriteFileContents(fifo, std::string(1 << 20, 'p')), Catalogue()),
               CannotWrite(fifo, "the reader closed the pipe"));
     head.join();
 
@@ -171,7 +171,7 @@ TEST_F(FileWriter, PipesAndSocketsAreWrittenInPlaceOrRefused) {
     address.sun_family = AF_UNIX;
     std::strncpy(address.sun_path, socket_path.c_str(), sizeof(address.sun_path) - 1);
     ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
-    EXPECT_EQ(WriteFileContents(socket_path, kNewContent).message,
+    EXPECT_EQ(FileMessage(WriteFileContents(socket_path, kNewContent), Catalogue()),
               CannotWrite(socket_path, "No such device or address"));
     EXPECT_TRUE(S_ISSOCK(StatusOf(socket_path).st_mode));
     ::close(listener);
@@ -184,7 +184,7 @@ TEST_F(FileWriter, DeviceNodeIsWrittenNotReplaced) {
         GTEST_SKIP() << "mknod refused: " << std::strerror(errno);
     }
     const FileResult written = WriteFileContents(device, kNewContent);
-    EXPECT_TRUE(written.ok()) << written.message;
+    EXPECT_TRUE(written.ok()) << FileMessage(written, Catalogue());
     EXPECT_TRUE(S_ISCHR(StatusOf(device).st_mode));
     EXPECT_EQ(StatusOf(device).st_rdev, ::makedev(1, 3));
     EXPECT_EQ(EntriesIn(dir_), 1u);
@@ -230,7 +230,7 @@ TEST_F(FileWriter, NamesAndLinks) {
     for (const char* link : {"near.da4", "far.da4", "dangling.da4"}) {
         SCOPED_TRACE(link);
         const FileResult written = WriteFileContents(PathOf(link), kNewContent);
-        EXPECT_TRUE(written.ok()) << written.message;
+        EXPECT_TRUE(written.ok()) << FileMessage(written, Catalogue());
         EXPECT_TRUE(fs::is_symlink(dir_ / link));
         EXPECT_EQ(FileContents(PathOf(link)), kNewContent);
     }
@@ -249,7 +249,7 @@ TEST_F(FileWriter, NamesAndLinks) {
     for (const auto& [name, reason] : {std::pair{"folder", "Is a directory"},
                                        {"plain/x.da4", "Not a directory"},
                                        {"gone/x.da4", "No such file or directory"}}) {
-        EXPECT_EQ(WriteFileContents(PathOf(name), kNewContent).message,
+        EXPECT_EQ(FileMessage(WriteFileContents(PathOf(name), kNewContent), Catalogue()),
                   CannotWrite(PathOf(name), reason));
     }
     EXPECT_EQ(EntriesIn(dir_), 7u);
@@ -275,7 +275,7 @@ TEST_F(FileWriter, ReplacedFileKeepsOwnerModeAttributesAclAndHardLinks) {
 
     for (const std::string& path : {single, linked}) {
         const FileResult written = WriteFileContents(path, kNewContent);
-        EXPECT_TRUE(written.ok()) << written.message;
+        EXPECT_TRUE(written.ok()) << FileMessage(written, Catalogue());
         const struct stat after = StatusOf(path);
         EXPECT_EQ(after.st_mode, before.st_mode);
         EXPECT_EQ(after.st_uid, before.st_uid);
@@ -362,7 +362,7 @@ TEST_F(FileWriter, WriteProtectedFileIsRefusedAsTheShellRefusesIt) {
         // A folder the user may not write takes no new file.
         const std::string fresh = PathOf("fresh.da4");
         ::chmod(dir_.c_str(), 0555);
-        EXPECT_EQ(WriteFileContents(fresh, kNewContent).message,
+        EXPECT_EQ(FileMessage(WriteFileContents(fresh, kNewContent), Catalogue()),
                   CannotWrite(fresh, "Permission denied"));
         ::chmod(dir_.c_str(), 0755);
         GTEST_SKIP() << "the cases of a root-owned file need root";
@@ -388,7 +388,7 @@ TEST_F(FileWriter, WriteProtectedFileIsRefusedAsTheShellRefusesIt) {
         ::close(fd);
         GTEST_SKIP() << "no immutable files here: " << std::strerror(errno);
     }
-    EXPECT_EQ(WriteFileContents(immutable, kNewContent).message,
+    EXPECT_EQ(FileMessage(WriteFileContents(immutable, kNewContent), Catalogue()),
               CannotWrite(immutable, "Operation not permitted"));
     flags = 0;
     ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
@@ -408,8 +408,9 @@ TEST_F(FileWriter, FileSizeLimitIsReportedNotFatal) {
         const rlimit small{100, 100};
         const bool reported =
             ::setrlimit(RLIMIT_FSIZE, &small) == 0 &&
-            WriteFileContents(earlier, content).message == CannotWrite(earlier, "File too large") &&
-            WriteFileContents(PathOf("new.da4"), content).message ==
+            FileMessage(WriteFileContents(earlier, content), Catalogue()) ==
+                CannotWrite(earlier, "File too large") &&
+            FileMessage(WriteFileContents(PathOf("new.da4"), content), Catalogue()) ==
                 CannotWrite(PathOf("new.da4"), "File too large");
         ::_exit(reported ? 0 : 1);
     }
@@ -443,9 +444,8 @@ TEST(FileFailureTexts, EnglishAndRussian) {
          "Не удаётся прочитать «d»: Stale file handle"},
     };
     for (const auto& each : cases) {
-        EXPECT_EQ(each.result.message, each.english);
-        EXPECT_EQ(FileMessage(each.result, true), each.english);
-        EXPECT_EQ(FileMessage(each.result, false), each.russian);
+        EXPECT_EQ(FileMessage(each.result, Catalogue()), each.english);
+        EXPECT_EQ(FileMessage(each.result, Catalogue(Language::kRussian)), each.russian);
     }
 }
 
@@ -478,7 +478,7 @@ TEST_P(FullDisk, EarlierFilesStayWholeAndTheReasonIsGiven) {
         "safety copy could be made (Permission denied)";
 
     for (const char* name : {"plane.pdf", "linked.pdf", "new.pdf"}) {
-        EXPECT_EQ(WriteFileContents(disk.PathOf(name), content).message,
+        EXPECT_EQ(FileMessage(WriteFileContents(disk.PathOf(name), content), Catalogue()),
                   CannotWrite(disk.PathOf(name), no_space));
     }
     // The unprivileged owner of a file in a folder it may not write: the file itself
@@ -528,7 +528,8 @@ TEST(WriterSeams, FailedFirstSaveLeavesTheOtherProcesssFile) {
     other_process_saves.new_file_created = [&] {
         ASSERT_EQ(::rename(disk.PathOf("other.tmp").c_str(), target.c_str()), 0);
     };
-    EXPECT_EQ(WriteFileContents(target, std::string(8192, 'n'), other_process_saves).message,
+    EXPECT_EQ(FileMessage(WriteFileContents(target, std::string(8192, 'n'), other_process_saves),
+                          Catalogue()),
               CannotWrite(target, "No space left on device"));
     EXPECT_EQ(FileContents(target), "other");
     EXPECT_EQ(EntriesIn(disk.PathOf("")), 2u);
@@ -543,7 +544,7 @@ TEST_F(FileWriter, TargetRenamedAfterItWasOpenedIsRefused) {
     other_program_renames.target_opened = [&] {
         ASSERT_EQ(::rename(path.c_str(), PathOf("moved.da4").c_str()), 0);
     };
-    EXPECT_EQ(WriteFileContents(path, kNewContent, other_program_renames).message,
+    EXPECT_EQ(FileMessage(WriteFileContents(path, kNewContent, other_program_renames), Catalogue()),
               CannotWrite(path,
                           "it was renamed or replaced while it was being saved; nothing "
                           "was written"));

@@ -19,7 +19,7 @@ TEST(FuselageCsv, SavedOutlineReadsBackBitForBit) {
               "x_mm,width_mm\r\n-250.125,60\r\n-0.3333333333333333,1e-07\r\n0,80.5\r\n"
               "880,0\r\n");
     const FuselageReadResult read = ParseFuselageCsv(text, "body.csv");
-    ASSERT_TRUE(read.result.ok()) << read.result.message;
+    ASSERT_TRUE(read.result.ok()) << FileMessage(read.result, Catalogue());
     EXPECT_EQ(read.fuselage, body);
     // A European spreadsheet's export of the same outline.
     EXPECT_EQ(ParseFuselageCsv("\xEF\xBB\xBFX_mm;Width_mm\n-250,125;60\n-0,3333333333333333;1e-7\n"
@@ -53,9 +53,10 @@ TEST(FuselageCsv, BadRowsAndOutlinesAreRefusedWithTheReason) {
     for (const auto& [text, reason] : cases) {
         const FuselageReadResult read = ParseFuselageCsv(text, "body.csv");
         EXPECT_FALSE(read.fuselage.Described()) << text;
-        EXPECT_EQ(read.result.message.rfind("Cannot read \"body.csv\": " + reason, 0), 0u)
-            << read.result.message;
-        EXPECT_EQ(FileMessage(read.result, false).find(reason), std::string::npos);
+        const std::string english = FileMessage(read.result, Catalogue());
+        EXPECT_EQ(english.rfind("Cannot read \"body.csv\": " + reason, 0), 0u) << english;
+        EXPECT_EQ(FileMessage(read.result, Catalogue(Language::kRussian)).find(reason),
+                  std::string::npos);
     }
 }
 

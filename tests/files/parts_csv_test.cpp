@@ -16,7 +16,7 @@ namespace {
 
 std::vector<Part> Parse(const std::string& text) {
     const PartsReadResult read = ParsePartsCsv(text, "p.csv");
-    EXPECT_TRUE(read.result.ok()) << read.result.message;
+    EXPECT_TRUE(read.result.ok()) << FileMessage(read.result, Catalogue());
     return read.parts;
 }
 
@@ -78,10 +78,10 @@ TEST(PartsCsv, BadRowsNameTheFileAndLine) {
         const PartsReadResult read = ParsePartsCsv(text, "plane.parts.csv");
         EXPECT_FALSE(read.result.ok()) << text;
         EXPECT_TRUE(read.parts.empty()) << text;
-        EXPECT_EQ(read.result.message.rfind("Cannot read \"plane.parts.csv\": " + reason, 0), 0u)
-            << read.result.message;
+        const std::string english = FileMessage(read.result, Catalogue());
+        EXPECT_EQ(english.rfind("Cannot read \"plane.parts.csv\": " + reason, 0), 0u) << english;
         // The window's Russian says the same, with no English reason left in it.
-        const std::string russian = FileMessage(read.result, false);
+        const std::string russian = FileMessage(read.result, Catalogue(Language::kRussian));
         EXPECT_EQ(russian.rfind("Не удаётся прочитать «plane.parts.csv»: строка ", 0), 0u)
             << russian;
         EXPECT_EQ(russian.find(reason.substr(reason.find(": ") + 2)), std::string::npos) << russian;
@@ -96,7 +96,7 @@ TEST(PartsCsv, MemoryFollowsWhatIsKeptNotTheFile) {
     const std::string commas = folder.PathOf("commas.csv");
     PutFileContents(commas, header + std::string(63 << 20, ',') + "\n");
     const PartsReadResult line = ReadPartsFile(commas);
-    EXPECT_EQ(line.result.message,
+    EXPECT_EQ(FileMessage(line.result, Catalogue()),
               "Cannot read \"" + commas + "\": line 2: the row is longer than 4096 bytes");
     EXPECT_LE(line.bytes_kept, 2 * kMaxCsvRowBytes);
 
@@ -108,7 +108,7 @@ TEST(PartsCsv, MemoryFollowsWhatIsKeptNotTheFile) {
     const PartsReadResult one = ParsePartsCsv(blank_rows, "p.csv");
     EXPECT_EQ(one.parts.size(), 1u);
     EXPECT_LE(one.bytes_kept, 64 + sizeof(Part) + 5);
-    EXPECT_EQ(ParsePartsCsv(blank_rows + "servo,9,300\n", "p.csv").result.message,
+    EXPECT_EQ(FileMessage(ParsePartsCsv(blank_rows + "servo,9,300\n", "p.csv").result, Catalogue()),
               "Cannot read \"p.csv\": line 10002: the table has more than 10000 rows");
 
     // A full list costs its parts: name bytes and the part's own size each.
@@ -117,7 +117,7 @@ TEST(PartsCsv, MemoryFollowsWhatIsKeptNotTheFile) {
         full += "servo " + std::to_string(row % 10) + ",9,300\n";
     }
     const PartsReadResult read = ParsePartsCsv(full, "p.csv");
-    ASSERT_TRUE(read.result.ok()) << read.result.message;
+    ASSERT_TRUE(read.result.ok()) << FileMessage(read.result, Catalogue());
     EXPECT_LE(read.bytes_kept, BytesOf(read.parts) + 64);
 }
 
@@ -126,7 +126,7 @@ TEST(PartsCsv, OnlyRegularFilesAreReadAndNoLinkBesideADesign) {
     const std::string fifo = folder.PathOf("pipe.parts.csv");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     // The opening rules are the .da4 file's test; here that they hold for parts too.
-    EXPECT_EQ(ReadPartsFile(fifo).result.message,
+    EXPECT_EQ(FileMessage(ReadPartsFile(fifo).result, Catalogue()),
               "Cannot open \"" + fifo + "\": Not a regular file");
 
     // Beside a design, only a file of that name is read, never one a link leads to.
@@ -136,7 +136,7 @@ TEST(PartsCsv, OnlyRegularFilesAreReadAndNoLinkBesideADesign) {
               (std::vector<Part>{{"motor", 95.5, -40}}));
     EXPECT_FALSE(ReadPartsBeside(folder.PathOf("none.da4")));
     std::filesystem::create_symlink(path, folder.PathOf("linked.parts.csv"));
-    EXPECT_EQ(ReadPartsBeside(folder.PathOf("linked.da4"))->result.message,
+    EXPECT_EQ(FileMessage(ReadPartsBeside(folder.PathOf("linked.da4"))->result, Catalogue()),
               "Cannot open \"" + folder.PathOf("linked.parts.csv") +
                   "\": a symbolic link stands there, and a file the user did not name is "
                   "never followed through one");

@@ -134,7 +134,8 @@ std::string AddedFiguresFault(const Aircraft& aircraft, AnalysisData& data,
         return "a figure beside the calculation's is not finite";
     }
     RecordingCanvas view(616, 321);
-    DrawResultTopView(view, aircraft, data.lattice, data.results, drawn, false, mapping, fuselage);
+    DrawResultTopView(view, aircraft, data.lattice, data.results, drawn, false,
+                      LengthUnit::kMillimetre, Catalogue(), mapping, fuselage);
     return DrawingFault(view, "result view with a fuselage");
 }
 
@@ -157,8 +158,8 @@ std::string SectionsFault(std::string_view bytes) {
     for (size_t at = 0; at < bytes.size() && reader.Feed(bytes.substr(at, chunk)); at += chunk) {
     }
     const Da4ReadResult chunked = reader.Finish("fuzz.da4");
-    if (chunked.result.message != whole.result.message || chunked.sections != whole.sections ||
-        chunked.values != whole.values) {
+    if (FileMessage(chunked.result, Catalogue()) != FileMessage(whole.result, Catalogue()) ||
+        chunked.sections != whole.sections || chunked.values != whole.values) {
         return "chunked reading gives other sections";
     }
     // A heading, one row and its fields, the parts and the fuselage: nothing grows
@@ -190,7 +191,6 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
     // "Open" on the start-up window, then the calculation's own preparation.
     const AircraftInputs inputs = ApplyDa4Values(values, DefaultAircraftInputs());
     Aircraft aircraft;
-    aircraft.english_captions = true;
     PrepareForCalculation(aircraft, inputs);
     if (std::string fault = PlanformFault(aircraft); !fault.empty()) {
         return fault;
@@ -221,10 +221,10 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
     // "Calculate", its surfaces the wing count's, as the pipeline takes them.
     aircraft.calc_wing_count = aircraft.wing_count;
     AnalysisData& data = SharedAnalysisData(0);
-    data.memo.Reset(aircraft.english_captions);
+    data.memo.Reset();
     GRID(aircraft, data.lattice, data.memo);
     const bool solvable = data.lattice.panel_count <= kSolvedPanelLimit;
-    data.memo.Reset(aircraft.english_captions);
+    data.memo.Reset();
     PipelineObserver quiet;
     PipelineOutcome outcome = PipelineOutcome::kRefused;
     if (solvable) {
@@ -269,9 +269,13 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
             return fault;
         }
         RecordingCanvas result_view(views.top_view.Width(), views.top_view.Height());
-        DrawResultTopView(result_view, aircraft, data.lattice, results, drawn, manual, mapping);
+        DrawResultTopView(result_view, aircraft, data.lattice, results, drawn, manual,
+                          manual ? LengthUnit::kInch : LengthUnit::kMillimetre, Catalogue(),
+                          mapping);
         RecordingCanvas page(kSummaryPageWidth, kSummaryPageHeight);
-        DrawSummaryPage(page, aircraft, results, result_view, views.view_3d);
+        DrawSummaryPage(page, aircraft, results,
+                        manual ? LengthUnit::kInch : LengthUnit::kMillimetre, result_view,
+                        views.view_3d, Catalogue());
         if (std::string fault =
                 DrawingFault(result_view, "result view") + DrawingFault(page, "summary page");
             !fault.empty()) {

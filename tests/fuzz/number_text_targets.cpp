@@ -88,7 +88,7 @@ std::string MarginTextTarget(std::string_view text) {
     }
     RecordingCanvas canvas(616, 321);
     const ViewMapping mapping{0.5, 40, 0.5};
-    DrawStabilityResults(canvas, results, true, true, mapping);
+    DrawStabilityResults(canvas, results, true, Catalogue(), mapping);
     return canvas.DrawingFault();
 }
 

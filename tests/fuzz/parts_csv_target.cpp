@@ -23,9 +23,10 @@ std::string ChunkFault(std::string_view bytes, const PartsReadResult& whole) {
         reader.Feed(bytes.substr(at, chunk));
     }
     reader.Finish();
-    const bool same = reader.problem() ? LineFailure("fuzz.parts.csv", *reader.problem()).message ==
-                                             whole.result.message
-                                       : whole.result.ok() && parts == whole.parts;
+    const bool same = reader.problem()
+                          ? FileMessage(LineFailure("fuzz.parts.csv", *reader.problem()),
+                                        Catalogue()) == FileMessage(whole.result, Catalogue())
+                          : whole.result.ok() && parts == whole.parts;
     return same ? std::string() : "chunked reading gives another outcome";
 }
 
@@ -41,9 +42,9 @@ std::string PartsCsvTarget(std::string_view file_bytes) {
         return "reading kept " + std::to_string(read.bytes_kept) + " bytes";
     }
     if (!read.result.ok()) {
-        const bool names_line =
-            read.result.message.rfind("Cannot read \"fuzz.parts.csv\": line ", 0) == 0;
-        return !names_line          ? "a refusal names no line: " + read.result.message
+        const bool names_line = FileMessage(read.result, Catalogue())
+                                    .rfind("Cannot read \"fuzz.parts.csv\": line ", 0) == 0;
+        return !names_line ? "a refusal names no line: " + FileMessage(read.result, Catalogue())
                : read.parts.empty() ? ""
                                     : "a refused file leaves parts behind";
     }

@@ -67,7 +67,7 @@ protected:
                 form.StringGrid2->findItems(row_text, Qt::MatchExactly);
             if (rows.isEmpty()) {
                 ADD_FAILURE() << "the queue offers no " << row_text.toStdString();
-                form.Button1Click();
+                form.OnCancel();
                 return;
             }
             form.StringGrid2->scrollToItem(rows.first());
@@ -199,7 +199,7 @@ INSTANTIATE_TEST_SUITE_P(ColorBox, CupsColorTest, ::testing::Values(true, false)
 // text in both wing blocks and a blank sheet below the second one.
 TEST_F(CupsPrintTest, SummaryPageArrivesWithItsParts) {
     const QImage sheet =
-        PrintThroughWindow(DrawnSummaryPage(true), {600, true}, QStringLiteral("summary"));
+        PrintThroughWindow(DrawnSummaryPage(Catalogue()), {600, true}, QStringLiteral("summary"));
     ASSERT_FALSE(sheet.isNull());
     const SheetMapping mapping = Mapping(600);
 
@@ -209,8 +209,8 @@ TEST_F(CupsPrintTest, SummaryPageArrivesWithItsParts) {
     EXPECT_TRUE(HasInk(sheet, mapping.ToRasterInside(QRect(0, 583, 400, 78))));
     EXPECT_TRUE(HasInk(sheet, mapping.ToRasterInside(QRect(0, 683, 300, 120))));
     EXPECT_TRUE(HasInk(sheet, mapping.ToRasterInside(QRect(320, 863, 400, 160))));
-    // Two wings: nothing below the second block's last line (863 + 140, 20 high).
-    EXPECT_FALSE(HasInk(sheet, mapping.ToRasterInside(QRect(0, 1030, 800, 190))));
+    // Two wings: nothing below the second block's tail volume (863 + 160, 20 high).
+    EXPECT_FALSE(HasInk(sheet, mapping.ToRasterInside(QRect(0, 1045, 800, 175))));
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ public:
                 button = box->buttons().value(0)->text();
                 box->accept();
                 window_open_after = form.isVisible();
-                form.Button1Click();
+                form.OnCancel();
             }
         });
         timer_.start();

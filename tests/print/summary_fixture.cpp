@@ -8,9 +8,8 @@
 
 namespace kalvesta {
 
-QImage DrawnSummaryPage(bool english) {
+QImage DrawnSummaryPage(const Catalogue& texts) {
     Aircraft aircraft;
-    aircraft.english_captions = english;
     aircraft.current_file_name = "Unknown.da4";
     const AircraftInputs inputs = DefaultAircraftInputs();
     PrepareForCalculation(aircraft, inputs);
@@ -35,7 +34,8 @@ QImage DrawnSummaryPage(bool english) {
     view_3d.fill(kView3dColor);
     QImage page(kSummaryPageWidth, kSummaryPageHeight, QImage::Format_RGB32);
     QtCanvas page_canvas(page);
-    DrawSummaryPage(page_canvas, aircraft, results, QtCanvas(top_view), QtCanvas(view_3d));
+    DrawSummaryPage(page_canvas, aircraft, results, LengthUnit::kMillimetre, QtCanvas(top_view),
+                    QtCanvas(view_3d), texts);
     return page;
 }
 

@@ -7,11 +7,13 @@
 
 namespace kalvesta {
 
+class Catalogue;
+
 // The stand-in pictures' colours, to be found again on the sheet.
 inline const QColor kTopViewColor{0, 0, 255};
 inline const QColor kView3dColor{0, 128, 0};
 
-// The 800 x 1220 page with German or English texts.
-QImage DrawnSummaryPage(bool english);
+// The 800 x 1220 page in the language of `texts`.
+QImage DrawnSummaryPage(const Catalogue& texts);
 
 }  // namespace kalvesta

@@ -36,9 +36,9 @@ QString Cell(const QTableWidget& grid, int row, int column) {
 
 // Runs `action` once the modal window is up, then shows it for `page`.
 int ShowModalThen(TForm3& form, const QImage& page, const std::function<void()>& action,
-                  bool english = true) {
+                  Language language = Language::kEnglish) {
     QTimer::singleShot(0, &form, action);
-    return form.ShowModalFor(page, english);
+    return form.ShowModalFor(page, Catalogue(language));
 }
 
 QImage SummarySizedPage() {
@@ -182,7 +182,7 @@ TEST(TForm3, NoPrinterIsSaidAndSendsNothingUntilOneIsSetUp) {
             QTest::mouseClick(form.ButtonClose, Qt::LeftButton);  // disabled: no effect
             QTest::mouseClick(form.Button1, Qt::LeftButton);
         },
-        false);
+        Language::kRussian);
     EXPECT_EQ(russian, QStringLiteral("Принтер не установлен."));
     EXPECT_EQ(job.begin_count, 0);
     EXPECT_TRUE(job.targets.empty());
@@ -221,7 +221,8 @@ TEST_P(TForm3Job, PrintedOrWhyNot) {
         watch.emplace(form);
         QTest::mouseClick(form.ButtonClose, Qt::LeftButton);
     });
-    const int result = form.ShowModalFor(page, GetParam().english);
+    const int result = form.ShowModalFor(
+        page, Catalogue(GetParam().english ? Language::kEnglish : Language::kRussian));
 
     EXPECT_EQ(watch->message, QString::fromUtf8(GetParam().message));
     const bool printed = *GetParam().message == '\0';

@@ -14,7 +14,7 @@ struct PipelineRun {
     PipelineOutcome outcome = PipelineOutcome::kRefused;
 
     PipelineOutcome Calculate(Aircraft& aircraft, PipelineObserver& observer) {
-        data->memo.Reset(aircraft.english_captions);
+        data->memo.Reset();
         outcome = RunPipeline(aircraft, *data, observer);
         return outcome;
     }

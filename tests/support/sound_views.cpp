@@ -65,7 +65,7 @@ std::string SoundViewsFault(const Aircraft& aircraft, const WingSelection& drawn
     if (analysis != nullptr) {
         RecordingCanvas result_view(views.top_view.Width(), views.top_view.Height());
         DrawResultTopView(result_view, aircraft, analysis->lattice, analysis->results, drawn, false,
-                          views.mapping);
+                          LengthUnit::kMillimetre, Catalogue(), views.mapping);
         AddFault(views.fault, result_view, "result view");
         views.fault += ResultDrawingsFault(aircraft, *analysis);
     }

@@ -37,20 +37,23 @@ struct FakeDialogs : FileDialogs {
         asked << "save " + proposal;
         return NextName();
     }
-    std::optional<QString> ExportFileName(QWidget*, const QString& proposal, bool) override {
+    std::optional<QString> ExportFileName(QWidget*, const QString& proposal,
+                                          const Catalogue&) override {
         asked << "export " + proposal;
         return NextName();
     }
-    SaveChoice AskSaveChanges(QWidget*, const QString& file_name, bool) override {
+    SaveChoice AskSaveChanges(QWidget*, const QString& file_name, const Catalogue&) override {
         asked << "changes " + file_name;
         return Next(save_choices, SaveChoice::kCancel);
     }
-    bool AskReplace(QWidget*, const QString& file_name, bool) override {
+    bool AskReplace(QWidget*, const QString& file_name, const Catalogue&) override {
         asked << "replace " + file_name;
         return Next(replace_answers, false);
     }
-    void ShowFileError(QWidget*, const QString& message, bool) override { errors << message; }
-    void ShowDone(QWidget*, const QString& message, bool) override { done << message; }
+    void ShowFileError(QWidget*, const QString& message, const Catalogue&) override {
+        errors << message;
+    }
+    void ShowDone(QWidget*, const QString& message, const Catalogue&) override { done << message; }
 };
 
 }  // namespace kalvesta::testing_support

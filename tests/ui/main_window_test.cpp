@@ -12,7 +12,6 @@
 
 #include "fake_file_dialogs.h"
 #include "support/window_controls.h"
-#include "ui/captions.h"
 #include "ui/component_table.h"
 #include "ui/tform1.h"
 
@@ -51,12 +50,11 @@ TEST(MainWindow, StartUpShowsComputedValuesOfAllWings) {
     EXPECT_FALSE(Control<QAction>(form, "Save3")->isVisible());
 }
 
-// Captions find their controls by component name: a name no control carries, or
-// that two carry, would switch the wrong control or none.
-TEST(MainWindow, EveryCaptionedNameIsOneControl) {
+// The tests find the controls by component name: a name that two carry would find
+// the wrong control.
+TEST(MainWindow, EveryComponentNameIsOneControl) {
     TForm1 form;
     EXPECT_EQ(form.components().duplicates(), QStringList());
-    EXPECT_EQ(UncaptionableNames(form.components()), QStringList());
 }
 
 TEST(MainWindow, TypingASpanRecomputesTheWing) {

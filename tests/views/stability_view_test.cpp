@@ -23,7 +23,7 @@ Results TwoWingResults() {
 }
 
 TEST(StabilityView, AutomaticLinesInEnglish) {
-    const auto lines = StabilityLines(TwoWingResults(), false, true);
+    const auto lines = StabilityLines(TwoWingResults(), false, Catalogue());
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0].text, "Reference area (S): 41.25dm^2 ");
     EXPECT_EQ(lines[1].text, "Reference length (lm): 200.0mm ");
@@ -41,7 +41,7 @@ TEST(StabilityView, AutomaticLinesInEnglish) {
 TEST(StabilityView, ManualLinesInRussian) {
     Results results = TwoWingResults();
     results.x_np = -12.25;
-    const auto lines = StabilityLines(results, true, false);
+    const auto lines = StabilityLines(results, true, Catalogue(Language::kRussian));
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0].text, "Площадь      (S): 41.25dm^2 ");
     EXPECT_EQ(lines[1].text, "Длина хорды (lm): 200.0mm ");
@@ -55,7 +55,7 @@ TEST(StabilityView, MarksOnTheAxisWithTheTopViewMapping) {
     ViewMapping mapping;
     mapping.top_view_scale = 0.5;
     mapping.top_view_axis_row = 40;
-    DrawStabilityResults(canvas, TwoWingResults(), false, true, mapping);
+    DrawStabilityResults(canvas, TwoWingResults(), false, Catalogue(), mapping);
     const auto lines = canvas.Lines();
     ASSERT_EQ(lines.size(), 3u);
     // Centre column 308; rows 40 + 0.5 x.
@@ -75,7 +75,7 @@ TEST(StabilityView, LabelledCentreOfGravityMarks) {
     DrawCentreOfGravityMarks(
         canvas,
         {{Kind::kTarget, 88.0, 12.0}, {Kind::kParts, 80.0, 7.25}, {Kind::kMeasured, 600.0, -1.0}},
-        true, mapping);
+        Catalogue(), mapping);
     const auto lines = canvas.Lines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], (RecordedLine{{302, 80}, {314, 80}, colors::kBlack, 2}));
@@ -87,7 +87,8 @@ TEST(StabilityView, LabelledCentreOfGravityMarks) {
     EXPECT_EQ(texts[1].at, (Point{318, 87}));
     EXPECT_EQ(texts[1].color, colors::kBlue);
     EXPECT_EQ(canvas.pen.width, 1);
-    EXPECT_EQ(CentreOfGravityLabel({Kind::kMeasured, -5.0, 11.51}, false), "x_ЦТ -5.0мм: 11.5%");
+    EXPECT_EQ(CentreOfGravityLabel({Kind::kMeasured, -5.0, 11.51}, Catalogue(Language::kRussian)),
+              "x_ЦТ -5.0мм: 11.5%");
 }
 
 }  // namespace

@@ -60,8 +60,9 @@ struct PageFixture {
     RecordingCanvas top_view{600, 305};
     RecordingCanvas view_3d{600, 190};
 
-    void Draw(const Aircraft& aircraft, const Results& results) {
-        DrawSummaryPage(page, aircraft, results, top_view, view_3d);
+    void Draw(const Aircraft& aircraft, const Results& results,
+              const Catalogue& texts = Catalogue()) {
+        DrawSummaryPage(page, aircraft, results, LengthUnit::kMillimetre, top_view, view_3d, texts);
     }
 
     // The text written with its top-left corner at (x, y), or "<none>".
@@ -117,7 +118,7 @@ TEST(SummaryPage, HeaderPicturesAndBackground) {
 
     for (const RecordedText& text : fixture.page.Texts()) {
         EXPECT_EQ(text.font.name, "Courier");
-        EXPECT_EQ(text.font.size_pt, 12);
+        EXPECT_EQ(text.font.size_pt, text.at.y == 663 ? 9 : 12);  // the answer's 9 pt
         EXPECT_EQ(text.color, colors::kBlack);
         EXPECT_EQ(text.background, colors::kWhite);
     }
@@ -136,6 +137,10 @@ TEST(SummaryPage, StabilityLinesInEnglish) {
     EXPECT_EQ(fixture.TextAt(420, 623), "292.0 mm");
     EXPECT_EQ(fixture.TextAt(0, 643), "Center of gravity by stab = 7.5%: ");
     EXPECT_EQ(fixture.TextAt(420, 643), "285.0 mm");
+    // Measured from the root leading edge of Wing-1 at x = 100.
+    EXPECT_EQ(fixture.TextAt(0, 663),
+              "Balance the model 184 to 192 mm behind the leading edge of Wing-1's root (static "
+              "margin 8 to 4 %).");
 }
 
 TEST(SummaryPage, OneWingBlockEndsAt823AndLeavesTheRestWhite) {
@@ -169,7 +174,7 @@ TEST(SummaryPage, OneWingBlockEndsAt823AndLeavesTheRestWhite) {
     EXPECT_EQ(fixture.TextAt(0, 863), "<none>");
 }
 
-TEST(SummaryPage, ThreeWingsGiveThreeBlocksEndingAt1183) {
+TEST(SummaryPage, ThreeWingsGiveThreeBlocksEndingAt1203) {
     Aircraft aircraft = OneWingAircraft();
     aircraft.wing_count = aircraft.calc_wing_count = 3;
     SetTwoStationWing(aircraft, 2, 900, 60);
@@ -207,12 +212,14 @@ TEST(SummaryPage, ThreeWingsGiveThreeBlocksEndingAt1183) {
     EXPECT_EQ(fixture.TextAt(510, 1163), " 50.0 mm");  // -200.04 - (-250) = 49.96
     EXPECT_EQ(fixture.TextAt(320, 1183), "lift slope:          ");
     EXPECT_EQ(fixture.TextAt(510, 1183), "-0.12");  // -0.125 is exact: halves to even
-    EXPECT_EQ(fixture.LastTextY(), 1183);
+    // A canard's tail volume: 500000 × (-200.04 - 168.456) / (350000 × 176.19).
+    EXPECT_EQ(fixture.TextAt(320, 1203), "tail volume (V):");
+    EXPECT_EQ(fixture.TextAt(510, 1203), "-2.99");
+    EXPECT_EQ(fixture.LastTextY(), 1203);
 }
 
-TEST(SummaryPage, GermanTextsWheneverEnglishCaptionsIsOff) {
+TEST(SummaryPage, GermanTextsInTheSecondLanguage) {
     Aircraft aircraft = OneWingAircraft();
-    aircraft.english_captions = false;
     aircraft.wing_count = aircraft.calc_wing_count = 3;
     SetTwoStationWing(aircraft, 2, 900, 60);
     SetTwoStationWing(aircraft, 3, -250, -15);
@@ -221,7 +228,7 @@ TEST(SummaryPage, GermanTextsWheneverEnglishCaptionsIsOff) {
     results.stability_high = 16.0;
 
     PageFixture fixture;
-    fixture.Draw(aircraft, results);
+    fixture.Draw(aircraft, results, Catalogue(Language::kRussian));
 
     EXPECT_EQ(fixture.TextAt(0, 583), "Neutralpunkt:        ");
     EXPECT_EQ(fixture.TextAt(0, 603), "Empfohlener Schwerpunkt bei Stabilität =  16%: ");

@@ -117,7 +117,8 @@ TEST(TopViewTest, FuselageOutlineIsGreyUnderEverythingElse) {
     RecordingCanvas canvas(kWidth, kHeight);
     ViewMapping mapping = TopViewMapping(aircraft, kWidth, kHeight);
     const auto lattice = std::make_unique<Lattice>();
-    DrawResultTopView(canvas, aircraft, *lattice, Results{}, SelectionOf(inputs), false, mapping,
+    DrawResultTopView(canvas, aircraft, *lattice, Results{}, SelectionOf(inputs), false,
+                      LengthUnit::kMillimetre, Catalogue(), mapping,
                       Fuselage{{{-100, 60}, {700, 20}}});
     // s = 0.286249: rows Round(46 − 100 s) = 17 and Round(46 + 700 s) = 246,
     // half-widths Round(30 s) = 9 and Round(10 s) = 3 about column 308.

@@ -2,6 +2,9 @@
 // (refused before it is read), and the names of downloads.
 import { text } from "./texts";
 
+// An empty parts list: its header alone.
+export const partsHeader = "part,mass_g,x_mm\n";
+
 // A design is 53 short lines and its parts list: far below a mebibyte.
 export const maxDesignBytes = 1 << 20;
 

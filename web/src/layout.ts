@@ -2,6 +2,7 @@
 // fourteen boxes, planform labels, dimension sketch, planform) and the "Aircraft"
 // tab (wing count, positions, margin, Calculate, results, top view, 3-D view).
 // Captions carry data-text and are filled in the language chosen (main.ts).
+import { partsHeader } from "./design_file";
 import type { TextId } from "./texts";
 
 export interface WingElements {
@@ -160,7 +161,7 @@ export function buildPage(root: HTMLElement): PageElements {
   const refinedCheck = element("button", { id: "refined-check", type: "button", "data-text": "refinedCheck" });
   const refined = element("p", { id: "refined" });
   const parts = element("textarea", { id: "parts", rows: "4", spellcheck: "false" });
-  parts.value = "part,mass_g,x_mm\n";
+  parts.value = partsHeader;
   const partsMessage = element("p", { id: "parts-message", class: "error", hidden: "" });
   const balance = element("ul", { id: "balance" });
   const topView = element("canvas", { id: "top-view", class: "picture" });

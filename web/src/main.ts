@@ -4,7 +4,7 @@
 // nothing itself.
 import "./style.css";
 import { Core } from "./core";
-import { designFileRefusal, downloadName, maxDesignBytes } from "./design_file";
+import { designFileRefusal, downloadName, maxDesignBytes, partsHeader } from "./design_file";
 import { paint, show } from "./painter";
 import type { AnalyseOptions, CliJson, DesignState, FileContent, Picture } from "./protocol";
 import { remembered, remember } from "./storage";
@@ -187,7 +187,7 @@ async function openFile(file: File): Promise<void> {
     say(refusal);
     return;
   }
-  const answer = await core.request<{ ok: boolean; message?: string }>({
+  const answer = await core.request<{ ok: boolean; message?: string; parts?: string }>({
     op: "open",
     text: new Uint8Array(await file.arrayBuffer()),
     name: file.name,
@@ -197,12 +197,27 @@ async function openFile(file: File): Promise<void> {
     return;
   }
   say("");
+  showParts(answer.parts || partsHeader);
   fileName = file.name;
   page.fileName.textContent = fileName;
   await change({ op: "state" });
 }
 
+// The parts list as a file gave it; the design's own list is saved with it.
+function showParts(csv: string): void {
+  page.parts.value = csv;
+  page.partsMessage.hidden = true;
+  remember("parts", csv);
+}
+
+// A list with a row that does not read is not saved in place of the last one that
+// did: the message under it says which row.
 async function saveFile(): Promise<void> {
+  if (!page.partsMessage.hidden) {
+    say(text("partsNotSaved", english));
+    return;
+  }
+  say("");
   const content = await core.request<string>({ op: "save" });
   download(new Blob([content], { type: "application/octet-stream" }), downloadName(fileName, ".da4"));
 }

@@ -54,16 +54,18 @@ describe("journeys", () => {
     await page.close();
   });
 
-  test("open a file, save it as the command line would", async () => {
+  test("open a file, save it as the command line would, its parts list too", async () => {
     const page = await openPage(browser.context, server.url);
-    const file = join(corpus, "three_wings_four_trapezoids.da4");
-    await page.setInputFiles("#file", file);
-    await page.waitForFunction(() => document.querySelector("#wing-count-3").checked);
-    assert.equal(await page.textContent("#file-name"), "three_wings_four_trapezoids.da4");
-    const [download] = await Promise.all([page.waitForEvent("download"), page.click("#save")]);
-    assert.equal(download.suggestedFilename(), "three_wings_four_trapezoids.da4");
-    const saved = readFileSync(await download.path(), "latin1");
-    assert.equal(saved, commandLine(["--save", "-", file]).stdout);
+    for (const name of ["three_wings_four_trapezoids.da4", "parts_section.da4"]) {
+      const file = join(corpus, name);
+      await page.setInputFiles("#file", file);
+      await page.waitForFunction((n) => document.querySelector("#file-name").textContent === n, name);
+      const [download] = await Promise.all([page.waitForEvent("download"), page.click("#save")]);
+      assert.equal(download.suggestedFilename(), name);
+      const saved = readFileSync(await download.path(), "latin1");
+      assert.equal(saved, commandLine(["--save", "-", file]).stdout);
+    }
+    assert.match(await page.inputValue("#parts"), /^part,mass_g,x_mm\n.+/);
     await page.close();
   });
 

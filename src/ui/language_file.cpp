@@ -1,5 +1,5 @@
 // Reading and writing the language file.
-#include "files/language_file.h"
+#include "ui/language_file.h"
 
 #include <unistd.h>
 
@@ -11,22 +11,22 @@
 
 namespace kalvesta {
 
-bool ReadLanguageIsEnglish(const std::string& path) {
+Language ReadLanguageFile(const std::string& path) {
     // Only a regular file is read: a pipe without a writer would hold up the start.
     std::optional<FileDescriptor> file;
     if (!OpenRegularFile(path, file).ok()) {
-        return true;
+        return Language::kEnglish;
     }
     char first = '\0';
     ssize_t count = 0;
     do {
         count = ::read(file->get(), &first, 1);
     } while (count < 0 && errno == EINTR);
-    return count == 1 && first == 'e';
+    return count == 1 && first == 'e' ? Language::kEnglish : Language::kRussian;
 }
 
-bool WriteLanguage(const std::string& path, bool english) {
-    return WriteFileContents(path, english ? "e\r\n" : "d\r\n").ok();
+bool WriteLanguageFile(const std::string& path, Language language) {
+    return WriteFileContents(path, language == Language::kEnglish ? "e\r\n" : "d\r\n").ok();
 }
 
 }  // namespace kalvesta
