@@ -1,5 +1,6 @@
-// Speed of the whole analysis pipeline, of the refined-lattice check beside it,
-// and of the elimination alone.
+// Speed of the whole analysis pipeline, of "Calculate" with the figures beside it
+// (the caution, the carried-through solve, the fuselage's moment), of the
+// refined-lattice check, and of the elimination alone.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -7,6 +8,8 @@
 #include <random>
 #include <vector>
 
+#include "analysis/added_figures.h"
+#include "analysis/calculation.h"
 #include "analysis/grid.h"
 #include "analysis/influence.h"
 #include "analysis/kernels/worker_pool.h"
@@ -15,6 +18,7 @@
 #include "analysis/solver.h"
 #include "files/da4_file.h"
 #include "files/da4_format.h"
+#include "files/fuselage_csv.h"
 #include "model/aircraft_inputs.h"
 
 namespace kalvesta {
@@ -81,6 +85,56 @@ void BM_PipelineThreeLargeSurfaces(benchmark::State& state) {
     RunWholePipeline(state, ThreeLargeSurfaces());
 }
 BENCHMARK(BM_PipelineThreeLargeSurfaces)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The descriptions "Calculate" starts from: the start-up aircraft, the 2958-panel
+// three large surfaces, and a 3 m sailplane with a 40 mm gap at the wing's root and
+// the tailplane 60 mm above the wing.
+AircraftInputs BenchDescription(int64_t which) {
+    if (which == 0) {
+        return DefaultAircraftInputs();
+    }
+    const char* file = which == 1 ? KALVESTA_BENCH_DATA "/three_large_surfaces.da4"
+                                  : KALVESTA_BENCH_DATA "/sailplane_root_gap.da4";
+    return ApplyDa4Values(ReadDa4File(file).values, DefaultAircraftInputs());
+}
+
+// What is added to "Calculate": nothing, the caution, the carried-through solve
+// (the sailplane's gap), or everything with the sailplane's fuselage.
+enum Added : int64_t { kNothing, kCaution, kCarriedThrough, kFuselage };
+
+// "Calculate" as the window and the command line run it, from the description to
+// the recommendation, then what `added` says beside it; the analysis data made
+// once, as theirs are.
+void BM_Calculate(benchmark::State& state) {
+    const AircraftInputs description = BenchDescription(state.range(0));
+    const auto added = static_cast<Added>(state.range(1));
+    const Fuselage fuselage =
+        added == kFuselage
+            ? ReadFuselageFile(KALVESTA_BENCH_DATA "/sailplane_fuselage.csv").fuselage
+            : Fuselage{};
+    auto data = std::make_unique<AnalysisData>();
+    auto scratch = std::make_unique<AnalysisData>();
+    PipelineObserver observer;
+    Aircraft aircraft;
+    for (auto _ : state) {
+        Calculate(description, "7.5", aircraft, *data, observer);
+        if (added != kNothing) {
+            const AddedFigures figures =
+                ComputeAddedFigures(aircraft, *data, fuselage, *scratch, added == kCaution);
+            benchmark::DoNotOptimize(figures.caution);
+        }
+    }
+    state.counters["panels"] = data->lattice.panel_count;
+}
+BENCHMARK(BM_Calculate)
+    ->ArgsProduct({{0, 1}, {kNothing, kCaution}})
+    ->Args({2, kNothing})
+    ->Args({2, kCarriedThrough})
+    ->Args({2, kFuselage})
+    ->ArgNames({"aircraft", "added"})
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
 
 // The whole refined-lattice check after a calculation, its analysis data made
 // once as the window's and the command line's are made per check (not timed).

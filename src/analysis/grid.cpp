@@ -199,7 +199,8 @@ void GRID(const Aircraft& aircraft, Lattice& lattice, Memo& memo) {
 
     PerWing<Refusal> refusals{};
     for (size_t w = 1; w <= static_cast<size_t>(wings); ++w) {
-        KALVESTA_CHECK(aircraft.station_count[w] >= 2 && aircraft.station_count[w] <= kMaxStations);
+        KALVESTA_CHECK(aircraft.station_count[w] >= 2 &&
+                       aircraft.station_count[w] <= kMaxPlanStations);
         // No area means no span or no chord: no budget and no aspect ratio.
         const bool has_area = aircraft.wing_s[w] > 0.0 && std::isfinite(aircraft.wing_s[w]);
         if (has_area) {

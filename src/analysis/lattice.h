@@ -72,8 +72,10 @@ private:
     size_t which_;
 };
 
-// Per-trapezoid count [t = 0..4][w = 0..3].
-using PerTrapezoid = std::array<PerWing<int32_t>, kMaxTrapezoids + 1>;
+// Per-trapezoid count [t = 0..5][w = 0..3]: four trapezoids of a wing's inputs and
+// a centre section where the lattice is carried through the fuselage.
+inline constexpr int kMaxLatticeTrapezoids = kMaxPlanStations - 1;
+using PerTrapezoid = std::array<PerWing<int32_t>, kMaxLatticeTrapezoids + 1>;
 
 struct Lattice {
     // ---- Counts (GRID). Surfaces beyond calc_wing_count keep 0, and so does every

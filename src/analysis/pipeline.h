@@ -5,6 +5,7 @@
 
 #include <cstddef>
 
+#include "analysis/grid.h"
 #include "analysis/influence.h"
 #include "analysis/kernels/huge_page_block.h"
 #include "analysis/kernels/worker_pool.h"
@@ -70,5 +71,19 @@ constexpr bool CalcFailed(PipelineOutcome outcome) {
 // calc_failed are left as HasResults and CalcFailed of the outcome say. Requires
 // wing_count in 1..3.
 PipelineOutcome RunPipeline(Aircraft& aircraft, AnalysisData& data, PipelineObserver& observer);
+// The same, sharing the big loops with `workers` instead of data's own: a
+// calculation beside another runs on the threads that are already awake (a pool
+// that has just finished a job keeps its threads watching for the next for a
+// millisecond, and two such pools would take turns at the processors).
+PipelineOutcome RunPipelineWithWorkers(Aircraft& aircraft, AnalysisData& data,
+                                       PipelineObserver& observer, WorkerPool& workers);
+
+// A lattice beside the calculation's, on an aircraft whose calc_wing_count is set:
+// with the counts `data.lattice` holds, lays it with `spacing` (TRAWY2), then
+// EINFLUSS, LOES and WIRBEL_ERG into data.results, on a memo reset to its heading
+// and without progress, sharing the work with `workers` when given (the same bits
+// either way). False when a step reported a failure (its lines in data.memo).
+bool SolveCountedLattice(const Aircraft& aircraft, LatticeSpacing spacing, AnalysisData& data,
+                         WorkerPool* workers);
 
 }  // namespace kalvesta

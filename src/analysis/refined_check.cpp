@@ -7,10 +7,7 @@
 #include <cmath>
 #include <limits>
 
-#include "analysis/circulation_results.h"
 #include "analysis/grid.h"
-#include "analysis/influence.h"
-#include "analysis/solver.h"
 #include "model/check.h"
 #include "model/pixel.h"
 
@@ -60,7 +57,7 @@ void CountStudyLattice(const Aircraft& aircraft, const StudyUnits& units, int mu
     lattice.trap_span_count = {};
     for (size_t w = 1; w <= static_cast<size_t>(aircraft.calc_wing_count); ++w) {
         lattice.chord_count[w] = units.chord[w] * multiplier;
-        for (size_t t = 1; t <= kMaxTrapezoids; ++t) {
+        for (size_t t = 1; t <= kMaxLatticeTrapezoids; ++t) {
             lattice.trap_span_count[t][w] = units.strips[t][w] * multiplier;
             lattice.span_count[w] += lattice.trap_span_count[t][w];
         }
@@ -75,7 +72,7 @@ StudyRefusal FinestLatticeFit(const Aircraft& aircraft, const StudyUnits& units)
     long panels = 0;
     for (size_t w = 1; w <= static_cast<size_t>(aircraft.calc_wing_count); ++w) {
         long strip_units = 0;
-        for (size_t t = 1; t <= kMaxTrapezoids; ++t) {
+        for (size_t t = 1; t <= kMaxLatticeTrapezoids; ++t) {
             strip_units += units.strips[t][w];
         }
         const long strips = strip_units * multiplier;
@@ -195,21 +192,10 @@ bool FindCloseSurfaces(const Aircraft& aircraft, const StudyUnits& units, Refine
 // False, with the memo's lines in check.failure, when a step reported a failure.
 bool SolveStudyLattice(const Aircraft& aircraft, const StudyUnits& units, int multiplier,
                        AnalysisData& scratch, StudyLattice& solved, RefinedCheck& check) {
-    Memo& memo = scratch.memo;
     Lattice& lattice = scratch.lattice;
-    memo.Reset();
-    memo.calc_failed = false;
     CountStudyLattice(aircraft, units, multiplier, lattice);
-    TRAWY2(aircraft, lattice, scratch.trim_matrix, memo, LatticeSpacing::kCosine);
-    EINFLUSS(aircraft.calc_wing_count, lattice, scratch.panel_points,
-             scratch.solution.influence_matrix, memo, &scratch.workers);
-    PipelineObserver quiet;
-    const bool solved_system =
-        LOES(lattice.panel_count, scratch.solution, memo, quiet, &scratch.workers);
-    if (!solved_system ||
-        !WIRBEL_ERG(aircraft, lattice, scratch.solution.circulation, scratch.results, memo) ||
-        memo.calc_failed) {
-        check.failure = memo.Lines(1);
+    if (!SolveCountedLattice(aircraft, LatticeSpacing::kCosine, scratch, &scratch.workers)) {
+        check.failure = scratch.memo.Lines(1);
         return false;
     }
     solved.panel_count = lattice.panel_count;

@@ -25,6 +25,7 @@ void Workbench::PrepareAll() {
     PrepareAircraft(aircraft_, design_.inputs());
     analysis_->memo.Reset();
     measured_cg_mm_.reset();
+    added_ = {};
 }
 
 void Workbench::Prepare() {
@@ -37,7 +38,8 @@ void Workbench::Prepare() {
 
 // A wing's boxes or trapezoid count recompute that wing alone, as its tab shows it;
 // the aircraft's views follow with the next whole-aircraft preparation. The wing
-// count and the positions prepare the whole aircraft; a new design is taken as a
+// count, the positions and the fuselage (whose figures are the calculation's)
+// prepare the whole aircraft; a new design is taken as a
 // file's is, counts and positions first.
 void Workbench::Follow(const DesignChange& change) {
     const AircraftInputs& inputs = design_.inputs();
@@ -49,7 +51,7 @@ void Workbench::Follow(const DesignChange& change) {
         TakeCountsAndPositions(aircraft_, inputs);
         PrepareAll();
         told.prepared = true;
-    } else if (change.wing_count || change.positions) {
+    } else if (change.wing_count || change.positions || change.fuselage) {
         aircraft_.wing_count = inputs.wing_count;
         PrepareAll();
         told.prepared = true;
@@ -77,28 +79,37 @@ void Workbench::Follow(const DesignChange& change) {
 
 void Workbench::Restabilise() {
     StabilityForMargin(aircraft_, design_.margin().text, analysis_->results);
+    StabiliseAddedFigures(design_.margin().text, added_);
 }
 
 void Workbench::Rebalance() {
     BalanceQuestion question = question_;
     question.manual_margin = design_.margin().manual;
     balance_ = ComputeBalance(design_.parts().reading().parts,
-                              aircraft_.results_valid ? &analysis_->results : nullptr, question);
+                              aircraft_.results_valid ? &recommendation() : nullptr, question);
 }
 
 PipelineOutcome Workbench::Calculate(PipelineObserver& observer,
                                      const PipelineRunner& run_pipeline) {
     design_.FinishEdit();
     measured_cg_mm_.reset();
+    added_ = {};
     PipelineOutcome outcome = PipelineOutcome::kRefused;
     try {
         outcome = kalvesta::Calculate(design_.inputs(), design_.margin().text, aircraft_,
                                       *analysis_, observer, run_pipeline);
+        if (HasResults(outcome)) {
+            if (!beside_) {
+                beside_ = std::make_unique<AnalysisData>();
+            }
+            added_ = ComputeAddedFigures(aircraft_, *analysis_, design_.fuselage(), *beside_);
+        }
     } catch (const std::exception& failure) {
         // Whatever went wrong, the user reads it and there are no results.
         analysis_->memo.AddLine(TextId::kAnalysisCalculationFailed);
         analysis_->memo.ReportFailure(TextId::kVerbatim, {{"text", failure.what()}});
         aircraft_.results_valid = false;
+        added_ = {};
         outcome = PipelineOutcome::kRefused;
     }
     Rebalance();

@@ -1,5 +1,7 @@
 // The open design with what is computed from it: the aircraft model, the analysis
-// data of the last calculation, and the balance of the parts. It is the one place
+// data of the last calculation and the figures beside it (the aircraft carried
+// through the fuselage, the fuselage's moment, the caution), and the balance of the
+// parts. It is the one place
 // where a change of the design recomputes the model and invalidates or refreshes
 // the results; front-ends change the design through `design()`, run "Calculate"
 // here, and redraw when it tells them what changed.
@@ -10,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "analysis/added_figures.h"
 #include "analysis/balance.h"
 #include "analysis/calculation.h"
 #include "analysis/pipeline.h"
@@ -39,8 +42,16 @@ public:
     const Design& design() const { return design_; }
     const Aircraft& aircraft() const { return aircraft_; }
     const AnalysisData& analysis() const { return *analysis_; }
-    // The balance of the design's parts against the results there are, for the
-    // question last asked.
+    // The figures beside the results, for the design's fuselage; none without
+    // results.
+    const AddedFigures& added() const { return added_; }
+    // The figures the recommended centre of gravity comes from: with a fuselage
+    // described, its neutral point's; else the calculation's. Needs results.
+    const Results& recommendation() const {
+        return RecommendationResults(added_, analysis_->results);
+    }
+    // The balance of the design's parts against the recommendation there is, for
+    // the question last asked.
     const Balance& balance() const { return balance_; }
     // The centre of gravity measured and marked on the results, until they change.
     const std::optional<double>& measured_cg_mm() const { return measured_cg_mm_; }
@@ -49,9 +60,10 @@ public:
     void Listen(Listener listener) { listeners_.push_back(std::move(listener)); }
 
     // "Calculate" on the design as it stands: the whole analysis to the stability
-    // figures for the margin choice. Anything thrown on the way is written to the
-    // memo as a failure ("Calculation failed:" and what was thrown) and leaves no
-    // results.
+    // figures for the margin choice, and with results the figures beside them
+    // (ComputeAddedFigures; the observer hears nothing of those). Anything thrown on the way is
+    // written to the memo as a failure ("Calculation failed:" and what was thrown) and leaves
+    // no results.
     PipelineOutcome Calculate(PipelineObserver& observer, const PipelineRunner& run_pipeline);
     // The whole-aircraft preparation on the design as it stands: the model
     // recomputed, the results invalidated, the memo reset (as a tab change does while
@@ -74,6 +86,10 @@ private:
     Design design_;
     Aircraft aircraft_;
     std::unique_ptr<AnalysisData> analysis_;
+    AddedFigures added_;
+    // Where the added figures are worked out; made at the first calculation with
+    // results, then kept.
+    std::unique_ptr<AnalysisData> beside_;
     BalanceQuestion question_;
     Balance balance_;
     std::optional<double> measured_cg_mm_;

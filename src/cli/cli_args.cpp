@@ -115,6 +115,13 @@ CliArgsResult ParseCliArgs(const std::vector<std::string>& args) {
             take_number(options.ballast_x_mm, "a position in mm such as -40 or 310.5");
         } else if (name == "--target-margin") {
             take_number(options.target_margin, "a margin in percent such as 12 or 7.5");
+        } else if (name == "--fuselage") {
+            if (const auto text = take_value()) {
+                if (text->empty()) {
+                    parsed.error = "--fuselage needs a file name";
+                }
+                options.fuselage_file = *text;
+            }
         } else if (name == "--parts" || name == "--move") {
             if (const auto text = take_value()) {
                 if (text->empty()) {
@@ -178,6 +185,7 @@ std::string UsageText() {
                      [--refine] [--parts PARTS.csv] [--target-margin PERCENT]
                      [--move PART] [--ballast-at X_MM] [--units mm|in]
                      [--mass-units g|oz] [--template OUT.pdf] [--paper a4|letter]
+                     [--fuselage BODY.csv]
        kalvesta4-cli --help | --version
 
 Computes the neutral point of an aircraft and the recommended centre-of-gravity
@@ -189,8 +197,9 @@ where to balance the model: so many mm behind the leading edge of Wing-1's root.
                     range keeps the start-up count, a file in which not one line holds
                     a number is refused), with its parts list: the file's own
                     parts section, or FILE.parts.csv beside a file saved before
-                    parts went into it. Without FILE: the start-up aircraft (two
-                    wings, one trapezoid each).
+                    parts went into it; and with the fuselage of its fuselage
+                    section. Without FILE: the start-up aircraft (two wings, one
+                    trapezoid each).
   --wings N         number of wings in the analysis, 1, 2 or 3 (after loading).
   --margin PERCENT  the manual stability margin in percent of the reference length,
                     read like the margin box: "." as decimal separator, text that is
@@ -211,6 +220,17 @@ where to balance the model: so many mm behind the leading edge of Wing-1's root.
                       ref_area, ref_length, x_np,
                       stability {low, high, manual}, x_cg {low, high, manual},
                       static_margin (with --cg),
+                      carried_through {x_np, ref_area, ref_length,
+                                       x_np_shift_mm}
+                        (when a wing has a root offset, or with --fuselage),
+                      fuselage {length_mm, max_width_mm, fineness,
+                                k2_minus_k1,
+                                stations [{x_mm, width_mm, dx_mm,
+                                           flow_factor}],
+                                lift_slope, cm_alpha, x_np_shift_mm, x_np,
+                                x_cg {low, high, manual}} (with --fuselage),
+                      caution {panel_count, x_np, x_np_change_mm,
+                               x_np_change_percent} or null,
                       refined {converged, convergence, verdict, x_np,
                                x_np_uncertainty_mm, order, x_np_change_mm,
                                x_np_change_percent,
@@ -232,8 +252,9 @@ where to balance the model: so many mm behind the leading edge of Wing-1's root.
                     significant digits. When the analysis stopped, ok is false and
                     the result keys are null.
   --save OUT.da4    write the aircraft (after --wings) to OUT.da4 under exactly that
-                    name, before the analysis runs, with its parts as a section
-                    "[parts] ROWS" after the 53 lines, in one file; an earlier file
+                    name, before the analysis runs, with its parts and fuselage as
+                    the sections "[parts] ROWS" and "[fuselage] ROWS" after the 53
+                    lines, in one file; an earlier file
                     there is only replaced once the new one is complete, and keeps
                     its mode, owner, group and links. A device or a named pipe is
                     written as it is. "-" writes to standard output (and the report
@@ -245,7 +266,8 @@ where to balance the model: so many mm behind the leading edge of Wing-1's root.
                     results (exit 1 without).
   --cg X_MM         a measured centre of gravity at x = X_MM (read like the margin
                     box, but it must start with a number): adds its static margin,
-                    (x_np - X_MM) / ref_length x 100 in percent.
+                    (x_np - X_MM) / ref_length x 100 in percent (with --fuselage,
+                    on the fuselage's x_np and the carried-through ref_length).
   --export-avl OUT.avl
                     write the aircraft as an AVL input file: the right halves, a
                     section at every strip edge of this program's lattice, its
@@ -306,8 +328,44 @@ where to balance the model: so many mm behind the leading edge of Wing-1's root.
                     carry alignment marks. Written like --save; needs results
                     (exit 1 without).
   --paper a4|letter the template's paper (default a4).
+  --fuselage BODY.csv
+                    the fuselage seen from above: a CSV file with the header
+                    "x_mm,width_mm" and one station a line from nose to tail, its
+                    x in mm on the axis of --parts and the fuselage's width there
+                    (";" and a decimal comma are read too); its axis lies at
+                    Wing-1's height; it takes the place of FILE's fuselage section,
+                    whose fuselage is used as this one. Adds the fuselage's moment
+                    (below), and the
+                    recommended centre of gravity and the balance come from the
+                    neutral point with it. --export-avl then writes the
+                    carried-through lattice, and --refine studies it: refined.x_np
+                    is then its converged neutral point without the fuselage's
+                    moment, whose shift fuselage.x_np_shift_mm gives.
   --help            show this text.
   --version         show the program's version.
+
+Beside its own figures, which stay as they are, the calculation reports:
+  carried_through   when a wing has a root offset (or with --fuselage): the
+                    aircraft with every gap at the centre line closed by a
+                    rectangular centre section, the root chord at the root
+                    leading edge, on a lattice of its own; its reference area and
+                    length are the gross ones (the centre section included), and
+                    x_np_shift_mm is its x_np minus the calculation's.
+  fuselage          Munk's moment of a slender body in Multhopp's strips (the
+                    stations: each strip's middle, width, length and flow factor
+                    1 + d(upwash)/d(alpha) that the carried-through lattice
+                    induces on the axis; strips on a wing's root chord are left
+                    to the wing), with Lamb's k2 - k1 for the fineness length /
+                    greatest width: cm_alpha per radian on the carried-through
+                    reference area and length, lift_slope that aircraft's,
+                    x_np_shift_mm = -cm_alpha / lift_slope x ref_length, and x_np
+                    and x_cg the carried-through ones moved by it.
+  caution           the neutral point depends on the lattice: of two more
+                    lattices, 0.5 and 0.6 times the counts in each direction with
+                    cosine spacing, one puts it more than 2 % of the reference
+                    length elsewhere (or cannot be solved); panel_count and x_np
+                    are that lattice's. Run --refine to know more. null when there
+                    is no caution.
 
 Exit status: 0 with results; 1 when the analysis refused the aircraft or failed
 (its messages also go to standard error; the balance then has no margin); 2 for a

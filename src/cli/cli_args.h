@@ -35,6 +35,8 @@ struct CliOptions {
     bool help = false;                           // --help
     bool version = false;                        // --version
 
+    std::optional<std::string> fuselage_file;  // --fuselage, the fuselage's outline
+
     // Whether standard output carries one of the written files instead of the report.
     bool OutputTakenByFile() const {
         return save_file == kStandardOutputArg || summary_file == kStandardOutputArg;

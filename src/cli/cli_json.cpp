@@ -173,6 +173,56 @@ std::string RefinedObject(const CliRun& run) {
                            4);
 }
 
+// The aircraft carried through the fuselage; nulls when it has no results.
+std::string CarriedThroughObject(const CarriedThrough& carried) {
+    const bool results = HasResults(carried.outcome);
+    const auto number = [results](double value) {
+        return results ? JsonNumber(value) : std::string("null");
+    };
+    return Object({{"x_np", number(carried.results.x_np)},
+                   {"ref_area", number(carried.results.ref_area)},
+                   {"ref_length", number(carried.results.ref_length)},
+                   {"x_np_shift_mm", number(carried.x_np_shift_mm)}});
+}
+
+// The fuselage's moment, its strips one a line.
+std::string FuselageObject(const FuselageMoment& moment) {
+    std::vector<std::string> strips;
+    for (const FuselageStrip& strip : moment.strips) {
+        strips.push_back(Object({{"x_mm", JsonNumber(strip.x_mm)},
+                                 {"width_mm", JsonNumber(strip.width_mm)},
+                                 {"dx_mm", JsonNumber(strip.dx_mm)},
+                                 {"flow_factor", JsonNumber(strip.flow_factor)}}));
+    }
+    const Results& figures = moment.results;
+    return MultiLineObject(
+        {{"length_mm", JsonNumber(moment.size.length_mm)},
+         {"max_width_mm", JsonNumber(moment.size.max_width_mm)},
+         {"fineness", JsonNumber(moment.size.fineness)},
+         {"k2_minus_k1", JsonNumber(moment.k2_minus_k1)},
+         {"stations", MultiLine('[', strips, ']', 6)},
+         {"lift_slope", JsonNumber(moment.lift_slope)},
+         {"cm_alpha", JsonNumber(moment.cm_alpha)},
+         {"x_np_shift_mm", JsonNumber(moment.x_np_shift_mm)},
+         {"x_np", JsonNumber(figures.x_np)},
+         {"x_cg", LowHighManual(figures.x_cg_low, figures.x_cg_high, figures.x_cg_manual)}},
+        4);
+}
+
+// The caution on a neutral point that depends on the lattice; null without one.
+std::string CautionObject(const std::optional<LatticeCaution>& caution) {
+    if (!caution || !caution->shown) {
+        return "null";
+    }
+    const auto number = [&caution](double value) {
+        return caution->measured ? JsonNumber(value) : std::string("null");
+    };
+    return Object({{"panel_count", std::to_string(caution->panel_count)},
+                   {"x_np", number(caution->x_np)},
+                   {"x_np_change_mm", number(caution->x_np_change_mm)},
+                   {"x_np_change_percent", number(caution->x_np_change_percent)}});
+}
+
 const char* VerdictName(Verdict verdict) {
     switch (verdict) {
         case Verdict::kInside:
@@ -305,9 +355,19 @@ std::string FormatJson(const CliRun& run) {
          results ? LowHighManual(figures.x_cg_low, figures.x_cg_high, figures.x_cg_manual) : null},
     };
     if (run.cg_mm) {
-        members.push_back({"static_margin",
-                           results ? JsonNumber(StaticMarginPercent(figures, *run.cg_mm)) : null});
+        members.push_back(
+            {"static_margin", results ? JsonNumber(StaticMarginPercent(
+                                            RecommendationResults(run.added, figures), *run.cg_mm))
+                                      : null});
     }
+    if (run.added.carried_through) {
+        members.push_back({"carried_through", CarriedThroughObject(*run.added.carried_through)});
+    }
+    if (run.fuselage.Described()) {
+        members.push_back(
+            {"fuselage", run.added.fuselage ? FuselageObject(*run.added.fuselage) : null});
+    }
+    members.push_back({"caution", CautionObject(run.added.caution)});
     if (run.refined) {
         members.push_back({"refined", RefinedObject(run)});
     }

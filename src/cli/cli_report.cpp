@@ -78,7 +78,8 @@ std::string ConvergenceReason(const RefinedCheck& check) {
 std::string RefinedSection(const CliRun& run, const DisplayUnits& units) {
     const std::string mm = units.LengthName();
     const RefinedCheck& check = *run.refined;
-    std::string text = "Refined-lattice check (three cosine lattices, each 1.5 times finer)\n";
+    std::string text = "Refined-lattice check (three cosine lattices, each 1.5 times finer";
+    text += run.fuselage.Described() ? ", carried through the fuselage)\n" : ")\n";
     if (check.outcome != RefinedOutcome::kCompleted) {
         return text + "  refused: " + RefinedRefusalReason(check) + "\n";
     }
@@ -93,6 +94,11 @@ std::string RefinedSection(const CliRun& run, const DisplayUnits& units) {
     if (IsConverged(x_np.verdict)) {
         text += Row("converged x_np",
                     units.Length(x_np.value, 3) + " +/- " + units.Length(x_np.uncertainty, 3), mm);
+        if (run.added.fuselage) {
+            const double shift = run.added.fuselage->x_np_shift_mm;
+            text += Row("with the fuselage's moment", units.Length(x_np.value + shift, 3),
+                        mm + " (" + units.Length(shift, 3) + " " + mm + ")");
+        }
     } else {
         const auto [smallest, largest] =
             std::minmax({check.lattices[0].x_np, check.lattices[1].x_np, check.lattices[2].x_np});
@@ -113,6 +119,73 @@ std::string RefinedSection(const CliRun& run, const DisplayUnits& units) {
                     "");
         text += Row(name + " lift slope", FormatFixed(finest.wing_lift_slope[w], 4), "per rad");
         text += Row(name + " x_ac", units.Length(finest.wing_x_ac[w]), mm + " from x = 0");
+    }
+    return text;
+}
+
+// The reference area and length of a set of figures.
+std::string ReferenceRows(const Results& results, const DisplayUnits& units) {
+    return Row("reference area", units.Area(results.ref_area), units.AreaName()) +
+           Row("reference length", units.Length(results.ref_length), units.LengthName());
+}
+
+// "mm (-30.10 mm from the calculation's, -10.35% of its reference length)"
+std::string ShiftNote(double shift_mm, const std::string& from, double ref_length,
+                      const DisplayUnits& units) {
+    const std::string mm = units.LengthName();
+    return mm + " (" + units.Length(shift_mm) + " " + mm + " from " + from + ", " +
+           FormatFixed(shift_mm / ref_length * 100.0, 2) + "% of its reference length)";
+}
+
+// The aircraft carried through the fuselage, the fuselage's moment and the caution.
+std::string AddedSections(const CliRun& run, const DisplayUnits& units) {
+    const AddedFigures& added = run.added;
+    const std::string mm = units.LengthName();
+    std::string text;
+    if (added.carried_through) {
+        const CarriedThrough& carried = *added.carried_through;
+        text += "Carried through the fuselage (the gaps at the centre line closed)\n";
+        if (HasResults(carried.outcome)) {
+            text += ReferenceRows(carried.results, units);
+            text += Row("neutral point x_np", units.Length(carried.results.x_np),
+                        ShiftNote(carried.x_np_shift_mm, "the calculation's",
+                                  run.data->results.ref_length, units));
+        } else {
+            for (const std::string& line : MemoMessages(run.beside->memo)) {
+                text += "  " + line + "\n";
+            }
+            text += "  No results.\n";
+        }
+    }
+    if (added.fuselage) {
+        const FuselageMoment& moment = *added.fuselage;
+        text += "Fuselage (" + *run.fuselage_file + ")\n";
+        text += Row("length", units.Length(moment.size.length_mm), mm);
+        text += Row("greatest width", units.Length(moment.size.max_width_mm),
+                    mm + " (fineness " + FormatFixed(moment.size.fineness, 2) + ")");
+        text += Row("k2 - k1", FormatFixed(moment.k2_minus_k1, 4), "(Lamb)");
+        text += Row("strips", std::to_string(moment.strips.size()), "");
+        text += Row("lift slope", FormatFixed(moment.lift_slope, 4), "per rad (carried through)");
+        text += Row("Cm_alpha", FormatFixed(moment.cm_alpha, 4), "per rad");
+        text += Row("neutral point x_np", units.Length(moment.results.x_np),
+                    ShiftNote(moment.x_np_shift_mm, "the carried-through x_np",
+                              moment.results.ref_length, units));
+    } else if (run.fuselage.Described()) {
+        text += "Fuselage (" + *run.fuselage_file + ")\n  No results.\n";
+    }
+    if (added.caution && added.caution->shown) {
+        const LatticeCaution& caution = *added.caution;
+        text += "Caution: the neutral point depends on the lattice\n";
+        const std::string other = std::to_string(caution.panel_count) + " panels, cosine spacing";
+        if (caution.measured) {
+            text += Row("another lattice", other + ": x_np " + units.Length(caution.x_np), mm);
+            text += Row("difference", units.Length(caution.x_np_change_mm),
+                        mm + " (" + FormatFixed(caution.x_np_change_percent, 2) +
+                            "% of the reference length)");
+        } else {
+            text += Row("another lattice", other + ": not solved", "");
+        }
+        text += "  Run the refined-lattice check (--refine) before trusting x_np.\n";
     }
     return text;
 }
@@ -216,16 +289,19 @@ std::string FormatReport(const CliRun& run, const CliOptions& options) {
         text += WingSection(run, loading.wings[static_cast<size_t>(w)], w, units) + "\n";
     }
     text += "Aircraft\n";
-    text += Row("reference area", units.Area(results.ref_area), units.AreaName());
-    text += Row("reference length", units.Length(results.ref_length), mm);
+    text += ReferenceRows(results, units);
     text += Row("neutral point x_np", units.Length(results.x_np), mm);
-    text += "Centre of gravity\n";
-    text += CentreOfGravityRow(results.stability_high, 0, results.x_cg_high, "", units);
-    text += CentreOfGravityRow(results.stability_low, 0, results.x_cg_low, "", units);
-    text += CentreOfGravityRow(results.stability_manual, 1, results.x_cg_manual,
+    text += AddedSections(run, units);
+    // With a fuselage the recommendation comes from the neutral point with it.
+    const Results& recommended = RecommendationResults(run.added, results);
+    text += run.added.fuselage ? "Centre of gravity (from x_np with the fuselage)\n"
+                               : "Centre of gravity\n";
+    text += CentreOfGravityRow(recommended.stability_high, 0, recommended.x_cg_high, "", units);
+    text += CentreOfGravityRow(recommended.stability_low, 0, recommended.x_cg_low, "", units);
+    text += CentreOfGravityRow(recommended.stability_manual, 1, recommended.x_cg_manual,
                                "  (manual margin \"" + options.margin_text + "\")", units);
     if (run.cg_mm) {
-        text += Row("static margin", FormatFixed(StaticMarginPercent(results, *run.cg_mm), 2),
+        text += Row("static margin", FormatFixed(StaticMarginPercent(recommended, *run.cg_mm), 2),
                     "% at x_cg " + units.Length(*run.cg_mm) + " " + mm);
     }
     if (run.refined) {

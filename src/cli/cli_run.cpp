@@ -5,6 +5,7 @@
 #include "analysis/stability.h"
 #include "files/avl_export.h"
 #include "files/da4_format.h"
+#include "files/fuselage_csv.h"
 #include "files/parts_csv.h"
 
 namespace kalvesta::cli {
@@ -69,23 +70,49 @@ std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run,
     return std::nullopt;
 }
 
+std::optional<std::string> LoadFuselage(const CliOptions& options, CliRun& run) {
+    if (!options.fuselage_file) {
+        if (run.sections.fuselage && run.sections.fuselage->Described()) {
+            run.fuselage = *run.sections.fuselage;
+            run.fuselage_file = run.file;
+        }
+        return std::nullopt;
+    }
+    FuselageReadResult read = ReadFuselageFile(*options.fuselage_file);
+    if (!read.result.ok()) {
+        return FileMessage(read.result, kCliTexts);
+    }
+    if (!read.fuselage.Described()) {
+        return "\"" + *options.fuselage_file + "\" lists no stations";
+    }
+    run.fuselage = std::move(read.fuselage);
+    run.fuselage_file = options.fuselage_file;
+    return std::nullopt;
+}
+
 FileResult SaveAircraft(const std::string& path, const CliRun& run) {
     const Da4Values values = Da4ValuesOf(run.description);
     Da4Sections sections;
     if (!run.parts.empty()) {
         sections.parts = run.parts;
     }
+    if (run.fuselage.Described()) {
+        sections.fuselage = run.fuselage;
+    }
     return path == kStandardOutputArg ? WriteStandardOutput(FormatDa4File(values, sections))
                                       : WriteDa4File(path, values, sections);
 }
 
 Balance BalanceOf(const CliRun& run) {
-    return ComputeBalance(run.parts, run.has_results() ? &run.data->results : nullptr,
-                          run.balance_question);
+    return ComputeBalance(
+        run.parts,
+        run.has_results() ? &RecommendationResults(run.added, run.data->results) : nullptr,
+        run.balance_question);
 }
 
 BalanceAnswer AnswerOf(const CliRun& run) {
-    return PlainBalanceAnswer(run.aircraft, run.data->results, run.balance_question.manual_margin);
+    return PlainBalanceAnswer(run.aircraft, RecommendationResults(run.added, run.data->results),
+                              run.balance_question.manual_margin);
 }
 
 SpanLoading SpanLoadingOf(const CliRun& run) {
@@ -96,9 +123,28 @@ SpanLoading SpanLoadingOf(const CliRun& run) {
 void Analyse(const std::string& margin_text, CliRun& run) {
     PipelineObserver quiet;
     run.outcome = Calculate(run.description, margin_text, run.aircraft, *run.data, quiet);
+    if (run.has_results()) {
+        run.beside = std::make_unique<AnalysisData>();
+        run.added = ComputeAddedFigures(run.aircraft, *run.data, run.fuselage, *run.beside);
+    }
+}
+
+std::optional<std::string> ExportAvlRefusal(const CliRun& run) {
+    if (!run.has_results()) {
+        return "there are no results";
+    }
+    if (run.fuselage.Described() && !run.added.fuselage) {
+        return "the aircraft carried through the fuselage has no results";
+    }
+    return std::nullopt;
 }
 
 FileResult ExportAvl(const std::string& path, const CliRun& run) {
+    if (run.fuselage.Described()) {
+        const CarriedThrough& carried = *run.added.carried_through;
+        return WriteAvlFile(path, carried.aircraft, run.beside->lattice, carried.results,
+                            run.file.value_or(""));
+    }
     return WriteAvlFile(path, run.aircraft, run.data->lattice, run.data->results,
                         run.file.value_or(""));
 }
@@ -110,6 +156,13 @@ void CheckRefinedLattice(CliRun& run) {
     }
     const auto scratch = std::make_unique<AnalysisData>();
     RefinedCheckProgress to_the_end;
+    if (run.fuselage.Described()) {
+        if (run.added.fuselage) {
+            const CarriedThrough& carried = *run.added.carried_through;
+            run.refined = RunRefinedCheck(carried.aircraft, carried.results, *scratch, to_the_end);
+        }
+        return;
+    }
     run.refined = RunRefinedCheck(run.aircraft, run.data->results, *scratch, to_the_end);
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/added_figures.h"
 #include "analysis/balance.h"
 #include "analysis/balance_answer.h"
 #include "analysis/pipeline.h"
@@ -19,6 +20,7 @@
 #include "files/parts_csv.h"
 #include "model/aircraft.h"
 #include "model/aircraft_inputs.h"
+#include "model/fuselage.h"
 #include "model/parts.h"
 
 namespace kalvesta::cli {
@@ -36,6 +38,12 @@ struct CliRun {
                                             // parts file beside a file without one
     std::optional<std::string> parts_file;  // where the parts came from
     BalanceQuestion balance_question;
+    Fuselage fuselage;  // --fuselage or the file's fuselage section; empty: none
+    std::optional<std::string> fuselage_file;  // where the fuselage came from
+    // The figures beside the calculation's (with results), worked out in `beside`,
+    // which then holds the carried-through lattice.
+    AddedFigures added;
+    std::unique_ptr<AnalysisData> beside;
 
     // Results exist (possibly after a reported failure of the solve).
     bool has_results() const { return HasResults(outcome); }
@@ -67,16 +75,22 @@ using PartsBesideReader =
 std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run,
                                      const PartsBesideReader& read_beside = ReadPartsBeside);
 
-// Writes the aircraft's description as "Save" does (Da4ValuesOf), with its parts as
-// a section of the same file when there are any, in one replace; the path "-" writes
+// The outline of --fuselage, else that of the loaded design's fuselage section; what
+// is wrong with the --fuselage file, or nothing.
+std::optional<std::string> LoadFuselage(const CliOptions& options, CliRun& run);
+
+// Writes the aircraft's description as "Save" does (Da4ValuesOf), with its parts and
+// its fuselage as sections of the same file when there are any, in one replace; the path "-" writes
 // that file text to standard output.
 FileResult SaveAircraft(const std::string& path, const CliRun& run);
 
-// The balance of the run's parts, against its results where there are any.
+// The balance of the run's parts, against its recommendation's figures (with a
+// fuselage, the fuselage's) where there are results.
 Balance BalanceOf(const CliRun& run);
 
 // Where to balance the model: the recommended range (the manual margin alone when
-// --margin was given) from the root leading edge of Wing-1. Needs results.
+// --margin was given; with a fuselage, from its neutral point) from the root leading
+// edge of Wing-1. Needs results.
 BalanceAnswer AnswerOf(const CliRun& run);
 
 // The lift along the span of the calculation. Needs results.
@@ -86,14 +100,21 @@ SpanLoading SpanLoadingOf(const CliRun& run);
 std::string BallastRefusalReason(BallastStatus status);
 
 // "Calculate" on the aircraft as loaded: the one calculation the window runs, with
-// the stability figures for `margin_text` (read like the margin box).
+// the stability figures for `margin_text` (read like the margin box), and where it
+// gives results the figures beside it.
 void Analyse(const std::string& margin_text, CliRun& run);
 
-// Writes the aircraft and lattice of the results as an AVL input file at `path`.
+// Why no AVL file can be written: there are no results (with a fuselage, no
+// carried-through ones); nothing when it can.
+std::optional<std::string> ExportAvlRefusal(const CliRun& run);
+
+// Writes the aircraft and lattice of the results as an AVL input file at `path`:
+// with a fuselage the carried-through ones.
 FileResult ExportAvl(const std::string& path, const CliRun& run);
 
 // The refined-lattice check on the results (its own analysis data; the run's
-// figures stay as they are). Without results the check does not run (kFailed).
+// figures stay as they are), with a fuselage on the carried-through aircraft and
+// its figures. Without results the check does not run (kFailed).
 void CheckRefinedLattice(CliRun& run);
 
 // Why the check has no lattices to show, in words: the lattice that would not fit,

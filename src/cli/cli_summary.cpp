@@ -63,7 +63,7 @@ FileResult WriteSummary(const std::string& path, const CliRun& run) {
 
     ViewMapping mapping = TopViewMapping(aircraft, kTopViewWidth, kTopViewHeight);
     DrawResultTopView(top_view, aircraft, run.data->lattice, run.data->results, drawn, false,
-                      LengthUnit::kMillimetre, kCliTexts, mapping);
+                      LengthUnit::kMillimetre, kCliTexts, mapping, run.fuselage);
     DrawView3D(view_3d, aircraft, drawn, View3DControls{}, mapping);
     DrawSummaryPage(page, aircraft, run.data->results, LengthUnit::kMillimetre, top_view, view_3d,
                     kCliTexts);

@@ -1,6 +1,7 @@
 // kalvesta4-cli: the aircraft analysis without a window, for scripts and batch runs.
 #include <csignal>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,10 @@ int main(int argc, char** argv) {
         PrintError(*wrong);
         return kExitUsageOrFile;
     }
+    if (const auto wrong = LoadFuselage(options, run)) {
+        PrintError(*wrong);
+        return kExitUsageOrFile;
+    }
     if (options.save_file) {
         if (!Written(SaveAircraft(*options.save_file, run))) {
             return kExitUsageOrFile;
@@ -80,8 +85,9 @@ int main(int argc, char** argv) {
     if (options.refine) {
         CheckRefinedLattice(run);
     }
-    if (options.avl_file && !run.has_results()) {
-        PrintError("no AVL file written to \"" + *options.avl_file + "\": there are no results");
+    const std::optional<std::string> no_avl_file = ExportAvlRefusal(run);
+    if (options.avl_file && no_avl_file) {
+        PrintError("no AVL file written to \"" + *options.avl_file + "\": " + *no_avl_file);
     } else if (options.avl_file) {
         if (!Written(ExportAvl(*options.avl_file, run))) {
             return kExitUsageOrFile;

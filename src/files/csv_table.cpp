@@ -3,6 +3,8 @@
 #include "files/csv_table.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "model/parts.h"
 #include "model/utf8.h"
@@ -292,6 +294,22 @@ void CsvTableReader::Finish() {
         Fail(1, HeaderMissing());
     }
     ended_ = true;
+}
+
+FileResult ReadCsvTableFile(const std::string& path, CsvTableReader& reader, LinkRule links) {
+    std::optional<FileDescriptor> file;
+    FileResult result = OpenRegularFile(path, file, links);
+    if (result.ok()) {
+        result = ReadInChunks(path, *file, std::numeric_limits<int64_t>::max(),
+                              [&reader](std::string_view chunk) {
+                                  reader.Feed(chunk);
+                                  return !reader.ended();
+                              });
+    }
+    if (result.ok()) {
+        reader.Finish();
+    }
+    return result;
 }
 
 }  // namespace kalvesta

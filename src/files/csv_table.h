@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/file_reading.h"
 #include "files/file_result.h"
 
 namespace kalvesta {
@@ -118,5 +119,11 @@ private:
     std::optional<LineProblem> problem_;
     size_t peak_bytes_kept_ = 0;
 };
+
+// Feeds the regular file at `path` (opened by OpenRegularFile with `links`) to
+// `reader` chunk by chunk until the table ends, then finishes it; the failure to
+// open or read the file, else success (the table's own problem is the reader's).
+FileResult ReadCsvTableFile(const std::string& path, CsvTableReader& reader,
+                            LinkRule links = LinkRule::kFollow);
 
 }  // namespace kalvesta

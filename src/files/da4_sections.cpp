@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "files/fuselage_csv.h"
 #include "files/parts_csv.h"
 
 namespace kalvesta {
@@ -107,14 +108,21 @@ void Da4SectionsReader::EndLine() {
                             {"rows", std::to_string(heading->rows)},
                             {"limit", std::to_string(kMaxCsvRows)}}});
     }
-    const CsvTableFrame frame{name, heading->rows, line_};
-    if (name != kPartsSection) {
+    StartTable(name, {name, heading->rows, line_}, line);
+}
+
+void Da4SectionsReader::StartTable(const std::string& name, const CsvTableFrame& frame, int line) {
+    const bool fuselage = name == kFuselageSection;
+    if (!fuselage && name != kPartsSection) {
         return Fail(line, {TextId::kDa4UnknownSection, {{"section", name}}});
     }
-    if (sections_.parts) {
+    if (fuselage ? sections_.fuselage.has_value() : sections_.parts.has_value()) {
         return Fail(line, {TextId::kDa4SecondSection, {{"section", name}}});
     }
-    table_.emplace(PartsTableReader(sections_.parts.emplace(), frame));
+    table_.emplace(fuselage ? FuselageTableReader(sections_.fuselage.emplace(), frame)
+                            : PartsTableReader(sections_.parts.emplace(), frame));
+    table_heading_line_ = line;
+    table_is_fuselage_ = fuselage;
     if (skip_line_feed_) {
         table_->AfterCarriageReturn();
         skip_line_feed_ = false;
@@ -124,11 +132,17 @@ void Da4SectionsReader::EndLine() {
 
 void Da4SectionsReader::EndTable() {
     // A heading, the table's row, and every list kept so far.
-    const size_t kept = sections_.parts ? BytesOf(*sections_.parts) : 0;
+    const size_t kept = (sections_.parts ? BytesOf(*sections_.parts) : 0) +
+                        (sections_.fuselage ? BytesOf(*sections_.fuselage) : 0);
     peak_bytes_kept_ =
         std::max(peak_bytes_kept_, kMaxHeadingBytes + table_->peak_bytes_kept() + kept);
     if (table_->problem()) {
         problem_ = table_->problem();
+    } else if (table_is_fuselage_) {
+        // The rules on the whole outline, named at its heading.
+        if (std::optional<Message> outline = OutlineProblemText(*sections_.fuselage)) {
+            Fail(table_heading_line_, std::move(*outline));
+        }
     }
     line_ = table_->line();
     table_.reset();
@@ -162,9 +176,16 @@ std::string FormatSection(std::string_view name, size_t rows, std::string_view t
 }
 
 std::string FormatSections(const Da4Sections& sections) {
-    return sections.parts ? FormatSection(kPartsSection, sections.parts->size(),
-                                          FormatPartsCsv(*sections.parts))
-                          : std::string();
+    std::string text;
+    if (sections.parts) {
+        text +=
+            FormatSection(kPartsSection, sections.parts->size(), FormatPartsCsv(*sections.parts));
+    }
+    if (sections.fuselage) {
+        text += FormatSection(kFuselageSection, sections.fuselage->stations.size(),
+                              FormatFuselageCsv(*sections.fuselage));
+    }
+    return text;
 }
 
 }  // namespace kalvesta

@@ -1,7 +1,7 @@
 // The sections a ".da4" file holds after its 53 lines: what is saved with the design
-// besides its geometry (its parts now), in the one file, so that one save replaces
-// all of it at once. Every reader of the 53-line format reads 53 lines and ignores
-// the rest, so such a file still opens there, without its sections.
+// besides its geometry (its parts and its fuselage's outline), in the one file, so that one save
+// replaces all of it at once. Every reader of the 53-line format reads 53 lines and ignores the
+// rest, so such a file still opens there, without its sections.
 //
 // A section is a table framed so that a file cut short or patched together is told
 // from a whole one:
@@ -26,15 +26,20 @@
 #include <vector>
 
 #include "files/csv_table.h"
+#include "model/fuselage.h"
 #include "model/parts.h"
 
 namespace kalvesta {
 
 inline constexpr std::string_view kPartsSection = "parts";
+// The fuselage's stations (fuselage_csv.h), an outline that CheckOutline accepts.
+inline constexpr std::string_view kFuselageSection = "fuselage";
 
 // What the sections of a file hold: nothing where the file has no such section.
 struct Da4Sections {
     std::optional<std::vector<Part>> parts;
+    std::optional<Fuselage> fuselage;
+    friend bool operator==(const Da4Sections&, const Da4Sections&) = default;
 };
 
 // Reads the text after the 53rd line end, chunk by chunk.
@@ -62,7 +67,8 @@ private:
     void TakeChar(char c);
     // A line outside the tables is complete.
     void EndLine();
-    void StartSection(std::string_view heading);
+    // The table of the section `name`, whose heading stands on `line`.
+    void StartTable(const std::string& name, const CsvTableFrame& frame, int line);
     void EndTable();
     void Fail(int line, Message reason);
 
@@ -71,6 +77,8 @@ private:
     std::string text_;  // the line outside the tables, its first kMaxHeadingBytes
     bool skip_line_feed_ = false;
     std::optional<CsvTableReader> table_;
+    int table_heading_line_ = 0;
+    bool table_is_fuselage_ = false;
     size_t peak_bytes_kept_ = 0;
     Da4Sections sections_;
     std::optional<LineProblem> problem_;

@@ -4,8 +4,6 @@
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <cstdint>
-#include <limits>
 
 #include "model/number_format.h"
 
@@ -108,23 +106,11 @@ PartsReadResult ParsePartsCsv(std::string_view text, const std::string& path) {
 }
 
 PartsReadResult ReadPartsFile(const std::string& path, LinkRule links) {
-    PartsReadResult read;
-    std::optional<FileDescriptor> file;
-    read.result = OpenRegularFile(path, file, links);
-    if (!read.result.ok()) {
-        return read;
-    }
     std::vector<Part> parts;
     CsvTableReader reader = PartsTableReader(parts);
-    read.result = ReadInChunks(path, *file, std::numeric_limits<int64_t>::max(),
-                               [&reader](std::string_view chunk) {
-                                   reader.Feed(chunk);
-                                   return !reader.ended();
-                               });
-    if (!read.result.ok()) {
-        return read;
+    if (const FileResult read = ReadCsvTableFile(path, reader, links); !read.ok()) {
+        return {read, {}, 0};
     }
-    reader.Finish();
     return Outcome(reader, path, parts);
 }
 

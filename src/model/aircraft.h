@@ -25,6 +25,12 @@ using PerWing = std::array<T, kMaxWings + 1>;
 template <class T>
 using PerStation = std::array<PerWing<T>, kMaxStations>;
 
+// The planform tables hold one station more than a wing's inputs: a lattice carried
+// through the fuselage puts a centre section inside the root (stations 0..5).
+inline constexpr int kMaxPlanStations = kMaxStations + 1;
+template <class T>
+using PlanTable = std::array<PerWing<T>, kMaxPlanStations>;
+
 struct Aircraft {
     // Integer inputs (mm). Chords and station positions hold magnitudes; leading
     // edges and wing positions keep their sign. le_x_mm[0] is unused (the root
@@ -41,10 +47,11 @@ struct Aircraft {
     PerWing<int32_t> station_count{};    // trapezoids + 1, set by the planform computation
     PerWing<int32_t> trapezoid_count{};  // as written to and read from a ".da4" file
 
-    // Planform tables (mm): leading-edge x in aircraft axes, station y, chord.
-    PerStation<double> plan_x{};
-    PerStation<double> plan_y{};
-    PerStation<double> plan_c{};
+    // Planform tables (mm): leading-edge x in aircraft axes, station y, chord. The
+    // inputs fill stations 0..4; station_count says how many the lattice takes.
+    PlanTable<double> plan_x{};
+    PlanTable<double> plan_y{};
+    PlanTable<double> plan_c{};
 
     // Derived planform values, written by ComputeWing from the trapezoids alone: span
     // b (mm, tip to tip), area s (mm², both halves), mean aerodynamic chord lm (mm),

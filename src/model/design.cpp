@@ -22,6 +22,7 @@ DesignChange Whole() {
     change.positions = true;
     change.margin = true;
     change.parts = true;
+    change.fuselage = true;
     change.replaced = true;
     change.file = true;
     return change;
@@ -39,7 +40,8 @@ Design::Design() : inputs_(DefaultAircraftInputs()) {
 
 bool Design::IsModified() const {
     return KeptInputs(inputs_) != KeptInputs(saved_inputs_) ||
-           parts_.reading().problem.has_value() || parts_.reading().parts != saved_parts_;
+           parts_.reading().problem.has_value() || parts_.reading().parts != saved_parts_ ||
+           fuselage_ != saved_fuselage_;
 }
 
 void Design::Tell(const DesignChange& change) const {
@@ -186,6 +188,20 @@ void Design::DeleteParts(const std::vector<int>& rows) {
     Record(std::move(step), false);
 }
 
+void Design::SetFuselage(Fuselage outline) {
+    KALVESTA_CHECK(CheckOutline(outline).problem == OutlineProblem::kNone);
+    if (outline == fuselage_) {
+        return;
+    }
+    DesignChange change;
+    change.fuselage = true;
+    Step step{{StepKind::kFuselage, 0, 0, 0}, inputs_, inputs_, margin_, margin_, {}, change};
+    step.fuselage_before = std::move(fuselage_);
+    step.fuselage_after = outline;
+    fuselage_ = std::move(outline);
+    Record(std::move(step), false);
+}
+
 void Design::FinishEdit() {
     if (done_.empty() || !done_.back().open) {
         return;
@@ -204,6 +220,9 @@ std::optional<StepName> Design::RedoStep() const {
 void Design::Apply(const Step& step, bool forward) {
     inputs_ = forward ? step.inputs_after : step.inputs_before;
     margin_ = forward ? step.margin_after : step.margin_before;
+    if (step.change.fuselage) {
+        fuselage_ = forward ? step.fuselage_after : step.fuselage_before;
+    }
     if (forward) {
         for (const PartsSplice& splice : step.splices) {
             parts_.Splice(splice.first, static_cast<int>(splice.before.size()), splice.after);
@@ -237,12 +256,15 @@ void Design::MoveLastStep(std::vector<Step>& from, std::vector<Step>& to, bool f
 void Design::TakeAsSaved() {
     saved_inputs_ = inputs_;
     saved_parts_ = parts_.reading().parts;
+    saved_fuselage_ = fuselage_;
 }
 
 void Design::Open(const std::string& path, const AircraftInputs& inputs,
-                  const std::vector<Part>& parts) {
+                  const std::vector<Part>& parts, const Fuselage& fuselage) {
+    KALVESTA_CHECK(CheckOutline(fuselage).problem == OutlineProblem::kNone);
     inputs_ = inputs;
     parts_ = PartsTable(parts);
+    fuselage_ = fuselage;
     path_ = path;
     done_.clear();
     undone_.clear();
@@ -255,6 +277,7 @@ void Design::Open(const std::string& path, const AircraftInputs& inputs,
 void Design::New() {
     inputs_ = DefaultAircraftInputs();
     parts_ = PartsTable();
+    fuselage_ = {};
     path_.clear();
     done_.clear();
     undone_.clear();

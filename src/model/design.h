@@ -1,8 +1,8 @@
 // The open design: the one source of truth of what the user has described (the
-// aircraft inputs, the parts list, the margin choice), the file it came from, what
-// that file holds as last opened or saved, and the history of changes for undo and
-// redo. Front-ends change it only through its commands and redraw from it when it
-// tells them what changed; nothing reads a design back from the controls.
+// aircraft inputs, the parts list, the fuselage's outline, the margin choice), the file it came
+// from, what that file holds as last opened or saved, and the history of changes for undo and redo.
+// Front-ends change it only through its commands and redraw from it when it tells them what
+// changed; nothing reads a design back from the controls.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/aircraft_inputs.h"
+#include "model/fuselage.h"
 #include "model/parts_table.h"
 
 namespace kalvesta {
@@ -31,6 +32,7 @@ struct DesignChange {
     bool positions = false;   // a wing's x or z
     bool margin = false;
     bool parts = false;
+    bool fuselage = false;  // the fuselage's outline
     bool replaced = false;  // Open or New: a new design, a new history
     bool opened = false;    // ... read from a file
     bool file = false;      // the file's name, the saved state or the history
@@ -49,6 +51,7 @@ enum class StepKind {
     kPartsAdd,     // a row added
     kPartsDelete,  // rows deleted
     kPartsPaste,   // rows pasted
+    kFuselage,     // the fuselage's outline replaced, taken away or described
 };
 
 struct StepName {
@@ -68,11 +71,13 @@ public:
 
     const AircraftInputs& inputs() const { return inputs_; }
     const PartsTable& parts() const { return parts_; }
+    // A usable outline (CheckOutline); without stations when no fuselage is described.
+    const Fuselage& fuselage() const { return fuselage_; }
     const MarginChoice& margin() const { return margin_; }
     // The file the design was opened from or saved to; empty while it has none.
     const std::string& path() const { return path_; }
 
-    // Whether what Save would write (the 53 values and the parts) differs from what
+    // Whether what Save would write (the 53 values, the parts and the fuselage) differs from what
     // the design held when it was last opened, saved or made new.
     bool IsModified() const;
 
@@ -95,6 +100,9 @@ public:
     void SpliceParts(StepKind kind, int first, int count, std::vector<PartCells> rows);
     // Several rows removed as one step: `rows` ascending, each once.
     void DeleteParts(const std::vector<int>& rows);
+    // The fuselage's outline replaced as one step; an outline without stations takes
+    // the fuselage away. Requires an outline that CheckOutline accepts.
+    void SetFuselage(Fuselage outline);
 
     // The typing into one field is finished: the next keystroke starts a new step.
     void FinishEdit();
@@ -106,17 +114,20 @@ public:
     void Redo();
 
     // A design read from `path` takes the place of this one, with a new history,
-    // saved as it stands.
-    void Open(const std::string& path, const AircraftInputs& inputs,
-              const std::vector<Part>& parts);
-    // The start-up aircraft takes the place of this one: no parts, no file.
+    // saved as it stands. Requires a usable `fuselage` (CheckOutline), as a file's
+    // section is read.
+    void Open(const std::string& path, const AircraftInputs& inputs, const std::vector<Part>& parts,
+              const Fuselage& fuselage = {});
+    // The start-up aircraft takes the place of this one: no parts, no fuselage, no
+    // file.
     void New();
     // The design was written to `path` as it stands.
     void MarkSaved(const std::string& path);
 
 private:
     // One step: the inputs, the margin and a splice of the parts table before and
-    // after it (only the piece that changed is kept for the parts).
+    // after it (only the piece that changed is kept for the parts), and the outlines
+    // of a step that changed the fuselage (empty in every other).
     struct PartsSplice {
         int first = 0;
         std::vector<PartCells> before;
@@ -131,6 +142,8 @@ private:
         std::vector<PartsSplice> splices;  // applied in order; undone in reverse
         DesignChange change;
         bool open = false;  // typing goes on into it
+        Fuselage fuselage_before{};
+        Fuselage fuselage_after{};
     };
 
     // Makes the step, merging into the open step of the same name when `continuing`.
@@ -149,6 +162,7 @@ private:
 
     AircraftInputs inputs_;
     PartsTable parts_;
+    Fuselage fuselage_;
     MarginChoice margin_;
     std::string path_;
     std::vector<Step> done_;
@@ -157,6 +171,7 @@ private:
     // As last opened, saved or made new.
     AircraftInputs saved_inputs_;
     std::vector<Part> saved_parts_;
+    Fuselage saved_fuselage_;
 };
 
 }  // namespace kalvesta

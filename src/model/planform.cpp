@@ -39,10 +39,10 @@ int32_t& InputAt(WingInputs& inputs, int box) {
     }
 }
 
-PlanformValues NTRAP_SPEZIAL(int wing, int station_count, const PerStation<double>& x_table,
-                             const PerStation<double>& y_table, const PerStation<double>& c_table) {
+PlanformValues NTRAP_SPEZIAL(int wing, int station_count, const PlanTable<double>& x_table,
+                             const PlanTable<double>& y_table, const PlanTable<double>& c_table) {
     KALVESTA_CHECK(wing >= 1 && wing <= kMaxWings);
-    KALVESTA_CHECK(station_count >= 1 && station_count <= kMaxStations);
+    KALVESTA_CHECK(station_count >= 1 && station_count <= kMaxPlanStations);
     const auto w = static_cast<size_t>(wing);
     PlanformValues v;
     for (size_t k = 1; k < static_cast<size_t>(station_count); ++k) {

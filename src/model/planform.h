@@ -71,8 +71,8 @@ struct PlanformLabels {
 // tables. s, lm and r25 are the integrals of c, c² and (quarter-chord x) × c over
 // both halves; afterwards lm = 2 ∫c² dy / s, r25 = 2 ∫x25 c dy / s, b = 2 y_last,
 // lam = b² / s. A zero area gives all five values 0.
-PlanformValues NTRAP_SPEZIAL(int wing, int station_count, const PerStation<double>& x_table,
-                             const PerStation<double>& y_table, const PerStation<double>& c_table);
+PlanformValues NTRAP_SPEZIAL(int wing, int station_count, const PlanTable<double>& x_table,
+                             const PlanTable<double>& y_table, const PlanTable<double>& c_table);
 
 // Reads the inputs of `wing` into the model (magnitudes for chords, root offset
 // and spans; stations accumulate outwards, saturating at the 32-bit limit),

@@ -197,6 +197,9 @@ bool FileCommands::Save(bool ask_for_name) {
     if (!parts.parts.empty()) {
         sections.parts = parts.parts;
     }
+    if (design_.fuselage().Described()) {
+        sections.fuselage = design_.fuselage();
+    }
     const FileResult written = WriteDa4File(path, Da4ValuesOf(design_.inputs()), sections);
     if (const std::string said = FileMessage(written, texts()); !said.empty()) {
         // A failure, or a safety copy that could not be removed.
@@ -265,7 +268,8 @@ void FileCommands::OpenFile(const std::optional<QString>& chosen) {
     }
     ShowSaveCommands();
     // Counts the file states out of range keep the design's.
-    design_.Open(name, ApplyDa4Values(read.values, design_.inputs()), parts);
+    design_.Open(name, ApplyDa4Values(read.values, design_.inputs()), parts,
+                 read.sections.fuselage.value_or(Fuselage{}));
     recent_files_->Add(*chosen);
     ShowFileName();
     if (beside && !beside->result.ok()) {

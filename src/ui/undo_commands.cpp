@@ -54,6 +54,8 @@ std::string StepText(const StepName& step, const Catalogue& texts) {
             return texts.Text(TextId::kUndoDeleteRows);
         case StepKind::kPartsPaste:
             return texts.Text(TextId::kUndoPaste);
+        case StepKind::kFuselage:
+            return texts.Text(TextId::kUndoFuselage);
     }
     return {};
 }

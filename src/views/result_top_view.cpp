@@ -3,6 +3,7 @@
 
 #include "analysis/balance_answer.h"
 #include "views/balance_band.h"
+#include "views/fuselage_outline.h"
 #include "views/grid_view.h"
 #include "views/stability_view.h"
 #include "views/top_view.h"
@@ -11,8 +12,10 @@ namespace kalvesta {
 
 void DrawResultTopView(Canvas& canvas, const Aircraft& aircraft, const Lattice& lattice,
                        const Results& results, const WingSelection& drawn, bool manual_margin,
-                       LengthUnit unit, const Catalogue& texts, ViewMapping& mapping) {
+                       LengthUnit unit, const Catalogue& texts, ViewMapping& mapping,
+                       const Fuselage& fuselage) {
     ClearTopView(canvas);
+    DrawFuselageOutline(canvas, fuselage, mapping);
     DrawGrid(canvas, lattice, aircraft.calc_wing_count, mapping);
     DrawTopView(canvas, aircraft, drawn, mapping);
     DrawBalanceBand(canvas, PlainBalanceAnswer(aircraft, results, manual_margin), results.x_np,

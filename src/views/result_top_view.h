@@ -7,6 +7,7 @@
 #include "analysis/results.h"
 #include "model/aircraft.h"
 #include "model/display_units.h"
+#include "model/fuselage.h"
 #include "texts/catalogue.h"
 #include "views/canvas.h"
 #include "views/view_mapping.h"
@@ -14,12 +15,13 @@
 
 namespace kalvesta {
 
-// Clears the picture, draws the grid (with the mapping of the previous top view,
-// which the preparation drew for the same aircraft), the top view (renewing the
-// mapping), the recommended band dimensioned in `unit`, then the stability lines
-// and marks of `results` in the language of `texts`.
+// Clears the picture, draws the fuselage's outline and the grid (with the mapping of
+// the previous top view, which the preparation drew for the same aircraft), the top
+// view (renewing the mapping), the recommended band dimensioned in `unit`, then the
+// stability lines and marks of `results` in the language of `texts`.
 void DrawResultTopView(Canvas& canvas, const Aircraft& aircraft, const Lattice& lattice,
                        const Results& results, const WingSelection& drawn, bool manual_margin,
-                       LengthUnit unit, const Catalogue& texts, ViewMapping& mapping);
+                       LengthUnit unit, const Catalogue& texts, ViewMapping& mapping,
+                       const Fuselage& fuselage = {});
 
 }  // namespace kalvesta

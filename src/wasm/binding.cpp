@@ -105,6 +105,10 @@ EMSCRIPTEN_KEEPALIVE int kalvesta_analyse(const char* bytes, int size, const cha
         *output = Give(*wrong);
         return 2;
     }
+    if (const auto wrong = LoadFuselage(parsed.options, run)) {
+        *output = Give(*wrong);
+        return 2;
+    }
     Analyse(parsed.options.margin_text, run);
     *output = Give(FormatJson(run));
     return run.ok() ? 0 : 1;

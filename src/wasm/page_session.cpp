@@ -129,6 +129,7 @@ std::string PageSession::Open(std::string_view text, const std::string& name) {
     TakeCountsAndPositions(run_.aircraft, run_.description);
     run_.aircraft.calc_wing_count = run_.aircraft.wing_count;
     run_.parts = read.sections.parts.value_or(std::vector<Part>{});
+    fuselage_ = read.sections.fuselage.value_or(Fuselage{});
     Prepare();
     const std::string parts = run_.parts.empty() ? "" : FormatPartsCsv(run_.parts);
     return "{\"ok\":true,\"parts\":" + cli::JsonString(parts) + "}";
@@ -138,6 +139,9 @@ std::string PageSession::Save() const {
     Da4Sections sections;
     if (!run_.parts.empty()) {
         sections.parts = run_.parts;
+    }
+    if (fuselage_.Described()) {
+        sections.fuselage = fuselage_;
     }
     return FormatDa4File(Da4ValuesOf(run_.description), sections);
 }

@@ -76,6 +76,8 @@ private:
     void Prepare();
 
     cli::CliRun run_;
+    // The opened file's fuselage, which the page does not calculate yet but saves again.
+    Fuselage fuselage_;
     Catalogue texts_;
     std::string margin_text_ = "7.5";
     bool manual_margin_ = false;

@@ -1,11 +1,13 @@
 // Degenerate, extreme and hostile aircraft: the pipeline either completes with
-// finite figures or stops with its reasons in the memo; it never indexes past an
-// array (the sanitizer build checks that), never hands out NaN or infinity, and
+// finite figures (and so do the figures beside it) or stops with its reasons in the memo; it never
+// indexes past an array (the sanitizer build checks that), never hands out NaN or infinity, and
 // every view drawn from the aircraft and its results is sound.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
+#include "analysis/added_figures.h"
 #include "analysis/pipeline.h"
 #include "analysis/stability.h"
 #include "support/hostile_aircraft.h"
@@ -50,6 +52,15 @@ TEST_P(Degenerate, StopsWithAReasonOrGivesFiniteFigures) {
           results.wing_lift_slope[3], results.wing_x_ac[1], results.wing_x_ac[2],
           results.wing_x_ac[3], results.wing_lm[1], results.wing_lam[1]}) {
         EXPECT_TRUE(std::isfinite(value)) << data->memo.Text(Catalogue());
+    }
+    // Beside them, with a fuselage along the wing's root, every figure finite where it exists.
+    const auto beside = std::make_unique<AnalysisData>();
+    const AddedFigures added =
+        ComputeAddedFigures(aircraft, *data, Fuselage{{{-500, 40}, {0, 80}, {900, 20}}}, *beside);
+    EXPECT_TRUE(!added.caution->measured || std::isfinite(added.caution->x_np));
+    if (added.fuselage) {
+        EXPECT_TRUE(std::isfinite(added.fuselage->results.x_np) &&
+                    std::isfinite(added.fuselage->results.x_cg_high));
     }
 }
 

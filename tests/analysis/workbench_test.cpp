@@ -51,18 +51,30 @@ INSTANTIATE_TEST_SUITE_P(
         AfterCalculate{"New", [](Design& d) { d.New(); }, false, BalanceStatus::kNoParts},
         AfterCalculate{"Margin", [](Design& d) { d.SetManualMargin(true); }, true,
                        BalanceStatus::kComplete},
+        AfterCalculate{"Fuselage",
+                       [](Design& d) {
+                           d.SetFuselage({{{0, 60}, {900, 20}}});
+                       },
+                       false, BalanceStatus::kNoNeutralPoint},
         AfterCalculate{"Parts", [](Design& d) { d.SetPartCell(0, 1, "250"); }, true,
                        BalanceStatus::kComplete}),
     [](const ::testing::TestParamInfo<AfterCalculate>& case_info) { return case_info.param.name; });
 
+// With a fuselage described the recommendation is its neutral point's, and the margin
+// restabilises it as it does the calculation's.
 TEST(Workbench, MarginRestabilisesAndUndoStaysStale) {
     Workbench bench;
+    Design& design = bench.design();
+    design.SetFuselage({{{-300, 0}, {0, 80}, {900, 20}}});
     PipelineObserver quiet;
     bench.Calculate(quiet, RunPipeline);
-    Design& design = bench.design();
+    ASSERT_TRUE(bench.added().fuselage && bench.added().caution);
+    const Results& fuselage = bench.added().fuselage->results;
+    EXPECT_EQ(&bench.recommendation(), &fuselage);
     design.SetManualMargin(true);
     design.SetMarginText("20");
     const double x_cg_20 = bench.analysis().results.x_cg_manual;
+    EXPECT_DOUBLE_EQ(fuselage.x_cg_manual, fuselage.x_np - fuselage.ref_length * 20 * 0.01);
     design.SetMarginText("5");
     EXPECT_GT(bench.analysis().results.x_cg_manual, x_cg_20);  // less margin: further aft
 

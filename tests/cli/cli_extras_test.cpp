@@ -80,6 +80,51 @@ TEST_F(Cli, RefineAddsTheConvergenceStudyAndKeepsTheFigures) {
               std::string::npos);
 }
 
+TEST_F(Cli, FuselageAddsItsMomentToTheCarriedThroughAircraft) {
+    // The start-up aircraft with a 40 mm root offset on its wing: line 8 of its file.
+    const std::string da4 = PathOf("gap.da4");
+    ASSERT_EQ(Run({"--save", da4}).exit_status, 0);
+    std::string saved = FileContents(da4);
+    ASSERT_EQ(saved.substr(42, 6), "   0\r\n");
+    std::ofstream(da4) << saved.replace(42, 4, "  40");
+    const std::string body = PathOf("body.csv");
+    std::ofstream(body) << "x_mm;width_mm\n-250;60\n-100;80\n250;80\n880;25\n";
+    const std::string avl = PathOf("carried.avl");
+
+    const Outcome run = Run({da4, "--fuselage", body, "--json", "--export-avl", avl});
+    ASSERT_EQ(run.exit_status, 0) << run.err;
+    const double carried = NumberAt(run.out, {"carried_through", "x_np"});
+    EXPECT_LT(carried, NumberAt(run.out, {"x_np"}));
+    const double shift = NumberAt(run.out, {"fuselage", "x_np_shift_mm"});
+    EXPECT_LT(shift, 0.0) << "a fuselage is destabilising";
+    EXPECT_EQ(NumberAt(run.out, {"fuselage", "x_np"}), carried + shift);
+    EXPECT_EQ(NumberAt(run.out, {"fuselage", "x_cg", "high"}),
+              carried + shift - NumberAt(run.out, {"carried_through", "ref_length"}) * 16.0 * 0.01);
+    EXPECT_EQ(NumberAt(run.out, {"fuselage", "fineness"}), 1130.0 / 80.0);
+    EXPECT_EQ(TextAt(run.out, "caution"), "null");
+    // The carried-through lattice: the wing's first section on the centre line.
+    EXPECT_NE(FileContents(avl).find("\nSECTION\n0.0000000000 0.0000000000 0 310.0000000000"),
+              std::string::npos);
+
+    EXPECT_NE(Run({da4, "--fuselage", body})
+                  .out.find("Centre of gravity (from x_np with the "
+                            "fuselage)\n"),
+              std::string::npos);
+    // Saved with the design, the fuselage needs no --fuselage again.
+    const std::string with_body = PathOf("with_body.da4");
+    ASSERT_EQ(Run({da4, "--fuselage", body, "--save", with_body}).exit_status, 0);
+    EXPECT_TRUE(FileContents(with_body).ends_with(
+        "\r\n[fuselage] 4\r\nx_mm,width_mm\r\n-250,60\r\n-100,80\r\n250,80\r\n880,25\r\n"));
+    EXPECT_EQ(TextAt(Run({with_body, "--json"}).out, "fuselage"), TextAt(run.out, "fuselage"));
+    EXPECT_EQ(TextAt(Run({"--json"}).out, "carried_through"), "") << "no gap, no fuselage";
+    std::ofstream(body) << "x_mm,width_mm\n0,10\n-5,10\n";
+    const Outcome bad = Run({"--fuselage", body});
+    EXPECT_EQ(bad.exit_status, 2);
+    EXPECT_NE(bad.err.find("line 3: x_mm -5 is not aft of the station before it (0)"),
+              std::string::npos)
+        << bad.err;
+}
+
 TEST_F(Cli, BadCentreOfGravityOrAvlFileExitWithTwo) {
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{"--cg", "abc"},

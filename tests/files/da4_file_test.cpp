@@ -40,21 +40,25 @@ TEST_F(Da4File, WritesTheFormatsTextAndReadsItBack) {
     ASSERT_TRUE(WriteDa4File(bare, values, {}).ok());
     EXPECT_EQ(FileContents(bare), FormatDa4Text(values));
 
-    // The parts in the same file, after the 53 lines; a name a spreadsheet would run
-    // as a formula is marked as text, and reads back as it was.
+    // The parts and the fuselage in the same file, after the 53 lines; a name a
+    // spreadsheet would run as a formula is marked as text, and reads back as it was.
     Da4Sections sections;
     sections.parts = {{"motor", 110, -60}, {"=cmd|' /C calc'!A0", 5, 10}, {"'quoted", 1, 2}};
+    sections.fuselage = Fuselage{{{-250.125, 60.0}, {-1.0 / 3.0, 1e-7}, {880.0, 0.0}}};
     const std::string path = PathOf("plane.da4");
     const FileResult written = WriteDa4File(path, values, sections);
     ASSERT_TRUE(written.ok()) << FileMessage(written, Catalogue());
     EXPECT_EQ(FileContents(path), FormatDa4Text(values) +
                                       "[parts] 3\r\npart,mass_g,x_mm\r\nmotor,110,-60\r\n"
-                                      "'=cmd|' /C calc'!A0,5,10\r\n''quoted,1,2\r\n");
+                                      "'=cmd|' /C calc'!A0,5,10\r\n''quoted,1,2\r\n"
+                                      "[fuselage] 3\r\nx_mm,width_mm\r\n-250.125,60\r\n"
+                                      "-0.3333333333333333,1e-07\r\n880,0\r\n");
     EXPECT_EQ(EntriesIn(dir_), 2u);
     const Da4ReadResult read = ReadDa4File(path);
     ASSERT_TRUE(read.result.ok()) << FileMessage(read.result, Catalogue());
     EXPECT_EQ(read.values, values);
     EXPECT_EQ(read.sections.parts, sections.parts);
+    EXPECT_EQ(read.sections.fuselage, sections.fuselage);
     EXPECT_FALSE(ReadDa4File(bare).sections.parts);
 
     // A parts file beside the name, as parts were saved before: the design gets a
@@ -90,8 +94,12 @@ TEST(Da4Sections, CutOrForeignSectionsAreRefusedWithTheLine) {
          "line 57: text after the rows of the last section"},
         {"[parts] 1\r\n" + parts + "[parts] 0\r\npart,mass_g,x_mm\r\n",
          "line 57: a second [parts] section"},
-        {"[fuselage] 0\r\nx_mm,width_mm\r\n",
-         "line 54: the section [fuselage] is unknown to this version of the program"},
+        {"[wiring] 0\r\nx_mm,width_mm\r\n",
+         "line 54: the section [wiring] is unknown to this version of the program"},
+        {"[fuselage] 1\r\nx_mm,width_mm\r\n0,10\r\n[parts] 1\r\n" + parts,
+         "line 54: one station has no length"},
+        {"[fuselage] 2\r\nx_mm,width_mm\r\n0,10\r\n-5,10\r\n",
+         "line 57: x_mm -5 is not aft of the station before it (0)"},
         {"[parts]\r\n" + parts, "line 54: the line is no section heading"},
         {"[parts] 99999\r\n" + parts, "line 54: the [parts] section states 99999 rows, more"},
         {"[parts] 1\r\nname,mass,x\r\n", "line 55: the [parts] section must begin with"},

@@ -1,17 +1,21 @@
 // Fuzz target of a loaded ".da4" file: the reader with its sections, "Open"'s
-// loading, the whole-aircraft preparation, every view of the aircraft, the analysis
-// and the result views. Every number the views draw from must be finite, and every
-// drawing sound (RecordingCanvas::DrawingFault).
+// loading, the whole-aircraft preparation, every view of the aircraft, the analysis,
+// the figures beside it (with a fuselage) and the result views. Every number the
+// views draw from must be finite, and every drawing sound
+// (RecordingCanvas::DrawingFault).
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
 
+#include "analysis/added_figures.h"
 #include "analysis/grid.h"
 #include "analysis/pipeline.h"
 #include "analysis/stability.h"
 #include "files/da4_file.h"
 #include "files/da4_format.h"
 #include "files/da4_text_reader.h"
+#include "files/fuselage_csv.h"
 #include "files/parts_csv.h"
 #include "fuzz_entries.h"
 #include "model/text_to_double.h"
@@ -28,6 +32,10 @@ namespace {
 // such aircraft are gridded, laid and drawn but not solved, so that the fuzzer
 // spends its time on shapes rather than on one long elimination.
 constexpr int kSolvedPanelLimit = 500;
+// The figures beside the calculation take up to three more solves (the caution's two
+// and the carried-through one): only the smaller lattices' are worked out, so that
+// they do not cut the inputs tried in a minute to a third.
+constexpr int kAddedFiguresPanelLimit = 200;
 
 std::string DrawingFault(const RecordingCanvas& canvas, const std::string& view) {
     const std::string fault = canvas.DrawingFault();
@@ -88,10 +96,47 @@ std::string ResultsFault(const Results& results) {
     return {};
 }
 
-AnalysisData& SharedAnalysisData() {
-    // Allocated once, like the window's.
-    static const std::unique_ptr<AnalysisData> data = std::make_unique<AnalysisData>();
-    return *data;
+// The calculation's analysis data, and the one beside it; allocated once, like the
+// window's.
+AnalysisData& SharedAnalysisData(int which) {
+    static const std::unique_ptr<AnalysisData> data[2] = {std::make_unique<AnalysisData>(),
+                                                          std::make_unique<AnalysisData>()};
+    return *data[which];
+}
+
+// The file's own fuselage, else one along Wing-1's root chord c, from 2 c ahead of it
+// to 4 c behind, as wide as its root gap or a tenth of c; none where that outline is
+// not usable.
+Fuselage FuselageOf(const Aircraft& aircraft, const Da4Sections& sections) {
+    if (sections.fuselage && sections.fuselage->Described()) {
+        return *sections.fuselage;
+    }
+    const double x = aircraft.plan_x[0][1];
+    const double c = aircraft.plan_c[0][1];
+    const double width = std::max(2.0 * aircraft.plan_y[0][1], c / 10.0);
+    Fuselage fuselage{{{x - 2.0 * c, width / 2.0}, {x, width}, {x + 4.0 * c, width / 4.0}}};
+    return CheckOutline(fuselage).problem == OutlineProblem::kNone ? fuselage : Fuselage{};
+}
+
+// The figures beside a calculation with results, and its result view with the
+// fuselage: finite wherever they exist, and the drawing sound.
+std::string AddedFiguresFault(const Aircraft& aircraft, AnalysisData& data,
+                              const WingSelection& drawn, ViewMapping mapping,
+                              const Da4Sections& sections) {
+    const Fuselage fuselage = FuselageOf(aircraft, sections);
+    const AddedFigures added = ComputeAddedFigures(aircraft, data, fuselage, SharedAnalysisData(1));
+    const LatticeCaution& caution = *added.caution;
+    if ((caution.measured && !std::isfinite(caution.x_np)) ||
+        (added.carried_through && HasResults(added.carried_through->outcome) &&
+         !std::isfinite(added.carried_through->results.x_np)) ||
+        (added.fuselage && (!std::isfinite(added.fuselage->cm_alpha) ||
+                            !std::isfinite(added.fuselage->results.x_np)))) {
+        return "a figure beside the calculation's is not finite";
+    }
+    RecordingCanvas view(616, 321);
+    DrawResultTopView(view, aircraft, data.lattice, data.results, drawn, false,
+                      LengthUnit::kMillimetre, Catalogue(), mapping, fuselage);
+    return DrawingFault(view, "result view with a fuselage");
 }
 
 // The reader must not depend on how the file arrives: in one piece or in chunks
@@ -114,20 +159,22 @@ std::string SectionsFault(std::string_view bytes) {
     }
     const Da4ReadResult chunked = reader.Finish("fuzz.da4");
     if (FileMessage(chunked.result, Catalogue()) != FileMessage(whole.result, Catalogue()) ||
-        chunked.sections.parts != whole.sections.parts || chunked.values != whole.values) {
+        chunked.sections != whole.sections || chunked.values != whole.values) {
         return "chunked reading gives other sections";
     }
-    // A heading, one row and its fields, and the parts: nothing grows with the file.
-    const size_t parts_bytes = whole.sections.parts ? BytesOf(*whole.sections.parts) : 0;
-    if (reader.peak_bytes_kept() > 256 + 2 * kMaxCsvRowBytes + parts_bytes) {
+    // A heading, one row and its fields, the parts and the fuselage: nothing grows
+    // with the file.
+    const size_t kept_bytes = (whole.sections.parts ? BytesOf(*whole.sections.parts) : 0) +
+                              (whole.sections.fuselage ? BytesOf(*whole.sections.fuselage) : 0);
+    if (reader.peak_bytes_kept() > 256 + 2 * kMaxCsvRowBytes + kept_bytes) {
         return "reading kept " + std::to_string(reader.peak_bytes_kept()) + " bytes";
     }
     if (!whole.result.ok()) {
-        return whole.sections.parts ? "a refused file leaves parts behind" : "";
+        return whole.sections != Da4Sections{} ? "a refused file leaves sections behind" : "";
     }
     const Da4ReadResult again =
         ParseDa4File(FormatDa4File(whole.values, whole.sections), "again.da4");
-    return again.result.ok() && again.sections.parts == whole.sections.parts
+    return again.result.ok() && again.sections == whole.sections
                ? std::string()
                : "written sections read back differently";
 }
@@ -173,7 +220,7 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
 
     // "Calculate", its surfaces the wing count's, as the pipeline takes them.
     aircraft.calc_wing_count = aircraft.wing_count;
-    AnalysisData& data = SharedAnalysisData();
+    AnalysisData& data = SharedAnalysisData(0);
     data.memo.Reset();
     GRID(aircraft, data.lattice, data.memo);
     const bool solvable = data.lattice.panel_count <= kSolvedPanelLimit;
@@ -208,6 +255,13 @@ std::string Da4AnalysisTarget(std::string_view file_bytes) {
         return {};
     }
 
+    if (data.lattice.panel_count <= kAddedFiguresPanelLimit) {
+        const Da4Sections sections = ParseDa4File(file_bytes, "fuzz.da4").sections;
+        if (std::string fault = AddedFiguresFault(aircraft, data, drawn, mapping, sections);
+            !fault.empty()) {
+            return fault;
+        }
+    }
     for (const bool manual : {false, true}) {
         Results& results = data.results;
         ComputeStability(aircraft.calc_wing_count, TextToDouble("7.5"), results);

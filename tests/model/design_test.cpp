@@ -11,6 +11,7 @@ namespace kalvesta {
 namespace {
 
 const AircraftInputs kStart = DefaultAircraftInputs();
+const Fuselage kBody{{{-200, 0}, {100, 70}, {800, 20}}};
 
 AircraftInputs WithRootChord(int32_t chord) {
     AircraftInputs inputs = kStart;
@@ -25,6 +26,7 @@ struct Sequence {
     bool modified;
     int undo_steps;  // how many Undo calls take the design back to the start
     std::vector<Part> parts{};
+    Fuselage fuselage{};
 };
 
 class DesignSequence : public ::testing::TestWithParam<Sequence> {};
@@ -38,6 +40,7 @@ TEST_P(DesignSequence, LeavesUndoesAndRedoes) {
     design.FinishEdit();
     EXPECT_EQ(design.inputs(), sequence.inputs);
     EXPECT_EQ(design.parts().reading().parts, sequence.parts);
+    EXPECT_EQ(design.fuselage(), sequence.fuselage);
     EXPECT_EQ(design.IsModified(), sequence.modified);
     const int edits_told = told;
 
@@ -48,6 +51,7 @@ TEST_P(DesignSequence, LeavesUndoesAndRedoes) {
     EXPECT_FALSE(design.UndoStep().has_value());
     EXPECT_EQ(design.inputs(), kStart);
     EXPECT_EQ(design.parts().row_count(), 0);
+    EXPECT_FALSE(design.fuselage().Described());
     EXPECT_FALSE(design.IsModified());
 
     for (int step = 0; step < sequence.undo_steps; ++step) {
@@ -56,6 +60,7 @@ TEST_P(DesignSequence, LeavesUndoesAndRedoes) {
     EXPECT_FALSE(design.RedoStep().has_value());
     EXPECT_EQ(design.inputs(), sequence.inputs);
     EXPECT_EQ(design.parts().reading().parts, sequence.parts);
+    EXPECT_EQ(design.fuselage(), sequence.fuselage);
     EXPECT_EQ(told, edits_told + 2 * sequence.undo_steps);
 }
 
@@ -139,7 +144,20 @@ INSTANTIATE_TEST_SUITE_P(
                      d.SpliceParts(StepKind::kPartsAdd, 0, 0, {PartCells{}});
                      d.SetPartCell(0, 0, "Motor");
                  },
-                 kStart, true, 2}),
+                 kStart, true, 2},
+        // Described, described again (no step), taken away and described anew.
+        Sequence{"FuselageOutlines",
+                 [](Design& d) {
+                     d.SetFuselage(Fuselage{{{0, 10}, {500, 10}}});
+                     d.SetFuselage(Fuselage{{{0, 10}, {500, 10}}});
+                     d.SetFuselage({});
+                     d.SetFuselage(kBody);
+                 },
+                 kStart,
+                 true,
+                 3,
+                 {},
+                 kBody}),
     [](const ::testing::TestParamInfo<Sequence>& case_info) { return case_info.param.name; });
 
 TEST(Design, UndoStepsNameWhatTheyDo) {
@@ -161,8 +179,9 @@ TEST(Design, OpenNewAndSaveStartAfresh) {
     std::vector<DesignChange> told;
     design.Listen([&told](const DesignChange& change) { told.push_back(change); });
     design.SetWingBox(1, kRootChordBox, 300);
-    design.Open("/x/plane.da4", WithRootChord(250), {{"Motor", 120, -40}});
-    EXPECT_TRUE(told.back().replaced);
+    design.Open("/x/plane.da4", WithRootChord(250), {{"Motor", 120, -40}}, kBody);
+    EXPECT_TRUE(told.back().replaced && told.back().fuselage);
+    EXPECT_EQ(design.fuselage(), kBody);
     EXPECT_FALSE(design.UndoStep().has_value());
     EXPECT_FALSE(design.IsModified());
     EXPECT_EQ(design.path(), "/x/plane.da4");
@@ -179,6 +198,7 @@ TEST(Design, OpenNewAndSaveStartAfresh) {
     design.New();
     EXPECT_EQ(design.inputs(), kStart);
     EXPECT_EQ(design.parts().row_count(), 0);
+    EXPECT_FALSE(design.fuselage().Described());
     EXPECT_TRUE(design.path().empty());
     EXPECT_FALSE(design.IsModified());
     EXPECT_FALSE(design.UndoStep().has_value());

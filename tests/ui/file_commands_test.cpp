@@ -83,6 +83,9 @@ TEST_F(FileCommandsTest, OpenRestoresEveryBoxAndCount) {
     const QByteArray saved = Bytes(Path("three.da4"));
     QByteArray edited = saved;
     edited.replace(0, 4, "   3");  // three wings
+    // A fuselage in its section is opened with the design and saved again.
+    const QByteArray fuselage = "[fuselage] 2\r\nx_mm,width_mm\r\n-250,60\r\n880.5,0\r\n";
+    edited += fuselage;
     PutBytes(Path("three.da4"), edited);
     form_->findChild<QLineEdit*>("Edit1")->setText("123");
     dialogs_->save_choices.push_back(SaveChoice::kDiscard);
@@ -93,6 +96,9 @@ TEST_F(FileCommandsTest, OpenRestoresEveryBoxAndCount) {
     EXPECT_EQ(form_->aircraft().wing_count, 3);
     EXPECT_EQ(form_->findChild<QLabel*>("Label_b1")->text(), "1100mm");
     EXPECT_EQ(Control<QLabel>(*form_, "Lab_FName")->text(), Path("three.da4"));
+    EXPECT_EQ(form_->workbench().design().fuselage(), (Fuselage{{{-250, 60}, {880.5, 0}}}));
+    SaveAs(Path("again.da4"));
+    EXPECT_EQ(Bytes(Path("again.da4")), edited);
 }
 
 // "Open" fills the window at once, without each box's handler: what it shows must

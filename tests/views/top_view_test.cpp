@@ -6,10 +6,12 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <vector>
 
 #include "model/aircraft_inputs.h"
 #include "support/recording_canvas.h"
+#include "views/result_top_view.h"
 
 namespace kalvesta {
 namespace {
@@ -107,6 +109,28 @@ TEST(TopViewTest, WingCornersFollowTheMapping) {
 
     // Wing-3 is not drawn with "2 Wings".
     EXPECT_TRUE(canvas.LinesIn(colors::kGreen).empty());
+}
+
+TEST(TopViewTest, FuselageOutlineIsGreyUnderEverythingElse) {
+    const AircraftInputs inputs = DefaultAircraftInputs();
+    const Aircraft aircraft = PreparedAircraft(inputs);
+    RecordingCanvas canvas(kWidth, kHeight);
+    ViewMapping mapping = TopViewMapping(aircraft, kWidth, kHeight);
+    const auto lattice = std::make_unique<Lattice>();
+    DrawResultTopView(canvas, aircraft, *lattice, Results{}, SelectionOf(inputs), false,
+                      LengthUnit::kMillimetre, Catalogue(), mapping,
+                      Fuselage{{{-100, 60}, {700, 20}}});
+    // s = 0.286249: rows Round(46 − 100 s) = 17 and Round(46 + 700 s) = 246,
+    // half-widths Round(30 s) = 9 and Round(10 s) = 3 about column 308.
+    const Color grey = colors::kGrey;
+    const std::vector<RecordedLine> outline{
+        {{299, 17}, {317, 17}, grey, 1},
+        {{317, 17}, {311, 246}, grey, 1},
+        {{311, 246}, {305, 246}, grey, 1},
+        {{305, 246}, {299, 17}, grey, 1},
+    };
+    EXPECT_EQ(canvas.LinesIn(grey), outline);
+    EXPECT_EQ(canvas.Lines().front(), outline.front());
 }
 
 TEST(TopViewTest, AxesArrowAndLetters) {
