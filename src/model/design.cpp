@@ -113,21 +113,21 @@ void Design::SetWingCount(int count) {
 }
 
 void Design::SetPositionX(int wing, int32_t x_mm) {
-    CheckWing(wing);
-    AircraftInputs after = inputs_;
-    after.wing_x_mm[static_cast<size_t>(wing)] = x_mm;
-    DesignChange change;
-    change.positions = true;
-    ChangeInputs({StepKind::kPositionX, wing, 0, 0}, after, change, true);
+    SetPosition(StepKind::kPositionX, wing, x_mm);
 }
 
 void Design::SetPositionZ(int wing, int32_t z_mm) {
+    SetPosition(StepKind::kPositionZ, wing, z_mm);
+}
+
+void Design::SetPosition(StepKind axis, int wing, int32_t mm) {
     CheckWing(wing);
     AircraftInputs after = inputs_;
-    after.wing_z_mm[static_cast<size_t>(wing)] = z_mm;
+    auto& positions = axis == StepKind::kPositionX ? after.wing_x_mm : after.wing_z_mm;
+    positions[static_cast<size_t>(wing)] = mm;
     DesignChange change;
     change.positions = true;
-    ChangeInputs({StepKind::kPositionZ, wing, 0, 0}, after, change, true);
+    ChangeInputs({axis, wing, 0, 0}, after, change, true);
 }
 
 void Design::SetManualMargin(bool manual) {

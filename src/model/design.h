@@ -155,6 +155,8 @@ private:
                       bool continuing);
     void ChangeMargin(StepName name, const MarginChoice& after, bool continuing);
     void Apply(const Step& step, bool forward);
+    // A wing's x (kPositionX) or z (kPositionZ), continuing like a box.
+    void SetPosition(StepKind axis, int wing, int32_t mm);
     // Undo (from done_ to undone_, backward) and Redo (the other way, forward).
     void MoveLastStep(std::vector<Step>& from, std::vector<Step>& to, bool forward);
     void Tell(const DesignChange& change) const;
