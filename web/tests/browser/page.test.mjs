@@ -27,7 +27,7 @@ describe("journeys", () => {
     const page = await openPage(browser.context, server.url);
     await page.click("#tab-wing1");
     await page.fill("#w1-box1", "300");
-    assert.equal(await page.textContent("#w1-s"), "29.15dm^2");
+    await page.waitForFunction(() => document.querySelector("#w1-s").textContent === "29.15dm^2");
     await page.click("#tab-aircraft");
     await page.click("#calculate");
     await page.waitForSelector("#results li");
