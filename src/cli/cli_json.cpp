@@ -336,7 +336,7 @@ std::string FormatJson(const CliRun& run) {
     const std::string wings = results ? WingsArray(run) : null;
 
     std::vector<Member> members = {
-        {"file", run.file ? JsonString(*run.file) : null},
+        {"file", run.file() ? JsonString(*run.file()) : null},
         {"units", Object({{"length", JsonString("mm")},
                           {"area", JsonString("mm^2")},
                           {"mass", JsonString("g")}})},
@@ -363,7 +363,7 @@ std::string FormatJson(const CliRun& run) {
     if (run.added.carried_through) {
         members.push_back({"carried_through", CarriedThroughObject(*run.added.carried_through)});
     }
-    if (run.fuselage.Described()) {
+    if (run.fuselage().Described()) {
         members.push_back(
             {"fuselage", run.added.fuselage ? FuselageObject(*run.added.fuselage) : null});
     }
@@ -371,7 +371,7 @@ std::string FormatJson(const CliRun& run) {
     if (run.refined) {
         members.push_back({"refined", RefinedObject(run)});
     }
-    if (!run.parts.empty()) {
+    if (!run.parts().empty()) {
         members.push_back({"balance", BalanceObject(run)});
     }
     // The top level keeps one member per line.

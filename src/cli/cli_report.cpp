@@ -79,7 +79,7 @@ std::string RefinedSection(const CliRun& run, const DisplayUnits& units) {
     const std::string mm = units.LengthName();
     const RefinedCheck& check = *run.refined;
     std::string text = "Refined-lattice check (three cosine lattices, each 1.5 times finer";
-    text += run.fuselage.Described() ? ", carried through the fuselage)\n" : ")\n";
+    text += run.fuselage().Described() ? ", carried through the fuselage)\n" : ")\n";
     if (check.outcome != RefinedOutcome::kCompleted) {
         return text + "  refused: " + RefinedRefusalReason(check) + "\n";
     }
@@ -170,7 +170,7 @@ std::string AddedSections(const CliRun& run, const DisplayUnits& units) {
         text += Row("neutral point x_np", units.Length(moment.results.x_np),
                     ShiftNote(moment.x_np_shift_mm, "the carried-through x_np",
                               moment.results.ref_length, units));
-    } else if (run.fuselage.Described()) {
+    } else if (run.fuselage().Described()) {
         text += "Fuselage (" + *run.fuselage_file + ")\n  No results.\n";
     }
     if (added.caution && added.caution->shown) {
@@ -225,7 +225,7 @@ std::string VerdictSentence(const Balance& balance, double x_np, const DisplayUn
 // The balance of the parts in sentences.
 std::string BalanceSection(const CliRun& run, const DisplayUnits& units) {
     const Balance balance = BalanceOf(run);
-    const size_t count = run.parts.size();
+    const size_t count = run.parts().size();
     const std::string mm = std::string(" ") + units.LengthName();
     const std::string g = std::string(" ") + units.MassName();
     std::string text = "Balance (" + *run.parts_file + ")\n";
@@ -266,9 +266,10 @@ std::string FormatReport(const CliRun& run, const CliOptions& options) {
     const DisplayUnits units{options.units, options.mass_units};
     const std::string mm = units.LengthName();
     const Aircraft& aircraft = run.aircraft;
-    std::string text = "Aircraft: " + (run.file ? *run.file : std::string("start-up aircraft")) +
-                       ", " + std::to_string(aircraft.wing_count) +
-                       (aircraft.wing_count == 1 ? " wing" : " wings") + "\n";
+    std::string text =
+        "Aircraft: " + (run.file() ? *run.file() : std::string("start-up aircraft")) + ", " +
+        std::to_string(aircraft.wing_count) + (aircraft.wing_count == 1 ? " wing" : " wings") +
+        "\n";
     const std::vector<std::string> messages = MemoMessages(run.data->memo);
     if (!messages.empty()) {
         text += "Error:\n";
@@ -278,7 +279,7 @@ std::string FormatReport(const CliRun& run, const CliOptions& options) {
     }
     if (!run.has_results()) {
         text += "The analysis stopped before results.\n";
-        return run.parts.empty() ? text : text + BalanceSection(run, units);
+        return run.parts().empty() ? text : text + BalanceSection(run, units);
     }
 
     const Results& results = run.data->results;
@@ -307,7 +308,7 @@ std::string FormatReport(const CliRun& run, const CliOptions& options) {
     if (run.refined) {
         text += RefinedSection(run, units);
     }
-    if (!run.parts.empty()) {
+    if (!run.parts().empty()) {
         text += BalanceSection(run, units);
     }
     return text;

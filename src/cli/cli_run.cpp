@@ -10,56 +10,68 @@
 
 namespace kalvesta::cli {
 
-FileResult LoadAircraft(const CliOptions& options, CliRun& run, const Da4Reader& read_file) {
+std::optional<std::string> CliRun::file() const {
+    if (design.path().empty()) {
+        return std::nullopt;
+    }
+    return design.path();
+}
+
+FileResult LoadAircraft(const CliOptions& options, CliRun& run, const Da4Reader& read_file,
+                        const PartsBesideReader& read_beside) {
     if (options.file) {
-        const Da4ReadResult read = read_file(*options.file);
-        if (const FileResult usable = AircraftFileResult(read, *options.file); !usable.ok()) {
-            return usable;
+        const DesignOpening opening =
+            OpenDesignFile(run.design, *options.file, read_file, read_beside);
+        if (!opening.result.ok()) {
+            return opening.result;
         }
-        run.file = options.file;
         run.aircraft.current_file_name = *options.file;
-        run.description = ApplyDa4Values(read.values, run.description);
-        run.sections = read.sections;
+        run.parts_file = opening.parts_path;
+        run.parts_beside_failure = opening.parts_beside_failure;
     }
     if (options.wings) {
-        run.description.wing_count = *options.wings;
+        run.design.SetWingCount(*options.wings);
     }
+    run.design.SetMarginText(options.margin_text);
+    run.design.SetManualMargin(options.margin_given);
     return FileResult{};
 }
 
-std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run,
-                                     const PartsBesideReader& read_beside) {
-    std::optional<PartsReadResult> read;
+void ReplaceParts(Design& design, const std::vector<Part>& parts) {
+    std::vector<PartCells> rows;
+    rows.reserve(parts.size());
+    for (const Part& part : parts) {
+        rows.push_back(CellsOf(part));
+    }
+    design.SpliceParts(StepKind::kPartsPaste, 0, design.parts().row_count(), std::move(rows));
+}
+
+std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run) {
     if (options.parts_file) {
+        const PartsReadResult read = ReadPartsFile(*options.parts_file);
+        if (!read.result.ok()) {
+            return FileMessage(read.result, kCliTexts);
+        }
+        if (read.parts.empty()) {
+            return "\"" + *options.parts_file + "\" lists no parts: the total mass is 0";
+        }
+        ReplaceParts(run.design, read.parts);
         run.parts_file = options.parts_file;
-        read = ReadPartsFile(*options.parts_file);
-    } else if (run.sections.parts) {
-        run.parts_file = run.file;
-        run.parts = *run.sections.parts;
-    } else if (options.file && (read = read_beside(*options.file))) {
-        run.parts_file = PartsFileNameFor(*options.file);
-    }
-    if (read && !read->result.ok()) {
-        return FileMessage(read->result, kCliTexts);
-    }
-    if (read) {
-        run.parts = std::move(read->parts);
+    } else if (run.parts_beside_failure) {
+        return FileMessage(*run.parts_beside_failure, kCliTexts);
     }
 
     BalanceQuestion& question = run.balance_question;
-    question.manual_margin = options.margin_given;
+    question.manual_margin = run.design.margin().manual;
     question.target_margin_percent = options.target_margin;
     question.move_part = options.move_part;
     question.ballast_x_mm = options.ballast_x_mm;
     const bool asked = options.target_margin || options.move_part || options.ballast_x_mm;
-    if (options.parts_file && run.parts.empty()) {
-        return "\"" + *options.parts_file + "\" lists no parts: the total mass is 0";
-    }
-    if (asked && run.parts.empty()) {
+    if (asked && run.parts().empty()) {
         return "--target-margin, --move and --ballast-at need the parts: give them with --parts";
     }
     if (options.move_part) {
-        const MoveStatus found = FindPart(run.parts, *options.move_part).status;
+        const MoveStatus found = FindPart(run.parts(), *options.move_part).status;
         if (found != MoveStatus::kOk) {
             return "--move: " +
                    std::string(found == MoveStatus::kSharedName ? "several parts are"
@@ -72,9 +84,8 @@ std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run,
 
 std::optional<std::string> LoadFuselage(const CliOptions& options, CliRun& run) {
     if (!options.fuselage_file) {
-        if (run.sections.fuselage && run.sections.fuselage->Described()) {
-            run.fuselage = *run.sections.fuselage;
-            run.fuselage_file = run.file;
+        if (run.fuselage().Described()) {
+            run.fuselage_file = run.file();
         }
         return std::nullopt;
     }
@@ -85,27 +96,19 @@ std::optional<std::string> LoadFuselage(const CliOptions& options, CliRun& run) 
     if (!read.fuselage.Described()) {
         return "\"" + *options.fuselage_file + "\" lists no stations";
     }
-    run.fuselage = std::move(read.fuselage);
+    run.design.SetFuselage(std::move(read.fuselage));
     run.fuselage_file = options.fuselage_file;
     return std::nullopt;
 }
 
-FileResult SaveAircraft(const std::string& path, const CliRun& run) {
-    const Da4Values values = Da4ValuesOf(run.description);
-    Da4Sections sections;
-    if (!run.parts.empty()) {
-        sections.parts = run.parts;
-    }
-    if (run.fuselage.Described()) {
-        sections.fuselage = run.fuselage;
-    }
-    return path == kStandardOutputArg ? WriteStandardOutput(FormatDa4File(values, sections))
-                                      : WriteDa4File(path, values, sections);
+FileResult SaveAircraft(const std::string& path, CliRun& run) {
+    return path == kStandardOutputArg ? WriteStandardOutput(DesignFileText(run.design))
+                                      : SaveDesignFile(run.design, path);
 }
 
 Balance BalanceOf(const CliRun& run) {
     return ComputeBalance(
-        run.parts,
+        run.parts(),
         run.has_results() ? &RecommendationResults(run.added, run.data->results) : nullptr,
         run.balance_question);
 }
@@ -120,12 +123,13 @@ SpanLoading SpanLoadingOf(const CliRun& run) {
                               run.data->results);
 }
 
-void Analyse(const std::string& margin_text, CliRun& run) {
-    PipelineObserver quiet;
-    run.outcome = Calculate(run.description, margin_text, run.aircraft, *run.data, quiet);
+void Analyse(CliRun& run, PipelineObserver& observer) {
+    run.added = {};
+    run.outcome =
+        Calculate(run.design.inputs(), run.design.margin().text, run.aircraft, *run.data, observer);
     if (run.has_results()) {
         run.beside = std::make_unique<AnalysisData>();
-        run.added = ComputeAddedFigures(run.aircraft, *run.data, run.fuselage, *run.beside);
+        run.added = ComputeAddedFigures(run.aircraft, *run.data, run.fuselage(), *run.beside);
     }
 }
 
@@ -133,20 +137,20 @@ std::optional<std::string> ExportAvlRefusal(const CliRun& run) {
     if (!run.has_results()) {
         return "there are no results";
     }
-    if (run.fuselage.Described() && !run.added.fuselage) {
+    if (run.fuselage().Described() && !run.added.fuselage) {
         return "the aircraft carried through the fuselage has no results";
     }
     return std::nullopt;
 }
 
 FileResult ExportAvl(const std::string& path, const CliRun& run) {
-    if (run.fuselage.Described()) {
+    if (run.fuselage().Described()) {
         const CarriedThrough& carried = *run.added.carried_through;
         return WriteAvlFile(path, carried.aircraft, run.beside->lattice, carried.results,
-                            run.file.value_or(""));
+                            run.file().value_or(""));
     }
     return WriteAvlFile(path, run.aircraft, run.data->lattice, run.data->results,
-                        run.file.value_or(""));
+                        run.file().value_or(""));
 }
 
 void CheckRefinedLattice(CliRun& run) {
@@ -156,7 +160,7 @@ void CheckRefinedLattice(CliRun& run) {
     }
     const auto scratch = std::make_unique<AnalysisData>();
     RefinedCheckProgress to_the_end;
-    if (run.fuselage.Described()) {
+    if (run.fuselage().Described()) {
         if (run.added.fuselage) {
             const CarriedThrough& carried = *run.added.carried_through;
             run.refined = RunRefinedCheck(carried.aircraft, carried.results, *scratch, to_the_end);

@@ -1,9 +1,8 @@
-// One run of kalvesta4-cli: the aircraft's description (the start-up aircraft or a
-// file's, as the window would hold it after "Open"), and the calculation the
-// "Calculate" button runs on it.
+// One run of kalvesta4-cli: the design document (the start-up aircraft or a file's,
+// opened as the window opens it, then changed by the options through its commands),
+// and the calculation the "Calculate" button runs on it.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,29 +15,26 @@
 #include "analysis/refined_check.h"
 #include "analysis/span_loading.h"
 #include "cli/cli_args.h"
-#include "files/da4_file.h"
-#include "files/parts_csv.h"
+#include "files/design_file.h"
 #include "model/aircraft.h"
-#include "model/aircraft_inputs.h"
-#include "model/fuselage.h"
+#include "model/design.h"
 #include "model/parts.h"
 
 namespace kalvesta::cli {
 
 struct CliRun {
-    std::optional<std::string> file;  // the file read, if any
+    // The start-up aircraft or the file's design, then --wings, --margin, --parts and
+    // --fuselage; its path is the file read, empty without one.
+    Design design;
     Aircraft aircraft;
-    AircraftInputs description = DefaultAircraftInputs();  // start-up or file, then --wings
     std::unique_ptr<AnalysisData> data = std::make_unique<AnalysisData>();
     PipelineOutcome outcome = PipelineOutcome::kRefused;
     std::optional<double> cg_mm;            // --cg: its static margin is reported
     std::optional<RefinedCheck> refined;    // --refine, after results
-    Da4Sections sections;                   // what the file holds after its 53 lines
-    std::vector<Part> parts;                // --parts, the file's parts section, or the
-                                            // parts file beside a file without one
     std::optional<std::string> parts_file;  // where the parts came from
+    // The parts file beside the design could not be read (reported unless --parts).
+    std::optional<FileResult> parts_beside_failure;
     BalanceQuestion balance_question;
-    Fuselage fuselage;  // --fuselage or the file's fuselage section; empty: none
     std::optional<std::string> fuselage_file;  // where the fuselage came from
     // The figures beside the calculation's (with results), worked out in `beside`,
     // which then holds the carried-through lattice.
@@ -49,40 +45,43 @@ struct CliRun {
     bool has_results() const { return HasResults(outcome); }
     // Results exist and no step reported a failure.
     bool ok() const { return outcome == PipelineOutcome::kCompleted; }
+    // The file read, if any.
+    std::optional<std::string> file() const;
+    // --parts, the file's parts section, or the parts file beside a file without one.
+    const std::vector<Part>& parts() const { return design.parts().reading().parts; }
+    // --fuselage or the file's fuselage section; without stations: none.
+    const Fuselage& fuselage() const { return design.fuselage(); }
 };
 
 // The command line speaks English.
 inline constexpr Catalogue kCliTexts{Language::kEnglish};
 
-// How the file of the options is read: ReadDa4File, or for the browser page a
-// text it holds in memory.
-using Da4Reader = std::function<Da4ReadResult(const std::string& name)>;
-
-// The start-up aircraft (two wings), then the file of the options
-// read into it as "Open" does, then the wing count of --wings. A file that cannot
-// be read leaves the start-up aircraft and returns the failure.
+// The start-up aircraft (two wings), then the file of the options opened into it as
+// "Open" does (its parts from its section or the parts file beside, by
+// `read_beside`), then the wing count of --wings and the margin of --margin. A file
+// that cannot be read leaves the start-up aircraft and returns the failure. The
+// browser page passes a reader of the text it holds, and one that finds no file
+// beside.
 FileResult LoadAircraft(const CliOptions& options, CliRun& run,
-                        const Da4Reader& read_file = ReadDa4File);
+                        const Da4Reader& read_file = ReadDa4File,
+                        const PartsBesideReader& read_beside = ReadPartsBeside);
 
-// The parts of --parts, else those of the loaded design's parts section, else those
-// of the parts file beside a design without that section (when it exists), and the
-// balance question of the options. Returns what is wrong, or nothing: a parts file
-// that cannot be read, a --parts file without parts, a balance option without
-// parts, a --move naming no part or several. The browser page's text has no file
-// beside it: it reads none (`read_beside` gives nothing).
-using PartsBesideReader =
-    std::function<std::optional<PartsReadResult>(const std::string& design_path)>;
-std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run,
-                                     const PartsBesideReader& read_beside = ReadPartsBeside);
+// The design's parts replaced by `parts`, as one step.
+void ReplaceParts(Design& design, const std::vector<Part>& parts);
 
-// The outline of --fuselage, else that of the loaded design's fuselage section; what
-// is wrong with the --fuselage file, or nothing.
+// The parts of --parts in place of the design's, and the balance question of the
+// options. Returns what is wrong, or nothing: a parts file that cannot be read (the
+// --parts file, or without it the one beside the design), a --parts file without
+// parts, a balance option without parts, a --move naming no part or several.
+std::optional<std::string> LoadParts(const CliOptions& options, CliRun& run);
+
+// The outline of --fuselage in place of the design's; what is wrong with the
+// --fuselage file, or nothing.
 std::optional<std::string> LoadFuselage(const CliOptions& options, CliRun& run);
 
-// Writes the aircraft's description as "Save" does (Da4ValuesOf), with its parts and
-// its fuselage as sections of the same file when there are any, in one replace; the path "-" writes
-// that file text to standard output.
-FileResult SaveAircraft(const std::string& path, const CliRun& run);
+// Writes the design as "Save" does (SaveDesignFile: one file, one replace); the path
+// "-" writes that file text to standard output.
+FileResult SaveAircraft(const std::string& path, CliRun& run);
 
 // The balance of the run's parts, against its recommendation's figures (with a
 // fuselage, the fuselage's) where there are results.
@@ -99,10 +98,10 @@ SpanLoading SpanLoadingOf(const CliRun& run);
 // Why ballast at that place cannot help, in words; empty for kOk.
 std::string BallastRefusalReason(BallastStatus status);
 
-// "Calculate" on the aircraft as loaded: the one calculation the window runs, with
-// the stability figures for `margin_text` (read like the margin box), and where it
-// gives results the figures beside it.
-void Analyse(const std::string& margin_text, CliRun& run);
+// "Calculate" on the design as loaded: the one calculation the window runs, with
+// the stability figures for the design's margin, and where it gives results the
+// figures beside it; `observer` hears the solve's countdown.
+void Analyse(CliRun& run, PipelineObserver& observer);
 
 // Why no AVL file can be written: there are no results (with a fuselage, no
 // carried-through ones); nothing when it can.

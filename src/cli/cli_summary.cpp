@@ -52,7 +52,7 @@ FileResult WriteSummary(const std::string& path, const CliRun& run) {
     const Aircraft& aircraft = run.aircraft;
     WingSelection drawn;
     drawn.wing_count = aircraft.wing_count;
-    drawn.trapezoids = run.description.trapezoids;
+    drawn.trapezoids = run.design.inputs().trapezoids;
 
     QImage top_image(kTopViewWidth, kTopViewHeight, QImage::Format_RGB32);
     QImage view3d_image(kTopViewWidth, kView3DHeight, QImage::Format_RGB32);
@@ -63,7 +63,7 @@ FileResult WriteSummary(const std::string& path, const CliRun& run) {
 
     ViewMapping mapping = TopViewMapping(aircraft, kTopViewWidth, kTopViewHeight);
     DrawResultTopView(top_view, aircraft, run.data->lattice, run.data->results, drawn, false,
-                      LengthUnit::kMillimetre, kCliTexts, mapping, run.fuselage);
+                      LengthUnit::kMillimetre, kCliTexts, mapping, run.fuselage());
     DrawView3D(view_3d, aircraft, drawn, View3DControls{}, mapping);
     DrawSummaryPage(page, aircraft, run.data->results, LengthUnit::kMillimetre, top_view, view_3d,
                     kCliTexts);

@@ -80,7 +80,8 @@ int main(int argc, char** argv) {
             return kExitUsageOrFile;
         }
     }
-    Analyse(options.margin_text, run);
+    kalvesta::PipelineObserver quiet;
+    Analyse(run, quiet);
     run.cg_mm = options.cg_mm;
     if (options.refine) {
         CheckRefinedLattice(run);

@@ -31,7 +31,7 @@ std::string Column(std::string_view text, size_t width) {
 // one was asked for. Long lists end in a line counting the rest.
 std::vector<std::string> PartsBlock(const CliRun& run, const DisplayUnits& units) {
     std::vector<std::string> lines;
-    if (run.parts.empty()) {
+    if (run.parts().empty()) {
         return lines;
     }
     const std::string mass = std::string(units.MassName());
@@ -40,14 +40,14 @@ std::vector<std::string> PartsBlock(const CliRun& run, const DisplayUnits& units
                     Column("mass " + mass, 12) + "x " + length);
     constexpr size_t kBalanceLines = 2;  // the total, the ballast
     const size_t room = kMaxTemplatePartsLines - 1 - kBalanceLines;
-    const size_t shown = run.parts.size() > room ? room - 1 : run.parts.size();
+    const size_t shown = run.parts().size() > room ? room - 1 : run.parts().size();
     for (size_t i = 0; i < shown; ++i) {
-        const Part& part = run.parts[i];
+        const Part& part = run.parts()[i];
         lines.push_back("  " + Column(part.name, 38) + Column(units.Mass(part.mass_g), 12) +
                         units.Length(part.x_mm, 1));
     }
-    if (shown < run.parts.size()) {
-        lines.push_back("  ... and " + std::to_string(run.parts.size() - shown) + " more parts");
+    if (shown < run.parts().size()) {
+        lines.push_back("  ... and " + std::to_string(run.parts().size() - shown) + " more parts");
     }
     const Balance balance = BalanceOf(run);
     if (balance.status != BalanceStatus::kComplete) {
@@ -92,7 +92,7 @@ TemplatePages ComposeTemplate(const CliRun& run, const CliOptions& options) {
     TemplatePages pages;
     pages.layout = LayOutBalanceTemplate(run.aircraft, request);
     BalanceTemplateTexts texts =
-        TemplateTexts(kCliTexts, units, AnswerOf(run), request, run.file.value_or(""));
+        TemplateTexts(kCliTexts, units, AnswerOf(run), request, run.file().value_or(""));
     texts.parts = std::move(parts);
     const size_t sheets = pages.layout.sheets.size();
     for (size_t i = 0; i < sheets; ++i) {

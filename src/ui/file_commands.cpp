@@ -13,6 +13,7 @@
 #include "files/avl_export.h"
 #include "files/da4_file.h"
 #include "files/da4_format.h"
+#include "files/design_file.h"
 #include "files/parts_csv.h"
 #include "ui/balance_window.h"
 #include "ui/file_dialogs.h"
@@ -193,14 +194,7 @@ bool FileCommands::Save(bool ask_for_name) {
         path = *chosen;
         ShowSaveCommands();
     }
-    Da4Sections sections;
-    if (!parts.parts.empty()) {
-        sections.parts = parts.parts;
-    }
-    if (design_.fuselage().Described()) {
-        sections.fuselage = design_.fuselage();
-    }
-    const FileResult written = WriteDa4File(path, Da4ValuesOf(design_.inputs()), sections);
+    const FileResult written = SaveDesignFile(design_, path);
     if (const std::string said = FileMessage(written, texts()); !said.empty()) {
         // A failure, or a safety copy that could not be removed.
         dialogs_->ShowFileError(window_, QString::fromStdString(said), texts());
@@ -208,7 +202,6 @@ bool FileCommands::Save(bool ask_for_name) {
     if (!written.ok()) {
         return false;
     }
-    design_.MarkSaved(path);
     recent_files_->Add(QString::fromStdString(path));
     ShowFileName();
     return true;

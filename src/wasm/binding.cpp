@@ -94,14 +94,12 @@ EMSCRIPTEN_KEEPALIVE int kalvesta_analyse(const char* bytes, int size, const cha
     const auto read_text = [text](const std::string& path) {
         return kalvesta::ParseDa4File(text, path);
     };
-    if (const auto loaded = LoadAircraft(parsed.options, run, read_text); !loaded.ok()) {
+    if (const auto loaded = LoadAircraft(parsed.options, run, read_text, kalvesta::NoPartsBeside);
+        !loaded.ok()) {
         *output = Give(FileMessage(loaded, kalvesta::cli::kCliTexts));
         return 2;
     }
-    const auto none_beside = [](const std::string&) {
-        return std::optional<kalvesta::PartsReadResult>();
-    };
-    if (const auto wrong = LoadParts(parsed.options, run, none_beside)) {
+    if (const auto wrong = LoadParts(parsed.options, run)) {
         *output = Give(*wrong);
         return 2;
     }
@@ -109,7 +107,8 @@ EMSCRIPTEN_KEEPALIVE int kalvesta_analyse(const char* bytes, int size, const cha
         *output = Give(*wrong);
         return 2;
     }
-    Analyse(parsed.options.margin_text, run);
+    kalvesta::PipelineObserver quiet;
+    Analyse(run, quiet);
     *output = Give(FormatJson(run));
     return run.ok() ? 0 : 1;
 }

@@ -5,7 +5,7 @@
 #include "analysis/calculation.h"
 #include "cli/cli_json.h"
 #include "files/da4_file.h"
-#include "files/da4_format.h"
+#include "files/design_file.h"
 #include "files/parts_csv.h"
 #include "model/planform.h"
 #include "model/text_to_int.h"
@@ -45,13 +45,14 @@ std::string Bool(bool value) {
 }  // namespace
 
 PageSession::PageSession() {
-    run_.aircraft.wing_count = run_.description.wing_count;
+    run_.aircraft.wing_count = run_.design.inputs().wing_count;
     Prepare();
 }
 
 void PageSession::Prepare() {
-    PrepareAircraft(run_.aircraft, run_.description);
+    PrepareAircraft(run_.aircraft, run_.design.inputs());
     run_.outcome = PipelineOutcome::kRefused;
+    run_.added = {};
     run_.refined.reset();
     mapping_ = TopViewMapping(run_.aircraft, kTopViewWidth, kTopViewHeight);
     run_.data->memo.Reset();
@@ -66,7 +67,7 @@ void PageSession::SetLanguage(Language language) {
 
 void PageSession::SetWingCount(int count) {
     if (count >= 1 && count <= kMaxWings) {
-        run_.description.wing_count = count;
+        run_.design.SetWingCount(count);
         run_.aircraft.wing_count = count;
         Prepare();
     }
@@ -74,32 +75,36 @@ void PageSession::SetWingCount(int count) {
 
 void PageSession::SetTrapezoids(int wing, int count) {
     if (IsWing(wing) && count >= 1 && count <= kMaxTrapezoids) {
-        run_.description.trapezoids[static_cast<size_t>(wing)] = count;
+        run_.design.SetTrapezoids(wing, count);
         Prepare();
     }
 }
 
 void PageSession::SetBox(int wing, int box, std::string_view text) {
     if (IsWing(wing) && box >= 0 && box < kWingBoxCount) {
-        InputAt(run_.description.wings[static_cast<size_t>(wing)], box) = TextToInt32(text);
+        run_.design.SetWingBox(wing, box, TextToInt32(text));
         Prepare();
     }
 }
 
 void PageSession::SetPosition(int wing, bool height, std::string_view text) {
     if (IsWing(wing)) {
-        auto& position = height ? run_.description.wing_z_mm : run_.description.wing_x_mm;
-        position[static_cast<size_t>(wing)] = TextToInt32(text);
+        if (height) {
+            run_.design.SetPositionZ(wing, TextToInt32(text));
+        } else {
+            run_.design.SetPositionX(wing, TextToInt32(text));
+        }
         Prepare();
     }
 }
 
 void PageSession::SetMargin(bool manual, std::string_view text) {
-    manual_margin_ = manual;
-    margin_text_ = std::string(text);
+    run_.design.SetManualMargin(manual);
+    run_.design.SetMarginText(std::string(text));
     run_.balance_question.manual_margin = manual;
     if (HasResults()) {
-        StabilityForMargin(run_.aircraft, margin_text_, run_.data->results);
+        StabilityForMargin(run_.aircraft, run_.design.margin().text, run_.data->results);
+        StabiliseAddedFigures(run_.design.margin().text, run_.added);
     }
 }
 
@@ -109,7 +114,7 @@ std::string PageSession::SetParts(std::string_view csv) {
         return "{\"ok\":false,\"message\":" + cli::JsonString(FileMessage(read.result, texts_)) +
                "}";
     }
-    run_.parts = std::move(read.parts);
+    cli::ReplaceParts(run_.design, read.parts);
     return "{\"ok\":true}";
 }
 
@@ -118,36 +123,26 @@ void PageSession::CheckRefined() {
 }
 
 std::string PageSession::Open(std::string_view text, const std::string& name) {
-    const Da4ReadResult read = ParseDa4File(text, name);
-    const FileResult usable = AircraftFileResult(read, name);
-    if (!usable.ok()) {
-        return "{\"ok\":false,\"message\":" + cli::JsonString(FileMessage(usable, texts_)) + "}";
+    const auto read_text = [text](const std::string& path) { return ParseDa4File(text, path); };
+    const DesignOpening opening = OpenDesignFile(run_.design, name, read_text, NoPartsBeside);
+    if (!opening.result.ok()) {
+        return "{\"ok\":false,\"message\":" + cli::JsonString(FileMessage(opening.result, texts_)) +
+               "}";
     }
-    run_.description = ApplyDa4Values(read.values, run_.description);
-    run_.file = name;
     run_.aircraft.current_file_name = name;
-    TakeCountsAndPositions(run_.aircraft, run_.description);
+    TakeCountsAndPositions(run_.aircraft, run_.design.inputs());
     run_.aircraft.calc_wing_count = run_.aircraft.wing_count;
-    run_.parts = read.sections.parts.value_or(std::vector<Part>{});
-    fuselage_ = read.sections.fuselage.value_or(Fuselage{});
     Prepare();
-    const std::string parts = run_.parts.empty() ? "" : FormatPartsCsv(run_.parts);
+    const std::string parts = run_.parts().empty() ? "" : FormatPartsCsv(run_.parts());
     return "{\"ok\":true,\"parts\":" + cli::JsonString(parts) + "}";
 }
 
 std::string PageSession::Save() const {
-    Da4Sections sections;
-    if (!run_.parts.empty()) {
-        sections.parts = run_.parts;
-    }
-    if (fuselage_.Described()) {
-        sections.fuselage = fuselage_;
-    }
-    return FormatDa4File(Da4ValuesOf(run_.description), sections);
+    return DesignFileText(run_.design);
 }
 
 std::string PageSession::State() const {
-    const AircraftInputs& inputs = run_.description;
+    const AircraftInputs& inputs = run_.design.inputs();
     std::string wings;
     for (int wing = 1; wing <= kMaxWings; ++wing) {
         const auto w = static_cast<size_t>(wing);
@@ -169,12 +164,12 @@ std::string PageSession::State() const {
     if (HasResults()) {
         std::string lines;
         std::vector<StabilityLine> shown =
-            StabilityLines(run_.data->results, manual_margin_, texts_);
+            StabilityLines(run_.data->results, run_.design.margin().manual, texts_);
         // Below them, where to balance the model in a sentence.
-        shown.push_back(
-            {0, colors::kBlack,
-             PlainAnswerText(PlainBalanceAnswer(run_.aircraft, run_.data->results, manual_margin_),
-                             LengthUnit::kMillimetre, texts_)});
+        shown.push_back({0, colors::kBlack,
+                         PlainAnswerText(PlainBalanceAnswer(run_.aircraft, run_.data->results,
+                                                            run_.design.margin().manual),
+                                         LengthUnit::kMillimetre, texts_)});
         for (const StabilityLine& line : shown) {
             lines += std::string(lines.empty() ? "" : ",") +
                      "{\"text\":" + cli::JsonString(line.text) + ",\"color\":[" +
@@ -186,7 +181,8 @@ std::string PageSession::State() const {
     const Memo& memo = run_.data->memo;
     return "{\"english\":" + Bool(texts_.language() == Language::kEnglish) +
            ",\"wing_count\":" + std::to_string(inputs.wing_count) + ",\"wings\":[" + wings +
-           "],\"manual\":" + Bool(manual_margin_) + ",\"margin\":" + cli::JsonString(margin_text_) +
+           "],\"manual\":" + Bool(run_.design.margin().manual) +
+           ",\"margin\":" + cli::JsonString(run_.design.margin().text) +
            ",\"elevation\":" + std::to_string(controls_.ScrollBar1().Position()) +
            ",\"azimuth\":" + std::to_string(controls_.ScrollBar2().Position()) +
            ",\"memo\":" + (memo.visible ? cli::JsonString(memo.Text(texts_)) : "null") +
@@ -195,20 +191,20 @@ std::string PageSession::State() const {
 
 void PageSession::Calculate(PipelineObserver& observer) {
     run_.refined.reset();
-    run_.outcome =
-        kalvesta::Calculate(run_.description, margin_text_, run_.aircraft, *run_.data, observer);
+    cli::Analyse(run_, observer);
 }
 
 std::string PageSession::Draw(std::string_view view, int wing) const {
     const Aircraft& aircraft = run_.aircraft;
     const int trapezoids =
-        IsWing(wing) ? run_.description.trapezoids[static_cast<size_t>(wing)] : 1;
+        IsWing(wing) ? run_.design.inputs().trapezoids[static_cast<size_t>(wing)] : 1;
     ViewMapping mapping = mapping_;
     const auto top_view = [&] {
         CommandCanvas canvas(kTopViewWidth, kTopViewHeight);
         if (HasResults()) {
             DrawResultTopView(canvas, aircraft, run_.data->lattice, run_.data->results, Selection(),
-                              manual_margin_, LengthUnit::kMillimetre, texts_, mapping);
+                              run_.design.margin().manual, LengthUnit::kMillimetre, texts_,
+                              mapping);
         } else {
             ClearTopView(canvas);
             DrawTopView(canvas, aircraft, Selection(), mapping);
@@ -273,8 +269,8 @@ bool PageSession::SetView3DBars(int elevation, int azimuth) {
 
 WingSelection PageSession::Selection() const {
     WingSelection selection;
-    selection.wing_count = run_.description.wing_count;
-    selection.trapezoids = run_.description.trapezoids;
+    selection.wing_count = run_.design.inputs().wing_count;
+    selection.trapezoids = run_.design.inputs().trapezoids;
     return selection;
 }
 

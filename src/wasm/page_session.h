@@ -1,6 +1,6 @@
-// The design open in the browser page: the command line's run (the description,
-// the aircraft, the analysis) with what the window keeps beside it: the margin
-// choice, the language and the 3-D view's controls. Every change prepares the
+// The design open in the browser page: the command line's run (the design document,
+// the aircraft, the analysis) with what the window keeps beside it: the language and
+// the 3-D view's controls. Every change prepares the
 // aircraft as the window's handlers do; answers are JSON for the page.
 #pragma once
 
@@ -76,11 +76,7 @@ private:
     void Prepare();
 
     cli::CliRun run_;
-    // The opened file's fuselage, which the page does not calculate yet but saves again.
-    Fuselage fuselage_;
     Catalogue texts_;
-    std::string margin_text_ = "7.5";
-    bool manual_margin_ = false;
     ViewMapping mapping_;
     View3DControls controls_;
 };
