@@ -1,12 +1,13 @@
 // The window's commands beyond the documented menus, offscreen: the static margin
 // at a typed centre of gravity, the refined-lattice check and the AVL export, each
 // answered through its real dialogs; opening a file as the command line does; and
-// the save dialog pressed before a name is typed.
+// the save dialog pressed before a name is typed; the fuselage dialog.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -18,11 +19,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTimer>
 #include <deque>
 #include <functional>
 
 #include "support/window_controls.h"
+#include "ui/fuselage_dialog.h"
 #include "ui/image_control.h"
 #include "ui/length_dialog.h"
 #include "ui/tform1.h"
@@ -138,8 +141,8 @@ TEST_F(ExtraCommandsTest, CommandsFollowEveryDocumentedItem) {
         }
         return listed;
     };
-    EXPECT_EQ(names(edit_items).mid(0, 7),
-              QStringList({"Undo1", "Redo1", "", "wing11", "wing21", "wing31", "aircraft1"}));
+    EXPECT_EQ(names(edit_items).mid(0, 8), QStringList({"Undo1", "Redo1", "", "wing11", "wing21",
+                                                        "wing31", "aircraft1", "Fuselage1"}));
     EXPECT_EQ(names(file_items), QStringList({"New1", "Open2", "Recent1", "Save2", "Save3", "",
                                               "PrintTemplate1", "ExportAvl1", "", "Exit1"}));
     EXPECT_EQ(edit_items.last()->objectName(), "Balance1");
@@ -312,6 +315,36 @@ TEST_F(ExtraCommandsTest, OpeningAFileAtStartIsOpen) {
     EXPECT_TRUE(missing.findChild<QRadioButton*>("RadioButton2")->isChecked());
     EXPECT_EQ(missing.findChild<QLabel*>("Lab_FName")->text(), "");
     EXPECT_EQ(missing.aircraft().current_file_name, "Unknown.da4");
+}
+
+TEST(FuselageDialogTest, PastedRowsAreCheckedAndOkWaitsForAUsableOutline) {
+    const Catalogue texts;
+    const struct {
+        const char* pasted;
+        const char* problem;  // "" for a usable outline
+    } cases[] = {
+        {"x_mm,width_mm\r\n0,10\r\n100,20\r\n", ""},
+        {"x (mm)\twidth\n0\t1,5\n100\t2\n", ""},  // a spreadsheet's header, decimal comma
+        {"0;10\n0;20",
+         "Row 2: x 0 is not aft of the station before it (0): the stations go from "
+         "nose to tail"},
+        {"0,10\n100,-3", "Row 2: width \"-3\" is below 0"},
+        {"0,10\n100,abc", "Row 2: width \"abc\" is not a number"},
+        {"0,10", "one station has no length: a fuselage needs two or more"},
+        {"0,0\n100,0", "every width is 0"},
+        {"0,100\n50,100",
+         "the greatest width (100 mm) exceeds the length (50 mm): not a slender body"},
+    };
+    for (const auto& c : cases) {
+        FuselageDialog dialog(nullptr, {}, texts);
+        dialog.PasteRows(c.pasted);
+        EXPECT_EQ(dialog.reading().problem, c.problem) << c.pasted;
+        EXPECT_EQ(dialog.findChild<QLabel*>("FuselageProblem")->text().startsWith("Length "),
+                  *c.problem == '\0')
+            << c.pasted;
+        auto* ok = dialog.findChild<QDialogButtonBox*>()->buttons().first();
+        EXPECT_EQ(ok->isEnabled(), *c.problem == '\0') << c.pasted;
+    }
 }
 
 }  // namespace
