@@ -1,7 +1,8 @@
 // The window's commands beyond the documented menus, offscreen: the static margin
 // at a typed centre of gravity, the refined-lattice check and the AVL export, each
 // answered through its real dialogs; opening a file as the command line does; and
-// the save dialog pressed before a name is typed; the fuselage dialog.
+// the save dialog pressed before a name is typed; the fuselage dialog and what the
+// results add beside the documented ones.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -345,6 +346,69 @@ TEST(FuselageDialogTest, PastedRowsAreCheckedAndOkWaitsForAUsableOutline) {
         auto* ok = dialog.findChild<QDialogButtonBox*>()->buttons().first();
         EXPECT_EQ(ok->isEnabled(), *c.problem == '\0') << c.pasted;
     }
+}
+
+TEST_F(ExtraCommandsTest, FuselageIsOneStepAndTheResultsSayWhatItAdds) {
+    const auto note = [this] { return form_.findChild<QLabel*>("AddedResults"); };
+    form_.OpenFile(QString(KALVESTA_SOURCE_DIR) + "/bench/data/sailplane_root_gap.da4");
+    Calculate();
+    // Without a fuselage, the gap at the centre line and what closing it gives.
+    EXPECT_FALSE(note()->isHidden());
+    // The figures of `kalvesta4-cli bench/data/sailplane_root_gap.da4`.
+    EXPECT_EQ(note()->text(),
+              "Wing-1 has a 40 mm gap at the centre line that carries no lift. Wing-2 has a 20 mm "
+              "gap at the centre line that carries no lift. Carried through a fuselage, the "
+              "neutral point lies 4.1 mm further forward (x = 112.1 mm): describe the fuselage "
+              "(Edit > Fuselage…).");
+    const auto paste_sailplane = [](QWidget* dialog) {
+        auto* fuselage = qobject_cast<FuselageDialog*>(dialog);
+        ASSERT_NE(fuselage, nullptr);
+        fuselage->PasteRows("-350\t20\n-300\t45\n-200\t60\n100\t60\n250\t40\n600\t22\n1020\t15");
+        fuselage->accept();
+    };
+    {
+        DialogAnswers answers({paste_sailplane});
+        Command("Fuselage1")->trigger();
+        EXPECT_TRUE(answers.all_answered());
+    }
+    Design& design = form_.workbench().design();
+    ASSERT_EQ(design.fuselage().stations.size(), 7u);
+    EXPECT_EQ(design.UndoStep()->kind, StepKind::kFuselage);
+    EXPECT_TRUE(note()->isHidden());
+    Calculate();
+    const QStringList lines = note()->text().split('\n');
+    ASSERT_EQ(lines.size(), 4) << note()->text().toStdString();
+    // ... and with --fuselage bench/data/sailplane_fuselage.csv.
+    EXPECT_EQ(lines,
+              QStringList({"Neutral point as calculated: x_np = 116.2 mm.",
+                           "Carried through the fuselage: x_np = 112.1 mm (-4.1 mm, -2.1 % "
+                           "of the mean chord).",
+                           "With the fuselage's own moment (Cm_alpha = 0.0292 per rad): "
+                           "x_np = 111.1 mm (-1.0 mm, -0.5 % of the mean chord, from the "
+                           "carried-through one).",
+                           "The recommended centre of gravity comes from the neutral point "
+                           "with the fuselage: x_cg (16%) = 79.8 mm, x_cg (8%) = 95.5 mm."}));
+    EXPECT_TRUE(
+        form_.findChild<QLabel*>("AnswerLine")->text().startsWith("Balance the model 80 to 95 mm"));
+
+    // Undo takes the outline back; an empty table takes it away as one more step.
+    design.Undo();
+    EXPECT_FALSE(design.fuselage().Described());
+    design.Redo();
+    const auto empty_table = [](QWidget* dialog) {
+        auto* table = dialog->findChild<QTableWidget*>("FuselageTable");
+        ASSERT_EQ(table->rowCount(), 7);
+        table->selectAll();
+        dialog->findChild<QPushButton*>("DeleteStationsButton")->click();
+        QMetaObject::invokeMethod(dialog, "accept");
+    };
+    {
+        DialogAnswers answers({empty_table});
+        Command("Fuselage1")->trigger();
+    }
+    EXPECT_FALSE(design.fuselage().Described());
+    design.Undo();
+    EXPECT_EQ(design.fuselage().stations.size(), 7u);
 }
 
 }  // namespace
