@@ -15,6 +15,7 @@
 #include "qtcanvas/page_export.h"
 #include "qtcanvas/qt_canvas.h"
 #include "qtcanvas/template_export.h"
+#include "views/added_figures_text.h"
 #include "views/result_top_view.h"
 #include "views/summary_page.h"
 #include "views/top_view.h"
@@ -65,8 +66,11 @@ FileResult WriteSummary(const std::string& path, const CliRun& run) {
     DrawResultTopView(top_view, aircraft, run.data->lattice, run.data->results, drawn, false,
                       LengthUnit::kMillimetre, kCliTexts, mapping, run.fuselage());
     DrawView3D(view_3d, aircraft, drawn, View3DControls{}, mapping);
-    DrawSummaryPage(page, aircraft, run.data->results, LengthUnit::kMillimetre, top_view, view_3d,
-                    kCliTexts);
+    const Results& results = run.data->results;
+    DrawSummaryPage(
+        page, aircraft, results, LengthUnit::kMillimetre, top_view, view_3d, kCliTexts,
+        AddedFigureSentences(aircraft, results, run.added, run.fuselage, false, kCliTexts),
+        &RecommendationResults(run.added, results));
 
     return WriteEncoded(path,
                         IsPdf(path) ? EncodeSummaryPdf(page_image) : EncodeSummaryPng(page_image));

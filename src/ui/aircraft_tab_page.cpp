@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QTabWidget>
 
+#include "ui/added_results_panel.h"
 #include "ui/calculation_panel.h"
 #include "ui/image_control.h"
 #include "ui/margin_choice.h"
@@ -30,6 +31,7 @@ AircraftTabPage::AircraftTabPage(Workbench& bench, const WindowLanguage& languag
     print_ = new PrintCommand(this, bench, language);
     calculation_->BuildMemo(this);
     print_->BuildPage(this);
+    added_results_ = new AddedResultsPanel(this, top_view_->picture(), bench, language);
     margin_->FitCaptions(top_view_->picture().x());
 
     connect(positions_, &PositionsPanel::CalculateAsked, this,
@@ -59,6 +61,7 @@ void AircraftTabPage::Follow(const WorkbenchChange& change) {
     } else if (change.restabilised || (change.balance && !change.calculated)) {
         top_view_->DrawResults();
     }
+    added_results_->Show();
 }
 
 void AircraftTabPage::ShowAircraftViews() {
@@ -93,6 +96,8 @@ void AircraftTabPage::ShowCalculationEnd(bool has_results) {
         top_view_->DrawResults();
         print_->ShowButton(true);
     }
+    // Placed where the drawing of the results leaves room.
+    added_results_->Show();
     calculation_->ShowEnded();
 }
 

@@ -17,6 +17,7 @@ class QTabWidget;
 
 namespace kalvesta {
 
+class AddedResultsPanel;
 class CalculationPanel;
 class MarginChoicePanel;
 class PositionsPanel;
@@ -73,6 +74,7 @@ private:
     MarginChoicePanel* margin_ = nullptr;
     CalculationPanel* calculation_ = nullptr;
     PrintCommand* print_ = nullptr;
+    AddedResultsPanel* added_results_ = nullptr;
 };
 
 }  // namespace kalvesta

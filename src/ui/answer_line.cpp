@@ -33,8 +33,9 @@ void AnswerLine::Show() {
     }
     const Catalogue& texts = language_.texts();
     const Results& results = bench_.analysis().results;
+    // With a fuselage described, the recommendation comes from its neutral point.
     const BalanceAnswer answer =
-        PlainBalanceAnswer(aircraft, results, bench_.design().margin().manual);
+        PlainBalanceAnswer(aircraft, bench_.recommendation(), bench_.design().margin().manual);
     QStringList lines{QString::fromStdString(PlainAnswerText(answer, units_.length(), texts))};
     for (int wing = 2; wing <= kMaxWings; ++wing) {
         if (const std::optional<double> volume = TailVolume(results, wing)) {

@@ -76,6 +76,8 @@ MainMenus::MainMenus(QMenuBar* bar, const WindowLanguage& language) {
     wing_items[3] = Item(edit_menu, "wing31");
     wing_items[3]->setVisible(false);
     aircraft_item = Item(edit_menu, "aircraft1");
+    // The fuselage is described with the aircraft, before the commands on the results.
+    fuselage_item = Item(edit_menu, "Fuselage1");
 
     options_menu = Menu(bar, "Options1");
     auto* lengths = new QActionGroup(options_menu);
@@ -130,6 +132,7 @@ void MainMenus::ApplyCaptions(const Catalogue& texts) {
         {exit_item, TextId::kMenuExit},
         {edit_menu->menuAction(), TextId::kMenuEdit},
         {aircraft_item, TextId::kMenuAircraft},
+        {fuselage_item, TextId::kMenuFuselage},
         {static_margin_item, TextId::kMenuStaticMargin},
         {refined_check_item, TextId::kMenuRefinedCheck},
         {lift_item, TextId::kMenuLift},

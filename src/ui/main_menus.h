@@ -44,6 +44,7 @@ struct MainMenus {
     QAction* redo_item = nullptr;             // Redo1
     PerWing<QAction*> wing_items{};           // wing11, wing21, wing31
     QAction* aircraft_item = nullptr;         // aircraft1
+    QAction* fuselage_item = nullptr;         // Fuselage1
     QAction* static_margin_item = nullptr;    // StaticMargin1
     QAction* refined_check_item = nullptr;    // RefinedCheck1
     QAction* lift_item = nullptr;             // Lift1

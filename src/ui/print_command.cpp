@@ -6,6 +6,7 @@
 #include "print/tform3.h"
 #include "ui/image_control.h"
 #include "ui/window_language.h"
+#include "views/added_figures_text.h"
 #include "views/summary_page.h"
 
 namespace kalvesta {
@@ -33,8 +34,15 @@ void PrintCommand::ShowButton(bool shown) {
 }
 
 void PrintCommand::Print(ImageControl& top_view, ImageControl& view3d) {
-    DrawSummaryPage(summary_page_->canvas(), bench_.aircraft(), bench_.analysis().results, unit_,
-                    top_view.canvas(), view3d.canvas(), language_.texts());
+    const Aircraft& aircraft = bench_.aircraft();
+    const Results& results = bench_.analysis().results;
+    const Catalogue& texts = language_.texts();
+    DrawSummaryPage(
+        summary_page_->canvas(), aircraft, results, unit_, top_view.canvas(), view3d.canvas(),
+        texts,
+        AddedFigureSentences(aircraft, results, bench_.added(), bench_.design().fuselage(),
+                             bench_.design().margin().manual, texts),
+        &bench_.recommendation());
     summary_page_->Refresh();
     printer_window()->ShowModalFor(summary_page_->image(), language_.texts());
 }

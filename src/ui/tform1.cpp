@@ -25,6 +25,7 @@
 #include "ui/component_table.h"
 #include "ui/file_commands.h"
 #include "ui/file_dialogs.h"
+#include "ui/fuselage_dialog.h"
 #include "ui/language_file.h"
 #include "ui/lift_window.h"
 #include "ui/main_menus.h"
@@ -170,6 +171,8 @@ void TForm1::Connect() {
     }
     connect(menus_->aircraft_item, &QAction::triggered, this,
             [this] { tabs_->setCurrentWidget(aircraft_tab_); });
+    connect(menus_->fuselage_item, &QAction::triggered, this,
+            [this] { FuselageDialog::Edit(this, workbench_.design(), language_->texts()); });
     connect(menus_->exit_item, &QAction::triggered, this, &TForm1::close);
     connect(menus_->switch_language_item, &QAction::triggered, this, &TForm1::OnSwitchLanguage);
     connect(menus_->info_item, &QAction::triggered, this, &TForm1::OnInfo);

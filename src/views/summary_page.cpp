@@ -10,6 +10,7 @@
 #include "analysis/balance_answer.h"
 #include "analysis/tail_volume.h"
 #include "model/number_format.h"
+#include "views/added_figures_text.h"
 #include "views/answer_text.h"
 
 namespace kalvesta {
@@ -22,6 +23,16 @@ constexpr int kFirstWingY = 683;
 constexpr int kWingBlockHeight = 180;
 constexpr int kAnswerY = 663;
 constexpr int kAnswerFontPt = 9;  // the sentence fits the page's width in 9-point Courier
+// The column right of the pictures (616 wide) for the added figures: 8-point Courier
+// is 6.4 pixels a character (0.6 em of 8 × 96 / 72), so 26 characters fill the 178
+// pixels to the page's edge with a character to spare; lines 13 pixels apart, a blank half line
+// between sentences, down to the bottom of the 3-D view's copy.
+constexpr int kAddedX = 622;
+constexpr int kAddedTopY = 46;
+constexpr int kAddedBottomY = 548;
+constexpr int kAddedFontPt = 8;
+constexpr int kAddedColumns = 26;
+constexpr int kAddedLineHeight = 13;
 
 // The right-column labels of one wing block; labels and values are separate texts,
 // so the trailing blanks, which differ from wing to wing, never move a value.
@@ -129,11 +140,29 @@ void DrawPlainAnswer(Canvas& page, const Aircraft& aircraft, const Results& resu
     page.font = font;
 }
 
+void DrawAddedFigures(Canvas& page, const std::vector<std::string>& sentences) {
+    const Font font = page.font;
+    page.font.size_pt = kAddedFontPt;
+    int y = kAddedTopY;
+    for (const std::string& sentence : sentences) {
+        for (const std::string& line : WrapText(sentence, kAddedColumns)) {
+            if (y + kAddedLineHeight > kAddedBottomY) {
+                break;
+            }
+            page.TextOut(kAddedX, y, line);
+            y += kAddedLineHeight;
+        }
+        y += kAddedLineHeight / 2;
+    }
+    page.font = font;
+}
+
 }  // namespace
 
 void DrawSummaryPage(Canvas& page, const Aircraft& aircraft, const Results& results,
                      LengthUnit unit, const Canvas& top_view, const Canvas& view_3d,
-                     const Catalogue& texts) {
+                     const Catalogue& texts, const std::vector<std::string>& added,
+                     const Results* recommended) {
     page.font = Font{"Courier", 12, colors::kBlack};
     page.brush = colors::kWhite;
     page.pen = Pen{colors::kWhite, 1};
@@ -146,7 +175,8 @@ void DrawSummaryPage(Canvas& page, const Aircraft& aircraft, const Results& resu
     page.TextOut(0, 563, texts.Text(TextId::kSummaryHeading));
 
     DrawStabilitySummary(page, results, texts);
-    DrawPlainAnswer(page, aircraft, results, unit, texts);
+    DrawPlainAnswer(page, aircraft, recommended ? *recommended : results, unit, texts);
+    DrawAddedFigures(page, added);
 
     const int wings = std::clamp(aircraft.calc_wing_count, 1, kMaxWings);
     for (int w = 1; w <= wings; ++w) {

@@ -1,12 +1,14 @@
 // The window's commands beyond the documented menus, offscreen: the static margin
 // at a typed centre of gravity, the refined-lattice check and the AVL export, each
 // answered through its real dialogs; opening a file as the command line does; and
-// the save dialog pressed before a name is typed.
+// the save dialog pressed before a name is typed; the fuselage dialog and what the
+// results add beside the documented ones.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -18,11 +20,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTimer>
 #include <deque>
 #include <functional>
 
 #include "support/window_controls.h"
+#include "ui/fuselage_dialog.h"
 #include "ui/image_control.h"
 #include "ui/length_dialog.h"
 #include "ui/tform1.h"
@@ -138,8 +142,8 @@ TEST_F(ExtraCommandsTest, CommandsFollowEveryDocumentedItem) {
         }
         return listed;
     };
-    EXPECT_EQ(names(edit_items).mid(0, 7),
-              QStringList({"Undo1", "Redo1", "", "wing11", "wing21", "wing31", "aircraft1"}));
+    EXPECT_EQ(names(edit_items).mid(0, 8), QStringList({"Undo1", "Redo1", "", "wing11", "wing21",
+                                                        "wing31", "aircraft1", "Fuselage1"}));
     EXPECT_EQ(names(file_items), QStringList({"New1", "Open2", "Recent1", "Save2", "Save3", "",
                                               "PrintTemplate1", "ExportAvl1", "", "Exit1"}));
     EXPECT_EQ(edit_items.last()->objectName(), "Balance1");
@@ -312,6 +316,99 @@ TEST_F(ExtraCommandsTest, OpeningAFileAtStartIsOpen) {
     EXPECT_TRUE(missing.findChild<QRadioButton*>("RadioButton2")->isChecked());
     EXPECT_EQ(missing.findChild<QLabel*>("Lab_FName")->text(), "");
     EXPECT_EQ(missing.aircraft().current_file_name, "Unknown.da4");
+}
+
+TEST(FuselageDialogTest, PastedRowsAreCheckedAndOkWaitsForAUsableOutline) {
+    const Catalogue texts;
+    const struct {
+        const char* pasted;
+        const char* problem;  // "" for a usable outline
+    } cases[] = {
+        {"x_mm,width_mm\r\n0,10\r\n100,20\r\n", ""},
+        {"x (mm)\twidth\n0\t1,5\n100\t2\n", ""},  // a spreadsheet's header, decimal comma
+        {"0;10\n0;20",
+         "Row 2: x 0 is not aft of the station before it (0): the stations go from "
+         "nose to tail"},
+        {"0,10\n100,-3", "Row 2: width \"-3\" is below 0"},
+        {"0,10\n100,abc", "Row 2: width \"abc\" is not a number"},
+        {"0,10", "one station has no length: a fuselage needs two or more"},
+        {"0,0\n100,0", "every width is 0"},
+        {"0,100\n50,100",
+         "the greatest width (100 mm) exceeds the length (50 mm): not a slender body"},
+    };
+    for (const auto& c : cases) {
+        FuselageDialog dialog(nullptr, {}, texts);
+        dialog.PasteRows(c.pasted);
+        EXPECT_EQ(dialog.reading().problem, c.problem) << c.pasted;
+        EXPECT_EQ(dialog.findChild<QLabel*>("FuselageProblem")->text().startsWith("Length "),
+                  *c.problem == '\0')
+            << c.pasted;
+        auto* ok = dialog.findChild<QDialogButtonBox*>()->buttons().first();
+        EXPECT_EQ(ok->isEnabled(), *c.problem == '\0') << c.pasted;
+    }
+}
+
+TEST_F(ExtraCommandsTest, FuselageIsOneStepAndTheResultsSayWhatItAdds) {
+    const auto note = [this] { return form_.findChild<QLabel*>("AddedResults"); };
+    form_.OpenFile(QString(KALVESTA_SOURCE_DIR) + "/bench/data/sailplane_root_gap.da4");
+    Calculate();
+    // Without a fuselage, the gap at the centre line and what closing it gives.
+    EXPECT_FALSE(note()->isHidden());
+    // The figures of `kalvesta4-cli bench/data/sailplane_root_gap.da4`.
+    EXPECT_EQ(note()->text(),
+              "Wing-1 has a 40 mm gap at the centre line that carries no lift. Wing-2 has a 20 mm "
+              "gap at the centre line that carries no lift. Carried through a fuselage, the "
+              "neutral point lies 4.1 mm further forward (x = 112.1 mm): describe the fuselage "
+              "(Edit > Fuselage…).");
+    const auto paste_sailplane = [](QWidget* dialog) {
+        auto* fuselage = qobject_cast<FuselageDialog*>(dialog);
+        ASSERT_NE(fuselage, nullptr);
+        fuselage->PasteRows("-350\t20\n-300\t45\n-200\t60\n100\t60\n250\t40\n600\t22\n1020\t15");
+        fuselage->accept();
+    };
+    {
+        DialogAnswers answers({paste_sailplane});
+        Command("Fuselage1")->trigger();
+        EXPECT_TRUE(answers.all_answered());
+    }
+    Design& design = form_.workbench().design();
+    ASSERT_EQ(design.fuselage().stations.size(), 7u);
+    EXPECT_EQ(design.UndoStep()->kind, StepKind::kFuselage);
+    EXPECT_TRUE(note()->isHidden());
+    Calculate();
+    const QStringList lines = note()->text().split('\n');
+    ASSERT_EQ(lines.size(), 4) << note()->text().toStdString();
+    // ... and with --fuselage bench/data/sailplane_fuselage.csv.
+    EXPECT_EQ(lines,
+              QStringList({"Neutral point as calculated: x_np = 116.2 mm.",
+                           "Carried through the fuselage: x_np = 112.1 mm (-4.1 mm, -2.1 % "
+                           "of the mean chord).",
+                           "With the fuselage's own moment (Cm_alpha = 0.0292 per rad): "
+                           "x_np = 111.1 mm (-1.0 mm, -0.5 % of the mean chord, from the "
+                           "carried-through one).",
+                           "The recommended centre of gravity comes from the neutral point "
+                           "with the fuselage: x_cg (16%) = 79.8 mm, x_cg (8%) = 95.5 mm."}));
+    EXPECT_TRUE(
+        form_.findChild<QLabel*>("AnswerLine")->text().startsWith("Balance the model 80 to 95 mm"));
+
+    // Undo takes the outline back; an empty table takes it away as one more step.
+    design.Undo();
+    EXPECT_FALSE(design.fuselage().Described());
+    design.Redo();
+    const auto empty_table = [](QWidget* dialog) {
+        auto* table = dialog->findChild<QTableWidget*>("FuselageTable");
+        ASSERT_EQ(table->rowCount(), 7);
+        table->selectAll();
+        dialog->findChild<QPushButton*>("DeleteStationsButton")->click();
+        QMetaObject::invokeMethod(dialog, "accept");
+    };
+    {
+        DialogAnswers answers({empty_table});
+        Command("Fuselage1")->trigger();
+    }
+    EXPECT_FALSE(design.fuselage().Described());
+    design.Undo();
+    EXPECT_EQ(design.fuselage().stations.size(), 7u);
 }
 
 }  // namespace

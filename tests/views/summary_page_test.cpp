@@ -61,8 +61,9 @@ struct PageFixture {
     RecordingCanvas view_3d{600, 190};
 
     void Draw(const Aircraft& aircraft, const Results& results,
-              const Catalogue& texts = Catalogue()) {
-        DrawSummaryPage(page, aircraft, results, LengthUnit::kMillimetre, top_view, view_3d, texts);
+              const Catalogue& texts = Catalogue(), const std::vector<std::string>& added = {}) {
+        DrawSummaryPage(page, aircraft, results, LengthUnit::kMillimetre, top_view, view_3d, texts,
+                        added);
     }
 
     // The text written with its top-left corner at (x, y), or "<none>".
@@ -141,6 +142,31 @@ TEST(SummaryPage, StabilityLinesInEnglish) {
     EXPECT_EQ(fixture.TextAt(0, 663),
               "Balance the model 184 to 192 mm behind the leading edge of Wing-1's root (static "
               "margin 8 to 4 %).");
+}
+
+TEST(SummaryPage, AddedSentencesAreBrokenIntoTheColumnRightOfThePictures) {
+    PageFixture fixture;
+    std::string long_sentence = "Caution:";
+    for (int word = 0; word < 200; ++word) {
+        long_sentence += " lattice";
+    }
+    fixture.Draw(OneWingAircraft(), OneWingResults(), Catalogue(),
+                 {"Neutral point as calculated: x_np = 297.6 mm.", long_sentence});
+    // 26 characters a line, 13 pixels apart, half a line between sentences.
+    EXPECT_EQ(fixture.TextAt(622, 46), "Neutral point as");
+    EXPECT_EQ(fixture.TextAt(622, 59), "calculated: x_np = 297.6");
+    EXPECT_EQ(fixture.TextAt(622, 72), "mm.");
+    EXPECT_EQ(fixture.TextAt(622, 91), "Caution: lattice lattice");
+    EXPECT_EQ(fixture.TextAt(622, 104), "lattice lattice lattice");
+    // The long sentence stops above the bottom of the 3-D view's copy.
+    int last_y = 0;
+    for (const RecordedText& text : fixture.page.Texts()) {
+        if (text.at.x == 622) {
+            EXPECT_EQ(text.font.size_pt, 8);
+            last_y = std::max(last_y, text.at.y);
+        }
+    }
+    EXPECT_EQ(last_y, 91 + 13 * 34);
 }
 
 TEST(SummaryPage, OneWingBlockEndsAt823AndLeavesTheRestWhite) {
