@@ -69,7 +69,7 @@ FileResult WriteSummary(const std::string& path, const CliRun& run) {
     const Results& results = run.data->results;
     DrawSummaryPage(
         page, aircraft, results, LengthUnit::kMillimetre, top_view, view_3d, kCliTexts,
-        AddedFigureSentences(aircraft, results, run.added, run.fuselage, false, kCliTexts),
+        AddedFigureSentences(aircraft, results, run.added, run.fuselage(), false, kCliTexts),
         &RecommendationResults(run.added, results));
 
     return WriteEncoded(path,

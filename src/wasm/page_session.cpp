@@ -9,6 +9,7 @@
 #include "files/parts_csv.h"
 #include "model/planform.h"
 #include "model/text_to_int.h"
+#include "views/added_figures_text.h"
 #include "views/answer_text.h"
 #include "views/dimension_sketch.h"
 #include "views/planform_view.h"
@@ -167,8 +168,10 @@ std::string PageSession::State() const {
             StabilityLines(run_.data->results, run_.design.margin().manual, texts_);
         // Below them, where to balance the model in a sentence.
         shown.push_back({0, colors::kBlack,
-                         PlainAnswerText(PlainBalanceAnswer(run_.aircraft, run_.data->results,
-                                                            run_.design.margin().manual),
+                         PlainAnswerText(PlainBalanceAnswer(
+                                             run_.aircraft,
+                                             RecommendationResults(run_.added, run_.data->results),
+                                             run_.design.margin().manual),
                                          LengthUnit::kMillimetre, texts_)});
         for (const StabilityLine& line : shown) {
             lines += std::string(lines.empty() ? "" : ",") +
@@ -203,8 +206,8 @@ std::string PageSession::Draw(std::string_view view, int wing) const {
         CommandCanvas canvas(kTopViewWidth, kTopViewHeight);
         if (HasResults()) {
             DrawResultTopView(canvas, aircraft, run_.data->lattice, run_.data->results, Selection(),
-                              run_.design.margin().manual, LengthUnit::kMillimetre, texts_,
-                              mapping);
+                              run_.design.margin().manual, LengthUnit::kMillimetre, texts_, mapping,
+                              run_.fuselage());
         } else {
             ClearTopView(canvas);
             DrawTopView(canvas, aircraft, Selection(), mapping);
@@ -242,8 +245,11 @@ std::string PageSession::Draw(std::string_view view, int wing) const {
         const CommandCanvas top = top_view();
         const CommandCanvas turned = view_3d();
         CommandCanvas page(kSummaryPageWidth, kSummaryPageHeight);
-        DrawSummaryPage(page, aircraft, run_.data->results, LengthUnit::kMillimetre, top, turned,
-                        texts_);
+        const Results& results = run_.data->results;
+        DrawSummaryPage(page, aircraft, results, LengthUnit::kMillimetre, top, turned, texts_,
+                        AddedFigureSentences(aircraft, results, run_.added, run_.fuselage(),
+                                             run_.design.margin().manual, texts_),
+                        &RecommendationResults(run_.added, results));
         return page.Json();
     }
     return "null";
