@@ -16,6 +16,7 @@
 #include "files/parts_csv.h"
 #include "ui/balance_window.h"
 #include "ui/file_dialogs.h"
+#include "ui/file_note.h"
 #include "ui/main_menus.h"
 #include "ui/message_boxes.h"
 #include "ui/recent_files.h"
@@ -43,8 +44,8 @@ QString ProposedAvlName(const std::string& da4_name) {
 
 }  // namespace
 
-FileCommands::FileCommands(QWidget* window, QWidget* strip, MainMenus& menus, Workbench& bench,
-                           const WindowLanguage& language)
+FileCommands::FileCommands(QWidget* window, QWidget* strip, QStatusBar& status_bar,
+                           MainMenus& menus, Workbench& bench, const WindowLanguage& language)
     : QObject(window),
       window_(window),
       menus_(menus),
@@ -52,7 +53,8 @@ FileCommands::FileCommands(QWidget* window, QWidget* strip, MainMenus& menus, Wo
       design_(bench.design()),
       language_(language),
       dialogs_(std::make_unique<QtFileDialogs>()),
-      recent_files_(new RecentFiles(*menus.recent_menu, language)) {
+      recent_files_(new RecentFiles(*menus.recent_menu, language)),
+      note_(new FileNote(status_bar, language)) {
     // The glyphs follow with the program icon (GiveIcons). The hints stay as they
     // are whatever the language.
     auto tool_button = [strip, &language](const char* name, TextId hint, int x) {
@@ -217,6 +219,7 @@ bool FileCommands::Save(bool ask_for_name) {
 void FileCommands::OnNew() {
     if (MayDropDesign()) {
         design_.New();
+        note_->Dismiss();
         ShowFileName();
     }
 }
@@ -272,6 +275,7 @@ void FileCommands::OpenFile(const std::optional<QString>& chosen) {
                  read.sections.fuselage.value_or(Fuselage{}));
     recent_files_->Add(*chosen);
     ShowFileName();
+    note_->Show(LeniencyOf(read), QFileInfo(*chosen).fileName().toStdString(), design_.inputs());
     if (beside && !beside->result.ok()) {
         dialogs_->ShowFileError(
             window_, QString::fromStdString(FileMessage(beside->result, texts())), texts());

@@ -109,7 +109,7 @@ void TForm1::BuildWindow() {
     tabs_->setTabVisible(tabs_->indexOf(&wing_tab(3)), false);
     tabs_->setCurrentWidget(aircraft_tab_);
 
-    file_commands_ = new FileCommands(this, client, *menus_, workbench_, *language_);
+    file_commands_ = new FileCommands(this, client, *statusBar(), *menus_, workbench_, *language_);
     undo_commands_ = new UndoCommands(this, *menus_, workbench_.design(), *language_);
     wing_count_choice_ = new WingCountChoice(client, *language_);
     result_commands_ = new ResultCommands(this, *menus_, workbench_, *language_);

@@ -97,6 +97,7 @@ TEST_F(FileCommandsTest, OpenRestoresEveryBoxAndCount) {
     EXPECT_EQ(form_->findChild<QLabel*>("Label_b1")->text(), "1100mm");
     EXPECT_EQ(Control<QLabel>(*form_, "Lab_FName")->text(), Path("three.da4"));
     EXPECT_EQ(form_->workbench().design().fuselage(), (Fuselage{{{-250, 60}, {880.5, 0}}}));
+    EXPECT_FALSE(Control<QWidget>(*form_, "FileNote")->isVisibleTo(form_.get()));
     SaveAs(Path("again.da4"));
     EXPECT_EQ(Bytes(Path("again.da4")), edited);
 }
@@ -145,8 +146,8 @@ TEST_F(FileCommandsTest, OpenShowsWhatTypingTheValuesShows) {
     }
 }
 
-TEST_F(FileCommandsTest, ShortFilesAndOddCountsLoadWithoutComplaint) {
-    // Ten lines, LF ends, a first line out of range: the rest reads as 0 and the
+TEST_F(FileCommandsTest, ShortFilesAndOddCountsLoadWithANote) {
+    // Eleven lines, LF ends, a first line out of range: the rest reads as 0 and the
     // wing-count button stays, and the model's count with it.
     PutBytes(Path("short.da4"), "   5\n   4\n 200\n 100\n 0\n0\n0\n 7\n 300\n\n-20\t\n");
     Control<QRadioButton>(*form_, "RadioButton3")->click();
@@ -166,6 +167,16 @@ TEST_F(FileCommandsTest, ShortFilesAndOddCountsLoadWithoutComplaint) {
     // Wing-2 has no chord left: the frame of its picture has the red that drawing a
     // wing without outline leaves, as every redrawing of the loaded wing gave it.
     EXPECT_EQ(Control<ImageControl>(*form_, "Image11")->image().pixelColor(0, 0), QColor(Qt::red));
+    // What the reading filled in and kept is noted beside the answer, not asked about.
+    auto* note = Control<QWidget>(*form_, "FileNote");
+    EXPECT_TRUE(note->isVisibleTo(form_.get()));
+    EXPECT_EQ(Control<QLabel>(*form_, "FileNoteText")->toolTip(),
+              "Opened \"short.da4\" with gaps filled: lines from 12 on were missing and read as "
+              "0; line 10 held no whole number and was read as 0; the wing count 5 is not 1 to "
+              "3, so 3 was kept; Wing-2's trapezoid count 0 is not 1 to 4, so 1 was kept; "
+              "Wing-3's trapezoid count 0 is not 1 to 4, so 1 was kept.");
+    Control<QToolButton>(*form_, "FileNoteClose")->click();
+    EXPECT_FALSE(note->isVisibleTo(form_.get()));
 }
 
 TEST_F(FileCommandsTest, CancelledOpenStillRecomputesAndOffersSave) {
