@@ -440,5 +440,46 @@ TEST_F(FileCommandsTest, BalanceFollowsEveryKeystrokeAndTravelsWithTheDesign) {
     EXPECT_EQ(Bytes(Path("again.da4")), saved);
 }
 
+// A part's cell in inches and ounces: what is typed, the mm or g text the design
+// keeps (and its file holds), and what the cell shows again.
+struct PartCellCase {
+    int column;
+    const char* typed;
+    const char* stored;
+    const char* shown;
+};
+
+class PartCellsInInches : public ::testing::TestWithParam<PartCellCase> {};
+
+TEST_P(PartCellsInInches, RoundTripThroughTheDesign) {
+    const PartCellCase& c = GetParam();
+    TForm1 form;
+    Control<QAction>(form, "Inches1")->trigger();
+    Control<QAction>(form, "Ounces1")->trigger();
+    Control<QAction>(form, "Balance1")->trigger();
+    auto* balance = Control<BalanceWindow>(form, "BalanceWindow");
+    QAbstractItemModel* table = Control<QTableView>(*balance, "PartsTable")->model();
+    EXPECT_EQ(table->headerData(1, Qt::Horizontal).toString(), "Mass (oz)");
+    EXPECT_EQ(table->headerData(2, Qt::Horizontal).toString(), "x (in, aft +)");
+    balance->PasteRows("motor\t4\t-2\n");
+    table->setData(table->index(0, c.column), c.typed);
+    const PartCells& stored = form.workbench().design().parts().row(0);
+    EXPECT_EQ(CellAt(stored, c.column), c.stored);
+    EXPECT_EQ(table->index(0, c.column).data().toString(), c.shown);
+    // The setting outlives the window: the next one starts in mm and g again.
+    Control<QAction>(form, "Millimetres1")->trigger();
+    Control<QAction>(form, "Grams1")->trigger();
+    EXPECT_EQ(table->index(0, c.column).data().toString(), c.stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, PartCellsInInches,
+                         ::testing::Values(PartCellCase{2, "12.25", "311.15", "12.25"},
+                                           PartCellCase{2, "12,25", "311.15", "12.25"},
+                                           PartCellCase{2, "-3.5", "-88.9", "-3.5"},
+                                           PartCellCase{2, "0.0001", "0.00254", "0.0001"},
+                                           PartCellCase{1, "3.5", "99.223331", "3.5"},
+                                           PartCellCase{1, "0.425", "12.048547", "0.425"},
+                                           PartCellCase{1, "1/2", "1/2", "1/2"}));
+
 }  // namespace
 }  // namespace kalvesta
