@@ -11,9 +11,9 @@
 namespace kalvesta {
 
 // The note for `leniency` of the file `name`, with the counts the design kept
-// (`opened`, the design as the file opened): "\"short.da4\" was opened with gaps
-// filled: lines from 21 on missing, read as 0; …". Empty when nothing was filled in
-// or kept.
+// (`opened`, the design as the file opened): "Opened \"short.da4\" with gaps
+// filled: lines from 21 on were missing and read as 0; …". Empty when nothing was
+// filled in or kept.
 std::string LeniencyNote(const Catalogue& texts, const Da4Leniency& leniency,
                          const std::string& name, const AircraftInputs& opened);
 
