@@ -7,6 +7,7 @@
 #include "files/da4_format.h"
 #include "files/fuselage_csv.h"
 #include "files/parts_csv.h"
+#include "words/template_words.h"
 
 namespace kalvesta::cli {
 
@@ -191,16 +192,7 @@ std::string RefinedRefusalReason(const RefinedCheck& check) {
 }
 
 std::string BallastRefusalReason(BallastStatus status) {
-    switch (status) {
-        case BallastStatus::kOk:
-            return {};
-        case BallastStatus::kAtTarget:
-            return "it lies at the target, where ballast cannot move the centre of gravity";
-        case BallastStatus::kWrongSide:
-            return "it lies on the wrong side of the target and would move the centre of "
-                   "gravity away from it";
-    }
-    return {};
+    return BallastRefusalText(kCliTexts, status);
 }
 
 std::vector<std::string> MemoMessages(const Memo& memo) {

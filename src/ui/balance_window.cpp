@@ -29,10 +29,6 @@
 namespace kalvesta {
 namespace {
 
-constexpr int kNameColumn = 0;
-constexpr int kMassColumn = 1;
-constexpr int kXColumn = 2;
-
 // What the paste key does in a cell's editor: rows go to the table (PasteRows), a
 // single field into the cell as typed text.
 bool IsRows(const QString& text) {
@@ -105,12 +101,14 @@ constexpr QColor kWrongColour(255, 0, 0);
 
 }  // namespace
 
-QString DescribeRowProblem(const PartsProblem& problem, const Catalogue& texts) {
-    // The fields are named as the table's columns are.
+QString DescribeRowProblem(const PartsProblem& problem, const Catalogue& texts,
+                           const DisplayUnits& units) {
+    // The fields are named and their texts shown as in the table's columns.
     const std::string mass = texts.Text(TextId::kBalanceMassColumn);
     const std::string x = texts.Text(TextId::kBalanceXColumn);
     const Message what =
-        DescribePartRowProblem(problem.problem, problem.mass_g, problem.x_mm, {mass, x});
+        DescribePartRowProblem(problem.problem, ShownCell(problem.mass_g, GramsPerUnit(units.mass)),
+                               ShownCell(problem.x_mm, MmPerUnit(units.length)), {mass, x});
     return QText(texts, TextId::kBalanceRowProblem,
                  {{"row", std::to_string(problem.row)}, {"problem", texts.Text(what)}});
 }
@@ -215,17 +213,46 @@ QString BalanceWindow::Text(TextId id, std::initializer_list<TextValue> values) 
     return QText(texts_, id, values);
 }
 
+std::string BalanceWindow::LengthName() const {
+    return texts_.Text(units_.length == LengthUnit::kInch ? TextId::kUnitsInch
+                                                          : TextId::kUnitsMillimetre);
+}
+
+std::string BalanceWindow::MassName() const {
+    return texts_.Text(units_.mass == MassUnit::kOunce ? TextId::kUnitsOunce : TextId::kUnitsGram);
+}
+
+std::string BalanceWindow::Length(double mm) const {
+    return texts_.Text(TextId::kBalanceQuantity,
+                       {{"value", units_.Length(mm, 1)}, {"unit", LengthName()}});
+}
+
+std::string BalanceWindow::Mass(double g) const {
+    return texts_.Text(TextId::kBalanceQuantity, {{"value", units_.Mass(g)}, {"unit", MassName()}});
+}
+
+void BalanceWindow::SetUnits(const DisplayUnits& units) {
+    // The ballast's x stays where it was, now in the new unit.
+    const std::string ballast_mm =
+        StoredCell(ballast_box_->text().toStdString(), model_->PerUnit(kXColumn));
+    units_ = units;
+    model_->SetUnits(units);
+    ballast_box_->setText(QString::fromStdString(ShownCell(ballast_mm, model_->PerUnit(kXColumn))));
+    ApplyLanguage(texts_);
+}
+
 void BalanceWindow::ApplyLanguage(const Catalogue& texts) {
     texts_ = texts;
     setWindowTitle(Text(TextId::kBalanceTitle));
     axis_note_->setText(Text(TextId::kBalanceAxisNote));
-    model_->SetHeaders({Text(TextId::kBalancePartHeader), Text(TextId::kBalanceMassHeader),
-                        Text(TextId::kBalanceXHeader)});
+    model_->SetHeaders({Text(TextId::kBalancePartHeader),
+                        Text(TextId::kBalanceMassHeader, {{"unit", MassName()}}),
+                        Text(TextId::kBalanceXHeader, {{"unit", LengthName()}})});
     add_button_->setText(Text(TextId::kBalanceAddRow));
     delete_button_->setText(Text(TextId::kBalanceDeleteRows));
     target_caption_->setText(Text(TextId::kBalanceTargetMargin));
     move_caption_->setText(Text(TextId::kBalanceMovePart));
-    ballast_caption_->setText(Text(TextId::kBalanceBallastAt));
+    ballast_caption_->setText(Text(TextId::kBalanceBallastAt, {{"unit", LengthName()}}));
     move_choice_->setItemText(0, Text(TextId::kBalanceNoPart));
 }
 
@@ -240,7 +267,10 @@ BalanceQuestion BalanceWindow::Question() const {
     if (move_choice_->currentIndex() > 0) {
         question.move_part = move_choice_->currentText().toStdString();
     }
-    question.ballast_x_mm = ReadPartNumber(ballast_box_->text().toStdString(), true);
+    if (const std::optional<double> ballast_x =
+            ReadPartNumber(ballast_box_->text().toStdString(), true)) {
+        question.ballast_x_mm = *ballast_x * MmPerUnit(units_.length);
+    }
     return question;
 }
 
@@ -345,7 +375,8 @@ void BalanceWindow::PasteRows(const QString& text) {
     for (size_t r = 0; r < pasted.size(); ++r) {
         for (size_t f = 0; f < pasted[r].size() && column + static_cast<int>(f) < kPartColumnCount;
              ++f) {
-            CellAt(rows[r], column + static_cast<int>(f)) = pasted[r][f];
+            const int at = column + static_cast<int>(f);
+            CellAt(rows[r], at) = StoredCell(pasted[r][f], model_->PerUnit(at));
         }
     }
     design_.SpliceParts(StepKind::kPartsPaste, first, count, std::move(rows));
@@ -359,22 +390,20 @@ void BalanceWindow::PasteRows(const QString& text) {
 
 void BalanceWindow::ShowBalance(const Balance& balance,
                                 const std::optional<PartsProblem>& problem) {
-    const auto mm = [this](double value) {
-        return texts_.Text(TextId::kBalanceMm, {{"value", FormatFixed(value, 1)}});
-    };
     for (QLabel* answer : {target_answer_, move_answer_, ballast_answer_}) {
         answer->clear();
     }
     verdict_label_->clear();
     Colour(totals_label_, palette().color(QPalette::WindowText));
     if (problem) {
-        totals_label_->setText(DescribeRowProblem(*problem, texts_));
+        totals_label_->setText(DescribeRowProblem(*problem, texts_, units_));
         Colour(totals_label_, kWrongColour);
         return;
     }
     switch (balance.status) {
         case BalanceStatus::kNoParts:
-            totals_label_->setText(Text(TextId::kBalanceNoParts));
+            totals_label_->setText(
+                Text(TextId::kBalanceNoParts, {{"mass", MassName()}, {"length", LengthName()}}));
             return;
         case BalanceStatus::kBeyondRange:
             totals_label_->setText(Text(TextId::kBalanceBeyondRange));
@@ -384,8 +413,8 @@ void BalanceWindow::ShowBalance(const Balance& balance,
         case BalanceStatus::kComplete:
             break;
     }
-    QString totals = Text(TextId::kBalanceTotals, {{"mass", FormatFixed(balance.mass_g, 1)},
-                                                   {"x_cg", mm(balance.x_cg_mm)}});
+    QString totals = Text(TextId::kBalanceTotals,
+                          {{"mass", Mass(balance.mass_g)}, {"x_cg", Length(balance.x_cg_mm)}});
     if (balance.status == BalanceStatus::kNoNeutralPoint) {
         totals_label_->setText(totals);
         verdict_label_->setText(Text(TextId::kBalancePressCalculate));
@@ -398,11 +427,11 @@ void BalanceWindow::ShowBalance(const Balance& balance,
 
     const std::string range =
         balance.front_x_mm == balance.aft_x_mm
-            ? texts_.Text(TextId::kBalanceRecommended, {{"x", mm(balance.front_x_mm)}})
-            : texts_.Text(
-                  TextId::kBalanceRecommendedRange,
-                  {{"front", FormatFixed(balance.front_x_mm, 1)}, {"aft", mm(balance.aft_x_mm)}});
-    const std::string off_by = mm(balance.off_by_mm);
+            ? texts_.Text(TextId::kBalanceRecommended, {{"x", Length(balance.front_x_mm)}})
+            : texts_.Text(TextId::kBalanceRecommendedRange,
+                          {{"front", units_.Length(balance.front_x_mm, 1)},
+                           {"aft", Length(balance.aft_x_mm)}});
+    const std::string off_by = Length(balance.off_by_mm);
     const auto verdict = [&](TextId id, QColor colour) {
         verdict_label_->setText(Text(id, {{"off_by", off_by}, {"range", range}}));
         Colour(verdict_label_, colour);
@@ -431,18 +460,17 @@ void BalanceWindow::ShowBalance(const Balance& balance,
         target_answer_->setText(not_a_number);
         return;
     }
-    target_answer_->setText(Text(TextId::kBalanceTarget, {{"x", mm(balance.target_x_cg_mm)}}));
+    target_answer_->setText(Text(TextId::kBalanceTarget, {{"x", Length(balance.target_x_cg_mm)}}));
     if (const std::optional<PartMove>& move = balance.move) {
-        move_answer_->setText(
-            move->status == MoveStatus::kOk
-                ? Text(TextId::kBalanceMoveTo, {{"to", mm(move->to_x_mm)}, {"by", mm(move->by_mm)}})
-                : Text(TextId::kBalanceSharedName));
+        move_answer_->setText(move->status == MoveStatus::kOk
+                                  ? Text(TextId::kBalanceMoveTo, {{"to", Length(move->to_x_mm)},
+                                                                  {"by", Length(move->by_mm)}})
+                                  : Text(TextId::kBalanceSharedName));
     }
     if (const std::optional<Ballast>& ballast = balance.ballast) {
         switch (ballast->status) {
             case BallastStatus::kOk:
-                ballast_answer_->setText(
-                    Text(TextId::kBalanceGrams, {{"value", FormatFixed(ballast->mass_g, 1)}}));
+                ballast_answer_->setText(QString::fromStdString(Mass(ballast->mass_g)));
                 break;
             case BallastStatus::kAtTarget:
                 ballast_answer_->setText(Text(TextId::kBalanceBallastAtTarget));

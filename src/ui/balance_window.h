@@ -2,7 +2,8 @@
 // centre of gravity, static margin and verdict, and where a part must go or how
 // much ballast a place needs for a target margin. Typing, adding, deleting and
 // pasting rows change the design (each an undoable step); the window shows the
-// balance it is given and computes nothing.
+// balance it is given and computes nothing. Masses and lengths are shown and typed
+// in the units chosen; the design keeps g and mm.
 #pragma once
 
 #include <QString>
@@ -13,6 +14,7 @@
 
 #include "analysis/balance.h"
 #include "model/design.h"
+#include "model/display_units.h"
 #include "texts/catalogue.h"
 
 class QComboBox;
@@ -25,8 +27,9 @@ namespace kalvesta {
 
 class PartsTableModel;
 
-// "Row 3: mass "abc" is not a number".
-QString DescribeRowProblem(const PartsProblem& problem, const Catalogue& texts);
+// "Row 3: mass "abc" is not a number", its numbers in `units`.
+QString DescribeRowProblem(const PartsProblem& problem, const Catalogue& texts,
+                           const DisplayUnits& units = {});
 
 class BalanceWindow : public QWidget {
     Q_OBJECT
@@ -47,6 +50,9 @@ public:
     void ShowBalance(const Balance& balance, const std::optional<PartsProblem>& problem);
     // Captions and the texts of the figures from `texts`.
     void ApplyLanguage(const Catalogue& texts);
+    // The table, the captions and the ballast's x in `units` (the balance shown
+    // next follows them).
+    void SetUnits(const DisplayUnits& units);
 
     // Rows copied from a spreadsheet (fields between tabs, or ";"; a header line
     // skipped): they replace exactly a selected block of their shape, else they are
@@ -65,9 +71,16 @@ private:
     // The part choice offers the names of the table's parts, keeping the choice.
     void OfferParts();
     QString Text(TextId id, std::initializer_list<TextValue> values = {}) const;
+    // "12.5 mm", "0.492 in"; "150.0 g", "5.29 oz".
+    std::string Length(double mm) const;
+    std::string Mass(double g) const;
+    // The name of the unit in the window's language.
+    std::string LengthName() const;
+    std::string MassName() const;
 
     Design& design_;
     Catalogue texts_;
+    DisplayUnits units_;
     QLabel* axis_note_ = nullptr;
     PartsTableModel* model_ = nullptr;
     QTableView* table_ = nullptr;

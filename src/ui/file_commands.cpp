@@ -12,11 +12,10 @@
 
 #include "files/avl_export.h"
 #include "files/da4_file.h"
-#include "files/da4_format.h"
 #include "files/design_file.h"
-#include "files/parts_csv.h"
 #include "ui/balance_window.h"
 #include "ui/file_dialogs.h"
+#include "ui/file_note.h"
 #include "ui/main_menus.h"
 #include "ui/message_boxes.h"
 #include "ui/recent_files.h"
@@ -44,8 +43,8 @@ QString ProposedAvlName(const std::string& da4_name) {
 
 }  // namespace
 
-FileCommands::FileCommands(QWidget* window, QWidget* strip, MainMenus& menus, Workbench& bench,
-                           const WindowLanguage& language)
+FileCommands::FileCommands(QWidget* window, QWidget* strip, QStatusBar& status_bar,
+                           MainMenus& menus, Workbench& bench, const WindowLanguage& language)
     : QObject(window),
       window_(window),
       menus_(menus),
@@ -53,7 +52,8 @@ FileCommands::FileCommands(QWidget* window, QWidget* strip, MainMenus& menus, Wo
       design_(bench.design()),
       language_(language),
       dialogs_(std::make_unique<QtFileDialogs>()),
-      recent_files_(new RecentFiles(*menus.recent_menu, language)) {
+      recent_files_(new RecentFiles(*menus.recent_menu, language)),
+      note_(new FileNote(status_bar, language)) {
     // The glyphs follow with the program icon (GiveIcons). The hints stay as they
     // are whatever the language.
     auto tool_button = [strip, &language](const char* name, TextId hint, int x) {
@@ -210,6 +210,7 @@ bool FileCommands::Save(bool ask_for_name) {
 void FileCommands::OnNew() {
     if (MayDropDesign()) {
         design_.New();
+        note_->Dismiss();
         ShowFileName();
     }
 }
@@ -240,34 +241,25 @@ void FileCommands::OpenFile(const std::optional<QString>& chosen) {
         return;
     }
     const std::string name = chosen->toStdString();
-    const Da4ReadResult read = ReadDa4File(name);
-    if (const FileResult usable = AircraftFileResult(read, name); !usable.ok()) {
+    const DesignOpening opening = OpenDesignFile(design_, name);
+    ShowSaveCommands();
+    if (!opening.result.ok()) {
         // The design in the window and its name stay, so "Save" still writes where
         // the window says.
-        dialogs_->ShowFileError(
-            window_,
-            QText(texts(), TextId::kFileDesignKept, {{"problem", FileMessage(usable, texts())}}),
-            texts());
-        ShowSaveCommands();
+        dialogs_->ShowFileError(window_,
+                                QText(texts(), TextId::kFileDesignKept,
+                                      {{"problem", FileMessage(opening.result, texts())}}),
+                                texts());
         bench_.Prepare();
         return;
     }
-    // The parts: the file's own, else those of the parts file beside a file that
-    // holds none (how parts were saved before).
-    std::vector<Part> parts = read.sections.parts.value_or(std::vector<Part>{});
-    std::optional<PartsReadResult> beside;
-    if (!read.sections.parts && (beside = ReadPartsBeside(name)) && beside->result.ok()) {
-        parts = std::move(beside->parts);
-    }
-    ShowSaveCommands();
-    // Counts the file states out of range keep the design's.
-    design_.Open(name, ApplyDa4Values(read.values, design_.inputs()), parts,
-                 read.sections.fuselage.value_or(Fuselage{}));
     recent_files_->Add(*chosen);
     ShowFileName();
-    if (beside && !beside->result.ok()) {
+    note_->Show(opening.leniency, QFileInfo(*chosen).fileName().toStdString(), design_.inputs());
+    if (opening.parts_beside_failure) {
         dialogs_->ShowFileError(
-            window_, QString::fromStdString(FileMessage(beside->result, texts())), texts());
+            window_, QString::fromStdString(FileMessage(*opening.parts_beside_failure, texts())),
+            texts());
     }
 }
 

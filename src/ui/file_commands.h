@@ -15,6 +15,7 @@
 #include "analysis/workbench.h"
 
 class QLabel;
+class QStatusBar;
 class QStyle;
 class QToolButton;
 class QWidget;
@@ -22,6 +23,7 @@ class QWidget;
 namespace kalvesta {
 
 class FileDialogs;
+class FileNote;
 class RecentFiles;
 class WindowLanguage;
 struct MainMenus;
@@ -32,9 +34,10 @@ class FileCommands : public QObject {
 public:
     // Makes the tool buttons (SpeedButton1..3) and the file-name label (Lab_FName)
     // on `strip` and connects them and the menu items; `window` parents the dialogs,
-    // which ask and tell in the window's language.
-    FileCommands(QWidget* window, QWidget* strip, MainMenus& menus, Workbench& bench,
-                 const WindowLanguage& language);
+    // which ask and tell in the window's language. What the reading of an opened
+    // file filled in or kept is noted in `status_bar`.
+    FileCommands(QWidget* window, QWidget* strip, QStatusBar& status_bar, MainMenus& menus,
+                 Workbench& bench, const WindowLanguage& language);
     ~FileCommands() override;
 
     // The open and save glyphs, given with the program icon.
@@ -81,6 +84,7 @@ private:
     const WindowLanguage& language_;
     std::unique_ptr<FileDialogs> dialogs_;
     RecentFiles* recent_files_ = nullptr;
+    FileNote* note_ = nullptr;
     QToolButton* open_button_ = nullptr;     // SpeedButton1
     QToolButton* save_as_button_ = nullptr;  // SpeedButton2
     QToolButton* save_button_ = nullptr;     // SpeedButton3, hidden until a name is known

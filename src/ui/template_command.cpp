@@ -41,17 +41,24 @@ QString TemplateCommand::PrintOn(QPrinter& printer) const {
     const Aircraft& aircraft = bench_.aircraft();
     const bool letter = printer.pageLayout().pageSize().id() == QPageSize::Letter;
     const bool manual_margin = bench_.design().margin().manual;
-    const Results& results = bench_.analysis().results;
-    const BalanceTemplateRequest request = TemplateRequestFor(
-        results, manual_margin, std::nullopt, units_.length(), letter ? kLetterPaper : kA4Paper, 0);
+    // With a fuselage described, the range is that of its neutral point.
+    const Results& results = bench_.recommendation();
+    const DisplayUnits units{units_.length(), units_.mass()};
+    const std::string design_name =
+        QFileInfo(QString::fromStdString(aircraft.current_file_name)).fileName().toStdString();
+    // The parts of the balance window with the balance it shows.
+    std::vector<std::string> parts = TemplatePartsLines(
+        texts, units, bench_.design().parts().reading().parts, design_name, bench_.balance());
+    const BalanceTemplateRequest request =
+        TemplateRequestFor(results, manual_margin, std::nullopt, units_.length(),
+                           letter ? kLetterPaper : kA4Paper, parts.size());
     const BalanceTemplateLayout layout = LayOutBalanceTemplate(aircraft, request);
     if (const std::string refused = TemplateRefusalReason(texts, layout); !refused.empty()) {
         return QText(texts, TextId::kTemplateRefused, {{"reason", refused}});
     }
-    const BalanceTemplateTexts shared = TemplateTexts(
-        texts, DisplayUnits{units_.length(), units_.mass()},
-        PlainBalanceAnswer(aircraft, results, manual_margin), request,
-        QFileInfo(QString::fromStdString(aircraft.current_file_name)).fileName().toStdString());
+    BalanceTemplateTexts shared = TemplateTexts(
+        texts, units, PlainBalanceAnswer(aircraft, results, manual_margin), request, design_name);
+    shared.parts = std::move(parts);
     std::vector<BalanceTemplateTexts> sheets(layout.sheets.size(), shared);
     for (size_t i = 0; i < sheets.size(); ++i) {
         NameTemplateSheet(texts, i, sheets.size(), sheets[i]);

@@ -110,11 +110,11 @@ void TForm1::BuildWindow() {
     tabs_->setTabVisible(tabs_->indexOf(&wing_tab(3)), false);
     tabs_->setCurrentWidget(aircraft_tab_);
 
-    file_commands_ = new FileCommands(this, client, *menus_, workbench_, *language_);
+    file_commands_ = new FileCommands(this, client, *statusBar(), *menus_, workbench_, *language_);
     undo_commands_ = new UndoCommands(this, *menus_, workbench_.design(), *language_);
     wing_count_choice_ = new WingCountChoice(client, *language_);
     result_commands_ = new ResultCommands(this, *menus_, workbench_, *language_);
-    balance_commands_ = new BalanceCommands(this, *menus_, workbench_, *language_);
+    balance_commands_ = new BalanceCommands(this, *menus_, workbench_, *language_, *units_);
     new TemplateCommand(this, menus_->print_template_item, workbench_, *language_, *units_);
     lift_window_ = new LiftWindow(this, workbench_, *language_, *units_);
     answer_line_ = new AnswerLine(*statusBar(), workbench_, *language_, *units_);

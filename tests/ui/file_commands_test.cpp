@@ -97,6 +97,7 @@ TEST_F(FileCommandsTest, OpenRestoresEveryBoxAndCount) {
     EXPECT_EQ(form_->findChild<QLabel*>("Label_b1")->text(), "1100mm");
     EXPECT_EQ(Control<QLabel>(*form_, "Lab_FName")->text(), Path("three.da4"));
     EXPECT_EQ(form_->workbench().design().fuselage(), (Fuselage{{{-250, 60}, {880.5, 0}}}));
+    EXPECT_FALSE(Control<QWidget>(*form_, "FileNote")->isVisibleTo(form_.get()));
     SaveAs(Path("again.da4"));
     EXPECT_EQ(Bytes(Path("again.da4")), edited);
 }
@@ -145,8 +146,8 @@ TEST_F(FileCommandsTest, OpenShowsWhatTypingTheValuesShows) {
     }
 }
 
-TEST_F(FileCommandsTest, ShortFilesAndOddCountsLoadWithoutComplaint) {
-    // Ten lines, LF ends, a first line out of range: the rest reads as 0 and the
+TEST_F(FileCommandsTest, ShortFilesAndOddCountsLoadWithANote) {
+    // Eleven lines, LF ends, a first line out of range: the rest reads as 0 and the
     // wing-count button stays, and the model's count with it.
     PutBytes(Path("short.da4"), "   5\n   4\n 200\n 100\n 0\n0\n0\n 7\n 300\n\n-20\t\n");
     Control<QRadioButton>(*form_, "RadioButton3")->click();
@@ -166,6 +167,16 @@ TEST_F(FileCommandsTest, ShortFilesAndOddCountsLoadWithoutComplaint) {
     // Wing-2 has no chord left: the frame of its picture has the red that drawing a
     // wing without outline leaves, as every redrawing of the loaded wing gave it.
     EXPECT_EQ(Control<ImageControl>(*form_, "Image11")->image().pixelColor(0, 0), QColor(Qt::red));
+    // What the reading filled in and kept is noted beside the answer, not asked about.
+    auto* note = Control<QWidget>(*form_, "FileNote");
+    EXPECT_TRUE(note->isVisibleTo(form_.get()));
+    EXPECT_EQ(Control<QLabel>(*form_, "FileNoteText")->toolTip(),
+              "Opened \"short.da4\" with gaps filled: lines from 12 on were missing and read as "
+              "0; line 10 held no whole number and was read as 0; the wing count 5 is not 1 to "
+              "3, so 3 was kept; Wing-2's trapezoid count 0 is not 1 to 4, so 1 was kept; "
+              "Wing-3's trapezoid count 0 is not 1 to 4, so 1 was kept.");
+    Control<QToolButton>(*form_, "FileNoteClose")->click();
+    EXPECT_FALSE(note->isVisibleTo(form_.get()));
 }
 
 TEST_F(FileCommandsTest, CancelledOpenStillRecomputesAndOffersSave) {
@@ -428,6 +439,47 @@ TEST_F(FileCommandsTest, BalanceFollowsEveryKeystrokeAndTravelsWithTheDesign) {
         << dialogs_->errors[0].toStdString();
     EXPECT_EQ(Bytes(Path("again.da4")), saved);
 }
+
+// A part's cell in inches and ounces: what is typed, the mm or g text the design
+// keeps (and its file holds), and what the cell shows again.
+struct PartCellCase {
+    int column;
+    const char* typed;
+    const char* stored;
+    const char* shown;
+};
+
+class PartCellsInInches : public ::testing::TestWithParam<PartCellCase> {};
+
+TEST_P(PartCellsInInches, RoundTripThroughTheDesign) {
+    const PartCellCase& c = GetParam();
+    TForm1 form;
+    Control<QAction>(form, "Inches1")->trigger();
+    Control<QAction>(form, "Ounces1")->trigger();
+    Control<QAction>(form, "Balance1")->trigger();
+    auto* balance = Control<BalanceWindow>(form, "BalanceWindow");
+    QAbstractItemModel* table = Control<QTableView>(*balance, "PartsTable")->model();
+    EXPECT_EQ(table->headerData(1, Qt::Horizontal).toString(), "Mass (oz)");
+    EXPECT_EQ(table->headerData(2, Qt::Horizontal).toString(), "x (in, aft +)");
+    balance->PasteRows("motor\t4\t-2\n");
+    table->setData(table->index(0, c.column), c.typed);
+    const PartCells& stored = form.workbench().design().parts().row(0);
+    EXPECT_EQ(CellAt(stored, c.column), c.stored);
+    EXPECT_EQ(table->index(0, c.column).data().toString(), c.shown);
+    // The setting outlives the window: the next one starts in mm and g again.
+    Control<QAction>(form, "Millimetres1")->trigger();
+    Control<QAction>(form, "Grams1")->trigger();
+    EXPECT_EQ(table->index(0, c.column).data().toString(), c.stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, PartCellsInInches,
+                         ::testing::Values(PartCellCase{2, "12.25", "311.15", "12.25"},
+                                           PartCellCase{2, "12,25", "311.15", "12.25"},
+                                           PartCellCase{2, "-3.5", "-88.9", "-3.5"},
+                                           PartCellCase{2, "0.0001", "0.00254", "0.0001"},
+                                           PartCellCase{1, "3.5", "99.223331", "3.5"},
+                                           PartCellCase{1, "0.425", "12.048547", "0.425"},
+                                           PartCellCase{1, "1/2", "1/2", "1/2"}));
 
 }  // namespace
 }  // namespace kalvesta
