@@ -64,7 +64,8 @@ FileResult WriteSummary(const std::string& path, const CliRun& run) {
 
     ViewMapping mapping = TopViewMapping(aircraft, kTopViewWidth, kTopViewHeight);
     DrawResultTopView(top_view, aircraft, run.data->lattice, run.data->results, drawn, false,
-                      LengthUnit::kMillimetre, kCliTexts, mapping, run.fuselage());
+                      LengthUnit::kMillimetre, kCliTexts, mapping, run.fuselage(),
+                      &RecommendationResults(run.added, run.data->results));
     DrawView3D(view_3d, aircraft, drawn, View3DControls{}, mapping);
     const Results& results = run.data->results;
     DrawSummaryPage(

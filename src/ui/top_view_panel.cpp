@@ -39,7 +39,8 @@ void TopViewPanel::DrawResults() {
     Canvas& canvas = picture_->canvas();
     DrawResultTopView(canvas, aircraft, bench_.analysis().lattice, results,
                       SelectionOf(bench_.design().inputs()), manual_margin, unit_,
-                      language_.texts(), mapping_, bench_.design().fuselage());
+                      language_.texts(), mapping_, bench_.design().fuselage(),
+                      &bench_.recommendation());
     std::vector<CentreOfGravityMark> marks;
     const Balance& balance = bench_.balance();
     if (balance.status == BalanceStatus::kComplete) {

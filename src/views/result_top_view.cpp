@@ -13,13 +13,14 @@ namespace kalvesta {
 void DrawResultTopView(Canvas& canvas, const Aircraft& aircraft, const Lattice& lattice,
                        const Results& results, const WingSelection& drawn, bool manual_margin,
                        LengthUnit unit, const Catalogue& texts, ViewMapping& mapping,
-                       const Fuselage& fuselage) {
+                       const Fuselage& fuselage, const Results* recommended) {
     ClearTopView(canvas);
     DrawFuselageOutline(canvas, fuselage, mapping);
     DrawGrid(canvas, lattice, aircraft.calc_wing_count, mapping);
     DrawTopView(canvas, aircraft, drawn, mapping);
-    DrawBalanceBand(canvas, PlainBalanceAnswer(aircraft, results, manual_margin), results.x_np,
-                    unit, texts, mapping);
+    const Results& band = recommended ? *recommended : results;
+    DrawBalanceBand(canvas, PlainBalanceAnswer(aircraft, band, manual_margin), results.x_np, unit,
+                    texts, mapping);
     DrawStabilityResults(canvas, results, manual_margin, texts, mapping);
 }
 

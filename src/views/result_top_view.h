@@ -17,11 +17,12 @@ namespace kalvesta {
 
 // Clears the picture, draws the fuselage's outline and the grid (with the mapping of
 // the previous top view, which the preparation drew for the same aircraft), the top
-// view (renewing the mapping), the recommended band dimensioned in `unit`, then the
-// stability lines and marks of `results` in the language of `texts`.
+// view (renewing the mapping), the recommended band dimensioned in `unit` (from
+// `recommended`, the fuselage's figures when one is described; none: `results`), then
+// the stability lines and marks of `results` in the language of `texts`.
 void DrawResultTopView(Canvas& canvas, const Aircraft& aircraft, const Lattice& lattice,
                        const Results& results, const WingSelection& drawn, bool manual_margin,
                        LengthUnit unit, const Catalogue& texts, ViewMapping& mapping,
-                       const Fuselage& fuselage = {});
+                       const Fuselage& fuselage = {}, const Results* recommended = nullptr);
 
 }  // namespace kalvesta

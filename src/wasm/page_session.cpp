@@ -207,7 +207,8 @@ std::string PageSession::Draw(std::string_view view, int wing) const {
         if (HasResults()) {
             DrawResultTopView(canvas, aircraft, run_.data->lattice, run_.data->results, Selection(),
                               run_.design.margin().manual, LengthUnit::kMillimetre, texts_, mapping,
-                              run_.fuselage());
+                              run_.fuselage(),
+                              &RecommendationResults(run_.added, run_.data->results));
         } else {
             ClearTopView(canvas);
             DrawTopView(canvas, aircraft, Selection(), mapping);
