@@ -96,7 +96,7 @@ std::string RefinedSection(const CliRun& run, const DisplayUnits& units) {
                     units.Length(x_np.value, 3) + " +/- " + units.Length(x_np.uncertainty, 3), mm);
         if (run.added.fuselage) {
             const double shift = run.added.fuselage->x_np_shift_mm;
-            text += Row("with the fuselage's moment", units.Length(x_np.value + shift, 3),
+            text += Row("with fuselage moment", units.Length(x_np.value + shift, 3),
                         mm + " (" + units.Length(shift, 3) + " " + mm + ")");
         }
     } else {

@@ -68,25 +68,34 @@ std::string NotConvergedReason(const RefinedCheck& check, const Catalogue& texts
     }
 }
 
-// The answer: the converged neutral point with its uncertainty, or the spread of
-// the lattices; the calculation's; the difference; the verdict; per wing the
-// finest lattice's figures. Every x from x = 0 of the top view.
+// The answer: the converged neutral point with its uncertainty (and with the
+// moment of `fuselage` when the study is of the aircraft carried through it), or
+// the spread of the lattices; the calculation's; the difference; the verdict; per
+// wing the finest lattice's figures. Every x from x = 0 of the top view.
 std::string Answer(const RefinedCheck& check, const Results& documented, int wings,
-                   const Catalogue& texts) {
+                   const FuselageMoment* fuselage, const Catalogue& texts) {
     const ConvergenceEstimate& x_np = check.x_np;
     std::string answer;
+    if (fuselage) {
+        answer = texts.Text(TextId::kRefinedCarriedThrough);
+    }
     if (IsConverged(x_np.verdict)) {
-        answer = texts.Text(TextId::kRefinedConverged,
-                            {{"x_np", FormatFixed(x_np.value, 3)},
-                             {"uncertainty", FormatFixed(x_np.uncertainty, 3)}});
+        answer += texts.Text(TextId::kRefinedConverged,
+                             {{"x_np", FormatFixed(x_np.value, 3)},
+                              {"uncertainty", FormatFixed(x_np.uncertainty, 3)}});
+        if (fuselage) {
+            answer += texts.Text(TextId::kRefinedWithFuselage,
+                                 {{"x_np", FormatFixed(x_np.value + fuselage->x_np_shift_mm, 3)},
+                                  {"shift", FormatFixed(fuselage->x_np_shift_mm, 3)}});
+        }
     } else {
         const auto [smallest, largest] =
             std::minmax({check.lattices[0].x_np, check.lattices[1].x_np, check.lattices[2].x_np});
-        answer = texts.Text(TextId::kRefinedNotConverged,
-                            {{"smallest", FormatFixed(smallest, 2)},
-                             {"largest", FormatFixed(largest, 2)},
-                             {"spread", FormatFixed(largest - smallest, 2)},
-                             {"reason", NotConvergedReason(check, texts)}});
+        answer += texts.Text(TextId::kRefinedNotConverged,
+                             {{"smallest", FormatFixed(smallest, 2)},
+                              {"largest", FormatFixed(largest, 2)},
+                              {"spread", FormatFixed(largest - smallest, 2)},
+                              {"reason", NotConvergedReason(check, texts)}});
     }
     answer += texts.Text(TextId::kRefinedDifference,
                          {{"x_np", FormatFixed(documented.x_np, 2)},
@@ -128,27 +137,27 @@ std::string Refusal(const RefinedCheck& check, const Catalogue& texts) {
 
 }  // namespace
 
-RefinedCheckCommand::RefinedCheckCommand(QWidget* window, QAction* item, const Aircraft& aircraft,
-                                         const AnalysisData& analysis,
+RefinedCheckCommand::RefinedCheckCommand(QWidget* window, QAction* item, const Workbench& bench,
                                          const WindowLanguage& language)
-    : QObject(window),
-      window_(window),
-      item_(item),
-      aircraft_(aircraft),
-      analysis_(analysis),
-      language_(language) {
+    : QObject(window), window_(window), item_(item), bench_(bench), language_(language) {
     connect(item_, &QAction::triggered, this, &RefinedCheckCommand::OnRefinedCheck);
 }
 
 void RefinedCheckCommand::OnRefinedCheck() {
     const Catalogue texts = language_.texts();
-    if (!HasResultsOrSays(window_, aircraft_, texts)) {
+    if (!HasResultsOrSays(window_, bench_.aircraft(), texts)) {
         return;
     }
     // The study reads copies and writes its own analysis data, so that nothing the
     // window does meanwhile reaches it, and the calculation's lattice stays shown.
-    const Aircraft calculated = aircraft_;
-    const Results documented = analysis_.results;
+    // With a fuselage, of the aircraft carried through it.
+    const AddedFigures& added = bench_.added();
+    const bool through_fuselage = added.fuselage.has_value();
+    const Aircraft calculated =
+        through_fuselage ? added.carried_through->aircraft : bench_.aircraft();
+    const Results documented =
+        through_fuselage ? added.carried_through->results : bench_.analysis().results;
+    const FuselageMoment* fuselage = through_fuselage ? &*added.fuselage : nullptr;
     const auto scratch = std::make_unique<AnalysisData>();
 
     QProgressDialog dialog(window_);
@@ -196,7 +205,8 @@ void RefinedCheckCommand::OnRefinedCheck() {
         return;
     }
     Tell(window_, QMessageBox::Information,
-         QString::fromStdString(Answer(check, documented, aircraft_.calc_wing_count, texts)),
+         QString::fromStdString(
+             Answer(check, documented, calculated.calc_wing_count, fuselage, texts)),
          texts);
 }
 

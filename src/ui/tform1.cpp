@@ -118,8 +118,7 @@ void TForm1::BuildWindow() {
     new TemplateCommand(this, menus_->print_template_item, workbench_, *language_, *units_);
     lift_window_ = new LiftWindow(this, workbench_, *language_, *units_);
     answer_line_ = new AnswerLine(*statusBar(), workbench_, *language_, *units_);
-    new RefinedCheckCommand(this, menus_->refined_check_item, workbench_.aircraft(),
-                            workbench_.analysis(), *language_);
+    new RefinedCheckCommand(this, menus_->refined_check_item, workbench_, *language_);
     FitToScreen();
 }
 

@@ -390,6 +390,22 @@ TEST_F(ExtraCommandsTest, FuselageIsOneStepAndTheResultsSayWhatItAdds) {
                            "with the fuselage: x_cg (16%) = 79.8 mm, x_cg (8%) = 95.5 mm."}));
     EXPECT_TRUE(
         form_.findChild<QLabel*>("AnswerLine")->text().startsWith("Balance the model 80 to 95 mm"));
+    // The refined check studies the aircraft carried through the fuselage and adds
+    // the fuselage's moment, as --refine with --fuselage does.
+    QString progress;
+    QStringList refined;
+    {
+        DialogAnswers answers(
+            {DialogAnswers::Progress(progress, false), DialogAnswers::Read(refined)});
+        Command("RefinedCheck1")->trigger();
+    }
+    ASSERT_EQ(refined.size(), 1);
+    EXPECT_TRUE(refined[0].startsWith(
+        "Carried through the fuselage:\n"
+        "Neutral point on a fine lattice: x_np = 111.126 ± 0.001 mm (converged)\n"
+        "With the fuselage's moment: x_np = 110.145 mm (-0.981 mm)\n"
+        "Calculation: x_np = 112.12 mm\n"))
+        << refined[0].toStdString();
 
     // Undo takes the outline back; an empty table takes it away as one more step.
     design.Undo();
