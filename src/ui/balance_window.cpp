@@ -24,6 +24,7 @@
 #include "ui/design_boxes.h"
 #include "ui/message_text.h"
 #include "ui/parts_table_model.h"
+#include "ui/table_editing.h"
 #include "ui/window_language.h"
 
 namespace kalvesta {
@@ -138,12 +139,7 @@ void BalanceWindow::Build() {
     // Not on a mere change of the current cell: a selected cell takes Ctrl+V for rows.
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
-    auto* paste = new QAction(table_);
-    paste->setShortcut(QKeySequence::Paste);
-    paste->setShortcutContext(Qt::WidgetShortcut);
-    table_->addAction(paste);
-    connect(paste, &QAction::triggered, this,
-            [this] { PasteRows(QGuiApplication::clipboard()->text()); });
+    PasteClipboardInto(table_, [this](const QString& text) { PasteRows(text); });
     // The design's undo and redo from this window too.
     auto* undo = new QAction(this);
     undo->setShortcuts(QKeySequence::Undo);
@@ -153,16 +149,10 @@ void BalanceWindow::Build() {
     connect(redo, &QAction::triggered, this, [this] { design_.Redo(); });
     addActions({undo, redo});
 
-    add_button_ = new QPushButton(this);
-    add_button_->setObjectName("AddPartButton");
-    delete_button_ = new QPushButton(this);
-    delete_button_->setObjectName("DeletePartsButton");
-    connect(add_button_, &QPushButton::clicked, this, &BalanceWindow::AddRow);
-    connect(delete_button_, &QPushButton::clicked, this, &BalanceWindow::DeleteRows);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(add_button_);
-    buttons->addWidget(delete_button_);
-    buttons->addStretch();
+    const RowButtons buttons = MakeRowButtons(
+        this, "AddPartButton", "DeletePartsButton", [this] { AddRow(); }, [this] { DeleteRows(); });
+    add_button_ = buttons.add;
+    delete_button_ = buttons.remove;
 
     totals_label_ = new QLabel(this);
     totals_label_->setObjectName("BalanceTotals");
@@ -202,7 +192,7 @@ void BalanceWindow::Build() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(axis_note_);
     layout->addWidget(table_, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     layout->addWidget(totals_label_);
     layout->addWidget(verdict_label_);
     layout->addLayout(corrections);

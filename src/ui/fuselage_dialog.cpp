@@ -1,10 +1,7 @@
 // The fuselage dialog: its table, the reading of its rows and the paste.
 #include "ui/fuselage_dialog.h"
 
-#include <QAction>
-#include <QClipboard>
 #include <QDialogButtonBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,6 +13,7 @@
 #include "files/fuselage_csv.h"
 #include "model/number_format.h"
 #include "model/parts.h"
+#include "ui/table_editing.h"
 #include "ui/window_language.h"
 #include "ui/window_layout.h"
 
@@ -106,23 +104,15 @@ FuselageDialog::FuselageDialog(QWidget* parent, const Fuselage& outline, const C
     }
     InsertRows(0, rows);
     connect(table_, &QTableWidget::cellChanged, this, &FuselageDialog::Check);
-    auto* paste = new QAction(table_);
-    paste->setShortcut(QKeySequence::Paste);
-    paste->setShortcutContext(Qt::WidgetShortcut);
-    table_->addAction(paste);
-    connect(paste, &QAction::triggered, this,
-            [this] { PasteRows(QGuiApplication::clipboard()->text()); });
+    PasteClipboardInto(table_, [this](const QString& text) { PasteRows(text); });
 
-    add_button_ = new QPushButton(QText(texts, TextId::kBalanceAddRow), this);
-    add_button_->setObjectName("AddStationButton");
-    delete_button_ = new QPushButton(QText(texts, TextId::kBalanceDeleteRows), this);
-    delete_button_->setObjectName("DeleteStationsButton");
-    connect(add_button_, &QPushButton::clicked, this, &FuselageDialog::AddRow);
-    connect(delete_button_, &QPushButton::clicked, this, &FuselageDialog::DeleteRows);
-    auto* row_buttons = new QHBoxLayout;
-    row_buttons->addWidget(add_button_);
-    row_buttons->addWidget(delete_button_);
-    row_buttons->addStretch();
+    const RowButtons row_buttons = MakeRowButtons(
+        this, "AddStationButton", "DeleteStationsButton", [this] { AddRow(); },
+        [this] { DeleteRows(); });
+    add_button_ = row_buttons.add;
+    add_button_->setText(QText(texts, TextId::kBalanceAddRow));
+    delete_button_ = row_buttons.remove;
+    delete_button_->setText(QText(texts, TextId::kBalanceDeleteRows));
 
     problem_ = new QLabel(this);
     problem_->setObjectName("FuselageProblem");
@@ -137,7 +127,7 @@ FuselageDialog::FuselageDialog(QWidget* parent, const Fuselage& outline, const C
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(note);
     layout->addWidget(table_, 1);
-    layout->addLayout(row_buttons);
+    layout->addLayout(row_buttons.row);
     layout->addWidget(problem_);
     layout->addWidget(buttons);
     resize(420, 440);
